@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Sets up a Debian machine, builds all three presets and runs every test:
+# native unit tests, then the Windows test programs under Wine on a virtual display.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+scripts/setup.sh || exit 1
+jobs=$(nproc)
+status=0
+step() { echo; echo "== $*"; }
+
+step "native: configure and build"
+cmake --preset native >/dev/null && cmake --build --preset native -j"$jobs" || { echo "native build failed"; exit 1; }
+step "native: tests"
+ctest --preset native -j"$jobs" || status=1
+
+for preset in win64 win32; do
+  step "$preset: configure and build"
+  cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j"$jobs" || { echo "$preset build failed"; exit 1; }
+done
+
+step "Wine: starting a virtual display and a fresh prefix"
+source scripts/wine-env.sh
+qs_wine_start
+
+step "win64: tests under Wine"
+ctest --preset win64 -j2 || status=1
+
+if qs_wine32_available; then
+  step "win32: tests under 32-bit Wine"
+  ctest --preset win32 -j2 || status=1
+else
+  step "win32: skipped: wine32 (i386) is not installable on this machine; the 32-bit build compiled and linked"
+fi
+
+echo
+if [ $status -eq 0 ]; then echo "All test programs passed."; else echo "Some tests FAILED."; fi
+exit $status

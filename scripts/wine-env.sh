@@ -1,0 +1,41 @@
+# Sourced by the test and run scripts: one virtual display, one fresh Wine prefix and one
+# persistent wineserver for the whole run, all removed again when the script exits.
+# Honours QS_DISPLAY_SIZE (default 1024x768x24).
+
+qs_wine_start() {
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  if [ -z "${QS_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
+    local n
+    for n in $(seq 91 140); do
+      [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] || break
+    done
+    Xvfb ":${n}" -screen 0 "${QS_DISPLAY_SIZE:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+    QS_XVFB_PID=$!
+    export DISPLAY=":${n}"
+    local i
+    for i in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X${n}" ] && break
+      sleep 0.1
+    done
+  fi
+  export WINEPREFIX="$(mktemp -d /tmp/qs-wine.XXXXXX)"
+  QS_WINEPREFIX_OWNED="$WINEPREFIX"
+  wineserver -p >/dev/null 2>&1
+  wineboot -i >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1 || true
+  wineserver -p >/dev/null 2>&1
+  trap qs_wine_stop EXIT
+}
+
+qs_wine_stop() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
+  [ -n "${QS_XVFB_PID:-}" ] && kill "$QS_XVFB_PID" >/dev/null 2>&1
+  [ -n "${QS_WINEPREFIX_OWNED:-}" ] && rm -rf "$QS_WINEPREFIX_OWNED"
+  QS_XVFB_PID=""; QS_WINEPREFIX_OWNED=""
+}
+
+# True when this machine can run 32-bit Windows programs.
+qs_wine32_available() {
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'
+}

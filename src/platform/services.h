@@ -1,0 +1,185 @@
+// Everything the program asks of the operating system goes through these small
+// interfaces. On Windows each is backed by the real API call (src/platform/win32);
+// the native build uses portable versions or test doubles installed by the tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace qs::platform {
+
+// A window handle as the program sees it: a 32-bit value on the command line,
+// a pointer-sized HWND inside Windows.
+using WindowHandle = std::uintptr_t;
+
+// Date values count days since 30 December 1899; the fraction is the time of day.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // The current local date and time with whole-second resolution.
+    virtual double Now() = 0;
+    // Seconds after local midnight (fractions allowed).
+    virtual double SecondsAfterMidnight() = 0;
+    // A monotonic millisecond count for window timers.
+    virtual std::uint64_t MonotonicMs() = 0;
+};
+
+class Random {
+public:
+    virtual ~Random() = default;
+    // Seeds the generator from the system timer; called once at start-up.
+    virtual void Randomize() = 0;
+    // A uniform value in [0, 1).
+    virtual double Rnd() = 0;
+};
+
+struct ScreenMetrics {
+    int widthPx = 1024;
+    int heightPx = 768;
+    double twipsPerPixelX = 15.0;
+    double twipsPerPixelY = 15.0;
+};
+
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual ScreenMetrics Metrics() = 0;
+};
+
+// The mouse cursor: ShowCursor's display count and the application-wide pointer shape.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    // As user32's ShowCursor: returns the new display count.
+    virtual int ShowCursor(bool show) = 0;
+};
+
+// The operating-system version record as GetVersionExA fills it (148 bytes).
+struct OsVersionInfo {
+    std::uint32_t dwOSVersionInfoSize = 148;
+    std::uint32_t dwMajorVersion = 0;
+    std::uint32_t dwMinorVersion = 0;
+    std::uint32_t dwBuildNumber = 0;
+    std::uint32_t dwPlatformId = 0;
+    char szCSDVersion[128] = {};
+};
+
+struct RectPx {
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// user32/kernel32 calls of the saver windows and start-up.
+class System {
+public:
+    virtual ~System() = default;
+    virtual bool GetVersionEx(OsVersionInfo& info) = 0;
+    virtual bool SystemParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) = 0;
+    // FindWindowA with no class name: the first top-level window with exactly this caption, or 0.
+    virtual WindowHandle FindWindowByCaption(const std::string& caption) = 0;
+    virtual bool IsWindow(WindowHandle h) = 0;
+    virtual bool GetClientRect(WindowHandle h, RectPx& rect) = 0;
+    virtual WindowHandle SetParent(WindowHandle child, WindowHandle parent) = 0;
+    // SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE).
+    virtual bool MakeTopmost(WindowHandle h) = 0;
+};
+
+// Window procedures as the preview surface replaces them (SetWindowLongA with GWL_WNDPROC).
+using WndProcAddress = std::uintptr_t;
+using WndProcFn = std::intptr_t (*)(WindowHandle, unsigned, std::uintptr_t, std::intptr_t);
+
+class WindowProcs {
+public:
+    virtual ~WindowProcs() = default;
+    // Installs proc as the window's procedure and returns the previous one (0 on failure).
+    virtual WndProcAddress SetWindowProc(WindowHandle h, WndProcAddress proc) = 0;
+    virtual std::intptr_t CallWindowProc(WndProcAddress proc, WindowHandle h, unsigned msg,
+                                         std::uintptr_t wParam, std::intptr_t lParam) = 0;
+};
+
+// Screen-saver password services of the Windows 95 family, loaded at run time.
+class Passwords {
+public:
+    virtual ~Passwords() = default;
+    // PwdChangePasswordA of mpr. Returns false when the function is not available.
+    virtual bool PwdChangePassword(const std::string& provider, WindowHandle owner,
+                                   std::uint32_t reserved1, std::uint32_t reserved2) = 0;
+    // VerifyScreenSavePwd of password.cpl: non-zero lets the saver close.
+    virtual std::int32_t VerifyScreenSavePwd(WindowHandle owner) = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // ShellExecuteA(owner, "open", target, NULL, NULL, SW_SHOWNORMAL); > 32 is success.
+    virtual std::intptr_t ShellOpen(WindowHandle owner, const std::string& target) = 0;
+    virtual bool FileExists(const std::string& path) = 0;
+    // Starts a program in a normal window with the focus; false when it could not be started.
+    virtual bool StartProgram(const std::string& path) = 0;
+};
+
+// The running executable and its command line.
+class Process {
+public:
+    virtual ~Process() = default;
+    // Full path of the executable, as the platform reports it.
+    virtual std::string ExecutablePath() = 0;
+    // The argument string without the program's own name.
+    virtual std::string CommandArguments() = 0;
+};
+
+// Profile (INI) files, with the semantics of GetPrivateProfileStringA / WritePrivateProfileStringA.
+class ProfileFile {
+public:
+    virtual ~ProfileFile() = default;
+    // Copies at most size - 1 characters of the value (or the default) into buffer,
+    // zero-terminated, and returns the number of characters copied.
+    virtual std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,
+                                                  const std::string& defaultValue, char* buffer,
+                                                  std::uint32_t size, const std::string& file) = 0;
+    virtual bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                                           const std::string& value, const std::string& file) = 0;
+};
+
+// The registry calls of advapi32, with their status codes (0 = ERROR_SUCCESS).
+using RegKey = std::uintptr_t;
+constexpr RegKey kHkeyCurrentUser = 0x80000001u;
+constexpr RegKey kHkeyLocalMachine = 0x80000002u;
+constexpr std::uint32_t kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword = 4, kRegMultiSz = 7;
+constexpr std::int32_t kErrorFileNotFound = 2, kErrorMoreData = 234;
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+    virtual std::int32_t RegOpenKeyEx(RegKey root, const std::string& subKey, std::uint32_t access, RegKey& result) = 0;
+    // type may be null; data may be null to ask for the size only.
+    virtual std::int32_t RegQueryValueEx(RegKey key, const std::string& valueName, std::uint32_t* type,
+                                         std::uint8_t* data, std::uint32_t* dataSize) = 0;
+    virtual std::int32_t RegSetValueEx(RegKey key, const std::string& valueName, std::uint32_t type,
+                                       const std::uint8_t* data, std::uint32_t dataSize) = 0;
+    virtual std::int32_t RegCreateKeyEx(RegKey root, const std::string& subKey, std::uint32_t access,
+                                        RegKey& result) = 0;
+    virtual std::int32_t RegCloseKey(RegKey key) = 0;
+};
+
+// The services in force. Each pointer is set by InstallDefaultServices() to the
+// platform's implementation; tests replace single services with doubles.
+struct Services {
+    Clock* clock = nullptr;
+    Random* random = nullptr;
+    Screen* screen = nullptr;
+    Cursor* cursor = nullptr;
+    System* system = nullptr;
+    WindowProcs* windowProcs = nullptr;
+    Passwords* passwords = nullptr;
+    Shell* shell = nullptr;
+    Process* process = nullptr;
+    ProfileFile* profile = nullptr;
+    Registry* registry = nullptr;
+};
+
+Services& services();
+
+// Installs the platform's own implementations (Win32 on Windows, portable elsewhere).
+void InstallDefaultServices();
+
+} // namespace qs::platform

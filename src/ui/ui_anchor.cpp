@@ -1,0 +1,2 @@
+// Anchors the forms library so it exists before the first form lands.
+namespace qs::ui { int ui_anchor = 0; }
