@@ -1,0 +1,111 @@
+// Peers and backends. A component keeps all of its state and tells its peer what
+// changed; the peer mirrors it into a real window (Win32) or keeps nothing more
+// (headless). User input comes back from a peer through the component's user*()
+// entry points, which run the same handlers as changes made from code.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/services.h"
+#include "toolkit/picture.h"
+#include "toolkit/types.h"
+
+namespace qs::tk {
+
+class Component;
+class Form;
+class ListBox;
+class CommonDialog;
+
+// What changed on a component. `index` names the row for the list-row changes.
+enum class Prop {
+    Created,      // the peer was just attached: mirror everything
+    Geometry,     // Left, Top, Width, Height
+    Visible,
+    Enabled,
+    Caption,      // forms, labels, buttons, check boxes, frames
+    Text,         // text box
+    Value,        // check box value, scroll bar value
+    Range,        // scroll bar Min, Max, SmallChange, LargeChange
+    Colors,       // BackColor, ForeColor
+    Font,
+    Picture,      // image, picture box, form icon
+    Stretch,
+    ToolTip,
+    Pointer,      // MousePointer, MouseIcon
+    Focus,        // the component has just been given the focus from code
+    DefaultCancel,// a button's Default or Cancel flag
+    Interval,     // timer Interval or Enabled
+    LinePoints,   // line X1, Y1, X2, Y2, BorderColor, BorderWidth
+    ZOrder,
+    Parent,       // re-parented (containers)
+    RowInserted,  // list boxes: row `index` inserted
+    RowRemoved,   // row `index` removed
+    RowsCleared,
+    RowText,      // row `index` text changed
+    RowChecked,   // row `index` check state changed
+    ListIndex,
+    TopIndex,
+};
+
+class Peer {
+public:
+    virtual ~Peer() = default;
+    virtual void sync(Prop what, int index = -1) = 0;
+    // The real window behind the component, 0 when there is none.
+    virtual platform::WindowHandle hwnd() const { return 0; }
+};
+
+// A drawing surface (a form or a picture box) keeps what is drawn on it until Cls,
+// a new background colour, or new drawing over it.
+class SurfacePeer : public Peer {
+public:
+    // Clears text and drawing to the colour.
+    virtual void cls(Color back) = 0;
+    // Draws one line of text with its top-left corner at (x, y), in twips of the surface.
+    virtual void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) = 0;
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // Creates the peer of a component. Called by Form::Load for the form, then for each
+    // control in creation order (containers before their children), and at once for
+    // controls created while their form is loaded.
+    virtual std::unique_ptr<Peer> createPeer(Component& component) = 0;
+
+    // Runs a nested message loop until `form` is unloaded or hidden. Other windows'
+    // timers keep firing; the owner takes no input meanwhile.
+    virtual void runModal(Form& form, Form* owner) = 0;
+    // Runs the message loop until no form is loaded (returns at once if none is).
+    virtual void runMessageLoop() = 0;
+    // A form was unloaded; the loop may end when none is left.
+    virtual void formUnloaded(Form& form) = 0;
+
+    // Text extent of one line in the font, in twips.
+    virtual SizeTwips measureText(const FontSpec& font, std::string_view text) = 0;
+    // Height of one row of a list box, in twips.
+    virtual float listRowHeight(const ListBox& list) = 0;
+    // What a form's border and caption add to its client size, in twips.
+    virtual SizeTwips formFrameExtra(const Form& form) = 0;
+
+    // Message box; returns vbOK, vbYes, vbNo, ...
+    virtual int messageBox(const std::string& prompt, int flags, const std::string& title, Form* owner) = 0;
+    // Common dialogs: 0 on success, cdlCancel when cancelled with CancelError set, other
+    // non-zero codes for other failures. The dialog object receives the result.
+    virtual int showColorDialog(CommonDialog& dialog) = 0;
+    virtual int showOpenDialog(CommonDialog& dialog) = 0;
+
+    virtual std::optional<Picture> loadPicture(const std::string& path) = 0;
+    virtual Picture appIcon() = 0;
+    virtual Picture resourcePicture(std::string_view name) = 0;
+
+    // The screen-wide mouse pointer (vbDefault, vbHourglass, ...).
+    virtual void setScreenPointer(int shape) = 0;
+};
+
+} // namespace qs::tk

@@ -1,0 +1,60 @@
+// Pictures: a loaded image with its natural size. Decoding belongs to the backend
+// (the Windows Imaging Component on Windows, a test decoder natively); a picture may
+// defer the full decode until it is drawn at its final size.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qs::tk {
+
+enum class PictureType { None, Bitmap, Icon };
+
+// What a backend keeps for a loaded picture (decoder state, decoded bitmaps, ...).
+struct PictureData {
+    virtual ~PictureData() = default;
+    PictureType type = PictureType::Bitmap;
+    std::string source;   // file path or resource name
+    int widthPx = 0;      // natural size in picture pixels, after EXIF orientation
+    int heightPx = 0;
+    std::int32_t himetricWidth = 0;  // natural size in 0.01 mm
+    std::int32_t himetricHeight = 0;
+};
+
+class Picture {
+public:
+    Picture() = default;
+    explicit Picture(std::shared_ptr<const PictureData> data) : data_(std::move(data)) {}
+
+    bool empty() const { return !data_ || data_->type == PictureType::None; }
+    PictureType Type() const { return data_ ? data_->type : PictureType::None; }
+    // Natural size in HIMETRIC units, as a picture object reports it.
+    std::int32_t Width() const { return data_ ? data_->himetricWidth : 0; }
+    std::int32_t Height() const { return data_ ? data_->himetricHeight : 0; }
+    int widthPx() const { return data_ ? data_->widthPx : 0; }
+    int heightPx() const { return data_ ? data_->heightPx : 0; }
+    const std::shared_ptr<const PictureData>& data() const { return data_; }
+
+    bool operator==(const Picture& other) const { return data_ == other.data_; }
+
+private:
+    std::shared_ptr<const PictureData> data_;
+};
+
+// Loads a picture file (GIF, JPEG, BMP; PNG and TIFF where the backend decodes them).
+// A missing, truncated or undecodable file gives std::nullopt; nothing is thrown.
+std::optional<Picture> LoadPicture(const std::string& path);
+
+// The program's icon: the picture a window's Icon holds by default.
+Picture AppIcon();
+
+// A picture stored with the program ("MONITOR", "LOGO", ...).
+Picture ResourcePicture(std::string_view name);
+
+// HIMETRIC <-> twips: 2540 HIMETRIC = 1440 twips = 1 inch.
+constexpr double HimetricToTwips(double himetric) { return himetric * 1440.0 / 2540.0; }
+
+} // namespace qs::tk
