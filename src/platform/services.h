@@ -20,14 +20,15 @@ public:
     virtual double Now() = 0;
     // Seconds after local midnight (fractions allowed).
     virtual double SecondsAfterMidnight() = 0;
-    // A monotonic millisecond count for window timers.
+    // A monotonic millisecond count for window timers (never goes back).
     virtual std::uint64_t MonotonicMs() = 0;
 };
 
 class Random {
 public:
     virtual ~Random() = default;
-    // Seeds the generator from the system timer; called once at start-up.
+    // Seeds the generator from the system timer; called once at start-up. Before it,
+    // the sequence is the same in every run.
     virtual void Randomize() = 0;
     // A uniform value in [0, 1).
     virtual double Rnd() = 0;
@@ -100,10 +101,13 @@ public:
 class Passwords {
 public:
     virtual ~Passwords() = default;
-    // PwdChangePasswordA of mpr. Returns false when the function is not available.
+    // PwdChangePasswordA of mpr: opens the system's password-change dialog and returns
+    // when it has closed. Returns false when the function is not available (nothing opens).
     virtual bool PwdChangePassword(const std::string& provider, WindowHandle owner,
                                    std::uint32_t reserved1, std::uint32_t reserved2) = 0;
     // VerifyScreenSavePwd of password.cpl: non-zero lets the saver close.
+    // Where password.cpl or its export is missing there is no password to ask for, and
+    // the answer is non-zero: a saver that could never be left would lock the user out.
     virtual std::int32_t VerifyScreenSavePwd(WindowHandle owner) = 0;
 };
 

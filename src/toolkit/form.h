@@ -102,6 +102,10 @@ public:
     // Alt+letter to the control with that access key, Tab to the next control, and the
     // rest to the focused control. Returns true when the key was used.
     bool userKey(std::int16_t keyCode, std::int16_t shift);
+    // Only the first step of userKey, for backends whose native controls handle the
+    // rest: runs Form_KeyDown when KeyPreview is on or no control has the focus.
+    // Returns true when the handler consumed the key (set KeyCode to 0).
+    bool userKeyDownPreview(std::int16_t keyCode, std::int16_t shift);
     // A character typed (after userKey did not use the key).
     void userChar(char ch);
     void userMouseDown(int button, int shift, float x, float y);
