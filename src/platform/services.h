@@ -70,11 +70,16 @@ struct RectPx {
 };
 
 // user32/kernel32 calls of the saver windows and start-up.
+// Methods are not named after API calls that windows.h turns into macros
+// (GetVersionEx, SystemParametersInfo, CallWindowProc): a Win32 source file that
+// includes windows.h would otherwise see other names than the rest of the program.
 class System {
 public:
     virtual ~System() = default;
-    virtual bool GetVersionEx(OsVersionInfo& info) = 0;
-    virtual bool SystemParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) = 0;
+    // GetVersionExA: fills info (its size field must say 148 first); false on failure.
+    virtual bool GetVersionInfo(OsVersionInfo& info) = 0;
+    // SystemParametersInfoA with a pointer to a 32-bit value (or null).
+    virtual bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) = 0;
     // FindWindowA with no class name: the first top-level window with exactly this caption, or 0.
     virtual WindowHandle FindWindowByCaption(const std::string& caption) = 0;
     virtual bool IsWindow(WindowHandle h) = 0;
@@ -93,8 +98,9 @@ public:
     virtual ~WindowProcs() = default;
     // Installs proc as the window's procedure and returns the previous one (0 on failure).
     virtual WndProcAddress SetWindowProc(WindowHandle h, WndProcAddress proc) = 0;
-    virtual std::intptr_t CallWindowProc(WndProcAddress proc, WindowHandle h, unsigned msg,
-                                         std::uintptr_t wParam, std::intptr_t lParam) = 0;
+    // CallWindowProcA: passes a message on to proc.
+    virtual std::intptr_t CallProc(WndProcAddress proc, WindowHandle h, unsigned msg, std::uintptr_t wParam,
+                                   std::intptr_t lParam) = 0;
 };
 
 // Screen-saver password services of the Windows 95 family, loaded at run time.
