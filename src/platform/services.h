@@ -80,7 +80,8 @@ public:
     virtual bool GetVersionInfo(OsVersionInfo& info) = 0;
     // SystemParametersInfoA with a pointer to a 32-bit value (or null).
     virtual bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) = 0;
-    // FindWindowA with no class name: the first top-level window with exactly this caption, or 0.
+    // FindWindowA with no class name: a top-level window with this whole caption (the
+    // call ignores letter case), or 0.
     virtual WindowHandle FindWindowByCaption(const std::string& caption) = 0;
     virtual bool IsWindow(WindowHandle h) = 0;
     virtual bool GetClientRect(WindowHandle h, RectPx& rect) = 0;
