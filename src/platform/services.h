@@ -53,6 +53,11 @@ public:
     virtual ~Cursor() = default;
     // As user32's ShowCursor: returns the new display count.
     virtual int ShowCursor(bool show) = 0;
+    // GetCursorPos: the cursor's position in screen pixels; false where it is not known.
+    virtual bool GetPosition(std::int32_t& x, std::int32_t& y) {
+        (void)x, (void)y;
+        return false;
+    }
 };
 
 // The operating-system version record as GetVersionExA fills it (148 bytes).
@@ -92,7 +97,14 @@ public:
 
 // Window procedures as the preview surface replaces them (SetWindowLongA with GWL_WNDPROC).
 using WndProcAddress = std::uintptr_t;
-using WndProcFn = std::intptr_t (*)(WindowHandle, unsigned, std::uintptr_t, std::intptr_t);
+// Windows calls a window procedure with its own calling convention, which on 32-bit x86
+// is not the compiler's default: a procedure handed to SetWindowProc is declared with it.
+#if defined(_WIN32) && !defined(_WIN64)
+#define QS_WNDPROC_CALL __stdcall
+#else
+#define QS_WNDPROC_CALL
+#endif
+using WndProcFn = std::intptr_t(QS_WNDPROC_CALL*)(WindowHandle, unsigned, std::uintptr_t, std::intptr_t);
 
 class WindowProcs {
 public:
