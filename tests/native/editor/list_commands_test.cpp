@@ -268,6 +268,8 @@ TEST_F(DeleteSlide, TheOnlySlideLeavesAnEmptyList) {
     AppSettings().setPreviewFlag(true);
     Open();
     Select(0);
+    ed().chkPreview.userClick();
+    ed().chkPreview.userClick();  // checking again draws the selected slide
     ASSERT_FALSE(ed().previewImage.Picture().empty());
     Answer({tk::vbYes});
     ClickCommand(kDelete);
@@ -399,6 +401,41 @@ TEST_F(MoveSlide, UpInsideTheVisibleRowsLeavesTheTopRow) {
     ClickCommand(kUp);
     EXPECT_EQ(ed().FileNameList.TopIndex(), 10);
 }
+
+// Commands that select a row out of view scroll the names; the columns must follow.
+struct LevelCase {
+    const char* name;
+    int command;
+    int selectedFromTop;  // the selected row, counted from the first visible one
+};
+
+class ColumnsStayLevel : public EditorTest, public ::testing::WithParamInterface<LevelCase> {};
+
+TEST_P(ColumnsStayLevel, AfterACommandInAScrolledList) {
+    GiveSlides(NumberedSlides(40));
+    AppSettings().setDisplayWarnings(true);
+    Open();
+    ed().FileNameList.userScroll(20);
+    const int row = GetParam().selectedFromTop < 0 ? 20 + ed().FileNameList.visibleRows() - 1
+                                                   : 20 + GetParam().selectedFromTop;
+    Select(row);
+    if (GetParam().command == kAdd) ChooseFile("C:\\added.jpg");
+    ClickCommand(GetParam().command);
+    EXPECT_EQ(FileDialogsShown(), GetParam().command == kAdd ? 1 : 0);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(ed().CheckList(k).TopIndex(), ed().FileNameList.TopIndex()) << "column " << k;
+    const int selected = Selected();
+    ASSERT_GE(selected, 0);
+    EXPECT_GE(selected, ed().FileNameList.TopIndex());
+    EXPECT_LT(selected, ed().FileNameList.TopIndex() + ed().FileNameList.visibleRows()) << "selection out of view";
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, ColumnsStayLevel,
+                         ::testing::Values(LevelCase{"DeleteSelectsTheFirstRow", kDelete, 3},
+                                           LevelCase{"DownBelowTheLastVisibleRow", kDown, -1},
+                                           LevelCase{"UpFromTheFirstVisibleRow", kUp, 0},
+                                           LevelCase{"AddBelowTheLastVisibleRow", kAdd, -1}),
+                         [](const ::testing::TestParamInfo<LevelCase>& info) { return std::string(info.param.name); });
 
 // --- Delete All ---
 

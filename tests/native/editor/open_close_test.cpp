@@ -67,8 +67,9 @@ TEST_F(OpenEditor, WithThePreviewOnTheSurfaceShowsOnlyItsColourUntilARowIsSelect
     Open();
     EXPECT_EQ(ed().chkPreview.Value(), 1);
     EXPECT_TRUE(ed().previewPicture.Visible());
-    EXPECT_FALSE(ed().previewImage.Visible());
     EXPECT_TRUE(ed().previewImage.Picture().empty());
+    EXPECT_TRUE(PrintedOnPreview().empty());
+    EXPECT_EQ(PictureLoads(), 0);
     EXPECT_EQ(ed().previewPicture.BackColor(), tk::Rgb(10, 20, 30));
     EXPECT_FALSE(ed().ApplyCmd.Enabled());
 }
@@ -222,6 +223,7 @@ TEST_F(CloseEditor, ApplyRestartsTheSlideScheduleByOneDelay) {
     GiveSlides(NumberedSlides(1));
     AppSettings().setDelay(43);
     Open();
+    ClickCheck(kCenter, 0);
     LastSlideTime = 0;
     ed().ApplyCmd.userClick();
     EXPECT_DOUBLE_EQ(LastSlideTime, platform::services().clock->Now() - 43 / 86000.0);
