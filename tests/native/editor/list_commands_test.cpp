@@ -311,7 +311,29 @@ INSTANTIATE_TEST_SUITE_P(Commands, SilencedDelete, ::testing::Values(kDelete, kD
 
 // --- Up and Down ---
 
-using MoveSlide = EditorTest;
+// Records, at each selection event of the name list, whether the handler may work and
+// whether the list area is on screen.
+struct SelectionEvent {
+    bool listBusy;
+    bool listAreaVisible;
+};
+
+class MoveSlide : public EditorTest {
+protected:
+    // From now on every selection event of the name list is recorded before the
+    // editor's own handler runs.
+    const std::vector<SelectionEvent>& WatchSelection() {
+        auto original = ed().FileNameList.Click;
+        ed().FileNameList.Click = [this, original] {
+            events_.push_back({ed().ListBusy, ed().bgPic.Visible()});
+            original();
+        };
+        return events_;
+    }
+
+private:
+    std::vector<SelectionEvent> events_;
+};
 
 TEST_F(MoveSlide, UpMovesPathAndOptionsAndKeepsTheSlideSelected) {
     GiveSlides({{"a", false, false, false}, {"b", true, true, false}, {"c", false, false, true}});
@@ -338,23 +360,11 @@ TEST_F(MoveSlide, DownMovesPathAndOptionsAndKeepsTheSlideSelected) {
     EXPECT_EQ(ed().countLbl.Caption(), "(2/3)");
 }
 
-// Records, at each selection event of the name list, whether the handler may work and
-// whether the list area is on screen.
-struct SelectionEvent {
-    bool listBusy;
-    bool listAreaVisible;
-};
-
 TEST_F(MoveSlide, DownHidesTheListAreaAndSilencesTheSelection) {
     GiveSlides(NumberedSlides(4));
     Open();
     Select(1);
-    std::vector<SelectionEvent> events;
-    auto original = ed().FileNameList.Click;
-    ed().FileNameList.Click = [&] {
-        events.push_back({ed().ListBusy, ed().bgPic.Visible()});
-        original();
-    };
+    const std::vector<SelectionEvent>& events = WatchSelection();
     ClickCommand(kDown);
     ASSERT_FALSE(events.empty());
     for (const SelectionEvent& e : events) {
@@ -369,12 +379,7 @@ TEST_F(MoveSlide, UpRunsTheSelectionWithTheListAreaShown) {
     GiveSlides(NumberedSlides(4));
     Open();
     Select(2);
-    std::vector<SelectionEvent> events;
-    auto original = ed().FileNameList.Click;
-    ed().FileNameList.Click = [&] {
-        events.push_back({ed().ListBusy, ed().bgPic.Visible()});
-        original();
-    };
+    const std::vector<SelectionEvent>& events = WatchSelection();
     ClickCommand(kUp);
     ASSERT_EQ(events.size(), 1u);
     EXPECT_FALSE(events[0].listBusy);
