@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "settings/settings.h"
+#include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
 #include "ui/editor/handler_guard.h"
@@ -176,8 +176,8 @@ void EditSlideShow::Form_QueryUnload(std::int16_t& Cancel, int UnloadMode) {
                                 this);
         if (answer == tk::vbYes) {
             ClsSettings& settings = AppSettings();
-            settings.setPreviewFlag(SavedPreviewFlag);
-            settings.setDisplayWarnings(SavedDisplayWarnings);
+            settings.PreviewFlag(SavedPreviewFlag);
+            settings.DisplayWarnings(SavedDisplayWarnings);
             // From now on the settings dialog treats the settings as changed.
             SettingsChanged = true;
         } else {

@@ -1,5 +1,5 @@
 // The Alt-key toggles of the selected slide's options and the preview option.
-#include "settings/settings.h"
+#include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/types.h"
 #include "ui/editor/edit_slide_show.h"
@@ -45,7 +45,7 @@ void EditSlideShow::chkPreview_Click() {
     ForceRefresh = false;
     ApplyCmd.setEnabled(true);
     // Stored at once, not at Apply; Reset and a discarding close put it back.
-    AppSettings().setPreviewFlag(on);
+    AppSettings().PreviewFlag(on);
 }
 
 } // namespace qs::ui

@@ -4,7 +4,7 @@
 
 #include "platform/services.h"
 #include "render/slide_schedule.h"
-#include "settings/settings.h"
+#include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
 #include "ui/editor/edit_slide_show.h"
@@ -66,13 +66,13 @@ std::string EditSlideShow::TruncateName(const std::string& name) {
 void EditSlideShow::ApplyCmd_Click() {
     ClsSettings& settings = AppSettings();
     const int rows = FileNameList.ListCount();
-    settings.setPictureCount(rows);
+    settings.PictureCount(rows);
     for (int r = 0; r < rows; ++r) {
         const std::int32_t i = r + 1;
         settings.FileSpec(FullNames(FileNameList.ItemData(r)), i);
-        settings.setCenter(i, CheckList(0).Selected(r));
-        settings.setHStretch(i, CheckList(1).Selected(r));
-        settings.setVStretch(i, CheckList(2).Selected(r));
+        settings.Center(i, CheckList(0).Selected(r));
+        settings.HStretch(i, CheckList(1).Selected(r));
+        settings.VStretch(i, CheckList(2).Selected(r));
     }
     markApplied();
     // Reset and a discarding close go back to the options as they are now.
@@ -99,8 +99,8 @@ void EditSlideShow::resetBtn_Click() {
                             tk::vbYesNo + tk::vbQuestion, kTitle, this);
     if (answer != tk::vbYes) return;
     ClsSettings& settings = AppSettings();
-    settings.setPreviewFlag(SavedPreviewFlag);
-    settings.setDisplayWarnings(SavedDisplayWarnings);
+    settings.PreviewFlag(SavedPreviewFlag);
+    settings.DisplayWarnings(SavedDisplayWarnings);
     chkPreview.setValue(settings.PreviewFlag() ? 1 : 0);
     WarningChk.setValue(settings.DisplayWarnings() ? 1 : 0);
     LoadList();
@@ -109,7 +109,7 @@ void EditSlideShow::resetBtn_Click() {
 // The settings property holds the box's state as it stands: true means the box
 // "Do Not Display Warnings" is checked and no question is asked.
 void EditSlideShow::WarningChk_Click() {
-    AppSettings().setDisplayWarnings(WarningChk.Value() == 1);
+    AppSettings().DisplayWarnings(WarningChk.Value() == 1);
     markChanged();
 }
 

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "scoped_services.h"
-#include "settings/settings.h"
+#include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
@@ -60,12 +60,12 @@ std::string SlidePath(int i) {
 
 void GiveSlides(int n) {
     ClsSettings& settings = AppSettings();
-    settings.setPictureCount(0);
+    settings.PictureCount(0);
     for (int i = 1; i <= n; ++i) {
         settings.FileSpec(SlidePath(i), i);
-        settings.setCenter(i, i % 2 == 0);
-        settings.setHStretch(i, i % 3 == 0);
-        settings.setVStretch(i, i % 5 == 0);
+        settings.Center(i, i % 2 == 0);
+        settings.HStretch(i, i % 3 == 0);
+        settings.VStretch(i, i % 5 == 0);
     }
 }
 
@@ -74,7 +74,7 @@ struct Environment {
         os.UseProfile(&profile);
         qs::ResetSharedState();
         qs::tk::SetBackend(std::make_unique<qs::tk::headless::HeadlessBackend>());
-        AppSettings().setDisplayWarnings(true);
+        AppSettings().DisplayWarnings(true);
     }
     ~Environment() { qs::DiscardSettings = true; }
     qs::test::ScopedServices os;

@@ -8,7 +8,7 @@
 
 #include "platform/services.h"
 #include "scoped_services.h"
-#include "settings/settings.h"
+#include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/headless_backend.h"
@@ -107,12 +107,9 @@ EditorTest::EditorTest() : impl_(std::make_unique<Impl>()) {
     impl_->host = std::make_unique<tk::Form>("frmConfig");
     impl_->picNoLbl = std::make_unique<tk::Label>(*impl_->host, "picNoLbl", "", 360, 1080, 1455, 375);
 
-    ClsSettings& settings = AppSettings();
-    settings.setPictureCount(0);
-    settings.setPreviewFlag(false);
-    settings.setDisplayWarnings(false);
-    settings.setBgColor(0);
-    settings.setDelay(10);
+    // A fresh settings object over an empty settings file: no slides, both editor
+    // options off, black background, a delay of 10 seconds.
+    ResetAppSettingsForTest();
 
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string leaf = std::string(info->test_suite_name()) + "." + info->name();
@@ -126,10 +123,11 @@ EditorTest::EditorTest() : impl_(std::make_unique<Impl>()) {
 EditorTest::~EditorTest() {
     // A form still open is dropped the way the settings dialog drops it after a modal Show.
     if (editor_ && editor_->IsLoaded()) {
-        AppSettings().setDisplayWarnings(true);
+        AppSettings().DisplayWarnings(true);
         editor_->Unload();
     }
     editor_.reset();
+    ResetAppSettingsForTest();
     impl_->picNoLbl.reset();
     impl_->host.reset();
     // Nothing of these tests may reach a settings file when the process ends.
@@ -144,13 +142,13 @@ void EditorTest::TearDown() {
 
 void EditorTest::GiveSlides(const std::vector<SlideSpec>& slides) {
     ClsSettings& settings = AppSettings();
-    settings.setPictureCount(0);
+    settings.PictureCount(0);
     for (std::size_t i = 0; i < slides.size(); ++i) {
         const std::int32_t index = static_cast<std::int32_t>(i + 1);
         settings.FileSpec(slides[i].path, index);
-        settings.setCenter(index, slides[i].center);
-        settings.setHStretch(index, slides[i].hStretch);
-        settings.setVStretch(index, slides[i].vStretch);
+        settings.Center(index, slides[i].center);
+        settings.HStretch(index, slides[i].hStretch);
+        settings.VStretch(index, slides[i].vStretch);
     }
 }
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "editor_harness.h"
-#include "settings/settings.h"
+#include "settings/app_settings.h"
 #include "settings/shared_state.h"
 
 namespace qs::test {
@@ -84,7 +84,7 @@ using KeyDown = EditorTest;
 
 TEST_F(KeyDown, OtherAltLettersToggleNoOption) {
     GiveSlides(NumberedSlides(3));
-    AppSettings().setDisplayWarnings(true);
+    AppSettings().DisplayWarnings(true);
     Open();
     Select(1);
     const std::vector<Options> before = RowOptions();
@@ -97,7 +97,7 @@ TEST_F(KeyDown, OtherAltLettersToggleNoOption) {
 
 TEST_F(KeyDown, AltHRedrawsThePreviewWhenTheColumnStandsOnTheSelectedRow) {
     GiveSlides({{MakePicture("a.bmp", 40, 20)}, {MakePicture("b.bmp", 40, 20)}});
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     Select(0);  // the columns' current row is row 0 after loading
     const tk::Picture before = ed().previewImage.Picture();
@@ -133,7 +133,7 @@ TEST_F(PreviewBox, CheckingShowsAndDrawsTheSelectedSlideAtOnce) {
 
 TEST_F(PreviewBox, ClearingHidesTheSurfaceAndStoresTheFlag) {
     GiveSlides(NumberedSlides(2));
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     ed().chkPreview.userClick();
     EXPECT_FALSE(ed().previewPicture.Visible());
@@ -163,7 +163,7 @@ class PreviewDiscarded : public EditorTest, public ::testing::WithParamInterface
 
 TEST_P(PreviewDiscarded, ByCancelGoesBackToTheOpeningValue) {
     GiveSlides(NumberedSlides(1));
-    AppSettings().setDisplayWarnings(GetParam().warningsOff);
+    AppSettings().DisplayWarnings(GetParam().warningsOff);
     Open();
     ed().chkPreview.userClick();
     if (!GetParam().warningsOff) Answer({tk::vbYes});

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "editor_harness.h"
-#include "settings/settings.h"
+#include "settings/app_settings.h"
 #include "settings/shared_state.h"
 
 namespace qs::test {
@@ -161,7 +161,7 @@ class SlotReuse : public EditorTest, public ::testing::WithParamInterface<SlotCa
 TEST_P(SlotReuse, AddTakesAFreeSlotOnlyBeyondThreePerRow) {
     const SlotCase& c = GetParam();
     GiveSlides(NumberedSlides(c.rows));
-    AppSettings().setDisplayWarnings(true);
+    AppSettings().DisplayWarnings(true);
     Open();
     Select(0);
     for (int i = 1; i < c.rows; ++i) ClickCommand(kDelete);  // each deletion selects row 0 again
@@ -181,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(Pool, SlotReuse,
 
 TEST_F(AddSlide, AfterDeleteAllThePoolStartsAgainAtSlotOne) {
     GiveSlides(NumberedSlides(3));
-    AppSettings().setDisplayWarnings(true);
+    AppSettings().DisplayWarnings(true);
     Open();
     Select(1);
     ClickCommand(kDeleteAll);
@@ -265,7 +265,7 @@ TEST_F(DeleteSlide, InTheMiddleSelectsTheFirstSlide) {
 
 TEST_F(DeleteSlide, TheOnlySlideLeavesAnEmptyList) {
     GiveSlides({{MakePicture("only.bmp", 10, 10)}});
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     Select(0);
     ed().chkPreview.userClick();
@@ -418,7 +418,7 @@ class ColumnsStayLevel : public EditorTest, public ::testing::WithParamInterface
 
 TEST_P(ColumnsStayLevel, AfterACommandInAScrolledList) {
     GiveSlides(NumberedSlides(40));
-    AppSettings().setDisplayWarnings(true);
+    AppSettings().DisplayWarnings(true);
     Open();
     ed().FileNameList.userScroll(20);
     const int row = GetParam().selectedFromTop < 0 ? 20 + ed().FileNameList.visibleRows() - 1
@@ -448,7 +448,7 @@ using DeleteAllSlides = EditorTest;
 
 TEST_F(DeleteAllSlides, YesEmptiesEverythingAndReleasesThePool) {
     GiveSlides({{MakePicture("a.bmp", 10, 10)}, {MakePicture("b.bmp", 10, 10)}});
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     Select(1);
     ASSERT_TRUE(ed().previewImage.Visible());
@@ -482,7 +482,7 @@ TEST_F(DeleteAllSlides, NoKeepsEverything) {
 
 TEST_F(DeleteAllSlides, ThenOkWritesAnEmptyList) {
     GiveSlides(NumberedSlides(3));
-    AppSettings().setDisplayWarnings(true);
+    AppSettings().DisplayWarnings(true);
     Open();
     Select(0);
     ClickCommand(kDeleteAll);

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "editor_harness.h"
-#include "settings/settings.h"
+#include "settings/app_settings.h"
 #include "settings/shared_state.h"
 
 namespace qs::test {
@@ -62,8 +62,8 @@ TEST_F(OpenEditor, ThreeSlidesLoadAsRowsWithSlotsAndNoSelection) {
 
 TEST_F(OpenEditor, WithThePreviewOnTheSurfaceShowsOnlyItsColourUntilARowIsSelected) {
     GiveSlides({{MakePicture("a.bmp", 40, 30)}});
-    AppSettings().setPreviewFlag(true);
-    AppSettings().setBgColor(tk::Rgb(10, 20, 30));
+    AppSettings().PreviewFlag(true);
+    AppSettings().bgColor(tk::Rgb(10, 20, 30));
     Open();
     EXPECT_EQ(ed().chkPreview.Value(), 1);
     EXPECT_TRUE(ed().previewPicture.Visible());
@@ -77,8 +77,8 @@ TEST_F(OpenEditor, WithThePreviewOnTheSurfaceShowsOnlyItsColourUntilARowIsSelect
 TEST_F(OpenEditor, OptionBoxesStartFromTheSettings) {
     for (bool preview : {false, true}) {
         for (bool warnings : {false, true}) {
-            AppSettings().setPreviewFlag(preview);
-            AppSettings().setDisplayWarnings(warnings);
+            AppSettings().PreviewFlag(preview);
+            AppSettings().DisplayWarnings(warnings);
             Open();
             EXPECT_EQ(ed().chkPreview.Value(), preview ? 1 : 0);
             EXPECT_EQ(ed().WarningChk.Value(), warnings ? 1 : 0);
@@ -102,7 +102,7 @@ class OkWithoutChange : public EditorTest, public ::testing::WithParamInterface<
 TEST_P(OkWithoutChange, WritesTheSameListAndTheCountLabel) {
     const std::vector<SlideSpec> slides = NumberedSlides(GetParam().slides);
     GiveSlides(slides);
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     ClickOK();
     EXPECT_FALSE(EditorOpen());
@@ -152,7 +152,7 @@ TEST_F(CloseEditor, CancelAfterAChangeAnsweredYesKeepsTheOldList) {
 TEST_F(CloseEditor, CancelWithWarningsOffAsksNothingAndDropsTheChange) {
     const std::vector<SlideSpec> slides = NumberedSlides(3);
     GiveSlides(slides);
-    AppSettings().setDisplayWarnings(true);
+    AppSettings().DisplayWarnings(true);
     Open();
     ClickCheck(kVStretch, 2);
     ClickCancel();
@@ -195,7 +195,7 @@ TEST_F(CloseEditor, WarningsBoxCheckedThenCancelAsksNothingAndPutsItBack) {
 }
 
 TEST_F(CloseEditor, ClearingTheWarningsBoxBringsTheQuestionsBackAtOnce) {
-    AppSettings().setDisplayWarnings(true);
+    AppSettings().DisplayWarnings(true);
     GiveSlides(NumberedSlides(2));
     Open();
     ed().WarningChk.userClick();
@@ -221,7 +221,7 @@ TEST_F(CloseEditor, ApplyThenCancelKeepsTheAppliedList) {
 
 TEST_F(CloseEditor, ApplyRestartsTheSlideScheduleByOneDelay) {
     GiveSlides(NumberedSlides(1));
-    AppSettings().setDelay(43);
+    AppSettings().Delay(43);
     Open();
     ClickCheck(kCenter, 0);
     LastSlideTime = 0;
@@ -306,7 +306,7 @@ TEST_F(ResetEditor, WithChangesAnsweredYesRestoresListAndOptions) {
 
 TEST_F(ResetEditor, WithWarningsOffResetsWithoutAsking) {
     GiveSlides(NumberedSlides(2));
-    AppSettings().setDisplayWarnings(true);
+    AppSettings().DisplayWarnings(true);
     Open();
     ClickCheck(kCenter, 1);
     ed().resetBtn.userClick();
@@ -318,7 +318,7 @@ TEST_F(ResetEditor, WithWarningsOffResetsWithoutAsking) {
 TEST_F(ResetEditor, CommandsLeaveTheSettingsAloneUntilApply) {
     const std::vector<SlideSpec> slides = NumberedSlides(3);
     GiveSlides(slides);
-    AppSettings().setDisplayWarnings(true);
+    AppSettings().DisplayWarnings(true);
     Open();
     Select(1);
     ClickCommand(kDown);

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "editor_harness.h"
-#include "settings/settings.h"
+#include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
 
@@ -25,7 +25,7 @@ TEST_F(Selection, ThirdOfTenShowsItsPathAndPosition) {
 
 TEST_F(Selection, WithThePreviewOnTheSlideIsDrawnAndTheSurfaceShown) {
     GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 64, 48), false, true, true}});
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     Select(1);
     EXPECT_TRUE(ed().previewPicture.Visible());
@@ -39,7 +39,7 @@ TEST_F(Selection, WithThePreviewOnTheSlideIsDrawnAndTheSurfaceShown) {
 
 TEST_F(Selection, SelectingTheShownSlideAgainDoesNoWork) {
     GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 20, 20)}});
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     Select(1);
     const tk::Picture loaded = ed().previewImage.Picture();
@@ -55,7 +55,7 @@ TEST_F(Selection, SelectingTheShownSlideAgainDoesNoWork) {
 
 TEST_F(Selection, ForceRefreshRedrawsTheSameSlide) {
     GiveSlides({{MakePicture("a.bmp", 20, 20)}});
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     Select(0);
     const tk::Picture loaded = ed().previewImage.Picture();
@@ -69,7 +69,7 @@ TEST_F(Selection, ForceRefreshRedrawsTheSameSlide) {
 // selecting the slide on show again.
 TEST_F(Selection, TheFirstRowRightAfterOpeningIsTheSlideAlreadyShown) {
     GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 20, 20)}});
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     Select(0);
     EXPECT_EQ(ed().countLbl.Caption(), "0/0");
@@ -94,7 +94,7 @@ TEST_F(Selection, ADeletedPictureFileShowsCannotLoadPicture) {
     const std::string good = MakePicture("good.bmp", 30, 30);
     const std::string gone = MakePicture("gone.bmp", 30, 30);
     GiveSlides({{good}, {gone}});
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     Select(0);
     ASSERT_TRUE(ed().previewImage.Visible());
@@ -127,7 +127,7 @@ using OptionColumns = EditorTest;
 
 TEST_F(OptionColumns, ClickOnTheSelectedRowRedrawsThePreviewWithTheNewOption) {
     GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 20, 20)}, {MakePicture("c.bmp", 40, 20)}});
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     Select(2);
     const tk::Picture before = ed().previewImage.Picture();
@@ -141,7 +141,7 @@ TEST_F(OptionColumns, ClickOnTheSelectedRowRedrawsThePreviewWithTheNewOption) {
 
 TEST_F(OptionColumns, ClickOnAnotherRowTogglesButLeavesThePreview) {
     GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 20, 20)}, {MakePicture("c.bmp", 20, 20)}});
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     Select(1);
     const tk::Picture before = ed().previewImage.Picture();
@@ -156,7 +156,7 @@ TEST_F(OptionColumns, ClickOnAnotherRowTogglesButLeavesThePreview) {
 
 TEST_F(OptionColumns, RightAfterOpeningAClickTogglesAndEnablesApplyOnly) {
     GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 20, 20)}});
-    AppSettings().setPreviewFlag(true);
+    AppSettings().PreviewFlag(true);
     Open();
     ClickCheck(kVStretch, 0);
     EXPECT_TRUE(ed().CheckList(kVStretch).Selected(0));
