@@ -166,12 +166,12 @@ TEST_F(Truncate, AShortPathIsUnchanged) {
 
 TEST_F(Truncate, ATextExactlyAsWideAsTheLimitIsKept) {
     Open();
-    // Grow a name one character at a time to the last length that still fits.
-    std::string name;
-    while (ed().TextWidth(name + "i") <= Limit(ed())) name += "i";
-    ASSERT_LE(ed().TextWidth(name), Limit(ed()));
-    EXPECT_EQ(ed().TruncateName(name), name);
-    EXPECT_EQ(ed().TruncateName(name + "i").rfind("(...)", 0), 0u);
+    // A list width whose 0.6 is exactly the width of a 30-character name.
+    const float thirty = ed().TextWidth(std::string(30, 'i'));
+    ed().FileNameList.setWidth(thirty * 5 / 3);
+    ASSERT_EQ(ed().TextWidth(std::string(30, 'i')), Limit(ed()));
+    EXPECT_EQ(ed().TruncateName(std::string(30, 'i')), std::string(30, 'i'));
+    EXPECT_EQ(ed().TruncateName(std::string(31, 'i')), "(...)" + std::string(30, 'i'));
 }
 
 TEST_F(Truncate, ALongPathKeepsItsTailFromABackslash) {
