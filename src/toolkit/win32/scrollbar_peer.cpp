@@ -22,7 +22,9 @@ public:
         case SB_BOTTOM: Deliver([&] { bar_.userThumb(bar_.Max()); }); break;
         case SB_THUMBPOSITION: {
             // The 32-bit position; the message's own is cut to 16 bits.
-            SCROLLINFO si{sizeof si, SIF_TRACKPOS};
+            SCROLLINFO si{};
+            si.cbSize = sizeof si;
+            si.fMask = SIF_TRACKPOS;
             GetScrollInfo(handle(), SB_CTL, &si);
             const int value = si.nTrackPos;
             Deliver([&] { bar_.userThumb(value); });
@@ -36,7 +38,9 @@ public:
 protected:
     void syncOwn(Prop what, int) override {
         if (!handle() || (what != Prop::Created && what != Prop::Range && what != Prop::Value)) return;
-        SCROLLINFO si{sizeof si, SIF_RANGE | SIF_POS | SIF_DISABLENOSCROLL};
+        SCROLLINFO si{};
+        si.cbSize = sizeof si;
+        si.fMask = SIF_RANGE | SIF_POS | SIF_DISABLENOSCROLL;
         si.nMin = std::min(bar_.Min(), bar_.Max());
         si.nMax = std::max(bar_.Min(), bar_.Max());
         si.nPos = bar_.Value();
