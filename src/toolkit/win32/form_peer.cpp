@@ -79,10 +79,18 @@ FormPeer::FormPeer(Form& form) : form_(form) {
 }
 
 FormPeer::~FormPeer() {
+    releaseModalOwner();
     if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
 }
 
 Form& FormOf(FormPeer& peer) { return peer.form(); }
+
+void FormPeer::releaseModalOwner() {
+    // The owner is enabled again before the dialog's window goes, so that the system
+    // hands the activation to it rather than to some other program's window.
+    if (modalOwner_ && IsWindow(modalOwner_)) EnableWindow(modalOwner_, TRUE);
+    modalOwner_ = nullptr;
+}
 
 FormPeer* FormPeerOf(HWND topLevel) {
     auto* peer = dynamic_cast<FormPeer*>(NativeWindow::fromHandle(topLevel));
@@ -132,6 +140,7 @@ void FormPeer::sync(Prop what, int) {
             ShowWindow(handle(), SW_SHOW);
             SetForegroundWindow(handle());
         } else {
+            releaseModalOwner();
             ShowWindow(handle(), SW_HIDE);
         }
         break;
@@ -254,6 +263,7 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
+            if (auto* backend = Win32Backend::current()) backend->noteDeactivated(handle());
             HWND focus = GetFocus();
             if (focus && IsChild(handle(), focus)) savedFocus_ = focus;
             return 0;
