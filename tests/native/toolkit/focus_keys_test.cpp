@@ -73,13 +73,7 @@ TEST_F(FocusTest, DestroyedFocusedControlLeavesNoActiveControl) {
 }
 
 TEST_F(FocusTest, TabAndShiftTabFollowTabIndexSkippingWhatCannotTakeFocus) {
-    form.ok.setTabIndex(0);
-    form.list.setTabIndex(1);
-    form.chk.setTabIndex(2);
-    form.cancel.setTabIndex(3);
-    form.checks.setTabIndex(4);
-    form.txt.setTabIndex(5);
-    form.bar.setTabIndex(6);
+    SetTabOrder({&form.ok, &form.list, &form.chk, &form.cancel, &form.checks, &form.txt, &form.bar});
     form.txt.setEnabled(false);
     form.checks.setTabStop(false);
     form.ok.SetFocus();

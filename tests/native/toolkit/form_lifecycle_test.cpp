@@ -53,13 +53,7 @@ TEST_F(ToolkitTest, LoadCreatesPeersFormFirstThenInCreationOrderAndRunsFormLoad)
 
 TEST_F(ToolkitTest, ShowLoadsActivatesAndFocusesFirstControlInTabOrder) {
     ControlsForm form;
-    form.cancel.setTabIndex(0);
-    form.chk.setTabIndex(1);
-    form.txt.setTabIndex(2);
-    form.bar.setTabIndex(3);
-    form.list.setTabIndex(4);
-    form.checks.setTabIndex(5);
-    form.ok.setTabIndex(6);
+    SetTabOrder({&form.cancel, &form.chk, &form.txt, &form.bar, &form.list, &form.checks, &form.ok});
     form.Show();
     EXPECT_EQ(form.log, (Log{"Form_Load", "Form_Activate", "cmdCancel_GotFocus"}));
     EXPECT_TRUE(form.Visible());

@@ -26,6 +26,11 @@ ControlsForm::ControlsForm() : LifecycleForm("ControlsForm") {
     cancel.setCancel(true);
 }
 
+void SetTabOrder(std::initializer_list<tk::Control*> controls) {
+    int index = 0;
+    for (tk::Control* c : controls) c->setTabIndex(index++);
+}
+
 void FillRows(tk::ListBox& list, int count) {
     for (int i = 0; i < count; ++i) list.AddItem("row " + std::to_string(i));
 }

@@ -71,6 +71,9 @@ public:
     tk::CommonDialog dialog{*this, "CommonDialog1"};
 };
 
+// Gives the controls TabIndex 0, 1, 2, ... in the order listed.
+void SetTabOrder(std::initializer_list<tk::Control*> controls);
+
 // Puts `count` rows "row 0", "row 1", ... into the list.
 void FillRows(tk::ListBox& list, int count);
 
