@@ -7,11 +7,11 @@
 #include <random>
 #include <system_error>
 
-#define STB_IMAGE_WRITE_STATIC
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
-
 namespace qs::test {
+
+std::uint8_t Pattern(int x, int y, int channel) {
+    return static_cast<std::uint8_t>((x * 7 + y * 13 + channel * 80) & 0xFF);
+}
 
 namespace {
 
@@ -39,22 +39,6 @@ void Put32(Bytes& b, std::uint32_t v, bool big) {
     Put16(b, big ? v & 0xFFFF : v >> 16, big);
 }
 
-std::uint8_t Pattern(int x, int y, int channel) { return static_cast<std::uint8_t>((x * 7 + y * 13 + channel * 80) & 0xFF); }
-
-Bytes Rgb(int width, int height) {
-    Bytes pixels;
-    pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            for (int c = 0; c < 3; ++c) pixels.push_back(Pattern(x, y, c));
-    return pixels;
-}
-
-void Append(void* context, void* data, int size) {
-    auto* out = static_cast<Bytes*>(context);
-    const auto* bytes = static_cast<const std::uint8_t*>(data);
-    out->insert(out->end(), bytes, bytes + size);
-}
 
 // LZW codes packed least significant bit first, as GIF wants them.
 class CodeWriter {
@@ -154,20 +138,6 @@ Bytes MakeGif(int width, int height) {
     return b;
 }
 
-Bytes MakePng(int width, int height) {
-    const Bytes pixels = Rgb(width, height);
-    Bytes out;
-    stbi_write_png_to_func(Append, &out, width, height, 3, pixels.data(), width * 3);
-    return out;
-}
-
-Bytes MakeJpeg(int width, int height, int quality) {
-    const Bytes pixels = Rgb(width, height);
-    Bytes out;
-    stbi_write_jpg_to_func(Append, &out, width, height, 3, pixels.data(), quality);
-    return out;
-}
-
 Bytes ExifTiff(int orientation, bool bigEndian) {
     Bytes t;
     if (bigEndian)
@@ -199,10 +169,6 @@ Bytes InsertAfterSoi(const Bytes& jpeg, const Bytes& segment) {
     out.insert(out.end(), segment.begin(), segment.end());
     if (jpeg.size() > 2) out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
     return out;
-}
-
-Bytes MakeJpegWithOrientation(int width, int height, int orientation, bool bigEndian) {
-    return InsertAfterSoi(MakeJpeg(width, height), ExifApp1(ExifTiff(orientation, bigEndian)));
 }
 
 ScratchFolder::ScratchFolder() {

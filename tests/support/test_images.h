@@ -13,8 +13,12 @@ namespace qs::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The colour of channel 0..2 (red, green, blue) of the pixel at x, y in every picture made here.
+std::uint8_t Pattern(int x, int y, int channel);
+
 Bytes MakeBmp(int width, int height);
 Bytes MakeGif(int width, int height);
+// PNG and JPEG come from Debian's libstb, so they exist in the native build only.
 Bytes MakePng(int width, int height);
 Bytes MakeJpeg(int width, int height, int quality = 90);
 
@@ -25,7 +29,7 @@ Bytes ExifTiff(int orientation, bool bigEndian = false);
 Bytes ExifApp1(const Bytes& tiff);
 // The JPEG with `segment` inserted right after its start-of-image marker.
 Bytes InsertAfterSoi(const Bytes& jpeg, const Bytes& segment);
-// A JPEG whose Exif orientation is `orientation`.
+// A JPEG whose Exif orientation is `orientation` (native build only).
 Bytes MakeJpegWithOrientation(int width, int height, int orientation, bool bigEndian = false);
 
 // A folder of its own under the system's temporary folder, removed with its contents

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "probe_forms.h"
-#include "toolkit_fixture.h"
+#include "support/toolkit_fixture.h"
 
 namespace qs::test {
 namespace {

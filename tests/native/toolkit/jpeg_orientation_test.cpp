@@ -2,7 +2,7 @@
 // answer 1 for anything it cannot trust and never read outside the bytes given.
 #include <gtest/gtest.h>
 
-#include "test_images.h"
+#include "support/test_images.h"
 #include "toolkit/jpeg_orientation.h"
 
 namespace qs::test {

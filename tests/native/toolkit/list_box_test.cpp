@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "probe_forms.h"
-#include "toolkit_fixture.h"
+#include "support/toolkit_fixture.h"
 
 namespace qs::test {
 namespace {

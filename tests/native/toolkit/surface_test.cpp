@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "probe_forms.h"
-#include "toolkit_fixture.h"
+#include "support/toolkit_fixture.h"
 
 namespace qs::test {
 namespace {
