@@ -34,13 +34,6 @@ std::string_view UpToNul(std::string_view text) {
     return text.substr(0, text.find('\0'));
 }
 
-std::string_view WithoutQuotes(std::string_view text) {
-    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) {
-        return text.substr(1, text.size() - 2);
-    }
-    return text;
-}
-
 // Windows folds only ASCII letters when it compares profile names.
 std::string Fold(std::string_view name) {
     std::string folded(Trim(name));
@@ -129,7 +122,7 @@ std::optional<std::string> ProfileText::Read(std::string_view section, std::stri
     if (entry == found->keys.end() || lines_[entry->second].equals == npos) {
         return std::nullopt;
     }
-    return std::string(WithoutQuotes(StoredValue(lines_[entry->second])));
+    return std::string(StoredValue(lines_[entry->second]));
 }
 
 void ProfileText::InsertLine(std::size_t afterLine, std::string_view text) {
@@ -164,7 +157,9 @@ bool ProfileText::Write(std::string_view section, std::string_view key, std::str
     } else if (const auto entry = found->keys.find(Fold(keyName)); entry != found->keys.end()) {
         const Line line = lines_[entry->second];
         if (line.equals == npos) {
-            bytes_.insert(line.end, "=" + std::string(newValue));
+            std::string assignment("=");
+            assignment.append(newValue);
+            bytes_.insert(line.end, assignment);
         } else if (StoredValue(line) == newValue) {
             return false;
         } else {
@@ -177,15 +172,23 @@ bool ProfileText::Write(std::string_view section, std::string_view key, std::str
     return true;
 }
 
-std::string ProfileDefault(std::string_view value) {
-    return std::string(WithoutQuotes(TrimRight(UpToNul(value))));
+std::string_view ProfileDefault(std::string_view value) {
+    return TrimRight(UpToNul(value));
 }
 
 std::uint32_t CopyProfileValue(std::string_view value, char* buffer, std::uint32_t size) {
     if (buffer == nullptr || size == 0) {
         return 0;
     }
-    const std::size_t copied = std::min<std::size_t>(value.size(), size - 1);
+    const bool quoted =
+        value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+    if (quoted) {
+        value.remove_prefix(1);
+    }
+    std::size_t copied = std::min<std::size_t>(value.size(), size - 1);
+    if (quoted && size >= value.size() && copied > 0) {
+        --copied;
+    }
     std::memcpy(buffer, value.data(), copied);
     buffer[copied] = '\0';
     return static_cast<std::uint32_t>(copied);
