@@ -237,19 +237,9 @@ void FormPeer::mouseMove(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT routed = 0;
-    if (routeChildMessage(msg, wParam, lParam, routed)) return routed;
+    LRESULT handled = 0;
+    if (handleContainerMessage(msg, wParam, lParam, handled)) return handled;
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        paintClient();
-        return 0;
-    case WM_PRINTCLIENT: {
-        RECT all{0, 0, canvas_.width(), canvas_.height()};
-        renderContent(reinterpret_cast<HDC>(wParam), all);
-        return 0;
-    }
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) canvas_.resize(LOWORD(lParam), HIWORD(lParam), backgroundColor());
         return 0;
