@@ -53,6 +53,11 @@ public:
     virtual ~Cursor() = default;
     // As user32's ShowCursor: returns the new display count.
     virtual int ShowCursor(bool show) = 0;
+    // GetCursorPos: the cursor's position in screen pixels; false where it is not known.
+    virtual bool GetPosition(std::int32_t& x, std::int32_t& y) {
+        (void)x, (void)y;
+        return false;
+    }
 };
 
 // The operating-system version record as GetVersionExA fills it (148 bytes).
@@ -70,12 +75,18 @@ struct RectPx {
 };
 
 // user32/kernel32 calls of the saver windows and start-up.
+// Methods are not named after API calls that windows.h turns into macros
+// (GetVersionEx, SystemParametersInfo, CallWindowProc): a Win32 source file that
+// includes windows.h would otherwise see other names than the rest of the program.
 class System {
 public:
     virtual ~System() = default;
-    virtual bool GetVersionEx(OsVersionInfo& info) = 0;
-    virtual bool SystemParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) = 0;
-    // FindWindowA with no class name: the first top-level window with exactly this caption, or 0.
+    // GetVersionExA: fills info (its size field must say 148 first); false on failure.
+    virtual bool GetVersionInfo(OsVersionInfo& info) = 0;
+    // SystemParametersInfoA with a pointer to a 32-bit value (or null).
+    virtual bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) = 0;
+    // FindWindowA with no class name: a top-level window with this whole caption (the
+    // call ignores letter case), or 0.
     virtual WindowHandle FindWindowByCaption(const std::string& caption) = 0;
     virtual bool IsWindow(WindowHandle h) = 0;
     virtual bool GetClientRect(WindowHandle h, RectPx& rect) = 0;
@@ -86,15 +97,23 @@ public:
 
 // Window procedures as the preview surface replaces them (SetWindowLongA with GWL_WNDPROC).
 using WndProcAddress = std::uintptr_t;
-using WndProcFn = std::intptr_t (*)(WindowHandle, unsigned, std::uintptr_t, std::intptr_t);
+// Windows calls a window procedure with its own calling convention, which on 32-bit x86
+// is not the compiler's default: a procedure handed to SetWindowProc is declared with it.
+#if defined(_WIN32) && !defined(_WIN64)
+#define QS_WNDPROC_CALL __stdcall
+#else
+#define QS_WNDPROC_CALL
+#endif
+using WndProcFn = std::intptr_t(QS_WNDPROC_CALL*)(WindowHandle, unsigned, std::uintptr_t, std::intptr_t);
 
 class WindowProcs {
 public:
     virtual ~WindowProcs() = default;
     // Installs proc as the window's procedure and returns the previous one (0 on failure).
     virtual WndProcAddress SetWindowProc(WindowHandle h, WndProcAddress proc) = 0;
-    virtual std::intptr_t CallWindowProc(WndProcAddress proc, WindowHandle h, unsigned msg,
-                                         std::uintptr_t wParam, std::intptr_t lParam) = 0;
+    // CallWindowProcA: passes a message on to proc.
+    virtual std::intptr_t CallProc(WndProcAddress proc, WindowHandle h, unsigned msg, std::uintptr_t wParam,
+                                   std::intptr_t lParam) = 0;
 };
 
 // Screen-saver password services of the Windows 95 family, loaded at run time.
