@@ -9,11 +9,14 @@
 #include "render/fit_picture.h"
 #include "render/slide_schedule.h"
 #include "render/text_slide.h"
-#include "settings/settings.h"
+#include "settings/app_settings.h"
 #include "settings/shared_state.h"
 
 namespace qs {
 namespace {
+
+// The fitting flags as the 16-bit Booleans FitPicture takes.
+std::int16_t Flag(bool on) { return on ? -1 : 0; }
 
 std::int32_t RandomSlide(ClsSettings& settings) {
     const std::int32_t count = settings.PictureCount();
@@ -34,8 +37,8 @@ std::int32_t FollowingSlide(ClsSettings& settings) {
 // The path on success, the empty string when no picture could be shown.
 std::string ShowPicture(ClsSettings& settings, tk::Surface& surface, tk::Image& element) {
     if (settings.PictureCount() <= 0) return {};
-    return FitPicture(element, surface, settings.getFileSpec(CurrentSlide), settings.Center(CurrentSlide),
-                      settings.HStretch(CurrentSlide), settings.VStretch(CurrentSlide));
+    return FitPicture(element, surface, settings.getFileSpec(CurrentSlide), Flag(settings.Center(CurrentSlide)),
+                      Flag(settings.HStretch(CurrentSlide)), Flag(settings.VStretch(CurrentSlide)));
 }
 
 } // namespace
