@@ -58,6 +58,25 @@ INSTANTIATE_TEST_SUITE_P(NextSlide, SlideSchedule, ::testing::ValuesIn(kSchedule
 
 using NextSlideTest = SlideShowTest;
 
+TEST_F(NextSlideTest, AnElapsedTimeEqualToTheDelayIsNotYetDue) {
+    // From day 0 the arithmetic is exact: 216 clock seconds are 216 * 86000 / 86400 = 215
+    // schedule seconds to the last bit.
+    UseShow({.delay = 215, .slides = {{Bitmap(16, 12)}}});
+    os.clock.SetNow(0.0);
+    LastSlideTime = 0.0;
+    os.clock.Advance(216);
+    ASSERT_EQ((os.clock.Now() - LastSlideTime) * 86000, 215.0);
+
+    Tick();
+    EXPECT_EQ(LastSlideTime, 0.0);
+    EXPECT_EQ(CurrentSlide, 0);
+
+    os.clock.Advance(1);
+    Tick();
+    EXPECT_EQ(CurrentSlide, 1);
+    EXPECT_EQ(LastSlideTime, os.clock.Now());
+}
+
 TEST_F(NextSlideTest, ATickWithNoSlideDueReadsTheClockOnceAndDrawsNothing) {
     UseShow({.background = tk::Rgb(1, 2, 3), .delay = 5, .random = true, .slides = {{Bitmap(64, 48)}}});
     os.random.Queue({0.5});

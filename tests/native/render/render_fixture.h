@@ -6,8 +6,8 @@
 #include <string>
 
 #include "slide_surfaces.h"
-#include "test_images.h"
-#include "toolkit_fixture.h"
+#include "support/test_images.h"
+#include "support/toolkit_fixture.h"
 
 namespace qs::test {
 

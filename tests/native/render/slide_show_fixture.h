@@ -4,7 +4,7 @@
 #pragma once
 
 #include "render_fixture.h"
-#include "settings_memory_profile.h"
+#include "support/settings_memory_profile.h"
 #include "show_settings.h"
 
 namespace qs::test {

@@ -46,6 +46,19 @@ const Background kBackgrounds[] = {
     {"NearlyBlack", tk::Rgb(0, 0, 1), tk::Rgb(0, 0, 127)},
 };
 
+const char* CauseName(Cause cause) {
+    switch (cause) {
+    case Cause::NoEntries: return "NoEntries";
+    case Cause::MissingFile: return "MissingFile";
+    case Cause::EmptyPath: return "EmptyPath";
+    }
+    return "?";
+}
+
+std::ostream& operator<<(std::ostream& os, Cause cause) { return os << CauseName(cause); }
+std::ostream& operator<<(std::ostream& os, const AreaCase& c) { return os << AreaName(c.area); }
+std::ostream& operator<<(std::ostream& os, const Background& b) { return os << b.name; }
+
 struct Line {
     std::string text;
     float x, y;
@@ -128,8 +141,7 @@ TEST_P(TextSlide, ShowsTheIconTheHeadingAndOnAWindowTheCredit) {
 
 std::string CaseName(const ::testing::TestParamInfo<std::tuple<AreaCase, Cause, Background>>& info) {
     const auto& [areaCase, cause, background] = info.param;
-    const char* causes[] = {"NoEntries", "MissingFile", "EmptyPath"};
-    return std::string(AreaName(areaCase.area)) + "_" + causes[static_cast<int>(cause)] + "_" + background.name;
+    return std::string(AreaName(areaCase.area)) + "_" + CauseName(cause) + "_" + background.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(NextSlide, TextSlide,
