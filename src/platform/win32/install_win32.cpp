@@ -1,10 +1,12 @@
+#include "platform/win32/profile_win32.h"
+#include "platform/win32/registry_win32.h"
 #include "platform/win32/services_win32.h"
 
 namespace qs::platform {
 
 void InstallDefaultServices() {
-    // Created once and kept for the whole process: windows and the settings object
-    // may still use them while the process ends.
+    // Made on the first call and kept until the process exits; a second call puts
+    // the same objects back in force.
     static const auto clock = MakeWin32Clock();
     static const auto random = MakeWin32Random();
     static const auto screen = MakeWin32Screen();
@@ -14,6 +16,8 @@ void InstallDefaultServices() {
     static const auto passwords = MakeWin32Passwords();
     static const auto shell = MakeWin32Shell();
     static const auto process = MakeWin32Process();
+    static const auto profile = MakeWin32ProfileFile();
+    static const auto registry = MakeWin32Registry();
 
     Services& s = services();
     s.clock = clock.get();
@@ -25,6 +29,8 @@ void InstallDefaultServices() {
     s.passwords = passwords.get();
     s.shell = shell.get();
     s.process = process.get();
+    s.profile = profile.get();
+    s.registry = registry.get();
 }
 
 } // namespace qs::platform
