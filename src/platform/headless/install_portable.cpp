@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "platform/headless/services_portable.h"
+#include "platform/owned_services.h"
 #include "platform/profile_portable.h"
 #include "platform/registry_portable.h"
 
@@ -17,35 +18,29 @@ std::string RegistryStorePath(Process& process) {
     store.replace_extension(".registry");
     return store.string();
 }
+
+OwnedServices MakePortableServices() {
+    OwnedServices owned;
+    owned.clock = MakePortableClock();
+    owned.random = MakePortableRandom();
+    owned.screen = MakePortableScreen();
+    owned.cursor = MakePortableCursor();
+    owned.system = MakePortableSystem();
+    owned.windowProcs = MakePortableWindowProcs();
+    owned.passwords = MakePortablePasswords();
+    owned.shell = MakePortableShell();
+    owned.process = MakePortableProcess();
+    owned.profile = MakePortableProfileFile();
+    owned.registry = MakePortableRegistry(RegistryStorePath(*owned.process));
+    return owned;
+}
 } // namespace
 
 void InstallDefaultServices() {
-    // Made on the first call and kept until the process exits; a second call puts
-    // the same objects back in force.
-    static const auto clock = MakePortableClock();
-    static const auto random = MakePortableRandom();
-    static const auto screen = MakePortableScreen();
-    static const auto cursor = MakePortableCursor();
-    static const auto system = MakePortableSystem();
-    static const auto windowProcs = MakePortableWindowProcs();
-    static const auto passwords = MakePortablePasswords();
-    static const auto shell = MakePortableShell();
-    static const auto process = MakePortableProcess();
-    static const auto profile = MakePortableProfileFile();
-    static const auto registry = MakePortableRegistry(RegistryStorePath(*process));
-
-    Services& s = services();
-    s.clock = clock.get();
-    s.random = random.get();
-    s.screen = screen.get();
-    s.cursor = cursor.get();
-    s.system = system.get();
-    s.windowProcs = windowProcs.get();
-    s.passwords = passwords.get();
-    s.shell = shell.get();
-    s.process = process.get();
-    s.profile = profile.get();
-    s.registry = registry.get();
+    // Made on the first call and kept until the process exits; a later call puts the
+    // same objects back in force.
+    static const OwnedServices owned = MakePortableServices();
+    PutInForce(owned);
 }
 
 } // namespace qs::platform
