@@ -87,11 +87,13 @@ TEST_F(NextSlideTest, ATickWithNoSlideDueReadsTheClockOnceAndDrawsNothing) {
     const auto loadsBefore = ui().pictureLoads().size();
     const double lastBefore = LastSlideTime;
     const int readsBefore = os.clock.nowReads();
+    const int screenReadsBefore = os.screen.reads;
 
     os.clock.Advance(5);
     Tick();
 
     EXPECT_EQ(os.clock.nowReads(), readsBefore + 1);
+    EXPECT_EQ(os.screen.reads, screenReadsBefore);
     EXPECT_EQ(ui().surfaceOps(surfaces).size(), opsBefore);
     EXPECT_EQ(ui().syncs(surfaces.bgImg).size(), syncsBefore);
     EXPECT_EQ(ui().pictureLoads().size(), loadsBefore);
