@@ -22,7 +22,8 @@ std::int32_t RandomSlide(ClsSettings& settings) {
     const std::int32_t count = settings.PictureCount();
     const double r = platform::services().random->Rnd();
     const double pick = std::floor(r * count) + 1;
-    // r * count can round up to count itself for r just below 1; an empty list gives 1.
+    // With a large count, r * count can round up to count itself for r just below 1;
+    // an empty list gives 1.
     if (!(pick <= count)) return count > 0 ? count : 1;
     return static_cast<std::int32_t>(pick);
 }
