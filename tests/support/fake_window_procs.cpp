@@ -5,6 +5,9 @@ namespace qs::test {
 platform::WndProcAddress FakeWindowProcs::SetWindowProc(platform::WindowHandle h, platform::WndProcAddress proc) {
     platform::WndProcAddress previous = 0;
     auto it = procs.find(h);
+    if (it == procs.end() && defaultProc != 0 && h != 0) {
+        it = procs.emplace(h, defaultProc).first;
+    }
     if (it != procs.end()) {
         previous = it->second;
         it->second = proc;

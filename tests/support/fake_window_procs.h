@@ -2,7 +2,9 @@
 //
 // GiveWindow(h, proc) makes h a window whose procedure is proc. SetWindowProc on such
 // a window installs the new procedure and returns the old one; on any other handle it
-// fails and returns 0, as SetWindowLongA does for a dead window. CallProc never jumps
+// fails and returns 0, as SetWindowLongA does for a dead window, unless defaultProc is
+// set: then every window not given yet counts as a live one with that procedure (for
+// windows whose handles the toolkit makes up while a form loads). CallProc never jumps
 // to the address it is given: it records the call and returns `onCall`'s answer
 // (callResult when no handler is set). procs holds each window's current procedure.
 #pragma once
@@ -41,6 +43,7 @@ public:
     std::vector<SetCall> setCalls;
     std::vector<ProcCall> procCalls;
     std::intptr_t callResult = 0;
+    platform::WndProcAddress defaultProc = 0;
     Handler onCall;
 };
 

@@ -1,0 +1,90 @@
+// COM plumbing for the imaging code: a small owning pointer, the WIC factory of the
+// UI thread, and the JPEG codec's scaled-decoding interface, which mingw-w64's
+// headers do not declare.
+#pragma once
+
+#include <windows.h>
+#include <wincodec.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qs::tk::win32 {
+
+template <class T>
+class Com {
+public:
+    Com() = default;
+    ~Com() { reset(); }
+    Com(const Com&) = delete;
+    Com& operator=(const Com&) = delete;
+    T* get() const { return p_; }
+    T* operator->() const { return p_; }
+    T** out() {
+        reset();
+        return &p_;
+    }
+    explicit operator bool() const { return p_ != nullptr; }
+    void reset() {
+        if (p_) p_->Release();
+        p_ = nullptr;
+    }
+
+private:
+    T* p_ = nullptr;
+};
+
+// IWICBitmapSourceTransform, as documented: IID and method order.
+struct IWicSourceTransform : public IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE CopyPixels(const WICRect* prc, UINT uiWidth, UINT uiHeight,
+                                                 WICPixelFormatGUID* pguidDstFormat,
+                                                 WICBitmapTransformOptions dstTransform, UINT nStride,
+                                                 UINT cbBufferSize, BYTE* pbBuffer) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetClosestSize(UINT* puiWidth, UINT* puiHeight) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetClosestPixelFormat(WICPixelFormatGUID* pguidDstFormat) = 0;
+    virtual HRESULT STDMETHODCALLTYPE DoesSupportTransform(WICBitmapTransformOptions dstTransform,
+                                                           BOOL* pfIsSupported) = 0;
+};
+inline constexpr IID kIidSourceTransform = {0x3B16811B, 0x6A43, 0x4EC9, {0xB7, 0x13, 0x3D, 0x5A, 0x0C, 0x13, 0xB9, 0x40}};
+
+// The imaging factory of this thread (COM initialised on first use), or null.
+IWICImagingFactory* WicFactory();
+
+std::wstring Widen(const std::string& ansi);
+
+// The first frame of a picture in a file (memory == null) or in memory.
+struct OpenedFrame {
+    Com<IWICStream> stream;
+    Com<IWICBitmapDecoder> decoder;
+    Com<IWICBitmapFrameDecode> frame;
+    UINT width = 0, height = 0;
+};
+bool OpenFrame(const std::string& path, const void* memory, std::size_t size, OpenedFrame& out);
+
+// Rows of a bitmap source as 32-bit premultiplied BGRA. The usual formats are copied
+// and widened here: Wine's format converter takes about half a second for a
+// 24-megapixel photo (measured: 548 ms) where the plain copy takes 27 ms.
+class FrameRows {
+public:
+    bool init(IWICBitmapSource* source);
+    // Rows [y, y + count), columns [x, x + width), width * 4 bytes a row.
+    bool read(int y, int count, int x, int width, std::uint8_t* out);
+
+private:
+    enum class Layout { Bgr24, Bgrx32, Bgra32, Pbgra32, Converted };
+    IWICBitmapSource* source_ = nullptr;
+    Layout layout_ = Layout::Converted;
+    Com<IWICFormatConverter> converter_;
+    std::vector<std::uint8_t> raw_;
+};
+
+// The frame a picture was checked with at load, kept for its first drawing so that the
+// file is not decoded twice in a row; one frame for the whole program, the most
+// recently loaded picture's.
+void KeepWarmFrame(const void* picture, std::unique_ptr<OpenedFrame> frame);
+std::unique_ptr<OpenedFrame> TakeWarmFrame(const void* picture);
+void DropWarmFrame(const void* picture);
+
+} // namespace qs::tk::win32
