@@ -209,7 +209,13 @@ void EditSlideShow::markApplied() {
 }
 
 std::string EditSlideShow::positionText() const {
-    return "(" + std::to_string(FileNameList.ListIndex() + 1) + "/" + std::to_string(EntryCount) + ")";
+    // Appended piece by piece: GCC 12's -Wrestrict misreads the chained operator+ here.
+    std::string text = "(";
+    text += std::to_string(FileNameList.ListIndex() + 1);
+    text += '/';
+    text += std::to_string(EntryCount);
+    text += ')';
+    return text;
 }
 
 } // namespace qs::ui

@@ -16,7 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "scoped_services.h"
+#include "support/scoped_services.h"
+#include "support/settings_memory_profile.h"
 #include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
@@ -28,23 +29,6 @@ namespace {
 
 using qs::AppSettings;
 using qs::ClsSettings;
-
-// Nothing is read from or written to a real settings file.
-class NullProfile final : public qs::platform::ProfileFile {
-public:
-    std::uint32_t GetPrivateProfileString(const std::string&, const std::string&, const std::string& defaultValue,
-                                          char* buffer, std::uint32_t size, const std::string&) override {
-        if (size == 0) return 0;
-        const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(defaultValue.size(), size - 1));
-        defaultValue.copy(buffer, n);
-        buffer[n] = '\0';
-        return n;
-    }
-    bool WritePrivateProfileString(const std::string&, const std::string&, const std::string&,
-                                   const std::string&) override {
-        return true;
-    }
-};
 
 // Paths as a photo collection has them; one in ten is too long for the name column,
 // so the shortening rule does real work on those.
@@ -78,7 +62,8 @@ struct Environment {
     }
     ~Environment() { qs::DiscardSettings = true; }
     qs::test::ScopedServices os;
-    NullProfile profile;
+    // Nothing is read from or written to a real settings file.
+    qs::test::MemoryProfileFile profile;
 };
 
 // The editor from its creation to the end of Form_Load, as the settings dialog's

@@ -1,13 +1,14 @@
 #include "editor_harness.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <map>
 #include <ostream>
 #include <stdexcept>
 
 #include "platform/services.h"
-#include "scoped_services.h"
+#include "support/scoped_services.h"
+#include "support/settings_memory_profile.h"
 #include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
@@ -20,36 +21,6 @@ void PrintTo(const SlideSpec& s, std::ostream* os) {
 }
 
 namespace {
-
-// The settings file of these tests lives in memory: the editor never reads or writes
-// it, and the settings object must not touch a real file when the process ends.
-class MemoryProfile final : public platform::ProfileFile {
-public:
-    std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,
-                                          const std::string& defaultValue, char* buffer, std::uint32_t size,
-                                          const std::string& file) override {
-        auto it = values_.find(file + "|" + section + "|" + key);
-        const std::string& value = it == values_.end() ? defaultValue : it->second;
-        if (size == 0) return 0;
-        const std::uint32_t n = static_cast<std::uint32_t>(std::min<std::size_t>(value.size(), size - 1));
-        value.copy(buffer, n);
-        buffer[n] = '\0';
-        return n;
-    }
-    bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
-                                   const std::string& file) override {
-        values_[file + "|" + section + "|" + key] = value;
-        return true;
-    }
-
-private:
-    std::map<std::string, std::string> values_;
-};
-
-MemoryProfile& SharedProfile() {
-    static MemoryProfile profile;
-    return profile;
-}
 
 // A 24-bit bottom-up BMP of w x h pixels in one colour.
 void WriteBitmap(const std::filesystem::path& file, int w, int h) {
@@ -91,13 +62,16 @@ void WriteBitmap(const std::filesystem::path& file, int w, int h) {
 
 struct EditorTest::Impl {
     ScopedServices os;
+    // The settings file lives in memory: the editor never reads or writes it, and the
+    // settings object must not touch a real file.
+    MemoryProfileFile profile;
     tk::headless::HeadlessBackend* backend = nullptr;
     std::unique_ptr<tk::Form> host;
     std::unique_ptr<tk::Label> picNoLbl;
 };
 
 EditorTest::EditorTest() : impl_(std::make_unique<Impl>()) {
-    impl_->os.UseProfile(&SharedProfile());
+    impl_->os.UseProfile(&impl_->profile);
     ResetSharedState();
     auto backend = std::make_unique<tk::headless::HeadlessBackend>();
     impl_->backend = backend.get();
