@@ -31,15 +31,14 @@ std::string TextOf(HWND window) {
     return std::string(buffer, std::min<std::size_t>(copied, sizeof(buffer) - 1));
 }
 
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
 std::vector<HWND> Descendants(HWND top) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        top,
-        [](HWND child, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(top, CollectChild, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
