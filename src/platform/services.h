@@ -53,6 +53,11 @@ public:
     virtual ~Cursor() = default;
     // As user32's ShowCursor: returns the new display count.
     virtual int ShowCursor(bool show) = 0;
+    // GetCursorPos: the cursor's position in screen pixels; false where it is not known.
+    virtual bool GetPosition(std::int32_t& x, std::int32_t& y) {
+        (void)x, (void)y;
+        return false;
+    }
 };
 
 // The operating-system version record as GetVersionExA fills it (148 bytes).
@@ -80,7 +85,8 @@ public:
     virtual bool GetVersionInfo(OsVersionInfo& info) = 0;
     // SystemParametersInfoA with a pointer to a 32-bit value (or null).
     virtual bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) = 0;
-    // FindWindowA with no class name: the first top-level window with exactly this caption, or 0.
+    // FindWindowA with no class name: a top-level window with this whole caption (the
+    // call ignores letter case), or 0.
     virtual WindowHandle FindWindowByCaption(const std::string& caption) = 0;
     virtual bool IsWindow(WindowHandle h) = 0;
     virtual bool GetClientRect(WindowHandle h, RectPx& rect) = 0;
@@ -91,7 +97,14 @@ public:
 
 // Window procedures as the preview surface replaces them (SetWindowLongA with GWL_WNDPROC).
 using WndProcAddress = std::uintptr_t;
-using WndProcFn = std::intptr_t (*)(WindowHandle, unsigned, std::uintptr_t, std::intptr_t);
+// Windows calls a window procedure with its own calling convention, which on 32-bit x86
+// is not the compiler's default: a procedure handed to SetWindowProc is declared with it.
+#if defined(_WIN32) && !defined(_WIN64)
+#define QS_WNDPROC_CALL __stdcall
+#else
+#define QS_WNDPROC_CALL
+#endif
+using WndProcFn = std::intptr_t(QS_WNDPROC_CALL*)(WindowHandle, unsigned, std::uintptr_t, std::intptr_t);
 
 class WindowProcs {
 public:

@@ -54,9 +54,12 @@ public:
     Container* container() const { return container_; }
 
     Peer* peer() const { return peer_.get(); }
-    // Backend use: attach or drop the peer.
+    // Backend use: attach or drop the peer. Attaching syncs Prop::Created.
     void attachPeer(std::unique_ptr<Peer> peer);
     void detachPeer();
+    // For components made at run time (ControlArray::Load): creates the peer at once
+    // when the form is loaded already. Call once the object is fully constructed.
+    void createPeerIfLoaded();
 
 protected:
     // A form passes itself; every other component passes its container's form.
@@ -76,6 +79,7 @@ private:
 // A component that sits in a container at a position of its own.
 class Control : public Component {
 public:
+    ~Control() override;
     float Left() const { return left_; }
     float Top() const { return top_; }
     float Width() const { return width_; }
@@ -117,6 +121,11 @@ public:
 
     // The platform's notification that the user moved the focus here.
     void userGotFocus();
+
+    // Whether user input reaches the control: it, its containers and its form are enabled.
+    bool acceptsInput() const;
+    // Visible, and every container up to the form visible too (the form itself aside).
+    bool visibleInContainers() const;
 
     // The access-key letter of a caption with "&" (upper case), or 0.
     static char AccessKeyOf(const std::string& caption);

@@ -251,10 +251,16 @@ private:
 // Changing ListIndex or a row's check state from code runs Click; changing TopIndex
 // runs Scroll; an unchanged value runs nothing. Setting a row's check state does not
 // move the current row.
+// A new current row is scrolled into view, as the native list does: from code this
+// moves TopIndex without running Scroll; by the user (userSelect, userKey,
+// userToggleCheck) it runs Scroll when TopIndex changed.
 class ListBox : public Control {
 public:
     ListBox(Container& container, std::string name, float left, float top, float width, float height,
             bool checkStyle = false, int index = -1);
+
+    // A new height keeps TopIndex within the rows the list can scroll to.
+    void Move(float left, float top, float width, float height) override;
 
     bool CheckStyle() const { return checkStyle_; }
     int ListCount() const { return static_cast<int>(rows_.size()); }
@@ -299,6 +305,10 @@ private:
     };
     bool validRow(int row) const { return row >= 0 && row < ListCount(); }
     int maxTopIndex() const;
+    // Moves TopIndex so that `row` is visible; true when it moved.
+    bool scrollIntoView(int row);
+    bool clampTopIndex();
+    void userMoveTo(int row);
     bool checkStyle_;
     std::vector<Row> rows_;
     int listIndex_ = -1;

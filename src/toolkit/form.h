@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "toolkit/component.h"
 #include "toolkit/surface.h"
@@ -122,6 +123,18 @@ public:
     // Focus bookkeeping for Control::SetFocus / userGotFocus.
     void setActiveControl(Control* c) { activeControl_ = c; }
 
+    // Every component of the form except the form itself, in creation order (containers
+    // come before their children). Components register themselves on construction.
+    const std::vector<Component*>& components() const { return components_; }
+    void registerComponent(Component& c);
+    void unregisterComponent(Component& c);
+    // Controls that can take the focus now (canFocus, enabled, visible, TabStop), by
+    // TabIndex, ties in creation order.
+    std::vector<Control*> tabOrder() const;
+    // The first control that can take the focus after `from` in tab order (wrapping).
+    // `from` may be a label or frame, which never take the focus themselves.
+    Control* nextInTabOrder(const Control* from, bool backwards = false) const;
+
 protected:
     // --- form events; subclasses override the ones they handle ---
     virtual void Form_Load() {}
@@ -135,8 +148,11 @@ protected:
     Component& surfaceComponent() override { return *this; }
 
 private:
-    void createPeers(Container& container);
-    void dropPeers(Container& container);
+    void createPeers();
+    void dropPeers();
+    void focusFirstControl();
+    bool userAccessKey(char letter);
+    bool userNavigationKey(std::int16_t keyCode, std::int16_t shift);
 
     std::string caption_;
     BorderStyle borderStyle_ = BorderStyle::Sizable;
@@ -155,6 +171,7 @@ private:
     bool loaded_ = false;
     bool unloading_ = false;
     Control* activeControl_ = nullptr;
+    std::vector<Component*> components_;
 };
 
 } // namespace qs::tk

@@ -33,6 +33,14 @@ public:
     int ShowCursor(bool show) override {
         return ::ShowCursor(show ? TRUE : FALSE);
     }
+
+    bool GetPosition(std::int32_t& x, std::int32_t& y) override {
+        POINT p{};
+        if (!::GetCursorPos(&p)) return false;
+        x = p.x;
+        y = p.y;
+        return true;
+    }
 };
 } // namespace
 

@@ -1,0 +1,46 @@
+// The executable's entry point: prepares the process, lets Main open the window of
+// the mode, lives on the message loop until no window is left, and then releases
+// the settings object, which writes the settings file.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/main_module.h"
+#include "platform/services.h"
+#include "toolkit/application.h"
+
+namespace {
+
+void InitializeCommonControls() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&controls);
+}
+
+int Run() {
+    qs::platform::InstallDefaultServices();
+    qs::tk::InitializeToolkit();
+    qs::MainModule::Main();
+    qs::tk::RunMessageLoop();
+    return 0;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    InitializeCommonControls();
+    // The picture decoders are COM objects used from this, the one user-interface thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    int exitCode = 1;
+    try {
+        exitCode = Run();
+    } catch (...) {
+        // Handlers trap their own failures; anything that still gets here ends the
+        // process quietly instead of with the runtime's abort message.
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return exitCode;
+}

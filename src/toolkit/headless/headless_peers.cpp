@@ -1,0 +1,106 @@
+#include "toolkit/headless/headless_peers.h"
+
+namespace qs::tk::headless::detail {
+
+namespace {
+
+bool IsWindowed(Kind kind) {
+    switch (kind) {
+    case Kind::Form:
+    case Kind::PictureBox:
+    case Kind::CommandButton:
+    case Kind::CheckBox:
+    case Kind::Frame:
+    case Kind::TextBox:
+    case Kind::VScrollBar:
+    case Kind::ListBox: return true;
+    default: return false;
+    }
+}
+
+class ControlPeer : public Peer, public Recorded {
+public:
+    explicit ControlPeer(platform::WindowHandle hwnd) : hwnd_(hwnd) {}
+    void sync(Prop what, int index) override { syncs.push_back({what, index}); }
+    platform::WindowHandle hwnd() const override { return hwnd_; }
+
+private:
+    platform::WindowHandle hwnd_;
+};
+
+class HeadlessSurfacePeer : public SurfacePeer, public Recorded, public DrawingRecord {
+public:
+    explicit HeadlessSurfacePeer(platform::WindowHandle hwnd) : hwnd_(hwnd) {}
+    void sync(Prop what, int index) override { syncs.push_back({what, index}); }
+    platform::WindowHandle hwnd() const override { return hwnd_; }
+    void cls(Color back) override {
+        ops.clear();
+        ops.push_back({DrawOp::Type::Cls, back, 0, 0, {}, {}});
+    }
+    void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) override {
+        ops.push_back({DrawOp::Type::Text, color, x, y, text, font});
+    }
+
+private:
+    platform::WindowHandle hwnd_;
+};
+
+// A timer runs on the virtual clock for as long as its peer exists, that is while its
+// form is loaded.
+class TimerPeer : public Peer, public Recorded {
+public:
+    TimerPeer(Timer& timer, std::shared_ptr<HeadlessState> state)
+        : timer_(timer), state_(std::move(state)), id_(state_->timers.newId()) {}
+    ~TimerPeer() override { state_->timers.remove(id_); }
+    void sync(Prop what, int index) override {
+        syncs.push_back({what, index});
+        if (what == Prop::Created || what == Prop::Interval) state_->timers.schedule(id_, timer_);
+    }
+
+private:
+    Timer& timer_;
+    std::shared_ptr<HeadlessState> state_;
+    std::uint64_t id_;
+};
+
+} // namespace
+
+void VirtualTimers::schedule(std::uint64_t id, Timer& timer) {
+    if (!timer.Enabled() || timer.Interval() <= 0) {
+        entries_.erase(id);
+        return;
+    }
+    entries_[id] = Entry{id, &timer, now_ + static_cast<std::uint64_t>(timer.Interval())};
+}
+
+std::optional<VirtualTimers::Entry> VirtualTimers::earliest() const {
+    std::optional<Entry> first;
+    for (const auto& [id, entry] : entries_)
+        if (!first || entry.due < first->due) first = entry;
+    return first;
+}
+
+void VirtualTimers::rearm(std::uint64_t id, std::uint64_t due) {
+    auto it = entries_.find(id);
+    if (it == entries_.end() || it->second.due != due) return;
+    it->second.due = due + static_cast<std::uint64_t>(it->second.timer->Interval());
+}
+
+std::optional<std::uint64_t> VirtualTimers::dueOf(const Timer& timer) const {
+    for (const auto& [id, entry] : entries_)
+        if (entry.timer == &timer) return entry.due;
+    return std::nullopt;
+}
+
+std::unique_ptr<Peer> MakePeer(Component& component, const std::shared_ptr<HeadlessState>& state) {
+    const Kind kind = component.kind();
+    const platform::WindowHandle hwnd = IsWindowed(kind) ? state->newHandle() : 0;
+    switch (kind) {
+    case Kind::Form:
+    case Kind::PictureBox: return std::make_unique<HeadlessSurfacePeer>(hwnd);
+    case Kind::Timer: return std::make_unique<TimerPeer>(static_cast<Timer&>(component), state);
+    default: return std::make_unique<ControlPeer>(hwnd);
+    }
+}
+
+} // namespace qs::tk::headless::detail

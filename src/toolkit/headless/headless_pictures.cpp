@@ -1,0 +1,88 @@
+// Pictures of the headless backend: real decoding of files (to know a file loads and
+// its natural size), and fixed sizes for the program's own pictures.
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <fstream>
+#include <vector>
+
+#include <stb/stb_image.h>
+
+#include "toolkit/application.h"
+#include "toolkit/headless/headless_backend.h"
+#include "toolkit/headless/picture_integrity.h"
+#include "toolkit/jpeg_orientation.h"
+
+namespace qs::tk::headless {
+
+namespace {
+
+// HIMETRIC of a length in pixels: a pixel is twipsPerPixel / 1440 inch, an inch 2540.
+std::int32_t PixelsToHimetric(int pixels, float twipsPerPixel) {
+    return static_cast<std::int32_t>(std::lround(pixels * 2540.0 * twipsPerPixel / 1440.0));
+}
+
+std::shared_ptr<PictureData> MakeData(PictureType type, std::string source, int widthPx, int heightPx) {
+    auto data = std::make_shared<PictureData>();
+    data->type = type;
+    data->source = std::move(source);
+    data->widthPx = widthPx;
+    data->heightPx = heightPx;
+    data->himetricWidth = PixelsToHimetric(widthPx, Screen::TwipsPerPixelX());
+    data->himetricHeight = PixelsToHimetric(heightPx, Screen::TwipsPerPixelY());
+    return data;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::uintmax_t limit) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) return std::nullopt;
+    const std::streamoff end = in.tellg();
+    if (end <= 0 || static_cast<std::uintmax_t>(end) > limit) return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(end));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), end)) return std::nullopt;
+    return bytes;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+std::optional<Picture> HeadlessBackend::loadPicture(const std::string& path) {
+    pictureLoads_.push_back(path);
+    const auto bytes = ReadWholeFile(path, kMaxPictureFileBytes);
+    if (!bytes) return std::nullopt;
+    const std::uint8_t* data = bytes->data();
+    const std::size_t size = bytes->size();
+    const PictureFormat format = SniffPictureFormat(data, size);
+    if (format == PictureFormat::Unknown || !PictureLooksComplete(format, data, size)) return std::nullopt;
+
+    // The claimed size is checked before any pixel memory is asked for.
+    int width = 0, height = 0, channels = 0;
+    const int length = static_cast<int>(size);
+    if (!stbi_info_from_memory(data, length, &width, &height, &channels)) return std::nullopt;
+    if (width <= 0 || height <= 0 || static_cast<std::int64_t>(width) * height > kMaxPicturePixels)
+        return std::nullopt;
+    int decodedWidth = 0, decodedHeight = 0;
+    stbi_uc* pixels = stbi_load_from_memory(data, length, &decodedWidth, &decodedHeight, &channels, 0);
+    if (!pixels) return std::nullopt;
+    stbi_image_free(pixels);
+
+    if (format == PictureFormat::Jpeg && OrientationSwapsAxes(JpegOrientation(data, size)))
+        std::swap(decodedWidth, decodedHeight);
+    return Picture(MakeData(PictureType::Bitmap, path, decodedWidth, decodedHeight));
+}
+
+Picture HeadlessBackend::appIcon() { return Picture(MakeData(PictureType::Icon, "APPICON", 32, 32)); }
+
+Picture HeadlessBackend::resourcePicture(std::string_view name) {
+    if (EqualsIgnoringCase(name, "MONITOR")) return Picture(MakeData(PictureType::Bitmap, "MONITOR", 189, 174));
+    if (EqualsIgnoringCase(name, "LOGO")) return Picture(MakeData(PictureType::Bitmap, "LOGO", 117, 85));
+    return Picture();
+}
+
+} // namespace qs::tk::headless

@@ -1,0 +1,21 @@
+// The EXIF orientation of a JPEG file: how the stored pixels must be turned to be
+// seen upright. Both picture backends use it to report a picture's natural size.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace qs::tk {
+
+// The orientation 1..8 from the APP1 "Exif" segment (IFD0 tag 0x0112); 1 when the
+// data is not a JPEG, has no such tag, or is malformed. Never reads past `size`.
+int JpegOrientation(const std::uint8_t* data, std::size_t size);
+
+// The same for a file, reading at most its first 256 KiB; 1 when it cannot be read.
+int JpegOrientationOfFile(const std::string& path);
+
+// Orientations 5 to 8 turn the picture by a quarter: width and height swap.
+constexpr bool OrientationSwapsAxes(int orientation) { return orientation >= 5 && orientation <= 8; }
+
+} // namespace qs::tk

@@ -1,0 +1,89 @@
+#include <algorithm>
+#include <cmath>
+
+#include "toolkit/application.h"
+#include "toolkit/controls.h"
+#include "toolkit/handler_call.h"
+
+namespace qs::tk {
+
+namespace {
+
+// A bordered picture box has the sunken 3D edge: two pixels on each side.
+constexpr float kBorderPixels = 2;
+
+// Twips at natural size, snapped to whole screen pixels as a bitmap is shown.
+float NaturalTwips(std::int32_t himetric, float twipsPerPixel) {
+    if (twipsPerPixel <= 0) return static_cast<float>(HimetricToTwips(himetric));
+    const double pixels = std::round(HimetricToTwips(himetric) / twipsPerPixel);
+    return static_cast<float>(pixels * twipsPerPixel);
+}
+
+// With Stretch off an image takes its picture's natural size.
+void TakeNaturalSize(Image& image, const Picture& p) {
+    if (p.empty()) return;
+    image.Move(image.Left(), image.Top(), NaturalTwips(p.Width(), Screen::TwipsPerPixelX()),
+               NaturalTwips(p.Height(), Screen::TwipsPerPixelY()));
+}
+
+} // namespace
+
+PictureBox::PictureBox(Container& container, std::string name, float left, float top, float width, float height,
+                       BorderStyle border, int index)
+    : Control(Kind::PictureBox, container, std::move(name), index, left, top, width, height),
+      Surface(kColorButtonFace, kColorButtonText), border_(border) {}
+
+void PictureBox::setPicture(const tk::Picture& p) {
+    if (p == picture_) return;
+    picture_ = p;
+    notify(Prop::Picture);
+}
+
+platform::WindowHandle PictureBox::hWnd() const { return peer() ? peer()->hwnd() : 0; }
+
+float PictureBox::ScaleWidth() const {
+    if (border_ == BorderStyle::None) return Width();
+    return std::max(0.0f, Width() - 2 * kBorderPixels * Screen::TwipsPerPixelX());
+}
+
+float PictureBox::ScaleHeight() const {
+    if (border_ == BorderStyle::None) return Height();
+    return std::max(0.0f, Height() - 2 * kBorderPixels * Screen::TwipsPerPixelY());
+}
+
+void PictureBox::userClick() {
+    if (acceptsInput()) detail::fire(Click);
+}
+
+void PictureBox::userMouseMove(int button, int shift, float x, float y) {
+    if (acceptsInput()) detail::fire(MouseMove, button, shift, x, y);
+}
+
+Image::Image(Container& container, std::string name, float left, float top, float width, float height, bool stretch,
+             int index)
+    : Control(Kind::Image, container, std::move(name), index, left, top, width, height), stretch_(stretch) {}
+
+void Image::setPicture(const tk::Picture& p) {
+    const bool changed = !(p == picture_);
+    picture_ = p;
+    if (!stretch_) TakeNaturalSize(*this, p);
+    if (changed) notify(Prop::Picture);
+}
+
+void Image::setStretch(bool v) {
+    if (v == stretch_) return;
+    stretch_ = v;
+    notify(Prop::Stretch);
+    // Leaving stretch mode shows the picture at its natural size again.
+    if (!stretch_) TakeNaturalSize(*this, picture_);
+}
+
+void Image::userClick() {
+    if (acceptsInput()) detail::fire(Click);
+}
+
+void Image::userMouseMove(int button, int shift, float x, float y) {
+    if (acceptsInput()) detail::fire(MouseMove, button, shift, x, y);
+}
+
+} // namespace qs::tk

@@ -1,0 +1,35 @@
+#include "toolkit/controls.h"
+#include "toolkit/handler_call.h"
+
+namespace qs::tk {
+
+namespace {
+constexpr std::int16_t kBackspace = 8;
+}
+
+TextBox::TextBox(Container& container, std::string name, const std::string& text, float left, float top,
+                 float width, float height, int index)
+    : Control(Kind::TextBox, container, std::move(name), index, left, top, width, height), text_(text) {}
+
+void TextBox::setText(const std::string& t) {
+    if (t == text_) return;
+    text_ = t;
+    notify(Prop::Text);
+    detail::fire(Change);
+}
+
+void TextBox::userChar(char ch) {
+    if (!acceptsInput()) return;
+    std::int16_t keyAscii = static_cast<unsigned char>(ch);
+    detail::fire(KeyPress, keyAscii);
+    if (keyAscii == 0 || locked_) return;
+    if (keyAscii == kBackspace) {
+        if (!text_.empty()) setText(text_.substr(0, text_.size() - 1));
+        return;
+    }
+    // Other control characters (Enter, Tab, ...) do not go into a one-line box.
+    if (keyAscii < 32 || keyAscii > 255) return;
+    setText(text_ + static_cast<char>(keyAscii));
+}
+
+} // namespace qs::tk

@@ -1,0 +1,32 @@
+// VisibleText: a string for test names and failure messages, with control characters
+// written as escapes (\t, \n, \r, \xNN) so that they neither vanish nor break lines.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace qs::test {
+
+inline std::string VisibleText(std::string_view text) {
+    std::string shown = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\t') {
+            shown += "\\t";
+        } else if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\r') {
+            shown += "\\r";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof(escaped), "\\x%02X", byte);
+            shown += escaped;
+        } else {
+            shown += c;
+        }
+    }
+    return shown + "\"";
+}
+
+} // namespace qs::test
