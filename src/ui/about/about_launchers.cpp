@@ -2,7 +2,9 @@
 // information tool. Neither raises: a failure becomes a message to the user.
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <string>
+#include <variant>
 
 #include "platform/services.h"
 #include "settings/registry_functions.h"
@@ -23,16 +25,18 @@ std::string UpperCase(std::string text) {
 
 // The tool's path as the registry names it, or nothing when neither place names it.
 std::optional<std::string> SysInfoPathFromRegistry() {
-    std::int32_t valueType = 0;
+    std::uint32_t valueType = 0;
     std::int32_t error = 0;
-    RegValue value = GetRegValue(platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+    RegVariant value = GetRegValue(platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
                                  valueType, error);
     if (error != 0) {
         value = GetRegValue(platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
                             valueType, error);
         if (error != 0) return std::nullopt;
     }
-    return RegValueText(value);
+    if (const auto* text = std::get_if<std::string>(&value)) return *text;
+    if (const auto* number = std::get_if<std::int32_t>(&value)) return std::to_string(*number);
+    return std::string();
 }
 } // namespace
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "settings/registry_setting.h"
+#include "settings/registry_settings.h"
 #include "ui/about/frm_about.h"
 
 namespace qs::ui {

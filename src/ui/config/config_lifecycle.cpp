@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/services.h"
-#include "settings/cls_settings.h"
+#include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
 #include "ui/config/frm_config.h"

@@ -2,14 +2,15 @@
 // Each writes straight into AppSettings and marks the dialog's state as changed.
 #include <string>
 
-#include "settings/cls_settings.h"
+#include "settings/app_settings.h"
+#include "settings/settings_text.h"
 #include "settings/shared_state.h"
 #include "ui/config/frm_config.h"
 
 namespace qs::ui {
 
 void frmConfig::chkRandom_Click() {
-    AppSettings().setRandomDisplay(chkRandom.Value() == 1);
+    AppSettings().RandomDisplay(chkRandom.Value() == 1);
     SettingsChanged = true;
 }
 
@@ -20,7 +21,8 @@ void frmConfig::upDown_Change() {
 }
 
 void frmConfig::DelayVal_Change() {
-    AppSettings().setDelay(static_cast<std::int32_t>(NumberAtStart(DelayVal.Text())));
+    // Text that holds no number, or none that fits, stores 0, as an empty text would.
+    AppSettings().Delay(RoundToInt32(LeadingNumber(DelayVal.Text()).value_or(0)).value_or(0));
     SettingsChanged = true;
 }
 
@@ -37,7 +39,7 @@ void frmConfig::DelayVal_GotFocus() {
 void frmConfig::pbColor_Click() {
     CommonDialog1.CancelError = true;
     if (CommonDialog1.ShowColor() != 0) return; // cancelled or failed: nothing changes
-    AppSettings().setBgColor(CommonDialog1.Color);
+    AppSettings().bgColor(CommonDialog1.Color);
     BgColorPic.setBackColor(CommonDialog1.Color);
     SettingsChanged = true;
 }
