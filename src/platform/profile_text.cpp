@@ -1,0 +1,197 @@
+#include "platform/profile_text.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace qs::platform {
+
+namespace {
+
+bool IsProfileBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1a';
+}
+
+std::string_view TrimLeft(std::string_view text) {
+    while (!text.empty() && IsProfileBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+std::string_view TrimRight(std::string_view text) {
+    while (!text.empty() && IsProfileBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string_view Trim(std::string_view text) {
+    return TrimRight(TrimLeft(text));
+}
+
+std::string_view UpToNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
+// Windows folds only ASCII letters when it compares profile names.
+std::string Fold(std::string_view name) {
+    std::string folded(Trim(name));
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return folded;
+}
+
+constexpr std::string_view kLineBreak = "\r\n";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+} // namespace
+
+ProfileText::ProfileText(std::string bytes) : bytes_(std::move(bytes)) {
+    Parse();
+}
+
+void ProfileText::Parse() {
+    lines_.clear();
+    sections_.assign(1, Section{});
+    sectionByName_.clear();
+    sectionByName_.emplace(std::string(), 0);
+    const std::string_view all(bytes_);
+    contentStart_ = all.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
+
+    std::size_t current = 0;
+    std::size_t pos = contentStart_;
+    while (pos < all.size()) {
+        Line line;
+        line.begin = pos;
+        line.end = all.find_first_of("\r\n", pos);
+        if (line.end == std::string_view::npos) {
+            line.end = all.size();
+        }
+        line.next = line.end;
+        if (line.next < all.size()) {
+            line.next += (all[line.next] == '\r' && line.next + 1 < all.size() && all[line.next + 1] == '\n') ? 2 : 1;
+        }
+        pos = line.next;
+
+        const std::string_view content = all.substr(line.begin, line.end - line.begin);
+        const std::string_view trimmed = Trim(content);
+        const std::size_t index = lines_.size();
+        if (trimmed.empty()) {
+            lines_.push_back(line);
+            continue;
+        }
+        const std::size_t close = trimmed.rfind(']');
+        if (trimmed.front() == '[' && close != std::string_view::npos) {
+            sections_.push_back(Section{});
+            current = sections_.size() - 1;
+            sections_[current].lastLine = index;
+            sectionByName_.emplace(Fold(trimmed.substr(1, close - 1)), current);
+            lines_.push_back(line);
+            continue;
+        }
+        const std::size_t equals = content.find('=');
+        if (equals != std::string_view::npos) {
+            line.equals = line.begin + equals;
+        }
+        sections_[current].keys.emplace(Fold(content.substr(0, equals)), index);
+        sections_[current].lastLine = index;
+        lines_.push_back(line);
+    }
+}
+
+const ProfileText::Section* ProfileText::FindSection(std::string_view section) const {
+    const auto found = sectionByName_.find(Fold(section));
+    return found == sectionByName_.end() ? nullptr : &sections_[found->second];
+}
+
+std::string_view ProfileText::StoredValue(const Line& line) const {
+    const std::string_view all(bytes_);
+    return Trim(UpToNul(all.substr(line.equals + 1, line.end - line.equals - 1)));
+}
+
+std::optional<std::string> ProfileText::Read(std::string_view section, std::string_view key) const {
+    const Section* found = FindSection(section);
+    if (found == nullptr) {
+        return std::nullopt;
+    }
+    const auto entry = found->keys.find(Fold(key));
+    if (entry == found->keys.end() || lines_[entry->second].equals == npos) {
+        return std::nullopt;
+    }
+    return std::string(StoredValue(lines_[entry->second]));
+}
+
+void ProfileText::InsertLine(std::size_t afterLine, std::string_view text) {
+    std::string insertion;
+    std::size_t at = contentStart_;
+    if (afterLine != npos) {
+        const Line& line = lines_[afterLine];
+        at = line.next;
+        if (line.next == line.end) {
+            insertion += kLineBreak; // the file's last line had no line break
+        }
+    }
+    insertion += text;
+    insertion += kLineBreak;
+    bytes_.insert(at, insertion);
+}
+
+bool ProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
+    // The profile functions take C strings and drop the value's leading blanks.
+    const std::string_view newValue = TrimLeft(UpToNul(value));
+    const std::string_view keyName = Trim(UpToNul(key));
+    const Section* found = FindSection(UpToNul(section));
+    std::string keyLine;
+    keyLine.append(keyName).append("=").append(newValue);
+
+    if (found == nullptr) {
+        if (!bytes_.empty() && bytes_.back() != '\n' && bytes_.back() != '\r') {
+            bytes_ += kLineBreak;
+        }
+        bytes_.append("[").append(Trim(UpToNul(section))).append("]").append(kLineBreak);
+        bytes_.append(keyLine).append(kLineBreak);
+    } else if (const auto entry = found->keys.find(Fold(keyName)); entry != found->keys.end()) {
+        const Line line = lines_[entry->second];
+        if (line.equals == npos) {
+            std::string assignment("=");
+            assignment.append(newValue);
+            bytes_.insert(line.end, assignment);
+        } else if (StoredValue(line) == newValue) {
+            return false;
+        } else {
+            bytes_.replace(line.equals + 1, line.end - line.equals - 1, newValue);
+        }
+    } else {
+        InsertLine(found->lastLine, keyLine);
+    }
+    Parse();
+    return true;
+}
+
+std::string_view ProfileDefault(std::string_view value) {
+    return TrimRight(UpToNul(value));
+}
+
+std::uint32_t CopyProfileValue(std::string_view value, char* buffer, std::uint32_t size) {
+    if (buffer == nullptr || size == 0) {
+        return 0;
+    }
+    const bool quoted =
+        value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+    if (quoted) {
+        value.remove_prefix(1);
+    }
+    std::size_t copied = std::min<std::size_t>(value.size(), size - 1);
+    if (quoted && size >= value.size() && copied > 0) {
+        --copied;
+    }
+    std::memcpy(buffer, value.data(), copied);
+    buffer[copied] = '\0';
+    return static_cast<std::uint32_t>(copied);
+}
+
+} // namespace qs::platform

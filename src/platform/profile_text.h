@@ -1,0 +1,79 @@
+// The text of one profile (INI) file, read and edited the way the Windows profile
+// functions treat it:
+// - a line is ended by CR LF, LF or a lone CR; a UTF-8 byte-order mark is skipped;
+// - a section starts at a line whose first non-blank character is "[", its name running
+//   to the last "]" of the line; a "[" line with no "]" is an ordinary line;
+// - any other non-blank line is a key: its name runs to the first "=", its value after it;
+//   a line with no "=" is a key that has no value (reading it gives the default);
+// - names and values are trimmed of blanks, tabs, line breaks and Ctrl-Z; names match
+//   without regard to ASCII letter case; a value in matching quotes (" or ') is read
+//   without them; a value ends at a NUL byte;
+// - lines before the first section header form a section with the empty name;
+// - when a name occurs twice, the first occurrence wins, for sections and for keys alike;
+//   keys of a later section with the same name are never found (as on Windows).
+// Editing keeps every byte it does not need to change: a value is replaced in place,
+// a new key goes after the last line of its section, a new section goes at the end.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace qs::platform {
+
+class ProfileText {
+public:
+    ProfileText() = default;
+    explicit ProfileText(std::string bytes);
+
+    const std::string& Bytes() const { return bytes_; }
+
+    // The key's value as stored (trimmed; CopyProfileValue removes surrounding quotes),
+    // or nothing when the section or key is missing or the key has no value.
+    std::optional<std::string> Read(std::string_view section, std::string_view key) const;
+
+    // Sets the key's value; true when the text changed. Writing the value a key
+    // already holds changes nothing.
+    bool Write(std::string_view section, std::string_view key, std::string_view value);
+
+private:
+    struct Line {
+        std::size_t begin = 0;   // first byte of the line
+        std::size_t end = 0;     // end of its content (before the line break)
+        std::size_t next = 0;    // first byte after the line break
+        std::size_t equals = std::string::npos; // position of the first "=", if any
+    };
+    struct Section {
+        std::size_t lastLine = npos;  // its last non-blank line (the header, or a key)
+        std::unordered_map<std::string, std::size_t> keys; // folded name -> first line
+    };
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+    void Parse();
+    const Section* FindSection(std::string_view section) const;
+    std::string_view StoredValue(const Line& line) const;
+    void InsertLine(std::size_t afterLine, std::string_view text);
+
+    std::string bytes_;
+    std::size_t contentStart_ = 0;            // after a byte-order mark
+    std::vector<Line> lines_;
+    std::vector<Section> sections_;           // sections_[0]: the lines before any header
+    std::unordered_map<std::string, std::size_t> sectionByName_; // folded name -> first section
+};
+
+// The profile functions' treatment of a default value: trailing blanks go.
+std::string_view ProfileDefault(std::string_view value);
+
+// Copies what GetPrivateProfileString returns for a stored value or a default: at most
+// size - 1 characters, then a zero; the result is the number of characters copied (0 when
+// there is no room at all). A value in matching quotes loses them; as Wine does it, the
+// closing quote is dropped as the last character copied whenever the buffer has room
+// for the value without its opening quote, so a buffer exactly that long loses the
+// character before the closing quote as well ("abcdef" in quotes, buffer 7: "abcde").
+std::uint32_t CopyProfileValue(std::string_view value, char* buffer, std::uint32_t size);
+
+} // namespace qs::platform

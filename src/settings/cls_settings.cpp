@@ -1,0 +1,199 @@
+#include "settings/cls_settings.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "platform/services.h"
+#include "settings/settings_file_path.h"
+#include "settings/settings_text.h"
+#include "settings/shared_state.h"
+
+namespace qs {
+
+namespace {
+
+constexpr char kSection[] = "INIT";
+// GetParm's buffer: at most 254 characters of a value come back.
+constexpr std::uint32_t kParmBufferSize = 255;
+constexpr std::int32_t kDefaultDelay = 10;
+constexpr std::int32_t kMinDelay = 2;
+constexpr std::int32_t kMaxDelay = 1000;
+
+std::string KeyName(const std::string& Parm, std::int32_t Index) {
+    return Parm + "_" + std::to_string(Index);
+}
+
+std::optional<std::int32_t> LeadingWholeNumber(const std::string& text) {
+    const std::optional<double> number = LeadingNumber(text);
+    return number ? RoundToInt32(*number) : std::nullopt;
+}
+
+} // namespace
+
+ClsSettings::ClsSettings() {
+    Class_Initialize();
+}
+
+ClsSettings::~ClsSettings() {
+    try {
+        Class_Terminate();
+    } catch (...) {
+        // The process is ending; a write that failed on the way is simply lost.
+    }
+}
+
+std::string ClsSettings::INIFile() const {
+    return SettingsFilePath();
+}
+
+std::string ClsSettings::GetParm(const std::string& Parm, std::int32_t Index) const {
+    platform::ProfileFile* profile = platform::services().profile;
+    if (profile == nullptr) {
+        return {};
+    }
+    char buffer[kParmBufferSize] = {};
+    const std::uint32_t length =
+        profile->GetPrivateProfileString(kSection, KeyName(Parm, Index), "", buffer, kParmBufferSize, INIFile());
+    return length == 0 ? std::string() : std::string(buffer, std::min(length, kParmBufferSize - 1));
+}
+
+void ClsSettings::PutParm(const std::string& Parm, const std::string& NewValue, std::int32_t Index) const {
+    if (platform::ProfileFile* profile = platform::services().profile) {
+        profile->WritePrivateProfileString(kSection, KeyName(Parm, Index), NewValue, INIFile());
+    }
+}
+
+void ClsSettings::ReadFlag(bool& field, const std::string& Parm, std::int32_t Index) const {
+    if (const std::optional<bool> flag = BooleanText(GetParm(Parm, Index))) {
+        field = *flag;
+    }
+}
+
+void ClsSettings::WriteFlag(const std::string& Parm, bool flag, std::int32_t Index) const {
+    PutParm(Parm, std::string(FlagText(flag)), Index);
+}
+
+void ClsSettings::Class_Initialize() {
+    if (const std::optional<std::int32_t> color = LeadingWholeNumber(GetParm("BGColor"))) {
+        bgColor_ = *color;
+    }
+    ReadFlag(RandomDisplay_, "RandomDisplay");
+    if (const std::optional<std::int32_t> delay = LeadingWholeNumber(GetParm("Delay"))) {
+        Delay_ = *delay;
+    }
+    if (Delay_ < kMinDelay || Delay_ > kMaxDelay) {
+        Delay_ = kDefaultDelay;
+    }
+    ReadFlag(PreviewFlag_, "PreviewFlag");
+    ReadFlag(DisplayWarnings_, "DisplayWarnings");
+
+    const std::optional<double> count = WholeNumber(GetParm("PictureCount"));
+    const std::optional<std::int32_t> whole = count ? RoundToInt32(*count) : std::nullopt;
+    if (whole && *whole <= kMaxPictureCount) {
+        PictureCount_ = *whole;
+    }
+    if (PictureCount_ > 0) {
+        Slides_.assign(static_cast<std::size_t>(PictureCount_), SlideEntry{});
+    }
+    for (std::int32_t i = 1; i <= PictureCount_; ++i) {
+        SlideEntry& entry = Slides_[static_cast<std::size_t>(i - 1)];
+        entry.FileSpec = GetParm("FileSpec", i);
+        ReadFlag(entry.Center, "Center", i);
+        ReadFlag(entry.HStretch, "HStretch", i);
+        ReadFlag(entry.VStretch, "VStretch", i);
+    }
+}
+
+void ClsSettings::Class_Terminate() {
+    if (DiscardSettings) {
+        return;
+    }
+    PutParm("BGColor", std::to_string(bgColor_));
+    WriteFlag("RandomDisplay", RandomDisplay_);
+    PutParm("Delay", std::to_string(Delay_));
+    WriteFlag("PreviewFlag", PreviewFlag_);
+    WriteFlag("DisplayWarnings", DisplayWarnings_);
+    const auto held = static_cast<std::int32_t>(Slides_.size());
+    for (std::int32_t i = 1; i <= held; ++i) {
+        const SlideEntry& entry = Slides_[static_cast<std::size_t>(i - 1)];
+        PutParm("FileSpec", entry.FileSpec, i);
+        WriteFlag("Center", entry.Center, i);
+        WriteFlag("HStretch", entry.HStretch, i);
+        WriteFlag("VStretch", entry.VStretch, i);
+    }
+    // Last, so that the count never covers an entry not yet written.
+    PutParm("PictureCount", std::to_string(held));
+}
+
+SlideEntry* ClsSettings::Entry(std::int32_t Index) {
+    if (Index < 1 || Index > static_cast<std::int32_t>(Slides_.size())) {
+        return nullptr;
+    }
+    return &Slides_[static_cast<std::size_t>(Index - 1)];
+}
+
+const SlideEntry* ClsSettings::Entry(std::int32_t Index) const {
+    return const_cast<ClsSettings*>(this)->Entry(Index);
+}
+
+void ClsSettings::HStretch(std::int32_t Index, bool fFlag) {
+    if (SlideEntry* entry = Entry(Index)) {
+        entry->HStretch = fFlag;
+    }
+}
+
+bool ClsSettings::HStretch(std::int32_t Index) const {
+    const SlideEntry* entry = Entry(Index);
+    return entry != nullptr && entry->HStretch;
+}
+
+void ClsSettings::VStretch(std::int32_t Index, bool fFlag) {
+    if (SlideEntry* entry = Entry(Index)) {
+        entry->VStretch = fFlag;
+    }
+}
+
+bool ClsSettings::VStretch(std::int32_t Index) const {
+    const SlideEntry* entry = Entry(Index);
+    return entry != nullptr && entry->VStretch;
+}
+
+void ClsSettings::Center(std::int32_t Index, bool fFlag) {
+    if (SlideEntry* entry = Entry(Index)) {
+        entry->Center = fFlag;
+    }
+}
+
+bool ClsSettings::Center(std::int32_t Index) const {
+    const SlideEntry* entry = Entry(Index);
+    return entry != nullptr && entry->Center;
+}
+
+void ClsSettings::FileSpec(const std::string& fFile, std::int32_t Index) {
+    if (Index < 1 || Index > kMaxPictureCount) {
+        return;
+    }
+    if (Index > PictureCount_) {
+        PictureCount(Index);
+    }
+    if (SlideEntry* entry = Entry(Index)) {
+        entry->FileSpec = fFile;
+    }
+}
+
+std::string ClsSettings::getFileSpec(std::int32_t nIndex) const {
+    const SlideEntry* entry = Entry(nIndex);
+    return entry != nullptr ? entry->FileSpec : std::string();
+}
+
+void ClsSettings::PictureCount(std::int32_t nCount) {
+    if (nCount < 1) {
+        PictureCount_ = nCount;
+        Slides_.clear();
+        return;
+    }
+    PictureCount_ = std::min(nCount, kMaxPictureCount);
+    Slides_.resize(static_cast<std::size_t>(PictureCount_));
+}
+
+} // namespace qs

@@ -1,0 +1,34 @@
+// How values of the settings file are read as numbers and flags, and how flags are written.
+//
+// A number is: optional blanks (spaces, tabs), an optional sign, decimal digits with an
+// optional decimal point (at least one digit on either side of it), and an optional
+// exponent ("e" or "E", an optional sign, at least one digit). The point is always ".",
+// whatever the user's locale. Hexadecimal, blanks inside the number, thousands separators,
+// "inf" and "nan" are no numbers. A number beyond the range of a double counts as none.
+// Surrounding quotes never reach these functions: the profile functions remove them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace qs {
+
+// The number at the start of the text, whatever follows it ("30 seconds" gives 30).
+std::optional<double> LeadingNumber(std::string_view text);
+
+// The text as a number, with nothing but blanks around it ("3 pictures" gives nothing).
+std::optional<double> WholeNumber(std::string_view text);
+
+// The nearest whole number, a half going to the even neighbour (2.5 gives 2, 3.5 gives 4);
+// nothing when that lies outside the 32-bit signed range.
+std::optional<std::int32_t> RoundToInt32(double value);
+
+// "True" or "False" in any letter case, or a number (0 false, any other true), with blanks
+// around allowed; nothing for any other text, which counts as not given.
+std::optional<bool> BooleanText(std::string_view text);
+
+// The words the settings file holds for flags.
+std::string_view FlagText(bool flag);
+
+} // namespace qs

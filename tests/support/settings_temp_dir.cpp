@@ -1,0 +1,53 @@
+#include "settings_temp_dir.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+
+namespace qs::test {
+
+namespace fs = std::filesystem;
+
+SettingsTempDir::SettingsTempDir() {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate = fs::temp_directory_path() / ("qs-settings-" + std::to_string(random()));
+        std::error_code error;
+        if (fs::create_directory(candidate, error)) {
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("no temporary folder could be made");
+}
+
+SettingsTempDir::~SettingsTempDir() {
+    std::error_code error;
+    fs::remove_all(path_, error);
+}
+
+void SettingsTempDir::WriteBytes(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string SettingsTempDir::ReadBytes(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+bool SettingsTempDir::Exists(const std::string& name) const {
+    return fs::exists(path_ / name);
+}
+
+std::size_t SettingsTempDir::FileCount() const {
+    std::size_t count = 0;
+    for (const auto& entry : fs::directory_iterator(path_)) {
+        (void)entry;
+        ++count;
+    }
+    return count;
+}
+
+} // namespace qs::test
