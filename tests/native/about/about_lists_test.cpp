@@ -31,9 +31,15 @@ TEST_P(AboutListTest, ListsHoldTheConfiguredTexts) {
     const ListCase& c = GetParam();
     WriteAboutSettings(c.lines);
     ui::frmAbout& about = Open();
-    if (!c.descriptions.empty()) EXPECT_EQ(Captions(about.lblLinkDesc), c.descriptions);
-    if (!c.links.empty()) EXPECT_EQ(Captions(about.lblLink), c.links);
-    if (!c.notices.empty()) EXPECT_EQ(Captions(about.lblDescription), c.notices);
+    if (!c.descriptions.empty()) {
+        EXPECT_EQ(Captions(about.lblLinkDesc), c.descriptions);
+    }
+    if (!c.links.empty()) {
+        EXPECT_EQ(Captions(about.lblLink), c.links);
+    }
+    if (!c.notices.empty()) {
+        EXPECT_EQ(Captions(about.lblDescription), c.notices);
+    }
     for (std::size_t i = 0; i < c.tips.size(); ++i)
         EXPECT_EQ(about.lblLink[static_cast<int>(i)].ToolTipText(), c.tips[i]) << "link " << i;
     for (const auto* list : {&about.lblLinkDesc, &about.lblLink, &about.lblDescription})
