@@ -6,6 +6,8 @@
 # The monitor's screen opening is laid out around the preview surface, which sits
 # 18 pixels in from the picture's top-left corner and measures about 153 x 112 pixels
 # (2290 x 1680 twips at 15 twips per pixel): the dark recess shows 4 pixels around it.
+# The logo keeps clear of its top-right corner (from x 78, down to y 42), where the about
+# box's title and version lines reach over the picture.
 set -euo pipefail
 cd "$(dirname "$0")/../assets"
 convert=/usr/bin/convert   # ImageMagick itself, not a stand-in that may shadow it on PATH
@@ -32,20 +34,20 @@ convert=/usr/bin/convert   # ImageMagick itself, not a stand-in that may shadow 
   +dither -colors 64 monitor.gif
 
 "$convert" -size 117x85 xc:none \
-  -fill '#7a7468' -draw 'translate 36,46 rotate -12 roundrectangle -31,-24 31,24 3,3' \
-  -fill '#fbf8f0' -draw 'translate 36,46 rotate -12 roundrectangle -30,-23 30,23 3,3' \
-  -fill '#8fb3d9' -draw 'translate 36,46 rotate -12 rectangle -26,-19 26,12' \
-  -fill '#6f9a4a' -draw 'translate 36,46 rotate -12 polygon -26,12 -26,2 -10,-8 4,4 26,-4 26,12' \
-  -fill '#7a7468' -draw 'roundrectangle 34,22 98,74 3,3' \
-  -fill '#ffffff' -draw 'roundrectangle 35,23 97,73 3,3' \
-  -fill '#a9cdf2' -draw 'rectangle 39,27 93,40' \
-  -fill '#5d9be0' -draw 'rectangle 39,40 93,64' \
-  -fill '#ffd23c' -draw 'circle 83,35 87,35' \
-  -fill '#3f8a3a' -draw 'polygon 39,64 39,52 52,43 63,53 76,45 93,56 93,64' \
-  -fill '#2f6e2b' -draw 'polygon 56,64 71,54 93,61 93,64' \
-  -stroke '#4a2e14' -strokewidth 1.5 -draw 'line 72,83 113,3' -stroke none \
-  -fill '#8e2b2b' -draw 'polygon 113,3 116,8 112,22 104,36 95,50 88,58 91,44 98,30 106,14' \
-  -fill '#c94a3a' -draw 'polygon 113,3 108,4 102,14 96,28 90,42 88,58 95,46 101,32 107,18' \
-  -stroke '#f0e6c8' -strokewidth 1 -draw 'line 112,5 89,55' -stroke none \
+  -fill '#7a7468' -draw 'translate 30,38 rotate -10 roundrectangle -27,-21 27,21 3,3' \
+  -fill '#fbf8f0' -draw 'translate 30,38 rotate -10 roundrectangle -26,-20 26,20 3,3' \
+  -fill '#8fb3d9' -draw 'translate 30,38 rotate -10 rectangle -22,-16 22,10' \
+  -fill '#6f9a4a' -draw 'translate 30,38 rotate -10 polygon -22,10 -22,1 -8,-7 3,3 22,-4 22,10' \
+  -fill '#7a7468' -draw 'roundrectangle 22,30 78,78 3,3' \
+  -fill '#ffffff' -draw 'roundrectangle 23,31 77,77 3,3' \
+  -fill '#a9cdf2' -draw 'rectangle 27,35 73,46' \
+  -fill '#5d9be0' -draw 'rectangle 27,46 73,68' \
+  -fill '#ffd23c' -draw 'circle 64,42 68,42' \
+  -fill '#3f8a3a' -draw 'polygon 27,68 27,58 39,50 49,59 60,52 73,61 73,68' \
+  -fill '#2f6e2b' -draw 'polygon 43,68 57,59 73,65 73,68' \
+  -stroke '#4a2e14' -strokewidth 1.5 -draw 'line 66,84 114,46' -stroke none \
+  -fill '#8e2b2b' -draw 'polygon 115,45 116,50 109,58 99,66 89,72 82,75 88,67 97,59 107,51' \
+  -fill '#c94a3a' -draw 'polygon 115,45 111,45 103,50 94,56 86,63 82,75 91,68 100,61 109,53' \
+  -stroke '#f0e6c8' -strokewidth 1 -draw 'line 114,46 84,72' -stroke none \
   -channel A -threshold 50% +channel \
   +dither -colors 64 logo.gif

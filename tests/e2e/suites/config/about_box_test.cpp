@@ -28,13 +28,13 @@ TEST_F(AboutBox, ShowsTheConfiguredLinkAndNoticeAndClosesWithEsc) {
                                        "HyperlinkValue1=http://quillo-e2e.example/\r\n"
                                        "Warning1=Configured notice for this test.\r\n");
     SaverProcess saver(run_, "/C");
-    HWND dialog = saver.WaitForWindow(kSettingsCaption, kStartDeadline);
+    HWND dialog = WaitForDialog(saver, kSettingsCaption, "&OK", kStartDeadline);
     ASSERT_NE(dialog, nullptr);
     HWND aboutButton = FindChild(dialog, "Button", "&About...");
     ASSERT_NE(aboutButton, nullptr);
     ClickCentre(aboutButton);
 
-    HWND about = saver.WaitForWindow(kAboutCaption, kReactionDeadline);
+    HWND about = WaitForDialog(saver, kAboutCaption, "OK", kReactionDeadline);
     ASSERT_NE(about, nullptr) << "no about box";
     for (const char* text : {"Quillo Slide Show", "Version 1.3.67", "Project page:", "http://quillo-e2e.example/",
                              "Configured notice for this test."})

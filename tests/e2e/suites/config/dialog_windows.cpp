@@ -55,6 +55,20 @@ bool WaitForWindowGone(HWND window, Ms deadline) {
     return WaitUntil([&] { return !IsWindow(window); }, deadline);
 }
 
+HWND WaitForDialog(const SaverProcess& saver, const std::string& caption, const std::string& button, Ms deadline) {
+    // The window exists, hidden and captioned, before its controls do: wait for all of it.
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : saver.TopLevelWindows())
+                if (CaptionOf(window) == caption && IsWindowVisible(window) && FindChild(window, "Button", button))
+                    return (found = window) != nullptr;
+            return false;
+        },
+        deadline);
+    return found;
+}
+
 HWND WaitForChildText(HWND parent, const std::string& className, const std::string& text, Ms deadline) {
     HWND found = nullptr;
     WaitUntil([&] { return (found = FindChild(parent, className, text)) != nullptr; }, deadline);

@@ -30,6 +30,9 @@ RECT ScreenRect(HWND window);
 void ClickCentre(HWND window);
 // Waits until the window is gone.
 bool WaitForWindowGone(HWND window, Ms deadline);
+// Waits for a top-level window of the saver with this caption that is shown with its
+// controls: visible, and holding a button captioned `button`. Null when none is in time.
+HWND WaitForDialog(const SaverProcess& saver, const std::string& caption, const std::string& button, Ms deadline);
 // Waits until a descendant of that class shows the text; the control, or null.
 HWND WaitForChildText(HWND parent, const std::string& className, const std::string& text, Ms deadline);
 

@@ -33,7 +33,7 @@ protected:
 
     HWND Open(SaverProcess& saver) {
         EXPECT_TRUE(saver.Started());
-        HWND dialog = saver.WaitForWindow(kSettingsCaption, kStartDeadline);
+        HWND dialog = WaitForDialog(saver, kSettingsCaption, "&OK", kStartDeadline);
         EXPECT_NE(dialog, nullptr) << "no window captioned " << kSettingsCaption;
         if (dialog) SetForegroundWindow(dialog);
         return dialog;
@@ -47,7 +47,7 @@ protected:
 
     // Answers the close question with the button of that caption.
     void Answer(SaverProcess& saver, const std::string& button) {
-        HWND box = saver.WaitForWindow(kQuestionCaption, kReactionDeadline);
+        HWND box = WaitForDialog(saver, kQuestionCaption, button, kReactionDeadline);
         ASSERT_NE(box, nullptr) << "no question asked";
         EXPECT_NE(FindChild(box, "Static", "Do you want to ignore all changes and exit?"), nullptr);
         HWND answer = FindChild(box, "Button", button);
