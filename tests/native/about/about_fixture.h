@@ -13,9 +13,9 @@
 
 #include "platform/registry_portable.h"
 #include "settings/registry_functions.h"
-#include "settings_memory_profile.h"
-#include "settings_temp_dir.h"
-#include "toolkit_fixture.h"
+#include "support/settings_memory_profile.h"
+#include "support/settings_temp_dir.h"
+#include "support/toolkit_fixture.h"
 #include "ui/about/frm_about.h"
 
 namespace qs::test {

@@ -11,8 +11,8 @@
 
 #include "settings/app_settings.h"
 #include "settings/shared_state.h"
-#include "settings_memory_profile.h"
-#include "toolkit_fixture.h"
+#include "support/settings_memory_profile.h"
+#include "support/toolkit_fixture.h"
 #include "ui/config/frm_config.h"
 
 namespace qs::test {

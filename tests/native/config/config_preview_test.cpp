@@ -7,7 +7,7 @@
 #include <string>
 
 #include "config_fixture.h"
-#include "test_images.h"
+#include "support/test_images.h"
 #include "toolkit/application.h"
 #include "ui/about/frm_about.h"
 
