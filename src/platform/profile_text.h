@@ -54,9 +54,13 @@ private:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
     void Parse();
+    Section* FindSection(std::string_view section);
     const Section* FindSection(std::string_view section) const;
     std::string_view StoredValue(const Line& line) const;
-    void InsertLine(std::size_t afterLine, std::string_view text);
+    // Edits keep the index up to date instead of parsing the whole text again, so that
+    // writing every key of a large file one by one does not cost the square of its size.
+    void ReplaceInLine(std::size_t index, std::size_t from, std::size_t count, std::string_view text);
+    void InsertKeyLine(Section& section, std::string_view keyName, std::string_view text);
 
     std::string bytes_;
     std::size_t contentStart_ = 0;            // after a byte-order mark

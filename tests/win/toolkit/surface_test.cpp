@@ -1,6 +1,7 @@
 // Surfaces keep their drawing across hiding and repainting; images lie above the text;
 // what the window shows is read back from the screen.
 #include <gtest/gtest.h>
+#include <wincodec.h>
 
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
@@ -119,7 +120,7 @@ TEST_F(Surfaces, ImageLiesAboveTheTextAndLinesAreDrawn) {
     form.CurrentY = 300;
     form.Print("WWWWWWWW"); // under the image
     const std::string path = TempFile("red.bmp");
-    ASSERT_TRUE(WriteBytes(path, MakeBmp(20, 20, [](int, int) { return RGB(255, 0, 0); })));
+    ASSERT_TRUE(WriteBytes(path, EncodeWithWic(GUID_ContainerFormatBmp, 20, 20, [](int, int) { return RGB(255, 0, 0); })));
     auto red = tk::LoadPicture(path);
     ASSERT_TRUE(red);
     form.picture.setPicture(*red);
