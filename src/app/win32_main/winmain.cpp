@@ -8,6 +8,7 @@
 #include "app/main_module.h"
 #include "platform/services.h"
 #include "toolkit/application.h"
+#include "ui/modes/mode_windows.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ void InitializeCommonControls() {
 int Run() {
     qs::platform::InstallDefaultServices();
     qs::tk::InitializeToolkit();
+    qs::ui::InstallModeWindows();
     qs::MainModule::Main();
     qs::tk::RunMessageLoop();
     return 0;
