@@ -21,7 +21,9 @@ qs_wine_start() {
   fi
   export WINEPREFIX="$(mktemp -d /tmp/qs-wine.XXXXXX)"
   QS_WINEPREFIX_OWNED="$WINEPREFIX"
-  wineserver -p >/dev/null 2>&1
+  # wineboot runs under a server of its own, which ends once the new prefix has
+  # settled; only then does the persistent server start (one started before would
+  # keep the wait from ever returning).
   wineboot -i >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1 || true
   wineserver -p >/dev/null 2>&1

@@ -1,7 +1,6 @@
 #include "app/command_number.h"
 
 #include <charconv>
-#include <cmath>
 #include <limits>
 #include <string>
 
@@ -110,22 +109,6 @@ double ReadDecimalNumber(std::string_view text) {
         return 0.0;
     }
     return negative ? -value : value;
-}
-
-std::optional<std::int32_t> ToInt32(double value) {
-    if (!std::isfinite(value)) {
-        return std::nullopt;
-    }
-    double whole = std::floor(value);
-    const double rest = value - whole;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
-        whole += 1.0;
-    }
-    if (whole < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
-        whole > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(whole);
 }
 
 platform::WindowHandle HandleFromInt32(std::int32_t number) {

@@ -1,9 +1,9 @@
 // Numbers on the command line. The window handle after "/P" or "/A" is read the way
-// the classic string-to-number conversion reads text, then narrowed to 32 bits.
+// the classic string-to-number conversion reads text, then narrowed to 32 bits
+// (RoundToInt32 of settings/settings_text.h).
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "platform/services.h"
@@ -16,10 +16,6 @@ namespace qs::app {
 // character that cannot continue it. No number at the start gives 0. A number beyond
 // the range of a double gives an infinity of its sign.
 double ReadDecimalNumber(std::string_view text);
-
-// value rounded to the nearest integer, a half to the even neighbour (2.5 gives 2,
-// 3.5 gives 4); nothing when the rounded value lies outside the signed 32-bit range.
-std::optional<std::int32_t> ToInt32(double value);
 
 // The window handle that a 32-bit number names: widened with its sign, the way
 // Windows widens 32-bit handles to pointer size.

@@ -6,6 +6,7 @@
 #include "app/command_number.h"
 #include "app/mode_windows.h"
 #include "platform/services.h"
+#include "settings/settings_text.h"
 #include "settings/shared_state.h"
 
 namespace qs::MainModule {
@@ -16,7 +17,7 @@ namespace {
 constexpr std::int32_t kUsualTwipsPerPixel = 15;
 
 std::int32_t RoundedTwips(double factor) {
-    return app::ToInt32(factor).value_or(kUsualTwipsPerPixel);
+    return RoundToInt32(factor).value_or(kUsualTwipsPerPixel);
 }
 
 std::string SwitchKey(const std::string& arguments) {
@@ -33,7 +34,7 @@ std::string SwitchKey(const std::string& arguments) {
 // could use, and the run cannot go on with it: nothing is returned.
 std::optional<platform::WindowHandle> HandleAfterSwitch(const std::string& arguments) {
     const std::string_view rest = arguments.size() > 2 ? std::string_view(arguments).substr(2) : std::string_view();
-    const std::optional<std::int32_t> number = app::ToInt32(app::ReadDecimalNumber(rest));
+    const std::optional<std::int32_t> number = RoundToInt32(app::ReadDecimalNumber(rest));
     if (!number) {
         return std::nullopt;
     }

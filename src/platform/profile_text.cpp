@@ -34,13 +34,6 @@ std::string_view UpToNul(std::string_view text) {
     return text.substr(0, text.find('\0'));
 }
 
-std::string_view WithoutQuotes(std::string_view text) {
-    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) {
-        return text.substr(1, text.size() - 2);
-    }
-    return text;
-}
-
 // Windows folds only ASCII letters when it compares profile names.
 std::string Fold(std::string_view name) {
     std::string folded(Trim(name));
@@ -110,9 +103,13 @@ void ProfileText::Parse() {
     }
 }
 
-const ProfileText::Section* ProfileText::FindSection(std::string_view section) const {
+ProfileText::Section* ProfileText::FindSection(std::string_view section) {
     const auto found = sectionByName_.find(Fold(section));
     return found == sectionByName_.end() ? nullptr : &sections_[found->second];
+}
+
+const ProfileText::Section* ProfileText::FindSection(std::string_view section) const {
+    return const_cast<ProfileText*>(this)->FindSection(section);
 }
 
 std::string_view ProfileText::StoredValue(const Line& line) const {
@@ -129,63 +126,125 @@ std::optional<std::string> ProfileText::Read(std::string_view section, std::stri
     if (entry == found->keys.end() || lines_[entry->second].equals == npos) {
         return std::nullopt;
     }
-    return std::string(WithoutQuotes(StoredValue(lines_[entry->second])));
+    return std::string(StoredValue(lines_[entry->second]));
 }
 
-void ProfileText::InsertLine(std::size_t afterLine, std::string_view text) {
-    std::string insertion;
-    std::size_t at = contentStart_;
-    if (afterLine != npos) {
-        const Line& line = lines_[afterLine];
-        at = line.next;
-        if (line.next == line.end) {
-            insertion += kLineBreak; // the file's last line had no line break
+void ProfileText::ReplaceInLine(std::size_t index, std::size_t from, std::size_t count, std::string_view text) {
+    bytes_.replace(from, count, text);
+    const std::size_t grown = text.size() - count; // wraps for a shrink; the sums below wrap back
+    lines_[index].end += grown;
+    lines_[index].next += grown;
+    for (std::size_t i = index + 1; i < lines_.size(); ++i) {
+        Line& line = lines_[i];
+        line.begin += grown;
+        line.end += grown;
+        line.next += grown;
+        if (line.equals != npos) {
+            line.equals += grown;
         }
     }
-    insertion += text;
+}
+
+void ProfileText::InsertKeyLine(Section& section, std::string_view keyName, std::string_view text) {
+    std::size_t at = contentStart_;
+    std::size_t index = 0;
+    if (section.lastLine != npos) {
+        Line& previous = lines_[section.lastLine];
+        if (previous.next == previous.end) {
+            // The file's last line had no line break: it gets one before the new line.
+            bytes_.insert(previous.end, kLineBreak);
+            previous.next += kLineBreak.size();
+        }
+        at = previous.next;
+        index = section.lastLine + 1;
+    }
+    std::string insertion(text);
     insertion += kLineBreak;
     bytes_.insert(at, insertion);
+    for (std::size_t i = index; i < lines_.size(); ++i) {
+        Line& line = lines_[i];
+        line.begin += insertion.size();
+        line.end += insertion.size();
+        line.next += insertion.size();
+        if (line.equals != npos) {
+            line.equals += insertion.size();
+        }
+    }
+    Line added;
+    added.begin = at;
+    added.end = at + text.size();
+    added.next = at + insertion.size();
+    added.equals = at + keyName.size();
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), added);
+    for (Section& other : sections_) {
+        if (other.lastLine != npos && other.lastLine >= index) {
+            ++other.lastLine;
+        }
+        for (auto& entry : other.keys) {
+            if (entry.second >= index) {
+                ++entry.second;
+            }
+        }
+    }
+    section.keys.emplace(Fold(keyName), index);
+    section.lastLine = index;
 }
 
 bool ProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
     // The profile functions take C strings and drop the value's leading blanks.
     const std::string_view newValue = TrimLeft(UpToNul(value));
     const std::string_view keyName = Trim(UpToNul(key));
-    const Section* found = FindSection(UpToNul(section));
     std::string keyLine;
     keyLine.append(keyName).append("=").append(newValue);
 
+    Section* found = FindSection(UpToNul(section));
     if (found == nullptr) {
         if (!bytes_.empty() && bytes_.back() != '\n' && bytes_.back() != '\r') {
             bytes_ += kLineBreak;
         }
         bytes_.append("[").append(Trim(UpToNul(section))).append("]").append(kLineBreak);
         bytes_.append(keyLine).append(kLineBreak);
-    } else if (const auto entry = found->keys.find(Fold(keyName)); entry != found->keys.end()) {
-        const Line line = lines_[entry->second];
-        if (line.equals == npos) {
-            bytes_.insert(line.end, "=" + std::string(newValue));
-        } else if (StoredValue(line) == newValue) {
-            return false;
-        } else {
-            bytes_.replace(line.equals + 1, line.end - line.equals - 1, newValue);
-        }
-    } else {
-        InsertLine(found->lastLine, keyLine);
+        Parse();
+        return true;
     }
-    Parse();
+    const auto entry = found->keys.find(Fold(keyName));
+    if (entry == found->keys.end()) {
+        InsertKeyLine(*found, keyName, keyLine);
+        return true;
+    }
+    const std::size_t index = entry->second;
+    const Line line = lines_[index];
+    if (line.equals == npos) {
+        std::string assignment("=");
+        assignment.append(newValue);
+        ReplaceInLine(index, line.end, 0, assignment);
+        lines_[index].equals = line.end;
+        return true;
+    }
+    if (StoredValue(line) == newValue) {
+        return false;
+    }
+    ReplaceInLine(index, line.equals + 1, line.end - line.equals - 1, newValue);
     return true;
 }
 
-std::string ProfileDefault(std::string_view value) {
-    return std::string(WithoutQuotes(TrimRight(UpToNul(value))));
+std::string_view ProfileDefault(std::string_view value) {
+    return TrimRight(UpToNul(value));
 }
 
 std::uint32_t CopyProfileValue(std::string_view value, char* buffer, std::uint32_t size) {
     if (buffer == nullptr || size == 0) {
         return 0;
     }
-    const std::size_t copied = std::min<std::size_t>(value.size(), size - 1);
+    const bool quoted =
+        value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+    if (quoted) {
+        value.remove_prefix(1);
+    }
+    std::size_t copied = std::min<std::size_t>(value.size(), size - 1);
+    if (quoted && size >= value.size() && copied > 0) {
+        --copied;
+    }
     std::memcpy(buffer, value.data(), copied);
     buffer[copied] = '\0';
     return static_cast<std::uint32_t>(copied);

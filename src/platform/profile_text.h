@@ -32,7 +32,7 @@ public:
 
     const std::string& Bytes() const { return bytes_; }
 
-    // The key's value as it will be read (trimmed, without surrounding quotes),
+    // The key's value as stored (trimmed; CopyProfileValue removes surrounding quotes),
     // or nothing when the section or key is missing or the key has no value.
     std::optional<std::string> Read(std::string_view section, std::string_view key) const;
 
@@ -54,9 +54,13 @@ private:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
     void Parse();
+    Section* FindSection(std::string_view section);
     const Section* FindSection(std::string_view section) const;
     std::string_view StoredValue(const Line& line) const;
-    void InsertLine(std::size_t afterLine, std::string_view text);
+    // Edits keep the index up to date instead of parsing the whole text again, so that
+    // writing every key of a large file one by one does not cost the square of its size.
+    void ReplaceInLine(std::size_t index, std::size_t from, std::size_t count, std::string_view text);
+    void InsertKeyLine(Section& section, std::string_view keyName, std::string_view text);
 
     std::string bytes_;
     std::size_t contentStart_ = 0;            // after a byte-order mark
@@ -65,12 +69,15 @@ private:
     std::unordered_map<std::string, std::size_t> sectionByName_; // folded name -> first section
 };
 
-// The profile functions' treatment of a default value: trailing blanks go, and so do
-// surrounding quotes.
-std::string ProfileDefault(std::string_view value);
+// The profile functions' treatment of a default value: trailing blanks go.
+std::string_view ProfileDefault(std::string_view value);
 
-// Copies what GetPrivateProfileString returns: at most size - 1 characters, then a zero;
-// the result is the number of characters copied (0 when there is no room at all).
+// Copies what GetPrivateProfileString returns for a stored value or a default: at most
+// size - 1 characters, then a zero; the result is the number of characters copied (0 when
+// there is no room at all). A value in matching quotes loses them; as Wine does it, the
+// closing quote is dropped as the last character copied whenever the buffer has room
+// for the value without its opening quote, so a buffer exactly that long loses the
+// character before the closing quote as well ("abcdef" in quotes, buffer 7: "abcde").
 std::uint32_t CopyProfileValue(std::string_view value, char* buffer, std::uint32_t size);
 
 } // namespace qs::platform

@@ -136,38 +136,23 @@ const SlideEntry* ClsSettings::Entry(std::int32_t Index) const {
     return const_cast<ClsSettings*>(this)->Entry(Index);
 }
 
-void ClsSettings::HStretch(std::int32_t Index, bool fFlag) {
+void ClsSettings::SetFlag(std::int32_t Index, bool SlideEntry::*flag, bool value) {
     if (SlideEntry* entry = Entry(Index)) {
-        entry->HStretch = fFlag;
+        entry->*flag = value;
     }
 }
 
-bool ClsSettings::HStretch(std::int32_t Index) const {
+bool ClsSettings::Flag(std::int32_t Index, bool SlideEntry::*flag) const {
     const SlideEntry* entry = Entry(Index);
-    return entry != nullptr && entry->HStretch;
+    return entry != nullptr && entry->*flag;
 }
 
-void ClsSettings::VStretch(std::int32_t Index, bool fFlag) {
-    if (SlideEntry* entry = Entry(Index)) {
-        entry->VStretch = fFlag;
-    }
-}
-
-bool ClsSettings::VStretch(std::int32_t Index) const {
-    const SlideEntry* entry = Entry(Index);
-    return entry != nullptr && entry->VStretch;
-}
-
-void ClsSettings::Center(std::int32_t Index, bool fFlag) {
-    if (SlideEntry* entry = Entry(Index)) {
-        entry->Center = fFlag;
-    }
-}
-
-bool ClsSettings::Center(std::int32_t Index) const {
-    const SlideEntry* entry = Entry(Index);
-    return entry != nullptr && entry->Center;
-}
+void ClsSettings::HStretch(std::int32_t Index, bool fFlag) { SetFlag(Index, &SlideEntry::HStretch, fFlag); }
+bool ClsSettings::HStretch(std::int32_t Index) const { return Flag(Index, &SlideEntry::HStretch); }
+void ClsSettings::VStretch(std::int32_t Index, bool fFlag) { SetFlag(Index, &SlideEntry::VStretch, fFlag); }
+bool ClsSettings::VStretch(std::int32_t Index) const { return Flag(Index, &SlideEntry::VStretch); }
+void ClsSettings::Center(std::int32_t Index, bool fFlag) { SetFlag(Index, &SlideEntry::Center, fFlag); }
+bool ClsSettings::Center(std::int32_t Index) const { return Flag(Index, &SlideEntry::Center); }
 
 void ClsSettings::FileSpec(const std::string& fFile, std::int32_t Index) {
     if (Index < 1 || Index > kMaxPictureCount) {

@@ -84,6 +84,8 @@ private:
     void Class_Terminate();
     SlideEntry* Entry(std::int32_t Index);
     const SlideEntry* Entry(std::int32_t Index) const;
+    void SetFlag(std::int32_t Index, bool SlideEntry::*flag, bool value);
+    bool Flag(std::int32_t Index, bool SlideEntry::*flag) const;
     void ReadFlag(bool& field, const std::string& Parm, std::int32_t Index = 0) const;
     void WriteFlag(const std::string& Parm, bool flag, std::int32_t Index = 0) const;
 

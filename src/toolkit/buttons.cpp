@@ -1,4 +1,5 @@
 #include "toolkit/controls.h"
+#include "toolkit/change.h"
 #include "toolkit/handler_call.h"
 
 namespace qs::tk {
@@ -22,9 +23,7 @@ CommandButton::CommandButton(Container& container, std::string name, const std::
     : Control(Kind::CommandButton, container, std::move(name), index, left, top, width, height), caption_(caption) {}
 
 void CommandButton::setCaption(const std::string& c) {
-    if (c == caption_) return;
-    caption_ = c;
-    notify(Prop::Caption);
+    if (detail::Replace(caption_, c)) notify(Prop::Caption);
 }
 
 void CommandButton::setDefault(bool v) {
@@ -50,9 +49,7 @@ CheckBox::CheckBox(Container& container, std::string name, const std::string& ca
     : Control(Kind::CheckBox, container, std::move(name), index, left, top, width, height), caption_(caption) {}
 
 void CheckBox::setCaption(const std::string& c) {
-    if (c == caption_) return;
-    caption_ = c;
-    notify(Prop::Caption);
+    if (detail::Replace(caption_, c)) notify(Prop::Caption);
 }
 
 void CheckBox::setValue(int v) {

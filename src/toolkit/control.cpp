@@ -1,6 +1,7 @@
 #include <cctype>
 
 #include "toolkit/component.h"
+#include "toolkit/change.h"
 #include "toolkit/form.h"
 #include "toolkit/handler_call.h"
 
@@ -57,33 +58,23 @@ void Control::Move(float left, float top, float width, float height) {
 }
 
 void Control::setVisible(bool v) {
-    if (v == visible_) return;
-    visible_ = v;
-    notify(Prop::Visible);
+    if (detail::Replace(visible_, v)) notify(Prop::Visible);
 }
 
 void Control::setEnabled(bool v) {
-    if (v == enabled_) return;
-    enabled_ = v;
-    notify(Prop::Enabled);
+    if (detail::Replace(enabled_, v)) notify(Prop::Enabled);
 }
 
 void Control::setToolTipText(const std::string& text) {
-    if (text == toolTip_) return;
-    toolTip_ = text;
-    notify(Prop::ToolTip);
+    if (detail::Replace(toolTip_, text)) notify(Prop::ToolTip);
 }
 
 void Control::setMousePointer(int shape) {
-    if (shape == mousePointer_) return;
-    mousePointer_ = shape;
-    notify(Prop::Pointer);
+    if (detail::Replace(mousePointer_, shape)) notify(Prop::Pointer);
 }
 
 void Control::setMouseIcon(const std::string& resourceName) {
-    if (resourceName == mouseIcon_) return;
-    mouseIcon_ = resourceName;
-    notify(Prop::Pointer);
+    if (detail::Replace(mouseIcon_, resourceName)) notify(Prop::Pointer);
 }
 
 void Control::SetFocus() {

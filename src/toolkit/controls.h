@@ -281,7 +281,8 @@ public:
     // The first visible row; clamped so that the list does not scroll past its end.
     int TopIndex() const { return topIndex_; }
     void setTopIndex(int row);
-    // How many whole rows the list shows.
+    // How many whole rows the list shows (at least 1): its height less the two-pixel
+    // edge on each side, in rows of backend().listRowHeight.
     int visibleRows() const;
 
     std::function<void()> Click;

@@ -1,4 +1,5 @@
 #include "toolkit/form.h"
+#include "toolkit/change.h"
 
 #include <algorithm>
 
@@ -23,15 +24,11 @@ Form::~Form() {
 }
 
 void Form::setCaption(const std::string& caption) {
-    if (caption == caption_) return;
-    caption_ = caption;
-    notify(Prop::Caption);
+    if (detail::Replace(caption_, caption)) notify(Prop::Caption);
 }
 
 void Form::setIcon(const Picture& p) {
-    if (p == icon_) return;
-    icon_ = p;
-    notify(Prop::Picture);
+    if (detail::Replace(icon_, p)) notify(Prop::Picture);
 }
 
 float Form::Width() const { return clientWidth_ + backend().formFrameExtra(*this).Width; }
@@ -60,15 +57,11 @@ void Form::Move(float left, float top, float width, float height) {
 }
 
 void Form::setEnabled(bool v) {
-    if (v == enabled_) return;
-    enabled_ = v;
-    notify(Prop::Enabled);
+    if (detail::Replace(enabled_, v)) notify(Prop::Enabled);
 }
 
 void Form::setMousePointer(int shape) {
-    if (shape == mousePointer_) return;
-    mousePointer_ = shape;
-    notify(Prop::Pointer);
+    if (detail::Replace(mousePointer_, shape)) notify(Prop::Pointer);
 }
 
 platform::WindowHandle Form::hWnd() const { return peer() ? peer()->hwnd() : 0; }

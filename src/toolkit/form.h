@@ -83,11 +83,18 @@ public:
     // Creates the window and its controls (hidden) and runs Form_Load. Does nothing
     // when already loaded.
     void Load();
-    // Loads if needed and shows the window. Modal: returns when the form has been
-    // unloaded or hidden; the owner takes no input meanwhile.
+    // Loads if needed and shows the window; the first time it shows, Form_Activate runs
+    // and the first control in tab order gets the focus (its GotFocus runs). Modal:
+    // every other loaded form is disabled (Enabled false, so it takes no input) while
+    // backend().runModal runs, which returns when the form has been unloaded or hidden;
+    // then those forms are enabled again.
     void Show(bool modal = false, Form* owner = nullptr);
     void Hide();
-    // Asks the form to unload; false when Form_QueryUnload or Form_Unload cancelled.
+    // Asks the form to unload; false when Form_QueryUnload or Form_Unload cancelled,
+    // or when the form is unloading already (the request is then ignored). After the
+    // handlers the peers are dropped (children first), so the form's timers stop, and
+    // backend().formUnloaded is told. A form destroyed while loaded drops its peers
+    // without running its handlers.
     bool Unload(int unloadMode = vbFormCode);
 
     // The control with the keyboard focus, or null.

@@ -1,4 +1,5 @@
 #include "toolkit/application.h"
+#include "toolkit/change.h"
 #include "toolkit/controls.h"
 #include "toolkit/handler_call.h"
 
@@ -40,8 +41,7 @@ std::unique_ptr<Label> Label::CopyOf(const Label& first, int index) {
 }
 
 void Label::setCaption(const std::string& text) {
-    if (text == caption_) return;
-    caption_ = text;
+    if (!detail::Replace(caption_, text)) return;
     notify(Prop::Caption);
     applyAutoSize();
 }
@@ -65,20 +65,15 @@ void Label::setBackStyle(int s) {
 }
 
 void Label::setBackColor(Color c) {
-    if (c == backColor_) return;
-    backColor_ = c;
-    notify(Prop::Colors);
+    if (detail::Replace(backColor_, c)) notify(Prop::Colors);
 }
 
 void Label::setForeColor(Color c) {
-    if (c == foreColor_) return;
-    foreColor_ = c;
-    notify(Prop::Colors);
+    if (detail::Replace(foreColor_, c)) notify(Prop::Colors);
 }
 
 void Label::setFont(const FontSpec& f) {
-    if (f == font_) return;
-    font_ = f;
+    if (!detail::Replace(font_, f)) return;
     notify(Prop::Font);
     applyAutoSize();
 }
@@ -100,9 +95,7 @@ Frame::Frame(Container& container, std::string name, const std::string& caption,
     : Control(Kind::Frame, container, std::move(name), index, left, top, width, height), caption_(caption) {}
 
 void Frame::setCaption(const std::string& c) {
-    if (c == caption_) return;
-    caption_ = c;
-    notify(Prop::Caption);
+    if (detail::Replace(caption_, c)) notify(Prop::Caption);
 }
 
 void Frame::accessKeyPressed() { FocusFollowing(*this); }

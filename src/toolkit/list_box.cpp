@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "toolkit/application.h"
+#include "toolkit/change.h"
 #include "toolkit/controls.h"
 #include "toolkit/handler_call.h"
 
@@ -98,8 +99,7 @@ void ListBox::setListIndex(int row) {
 
 void ListBox::setTopIndex(int row) {
     const int top = std::clamp(row, 0, maxTopIndex());
-    if (top == topIndex_) return;
-    topIndex_ = top;
+    if (!detail::Replace(topIndex_, top)) return;
     notify(Prop::TopIndex);
     detail::fire(Scroll);
 }

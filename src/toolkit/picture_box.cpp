@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "toolkit/application.h"
+#include "toolkit/change.h"
 #include "toolkit/controls.h"
 #include "toolkit/handler_call.h"
 
@@ -34,9 +35,7 @@ PictureBox::PictureBox(Container& container, std::string name, float left, float
       Surface(kColorButtonFace, kColorButtonText), border_(border) {}
 
 void PictureBox::setPicture(const tk::Picture& p) {
-    if (p == picture_) return;
-    picture_ = p;
-    notify(Prop::Picture);
+    if (detail::Replace(picture_, p)) notify(Prop::Picture);
 }
 
 platform::WindowHandle PictureBox::hWnd() const { return peer() ? peer()->hwnd() : 0; }
@@ -71,8 +70,7 @@ void Image::setPicture(const tk::Picture& p) {
 }
 
 void Image::setStretch(bool v) {
-    if (v == stretch_) return;
-    stretch_ = v;
+    if (!detail::Replace(stretch_, v)) return;
     notify(Prop::Stretch);
     // Leaving stretch mode shows the picture at its natural size again.
     if (!stretch_) TakeNaturalSize(*this, picture_);

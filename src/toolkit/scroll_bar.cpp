@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "toolkit/controls.h"
+#include "toolkit/change.h"
 #include "toolkit/handler_call.h"
 
 namespace qs::tk {
@@ -24,23 +25,20 @@ VScrollBar::VScrollBar(Container& container, std::string name, float left, float
       value_(ClampToRange(value, min, max)) {}
 
 void VScrollBar::setMin(int v) {
-    if (v == min_) return;
-    min_ = v;
+    if (!detail::Replace(min_, v)) return;
     notify(Prop::Range);
     setValue(value_);
 }
 
 void VScrollBar::setMax(int v) {
-    if (v == max_) return;
-    max_ = v;
+    if (!detail::Replace(max_, v)) return;
     notify(Prop::Range);
     setValue(value_);
 }
 
 void VScrollBar::setValue(int v) {
     v = ClampToRange(v, min_, max_);
-    if (v == value_) return;
-    value_ = v;
+    if (!detail::Replace(value_, v)) return;
     notify(Prop::Value);
     detail::fire(Change);
 }

@@ -1,4 +1,5 @@
 #include "toolkit/controls.h"
+#include "toolkit/change.h"
 #include "toolkit/handler_call.h"
 
 namespace qs::tk {
@@ -12,8 +13,7 @@ TextBox::TextBox(Container& container, std::string name, const std::string& text
     : Control(Kind::TextBox, container, std::move(name), index, left, top, width, height), text_(text) {}
 
 void TextBox::setText(const std::string& t) {
-    if (t == text_) return;
-    text_ = t;
+    if (!detail::Replace(text_, t)) return;
     notify(Prop::Text);
     detail::fire(Change);
 }

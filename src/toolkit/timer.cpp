@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "toolkit/controls.h"
+#include "toolkit/change.h"
 #include "toolkit/handler_call.h"
 
 namespace qs::tk {
@@ -11,15 +12,11 @@ Timer::Timer(Form& form, std::string name, int intervalMs, bool enabled)
 
 void Timer::setInterval(int ms) {
     ms = std::max(0, ms);
-    if (ms == interval_) return;
-    interval_ = ms;
-    notify(Prop::Interval);
+    if (detail::Replace(interval_, ms)) notify(Prop::Interval);
 }
 
 void Timer::setEnabled(bool v) {
-    if (v == enabled_) return;
-    enabled_ = v;
-    notify(Prop::Interval);
+    if (detail::Replace(enabled_, v)) notify(Prop::Interval);
 }
 
 void Timer::userTick() {

@@ -16,6 +16,11 @@
 #include <windows.h>
 
 #include "platform/win32/registry_win32.h"
+// windows.h's A/W renaming would otherwise reach the interface's method names.
+#undef RegOpenKeyEx
+#undef RegQueryValueEx
+#undef RegSetValueEx
+#undef RegCreateKeyEx
 #endif
 
 namespace {

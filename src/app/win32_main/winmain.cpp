@@ -7,6 +7,7 @@
 
 #include "app/main_module.h"
 #include "platform/services.h"
+#include "settings/app_settings.h"
 #include "toolkit/application.h"
 #include "ui/modes/mode_windows.h"
 
@@ -25,6 +26,9 @@ int Run() {
     qs::ui::InstallModeWindows();
     qs::MainModule::Main();
     qs::tk::RunMessageLoop();
+    // Writes the settings file, but only if some window created the settings object:
+    // the password mode and unknown switches never do, and leave the file alone.
+    qs::ReleaseAppSettings();
     return 0;
 }
 

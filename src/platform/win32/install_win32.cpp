@@ -1,30 +1,33 @@
+#include "platform/owned_services.h"
+#include "platform/win32/profile_win32.h"
+#include "platform/win32/registry_win32.h"
 #include "platform/win32/services_win32.h"
 
 namespace qs::platform {
 
-void InstallDefaultServices() {
-    // Created once and kept for the whole process: windows and the settings object
-    // may still use them while the process ends.
-    static const auto clock = MakeWin32Clock();
-    static const auto random = MakeWin32Random();
-    static const auto screen = MakeWin32Screen();
-    static const auto cursor = MakeWin32Cursor();
-    static const auto system = MakeWin32System();
-    static const auto windowProcs = MakeWin32WindowProcs();
-    static const auto passwords = MakeWin32Passwords();
-    static const auto shell = MakeWin32Shell();
-    static const auto process = MakeWin32Process();
+namespace {
+OwnedServices MakeWin32Services() {
+    OwnedServices owned;
+    owned.clock = MakeWin32Clock();
+    owned.random = MakeWin32Random();
+    owned.screen = MakeWin32Screen();
+    owned.cursor = MakeWin32Cursor();
+    owned.system = MakeWin32System();
+    owned.windowProcs = MakeWin32WindowProcs();
+    owned.passwords = MakeWin32Passwords();
+    owned.shell = MakeWin32Shell();
+    owned.process = MakeWin32Process();
+    owned.profile = MakeWin32ProfileFile();
+    owned.registry = MakeWin32Registry();
+    return owned;
+}
+} // namespace
 
-    Services& s = services();
-    s.clock = clock.get();
-    s.random = random.get();
-    s.screen = screen.get();
-    s.cursor = cursor.get();
-    s.system = system.get();
-    s.windowProcs = windowProcs.get();
-    s.passwords = passwords.get();
-    s.shell = shell.get();
-    s.process = process.get();
+void InstallDefaultServices() {
+    // Made on the first call and kept until the process exits; a later call puts the
+    // same objects back in force.
+    static const OwnedServices owned = MakeWin32Services();
+    PutInForce(owned);
 }
 
 } // namespace qs::platform

@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+// windows.h renames these to their A/W forms, which would rename our interface's
+// methods here and nowhere else.
+#undef GetPrivateProfileString
+#undef WritePrivateProfileString
+
 namespace qs::platform {
 
 namespace {

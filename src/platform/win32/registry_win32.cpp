@@ -2,6 +2,13 @@
 
 #include <windows.h>
 
+// windows.h renames these to their A/W forms, which would rename our interface's
+// methods here and nowhere else.
+#undef RegOpenKeyEx
+#undef RegQueryValueEx
+#undef RegSetValueEx
+#undef RegCreateKeyEx
+
 namespace qs::platform {
 
 namespace {

@@ -117,7 +117,12 @@ void HeadlessBackend::runMessageLoop() {
     }
 }
 
-std::unique_ptr<Peer> HeadlessBackend::createPeer(Component& component) { return detail::MakePeer(component, state_); }
+std::unique_ptr<Peer> HeadlessBackend::createPeer(Component& component) {
+    std::string name = component.Name();
+    if (component.Index() >= 0) name += "(" + std::to_string(component.Index()) + ")";
+    peerCreations_.push_back(std::move(name));
+    return detail::MakePeer(component, state_);
+}
 
 void HeadlessBackend::runModal(Form& form, Form* owner) {
     (void)owner;

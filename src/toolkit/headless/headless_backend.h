@@ -110,6 +110,9 @@ public:
     std::vector<DrawOp> surfaceOps(const Component& surface) const;
     // Just the texts of surfaceOps, in drawing order.
     std::vector<std::string> textsOn(const Component& surface) const;
+    // The components whose peers were created, in order: Name, or Name(Index) for an
+    // element of a control array.
+    const std::vector<std::string>& peerCreations() const { return peerCreations_; }
     // Everything the component told its peer since the peer was created.
     std::vector<SyncRecord> syncs(const Component& component) const;
     int syncCount(const Component& component, Prop what) const;
@@ -194,6 +197,7 @@ private:
 
     std::shared_ptr<detail::HeadlessState> state_;
     bool loopHitLimit_ = false;
+    std::vector<std::string> peerCreations_;
     std::vector<std::string> modalForms_;
     std::vector<std::string> unloadedForms_;
     std::deque<int> answers_;

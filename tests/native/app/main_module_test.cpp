@@ -154,10 +154,12 @@ INSTANTIATE_TEST_SUITE_P(
         DispatchCase{"/p 12 34x56", Opened::Preview, 1234}, DispatchCase{"/p 2147483647", Opened::Preview, 2147483647},
         DispatchCase{"/p -1", Opened::Preview, -1}, DispatchCase{"/p 12.5", Opened::Preview, 12},
         DispatchCase{"/p 13.5", Opened::Preview, 14}, DispatchCase{"/p 1E3", Opened::Preview, 1000},
-        DispatchCase{"/p\r1234", Opened::Preview, 0},
+        DispatchCase{"/p\r1234", Opened::Preview, 0}, DispatchCase{"/p -2.5", Opened::Preview, -2},
+        DispatchCase{"/p -2147483648.5", Opened::Preview, -2147483648LL},
         // A handle beyond 32 bits: the run cannot go on.
         DispatchCase{"/p 2147483648", Opened::Nothing, 0}, DispatchCase{"/p 99999999999", Opened::Nothing, 0},
         DispatchCase{"/p -2147483649", Opened::Nothing, 0}, DispatchCase{"/p 1e400", Opened::Nothing, 0},
+        DispatchCase{"/p 2147483647.5", Opened::Nothing, 0},
         // Password change: the owner after the switch.
         DispatchCase{"/a 1234", Opened::PasswordDialog, 1234}, DispatchCase{"/A 77", Opened::PasswordDialog, 77},
         DispatchCase{"/A", Opened::PasswordDialog, 0}, DispatchCase{"/a:77", Opened::PasswordDialog, 0},

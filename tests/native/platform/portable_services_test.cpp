@@ -277,6 +277,8 @@ TEST(PortableInstall, PutsEveryServiceInForce) {
     EXPECT_NE(s.passwords, nullptr);
     EXPECT_NE(s.shell, nullptr);
     EXPECT_NE(s.process, nullptr);
+    EXPECT_NE(s.profile, nullptr);
+    EXPECT_NE(s.registry, nullptr);
     EXPECT_EQ(s.screen->Metrics().widthPx, 1024);
 }
 

@@ -1,0 +1,65 @@
+// Command buttons and check boxes. The check box is BS_CHECKBOX, not the automatic
+// kind: a click only reports, and the component decides the new state and mirrors it.
+#include "toolkit/controls.h"
+#include "toolkit/win32/control_peer.h"
+
+namespace qs::tk::win32 {
+
+namespace {
+
+class CommandButtonPeer final : public ControlPeer {
+public:
+    explicit CommandButtonPeer(CommandButton& button) : ControlPeer(button), button_(button) {
+        create("BUTTON", BS_NOTIFY | (button.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, button.Caption());
+    }
+
+    bool onCommand(int code) override {
+        if (code != BN_CLICKED || MirrorScope::active()) return code == BN_CLICKED;
+        Deliver([&] { button_.userClick(); });
+        return true;
+    }
+
+protected:
+    void syncOwn(Prop what, int) override {
+        if (!handle()) return;
+        if (what == Prop::Created || what == Prop::Caption) SetWindowTextA(handle(), button_.Caption().c_str());
+        if (what == Prop::Created || what == Prop::DefaultCancel) {
+            SendMessageA(handle(), BM_SETSTYLE, button_.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        }
+    }
+
+private:
+    CommandButton& button_;
+};
+
+class CheckBoxPeer final : public ControlPeer {
+public:
+    explicit CheckBoxPeer(CheckBox& box) : ControlPeer(box), box_(box) {
+        create("BUTTON", BS_CHECKBOX | BS_NOTIFY, 0, box.Caption());
+    }
+
+    bool onCommand(int code) override {
+        if (code != BN_CLICKED || MirrorScope::active()) return code == BN_CLICKED;
+        Deliver([&] { box_.userClick(); });
+        return true;
+    }
+
+protected:
+    void syncOwn(Prop what, int) override {
+        if (!handle()) return;
+        if (what == Prop::Created || what == Prop::Caption) SetWindowTextA(handle(), box_.Caption().c_str());
+        if (what == Prop::Created || what == Prop::Value) {
+            SendMessageA(handle(), BM_SETCHECK, box_.Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+    }
+
+private:
+    CheckBox& box_;
+};
+
+} // namespace
+
+std::unique_ptr<Peer> MakeCommandButtonPeer(CommandButton& button) { return std::make_unique<CommandButtonPeer>(button); }
+std::unique_ptr<Peer> MakeCheckBoxPeer(CheckBox& box) { return std::make_unique<CheckBoxPeer>(box); }
+
+} // namespace qs::tk::win32

@@ -1,0 +1,264 @@
+// Containers, the windowless controls they draw, and the persistent surface bitmap.
+#include "toolkit/win32/container_window.h"
+
+#include <cmath>
+
+#include "toolkit/controls.h"
+#include "toolkit/win32/wic_pictures.h"
+
+namespace qs::tk::win32 {
+
+ContainerWindow::~ContainerWindow() {
+    if (brush_) DeleteObject(brush_);
+}
+
+HBRUSH ContainerWindow::backgroundBrush() {
+    const COLORREF c = backgroundColor();
+    if (!brush_ || c != brushColor_) {
+        if (brush_) DeleteObject(brush_);
+        brush_ = CreateSolidBrush(c);
+        brushColor_ = c;
+    }
+    return brush_;
+}
+
+void ContainerWindow::invalidate(const RECT& area) {
+    if (handle()) RedrawWindow(handle(), &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+bool ContainerWindow::routeChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+    case WM_COMMAND:
+        if (lParam) {
+            if (NativeWindow* child = fromHandle(reinterpret_cast<HWND>(lParam))) {
+                if (child->onCommand(HIWORD(wParam))) {
+                    result = 0;
+                    return true;
+                }
+            }
+        }
+        return false;
+    case WM_VSCROLL:
+        if (lParam) {
+            if (NativeWindow* child = fromHandle(reinterpret_cast<HWND>(lParam))) {
+                if (child->onScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)))) {
+                    result = 0;
+                    return true;
+                }
+            }
+        }
+        return false;
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (NativeWindow* child = item ? fromHandle(item->hwndItem) : nullptr) {
+            if (child->onDrawItem(*item)) {
+                result = TRUE;
+                return true;
+            }
+        }
+        return false;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR: {
+        NativeWindow* child = fromHandle(reinterpret_cast<HWND>(lParam));
+        HBRUSH brush = child ? child->onCtlColor(reinterpret_cast<HDC>(wParam)) : nullptr;
+        if (!brush && (msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORBTN)) {
+            // Check boxes and the like sit on the container's own colour.
+            SetBkColor(reinterpret_cast<HDC>(wParam), backgroundColor());
+            brush = backgroundBrush();
+        }
+        if (!brush) return false;
+        result = reinterpret_cast<LRESULT>(brush);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void ContainerWindow::paintClient() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle(), &ps);
+    if (!dc) return;
+    const RECT& area = ps.rcPaint;
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    if (w > 0 && h > 0) {
+        // Composed off screen and copied in one step: never a half-drawn frame.
+        HDC mem = CreateCompatibleDC(dc);
+        HBITMAP bmp = CreateCompatibleBitmap(dc, w, h);
+        if (mem && bmp) {
+            HGDIOBJ old = SelectObject(mem, bmp);
+            SetViewportOrgEx(mem, -area.left, -area.top, nullptr);
+            renderContent(mem, area);
+            SetViewportOrgEx(mem, 0, 0, nullptr);
+            BitBlt(dc, area.left, area.top, w, h, mem, 0, 0, SRCCOPY);
+            SelectObject(mem, old);
+        } else {
+            renderContent(dc, area);
+        }
+        if (bmp) DeleteObject(bmp);
+        if (mem) DeleteDC(mem);
+    }
+    EndPaint(handle(), &ps);
+}
+
+namespace {
+
+RECT LineBounds(const Line& line) {
+    const int x1 = TwipsToPxX(line.X1()), y1 = TwipsToPxY(line.Y1());
+    const int x2 = TwipsToPxX(line.X2()), y2 = TwipsToPxY(line.Y2());
+    const int pad = std::max(1, line.BorderWidth());
+    return RECT{std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::max(x1, x2) + pad + 1,
+                std::max(y1, y2) + pad + 1};
+}
+
+void DrawLine(HDC dc, const Line& line) {
+    HPEN pen = CreatePen(PS_SOLID, std::max(1, line.BorderWidth()), ToColorRef(line.BorderColor()));
+    if (!pen) return;
+    HGDIOBJ old = SelectObject(dc, pen);
+    const int x1 = TwipsToPxX(line.X1()), y1 = TwipsToPxY(line.Y1());
+    const int x2 = TwipsToPxX(line.X2()), y2 = TwipsToPxY(line.Y2());
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+    SetPixel(dc, x2, y2, ToColorRef(line.BorderColor())); // LineTo leaves out the last point
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+} // namespace
+
+void DrawWindowless(HDC dc, Container& container, const RECT& area) {
+    RECT client{0, 0, 0, 0};
+    if (auto* w = dynamic_cast<ContainerWindow*>(container.asComponent().peer())) GetClientRect(w->handle(), &client);
+    for (Control* c : container.children()) {
+        if (c->kind() != Kind::Line || !c->Visible()) continue;
+        auto& line = static_cast<Line&>(*c);
+        RECT b = LineBounds(line), hit{};
+        if (IntersectRect(&hit, &b, &area)) DrawLine(dc, line);
+    }
+    for (Control* c : container.children()) {
+        if (c->kind() != Kind::Image || !c->Visible()) continue;
+        auto& image = static_cast<Image&>(*c);
+        RECT dest = ControlRectPx(image), hit{};
+        if (!IntersectRect(&hit, &dest, &area)) continue;
+        // What the container shows of the image is decoded, whatever part is repainted,
+        // so that partial repaints reuse one cached bitmap.
+        DrawPicture(dc, image.Picture(), dest, client);
+    }
+}
+
+Control* WindowlessAt(Container& container, POINT pt) {
+    const auto& kids = container.children();
+    for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+        Control* c = *it;
+        if (c->kind() != Kind::Image || !c->Visible()) continue;
+        RECT r = ControlRectPx(*c);
+        if (PtInRect(&r, pt)) return c;
+    }
+    return nullptr;
+}
+
+// --- SurfaceCanvas ---
+
+SurfaceCanvas::~SurfaceCanvas() { release(); }
+
+void SurfaceCanvas::release() {
+    if (dc_) {
+        SelectObject(dc_, oldBitmap_);
+        DeleteDC(dc_);
+    }
+    if (bitmap_) DeleteObject(bitmap_);
+    dc_ = nullptr;
+    bitmap_ = nullptr;
+    bits_ = nullptr;
+    width_ = height_ = 0;
+}
+
+void SurfaceCanvas::resize(int width, int height, COLORREF fill) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (dc_ && width == width_ && height == height_) return;
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = std::max(width, 1);
+    bi.bmiHeader.biHeight = -std::max(height, 1);
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!bmp || !dc) {
+        if (bmp) DeleteObject(bmp);
+        if (dc) DeleteDC(dc);
+        return; // out of GDI resources: the surface keeps its old drawing
+    }
+    HGDIOBJ old = SelectObject(dc, bmp);
+    RECT all{0, 0, std::max(width, 1), std::max(height, 1)};
+    HBRUSH brush = CreateSolidBrush(fill);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    if (dc_) BitBlt(dc, 0, 0, std::min(width, width_), std::min(height, height_), dc_, 0, 0, SRCCOPY);
+    release();
+    dc_ = dc;
+    bitmap_ = bmp;
+    oldBitmap_ = old;
+    bits_ = bits;
+    width_ = width;
+    height_ = height;
+}
+
+void SurfaceCanvas::clear(COLORREF fill) {
+    if (!dc_) return;
+    RECT all{0, 0, std::max(width_, 1), std::max(height_, 1)};
+    HBRUSH brush = CreateSolidBrush(fill);
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
+}
+
+void SurfaceCanvas::drawText(int x, int y, const std::string& text, HFONT font, COLORREF color) {
+    if (!dc_ || text.empty()) return;
+    HGDIOBJ old = SelectObject(dc_, font);
+    SetBkMode(dc_, TRANSPARENT);
+    SetTextColor(dc_, color);
+    TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()));
+    SelectObject(dc_, old);
+}
+
+void SurfaceCanvas::blit(HDC dc, const RECT& area, COLORREF fill) const {
+    HBRUSH brush = CreateSolidBrush(fill);
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+    if (!dc_) return;
+    RECT inside{0, 0, width_, height_}, part{};
+    if (IntersectRect(&part, &inside, &area)) {
+        BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, dc_, part.left, part.top,
+               SRCCOPY);
+    }
+}
+
+COLORREF SurfaceCanvas::pixel(int x, int y) const {
+    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+    GdiFlush();
+    const auto* p = static_cast<const std::uint8_t*>(bits_) + (static_cast<std::size_t>(y) * std::max(width_, 1) + x) * 4;
+    return RGB(p[2], p[1], p[0]);
+}
+
+} // namespace qs::tk::win32
+
+namespace qs::tk::win32 {
+
+ContainerWindow* ContainerOf(const Control& control) {
+    Container* c = control.container();
+    return c ? dynamic_cast<ContainerWindow*>(c->asComponent().peer()) : nullptr;
+}
+
+RECT ControlRectPx(const Control& c) {
+    const int x = TwipsToPxX(c.Left()), y = TwipsToPxY(c.Top());
+    return RECT{x, y, x + std::max(0, TwipsToPxX(c.Width())), y + std::max(0, TwipsToPxY(c.Height()))};
+}
+
+} // namespace qs::tk::win32

@@ -1,0 +1,74 @@
+// Containers (forms, picture boxes, frames): child windows live in them, and the
+// windowless controls (images, lines) are drawn by them. Transparent labels and the
+// frames draw the container's content under themselves through renderContent().
+#pragma once
+
+#include "toolkit/component.h"
+#include "toolkit/win32/win32_common.h"
+
+namespace qs::tk::win32 {
+
+class ContainerWindow : public NativeWindow {
+public:
+    ~ContainerWindow() override;
+    virtual Container& container() = 0;
+    // Draws what lies under the container's child windows within `area` (client
+    // pixels of this container) onto dc, whose origin is this container's client origin.
+    virtual void renderContent(HDC dc, const RECT& area) = 0;
+    // The solid colour standard controls use behind their text.
+    virtual COLORREF backgroundColor() = 0;
+    HBRUSH backgroundBrush();
+
+    // Repaints `area` of the container and of the child windows over it.
+    void invalidate(const RECT& area);
+
+protected:
+    // Routes the notifications that child controls send to their parent (and that the
+    // dialog keys send to the form) to the child's own NativeWindow.
+    bool routeChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Paints the whole client area through a memory DC (WM_PAINT).
+    void paintClient();
+
+private:
+    HBRUSH brush_ = nullptr;
+    COLORREF brushColor_ = 0;
+};
+
+// The windowless controls of `container` (lines, then visible images in creation
+// order) that meet `area`, drawn onto dc in the container's client coordinates.
+void DrawWindowless(HDC dc, Container& container, const RECT& area);
+// The image or line under a client point, topmost first; null when none.
+Control* WindowlessAt(Container& container, POINT pt);
+
+// A persistent drawing: the background colour, text and pictures drawn onto a surface,
+// kept in a bitmap of the surface's client size until cleared.
+class SurfaceCanvas {
+public:
+    SurfaceCanvas() = default;
+    SurfaceCanvas(const SurfaceCanvas&) = delete;
+    SurfaceCanvas& operator=(const SurfaceCanvas&) = delete;
+    ~SurfaceCanvas();
+
+    // Keeps what fits of the old drawing; new area gets `fill`.
+    void resize(int width, int height, COLORREF fill);
+    void clear(COLORREF fill);
+    void drawText(int x, int y, const std::string& text, HFONT font, COLORREF color);
+    HDC dc() const { return dc_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Copies `area` (canvas pixels) to the same place on dc; outside the canvas, `fill`.
+    void blit(HDC dc, const RECT& area, COLORREF fill) const;
+    // The colour of one pixel (tests).
+    COLORREF pixel(int x, int y) const;
+
+private:
+    void release();
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ oldBitmap_ = nullptr;
+    void* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+} // namespace qs::tk::win32

@@ -1,0 +1,334 @@
+// Forms: top-level windows by border style, their persistent surface, and the form's
+// share of input: close requests, keys reaching the form itself, the mouse, dialog keys.
+#include "toolkit/win32/form_peer.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "toolkit/application.h"
+#include "toolkit/controls.h"
+#include "toolkit/win32/wic_pictures.h"
+
+namespace qs::tk::win32 {
+
+namespace {
+
+void StylesFor(const Form& form, DWORD& style, DWORD& ex) {
+    style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    ex = WS_EX_CONTROLPARENT; // Tab and access keys reach into frames and picture boxes
+    const DWORD sysMenu = form.ControlBox() ? WS_SYSMENU : 0;
+    const DWORD boxes = (form.MinButton() ? WS_MINIMIZEBOX : 0) | (form.MaxButton() ? WS_MAXIMIZEBOX : 0);
+    switch (form.borderStyle()) {
+    case BorderStyle::None:
+        style |= WS_POPUP;
+        break;
+    case BorderStyle::FixedSingle:
+        style |= WS_OVERLAPPED | WS_CAPTION | sysMenu | boxes;
+        break;
+    case BorderStyle::FixedDialog:
+        style |= WS_POPUP | WS_CAPTION | sysMenu;
+        ex |= WS_EX_DLGMODALFRAME;
+        break;
+    case BorderStyle::Sizable:
+        style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | sysMenu | boxes;
+        break;
+    }
+    if (form.ShowInTaskbar() && form.borderStyle() != BorderStyle::None) ex |= WS_EX_APPWINDOW;
+}
+
+// Owner of the forms kept out of the taskbar: a hidden top-level window of the process.
+HWND HiddenOwner() {
+    static HWND owner = [] {
+        RegisterOwnClasses();
+        return CreateWindowExA(0, kTimerHostClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    }();
+    return owner;
+}
+
+} // namespace
+
+int MouseButtons(WPARAM wParam) {
+    int b = 0;
+    if (wParam & MK_LBUTTON) b |= vbLeftButton;
+    if (wParam & MK_RBUTTON) b |= vbRightButton;
+    if (wParam & MK_MBUTTON) b |= vbMiddleButton;
+    return b;
+}
+
+int MouseShift(WPARAM wParam) {
+    int s = 0;
+    if (wParam & MK_SHIFT) s |= vbShiftMask;
+    if (wParam & MK_CONTROL) s |= vbCtrlMask;
+    if (GetKeyState(VK_MENU) < 0) s |= vbAltMask;
+    return s;
+}
+
+FormPeer::FormPeer(Form& form) : form_(form) {
+    DWORD style = 0, ex = 0;
+    StylesFor(form, style, ex);
+    HWND owner = form.ShowInTaskbar() || form.borderStyle() == BorderStyle::None ? nullptr : HiddenOwner();
+    lastBack_ = form.BackColor();
+    createOwn(kFormClass, ex, style, form.Caption(), 0, 0, 0, 0, owner, nullptr);
+    if (!handle()) return;
+    MirrorScope mirror;
+    SendMessageA(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIconHandle(false)));
+    SendMessageA(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(AppIconHandle(true)));
+    applyGeometry();
+    canvas_.clear(backgroundColor());
+}
+
+FormPeer::~FormPeer() {
+    if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
+}
+
+Form& FormOf(FormPeer& peer) { return peer.form(); }
+
+FormPeer* FormPeerOf(HWND topLevel) {
+    auto* peer = dynamic_cast<FormPeer*>(NativeWindow::fromHandle(topLevel));
+    return peer;
+}
+
+void FormPeer::applyGeometry() {
+    if (!handle()) return;
+    const int cw = std::max(0, TwipsToPxX(form_.ScaleWidth()));
+    const int ch = std::max(0, TwipsToPxY(form_.ScaleHeight()));
+    RECT r{0, 0, cw, ch};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(handle(), GWL_EXSTYLE)));
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    // The form places itself (centred at load when it asks for it).
+    const int x = TwipsToPxX(form_.Left()), y = TwipsToPxY(form_.Top());
+    SetWindowPos(handle(), nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    canvas_.resize(cw, ch, backgroundColor());
+}
+
+void FormPeer::applyStyles() {
+    if (!handle()) return;
+    SetWindowTextA(handle(), form_.Caption().c_str());
+    const Picture& icon = form_.Icon();
+    HICON big = AppIconHandle(false), small = AppIconHandle(true);
+    if (auto* data = dynamic_cast<const IconPictureData*>(icon.data().get())) big = small = data->icon;
+    SendMessageA(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageA(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+void FormPeer::sync(Prop what, int) {
+    if (!handle()) return;
+    MirrorScope mirror;
+    switch (what) {
+    case Prop::Created:
+        applyStyles();
+        applyGeometry();
+        EnableWindow(handle(), form_.Enabled());
+        canvas_.clear(backgroundColor());
+        if (form_.Visible()) ShowWindow(handle(), SW_SHOW);
+        break;
+    case Prop::Geometry:
+        applyGeometry();
+        break;
+    case Prop::Visible:
+        if (form_.Visible()) {
+            ShowWindow(handle(), SW_SHOW);
+            SetForegroundWindow(handle());
+        } else {
+            ShowWindow(handle(), SW_HIDE);
+        }
+        break;
+    case Prop::Enabled:
+        EnableWindow(handle(), form_.Enabled());
+        break;
+    case Prop::Caption:
+    case Prop::Picture:
+        applyStyles();
+        break;
+    case Prop::Colors:
+        if (form_.BackColor() != lastBack_) {
+            // A new background colour clears the drawing.
+            lastBack_ = form_.BackColor();
+            canvas_.clear(backgroundColor());
+        }
+        invalidate(RECT{0, 0, canvas_.width(), canvas_.height()});
+        break;
+    case Prop::ZOrder:
+        BringWindowToTop(handle());
+        break;
+    case Prop::Focus:
+        SetFocus(handle());
+        break;
+    default:
+        break;
+    }
+}
+
+void FormPeer::cls(Color back) {
+    lastBack_ = back;
+    canvas_.clear(ToColorRef(back));
+    invalidate(RECT{0, 0, canvas_.width(), canvas_.height()});
+}
+
+void FormPeer::drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) {
+    const int px = TwipsToPxX(x), py = TwipsToPxY(y);
+    HFONT f = FontFor(font);
+    canvas_.drawText(px, py, text, f, ToColorRef(color));
+    invalidate(RECT{0, 0, canvas_.width(), canvas_.height()});
+}
+
+void FormPeer::renderContent(HDC dc, const RECT& area) {
+    canvas_.blit(dc, area, backgroundColor());
+    DrawWindowless(dc, form_, area);
+}
+
+HWND FormPeer::tooltip() {
+    if (!tooltip_ && handle()) {
+        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+    }
+    return tooltip_;
+}
+
+LRESULT FormPeer::defaultButtonId() {
+    // The focused push button acts as the default while it has the focus.
+    HWND focus = GetFocus();
+    if (focus && IsChild(handle(), focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON)) {
+        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+    }
+    if (CommandButton* def = form_.defaultButton()) {
+        if (auto* peer = def->peer()) {
+            if (HWND h = reinterpret_cast<HWND>(peer->hwnd())) return MAKELRESULT(GetDlgCtrlID(h), DC_HASDEFID);
+        }
+    }
+    return 0;
+}
+
+void FormPeer::mouseButton(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+    int button = vbLeftButton;
+    if (msg == WM_RBUTTONDOWN) button = vbRightButton;
+    if (msg == WM_MBUTTONDOWN) button = vbMiddleButton;
+    pressedImage_ = msg == WM_LBUTTONDOWN ? WindowlessAt(form_, POINT{x, y}) : nullptr;
+    // An image has no MouseDown of its own: its presses belong to the form it lies on.
+    Deliver([&] { form_.userMouseDown(button, MouseShift(wParam), PxToTwipsX(x), PxToTwipsY(y)); });
+}
+
+void FormPeer::mouseMove(WPARAM wParam, LPARAM lParam) {
+    const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    // The system repeats a move at the same place when windows appear or change under a
+    // still pointer; only a real movement is a move.
+    if (pt.x == lastMouse_.x && pt.y == lastMouse_.y) return;
+    lastMouse_ = pt;
+    const float x = PxToTwipsX(pt.x), y = PxToTwipsY(pt.y);
+    if (Control* c = WindowlessAt(form_, pt)) {
+        auto& image = static_cast<Image&>(*c);
+        Deliver([&] { image.userMouseMove(MouseButtons(wParam), MouseShift(wParam), x - image.Left(), y - image.Top()); });
+        return;
+    }
+    Deliver([&] { form_.userMouseMove(MouseButtons(wParam), MouseShift(wParam), x, y); });
+}
+
+LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT routed = 0;
+    if (routeChildMessage(msg, wParam, lParam, routed)) return routed;
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        paintClient();
+        return 0;
+    case WM_PRINTCLIENT: {
+        RECT all{0, 0, canvas_.width(), canvas_.height()};
+        renderContent(reinterpret_cast<HDC>(wParam), all);
+        return 0;
+    }
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) canvas_.resize(LOWORD(lParam), HIWORD(lParam), backgroundColor());
+        return 0;
+    case WM_CLOSE:
+        Deliver([&] { form_.userClose(vbFormControlMenu); });
+        return 0;
+    case WM_QUERYENDSESSION: {
+        bool closed = false;
+        Deliver([&] { closed = form_.userClose(vbAppWindows); });
+        return closed ? TRUE : FALSE;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(handle(), focus)) savedFocus_ = focus;
+            return 0;
+        } else {
+            HWND target = savedFocus_ && IsWindow(savedFocus_) && IsChild(handle(), savedFocus_) ? savedFocus_ : nullptr;
+            if (!target) {
+                if (Control* active = form_.ActiveControl()) {
+                    if (active->peer()) target = reinterpret_cast<HWND>(active->peer()->hwnd());
+                }
+            }
+            if (target && IsWindowEnabled(target) && IsWindowVisible(target)) {
+                MirrorScope mirror; // the control had the focus already as far as the form knows
+                SetFocus(target);
+            } else {
+                // No control has the focus: the form itself takes the keys.
+                SetFocus(handle());
+            }
+            return 0;
+        }
+    case DM_GETDEFID:
+        return defaultButtonId();
+    case WM_NEXTDLGCTL: {
+        HWND next = nullptr;
+        if (LOWORD(lParam)) next = reinterpret_cast<HWND>(wParam);
+        else next = GetNextDlgTabItem(handle(), GetFocus(), wParam != 0);
+        if (next && next != GetFocus()) SetFocus(next);
+        return 0;
+    }
+    case WM_COMMAND:
+        // Enter and Esc as the dialog keys report them when no control answered.
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            CommandButton* b = LOWORD(wParam) == IDOK ? form_.defaultButton() : form_.cancelButton();
+            if (b && b->Enabled() && b->Visible()) Deliver([&] { b->userClick(); });
+            return 0;
+        }
+        return defaultHandling(msg, wParam, lParam);
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        // Keys come here when the form itself has the focus (a form without controls).
+        auto* backend = Win32Backend::current();
+        if (!backend || !backend->keyPreviewed()) {
+            auto alive = lifeToken();
+            bool used = false;
+            Deliver([&] { used = form_.userKey(static_cast<std::int16_t>(wParam), ShiftState()); });
+            if (used || !*alive) return 0;
+        }
+        return defaultHandling(msg, wParam, lParam);
+    }
+    case WM_CHAR:
+        Deliver([&] { form_.userChar(static_cast<char>(wParam)); });
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        mouseButton(msg, wParam, lParam);
+        return 0;
+    case WM_LBUTTONUP: {
+        Control* pressed = pressedImage_;
+        pressedImage_ = nullptr;
+        const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (pressed && WindowlessAt(form_, pt) == pressed) Deliver([&] { static_cast<Image*>(pressed)->userClick(); });
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        mouseMove(wParam, lParam);
+        return 0;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == handle() && ApplyCursor(handle(), lParam, form_.MousePointer(), {}))
+            return TRUE;
+        return defaultHandling(msg, wParam, lParam);
+    default:
+        return defaultHandling(msg, wParam, lParam);
+    }
+}
+
+std::unique_ptr<Peer> MakeFormPeer(Form& form) { return std::make_unique<FormPeer>(form); }
+
+} // namespace qs::tk::win32

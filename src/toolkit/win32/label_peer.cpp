@@ -1,0 +1,108 @@
+// Labels: a STATIC control (SS_NOTIFY for Click, and the dialog manager's access keys)
+// that paints itself: what its container shows under it when transparent, its own
+// colour when opaque, then its caption in its font and colour.
+#include "toolkit/controls.h"
+#include "toolkit/win32/control_peer.h"
+
+namespace qs::tk::win32 {
+
+namespace {
+
+class LabelPeer final : public ControlPeer {
+public:
+    explicit LabelPeer(Label& label) : ControlPeer(label), label_(label) {
+        create("STATIC", SS_NOTIFY | SS_LEFT, 0, label.Caption());
+    }
+
+    bool onCommand(int code) override {
+        if (code != STN_CLICKED || MirrorScope::active()) return code == STN_CLICKED;
+        Deliver([&] { label_.userClick(); });
+        return true;
+    }
+
+protected:
+    void syncOwn(Prop what, int) override {
+        if (!handle()) return;
+        if (what == Prop::Created || what == Prop::Caption) SetWindowTextA(handle(), label_.Caption().c_str());
+        InvalidateRect(handle(), nullptr, FALSE);
+    }
+
+    LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(handle(), &ps);
+            if (dc) paint(dc);
+            EndPaint(handle(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        default:
+            return ControlPeer::handleMessage(msg, wParam, lParam);
+        }
+    }
+
+private:
+    void paint(HDC target) {
+        RECT client;
+        GetClientRect(handle(), &client);
+        const int w = client.right, h = client.bottom;
+        if (w <= 0 || h <= 0) return;
+        HDC dc = CreateCompatibleDC(target);
+        HBITMAP bmp = CreateCompatibleBitmap(target, w, h);
+        if (!dc || !bmp) {
+            if (bmp) DeleteObject(bmp);
+            if (dc) DeleteDC(dc);
+            return;
+        }
+        HGDIOBJ oldBmp = SelectObject(dc, bmp);
+        ContainerWindow* container = ContainerOf(label_);
+        if (label_.BackStyle() == 0 && container) {
+            // Transparent: the container's own drawing shows through around the text.
+            const RECT at = ControlRectPx(label_);
+            SetViewportOrgEx(dc, -at.left, -at.top, nullptr);
+            container->renderContent(dc, RECT{at.left, at.top, at.left + w, at.top + h});
+            SetViewportOrgEx(dc, 0, 0, nullptr);
+        } else {
+            HBRUSH brush = CreateSolidBrush(ToColorRef(label_.BackColor()));
+            FillRect(dc, &client, brush);
+            DeleteObject(brush);
+        }
+        HGDIOBJ oldFont = SelectObject(dc, FontFor(label_.Font()));
+        SetBkMode(dc, TRANSPARENT);
+        UINT format = DT_WORDBREAK | DT_EXPANDTABS;
+        if (label_.Alignment() == 1) format |= DT_RIGHT;
+        else if (label_.Alignment() == 2) format |= DT_CENTER;
+        RECT text = client;
+        const std::string& caption = label_.Caption();
+        if (label_.Enabled()) {
+            SetTextColor(dc, ToColorRef(label_.ForeColor()));
+            DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
+        } else {
+            // The engraved look of disabled text.
+            RECT shadow = text;
+            OffsetRect(&shadow, 1, 1);
+            SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
+            DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &shadow, format);
+            SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+            DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
+        }
+        SelectObject(dc, oldFont);
+        BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+        SelectObject(dc, oldBmp);
+        DeleteObject(bmp);
+        DeleteDC(dc);
+    }
+
+    Label& label_;
+};
+
+} // namespace
+
+std::unique_ptr<Peer> MakeLabelPeer(Label& label) { return std::make_unique<LabelPeer>(label); }
+
+} // namespace qs::tk::win32

@@ -1,0 +1,181 @@
+// List boxes, plain or with a check box drawn at the left of every row (owner-drawn
+// fixed rows). The component owns rows, checks, the current row and the top row; the
+// control shows them and reports clicks, keys and scrolling.
+#include "toolkit/controls.h"
+#include "toolkit/win32/control_peer.h"
+#include "toolkit/win32/list_metrics.h"
+
+namespace qs::tk::win32 {
+
+int ListCheckBoxPx() { return MulDiv(13, ScreenDpiY(), 96); }
+
+int ListRowHeightPx(bool checkStyle) {
+    int text = 13;
+    if (HDC dc = GetDC(nullptr)) {
+        HGDIOBJ old = SelectObject(dc, FontFor(DefaultControlFont()));
+        TEXTMETRICA tm{};
+        if (GetTextMetricsA(dc, &tm)) text = tm.tmHeight;
+        SelectObject(dc, old);
+        ReleaseDC(nullptr, dc);
+    }
+    return checkStyle ? std::max(text, ListCheckBoxPx()) + 2 : text;
+}
+
+namespace {
+
+class ListBoxPeer final : public ControlPeer {
+public:
+    explicit ListBoxPeer(ListBox& list) : ControlPeer(list), list_(list) {
+        DWORD style = WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL;
+        if (list.CheckStyle()) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+        if (create("LISTBOX", style, WS_EX_CLIENTEDGE, {})) {
+            SendMessageA(handle(), LB_SETITEMHEIGHT, 0, ListRowHeightPx(list.CheckStyle()));
+        }
+    }
+
+    bool onCommand(int code) override {
+        if (code != LBN_SELCHANGE) return false;
+        if (MirrorScope::active()) return true;
+        const int row = static_cast<int>(SendMessageA(handle(), LB_GETCURSEL, 0, 0));
+        auto alive = lifeToken();
+        Deliver([&] { list_.userSelect(row); });
+        if (*alive) scrolled();
+        return true;
+    }
+
+    bool onDrawItem(const DRAWITEMSTRUCT& item) override {
+        HDC dc = item.hDC;
+        RECT row = item.rcItem;
+        FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
+        if (item.itemID == static_cast<UINT>(-1)) {
+            if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &row);
+            return true;
+        }
+        const int index = static_cast<int>(item.itemID);
+        const bool known = index < list_.ListCount();
+        const int box = ListCheckBoxPx();
+        RECT check{row.left + 1, row.top + (row.bottom - row.top - box) / 2, row.left + 1 + box, 0};
+        check.bottom = check.top + box;
+        DrawFrameControl(dc, &check, DFC_BUTTON,
+                         DFCS_BUTTONCHECK | (known && list_.Selected(index) ? DFCS_CHECKED : 0) |
+                             (list_.Enabled() ? 0 : DFCS_INACTIVE));
+        RECT text{check.right + 2, row.top, row.right, row.bottom};
+        const bool selected = (item.itemState & ODS_SELECTED) != 0;
+        if (selected) FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
+        HGDIOBJ oldFont = SelectObject(dc, FontFor(DefaultControlFont()));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(!list_.Enabled() ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        if (known) {
+            const std::string& s = list_.List(index);
+            RECT t = text;
+            t.left += 1;
+            DrawTextA(dc, s.c_str(), static_cast<int>(s.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        }
+        SelectObject(dc, oldFont);
+        if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &text);
+        return true;
+    }
+
+protected:
+    void syncOwn(Prop what, int index) override {
+        HWND h = handle();
+        if (!h) return;
+        switch (what) {
+        case Prop::Created:
+        case Prop::RowsCleared:
+            SendMessageA(h, LB_RESETCONTENT, 0, 0);
+            for (int r = 0; r < list_.ListCount(); ++r) add(r);
+            break;
+        case Prop::RowInserted:
+            if (index >= 0 && index < list_.ListCount()) add(index);
+            break;
+        case Prop::RowRemoved:
+            SendMessageA(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+            break;
+        case Prop::RowText:
+            if (index >= 0 && index < list_.ListCount()) {
+                SendMessageA(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+                add(index);
+            }
+            break;
+        case Prop::RowChecked: {
+            RECT r{};
+            if (SendMessageA(h, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) != LB_ERR)
+                InvalidateRect(h, &r, FALSE);
+            return;
+        }
+        case Prop::ListIndex:
+        case Prop::TopIndex:
+            break;
+        default:
+            return;
+        }
+        // Row changes move the current and the top row as the component says.
+        SendMessageA(h, LB_SETCURSEL, static_cast<WPARAM>(list_.ListIndex()), 0);
+        SendMessageA(h, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, list_.TopIndex())), 0);
+    }
+
+    LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            if (list_.CheckStyle()) {
+                clickCheckRow(lParam);
+                return 0;
+            }
+            return afterNative(msg, wParam, lParam);
+        case WM_KEYDOWN:
+            if (list_.CheckStyle() && wParam == VK_SPACE) {
+                Deliver([&] { list_.userKey(vbKeySpace); });
+                return 0;
+            }
+            return afterNative(msg, wParam, lParam);
+        case WM_VSCROLL:
+        case WM_MOUSEWHEEL:
+            return afterNative(msg, wParam, lParam);
+        default:
+            return ControlPeer::handleMessage(msg, wParam, lParam);
+        }
+    }
+
+private:
+    void add(int row) {
+        SendMessageA(handle(), LB_INSERTSTRING, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(list_.List(row).c_str()));
+    }
+
+    // Lets the control act, then reports a changed top row as the user's scrolling.
+    LRESULT afterNative(UINT msg, WPARAM wParam, LPARAM lParam) {
+        auto alive = lifeToken();
+        const LRESULT r = ControlPeer::handleMessage(msg, wParam, lParam);
+        if (*alive) scrolled();
+        return r;
+    }
+
+    void scrolled() {
+        if (MirrorScope::active() || !handle()) return;
+        const int top = static_cast<int>(SendMessageA(handle(), LB_GETTOPINDEX, 0, 0));
+        if (top != list_.TopIndex()) Deliver([&] { list_.userScroll(top); });
+    }
+
+    void clickCheckRow(LPARAM lParam) {
+        auto alive = lifeToken();
+        if (GetFocus() != handle()) SetFocus(handle());
+        if (!*alive) return;
+        const LRESULT hit = SendMessageA(handle(), LB_ITEMFROMPOINT, 0, lParam);
+        if (HIWORD(hit) != 0) return; // below the last row
+        const int row = static_cast<int>(LOWORD(hit));
+        if (row < 0 || row >= list_.ListCount()) return;
+        const int x = static_cast<short>(LOWORD(lParam));
+        if (x < 1 + ListCheckBoxPx() + 1) Deliver([&] { list_.userToggleCheck(row); });
+        else Deliver([&] { list_.userSelect(row); });
+    }
+
+    ListBox& list_;
+};
+
+} // namespace
+
+std::unique_ptr<Peer> MakeListBoxPeer(ListBox& list) { return std::make_unique<ListBoxPeer>(list); }
+
+} // namespace qs::tk::win32

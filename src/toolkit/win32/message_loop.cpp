@@ -1,0 +1,109 @@
+// The message loops: the program's main loop and the nested loop of modal forms. Both
+// hand keys to the active form's KeyDown preview first, then to the dialog manager
+// (Tab, Enter = default button, Esc = cancel button, access keys), then dispatch.
+#include <vector>
+
+#include "toolkit/application.h"
+#include "toolkit/win32/form_peer.h"
+#include "toolkit/win32/win32_backend.h"
+
+namespace qs::tk::win32 {
+
+namespace {
+HWND WindowOf(const Form* form) {
+    if (!form || !form->peer()) return nullptr;
+    return reinterpret_cast<HWND>(form->peer()->hwnd());
+}
+
+// Waits for and handles one message; false when WM_QUIT came (it is posted again so
+// that every enclosing loop sees it too) or the queue failed.
+bool PumpOne(Win32Backend& backend) {
+    MSG msg;
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return false;
+    }
+    if (got == -1) return false;
+    backend.processMessage(msg);
+    return true;
+}
+} // namespace
+
+void Win32Backend::processMessage(MSG& msg) {
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    FormPeer* peer = root ? FormPeerOf(root) : nullptr;
+    if (!peer) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        return;
+    }
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        auto alive = peer->lifeToken();
+        bool consumed = false;
+        Form& form = FormOf(*peer);
+        Deliver([&] { consumed = form.userKeyDownPreview(static_cast<std::int16_t>(msg.wParam), ShiftState()); });
+        if (consumed || !*alive) return; // used by Form_KeyDown, or the form is gone with it
+        const bool previous = keyPreviewed_;
+        keyPreviewed_ = true;
+        if (!IsDialogMessageA(root, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        keyPreviewed_ = previous;
+        return;
+    }
+    if (IsDialogMessageA(root, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+void Win32Backend::runMessageLoop() {
+    while (!LoadedForms().empty()) {
+        if (!PumpOne(*this)) {
+            // Asked to quit: the program ends without its windows' say, as on any quit.
+            MSG drop;
+            PeekMessageA(&drop, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+            return;
+        }
+    }
+}
+
+void Win32Backend::runModal(Form& form, Form* owner) {
+    HWND self = WindowOf(&form);
+    if (!self) return;
+    HWND ownerWindow = WindowOf(owner);
+    if (ownerWindow && ownerWindow != self) SetWindowLongPtrA(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
+
+    // The owner and every other form take no input while the dialog is up; the timers,
+    // on their own hidden window, keep running.
+    std::vector<HWND> disabled;
+    for (Form* other : LoadedForms()) {
+        HWND h = WindowOf(other);
+        if (other != &form && h && IsWindowEnabled(h)) {
+            EnableWindow(h, FALSE);
+            disabled.push_back(h);
+        }
+    }
+    if (IsWindow(self) && !IsWindowVisible(self) && form.Visible()) ShowWindow(self, SW_SHOW);
+    if (IsWindow(self)) SetForegroundWindow(self);
+
+    while (form.IsLoaded() && form.Visible()) {
+        if (!PumpOne(*this)) break;
+    }
+
+    for (HWND h : disabled) {
+        if (IsWindow(h)) EnableWindow(h, TRUE);
+    }
+    if (ownerWindow && IsWindow(ownerWindow)) {
+        SetForegroundWindow(ownerWindow);
+        SetActiveWindow(ownerWindow);
+    }
+}
+
+void Win32Backend::formUnloaded(Form&) {
+    // Wakes a loop waiting in GetMessage so that it sees no form is left.
+    if (LoadedForms().empty()) PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
+} // namespace qs::tk::win32

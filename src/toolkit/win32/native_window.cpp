@@ -1,0 +1,149 @@
+// The NativeWindow plumbing: one procedure for the backend's own window classes, one
+// subclass procedure for standard controls, both leading to NativeWindow::handleMessage.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <unordered_map>
+
+#include "toolkit/win32/win32_common.h"
+
+namespace qs::tk::win32 {
+
+namespace {
+std::unordered_map<HWND, NativeWindow*>& Registry() {
+    static std::unordered_map<HWND, NativeWindow*> windows;
+    return windows;
+}
+int g_mirrorDepth = 0;
+constexpr UINT_PTR kSubclassId = 0x51534C44; // any constant: one subclass per control
+} // namespace
+
+LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    NativeWindow* window = NativeWindow::fromHandle(hwnd);
+    if (!window && msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        window = static_cast<NativeWindow*>(create->lpCreateParams);
+        if (window) window->attach(hwnd);
+    }
+    if (!window) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return window->dispatch(msg, wParam, lParam);
+}
+
+LRESULT CALLBACK ControlSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref) {
+    auto* window = reinterpret_cast<NativeWindow*>(ref);
+    if (!window || window->handle() != hwnd) return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return window->dispatch(msg, wParam, lParam);
+}
+
+NativeWindow::~NativeWindow() {
+    *life_ = false;
+    destroyWindow();
+}
+
+NativeWindow* NativeWindow::fromHandle(HWND hwnd) {
+    if (!hwnd) return nullptr;
+    auto& reg = Registry();
+    auto it = reg.find(hwnd);
+    return it == reg.end() ? nullptr : it->second;
+}
+
+void NativeWindow::attach(HWND hwnd) {
+    hwnd_ = hwnd;
+    Registry()[hwnd] = this;
+}
+
+void NativeWindow::detach() {
+    if (!hwnd_) return;
+    if (subclassed_) RemoveWindowSubclass(hwnd_, ControlSubclassProc, kSubclassId);
+    Registry().erase(hwnd_);
+    hwnd_ = nullptr;
+    subclassed_ = false;
+}
+
+HWND NativeWindow::createOwn(const char* className, DWORD exStyle, DWORD style, const std::string& text, int x,
+                             int y, int w, int h, HWND parent, HMENU menuOrId) {
+    RegisterOwnClasses();
+    HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, x, y, w, h, parent, menuOrId,
+                                GetModuleHandleA(nullptr), this);
+    return hwnd;
+}
+
+HWND NativeWindow::createControl(const char* className, DWORD exStyle, DWORD style, const std::string& text,
+                                 int x, int y, int w, int h, HWND parent) {
+    static UINT nextId = 1000; // clear of IDOK / IDCANCEL, which the dialog keys send
+    HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, x, y, w, h, parent,
+                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextId++)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd) return nullptr;
+    attach(hwnd);
+    subclassed_ = SetWindowSubclass(hwnd, ControlSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    return hwnd;
+}
+
+void NativeWindow::destroyWindow() {
+    if (!hwnd_) return;
+    HWND hwnd = hwnd_;
+    // WM_NCDESTROY detaches us; a window already gone with its parent (a preview host
+    // that closed) left a stale handle that DestroyWindow simply refuses.
+    if (IsWindow(hwnd) && GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) {
+        DestroyWindow(hwnd);
+    }
+    detach();
+}
+
+LRESULT NativeWindow::defaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (subclassed_) return DefSubclassProc(hwnd_, msg, wParam, lParam);
+    return DefWindowProcA(hwnd_, msg, wParam, lParam);
+}
+
+LRESULT NativeWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return defaultHandling(msg, wParam, lParam);
+}
+
+LRESULT NativeWindow::dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    auto alive = life_;
+    try {
+        result = handleMessage(msg, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind into the system's code; the message counts as handled.
+        result = 0;
+    }
+    if (msg == WM_NCDESTROY && *alive) {
+        detach();
+        windowGone();
+    }
+    return result;
+}
+
+void RegisterOwnClasses() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = OwnWindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    // No class brush: every class paints its whole area itself, without flicker.
+    wc.hbrBackground = nullptr;
+
+    wc.style = CS_DBLCLKS;
+    wc.lpszClassName = kFormClass;
+    RegisterClassA(&wc);
+    wc.lpszClassName = kPictureBoxClass;
+    RegisterClassA(&wc);
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpszClassName = kFrameClass;
+    RegisterClassA(&wc);
+    wc.style = 0;
+    wc.hCursor = nullptr;
+    wc.lpszClassName = kTimerHostClass;
+    RegisterClassA(&wc);
+}
+
+MirrorScope::MirrorScope() { ++g_mirrorDepth; }
+MirrorScope::~MirrorScope() { --g_mirrorDepth; }
+bool MirrorScope::active() { return g_mirrorDepth > 0; }
+
+} // namespace qs::tk::win32

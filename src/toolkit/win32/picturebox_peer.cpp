@@ -1,0 +1,142 @@
+// Picture boxes: a child window of our own class that is a drawing surface and a
+// container. Its window procedure depends on nothing but this peer, so it goes on
+// working when the preview mode subclasses it and makes it a child of another
+// process's window; a WM_CLOSE from such a host never destroys it.
+#include "toolkit/controls.h"
+#include "toolkit/win32/control_peer.h"
+#include "toolkit/win32/form_peer.h"
+#include "toolkit/win32/picturebox_peer.h"
+#include "toolkit/win32/wic_pictures.h"
+
+namespace qs::tk::win32 {
+
+PictureBoxPeer::PictureBoxPeer(PictureBox& box) : box_(box) {
+    const RECT r = ControlRectPx(box);
+    HWND parent = ParentWindow(box);
+    if (!parent) return;
+    MirrorScope mirror;
+    const DWORD ex = WS_EX_CONTROLPARENT | (box.borderStyle() == BorderStyle::None ? 0 : WS_EX_CLIENTEDGE);
+    createOwn(kPictureBoxClass, ex, CommonStyle(box) | WS_CLIPCHILDREN, {}, r.left, r.top, r.right - r.left,
+              r.bottom - r.top, parent, nullptr);
+    if (!handle()) return;
+    RECT client;
+    GetClientRect(handle(), &client);
+    canvas_.resize(client.right, client.bottom, backgroundColor());
+    lastBack_ = box.BackColor();
+    restoreBackground();
+}
+
+void PictureBoxPeer::restoreBackground() {
+    canvas_.clear(backgroundColor());
+    const Picture& picture = box_.Picture();
+    if (!picture.empty() && canvas_.dc()) {
+        RECT dest{0, 0, picture.widthPx(), picture.heightPx()};
+        DrawPicture(canvas_.dc(), picture, dest, RECT{0, 0, canvas_.width(), canvas_.height()});
+    }
+}
+
+void PictureBoxPeer::repaintAll() {
+    if (handle()) invalidate(RECT{0, 0, canvas_.width(), canvas_.height()});
+}
+
+void PictureBoxPeer::sync(Prop what, int) {
+    MirrorScope mirror;
+    switch (what) {
+    case Prop::Created:
+        for (Prop p : {Prop::Geometry, Prop::Visible, Prop::Enabled, Prop::ToolTip}) SyncCommon(handle(), box_, p);
+        restoreBackground();
+        repaintAll();
+        break;
+    case Prop::Picture:
+        // The picture is the surface's background: drawing starts again on it.
+        restoreBackground();
+        repaintAll();
+        break;
+    case Prop::Colors:
+        if (box_.BackColor() != lastBack_) {
+            lastBack_ = box_.BackColor();
+            restoreBackground();
+        }
+        repaintAll();
+        break;
+    default:
+        SyncCommon(handle(), box_, what);
+        break;
+    }
+}
+
+void PictureBoxPeer::cls(Color back) {
+    lastBack_ = back;
+    restoreBackground();
+    repaintAll();
+}
+
+void PictureBoxPeer::drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) {
+    canvas_.drawText(TwipsToPxX(x), TwipsToPxY(y), text, FontFor(font), ToColorRef(color));
+    repaintAll();
+}
+
+void PictureBoxPeer::renderContent(HDC dc, const RECT& area) {
+    canvas_.blit(dc, area, backgroundColor());
+    DrawWindowless(dc, box_, area);
+}
+
+LRESULT PictureBoxPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT routed = 0;
+    if (routeChildMessage(msg, wParam, lParam, routed)) return routed;
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        paintClient();
+        return 0;
+    case WM_PRINTCLIENT:
+        renderContent(reinterpret_cast<HDC>(wParam), RECT{0, 0, canvas_.width(), canvas_.height()});
+        return 0;
+    case WM_SIZE:
+        canvas_.resize(LOWORD(lParam), HIWORD(lParam), backgroundColor());
+        return 0;
+    case WM_CLOSE:
+        return 0;
+    case WM_SETCURSOR:
+        if (ApplyCursor(handle(), lParam, box_.MousePointer(), box_.MouseIcon())) return TRUE;
+        return defaultHandling(msg, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        pressed_ = true;
+        pressedImage_ = WindowlessAt(box_, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
+    case WM_LBUTTONUP: {
+        const bool wasPressed = pressed_;
+        Control* image = pressedImage_;
+        pressed_ = false;
+        pressedImage_ = nullptr;
+        const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (image && WindowlessAt(box_, pt) == image) {
+            Deliver([&] { static_cast<Image*>(image)->userClick(); });
+        } else if (wasPressed) {
+            Deliver([&] { box_.userClick(); });
+        }
+        return 0;
+    }
+    case WM_MOUSEMOVE: {
+        const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (pt.x == lastMouse_.x && pt.y == lastMouse_.y) return 0;
+        lastMouse_ = pt;
+        const float x = PxToTwipsX(pt.x), y = PxToTwipsY(pt.y);
+        const int buttons = MouseButtons(wParam), shift = MouseShift(wParam);
+        if (Control* c = WindowlessAt(box_, pt)) {
+            auto& image = static_cast<Image&>(*c);
+            Deliver([&] { image.userMouseMove(buttons, shift, x - image.Left(), y - image.Top()); });
+        } else {
+            Deliver([&] { box_.userMouseMove(buttons, shift, x, y); });
+        }
+        return 0;
+    }
+    default:
+        return defaultHandling(msg, wParam, lParam);
+    }
+}
+
+std::unique_ptr<Peer> MakePictureBoxPeer(PictureBox& box) { return std::make_unique<PictureBoxPeer>(box); }
+
+} // namespace qs::tk::win32

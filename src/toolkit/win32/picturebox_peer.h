@@ -1,0 +1,36 @@
+// The peer of a picture box (see picturebox_peer.cpp).
+#pragma once
+
+#include "toolkit/controls.h"
+#include "toolkit/win32/container_window.h"
+
+namespace qs::tk::win32 {
+
+class PictureBoxPeer final : public SurfacePeer, public ContainerWindow {
+public:
+    explicit PictureBoxPeer(PictureBox& box);
+    void sync(Prop what, int index) override;
+    platform::WindowHandle hwnd() const override { return reinterpret_cast<platform::WindowHandle>(handle()); }
+    void cls(Color back) override;
+    void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) override;
+
+    Container& container() override { return box_; }
+    void renderContent(HDC dc, const RECT& area) override;
+    COLORREF backgroundColor() override { return ToColorRef(box_.BackColor()); }
+    const SurfaceCanvas& canvas() const { return canvas_; }
+
+protected:
+    LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void restoreBackground();
+    void repaintAll();
+    PictureBox& box_;
+    SurfaceCanvas canvas_;
+    Color lastBack_ = 0;
+    bool pressed_ = false;
+    Control* pressedImage_ = nullptr;
+    POINT lastMouse_{-1, -1};
+};
+
+} // namespace qs::tk::win32

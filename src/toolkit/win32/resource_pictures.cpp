@@ -1,0 +1,71 @@
+// Pictures stored with the program: its icon and RCDATA resources ("MONITOR", "LOGO").
+#if __has_include("app/win32_main/resource_ids.h")
+#include "app/win32_main/resource_ids.h"
+#endif
+#ifndef IDI_APP
+#define IDI_APP 1
+#endif
+
+#include <map>
+#include <string>
+
+#include "toolkit/win32/wic_pictures.h"
+#include "toolkit/win32/win32_common.h"
+
+namespace qs::tk::win32 {
+
+HICON AppIconHandle(bool small) {
+    const int cx = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
+    const int cy = GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON);
+    // LR_SHARED: the system keeps one copy for the module; nothing to destroy.
+    HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, cx, cy, LR_SHARED);
+    if (!icon) icon = LoadImageA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION), IMAGE_ICON, cx, cy, LR_SHARED);
+    return static_cast<HICON>(icon);
+}
+
+Picture AppIconPicture() {
+    static const Picture picture = [] {
+        auto data = std::make_shared<IconPictureData>();
+        data->type = PictureType::Icon;
+        data->source = "icon";
+        data->icon = AppIconHandle(false);
+        data->owned = false;
+        ICONINFO info{};
+        BITMAP bm{};
+        int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
+        if (data->icon && GetIconInfo(data->icon, &info)) {
+            if (info.hbmColor && GetObjectA(info.hbmColor, sizeof bm, &bm)) {
+                w = bm.bmWidth;
+                h = bm.bmHeight;
+            }
+            if (info.hbmColor) DeleteObject(info.hbmColor);
+            if (info.hbmMask) DeleteObject(info.hbmMask);
+        }
+        data->widthPx = w;
+        data->heightPx = h;
+        data->himetricWidth = MulDiv(w, 2540, ScreenDpiX());
+        data->himetricHeight = MulDiv(h, 2540, ScreenDpiY());
+        return Picture(std::move(data));
+    }();
+    return picture;
+}
+
+Picture ResourcePictureNamed(std::string_view name) {
+    static std::map<std::string, Picture, std::less<>> loaded;
+    if (auto it = loaded.find(name); it != loaded.end()) return it->second;
+    const std::string key(name);
+    Picture picture;
+    HMODULE module = GetModuleHandleA(nullptr);
+    if (HRSRC res = FindResourceA(module, key.c_str(), reinterpret_cast<LPCSTR>(RT_RCDATA))) {
+        HGLOBAL handle = LoadResource(module, res);
+        const void* bytes = handle ? LockResource(handle) : nullptr;
+        const DWORD size = SizeofResource(module, res);
+        if (bytes && size) {
+            if (auto p = LoadPictureFromMemory(bytes, size, key)) picture = *p;
+        }
+    }
+    loaded.emplace(key, picture);
+    return picture;
+}
+
+} // namespace qs::tk::win32

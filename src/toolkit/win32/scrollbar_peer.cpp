@@ -1,0 +1,58 @@
+// Vertical scroll bars: the component keeps range and value; the bar reports the
+// user's arrow, page and thumb actions.
+#include "toolkit/controls.h"
+#include "toolkit/win32/control_peer.h"
+
+namespace qs::tk::win32 {
+
+namespace {
+
+class VScrollBarPeer final : public ControlPeer {
+public:
+    explicit VScrollBarPeer(VScrollBar& bar) : ControlPeer(bar), bar_(bar) { create("SCROLLBAR", SBS_VERT, 0, {}); }
+
+    bool onScroll(int code, int) override {
+        if (MirrorScope::active()) return true;
+        switch (code) {
+        case SB_LINEUP: Deliver([&] { bar_.userLineUp(); }); break;
+        case SB_LINEDOWN: Deliver([&] { bar_.userLineDown(); }); break;
+        case SB_PAGEUP: Deliver([&] { bar_.userPageUp(); }); break;
+        case SB_PAGEDOWN: Deliver([&] { bar_.userPageDown(); }); break;
+        case SB_TOP: Deliver([&] { bar_.userThumb(bar_.Min()); }); break;
+        case SB_BOTTOM: Deliver([&] { bar_.userThumb(bar_.Max()); }); break;
+        case SB_THUMBPOSITION: {
+            // The 32-bit position; the message's own is cut to 16 bits.
+            SCROLLINFO si{};
+            si.cbSize = sizeof si;
+            si.fMask = SIF_TRACKPOS;
+            GetScrollInfo(handle(), SB_CTL, &si);
+            const int value = si.nTrackPos;
+            Deliver([&] { bar_.userThumb(value); });
+            break;
+        }
+        default: break; // tracking and the end of a scroll change nothing yet
+        }
+        return true;
+    }
+
+protected:
+    void syncOwn(Prop what, int) override {
+        if (!handle() || (what != Prop::Created && what != Prop::Range && what != Prop::Value)) return;
+        SCROLLINFO si{};
+        si.cbSize = sizeof si;
+        si.fMask = SIF_RANGE | SIF_POS | SIF_DISABLENOSCROLL;
+        si.nMin = std::min(bar_.Min(), bar_.Max());
+        si.nMax = std::max(bar_.Min(), bar_.Max());
+        si.nPos = bar_.Value();
+        SetScrollInfo(handle(), SB_CTL, &si, TRUE);
+    }
+
+private:
+    VScrollBar& bar_;
+};
+
+} // namespace
+
+std::unique_ptr<Peer> MakeVScrollBarPeer(VScrollBar& bar) { return std::make_unique<VScrollBarPeer>(bar); }
+
+} // namespace qs::tk::win32

@@ -1,0 +1,54 @@
+// Text boxes: an EDIT control that shows the component's text. Typed characters go to
+// the component (KeyPress may discard them) and come back as mirrored text; the edit's
+// own editing (Delete, paste, cut, undo) is kept out so that the two never differ.
+#include "toolkit/controls.h"
+#include "toolkit/win32/control_peer.h"
+
+namespace qs::tk::win32 {
+
+namespace {
+
+class TextBoxPeer final : public ControlPeer {
+public:
+    explicit TextBoxPeer(TextBox& box) : ControlPeer(box), box_(box) {
+        create("EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, box.Text());
+    }
+
+protected:
+    void syncOwn(Prop what, int) override {
+        if (!handle() || (what != Prop::Created && what != Prop::Text)) return;
+        SetWindowTextA(handle(), box_.Text().c_str());
+        const auto end = static_cast<WPARAM>(box_.Text().size());
+        SendMessageA(handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
+    }
+
+    LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        switch (msg) {
+        case WM_CHAR: {
+            const auto ch = static_cast<unsigned char>(wParam);
+            if (ch >= 32 || ch == 8) Deliver([&] { box_.userChar(static_cast<char>(ch)); });
+            return 0;
+        }
+        case WM_KEYDOWN:
+            if (wParam == VK_DELETE) return 0;
+            return ControlPeer::handleMessage(msg, wParam, lParam);
+        case WM_PASTE:
+        case WM_CUT:
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_UNDO:
+            return 0;
+        default:
+            return ControlPeer::handleMessage(msg, wParam, lParam);
+        }
+    }
+
+private:
+    TextBox& box_;
+};
+
+} // namespace
+
+std::unique_ptr<Peer> MakeTextBoxPeer(TextBox& box) { return std::make_unique<TextBoxPeer>(box); }
+
+} // namespace qs::tk::win32

@@ -1,0 +1,143 @@
+// Loading pictures: every check happens here, so that a picture that loads also draws.
+//
+// 1. ReadPictureHeader: the format by its signature, the declared size within the
+//    limits (before any decoder allocates), the structure complete to its end. Under
+//    Wine a truncated JPEG is refused by the decoder itself; a Windows decoder may
+//    instead fill the missing part with grey, so the structure walk decides for both.
+// 2. The decoder opens the first frame and reports its size.
+// 3. One decode of the whole frame at the smallest scale the codec offers (1/8 for a
+//    JPEG where the codec scales; Wine's does not, and decodes its whole frame when it
+//    opens anyway), in bands of rows into a small buffer: any error fails the load.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "toolkit/application.h"
+#include "toolkit/jpeg_orientation.h"
+#include "toolkit/win32/wic_common.h"
+#include "toolkit/win32/wic_pictures.h"
+#include "toolkit/win32/win32_common.h"
+
+namespace qs::tk::win32 {
+
+IWICImagingFactory* WicFactory() {
+    static thread_local IWICImagingFactory* factory = nullptr;
+    static thread_local bool tried = false;
+    if (!factory && !tried) {
+        tried = true;
+        // S_FALSE / RPC_E_CHANGED_MODE: COM is already up on this thread, which is all we need.
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                         reinterpret_cast<void**>(&factory));
+    }
+    return factory;
+}
+
+std::wstring Widen(const std::string& ansi) {
+    if (ansi.empty()) return {};
+    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(n, 0)), L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
+    return wide;
+}
+
+bool OpenFrame(const std::string& path, const void* memory, std::size_t size, OpenedFrame& out) {
+    IWICImagingFactory* factory = WicFactory();
+    if (!factory) return false;
+    HRESULT hr;
+    if (memory) {
+        if (FAILED(factory->CreateStream(out.stream.out())) ||
+            FAILED(out.stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(memory)),
+                                                    static_cast<DWORD>(size))))
+            return false;
+        hr = factory->CreateDecoderFromStream(out.stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                              out.decoder.out());
+    } else {
+        hr = factory->CreateDecoderFromFilename(Widen(path).c_str(), nullptr, GENERIC_READ,
+                                                WICDecodeMetadataCacheOnDemand, out.decoder.out());
+    }
+    if (FAILED(hr) || FAILED(out.decoder->GetFrame(0, out.frame.out()))) return false;
+    if (FAILED(out.frame->GetSize(&out.width, &out.height))) return false;
+    return out.width > 0 && out.height > 0 && out.width <= kMaxPictureSide && out.height <= kMaxPictureSide &&
+           std::uint64_t(out.width) * out.height <= kMaxPicturePixels;
+}
+
+namespace {
+
+// Decodes every pixel once, the smallest way the codec allows, into a band buffer.
+bool DecodesCompletely(OpenedFrame& f, PictureFormat format) {
+    IWICImagingFactory* factory = WicFactory();
+    if (format == PictureFormat::Jpeg) {
+        Com<IWicSourceTransform> transform;
+        if (SUCCEEDED(f.frame->QueryInterface(kIidSourceTransform, reinterpret_cast<void**>(transform.out())))) {
+            UINT w = std::max(1u, (f.width + 7) / 8), h = std::max(1u, (f.height + 7) / 8);
+            WICPixelFormatGUID fmt = GUID_WICPixelFormat24bppBGR;
+            if (SUCCEEDED(transform->GetClosestSize(&w, &h)) && w > 0 && h > 0 && w <= f.width &&
+                SUCCEEDED(transform->GetClosestPixelFormat(&fmt))) {
+                const UINT stride = w * 4; // room for any format of up to 32 bits a pixel
+                std::vector<BYTE> pixels(static_cast<std::size_t>(stride) * h);
+                return SUCCEEDED(transform->CopyPixels(nullptr, w, h, &fmt, WICBitmapTransformRotate0, stride,
+                                                       static_cast<UINT>(pixels.size()), pixels.data()));
+            }
+        }
+    }
+    Com<IWICFormatConverter> converter;
+    if (FAILED(factory->CreateFormatConverter(converter.out())) ||
+        FAILED(converter->Initialize(f.frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
+                                     nullptr, 0.0, WICBitmapPaletteTypeCustom)))
+        return false;
+    const UINT stride = f.width * 4;
+    const UINT band = std::max(1u, std::min(f.height, (1u << 20) / stride));
+    std::vector<BYTE> pixels(static_cast<std::size_t>(stride) * band);
+    for (UINT y = 0; y < f.height; y += band) {
+        const UINT rows = std::min(band, f.height - y);
+        WICRect rc{0, static_cast<INT>(y), static_cast<INT>(f.width), static_cast<INT>(rows)};
+        if (FAILED(converter->CopyPixels(&rc, stride, stride * rows, pixels.data()))) return false;
+    }
+    return true;
+}
+
+std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const void* memory, std::size_t size,
+                            const std::string& source) {
+    auto header = ReadPictureHeader(bytes);
+    if (!header) return std::nullopt;
+    OpenedFrame frame;
+    if (!OpenFrame(path, memory, size, frame) || !DecodesCompletely(frame, header->format)) return std::nullopt;
+
+    auto data = std::make_shared<WicPictureData>();
+    data->type = PictureType::Bitmap;
+    data->source = source;
+    data->format = header->format;
+    data->memory = memory;
+    data->memorySize = size;
+    data->hasAlpha = header->format == PictureFormat::Gif || header->format == PictureFormat::Png ||
+                     header->format == PictureFormat::Tiff;
+    if (header->format == PictureFormat::Jpeg) {
+        int o = memory ? JpegOrientation(static_cast<const std::uint8_t*>(memory), size)
+                       : JpegOrientationOfFile(path);
+        data->orientation = (o >= 1 && o <= 8) ? o : 1;
+    }
+    const bool swap = OrientationSwapsAxes(data->orientation);
+    data->widthPx = static_cast<int>(swap ? frame.height : frame.width);
+    data->heightPx = static_cast<int>(swap ? frame.width : frame.height);
+    // HIMETRIC at the screen's resolution: one picture pixel shows as one screen pixel.
+    data->himetricWidth = MulDiv(data->widthPx, 2540, ScreenDpiX());
+    data->himetricHeight = MulDiv(data->heightPx, 2540, ScreenDpiY());
+    return Picture(std::move(data));
+}
+
+} // namespace
+
+std::optional<Picture> LoadPictureFromFile(const std::string& path) {
+    FileBytes bytes(path);
+    if (!bytes.valid() || bytes.size() == 0) return std::nullopt;
+    return Load(bytes, path, nullptr, 0, path);
+}
+
+std::optional<Picture> LoadPictureFromMemory(const void* data, std::size_t size, const std::string& source) {
+    if (!data || size == 0) return std::nullopt;
+    MemoryBytes bytes(data, size);
+    return Load(bytes, std::string(), data, size, source);
+}
+
+} // namespace qs::tk::win32

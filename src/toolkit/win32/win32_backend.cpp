@@ -1,0 +1,181 @@
+// The backend object: peer creation, text metrics, frames, pictures, the pointer.
+#include "toolkit/win32/win32_backend.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "toolkit/application.h"
+#include "toolkit/controls.h"
+#include "toolkit/win32/list_metrics.h"
+#include "toolkit/win32/wic_pictures.h"
+
+namespace qs::tk {
+
+void InitializeToolkit() {
+    SetBackend(std::make_unique<win32::Win32Backend>());
+}
+
+} // namespace qs::tk
+
+namespace qs::tk::win32 {
+
+namespace {
+Win32Backend* g_current = nullptr;
+}
+
+Win32Backend::Win32Backend() {
+    g_current = this;
+    // COM for the imaging component and the common dialogs; already up is fine.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    RegisterOwnClasses();
+}
+
+Win32Backend::~Win32Backend() {
+    if (timerHost_ && IsWindow(timerHost_)) DestroyWindow(timerHost_);
+    if (g_current == this) g_current = nullptr;
+}
+
+Win32Backend* Win32Backend::current() { return g_current; }
+
+HWND Win32Backend::timerHost() {
+    if (!timerHost_ || !IsWindow(timerHost_)) {
+        // Message-only: never shown, never disabled by a modal dialog, so timers on it
+        // keep running through every modal loop.
+        timerHost_ = CreateWindowExA(0, kTimerHostClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr);
+    }
+    return timerHost_;
+}
+
+std::unique_ptr<Peer> Win32Backend::createPeer(Component& component) {
+    switch (component.kind()) {
+    case Kind::Form: return MakeFormPeer(static_cast<Form&>(component));
+    case Kind::Timer: return MakeTimerPeer(static_cast<Timer&>(component));
+    case Kind::PictureBox: return MakePictureBoxPeer(static_cast<PictureBox&>(component));
+    case Kind::Image: return MakeImagePeer(static_cast<Image&>(component));
+    case Kind::Label: return MakeLabelPeer(static_cast<Label&>(component));
+    case Kind::CommandButton: return MakeCommandButtonPeer(static_cast<CommandButton&>(component));
+    case Kind::CheckBox: return MakeCheckBoxPeer(static_cast<CheckBox&>(component));
+    case Kind::Frame: return MakeFramePeer(static_cast<Frame&>(component));
+    case Kind::TextBox: return MakeTextBoxPeer(static_cast<TextBox&>(component));
+    case Kind::VScrollBar: return MakeVScrollBarPeer(static_cast<VScrollBar&>(component));
+    case Kind::ListBox: return MakeListBoxPeer(static_cast<ListBox&>(component));
+    case Kind::Line: return MakeLinePeer(static_cast<Line&>(component));
+    case Kind::CommonDialog: return nullptr; // no window: the dialogs open on demand
+    }
+    return nullptr;
+}
+
+SizeTwips Win32Backend::measureText(const FontSpec& font, std::string_view text) {
+    SizeTwips result;
+    HDC dc = GetDC(nullptr);
+    if (!dc) return result;
+    HGDIOBJ old = SelectObject(dc, FontFor(font));
+    SIZE size{0, 0};
+    if (!text.empty()) GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    result.Width = PxToTwipsX(size.cx);
+    result.Height = PxToTwipsY(tm.tmHeight); // the line height, for empty text too
+    return result;
+}
+
+float Win32Backend::listRowHeight(const ListBox& list) { return PxToTwipsY(ListRowHeightPx(list.CheckStyle())); }
+
+SizeTwips Win32Backend::formFrameExtra(const Form& form) {
+    SizeTwips extra;
+    if (auto* peer = form.peer()) {
+        if (HWND h = reinterpret_cast<HWND>(peer->hwnd())) {
+            RECT r{0, 0, 0, 0};
+            AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(h, GWL_STYLE)), FALSE,
+                               static_cast<DWORD>(GetWindowLongPtrA(h, GWL_EXSTYLE)));
+            extra.Width = PxToTwipsX(r.right - r.left);
+            extra.Height = PxToTwipsY(r.bottom - r.top);
+            return extra;
+        }
+    }
+    // Not created yet: what the border style will add.
+    DWORD style = WS_CLIPCHILDREN, ex = 0;
+    switch (form.borderStyle()) {
+    case BorderStyle::None: style |= WS_POPUP; break;
+    case BorderStyle::FixedSingle: style |= WS_CAPTION | WS_SYSMENU; break;
+    case BorderStyle::FixedDialog: style |= WS_POPUP | WS_CAPTION | WS_SYSMENU; ex |= WS_EX_DLGMODALFRAME; break;
+    case BorderStyle::Sizable: style |= WS_CAPTION | WS_THICKFRAME | WS_SYSMENU; break;
+    }
+    RECT r{0, 0, 0, 0};
+    AdjustWindowRectEx(&r, style, FALSE, ex);
+    extra.Width = PxToTwipsX(r.right - r.left);
+    extra.Height = PxToTwipsY(r.bottom - r.top);
+    return extra;
+}
+
+std::optional<Picture> Win32Backend::loadPicture(const std::string& path) {
+    try {
+        return LoadPictureFromFile(path);
+    } catch (...) {
+        return std::nullopt; // out of memory while checking: the picture does not load
+    }
+}
+
+Picture Win32Backend::appIcon() { return AppIconPicture(); }
+
+Picture Win32Backend::resourcePicture(std::string_view name) {
+    try {
+        return ResourcePictureNamed(name);
+    } catch (...) {
+        return Picture();
+    }
+}
+
+HCURSOR CursorFor(int mousePointer, const std::string& mouseIcon) {
+    LPCSTR id = nullptr;
+    switch (mousePointer) {
+    case vbArrow: id = reinterpret_cast<LPCSTR>(IDC_ARROW); break;
+    case vbHourglass: id = reinterpret_cast<LPCSTR>(IDC_WAIT); break;
+    case vbCustom:
+        // The one custom pointer the program uses is the pointing hand of its links.
+        id = mouseIcon == "HAND" ? reinterpret_cast<LPCSTR>(IDC_HAND) : reinterpret_cast<LPCSTR>(IDC_ARROW);
+        break;
+    default: return nullptr;
+    }
+    return LoadCursorA(nullptr, id);
+}
+
+bool ApplyCursor(HWND, LPARAM lParam, int mousePointer, const std::string& mouseIcon) {
+    Win32Backend* backend = Win32Backend::current();
+    if (backend && backend->screenPointer() != vbDefault) {
+        if (HCURSOR c = CursorFor(backend->screenPointer(), {})) {
+            SetCursor(c);
+            return true;
+        }
+    }
+    if (LOWORD(lParam) != HTCLIENT) return false;
+    if (HCURSOR c = CursorFor(mousePointer, mouseIcon)) {
+        SetCursor(c);
+        return true;
+    }
+    return false;
+}
+
+void Win32Backend::setScreenPointer(int shape) {
+    screenPointer_ = shape;
+    POINT pt{};
+    GetCursorPos(&pt);
+    HWND under = WindowFromPoint(pt);
+    DWORD pid = 0;
+    if (under) GetWindowThreadProcessId(under, &pid);
+    if (under && pid == GetCurrentProcessId()) {
+        // Let the window under the pointer choose again, now, not at the next move.
+        const LRESULT hit = SendMessageA(under, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
+        SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(hit, WM_MOUSEMOVE));
+    } else if (HCURSOR c = CursorFor(shape, {})) {
+        SetCursor(c);
+    }
+}
+
+} // namespace qs::tk::win32

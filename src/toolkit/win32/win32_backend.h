@@ -1,0 +1,83 @@
+// The Win32 backend: real windows and controls, GDI drawing, WIC pictures, the
+// system's dialogs, and the message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "toolkit/controls.h"
+#include "toolkit/peer.h"
+#include "toolkit/win32/win32_common.h"
+
+namespace qs::tk::win32 {
+
+class FormPeer;
+
+class Win32Backend final : public Backend {
+public:
+    Win32Backend();
+    ~Win32Backend() override;
+
+    std::unique_ptr<Peer> createPeer(Component& component) override;
+    void runModal(Form& form, Form* owner) override;
+    void runMessageLoop() override;
+    void formUnloaded(Form& form) override;
+    SizeTwips measureText(const FontSpec& font, std::string_view text) override;
+    float listRowHeight(const ListBox& list) override;
+    SizeTwips formFrameExtra(const Form& form) override;
+    int messageBox(const std::string& prompt, int flags, const std::string& title, Form* owner) override;
+    int showColorDialog(CommonDialog& dialog) override;
+    int showOpenDialog(CommonDialog& dialog) override;
+    std::optional<Picture> loadPicture(const std::string& path) override;
+    Picture appIcon() override;
+    Picture resourcePicture(std::string_view name) override;
+    void setScreenPointer(int shape) override;
+
+    // The backend in force, when it is this one.
+    static Win32Backend* current();
+
+    int screenPointer() const { return screenPointer_; }
+    // The hidden message-only window that owns every timer.
+    HWND timerHost();
+    // Handles one message of the thread the way the program's loops do: key preview,
+    // dialog keys of the active form, then dispatch.
+    void processMessage(MSG& msg);
+    // True while a key message handed to the form's KeyDown preview is being dispatched.
+    bool keyPreviewed() const { return keyPreviewed_; }
+
+private:
+    int screenPointer_ = vbDefault;
+    HWND timerHost_ = nullptr;
+    bool keyPreviewed_ = false;
+};
+
+// Peers, one per kind of component.
+std::unique_ptr<Peer> MakeFormPeer(Form& form);
+std::unique_ptr<Peer> MakePictureBoxPeer(PictureBox& box);
+std::unique_ptr<Peer> MakeImagePeer(Image& image);
+std::unique_ptr<Peer> MakeLinePeer(Line& line);
+std::unique_ptr<Peer> MakeLabelPeer(Label& label);
+std::unique_ptr<Peer> MakeCommandButtonPeer(CommandButton& button);
+std::unique_ptr<Peer> MakeCheckBoxPeer(CheckBox& box);
+std::unique_ptr<Peer> MakeFramePeer(Frame& frame);
+std::unique_ptr<Peer> MakeTextBoxPeer(TextBox& box);
+std::unique_ptr<Peer> MakeVScrollBarPeer(VScrollBar& bar);
+std::unique_ptr<Peer> MakeListBoxPeer(ListBox& list);
+std::unique_ptr<Peer> MakeTimerPeer(Timer& timer);
+
+// The cursor a control or form asks for (MousePointer / MouseIcon), or null for the
+// class default. The screen-wide hourglass wins over all.
+HCURSOR CursorFor(int mousePointer, const std::string& mouseIcon);
+// WM_SETCURSOR for one of our windows: true when a cursor was set.
+bool ApplyCursor(HWND hwnd, LPARAM lParam, int mousePointer, const std::string& mouseIcon);
+
+// The tooltip of a control, shown by one tooltip window per form.
+void SetToolTip(Control& control, HWND controlWindow);
+
+// The form peer of a top-level window of ours, or null.
+FormPeer* FormPeerOf(HWND topLevel);
+Form& FormOf(FormPeer& peer);
+
+} // namespace qs::tk::win32

@@ -1,0 +1,123 @@
+// Shared pieces of the Win32 backend: unit and colour conversion, fonts, and the
+// NativeWindow base through which every window this backend creates receives its
+// messages (the windows of its own classes and the subclassed standard controls).
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "toolkit/component.h"
+#include "toolkit/types.h"
+
+namespace qs::tk::win32 {
+
+// --- units: twips of the components <-> pixels of the screen ---
+int TwipsToPxX(float twips);
+int TwipsToPxY(float twips);
+float PxToTwipsX(int px);
+float PxToTwipsY(int px);
+// The screen's dots per inch, derived from its twips per pixel.
+int ScreenDpiX();
+int ScreenDpiY();
+
+// A toolkit colour (packed RGB, or a system colour index with the top bit) as GDI wants it.
+COLORREF ToColorRef(Color c);
+
+// A GDI font for the spec, created once and kept for the life of the process (the
+// program uses a handful of fonts). Never returns null: falls back to the GUI font.
+HFONT FontFor(const FontSpec& spec);
+// The default font of controls that have no Font property of their own.
+const FontSpec& DefaultControlFont();
+
+// --- windows ---
+class ContainerWindow;
+
+// A window of this backend. Messages reach handleMessage(); the default handling is
+// the class procedure (own classes) or the control's original procedure (subclassed).
+class NativeWindow {
+public:
+    NativeWindow() = default;
+    NativeWindow(const NativeWindow&) = delete;
+    NativeWindow& operator=(const NativeWindow&) = delete;
+    virtual ~NativeWindow();
+
+    HWND handle() const { return hwnd_; }
+    // False once this object is gone. A handler that calls into a component (which may
+    // unload the form and so delete this peer) checks it before touching members again.
+    std::shared_ptr<const bool> lifeToken() const { return life_; }
+
+    // Notifications that a parent received on this window's behalf (WM_COMMAND,
+    // WM_VSCROLL, WM_DRAWITEM, WM_CTLCOLOR*). Return true when handled.
+    virtual bool onCommand(int code) { (void)code; return false; }
+    virtual bool onScroll(int code, int pos) { (void)code, (void)pos; return false; }
+    virtual bool onDrawItem(const DRAWITEMSTRUCT& item) { (void)item; return false; }
+    virtual HBRUSH onCtlColor(HDC dc) { (void)dc; return nullptr; }
+
+    // The window behind a handle, if this backend made it.
+    static NativeWindow* fromHandle(HWND hwnd);
+
+protected:
+    // Creates a window of one of the backend's own classes (see RegisterOwnClass).
+    HWND createOwn(const char* className, DWORD exStyle, DWORD style, const std::string& text, int x, int y,
+                   int w, int h, HWND parent, HMENU menuOrId);
+    // Creates a standard control and subclasses it so that its messages come here.
+    HWND createControl(const char* className, DWORD exStyle, DWORD style, const std::string& text, int x, int y,
+                       int w, int h, HWND parent);
+    void destroyWindow();
+
+    virtual LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    // What the window would do without us.
+    LRESULT defaultHandling(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The window is going away (WM_NCDESTROY): the handle is no longer valid.
+    virtual void windowGone() {}
+
+private:
+    friend LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    void attach(HWND hwnd);
+    void detach();
+
+    HWND hwnd_ = nullptr;
+    bool subclassed_ = false;
+    std::shared_ptr<bool> life_ = std::make_shared<bool>(true);
+};
+
+// The window classes of the backend, registered on first use.
+constexpr const char* kFormClass = "QuilloForm";
+constexpr const char* kPictureBoxClass = "QuilloPictureBox";
+constexpr const char* kFrameClass = "QuilloFrame";
+constexpr const char* kTimerHostClass = "QuilloTimerHost";
+void RegisterOwnClasses();
+
+// While a peer mirrors a component into its window, the window's notifications come
+// from our own calls, not from the user; they must not reach the component.
+class MirrorScope {
+public:
+    MirrorScope();
+    ~MirrorScope();
+    MirrorScope(const MirrorScope&) = delete;
+    MirrorScope& operator=(const MirrorScope&) = delete;
+    static bool active();
+};
+
+// Runs a user entry point of a component, keeping exceptions out of the window procedure.
+template <class F>
+void Deliver(F&& f) {
+    try {
+        f();
+    } catch (...) {
+        // A handler failure must not unwind through the system's code; the event is dropped.
+    }
+}
+
+// The container peer of a control (form, picture box or frame), or null.
+ContainerWindow* ContainerOf(const Control& control);
+// The pixel rectangle of a control within its container's client area.
+RECT ControlRectPx(const Control& control);
+// The key-state bits (vbShiftMask, ...) of the keyboard now.
+std::int16_t ShiftState();
+
+} // namespace qs::tk::win32

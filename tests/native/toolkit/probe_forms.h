@@ -1,0 +1,80 @@
+// Forms for the toolkit's own tests: every handler writes its name into `log`, and
+// hooks let a test act inside a handler (cancel, unload again, move the focus).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/application.h"
+#include "toolkit/controls.h"
+
+namespace qs::test {
+
+using Log = std::vector<std::string>;
+
+// A form with its lifecycle handlers logged.
+class LifecycleForm : public tk::Form {
+public:
+    explicit LifecycleForm(std::string name = "LifecycleForm") : Form(std::move(name)) {}
+
+    Log log;
+    std::int16_t cancelQuery = 0;
+    std::int16_t cancelUnload = 0;
+    std::vector<int> unloadModes;
+    std::function<void()> onLoad, onQueryUnload, onUnload, onKeyDown;
+    std::vector<std::pair<std::int16_t, std::int16_t>> keys;
+    std::int16_t consumeKey = -1; // Form_KeyDown sets KeyCode to 0 for this key
+
+protected:
+    void Form_Load() override { Run("Form_Load", onLoad); }
+    void Form_Activate() override { log.push_back("Form_Activate"); }
+    void Form_QueryUnload(std::int16_t& Cancel, int UnloadMode) override {
+        unloadModes.push_back(UnloadMode);
+        Run("Form_QueryUnload", onQueryUnload);
+        Cancel = cancelQuery;
+    }
+    void Form_Unload(std::int16_t& Cancel) override {
+        Run("Form_Unload", onUnload);
+        Cancel = cancelUnload;
+    }
+    void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override {
+        keys.emplace_back(KeyCode, Shift);
+        Run("Form_KeyDown", onKeyDown);
+        if (KeyCode == consumeKey) KeyCode = 0;
+    }
+
+private:
+    void Run(const char* name, const std::function<void()>& hook) {
+        log.push_back(name);
+        if (hook) hook();
+    }
+};
+
+// A dialog-like form with one control of each kind; each handler logs
+// "<control>_<event>".
+class ControlsForm : public LifecycleForm {
+public:
+    ControlsForm();
+
+    tk::Frame frame{*this, "Frame1", "&Options", 120, 120, 3000, 2000};
+    tk::CheckBox chk{frame, "chkRandom", "&Random order", 120, 240, 1500, 300};
+    tk::Label lbl{frame, "Label1", "&Delay", 120, 600, 600, 255};
+    tk::TextBox txt{frame, "DelayVal", "60", 720, 600, 500, 300};
+    tk::VScrollBar bar{frame, "upDown", 1260, 600, 255, 345, 2, 598, 540};
+    tk::ListBox list{*this, "List1", 3300, 120, 2000, 2535};
+    tk::ListBox checks{*this, "Checks", 5400, 120, 1000, 2535, true};
+    tk::PictureBox pic{*this, "Picture1", 120, 2300, 1500, 900, tk::BorderStyle::FixedSingle};
+    tk::CommandButton ok{*this, "cmdOK", "&OK", 3000, 3400, 960, 375};
+    tk::CommandButton cancel{*this, "cmdCancel", "&Cancel", 4100, 3400, 960, 375};
+    tk::Timer timer{*this, "Timer1", 100, false};
+    tk::CommonDialog dialog{*this, "CommonDialog1"};
+};
+
+// Gives the controls TabIndex 0, 1, 2, ... in the order listed.
+void SetTabOrder(std::initializer_list<tk::Control*> controls);
+
+// Puts `count` rows "row 0", "row 1", ... into the list.
+void FillRows(tk::ListBox& list, int count);
+
+} // namespace qs::test
