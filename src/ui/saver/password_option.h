@@ -1,5 +1,6 @@
-// The system's screen-saver password option, HKEY_CURRENT_USER\Control Panel\Desktop\
-// ScreenSaveUsePassword, as MainForm keeps it in UsePassword (non-zero = on).
+// The system's screen-saver password option, the value ScreenSaveUsePassword of the key
+// "Control Panel\Desktop" under HKEY_CURRENT_USER, as MainForm keeps it in UsePassword
+// (non-zero = on).
 //
 // The value may be stored as text ("1"), as a DWORD, or, on some systems, as binary
 // data. A number is taken as it is, rounded to a whole number; one beyond the 16-bit
