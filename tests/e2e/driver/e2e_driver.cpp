@@ -331,6 +331,10 @@ void MoveMouseTo(int x, int y) {
     SendInput(1, &move, sizeof(INPUT));
 }
 
+void PostMouseMove(HWND window, int x, int y) {
+    PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+}
+
 void ClickAt(int x, int y) {
     INPUT click[2] = {AbsoluteMouse(x, y, MOUSEEVENTF_LEFTDOWN), AbsoluteMouse(x, y, MOUSEEVENTF_LEFTUP)};
     SendInput(2, click, sizeof(INPUT));
@@ -594,6 +598,14 @@ WineAppVersion::~WineAppVersion() {
 }
 
 bool ScreenSaverRunningFlag() {
+    // Wine keeps the flag in a volatile registry value that every process sees at once;
+    // SystemParametersInfo would answer from a copy this process read earlier.
+    char value[16] = {};
+    DWORD size = sizeof value - 1;
+    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop",
+                     "WINE_ScreenSaverRunning", RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS) {
+        return std::string(value) == "1";
+    }
     BOOL running = FALSE;
     SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
     return running != FALSE;

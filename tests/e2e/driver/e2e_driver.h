@@ -141,6 +141,10 @@ HWND FindTopLevel(const std::string& caption);
 void PressKey(WORD virtualKey);
 // The cursor moved to a screen pixel.
 void MoveMouseTo(int x, int y);
+// A mouse move reported to a window at a point of its client area, posted to it. Wine,
+// like Windows, merges the mouse moves queued by SendInput that a program has not taken
+// yet into one; posted moves are never merged, so a test that counts moves posts them.
+void PostMouseMove(HWND window, int x, int y);
 // The cursor moved to a screen pixel, then the left button pressed and released there.
 void ClickAt(int x, int y);
 // Where the system's cursor is now.

@@ -6,7 +6,7 @@
 
 #include "saver_fixture.h"
 #include "ui/saver/password_option.h"
-#include "visible_text.h"
+#include "support/visible_text.h"
 
 namespace qs::test {
 namespace {

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "scoped_services.h"
-#include "settings_memory_profile.h"
-#include "settings_temp_dir.h"
+#include "support/scoped_services.h"
+#include "support/settings_memory_profile.h"
+#include "support/settings_temp_dir.h"
 #include "toolkit/headless/headless_backend.h"
-#include "toolkit_fixture.h"
+#include "support/toolkit_fixture.h"
 
 namespace qs::test {
 

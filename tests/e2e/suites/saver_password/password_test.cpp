@@ -12,7 +12,7 @@ namespace {
 constexpr char kCaption[] = "Quillo ScrSav Main Form";
 constexpr char kSaver98[] = "QuilloSaver98.scr";
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr Ms kFirstSlideDeadline{1500};
+constexpr Ms kSlideShown{5000};
 
 class PasswordCheck : public ::testing::Test {
 protected:
@@ -26,11 +26,13 @@ protected:
     // Starts "/S" and waits until the first slide shows.
     void StartShow(SaverProcess& saver) {
         ASSERT_TRUE(saver.Started());
-        ASSERT_NE(saver.WaitForWindow(kCaption, kStartDeadline), nullptr);
-        ASSERT_TRUE(WaitForScreenPixel(ScreenWidth() / 2, ScreenHeight() / 2, kRed, kFirstSlideDeadline));
+        window_ = saver.WaitForWindow(kCaption, kStartDeadline);
+        ASSERT_NE(window_, nullptr);
+        ASSERT_TRUE(WaitForScreenPixel(ScreenWidth() / 2, ScreenHeight() / 2, kRed, kSlideShown));
     }
 
     WineAppVersion windows98_{kSaver98, "win98"};
+    HWND window_ = nullptr;
     RunFolder run_;
 };
 
@@ -78,7 +80,7 @@ TEST_F(PasswordCheck, AfterARefusedFourthMoveAKeyAsksAgain) {
     SaverProcess saver(run_, "/S");
     StartShow(saver);
     const POINT moves[] = {{100, 100}, {200, 150}, {300, 200}, {400, 250}};
-    for (const POINT& p : moves) MoveMouseTo(p.x, p.y);
+    for (const POINT& p : moves) PostMouseMove(window_, p.x, p.y);
     ASSERT_TRUE(WaitUntil([&] { return TestPasswordCalls(run_) == 1; }, kExitDeadline));
     PumpFor(Ms(800));
     EXPECT_TRUE(saver.Running());
