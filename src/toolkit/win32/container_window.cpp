@@ -79,6 +79,28 @@ bool ContainerWindow::routeChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, 
     }
 }
 
+bool ContainerWindow::handleContainerMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (routeChildMessage(msg, wParam, lParam, result)) return true;
+    switch (msg) {
+    case WM_ERASEBKGND:
+        result = 1; // everything is painted in WM_PAINT, in one step
+        return true;
+    case WM_PAINT:
+        paintClient();
+        result = 0;
+        return true;
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(handle(), &client);
+        renderContent(reinterpret_cast<HDC>(wParam), client);
+        result = 0;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 void ContainerWindow::paintClient() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(handle(), &ps);

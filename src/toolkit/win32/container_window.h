@@ -26,7 +26,10 @@ protected:
     // Routes the notifications that child controls send to their parent (and that the
     // dialog keys send to the form) to the child's own NativeWindow.
     bool routeChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // Paints the whole client area through a memory DC (WM_PAINT).
+    // What every container answers alike: its children's notifications, no background
+    // erasing, painting (WM_PAINT, WM_PRINTCLIENT) through renderContent. True when handled.
+    bool handleContainerMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Paints the update region through a memory DC (WM_PAINT).
     void paintClient();
 
 private:

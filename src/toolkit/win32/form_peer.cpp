@@ -79,10 +79,18 @@ FormPeer::FormPeer(Form& form) : form_(form) {
 }
 
 FormPeer::~FormPeer() {
+    releaseModalOwner();
     if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
 }
 
 Form& FormOf(FormPeer& peer) { return peer.form(); }
+
+void FormPeer::releaseModalOwner() {
+    // The owner is enabled again before the dialog's window goes, so that the system
+    // hands the activation to it rather than to some other program's window.
+    if (modalOwner_ && IsWindow(modalOwner_)) EnableWindow(modalOwner_, TRUE);
+    modalOwner_ = nullptr;
+}
 
 FormPeer* FormPeerOf(HWND topLevel) {
     auto* peer = dynamic_cast<FormPeer*>(NativeWindow::fromHandle(topLevel));
@@ -132,6 +140,7 @@ void FormPeer::sync(Prop what, int) {
             ShowWindow(handle(), SW_SHOW);
             SetForegroundWindow(handle());
         } else {
+            releaseModalOwner();
             ShowWindow(handle(), SW_HIDE);
         }
         break;
@@ -228,19 +237,9 @@ void FormPeer::mouseMove(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT routed = 0;
-    if (routeChildMessage(msg, wParam, lParam, routed)) return routed;
+    LRESULT handled = 0;
+    if (handleContainerMessage(msg, wParam, lParam, handled)) return handled;
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        paintClient();
-        return 0;
-    case WM_PRINTCLIENT: {
-        RECT all{0, 0, canvas_.width(), canvas_.height()};
-        renderContent(reinterpret_cast<HDC>(wParam), all);
-        return 0;
-    }
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) canvas_.resize(LOWORD(lParam), HIWORD(lParam), backgroundColor());
         return 0;
@@ -254,6 +253,7 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
+            if (auto* backend = Win32Backend::current()) backend->noteDeactivated(handle());
             HWND focus = GetFocus();
             if (focus && IsChild(handle(), focus)) savedFocus_ = focus;
             return 0;

@@ -26,6 +26,8 @@ public:
     // The form's tooltip window, made on first use.
     HWND tooltip();
     HWND existingTooltip() const { return tooltip_; }
+    // While the form runs modal: the window that gets the activation back when it goes.
+    void setModalOwner(HWND owner) { modalOwner_ = owner; }
 
 protected:
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -39,7 +41,9 @@ private:
 
     Form& form_;
     SurfaceCanvas canvas_;
+    void releaseModalOwner();
     HWND tooltip_ = nullptr;
+    HWND modalOwner_ = nullptr;
     HWND savedFocus_ = nullptr;
     Color lastBack_ = 0;
     POINT lastMouse_{-1, -1};

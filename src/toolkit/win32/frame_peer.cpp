@@ -59,14 +59,9 @@ public:
 
 protected:
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
-        LRESULT routed = 0;
-        if (routeChildMessage(msg, wParam, lParam, routed)) return routed;
+        LRESULT handled = 0;
+        if (handleContainerMessage(msg, wParam, lParam, handled)) return handled;
         switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            paintClient();
-            return 0;
         case WM_GETDLGCODE:
             return DLGC_STATIC; // its access key moves on to the next control
         case WM_SETCURSOR:

@@ -73,6 +73,11 @@ void Win32Backend::runModal(Form& form, Form* owner) {
     HWND self = WindowOf(&form);
     if (!self) return;
     HWND ownerWindow = WindowOf(owner);
+    if (!ownerWindow) {
+        // No owner named: the form that was active before it is the one it returns to.
+        HWND before = previousActive_;
+        if (before && before != self && IsWindow(before) && FormPeerOf(before)) ownerWindow = before;
+    }
     if (ownerWindow && ownerWindow != self) SetWindowLongPtrA(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
 
     // The owner and every other form take no input while the dialog is up; the timers,
@@ -85,6 +90,9 @@ void Win32Backend::runModal(Form& form, Form* owner) {
             disabled.push_back(h);
         }
     }
+    if (ownerWindow) {
+        if (auto* peer = FormPeerOf(self)) peer->setModalOwner(ownerWindow);
+    }
     if (IsWindow(self) && !IsWindowVisible(self) && form.Visible()) ShowWindow(self, SW_SHOW);
     if (IsWindow(self)) SetForegroundWindow(self);
 
@@ -92,6 +100,7 @@ void Win32Backend::runModal(Form& form, Form* owner) {
         if (!PumpOne(*this)) break;
     }
 
+    if (auto* peer = IsWindow(self) ? FormPeerOf(self) : nullptr) peer->setModalOwner(nullptr);
     for (HWND h : disabled) {
         if (IsWindow(h)) EnableWindow(h, TRUE);
     }

@@ -30,6 +30,8 @@ DecodedBitmap::~DecodedBitmap() {
     if (bitmap_) DeleteObject(bitmap_);
 }
 
+WicPictureData::~WicPictureData() { DropWarmFrame(this); }
+
 IconPictureData::~IconPictureData() {
     if (owned && icon) DestroyIcon(icon);
 }
@@ -81,8 +83,12 @@ bool DecodeReducedJpeg(OpenedFrame& f, int storedWidth, int storedHeight, std::v
 
 std::shared_ptr<DecodedBitmap> Decode(const WicPictureData& picture, int targetWidth, int targetHeight,
                                       const PixelRect& region) {
-    OpenedFrame f;
-    if (!OpenFrame(picture.source, picture.memory, picture.memorySize, f)) return nullptr;
+    std::unique_ptr<OpenedFrame> opened = TakeWarmFrame(&picture);
+    if (!opened) {
+        opened = std::make_unique<OpenedFrame>();
+        if (!OpenFrame(picture.source, picture.memory, picture.memorySize, *opened)) return nullptr;
+    }
+    OpenedFrame& f = *opened;
     const int o = picture.orientation;
     const bool swap = o >= 5 && o <= 8;
     const int storedWidth = swap ? targetHeight : targetWidth;
@@ -92,7 +98,7 @@ std::shared_ptr<DecodedBitmap> Decode(const WicPictureData& picture, int targetW
     std::vector<std::uint8_t> reduced;
     int srcWidth = static_cast<int>(f.width), srcHeight = static_cast<int>(f.height);
     RowSupplier rows;
-    Com<IWICFormatConverter> converter;
+    FrameRows frameRows;
     if (picture.format == PictureFormat::Jpeg &&
         DecodeReducedJpeg(f, storedWidth, storedHeight, reduced, srcWidth, srcHeight)) {
         rows = [&](int y, int count, int x, int width, std::uint8_t* out) {
@@ -104,15 +110,9 @@ std::shared_ptr<DecodedBitmap> Decode(const WicPictureData& picture, int targetW
             return true;
         };
     } else {
-        IWICImagingFactory* factory = WicFactory();
-        if (!factory || FAILED(factory->CreateFormatConverter(converter.out())) ||
-            FAILED(converter->Initialize(f.frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
-                                         nullptr, 0.0, WICBitmapPaletteTypeCustom)))
-            return nullptr;
+        if (!frameRows.init(f.frame.get())) return nullptr;
         rows = [&](int y, int count, int x, int width, std::uint8_t* out) {
-            WICRect rc{x, y, width, count};
-            const UINT stride = static_cast<UINT>(width) * 4;
-            return SUCCEEDED(converter->CopyPixels(&rc, stride, stride * static_cast<UINT>(count), out));
+            return frameRows.read(y, count, x, width, out);
         };
     }
 

@@ -112,17 +112,9 @@ void PictureBoxPeer::renderContent(HDC dc, const RECT& area) {
 }
 
 LRESULT PictureBoxPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT routed = 0;
-    if (routeChildMessage(msg, wParam, lParam, routed)) return routed;
+    LRESULT handled = 0;
+    if (handleContainerMessage(msg, wParam, lParam, handled)) return handled;
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        paintClient();
-        return 0;
-    case WM_PRINTCLIENT:
-        renderContent(reinterpret_cast<HDC>(wParam), RECT{0, 0, canvas_.width(), canvas_.height()});
-        return 0;
     case WM_SIZE:
         canvas_.resize(LOWORD(lParam), HIWORD(lParam), backgroundColor());
         return 0;

@@ -1,14 +1,8 @@
 // Pictures stored with the program: its icon and RCDATA resources ("MONITOR", "LOGO").
-#if __has_include("app/win32_main/resource_ids.h")
-#include "app/win32_main/resource_ids.h"
-#endif
-#ifndef IDI_APP
-#define IDI_APP 1
-#endif
-
 #include <map>
 #include <string>
 
+#include "app/win32_main/resource_ids.h"
 #include "toolkit/win32/wic_pictures.h"
 #include "toolkit/win32/win32_common.h"
 

@@ -6,7 +6,10 @@
 #include <windows.h>
 #include <wincodec.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace qs::tk::win32 {
 
@@ -59,5 +62,29 @@ struct OpenedFrame {
     UINT width = 0, height = 0;
 };
 bool OpenFrame(const std::string& path, const void* memory, std::size_t size, OpenedFrame& out);
+
+// Rows of a bitmap source as 32-bit premultiplied BGRA. The usual formats are copied
+// and widened here: Wine's format converter takes about half a second for a
+// 24-megapixel photo (measured: 548 ms) where the plain copy takes 27 ms.
+class FrameRows {
+public:
+    bool init(IWICBitmapSource* source);
+    // Rows [y, y + count), columns [x, x + width), width * 4 bytes a row.
+    bool read(int y, int count, int x, int width, std::uint8_t* out);
+
+private:
+    enum class Layout { Bgr24, Bgrx32, Bgra32, Pbgra32, Converted };
+    IWICBitmapSource* source_ = nullptr;
+    Layout layout_ = Layout::Converted;
+    Com<IWICFormatConverter> converter_;
+    std::vector<std::uint8_t> raw_;
+};
+
+// The frame a picture was checked with at load, kept for its first drawing so that the
+// file is not decoded twice in a row; one frame for the whole program, the most
+// recently loaded picture's.
+void KeepWarmFrame(const void* picture, std::unique_ptr<OpenedFrame> frame);
+std::unique_ptr<OpenedFrame> TakeWarmFrame(const void* picture);
+void DropWarmFrame(const void* picture);
 
 } // namespace qs::tk::win32

@@ -66,7 +66,6 @@ namespace {
 
 // Decodes every pixel once, the smallest way the codec allows, into a band buffer.
 bool DecodesCompletely(OpenedFrame& f, PictureFormat format) {
-    IWICImagingFactory* factory = WicFactory();
     if (format == PictureFormat::Jpeg) {
         Com<IWicSourceTransform> transform;
         if (SUCCEEDED(f.frame->QueryInterface(kIidSourceTransform, reinterpret_cast<void**>(transform.out())))) {
@@ -81,18 +80,15 @@ bool DecodesCompletely(OpenedFrame& f, PictureFormat format) {
             }
         }
     }
-    Com<IWICFormatConverter> converter;
-    if (FAILED(factory->CreateFormatConverter(converter.out())) ||
-        FAILED(converter->Initialize(f.frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
-                                     nullptr, 0.0, WICBitmapPaletteTypeCustom)))
-        return false;
+    FrameRows rows;
+    if (!rows.init(f.frame.get())) return false;
     const UINT stride = f.width * 4;
     const UINT band = std::max(1u, std::min(f.height, (1u << 20) / stride));
     std::vector<BYTE> pixels(static_cast<std::size_t>(stride) * band);
     for (UINT y = 0; y < f.height; y += band) {
-        const UINT rows = std::min(band, f.height - y);
-        WICRect rc{0, static_cast<INT>(y), static_cast<INT>(f.width), static_cast<INT>(rows)};
-        if (FAILED(converter->CopyPixels(&rc, stride, stride * rows, pixels.data()))) return false;
+        const UINT count = std::min(band, f.height - y);
+        if (!rows.read(static_cast<int>(y), static_cast<int>(count), 0, static_cast<int>(f.width), pixels.data()))
+            return false;
     }
     return true;
 }
@@ -101,8 +97,9 @@ std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const vo
                             const std::string& source) {
     auto header = ReadPictureHeader(bytes);
     if (!header) return std::nullopt;
-    OpenedFrame frame;
-    if (!OpenFrame(path, memory, size, frame) || !DecodesCompletely(frame, header->format)) return std::nullopt;
+    auto opened = std::make_unique<OpenedFrame>();
+    if (!OpenFrame(path, memory, size, *opened) || !DecodesCompletely(*opened, header->format)) return std::nullopt;
+    const OpenedFrame& frame = *opened;
 
     auto data = std::make_shared<WicPictureData>();
     data->type = PictureType::Bitmap;
@@ -123,6 +120,7 @@ std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const vo
     // HIMETRIC at the screen's resolution: one picture pixel shows as one screen pixel.
     data->himetricWidth = MulDiv(data->widthPx, 2540, ScreenDpiX());
     data->himetricHeight = MulDiv(data->heightPx, 2540, ScreenDpiY());
+    KeepWarmFrame(data.get(), std::move(opened));
     return Picture(std::move(data));
 }
 

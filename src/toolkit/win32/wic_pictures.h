@@ -41,6 +41,7 @@ private:
 // A picture decoded by WIC from a file or from bytes stored with the program.
 class WicPictureData final : public PictureData {
 public:
+    ~WicPictureData() override;
     PictureFormat format = PictureFormat::Jpeg;
     int orientation = 1;                 // EXIF orientation of a JPEG, 1 otherwise
     const void* memory = nullptr;        // resource bytes (live as long as the module)

@@ -46,11 +46,14 @@ public:
     void processMessage(MSG& msg);
     // True while a key message handed to the form's KeyDown preview is being dispatched.
     bool keyPreviewed() const { return keyPreviewed_; }
+    // A form's window has just lost the activation.
+    void noteDeactivated(HWND form) { previousActive_ = form; }
 
 private:
     int screenPointer_ = vbDefault;
     HWND timerHost_ = nullptr;
     bool keyPreviewed_ = false;
+    HWND previousActive_ = nullptr;
 };
 
 // Peers, one per kind of component.

@@ -2,6 +2,8 @@
 // made from code are mirrored without running handlers a second time.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/list_metrics.h"
@@ -34,7 +36,7 @@ public:
     }
     tk::CommandButton ok{*this, "cmdOK", "&OK", 120, 120, 1200, 375};
     tk::CommandButton cancel{*this, "cmdCancel", "&Cancel", 1500, 120, 1200, 375};
-    tk::CheckBox check{*this, "chkOption", "&Option", 120, 600, 2000, 300};
+    tk::CheckBox check{*this, "chkOption", "O&ption", 120, 600, 2000, 300};
     tk::ListBox checks{*this, "CheckList", 120, 1000, 3000, 1500, true};
     tk::ListBox plain{*this, "FileList", 3300, 1000, 3000, 1500};
     tk::TextBox text{*this, "DelayVal", "", 120, 2700, 1500, 345};
@@ -138,6 +140,8 @@ TEST_F(Controls, RowHeightIsTheBackendsReportedHeight) {
     const LRESULT px = SendMessageA(H(form.checks), LB_GETITEMHEIGHT, 0, 0);
     EXPECT_FLOAT_EQ(twips, px * tk::Screen::TwipsPerPixelY());
     EXPECT_GE(px, tk::win32::ListCheckBoxPx());
+    std::printf("[ measured ] list rows: plain %d px, check-style %d px\n", tk::win32::ListRowHeightPx(false),
+                tk::win32::ListRowHeightPx(true));
 }
 
 TEST_F(Controls, TypedCharactersGoThroughKeyPress) {
@@ -180,6 +184,15 @@ TEST_F(Controls, EnterAndEscapePressTheDefaultAndCancelButtons) {
     PostMessageA(H(form.text), WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(PumpUntil([&] { return form.cancelClicks == 1; }));
     EXPECT_EQ(form.okClicks, 1);
+}
+
+TEST_F(Controls, AccessKeysPressButtonsAndToggleCheckBoxes) {
+    form.text.SetFocus();
+    PostMessageA(H(form.text), WM_SYSCHAR, 'p', 1 << 29); // Alt+P
+    ASSERT_TRUE(PumpUntil([&] { return form.check.Value() == 1; }));
+    EXPECT_EQ(form.checkClicks, 1);
+    PostMessageA(H(form.text), WM_SYSCHAR, 'c', 1 << 29); // Alt+C
+    ASSERT_TRUE(PumpUntil([&] { return form.cancelClicks == 1; }));
 }
 
 TEST_F(Controls, TabMovesTheFocusAndRunsGotFocus) {

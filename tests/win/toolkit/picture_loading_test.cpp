@@ -7,6 +7,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/picture.h"
+#include "support/test_images.h"
 #include "win_toolkit_support.h"
 
 namespace qs::test::win {
@@ -58,7 +59,9 @@ TEST_P(PictureLoading, ReportsNaturalSizeInPixelsHimetricAndTwips) {
 INSTANTIATE_TEST_SUITE_P(
     Formats, PictureLoading,
     ::testing::Values(
-        GoodFile{"bitmap.bmp", [] { return MakeBmp(40, 30, [](int x, int y) { return Quadrants(x, y, 40, 30); }); }, 40, 30},
+        GoodFile{"bitmap.bmp", [] { return MakeBmp(40, 30); }, 40, 30},
+        GoodFile{"handmade.gif", [] { return MakeGif(21, 13); }, 21, 13},
+        GoodFile{"wic.bmp", [] { return EncodeWithWic(GUID_ContainerFormatBmp, 17, 9, [](int x, int y) { return Quadrants(x, y, 17, 9); }); }, 17, 9},
         GoodFile{"baseline.jpg", [] { return Jpeg(64, 48); }, 64, 48},
         GoodFile{"progressive.jpg", [] { return ProgressiveJpeg(); }, 48, 32},
         GoodFile{"picture.png", [] { return EncodeWithWic(GUID_ContainerFormatPng, 50, 20, [](int x, int y) { return RGB(x * 5, y * 10, 0); }); }, 50, 20},
@@ -148,8 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"progressive_cut_short", [] { return Cut(ProgressiveJpeg(), 0.8); }},
         BadFile{"png_half", [] { return Cut(EncodeWithWic(GUID_ContainerFormatPng, 50, 20, [](int x, int) { return RGB(x, 0, 0); }), 0.5); }},
         BadFile{"gif_half", [] { return Cut(EncodeWithWic(GUID_ContainerFormatGif, 40, 40, [](int x, int y) { return RGB(x * 6, y * 6, 0); }), 0.5); }},
-        BadFile{"bmp_half", [] { return Cut(MakeBmp(40, 30, [](int, int) { return RGB(9, 9, 9); }), 0.5); }},
-        BadFile{"bmp_header_only", [] { return Cut(MakeBmp(40, 30, [](int, int) { return RGB(9, 9, 9); }), 54.0 / 3654.0); }},
+        BadFile{"bmp_half", [] { return Cut(MakeBmp(40, 30), 0.5); }},
+        BadFile{"bmp_header_only", [] { return Cut(MakeBmp(40, 30), 54.0 / 3654.0); }},
         BadFile{"jpeg_claiming_60000_square", [] { return JpegClaiming(60000, 60000); }},
         BadFile{"png_claiming_60000_square", [] { return PngClaiming(60000, 60000); }},
         BadFile{"png_claiming_huge_side", [] { return PngClaiming(100000, 1); }},

@@ -4,6 +4,7 @@
 #include <wincodec.h>
 
 #include "platform/services.h"
+#include "support/test_images.h"
 #include "toolkit/application.h"
 #include "toolkit/win32/win32_backend.h"
 
@@ -77,48 +78,21 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
 }
 
 namespace {
-void Put16(std::vector<std::uint8_t>& v, unsigned x) {
-    v.push_back(static_cast<std::uint8_t>(x & 0xFF));
-    v.push_back(static_cast<std::uint8_t>((x >> 8) & 0xFF));
-}
-void Put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
-    Put16(v, x & 0xFFFF);
-    Put16(v, x >> 16);
+// The pixels in BGR order, `bytesPerPixel` apart (4: with an opaque alpha byte).
+std::vector<BYTE> Pixels(int width, int height, int bytesPerPixel, UINT stride, const PixelFn& pixel) {
+    std::vector<BYTE> pixels(static_cast<std::size_t>(stride) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = pixel(x, y);
+            BYTE* p = &pixels[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * bytesPerPixel];
+            p[0] = GetBValue(c);
+            p[1] = GetGValue(c);
+            p[2] = GetRValue(c);
+            if (bytesPerPixel == 4) p[3] = 255;
+        }
+    return pixels;
 }
 } // namespace
-
-std::vector<std::uint8_t> MakeBmp(int width, int height, const PixelFn& pixel) {
-    const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
-    const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(height);
-    std::vector<std::uint8_t> v;
-    v.push_back('B');
-    v.push_back('M');
-    Put32(v, 54 + imageSize);
-    Put32(v, 0);
-    Put32(v, 54);
-    Put32(v, 40);
-    Put32(v, static_cast<std::uint32_t>(width));
-    Put32(v, static_cast<std::uint32_t>(height));
-    Put16(v, 1);
-    Put16(v, 24);
-    Put32(v, 0);
-    Put32(v, imageSize);
-    Put32(v, 3780); // 96 dpi in pixels per metre
-    Put32(v, 3780);
-    Put32(v, 0);
-    Put32(v, 0);
-    for (int y = height - 1; y >= 0; --y) {
-        std::uint32_t row = 0;
-        for (int x = 0; x < width; ++x, row += 3) {
-            const COLORREF c = pixel(x, y);
-            v.push_back(GetBValue(c));
-            v.push_back(GetGValue(c));
-            v.push_back(GetRValue(c));
-        }
-        for (; row < stride; ++row) v.push_back(0);
-    }
-    return v;
-}
 
 std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int height, const PixelFn& pixel) {
     std::vector<std::uint8_t> out;
@@ -143,31 +117,14 @@ std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int he
     if (ok) ok = SUCCEEDED(frame->SetPixelFormat(&format));
     if (ok && IsEqualGUID(format, GUID_WICPixelFormat24bppBGR)) {
         const UINT stride = (static_cast<UINT>(width) * 3 + 3) & ~3u;
-        std::vector<BYTE> pixels(static_cast<std::size_t>(stride) * height);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                const COLORREF c = pixel(x, y);
-                BYTE* p = &pixels[static_cast<std::size_t>(y) * stride + x * 3];
-                p[0] = GetBValue(c);
-                p[1] = GetGValue(c);
-                p[2] = GetRValue(c);
-            }
+        std::vector<BYTE> pixels = Pixels(width, height, 3, stride, pixel);
         ok = SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), stride, static_cast<UINT>(pixels.size()),
                                           pixels.data()));
     } else if (ok) {
         // The encoder wants another format (GIF: indexed): hand it a converted bitmap.
         IWICBitmap* bitmap = nullptr;
         const UINT stride = static_cast<UINT>(width) * 4;
-        std::vector<BYTE> pixels(static_cast<std::size_t>(stride) * height);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                const COLORREF c = pixel(x, y);
-                BYTE* p = &pixels[static_cast<std::size_t>(y) * stride + x * 4];
-                p[0] = GetBValue(c);
-                p[1] = GetGValue(c);
-                p[2] = GetRValue(c);
-                p[3] = 255;
-            }
+        std::vector<BYTE> pixels = Pixels(width, height, 4, stride, pixel);
         ok = SUCCEEDED(factory->CreateBitmapFromMemory(static_cast<UINT>(width), static_cast<UINT>(height),
                                                        GUID_WICPixelFormat32bppBGRA, stride,
                                                        static_cast<UINT>(pixels.size()), pixels.data(), &bitmap)) &&
@@ -186,24 +143,7 @@ std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int he
 }
 
 std::vector<std::uint8_t> WithExifOrientation(const std::vector<std::uint8_t>& jpeg, int orientation) {
-    // APP1: "Exif\0\0", a little-endian TIFF header, IFD0 with one entry: 0x0112 SHORT.
-    std::vector<std::uint8_t> tiff = {'I', 'I', 0x2A, 0x00, 0x08, 0x00, 0x00, 0x00, 0x01, 0x00,
-                                      0x12, 0x01, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00,
-                                      static_cast<std::uint8_t>(orientation), 0x00, 0x00, 0x00,
-                                      0x00, 0x00, 0x00, 0x00};
-    std::vector<std::uint8_t> app1 = {0xFF, 0xE1, 0, 0, 'E', 'x', 'i', 'f', 0, 0};
-    app1.insert(app1.end(), tiff.begin(), tiff.end());
-    const std::size_t length = app1.size() - 2;
-    app1[2] = static_cast<std::uint8_t>(length >> 8);
-    app1[3] = static_cast<std::uint8_t>(length & 0xFF);
-    if (jpeg.size() < 2) return jpeg;
-    std::vector<std::uint8_t> out;
-    out.reserve(jpeg.size() + app1.size());
-    out.push_back(jpeg[0]);
-    out.push_back(jpeg[1]);
-    out.insert(out.end(), app1.begin(), app1.end());
-    out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
-    return out;
+    return InsertAfterSoi(jpeg, ExifApp1(ExifTiff(orientation)));
 }
 
 const std::vector<std::uint8_t>& ProgressiveJpeg() {

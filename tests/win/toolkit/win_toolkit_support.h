@@ -27,9 +27,7 @@ bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 
 using PixelFn = std::function<COLORREF(int x, int y)>;
-// A 24-bit bottom-up Windows bitmap, built byte by byte.
-std::vector<std::uint8_t> MakeBmp(int width, int height, const PixelFn& pixel);
-// A picture encoded by the imaging component's own encoder (JPEG, PNG, GIF, TIFF).
+// A picture encoded by the imaging component's own encoder (JPEG, PNG, GIF, TIFF, BMP).
 std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int height, const PixelFn& pixel);
 // The JPEG with an APP1 Exif segment holding `orientation` inserted after its SOI.
 std::vector<std::uint8_t> WithExifOrientation(const std::vector<std::uint8_t>& jpeg, int orientation);
