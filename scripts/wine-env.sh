@@ -27,6 +27,10 @@ qs_wine_start() {
   wineboot -i >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1 || true
   wineserver -p >/dev/null 2>&1
+  # Start the prefix's background services now, with no output attached: started later
+  # by a test program's first call that needs them, they would inherit its output and
+  # keep a reader such as ctest waiting for the end of it for ever.
+  wineboot >/dev/null 2>&1
   trap qs_wine_stop EXIT
 }
 

@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "settings/app_settings.h"
 #include "toolkit/application.h"
+#include "ui/modes/mode_windows.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ void InitializeCommonControls() {
 int Run() {
     qs::platform::InstallDefaultServices();
     qs::tk::InitializeToolkit();
+    qs::ui::InstallModeWindows();
     qs::MainModule::Main();
     qs::tk::RunMessageLoop();
     // Writes the settings file, but only if some window created the settings object:

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/command_number.h"
-#include "visible_text.h"
+#include "support/visible_text.h"
 
 namespace qs::app {
 namespace {

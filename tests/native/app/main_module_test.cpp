@@ -7,9 +7,9 @@
 #include "app/command_number.h"
 #include "app/main_module.h"
 #include "app/mode_windows.h"
-#include "scoped_services.h"
+#include "support/scoped_services.h"
 #include "settings/shared_state.h"
-#include "visible_text.h"
+#include "support/visible_text.h"
 
 namespace qs {
 namespace {

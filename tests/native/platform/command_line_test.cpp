@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/command_line.h"
-#include "visible_text.h"
+#include "support/visible_text.h"
 
 namespace qs::platform {
 namespace {

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "platform/headless/services_portable.h"
-#include "scoped_services.h"
+#include "support/scoped_services.h"
 
 namespace qs::platform {
 namespace {

@@ -2,7 +2,7 @@
 // checked here once.
 #include <gtest/gtest.h>
 
-#include "scoped_services.h"
+#include "support/scoped_services.h"
 
 namespace qs::test {
 namespace {

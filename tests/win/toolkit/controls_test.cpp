@@ -2,6 +2,8 @@
 // made from code are mirrored without running handlers a second time.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/list_metrics.h"
@@ -138,6 +140,8 @@ TEST_F(Controls, RowHeightIsTheBackendsReportedHeight) {
     const LRESULT px = SendMessageA(H(form.checks), LB_GETITEMHEIGHT, 0, 0);
     EXPECT_FLOAT_EQ(twips, px * tk::Screen::TwipsPerPixelY());
     EXPECT_GE(px, tk::win32::ListCheckBoxPx());
+    std::printf("[ measured ] list rows: plain %d px, check-style %d px\n", tk::win32::ListRowHeightPx(false),
+                tk::win32::ListRowHeightPx(true));
 }
 
 TEST_F(Controls, TypedCharactersGoThroughKeyPress) {

@@ -21,6 +21,7 @@ public:
     tk::Image picture{*this, "picture", 1500, 0, 1500, 1500, true};
     tk::PictureBox box{*this, "box", 3000, 1500, 1500, 1500};
     tk::Line line{*this, "line", 0, 2900, 4400, 2900, tk::Rgb(0, 0, 255), 3};
+    tk::Label label{*this, "lblOver", "", 0, 0, 1500, 900};
 };
 
 HWND Hwnd(const tk::Form& f) { return reinterpret_cast<HWND>(f.hWnd()); }
@@ -57,9 +58,19 @@ struct Screenshot {
     HGDIOBJ old;
 };
 
+BOOL CALLBACK ChildPending(HWND child, LPARAM pending) {
+    RECT r;
+    if (GetUpdateRect(child, &r, FALSE)) *reinterpret_cast<bool*>(pending) = true;
+    return TRUE;
+}
+
+// Nothing left to paint in the window and the child windows over it (transparent
+// labels repaint after their container).
 bool Painted(HWND hwnd) {
     RECT r;
-    return !GetUpdateRect(hwnd, &r, FALSE);
+    bool pending = GetUpdateRect(hwnd, &r, FALSE) != FALSE;
+    EnumChildWindows(hwnd, ChildPending, reinterpret_cast<LPARAM>(&pending));
+    return !pending;
 }
 
 class Surfaces : public ::testing::Test {
@@ -151,6 +162,35 @@ TEST_F(Surfaces, PictureBoxKeepsItsOwnDrawing) {
     EXPECT_GT(shot.count(boxArea, RGB(0, 0, 0)), 20);
     form.box.Cls();
     EXPECT_EQ(peer->canvas().pixel(3, 3), RGB(255, 255, 0));
+}
+
+// What a window paints of itself through WM_PRINTCLIENT, counted by colour.
+int PrintedCount(HWND hwnd, COLORREF colour) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, rc.right, rc.bottom);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    int n = 0;
+    for (int y = 0; y < rc.bottom; ++y)
+        for (int x = 0; x < rc.right; ++x) n += GetPixel(dc, x, y) == colour;
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return n;
+}
+
+TEST_F(Surfaces, TransparentLabelShowsTheDrawingUnderIt) {
+    form.Print("WWWW");
+    HWND label = reinterpret_cast<HWND>(form.label.peer()->hwnd());
+    EXPECT_GT(PrintedCount(label, RGB(0, 0, 0)), 100) << "the form's text shows through";
+    form.label.setBackStyle(1);
+    form.label.setBackColor(tk::Rgb(0, 255, 0));
+    EXPECT_EQ(PrintedCount(label, RGB(0, 0, 0)), 0);
+    EXPECT_EQ(PrintedCount(label, RGB(0, 255, 0)), 100 * 60);
 }
 
 TEST_F(Surfaces, TextMeasuresInTwipsOfTheFont) {

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Screenshots of the settings dialog (with its live preview running the sample slide
+# show) and of the about box, as Wine shows them at 96 DPI on a virtual display:
+#   out/screenshots/settings-dialog.png   out/screenshots/about-box.png
+# The about box shows a configured link and notice, so that a long list can be judged.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+scripts/setup.sh || exit 1
+cmake --preset win64 >/dev/null || { echo "screenshots: configure failed" >&2; exit 1; }
+cmake --build --preset win64 --target QuilloSlides -j2 || { echo "screenshots: build failed" >&2; exit 1; }
+
+run="$root/out/dialogs"
+shots="$root/out/screenshots"
+rm -rf "$run"
+mkdir -p "$run" "$shots"
+cp build/win64/src/QuilloSlides.scr "$run/"
+cp assets/sample/*.jpg assets/sample/*.gif assets/sample/*.bmp "$run/"
+pictures="Z:$(printf '%s' "$run" | tr '/' '\\')"
+{
+  sed -e "s|@PICTURES@|${pictures//\\/\\\\}|g" assets/sample/QuilloSlides.INI.in
+  printf '%s\n' '[AboutDlg]' 'HyperlinkDesc1=Author'"'"'s homepage:' 'HyperlinkValue1=https://quillo-slides.example/' \
+    'HyperLinkPopupHelp1=Visit the home page' 'HyperlinkDesc2=Downloads and updates:' \
+    'HyperlinkValue2=https://quillo-slides.example/download/' \
+    'Warning1=Your own pictures as a screen saver.' 'Warning2=Free to copy and share.'
+} | sed -e 's/$/\r/' >"$run/QuilloSlides.INI"
+
+# shellcheck source=scripts/wine-env.sh
+source scripts/wine-env.sh
+qs_wine_start
+# Without a window manager Wine leaves windows undecorated; drawing its own frames shows
+# each dialog whole, title bar and border included, as Windows draws it.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+# Waits up to 20 seconds for a window with exactly this title; prints its X window id.
+wait_window() {
+  local id="" i
+  for i in $(seq 1 200); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Saves the window's part of the screen (Wine draws its own frame without a window manager).
+shoot() {
+  local id=$1 file=$2 x y w h
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  x=$X; y=$Y; w=$WIDTH; h=$HEIGHT
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$file" && echo "   $file"
+}
+
+(cd "$run" && exec wine QuilloSlides.scr /c) &
+saver=$!
+
+status=0
+if dialog=$(wait_window "Quillo Screen Saver Settings"); then
+  sleep 3 # the preview's first slides
+  shoot "$dialog" "$shots/settings-dialog.png"
+  xdotool windowfocus --sync "$dialog" key alt+a
+  if about=$(wait_window "About Quillo Slide Show"); then
+    sleep 0.5
+    shoot "$about" "$shots/about-box.png"
+    xdotool windowfocus --sync "$about" key Escape
+  else
+    echo "screenshots: the about box did not open" >&2; status=1
+  fi
+  sleep 0.5
+  xdotool windowfocus --sync "$dialog" key alt+c
+else
+  echo "screenshots: the settings dialog did not open" >&2; status=1
+fi
+
+for _ in $(seq 1 50); do kill -0 "$saver" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$saver" 2>/dev/null && wineserver -k >/dev/null 2>&1
+wait "$saver" 2>/dev/null
+exit $status

@@ -1,0 +1,23 @@
+// The settings dialog's doors to the running show and the other dialogs: the monitor
+// preview's timer, the editor and the about box. Both dialogs are modal; the preview
+// timer keeps running behind them.
+#include "render/next_slide.h"
+#include "ui/about/frm_about.h"
+#include "ui/config/frm_config.h"
+
+namespace qs::ui {
+
+void frmConfig::Timer1_Timer() {
+    NextSlide(*this, Picture1, bgimage);
+}
+
+void frmConfig::Command1_Click() {
+    // The slide-show editor is opened from here once it joins the program.
+}
+
+void frmConfig::cmdAbout_Click() {
+    frmAbout about;
+    about.Show(true, this);
+}
+
+} // namespace qs::ui

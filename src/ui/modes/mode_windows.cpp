@@ -1,0 +1,32 @@
+// One small file on purpose: each window mode's entry is a line or two here.
+#include "ui/modes/mode_windows.h"
+
+#include "app/mode_windows.h"
+#include "toolkit/application.h"
+#include "ui/saver/control_form.h"
+#include "ui/saver/main_form.h"
+
+namespace qs::ui {
+
+namespace {
+class Windows final : public app::ModeWindows {
+public:
+    void ShowSettingsDialog() override {
+    }
+
+    void ShowFullScreen() override {
+        tk::NewForm<MainForm>().Show();
+    }
+
+    void LoadPreview() override {
+        tk::NewForm<ControlForm>().Load();
+    }
+};
+} // namespace
+
+void InstallModeWindows() {
+    static Windows windows;
+    app::SetModeWindows(&windows);
+}
+
+} // namespace qs::ui

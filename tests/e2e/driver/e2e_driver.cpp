@@ -1,0 +1,631 @@
+#include "e2e_driver.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace qs::e2e {
+
+namespace {
+constexpr Ms kPollInterval{15};
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string path = folder + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    return RemoveDirectoryA(folder.c_str()) != FALSE;
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+} // namespace
+
+// --- paths -------------------------------------------------------------------------
+
+std::string WindowsPath(const std::string& path) {
+    if (path.empty() || path[0] != '/') return path;
+    std::string converted = "Z:" + path;
+    std::replace(converted.begin(), converted.end(), '/', '\\');
+    return converted;
+}
+
+std::string BuiltSaverPath() {
+    return WindowsPath(QS_E2E_SAVER_PATH);
+}
+
+std::string SourcePath(const std::string& relative) {
+    std::string path = WindowsPath(QS_E2E_SOURCE_DIR) + "\\" + relative;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+// --- waiting -----------------------------------------------------------------------
+
+bool WaitUntil(const std::function<bool()>& condition, Ms deadline) {
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    for (;;) {
+        PumpMessages();
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= end) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(kPollInterval.count()), QS_ALLINPUT);
+    }
+}
+
+void PumpFor(Ms span) {
+    WaitUntil([] { return false; }, span);
+}
+
+// --- a run folder ------------------------------------------------------------------
+
+RunFolder::RunFolder(const std::string& saverFileName) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    static std::atomic<int> sequence{0};
+    for (int attempt = 0; attempt < 1000 && folder_.empty(); ++attempt) {
+        char name[64];
+        std::snprintf(name, sizeof name, "qs-e2e-%lu-%d", GetCurrentProcessId(), sequence++);
+        std::string candidate = std::string(temp) + name;
+        if (CreateDirectoryA(candidate.c_str(), nullptr)) folder_ = candidate;
+    }
+    saverPath_ = PathOf(saverFileName);
+    CopyFileA(BuiltSaverPath().c_str(), saverPath_.c_str(), FALSE);
+}
+
+RunFolder::~RunFolder() {
+    // A process that has just ended may hold its files a moment longer.
+    WaitUntil([this] { return RemoveTree(folder_); }, Ms(3000));
+}
+
+std::string RunFolder::PathOf(const std::string& name) const {
+    return folder_ + "\\" + name;
+}
+
+std::string RunFolder::SettingsPath() const {
+    const auto dot = saverPath_.find_last_of('.');
+    return saverPath_.substr(0, dot) + ".INI";
+}
+
+void RunFolder::WriteSettings(const std::vector<std::string>& initLines) const {
+    std::ofstream out(SettingsPath(), std::ios::binary | std::ios::trunc);
+    out << "[INIT]\r\n";
+    for (const auto& line : initLines) out << line << "\r\n";
+}
+
+std::map<std::string, std::string> RunFolder::ReadSettings() const {
+    std::map<std::string, std::string> values;
+    std::istringstream lines(SettingsText());
+    std::string line;
+    bool inInit = false;
+    while (std::getline(lines, line)) {
+        line = Trimmed(line);
+        if (line.empty()) continue;
+        if (line.front() == '[') {
+            inInit = _stricmp(line.c_str(), "[INIT]") == 0;
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (inInit && equals != std::string::npos) {
+            values[Trimmed(line.substr(0, equals))] = Trimmed(line.substr(equals + 1));
+        }
+    }
+    return values;
+}
+
+std::string RunFolder::SettingsText() const {
+    return FileText(SettingsPath());
+}
+
+std::string RunFolder::WriteSolidBitmap(const std::string& name, int width, int height, COLORREF colour) const {
+    const int rowBytes = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = static_cast<DWORD>(rowBytes * height);
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + info.biSizeImage;
+
+    std::vector<char> row(static_cast<size_t>(rowBytes), 0);
+    for (int x = 0; x < width; ++x) {
+        row[static_cast<size_t>(x * 3 + 0)] = static_cast<char>(GetBValue(colour));
+        row[static_cast<size_t>(x * 3 + 1)] = static_cast<char>(GetGValue(colour));
+        row[static_cast<size_t>(x * 3 + 2)] = static_cast<char>(GetRValue(colour));
+    }
+    const std::string path = PathOf(name);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int y = 0; y < height; ++y) out.write(row.data(), rowBytes);
+    return path;
+}
+
+std::string RunFolder::CopyIn(const std::string& source, const std::string& name) const {
+    const std::string path = PathOf(name);
+    CopyFileA(source.c_str(), path.c_str(), FALSE);
+    return path;
+}
+
+void RunFolder::WriteText(const std::string& name, const std::string& text) const {
+    std::ofstream out(PathOf(name), std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+std::optional<std::string> RunFolder::ReadText(const std::string& name) const {
+    std::ifstream in(PathOf(name), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// --- the saver process --------------------------------------------------------------
+
+SaverProcess::SaverProcess(const RunFolder& run, const std::string& arguments) {
+    std::string commandLine = "\"" + run.SaverPath() + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (CreateProcessA(run.SaverPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       run.Folder().c_str(), &startup, &info)) {
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+        id_ = info.dwProcessId;
+    }
+}
+
+SaverProcess::~SaverProcess() {
+    Kill();
+    if (process_) CloseHandle(process_);
+}
+
+bool SaverProcess::Running() const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+bool SaverProcess::WaitForExit(Ms deadline) const {
+    if (!process_) return true;
+    return WaitUntil([this] { return !Running(); }, deadline);
+}
+
+std::optional<DWORD> SaverProcess::ExitCode() const {
+    DWORD code = 0;
+    if (!process_ || Running() || !GetExitCodeProcess(process_, &code)) return std::nullopt;
+    return code;
+}
+
+void SaverProcess::Kill() {
+    if (Running()) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 5000);
+    }
+}
+
+namespace {
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindowOfProcess(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    if (ProcessOfWindow(window) == search->processId) search->found.push_back(window);
+    return TRUE;
+}
+} // namespace
+
+std::vector<HWND> SaverProcess::TopLevelWindows() const {
+    WindowSearch search{id_, {}};
+    EnumWindows(CollectWindowOfProcess, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND SaverProcess::WaitForWindow(const std::string& caption, Ms deadline) const {
+    HWND result = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : TopLevelWindows()) {
+                if (CaptionOf(window) == caption) {
+                    result = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        deadline);
+    return result;
+}
+
+DWORD ProcessOfWindow(HWND window) {
+    DWORD id = 0;
+    if (!GetWindowThreadProcessId(window, &id)) return 0;
+    return id;
+}
+
+std::string CaptionOf(HWND window) {
+    // For another process's window GetWindowTextA reads the caption the system keeps,
+    // without sending the window a message: a busy saver cannot block the test.
+    char text[512] = {};
+    const int length = GetWindowTextA(window, text, sizeof text);
+    return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    const int length = GetClassNameA(window, name, sizeof name);
+    return std::string(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+HWND FindTopLevel(const std::string& caption) {
+    return FindWindowA(nullptr, caption.c_str());
+}
+
+// --- input -------------------------------------------------------------------------
+
+void PressKey(WORD virtualKey) {
+    INPUT keys[2] = {};
+    keys[0].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = virtualKey;
+    keys[0].ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    keys[1] = keys[0];
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
+namespace {
+INPUT AbsoluteMouse(int x, int y, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    // Absolute coordinates run from 0 to 65535 across the primary screen; the pixel's
+    // centre maps back to the same pixel after Windows' rounding.
+    input.mi.dx = static_cast<LONG>((x * 65536LL + 32768) / ScreenWidth());
+    input.mi.dy = static_cast<LONG>((y * 65536LL + 32768) / ScreenHeight());
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+    return input;
+}
+} // namespace
+
+void MoveMouseTo(int x, int y) {
+    INPUT move = AbsoluteMouse(x, y, 0);
+    SendInput(1, &move, sizeof(INPUT));
+}
+
+void PostMouseMove(HWND window, int x, int y) {
+    PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+}
+
+void ClickAt(int x, int y) {
+    INPUT click[2] = {AbsoluteMouse(x, y, MOUSEEVENTF_LEFTDOWN), AbsoluteMouse(x, y, MOUSEEVENTF_LEFTUP)};
+    SendInput(2, click, sizeof(INPUT));
+}
+
+POINT CursorPosition() {
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
+bool CursorShowing() {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetCursorInfo(&info)) return true;
+    return (info.flags & CURSOR_SHOWING) != 0;
+}
+
+// --- the screen -------------------------------------------------------------------
+
+int ScreenWidth() {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+
+int ScreenHeight() {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+bool SameColour(COLORREF a, COLORREF b, int tolerance) {
+    if (a == CLR_INVALID || b == CLR_INVALID) return false;
+    return std::abs(int(GetRValue(a)) - int(GetRValue(b))) <= tolerance &&
+           std::abs(int(GetGValue(a)) - int(GetGValue(b))) <= tolerance &&
+           std::abs(int(GetBValue(a)) - int(GetBValue(b))) <= tolerance;
+}
+
+bool WaitForScreenPixel(int x, int y, COLORREF colour, Ms deadline, int tolerance) {
+    return WaitUntil([&] { return SameColour(ScreenPixel(x, y), colour, tolerance); }, deadline);
+}
+
+int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return 0;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    int count = 0;
+    if (bitmap && bits) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        GdiFlush();
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        for (int i = 0; i < width * height; ++i) {
+            const std::uint32_t p = pixels[i]; // 0x00RRGGBB
+            if (SameColour(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF), colour, tolerance)) ++count;
+        }
+        SelectObject(memory, old);
+    }
+    if (bitmap) DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
+// --- a probe picture ----------------------------------------------------------------
+
+PictureProbe::PictureProbe() {
+    static std::atomic<int> sequence{0};
+    path_ = "\\\\.\\pipe\\qs-e2e-probe-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(sequence++) + ".bmp";
+    pipe_ = CreateNamedPipeA(path_.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED, PIPE_TYPE_BYTE | PIPE_WAIT,
+                             1, 4096, 4096, 0, nullptr);
+    event_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (pipe_ == INVALID_HANDLE_VALUE || !event_) return;
+    overlapped_.hEvent = event_;
+    if (!ConnectNamedPipe(pipe_, &overlapped_)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_PIPE_CONNECTED) opened_ = true;
+    }
+}
+
+PictureProbe::~PictureProbe() {
+    if (pipe_ != INVALID_HANDLE_VALUE) {
+        CancelIo(pipe_);
+        DisconnectNamedPipe(pipe_);
+        CloseHandle(pipe_);
+    }
+    if (event_) CloseHandle(event_);
+}
+
+bool PictureProbe::Opened() {
+    if (!opened_ && event_ && WaitForSingleObject(event_, 0) == WAIT_OBJECT_0) opened_ = true;
+    return opened_;
+}
+
+// --- a preview host ----------------------------------------------------------------
+
+namespace {
+constexpr char kHostClass[] = "QuilloE2EPreviewHost";
+
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) return 1;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void RegisterHostClass() {
+    static const bool registered = [] {
+        WNDCLASSA cls{};
+        cls.lpfnWndProc = HostProc;
+        cls.hInstance = GetModuleHandleA(nullptr);
+        cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        cls.lpszClassName = kHostClass;
+        return RegisterClassA(&cls) != 0;
+    }();
+    (void)registered;
+}
+} // namespace
+
+HostWindow::HostWindow(int clientWidth, int clientHeight) {
+    RegisterHostClass();
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRect(&frame, style, FALSE);
+    window_ = CreateWindowExA(0, kHostClass, "Preview host", style, 40, 40, frame.right - frame.left,
+                              frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (window_) {
+        // The frame a window manager adds may differ: make the client area exactly the size asked for.
+        RECT client{};
+        GetClientRect(window_, &client);
+        const int dx = clientWidth - (client.right - client.left);
+        const int dy = clientHeight - (client.bottom - client.top);
+        if (dx != 0 || dy != 0) {
+            SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + dx, frame.bottom - frame.top + dy,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        ShowWindow(window_, SW_SHOWNOACTIVATE);
+        PumpMessages();
+    }
+}
+
+HostWindow::~HostWindow() {
+    Destroy();
+}
+
+std::string HostWindow::HandleText() const {
+    // Handles are 32-bit values even in 64-bit processes; the command line carries them signed.
+    return std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window_)));
+}
+
+HWND HostWindow::Child() const {
+    return window_ ? GetWindow(window_, GW_CHILD) : nullptr;
+}
+
+HWND HostWindow::WaitForChild(Ms deadline) const {
+    HWND child = nullptr;
+    WaitUntil([&] { return (child = Child()) != nullptr; }, deadline);
+    return child;
+}
+
+void HostWindow::Destroy() {
+    if (window_) {
+        DestroyWindow(window_);
+        window_ = nullptr;
+        PumpMessages();
+    }
+}
+
+SIZE ClientSize(HWND window) {
+    RECT r{};
+    GetClientRect(window, &r);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+std::optional<COLORREF> SurfacePixel(HWND surface, int x, int y) {
+    static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(surface, message, static_cast<WPARAM>(x), static_cast<LPARAM>(y), SMTO_ABORTIFHUNG,
+                             2000, &answer)) {
+        return std::nullopt;
+    }
+    const auto colour = static_cast<LRESULT>(answer);
+    if (colour < 0 || colour > 0xFFFFFF) return std::nullopt;
+    return static_cast<COLORREF>(colour);
+}
+
+bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline, int tolerance) {
+    return WaitUntil(
+        [&] {
+            const auto seen = SurfacePixel(surface, x, y);
+            return seen && SameColour(*seen, colour, tolerance);
+        },
+        deadline);
+}
+
+// --- system settings the saver reads -------------------------------------------------
+
+namespace {
+constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+constexpr char kPasswordValue[] = "ScreenSaveUsePassword";
+} // namespace
+
+PasswordOption::PasswordOption(std::optional<std::string> value) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    DWORD size = 0;
+    if (RegQueryValueExA(key, kPasswordValue, nullptr, &savedType_, nullptr, &size) == ERROR_SUCCESS) {
+        std::vector<BYTE> data(size);
+        RegQueryValueExA(key, kPasswordValue, nullptr, &savedType_, data.data(), &size);
+        saved_ = std::move(data);
+    }
+    if (value) {
+        RegSetValueExA(key, kPasswordValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
+                       static_cast<DWORD>(value->size() + 1));
+    } else {
+        RegDeleteValueA(key, kPasswordValue);
+    }
+    RegCloseKey(key);
+}
+
+PasswordOption::~PasswordOption() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+    if (saved_) {
+        RegSetValueExA(key, kPasswordValue, 0, savedType_, saved_->data(), static_cast<DWORD>(saved_->size()));
+    } else {
+        RegDeleteValueA(key, kPasswordValue);
+    }
+    RegCloseKey(key);
+}
+
+WineAppVersion::WineAppVersion(const std::string& exeName, const std::string& version)
+    : keyPath_("Software\\Wine\\AppDefaults\\" + exeName) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) == ERROR_SUCCESS) {
+        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
+                       static_cast<DWORD>(version.size() + 1));
+        RegCloseKey(key);
+    }
+}
+
+WineAppVersion::~WineAppVersion() {
+    RegDeleteKeyA(HKEY_CURRENT_USER, keyPath_.c_str());
+}
+
+bool ScreenSaverRunningFlag() {
+    // Wine keeps the flag in a volatile registry value that every process sees at once;
+    // SystemParametersInfo would answer from a copy this process read earlier.
+    char value[16] = {};
+    DWORD size = sizeof value - 1;
+    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop",
+                     "WINE_ScreenSaverRunning", RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS) {
+        return std::string(value) == "1";
+    }
+    BOOL running = FALSE;
+    SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
+    return running != FALSE;
+}
+
+// --- the test password.cpl ---------------------------------------------------------
+
+void InstallTestPasswordCpl(const RunFolder& run, bool accept) {
+    run.CopyIn(WindowsPath(QS_E2E_PASSWORD_CPL_PATH), "password.cpl");
+    SetTestPasswordAnswer(run, accept);
+}
+
+void SetTestPasswordAnswer(const RunFolder& run, bool accept) {
+    run.WriteText("password-answer.txt", accept ? "1" : "0");
+}
+
+int TestPasswordCalls(const RunFolder& run) {
+    const auto log = run.ReadText("password-calls.txt");
+    if (!log) return 0;
+    return static_cast<int>(std::count(log->begin(), log->end(), '\n'));
+}
+
+} // namespace qs::e2e
