@@ -3,6 +3,7 @@
 
 #include "app/mode_windows.h"
 #include "toolkit/application.h"
+#include "ui/config/frm_config.h"
 #include "ui/saver/control_form.h"
 #include "ui/saver/main_form.h"
 
@@ -12,6 +13,7 @@ namespace {
 class Windows final : public app::ModeWindows {
 public:
     void ShowSettingsDialog() override {
+        tk::NewForm<frmConfig>().Show();
     }
 
     void ShowFullScreen() override {
