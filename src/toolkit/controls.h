@@ -251,9 +251,9 @@ private:
 // Changing ListIndex or a row's check state from code runs Click; changing TopIndex
 // runs Scroll; an unchanged value runs nothing. Setting a row's check state does not
 // move the current row.
-// A new current row is scrolled into view, as the native list does: from code this
-// moves TopIndex without running Scroll; by the user (userSelect, userKey,
-// userToggleCheck) it runs Scroll when TopIndex changed.
+// A new current row is scrolled into view, as the native list does; from code and by
+// the user (userSelect, userKey, userToggleCheck) alike this runs Scroll when TopIndex
+// changed, before Click.
 class ListBox : public Control {
 public:
     ListBox(Container& container, std::string name, float left, float top, float width, float height,

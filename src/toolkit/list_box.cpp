@@ -93,7 +93,9 @@ void ListBox::setListIndex(int row) {
     if (row < -1 || row >= ListCount() || row == listIndex_) return;
     listIndex_ = row;
     notify(Prop::ListIndex);
-    if (row >= 0) scrollIntoView(row);
+    // Scrolling the new row into view changes the top row, and a change made from code
+    // runs its handler like any other: lists coupled through Scroll stay level.
+    if (row >= 0 && scrollIntoView(row)) detail::fire(Scroll);
     detail::fire(Click);
 }
 

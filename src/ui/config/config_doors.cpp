@@ -4,6 +4,7 @@
 #include "render/next_slide.h"
 #include "ui/about/frm_about.h"
 #include "ui/config/frm_config.h"
+#include "ui/editor/edit_slide_show.h"
 
 namespace qs::ui {
 
@@ -12,7 +13,9 @@ void frmConfig::Timer1_Timer() {
 }
 
 void frmConfig::Command1_Click() {
-    // The slide-show editor is opened from here once it joins the program.
+    // The editor rewrites picNoLbl when it closes.
+    EditSlideShow editor(&picNoLbl);
+    editor.Show(true, this);
 }
 
 void frmConfig::cmdAbout_Click() {

@@ -57,7 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "HyperlinkValue1=http://a.example/\r\nHyperlinkValue2=http://b.example/\r\n"
                  "HyperLinkPopupHelp2=Second\r\n",
                  {"Home", "Downloads and updates:"}, {"http://a.example/", "http://b.example/"}, {"", "Second"}, {}},
-        ListCase{"GapAtOne", "HyperlinkDesc2=Second only\r\nWarning2=Late notice\r\n", {"Author's homepage:"}, {}, {}, {}},
         ListCase{"MoreLinksThanDescriptions",
                  "HyperlinkDesc1=Home\r\nHyperlinkValue1=http://a.example/\r\nHyperlinkValue2=http://b.example/\r\n"
                  "HyperlinkValue3=http://c.example/\r\n",

@@ -45,14 +45,23 @@ protected:
         return button;
     }
 
-    // Answers the close question with the button of that caption.
-    void Answer(SaverProcess& saver, const std::string& button) {
+    // Ticks "Random order" and waits until the box shows the tick; the box, or null.
+    HWND TickRandom(HWND dialog) {
+        HWND random = Button(dialog, "Random order");
+        if (!random) return nullptr;
+        ClickCentre(random);
+        return WaitUntil([&] { return IsChecked(random); }, kReactionDeadline) ? random : nullptr;
+    }
+
+    static bool IsChecked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+    // Presses Cancel and answers the close question with the button of that caption.
+    void CancelAndAnswer(SaverProcess& saver, HWND dialog, const std::string& button) {
+        ClickCentre(Button(dialog, "&Cancel"));
         HWND box = WaitForDialog(saver, kQuestionCaption, button, kReactionDeadline);
         ASSERT_NE(box, nullptr) << "no question asked";
         EXPECT_NE(FindChild(box, "Static", "Do you want to ignore all changes and exit?"), nullptr);
-        HWND answer = FindChild(box, "Button", button);
-        ASSERT_NE(answer, nullptr);
-        ClickCentre(answer);
+        ClickCentre(FindChild(box, "Button", button));
         ASSERT_TRUE(WaitForWindowGone(box, kReactionDeadline));
     }
 
@@ -133,12 +142,8 @@ TEST_F(SettingsDialog, CancelAfterAChangeAsksAndYesWritesNothing) {
     SaverProcess saver(run_, "/C");
     HWND dialog = Open(saver);
     ASSERT_NE(dialog, nullptr);
-    HWND random = Button(dialog, "Random order");
-    ClickCentre(random);
-    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(random, BM_GETCHECK, 0, 0) == BST_CHECKED; }, kReactionDeadline));
-
-    ClickCentre(Button(dialog, "&Cancel"));
-    Answer(saver, "&Yes");
+    ASSERT_NE(TickRandom(dialog), nullptr);
+    CancelAndAnswer(saver, dialog, "&Yes");
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     EXPECT_EQ(run_.SettingsText(), before);
 }
@@ -148,14 +153,11 @@ TEST_F(SettingsDialog, NoKeepsTheDialogWithItsChangeForOk) {
     SaverProcess saver(run_, "/C");
     HWND dialog = Open(saver);
     ASSERT_NE(dialog, nullptr);
-    HWND random = Button(dialog, "Random order");
-    ClickCentre(random);
-    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(random, BM_GETCHECK, 0, 0) == BST_CHECKED; }, kReactionDeadline));
-
-    ClickCentre(Button(dialog, "&Cancel"));
-    Answer(saver, "&No");
+    HWND random = TickRandom(dialog);
+    ASSERT_NE(random, nullptr);
+    CancelAndAnswer(saver, dialog, "&No");
     ASSERT_TRUE(IsWindow(dialog));
-    EXPECT_EQ(SendMessageA(random, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_TRUE(IsChecked(random));
     ClickCentre(Button(dialog, "&OK"));
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     EXPECT_EQ(run_.ReadSettings()["RandomDisplay_0"], "True");
