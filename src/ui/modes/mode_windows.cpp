@@ -3,6 +3,7 @@
 
 #include "app/mode_windows.h"
 #include "toolkit/application.h"
+#include "ui/config/frm_config.h"
 #include "ui/saver/control_form.h"
 #include "ui/saver/main_form.h"
 
@@ -11,7 +12,9 @@ namespace qs::ui {
 namespace {
 class Windows final : public app::ModeWindows {
 public:
+    // Modeless and ownerless: the process ends when the dialog has been unloaded.
     void ShowSettingsDialog() override {
+        tk::NewForm<frmConfig>().Show();
     }
 
     void ShowFullScreen() override {
