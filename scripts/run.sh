@@ -5,17 +5,17 @@
 #
 # Lays out out/run/ (the .scr, its QuilloSlides.INI made from assets/sample with the
 # pictures' Windows paths, the pictures), starts the saver, saves a screenshot every
-# few seconds to out/screenshots/, then ends it: a key press first, as a user would,
+# second and a half to out/screenshots/, then ends it: a key press first, as a user would,
 # and if it is still running a few seconds later, Wine is shut down.
 # Without a DISPLAY it runs on a virtual one; QS_RUN_SECONDS sets how long it shows
-# (default 20: every slide of the sample once).
+# (default 22: every slide of the sample once).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 switch="${1:-/S}"
 shift || true
 extra=("$@")
-seconds="${QS_RUN_SECONDS:-20}"
+seconds="${QS_RUN_SECONDS:-22}"
 
 scripts/setup.sh || exit 1
 
@@ -48,7 +48,7 @@ sleep 2
 while [ $SECONDS -lt $deadline ] && kill -0 "$saver" 2>/dev/null; do
   shot=$((shot + 1))
   import -window root "$shots/$(printf 'shot-%02d' $shot).png" 2>/dev/null && echo "   $shots/$(printf 'shot-%02d' $shot).png"
-  sleep 3
+  sleep 1.5
 done
 
 if kill -0 "$saver" 2>/dev/null; then

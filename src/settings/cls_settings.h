@@ -9,8 +9,9 @@
 // Size of the list: the list never holds more than kMaxPictureCount entries. Each entry
 // costs four profile calls when the settings are read and four more when they are
 // written, and the Windows profile functions search the file anew for every call, so
-// the time grows with the square of the count: a thousand entries already take seconds.
-// Hence:
+// the time grows with the square of the count. A hundred thousand entries is far beyond
+// any real slide show (the editor handles ten thousand comfortably) while a count such as
+// 2000000000 would ask for gigabytes and hours of profile calls. Hence:
 // - a PictureCount_0 above kMaxPictureCount (up to the 32-bit limit, e.g. 2000000000)
 //   counts as unreadable, like a number beyond the 32-bit range: the count is 0, no entry
 //   key is read, and the release writes PictureCount_0=0 while the entry keys stay in the
@@ -33,7 +34,7 @@ struct SlideEntry {
     bool operator==(const SlideEntry&) const = default;
 };
 
-inline constexpr std::int32_t kMaxPictureCount = 1000;
+inline constexpr std::int32_t kMaxPictureCount = 100000;
 
 class ClsSettings {
 public:

@@ -65,10 +65,6 @@ bool ControlPeer::create(const char* className, DWORD style, DWORD exStyle, cons
     HWND h = createControl(className, exStyle, style | CommonStyle(control_), text, r.left, r.top,
                            r.right - r.left, r.bottom - r.top, parent);
     if (!h) return false;
-    // A control made later lies above the ones made before it, as in the forms' design:
-    // Windows would put the new child below its siblings, and a clip meant to cover part
-    // of another control (the editor's option columns over its name list) would vanish.
-    SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(DefaultControlFont())), FALSE);
     if (!control_.ToolTipText().empty()) SetToolTip(control_, h);
     return true;

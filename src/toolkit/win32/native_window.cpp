@@ -60,11 +60,21 @@ void NativeWindow::detach() {
     subclassed_ = false;
 }
 
+namespace {
+// A child window made later lies above the ones made before it, as the forms are
+// designed: Windows puts a new child below its siblings, and a clip meant to cover part
+// of another control (the editor's option columns over its name list) would vanish.
+void RaiseAboveEarlierSiblings(HWND child) {
+    SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+} // namespace
+
 HWND NativeWindow::createOwn(const char* className, DWORD exStyle, DWORD style, const std::string& text, int x,
                              int y, int w, int h, HWND parent, HMENU menuOrId) {
     RegisterOwnClasses();
     HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, x, y, w, h, parent, menuOrId,
                                 GetModuleHandleA(nullptr), this);
+    if (hwnd && (style & WS_CHILD)) RaiseAboveEarlierSiblings(hwnd);
     return hwnd;
 }
 
@@ -75,6 +85,7 @@ HWND NativeWindow::createControl(const char* className, DWORD exStyle, DWORD sty
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextId++)),
                                 GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) return nullptr;
+    RaiseAboveEarlierSiblings(hwnd);
     attach(hwnd);
     subclassed_ = SetWindowSubclass(hwnd, ControlSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     return hwnd;

@@ -30,21 +30,21 @@ COLORREF ToColorRef(Color c) {
 }
 
 const FontSpec& DefaultControlFont() {
-    static const FontSpec spec{};
-    return spec;
+    static const FontSpec wanted{};
+    return wanted;
 }
 
-HFONT FontFor(const FontSpec& spec) {
+HFONT FontFor(const FontSpec& wanted) {
     using Key = std::tuple<std::string, long, bool, bool, bool, int>;
     static std::map<Key, HFONT> fonts;
     const int dpi = ScreenDpiY();
     // Points to pixels at the screen's resolution; negative: the character height.
-    const long height = -std::lround(spec.Size * dpi / 72.0);
-    Key key{spec.Name, height, spec.Bold, spec.Italic, spec.Underline, dpi};
+    const long height = -std::lround(wanted.Size * dpi / 72.0);
+    Key key{wanted.Name, height, wanted.Bold, wanted.Italic, wanted.Underline, dpi};
     if (auto it = fonts.find(key); it != fonts.end()) return it->second;
-    HFONT font = CreateFontA(static_cast<int>(height), 0, 0, 0, spec.Bold ? FW_BOLD : FW_NORMAL, spec.Italic,
-                             spec.Underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.Name.c_str());
+    HFONT font = CreateFontA(static_cast<int>(height), 0, 0, 0, wanted.Bold ? FW_BOLD : FW_NORMAL, wanted.Italic,
+                             wanted.Underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.Name.c_str());
     if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     fonts.emplace(std::move(key), font);
     return font;

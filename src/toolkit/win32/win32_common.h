@@ -25,9 +25,9 @@ int ScreenDpiY();
 // A toolkit colour (packed RGB, or a system colour index with the top bit) as GDI wants it.
 COLORREF ToColorRef(Color c);
 
-// A GDI font for the spec, created once and kept for the life of the process (the
+// A GDI font for the font description, created once and kept for the life of the process (the
 // program uses a handful of fonts). Never returns null: falls back to the GUI font.
-HFONT FontFor(const FontSpec& spec);
+HFONT FontFor(const FontSpec& wanted);
 // The default font of controls that have no Font property of their own.
 const FontSpec& DefaultControlFont();
 

@@ -12,6 +12,7 @@ namespace qs::ui {
 namespace {
 class Windows final : public app::ModeWindows {
 public:
+    // Modeless and ownerless: the process ends when the dialog has been unloaded.
     void ShowSettingsDialog() override {
         tk::NewForm<frmConfig>().Show();
     }

@@ -7,6 +7,8 @@
 #include "render/slide_schedule.h"
 #include "settings/app_settings.h"
 #include "settings/shared_state.h"
+#include "toolkit/application.h"
+#include "toolkit/picture.h"
 
 namespace qs::ui {
 
@@ -58,6 +60,8 @@ ControlForm::ControlForm()
       bgImg(Picture1, "bgImg", 0, 0, 0, 0) {
     setBorderStyle(tk::BorderStyle::None);
     setShowInTaskbar(false);
+    // The program's icon, which the text slide shows.
+    if (tk::hasBackend()) setIcon(tk::AppIcon());
     Timer1.Tick = [this] { Timer1_Timer(); };
 }
 

@@ -9,6 +9,7 @@
 #include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
+#include "toolkit/picture.h"
 #include "ui/saver/cursor_display.h"
 #include "ui/saver/password_option.h"
 
@@ -48,6 +49,8 @@ MainForm::MainForm()
     setMaxButton(false);
     // A saver is no program to switch to: it keeps off the taskbar.
     setShowInTaskbar(false);
+    // The program's icon, which the text slide shows.
+    if (tk::hasBackend()) setIcon(tk::AppIcon());
     Timer1.Tick = [this] { Timer1_Timer(); };
     bgImg.MouseMove = [this](int Button, int Shift, float X, float Y) { bgImg_MouseMove(Button, Shift, X, Y); };
 }

@@ -139,13 +139,17 @@ TEST_F(MainFormLoad, SetsTheScheduleBackOneDelaySoTheFirstTickDraws) {
     EXPECT_EQ(CurrentSlide, 1);
 }
 
-TEST_F(MainFormLoad, TheTextSlideOnTheWindowCarriesTheCreditLine) {
+TEST_F(MainFormLoad, TheTextSlideShowsTheWindowsIconAndTheCreditLine) {
     WriteSettings({"Delay_0=5", "PictureCount_0=0"});
     MainForm& form = Show();
     Advance(400);
     const auto texts = backend->textsOn(form);
     ASSERT_GE(texts.size(), 2u);
     EXPECT_EQ(texts[0], "No pictures defined");
+    // The window's icon fills the middle of the screen.
+    EXPECT_EQ(form.bgImg.Picture().Type(), tk::PictureType::Icon);
+    EXPECT_TRUE(form.bgImg.Visible());
+    EXPECT_EQ(form.bgImg.Width(), form.Width() / 2);
 }
 
 } // namespace

@@ -125,8 +125,8 @@ TEST_F(SettingsRead, CountIsAWholeNumber) {
         {"3 pictures", 0, 0},  // the whole text must be the number
         {"99999999999", 0, 0}, // beyond 32 bits
         {"2000000000", 0, 0},  // more than the list can hold
-        {"1001", 0, 0},
-        {"1000", 1000, 4000},  // the most the list holds
+        {"100001", 0, 0},
+        {"100000", 100000, 400000},  // the most the list holds
     };
     for (const CountCase& c : cases) {
         SetFile(std::string("[INIT]\r\nPictureCount_0=") + c.text + "\r\nDelay_0=30\r\n");

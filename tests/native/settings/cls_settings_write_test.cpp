@@ -218,6 +218,21 @@ TEST_F(SettingsWrite, IndicesOutsideTheListAreHarmless) {
     EXPECT_EQ(settings.getFileSpec(1), "a");
 }
 
+// At the limit the list is still read and written whole (in memory: a file-backed
+// profile rewrites the file for every key, which is the slow part, not the list).
+TEST_F(SettingsWrite, AFullListOfMissingEntriesIsReadAndWritten) {
+    SetFile("[INIT]\r\nPictureCount_0=" + std::to_string(qs::kMaxPictureCount) + "\r\n");
+    {
+        ClsSettings settings;
+        EXPECT_EQ(settings.PictureCount(), qs::kMaxPictureCount);
+        EXPECT_EQ(settings.getFileSpec(qs::kMaxPictureCount), "");
+        settings.FileSpec("C:\\last.jpg", qs::kMaxPictureCount);
+    }
+    ClsSettings again;
+    EXPECT_EQ(again.PictureCount(), qs::kMaxPictureCount);
+    EXPECT_EQ(again.getFileSpec(qs::kMaxPictureCount), "C:\\last.jpg");
+}
+
 TEST_F(SettingsWrite, TheListNeverHoldsMoreThanItsLimit) {
     ClsSettings settings;
     settings.PictureCount(2000000000);

@@ -121,19 +121,6 @@ TEST_F(SettingsGarbage, HugeAndNegativeCountsKeepTheOtherSettings) {
     }
 }
 
-TEST_F(SettingsGarbage, AFullListOfMissingEntriesIsReadAndWritten) {
-    Write("[INIT]\r\nPictureCount_0=" + std::to_string(qs::kMaxPictureCount) + "\r\n");
-    {
-        ClsSettings settings;
-        EXPECT_EQ(settings.PictureCount(), qs::kMaxPictureCount);
-        EXPECT_EQ(settings.getFileSpec(qs::kMaxPictureCount), "");
-        settings.FileSpec("C:\\last.jpg", qs::kMaxPictureCount);
-    }
-    ClsSettings again;
-    EXPECT_EQ(again.PictureCount(), qs::kMaxPictureCount);
-    EXPECT_EQ(again.getFileSpec(qs::kMaxPictureCount), "C:\\last.jpg");
-}
-
 TEST_F(SettingsGarbage, MissingSectionLeavesOtherSectionsAlone) {
     const std::string other = "[AboutDlg]\r\nHomePage=http://example.invalid/\r\n; note\r\n\r\n";
     Write(other);

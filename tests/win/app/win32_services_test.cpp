@@ -218,6 +218,16 @@ TEST(Win32Passwords, WithoutPasswordCplTheSaverMayClose) {
     EXPECT_NE(passwords->VerifyScreenSavePwd(0), 0) << "the second call finds the same";
 }
 
+// The call goes to mpr's export when the system has one; Wine's returns at once.
+TEST(Win32Passwords, ChangeDialogIsFoundInMprAtRunTime) {
+    HMODULE mpr = LoadLibraryA("mpr.dll");
+    ASSERT_NE(mpr, nullptr);
+    const bool exported = GetProcAddress(mpr, "PwdChangePasswordA") != nullptr;
+    auto passwords = MakeWin32Passwords();
+    EXPECT_EQ(passwords->PwdChangePassword("SCRSAVE", 0, 0, 0), exported);
+    FreeLibrary(mpr);
+}
+
 std::string SystemFile(const char* name) {
     char folder[MAX_PATH] = {};
     GetSystemDirectoryA(folder, MAX_PATH);
