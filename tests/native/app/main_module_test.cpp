@@ -133,6 +133,9 @@ TEST_P(MainDispatch, OpensTheModeOfTheFirstTwoCharacters) {
     if (!windows.hostAtOpen.empty()) {
         EXPECT_EQ(windows.hostAtOpen.front(), PreviewHost) << "the host is set before the window opens";
     }
+    for (const auto& call : os.passwords.changeCalls) {
+        EXPECT_EQ(call.owner, PreviewHost) << "the dialog's owner is the handle read";
+    }
     EXPECT_EQ(profile.uses, 0);
     EXPECT_EQ(registry.uses, 0);
 }
