@@ -25,11 +25,12 @@ source scripts/wine-env.sh
 qs_wine_start
 
 step "win64: tests under Wine"
-ctest --preset win64 -j2 || status=1
+# A bound on the whole phase keeps a wedged Wine from eating the CI budget.
+timeout 2700 ctest --preset win64 -j2 || status=1
 
 if qs_wine32_available; then
   step "win32: tests under 32-bit Wine"
-  ctest --preset win32 -j2 || status=1
+  timeout 2700 ctest --preset win32 -j2 || status=1
 else
   step "win32: skipped: wine32 (i386) is not installable on this machine; the 32-bit build compiled and linked"
 fi

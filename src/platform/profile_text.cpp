@@ -170,6 +170,9 @@ void ProfileText::InsertKeyLine(Section& section, std::string_view keyName, std:
             line.equals += insertion.size();
         }
     }
+    // Appending after the file's last line (how a list is written) renumbers nothing,
+    // which keeps writing a long list one key at a time linear.
+    const bool appended = index == lines_.size();
     Line added;
     added.begin = at;
     added.end = at + text.size();
@@ -179,6 +182,9 @@ void ProfileText::InsertKeyLine(Section& section, std::string_view keyName, std:
     for (Section& other : sections_) {
         if (other.lastLine != npos && other.lastLine >= index) {
             ++other.lastLine;
+        }
+        if (appended) {
+            continue;
         }
         for (auto& entry : other.keys) {
             if (entry.second >= index) {
