@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Switches, OpensOn, ::testing::Values("/C", "/c:1234", "
 
 TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPicture) {
     const std::string green = run_.WriteSolidBitmap("green.bmp", 300, 200, kGreen);
-    run_.WriteSettings({"BGColor_0=" + std::to_string(kRed), "Delay_0=5", "PictureCount_0=1", "FileSpec_1=" + green,
+    run_.WriteSettings({std::string("BGColor_0=").append(std::to_string(kRed)), "Delay_0=5", "PictureCount_0=1", "FileSpec_1=" + green,
                         "Center_1=True"});
     SaverProcess saver(run_, "/C");
     HWND dialog = Open(saver);
