@@ -211,6 +211,15 @@ LRESULT FormPeer::defaultButtonId() {
     return 0;
 }
 
+// Tab follows the form's tab order, not the windows' stacking order: controls made later
+// lie above earlier ones so that overlaps draw as designed, which reverses the order in
+// which the dialog manager would walk them.
+HWND FormPeer::NextInTabOrder(bool backwards) {
+    Control* next = form_.nextInTabOrder(form_.ActiveControl(), backwards);
+    auto* peer = next ? next->peer() : nullptr;
+    return peer ? reinterpret_cast<HWND>(peer->hwnd()) : nullptr;
+}
+
 void FormPeer::mouseButton(UINT msg, WPARAM wParam, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
     int button = vbLeftButton;
@@ -278,7 +287,7 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NEXTDLGCTL: {
         HWND next = nullptr;
         if (LOWORD(lParam)) next = reinterpret_cast<HWND>(wParam);
-        else next = GetNextDlgTabItem(handle(), GetFocus(), wParam != 0);
+        else next = NextInTabOrder(wParam != 0);
         if (next && next != GetFocus()) SetFocus(next);
         return 0;
     }

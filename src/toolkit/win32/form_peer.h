@@ -38,6 +38,7 @@ private:
     void mouseButton(UINT msg, WPARAM wParam, LPARAM lParam);
     void mouseMove(WPARAM wParam, LPARAM lParam);
     LRESULT defaultButtonId();
+    HWND NextInTabOrder(bool backwards);
 
     Form& form_;
     SurfaceCanvas canvas_;

@@ -15,6 +15,12 @@ HWND WindowOf(const Form* form) {
     return reinterpret_cast<HWND>(form->peer()->hwnd());
 }
 
+// True when the window with the focus takes Tab itself, as a multi-line text box would.
+bool TabWanted(HWND focus, MSG& msg) {
+    const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&msg));
+    return (code & (DLGC_WANTTAB | DLGC_WANTMESSAGE)) != 0;
+}
+
 // Waits for and handles one message; false when WM_QUIT came (it is posted again so
 // that every enclosing loop sees it too) or the queue failed.
 bool PumpOne(Win32Backend& backend) {
@@ -44,6 +50,12 @@ void Win32Backend::processMessage(MSG& msg) {
         Form& form = FormOf(*peer);
         Deliver([&] { consumed = form.userKeyDownPreview(static_cast<std::int16_t>(msg.wParam), ShiftState()); });
         if (consumed || !*alive) return; // used by Form_KeyDown, or the form is gone with it
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !TabWanted(msg.hwnd, msg)) {
+            // The dialog manager would walk the windows' stacking order; the form's own
+            // handler of WM_NEXTDLGCTL follows its tab order instead.
+            SendMessageA(root, WM_NEXTDLGCTL, (GetKeyState(VK_SHIFT) & 0x8000) != 0, 0);
+            return;
+        }
         const bool previous = keyPreviewed_;
         keyPreviewed_ = true;
         if (!IsDialogMessageA(root, &msg)) {
