@@ -31,6 +31,8 @@ qs_wine_start() {
   # by a test program's first call that needs them, they would inherit its output and
   # keep a reader such as ctest waiting for the end of it for ever.
   wineboot >/dev/null 2>&1
+  # A crashing program ends at once instead of waiting on the crash dialog for ever.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrash /t REG_DWORD /d 0 /f >/dev/null 2>&1
   trap qs_wine_stop EXIT
 }
 

@@ -7,9 +7,22 @@ namespace qs::tk::win32 {
 
 namespace {
 
-class CommandButtonPeer final : public ControlPeer {
+// Buttons carry BS_NOTIFY for their focus notifications, which also makes a quick second
+// click report a double click instead of a click; a button here has no double click, so
+// clicking twice in a row acts twice (moving a slide down two places, say).
+class ButtonPeer : public ControlPeer {
 public:
-    explicit CommandButtonPeer(CommandButton& button) : ControlPeer(button), button_(button) {
+    using ControlPeer::ControlPeer;
+
+protected:
+    LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        return ControlPeer::handleMessage(msg == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : msg, wParam, lParam);
+    }
+};
+
+class CommandButtonPeer final : public ButtonPeer {
+public:
+    explicit CommandButtonPeer(CommandButton& button) : ButtonPeer(button), button_(button) {
         create("BUTTON", BS_NOTIFY | (button.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, button.Caption());
     }
 
@@ -32,9 +45,9 @@ private:
     CommandButton& button_;
 };
 
-class CheckBoxPeer final : public ControlPeer {
+class CheckBoxPeer final : public ButtonPeer {
 public:
-    explicit CheckBoxPeer(CheckBox& box) : ControlPeer(box), box_(box) {
+    explicit CheckBoxPeer(CheckBox& box) : ButtonPeer(box), box_(box) {
         create("BUTTON", BS_CHECKBOX | BS_NOTIFY, 0, box.Caption());
     }
 

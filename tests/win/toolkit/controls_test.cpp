@@ -195,6 +195,19 @@ TEST_F(Controls, AccessKeysPressButtonsAndToggleCheckBoxes) {
     ASSERT_TRUE(PumpUntil([&] { return form.cancelClicks == 1; }));
 }
 
+TEST_F(Controls, AQuickSecondClickIsAClickToo) {
+    const LPARAM inside = MAKELPARAM(10, 10);
+    for (UINT down : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        PostMessageA(H(form.ok), down, MK_LBUTTON, inside);
+        PostMessageA(H(form.ok), WM_LBUTTONUP, 0, inside);
+        PostMessageA(H(form.check), down, MK_LBUTTON, inside);
+        PostMessageA(H(form.check), WM_LBUTTONUP, 0, inside);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return form.okClicks == 2 && form.checkClicks == 2; }))
+        << form.okClicks << " " << form.checkClicks;
+    EXPECT_EQ(form.check.Value(), 0) << "checked, then cleared";
+}
+
 TEST_F(Controls, TabMovesTheFocusAndRunsGotFocus) {
     int got = 0;
     form.check.GotFocus = [&] { ++got; };
