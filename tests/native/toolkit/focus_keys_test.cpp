@@ -297,18 +297,5 @@ TEST_F(ToolkitTest, HandlersNestAndAThrowingOneDoesNotEscape) {
     EXPECT_EQ(form.txt.Text(), "12");
 }
 
-TEST_F(ToolkitTest, UserEntryPointsRunTheSameHandlers) {
-    ControlsForm form;
-    form.Show();
-    form.log.clear();
-    form.chk.userClick();
-    form.bar.userLineUp();
-    form.txt.userChar('5');
-    EXPECT_EQ(form.log, (Log{"chkRandom_Click", "upDown_Change", "DelayVal_Change"}));
-    EXPECT_EQ(form.chk.Value(), 1);
-    EXPECT_EQ(form.bar.Value(), 539);
-    EXPECT_EQ(form.txt.Text(), "605");
-}
-
 } // namespace
 } // namespace qs::test
