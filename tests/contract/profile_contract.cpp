@@ -3,7 +3,6 @@
 // portable reader and writer; natively against the portable one alone.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,302 +15,180 @@
 
 namespace {
 
-using qs::platform::ProfileFile;
+std::unique_ptr<qs::platform::ProfileFile> MakeProfile(const std::string& backend) {
+#ifdef _WIN32
+    if (backend == "Kernel32") return qs::platform::MakeWin32ProfileFile();
+#endif
+    return backend == "Portable" ? qs::platform::MakePortableProfileFile() : nullptr;
+}
 
-struct ProfileBackend {
-    const char* name;
-    std::function<std::unique_ptr<ProfileFile>()> make;
+struct ReadCase {
+    const char* section;
+    const char* key;
+    const char* expected; // "DEF" is the default the reads pass
 };
 
-void PrintTo(const ProfileBackend& backend, std::ostream* out) {
-    *out << backend.name;
-}
-
-std::string BackendName(const testing::TestParamInfo<ProfileBackend>& info) {
-    return info.param.name;
-}
-
-class ProfileContract : public testing::TestWithParam<ProfileBackend> {
+class ProfileContract : public testing::TestWithParam<const char*> {
 protected:
-    void SetUp() override { profile_ = GetParam().make(); }
-
-    struct Read {
-        std::uint32_t length;
-        std::string text;
-    };
-
-    Read Get(const std::string& file, const std::string& section, const std::string& key,
-             const std::string& fallback = "DEF", std::uint32_t size = 255) {
+    std::string Get(const std::string& file, const std::string& section, const std::string& key,
+                    const std::string& fallback = "DEF", std::uint32_t size = 255) {
         std::vector<char> buffer(size + 16, '#');
         const std::uint32_t length =
             profile_->GetPrivateProfileString(section, key, fallback, buffer.data(), size, dir_.File(file));
         if (size > 0) {
             EXPECT_EQ(buffer[length], '\0') << "result not terminated for " << section << "/" << key;
         }
-        return {length, std::string(buffer.data(), length)};
+        return std::string(buffer.data(), length);
     }
 
     bool Put(const std::string& file, const std::string& section, const std::string& key, const std::string& value) {
         return profile_->WritePrivateProfileString(section, key, value, dir_.File(file));
     }
 
+    void ExpectReads(const std::string& file, const std::vector<ReadCase>& cases) {
+        for (const ReadCase& c : cases) EXPECT_EQ(Get(file, c.section, c.key), c.expected) << c.section << "/" << c.key;
+    }
+
     qs::test::SettingsTempDir dir_;
-    std::unique_ptr<ProfileFile> profile_;
+    std::unique_ptr<qs::platform::ProfileFile> profile_ = MakeProfile(GetParam());
 };
 
 // One file with the shapes real settings files take, hand-edited ones included.
 const std::string kMixedFile =
-    "; comment line\r\n"
-    "keybefore=kb\r\n"
-    "\r\n"
-    "[ INIT ]\r\n"
-    "  Key1  =  value one  \r\n"
-    "key2=\"quoted\"\r\n"
-    "key3='single'\r\n"
-    "key4=\"unmatched\r\n"
-    "key5=\"a\"b\"\r\n"
-    "noequals\r\n"
-    "key6=\r\n"
-    ";key7=commented\r\n"
-    "key1=second\r\n"
-    "key8=a=b=c\r\n"
-    "\tkey9\t=\ttabbed\t\r\n"
-    "key10=\"\"\r\n"
-    "key11= \" padded \" \r\n"
-    "lf=1\nlonecr=2\rafter=3\r\n"
-    "ctrlz\x1a=z\x1a\r\n"
-    "[INIT]\r\n"
-    "key12=in second INIT\r\n"
-    "key2=shadowed\r\n"
-    "[sec2\r\n"
-    "k=v\r\n"
-    "[a]b]\r\n"
-    "k=ab\r\n"
-    "[tail] junk\r\n"
-    "k=tail\r\n";
+    "; comment line\r\nkeybefore=kb\r\n\r\n"
+    "[ INIT ]\r\n  Key1  =  value one  \r\n"
+    "key2=\"quoted\"\r\nkey3='single'\r\nkey4=\"unmatched\r\nkey5=\"a\"b\"\r\n"
+    "noequals\r\nkey6=\r\n;key7=commented\r\nkey1=second\r\nkey8=a=b=c\r\n"
+    "\tkey9\t=\ttabbed\t\r\nkey10=\"\"\r\nkey11= \" padded \" \r\n"
+    "lf=1\nlonecr=2\rafter=3\r\nctrlz\x1a=z\x1a\r\n"
+    "[INIT]\r\nkey12=in second INIT\r\nkey2=shadowed\r\n"
+    "[sec2\r\nk=v\r\n[a]b]\r\nk=ab\r\n[tail] junk\r\nk=tail\r\n";
 
-struct ReadCase {
-    const char* section;
-    const char* key;
-    const char* expected; // nullptr: the default comes back
+const std::vector<ReadCase> kMixedReads = {
+    {"init", "key1", "value one"}, {"INIT", "KEY1", "value one"}, // trimmed, any case, the first one wins
+    {" init ", " key1 ", "value one"},                            // the caller's names are trimmed too
+    {"init", "key2", "quoted"}, {"init", "key3", "single"},       // either kind of quotes dropped
+    {"init", "key4", "\"unmatched"}, {"init", "key5", "a\"b"},    // a lone quote stays; only the outer pair goes
+    {"init", "noequals", "DEF"}, {"init", "key6", ""},            // no "=": no value; "=" alone: an empty one
+    {"init", ";key7", "commented"}, {"init", "key8", "a=b=c"},    // no comments; the name ends at the first "="
+    {"init", "key9", "tabbed"}, {"init", "ctrlz", "z"},           // tabs and Ctrl-Z are blanks
+    {"init", "key10", ""}, {"init", "key11", " padded "},         // blanks inside the quotes stay
+    {"init", "lf", "1"}, {"init", "lonecr", "2"}, {"init", "after", "3"}, // LF and a lone CR end a line
+    {"init", "key12", "DEF"}, {"init", "missing", "DEF"},         // a second [INIT] is never searched
+    {"", "keybefore", "kb"},                                      // lines before the first header
+    {"sec2", "k", "DEF"}, {"a]b", "k", "ab"}, {"a", "k", "DEF"},  // no "]", no header; else to the last "]"
+    {"tail", "k", "tail"}, {"nosuch", "k", "DEF"},                // text after "]" is ignored
 };
 
 TEST_P(ProfileContract, ReadsNamesAndValuesAsTheSystemDoes) {
     dir_.WriteBytes("mixed.ini", kMixedFile);
-    const ReadCase cases[] = {
-        {"init", "key1", "value one"},   // names and values trimmed, first occurrence wins
-        {"INIT", "KEY1", "value one"},   // names ignore letter case
-        {" init ", " key1 ", "value one"}, // the caller's names are trimmed too
-        {"init", "key2", "quoted"},      // double quotes dropped
-        {"init", "key3", "single"},      // single quotes dropped
-        {"init", "key4", "\"unmatched"}, // a lone quote stays
-        {"init", "key5", "a\"b"},        // only the outer pair goes
-        {"init", "noequals", nullptr},   // a key without "=" has no value
-        {"init", "key6", ""},            // an empty value is not the default
-        {"init", ";key7", "commented"},  // ";" lines are keys like any other
-        {"init", "key8", "a=b=c"},       // the name ends at the first "="
-        {"init", "key9", "tabbed"},      // tabs are blanks
-        {"init", "key10", ""},           // a pair of quotes is an empty value
-        {"init", "key11", " padded "},   // blanks inside the quotes stay
-        {"init", "lf", "1"},             // LF ends a line
-        {"init", "lonecr", "2"},         // so does a lone CR
-        {"init", "after", "3"},
-        {"init", "ctrlz", "z"},          // Ctrl-Z counts as a blank
-        {"init", "key12", nullptr},      // a second section of the same name is never searched
-        {"init", "missing", nullptr},
-        {"", "keybefore", "kb"},         // lines before the first header: the empty section
-        {"sec2", "k", nullptr},          // "[sec2" without "]" is no header
-        {"a]b", "k", "ab"},              // the name runs to the last "]"
-        {"a", "k", nullptr},
-        {"tail", "k", "tail"},           // text after "]" is ignored
-        {"nosuch", "k", nullptr},
-    };
-    for (const ReadCase& c : cases) {
-        const Read got = Get("mixed.ini", c.section, c.key);
-        const std::string expected = c.expected != nullptr ? c.expected : "DEF";
-        EXPECT_EQ(got.text, expected) << "[" << c.section << "] " << c.key;
-        EXPECT_EQ(got.length, expected.size()) << "[" << c.section << "] " << c.key;
-    }
+    ExpectReads("mixed.ini", kMixedReads);
 }
 
-TEST_P(ProfileContract, CutsValuesToTheBuffer) {
-    dir_.WriteBytes("cut.ini", "[S]\r\nq=\"abcdef\"\r\nlong=" + std::string(100000, 'L') + "\r\nz=end\r\n");
-    struct Case {
+TEST_P(ProfileContract, CutsValuesToTheBufferAndStopsAtANulByte) {
+    static const char kNul[] = "bin=a\0b\x01\xff\r\n";
+    dir_.WriteBytes("cut.ini", "[S]\r\nq=\"abcdef\"\r\n" + std::string(kNul, sizeof kNul - 1) + "long=" +
+                                   std::string(100000, 'L') + "\r\nz=end\r\n");
+    const struct {
         const char* key;
         const char* fallback;
         std::uint32_t size;
         std::string expected;
+    } cases[] = {
+        {"q", "", 4, "abc"}, {"q", "", 7, "abcde"}, // quotes go before the cut: abcdef" loses the f too
+        {"q", "", 8, "abcdef"}, {"q", "", 1, ""},   // room for the terminating zero only
+        {"bin", "", 255, "a"},                      // the value ends at the NUL, the next line is intact
+        {"long", "", 255, std::string(254, 'L')}, {"long", "", 100001, std::string(100000, 'L')},
+        {"z", "", 255, "end"},                      // the line after a very long one is intact
+        {"missing", "abcdef", 3, "ab"},             // the default is cut the same way,
+        {"missing", "  def  ", 255, "  def"}, {"missing", "\"def\"", 255, "def"}, // loses trailing blanks, quotes
     };
-    const Case cases[] = {
-        {"q", "", 4, "abc"},        // quotes go before the cut
-        {"q", "", 7, "abcde"},      // room for abcdef" loses the f with the quote
-        {"q", "", 8, "abcdef"},
-        {"q", "", 1, ""},           // room for the terminating zero only
-        {"long", "", 255, std::string(254, 'L')},
-        {"long", "", 100001, std::string(100000, 'L')}, // a very long line is read whole
-        {"z", "", 255, "end"},      // and the line after it is intact
-        {"missing", "abcdef", 3, "ab"},      // the default is cut the same way
-        {"missing", "  def  ", 255, "  def"}, // its trailing blanks go
-        {"missing", "\"def\"", 255, "def"},   // and its quotes
-    };
-    for (const Case& c : cases) {
-        const Read got = Get("cut.ini", "S", c.key, c.fallback, c.size);
-        EXPECT_EQ(got.text, c.expected) << c.key << " with buffer " << c.size;
-        EXPECT_EQ(got.length, c.expected.size()) << c.key << " with buffer " << c.size;
-    }
+    for (const auto& c : cases) EXPECT_EQ(Get("cut.ini", "S", c.key, c.fallback, c.size), c.expected) << c.size;
 }
 
-TEST_P(ProfileContract, MissingFileGivesTheDefault) {
-    EXPECT_EQ(Get("absent.ini", "INIT", "Delay_0").text, "DEF");
-    EXPECT_EQ(Get("absent.ini", "INIT", "Delay_0", "").length, 0u);
+TEST_P(ProfileContract, AMissingFileOrFolderGivesTheDefaultAndCreatesNothing) {
+    EXPECT_EQ(Get("absent.ini", "INIT", "Delay_0"), "DEF");
+    EXPECT_EQ(Get("absent.ini", "INIT", "Delay_0", ""), "");
     EXPECT_FALSE(dir_.Exists("absent.ini")) << "reading must not create the file";
-}
-
-TEST_P(ProfileContract, WritingCreatesTheFileAndSection) {
-    ASSERT_TRUE(Put("new.ini", "INIT", "BGColor_0", "0"));
-    EXPECT_EQ(dir_.ReadBytes("new.ini"), "[INIT]\r\nBGColor_0=0\r\n");
-    EXPECT_EQ(Get("new.ini", "init", "bgcolor_0").text, "0");
-}
-
-TEST_P(ProfileContract, WritingIntoAMissingFolderFails) {
     EXPECT_FALSE(Put("no such folder\\x.ini", "INIT", "a", "1"));
     EXPECT_FALSE(dir_.Exists("no such folder"));
 }
 
-TEST_P(ProfileContract, ReplacesTheFirstOccurrenceInPlace) {
-    dir_.WriteBytes("edit.ini", kMixedFile);
-    ASSERT_TRUE(Put("edit.ini", "init", "KEY1", "new"));
-    EXPECT_EQ(Get("edit.ini", "INIT", "key1").text, "new");
-    const std::string text = dir_.ReadBytes("edit.ini");
-    const std::size_t replaced = text.find("=new");
-    ASSERT_NE(replaced, std::string::npos);
-    EXPECT_LT(text.find("INIT"), replaced) << text;
-    EXPECT_LT(replaced, text.find("key2=")) << "the key keeps its place: " << text;
-    EXPECT_NE(text.find("key1=second"), std::string::npos) << "a later duplicate is left alone";
-}
-
-TEST_P(ProfileContract, LeavesEveryOtherKeyAsItWas) {
-    dir_.WriteBytes("keep.ini", kMixedFile);
-    const char* sections[] = {"init", "", "a]b", "tail"};
-    const char* keys[] = {"keybefore", "key2", "key3", "key4", "key5", "noequals", "key6", ";key7", "key8",
-                          "key9", "key10", "key11", "lf", "lonecr", "after", "ctrlz", "key12", "k"};
-    std::vector<std::string> before;
-    for (const char* section : sections) {
-        for (const char* key : keys) {
-            before.push_back(Get("keep.ini", section, key).text);
-        }
+TEST_P(ProfileContract, WritesPlaceKeysAndSectionsWhereTheSystemDoes) {
+    // In the mixed file one key changes in place, and every other key reads as before.
+    std::vector<ReadCase> mixedAfter = kMixedReads;
+    for (ReadCase& c : mixedAfter) {
+        if (std::string(c.expected) == "value one") c.expected = "new";
     }
-    ASSERT_TRUE(Put("keep.ini", "init", "key1", "changed"));
-    ASSERT_TRUE(Put("keep.ini", "init", "added", "x"));
-    ASSERT_TRUE(Put("keep.ini", "other", "k", "y"));
-    std::size_t i = 0;
-    for (const char* section : sections) {
-        for (const char* key : keys) {
-            EXPECT_EQ(Get("keep.ini", section, key).text, before[i++]) << "[" << section << "] " << key;
-        }
-    }
-    EXPECT_NE(dir_.ReadBytes("keep.ini").find("; comment line"), std::string::npos);
-}
-
-TEST_P(ProfileContract, AppendsANewKeyAfterTheLastKeyOfItsSection) {
-    dir_.WriteBytes("append.ini", "[A]\r\na=1\r\n\r\n[B]\r\nb=1\r\n");
-    ASSERT_TRUE(Put("append.ini", "a", "a2", "2"));
-    const std::string text = dir_.ReadBytes("append.ini");
-    EXPECT_LT(text.find("a=1"), text.find("a2=2")) << text;
-    EXPECT_LT(text.find("a2=2"), text.find("[B]")) << text;
-    EXPECT_EQ(Get("append.ini", "A", "a2").text, "2");
-    EXPECT_EQ(Get("append.ini", "B", "b").text, "1");
-}
-
-TEST_P(ProfileContract, AppendsANewSectionAtTheEnd) {
-    dir_.WriteBytes("sect.ini", "[A]\r\na=1");
-    ASSERT_TRUE(Put("sect.ini", "New", "n", "v"));
-    ASSERT_TRUE(Put("sect.ini", "A", "b", "2"));
-    const std::string text = dir_.ReadBytes("sect.ini");
-    EXPECT_LT(text.find("a=1"), text.find("[New]")) << text;
-    EXPECT_LT(text.find("b=2"), text.find("[New]")) << text;
-    EXPECT_EQ(Get("sect.ini", "new", "N").text, "v");
-    EXPECT_EQ(Get("sect.ini", "A", "a").text, "1");
-    EXPECT_EQ(Get("sect.ini", "A", "b").text, "2");
-}
-
-TEST_P(ProfileContract, WritesIntoTheFirstOfTwoSectionsOfOneName) {
-    dir_.WriteBytes("dup.ini", "[S]\r\na=1\r\n[T]\r\nt=1\r\n[s]\r\nb=2\r\n");
-    ASSERT_TRUE(Put("dup.ini", "S", "b", "first"));
-    EXPECT_EQ(Get("dup.ini", "S", "b").text, "first");
-    const std::string text = dir_.ReadBytes("dup.ini");
-    EXPECT_LT(text.find("b=first"), text.find("[T]")) << text;
-}
-
-TEST_P(ProfileContract, GivesAValueToAKeyWithoutOne) {
-    dir_.WriteBytes("noeq.ini", "[S]\r\nnoeq\r\nnoeq=later\r\n");
-    ASSERT_TRUE(Put("noeq.ini", "S", "noeq", "x"));
-    EXPECT_EQ(Get("noeq.ini", "S", "noeq").text, "x");
-}
-
-TEST_P(ProfileContract, ValuesWrittenReadBackTrimmed) {
-    ASSERT_TRUE(Put("trim.ini", " S ", " k ", "  spaced  "));
-    ASSERT_TRUE(Put("trim.ini", "S", "q", "\"x\""));
-    ASSERT_TRUE(Put("trim.ini", "S", "blank", " "));
-    ASSERT_TRUE(Put("trim.ini", "S", "empty", ""));
-    EXPECT_EQ(Get("trim.ini", "S", "k").text, "spaced");
-    EXPECT_EQ(Get("trim.ini", "S", "q").text, "x");
-    EXPECT_EQ(Get("trim.ini", "S", "blank").length, 0u);
-    EXPECT_EQ(Get("trim.ini", "S", "empty").length, 0u);
-}
-
-TEST_P(ProfileContract, WritingTheSameValueLeavesTheFileAlone) {
-    const std::string original = "[S]\r\n\r\n  a = 1 \r\n\r\n";
-    dir_.WriteBytes("same.ini", original);
-    ASSERT_TRUE(Put("same.ini", "s", "A", "1"));
-    EXPECT_EQ(dir_.ReadBytes("same.ini"), original);
-}
-
-TEST_P(ProfileContract, OtherBytesSurviveAWrite) {
+    mixedAfter.insert(mixedAfter.end(), {{"init", "added", "x"}, {"other", "k", "y"}});
     const std::string high = "hi=\x80\x81\x8d\x9d\xe9\r\n";
     const std::string longLine = "long=" + std::string(100000, 'L') + "\r\n";
-    dir_.WriteBytes("bytes.ini", "[S]\r\n" + high + longLine + "z=end\r\n");
-    ASSERT_TRUE(Put("bytes.ini", "S", "z", "end2"));
-    const std::string text = dir_.ReadBytes("bytes.ini");
-    EXPECT_NE(text.find(high), std::string::npos);
-    EXPECT_NE(text.find(longLine), std::string::npos);
-    EXPECT_EQ(Get("bytes.ini", "S", "long", "", 100001).length, 100000u);
-    EXPECT_EQ(Get("bytes.ini", "S", "hi").text, "\x80\x81\x8d\x9d\xe9");
-}
-
-TEST_P(ProfileContract, ANulByteEndsAValue) {
-    static const char kText[] = "[S]\r\nbin=a\0b\x01\xff\r\nafter=ok\r\n";
-    dir_.WriteBytes("zerobyte.ini", std::string(kText, sizeof kText - 1));
-    EXPECT_EQ(Get("zerobyte.ini", "S", "bin").text, "a");
-    EXPECT_EQ(Get("zerobyte.ini", "S", "after").text, "ok");
+    const struct {
+        const char* what;
+        std::string before;                         // empty: no file yet
+        std::vector<std::vector<const char*>> puts; // section, key, value
+        std::vector<std::string> inOrder;           // pieces the file then holds, in this order
+        std::vector<ReadCase> reads;
+        const char* exactly = nullptr;              // the whole file afterwards, where it is known
+    } cases[] = {
+        {"mixed", kMixedFile, {{"init", "KEY1", "new"}, {"init", "added", "x"}, {"other", "k", "y"}},
+         {"; comment line", "INIT", "=new", "key2=\"quoted\"", "key1=second"}, mixedAfter},
+        {"new file", "", {{"INIT", "BGColor_0", "0"}}, {}, {{"init", "bgcolor_0", "0"}}, "[INIT]\r\nBGColor_0=0\r\n"},
+        {"new key", "[A]\r\na=1\r\n\r\n[B]\r\nb=1\r\n", {{"a", "a2", "2"}}, {"a=1", "a2=2", "[B]"},
+         {{"A", "a2", "2"}, {"B", "b", "1"}}},
+        {"new section", "[A]\r\na=1", {{"New", "n", "v"}, {"A", "b", "2"}}, {"a=1", "b=2", "[New]"},
+         {{"new", "N", "v"}, {"A", "a", "1"}, {"A", "b", "2"}}},
+        {"two sections of one name", "[S]\r\na=1\r\n[T]\r\nt=1\r\n[s]\r\nb=2\r\n", {{"S", "b", "first"}},
+         {"b=first", "[T]"}, {{"S", "b", "first"}}},
+        {"key without a value", "[S]\r\nnoeq\r\nnoeq=later\r\n", {{"S", "noeq", "x"}}, {}, {{"S", "noeq", "x"}}},
+        {"values written", "",
+         {{" S ", " k ", "  spaced  "}, {"S", "q", "\"x\""}, {"S", "blank", " "}, {"S", "empty", ""}}, {},
+         {{"S", "k", "spaced"}, {"S", "q", "x"}, {"S", "blank", ""}, {"S", "empty", ""}}},
+        {"same value", "[S]\r\n\r\n  a = 1 \r\n\r\n", {{"s", "A", "1"}}, {}, {}, "[S]\r\n\r\n  a = 1 \r\n\r\n"},
+        {"other bytes", "[S]\r\n" + high + longLine + "z=end\r\n", {{"S", "z", "end2"}}, {high, longLine},
+         {{"S", "hi", "\x80\x81\x8d\x9d\xe9"}, {"S", "z", "end2"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string file = std::string(c.what) + ".ini";
+        if (!c.before.empty()) dir_.WriteBytes(file, c.before);
+        for (const auto& put : c.puts) ASSERT_TRUE(Put(file, put[0], put[1], put[2]));
+        const std::string text = dir_.ReadBytes(file);
+        std::size_t at = 0;
+        for (const std::string& piece : c.inOrder) {
+            at = text.find(piece, at);
+            ASSERT_NE(at, std::string::npos) << "missing or out of order: " << piece.substr(0, 20) << "\n" << text;
+        }
+        if (c.exactly != nullptr) {
+            EXPECT_EQ(text, c.exactly);
+        }
+        ExpectReads(file, c.reads);
+    }
 }
 
 TEST_P(ProfileContract, SkipsAByteOrderMark) {
     dir_.WriteBytes("bom.ini", "\xEF\xBB\xBF[INIT]\r\nk=v\r\n");
-    EXPECT_EQ(Get("bom.ini", "init", "k").text, "v");
+    EXPECT_EQ(Get("bom.ini", "init", "k"), "v");
     ASSERT_TRUE(Put("bom.ini", "INIT", "k2", "v2"));
     EXPECT_EQ(dir_.ReadBytes("bom.ini").substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_EQ(Get("bom.ini", "init", "k2").text, "v2");
+    EXPECT_EQ(Get("bom.ini", "init", "k2"), "v2");
 }
 
 TEST_P(ProfileContract, SeesChangesMadeToTheFileByOthers) {
     dir_.WriteBytes("ext.ini", "[S]\r\nk=1\r\n");
-    EXPECT_EQ(Get("ext.ini", "S", "k").text, "1");
+    EXPECT_EQ(Get("ext.ini", "S", "k"), "1");
     dir_.WriteBytes("ext.ini", "[S]\r\nk=22\r\n");
-    EXPECT_EQ(Get("ext.ini", "S", "k").text, "22");
+    EXPECT_EQ(Get("ext.ini", "S", "k"), "22");
     ASSERT_TRUE(Put("ext.ini", "S", "j", "3"));
-    EXPECT_EQ(Get("ext.ini", "S", "k").text, "22");
+    EXPECT_EQ(Get("ext.ini", "S", "k"), "22");
 }
 
-std::vector<ProfileBackend> Backends() {
-    std::vector<ProfileBackend> backends;
+INSTANTIATE_TEST_SUITE_P(Backends, ProfileContract,
 #ifdef _WIN32
-    backends.push_back({"Kernel32", [] { return qs::platform::MakeWin32ProfileFile(); }});
+                         testing::Values("Kernel32", "Portable"),
+#else
+                         testing::Values("Portable"),
 #endif
-    backends.push_back({"Portable", [] { return qs::platform::MakePortableProfileFile(); }});
-    return backends;
-}
-
-INSTANTIATE_TEST_SUITE_P(Backends, ProfileContract, testing::ValuesIn(Backends()), BackendName);
+                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 } // namespace

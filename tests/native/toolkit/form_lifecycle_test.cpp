@@ -1,9 +1,8 @@
-// Loading, showing, modal forms and the one path of every close: Form_QueryUnload,
-// then Form_Unload, either of which may cancel.
+// Loading, showing, modal forms, timers on the virtual clock, and the one path of every
+// close: Form_QueryUnload, then Form_Unload, either of which may cancel.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 #include "probe_forms.h"
 #include "support/toolkit_fixture.h"
@@ -16,8 +15,8 @@ bool IsLoaded(const tk::Form& form) {
     return std::find(forms.begin(), forms.end(), &form) != forms.end();
 }
 
-// A form whose controls are declared out of tree order: a frame, a button on the
-// form, then a child of the frame created later.
+// Controls declared out of tree order: a frame, a button on the form, then a child of
+// the frame created later; the array element is made in the constructor's body.
 class NestedForm : public LifecycleForm {
 public:
     NestedForm() : LifecycleForm("NestedForm") {
@@ -35,109 +34,76 @@ public:
     tk::ControlArray<tk::Label> labels;
 };
 
-TEST_F(ToolkitTest, LoadCreatesPeersFormFirstThenInCreationOrderAndRunsFormLoad) {
+TEST_F(ToolkitTest, LoadCreatesEveryPeerInCreationOrderBeforeFormLoad) {
     NestedForm form;
     form.Load();
-    EXPECT_EQ(ui().peerCreations(),
-              (std::vector<std::string>{"NestedForm", "Outer", "Button", "Inner", "Image", "Timer", "lblName(0)"}))
-        << "the array element is made in the constructor's body, after the members";
-    EXPECT_EQ(form.log, (Log{"Form_Load"})) << "every peer exists before Form_Load";
-    EXPECT_TRUE(form.IsLoaded());
-    EXPECT_FALSE(form.Visible());
-    EXPECT_TRUE(IsLoaded(form));
-    EXPECT_EQ(ui().syncs(form.outer).front().what, tk::Prop::Created);
-
     form.Load();
-    EXPECT_EQ(form.log.size(), 1u) << "a second Load does nothing";
+    EXPECT_EQ(ui().peerCreations(),
+              (std::vector<std::string>{"NestedForm", "Outer", "Button", "Inner", "Image", "Timer", "lblName(0)"}));
+    EXPECT_EQ(form.log, (Log{"Form_Load"})) << "every peer exists before Form_Load; a second Load does nothing";
+    EXPECT_TRUE(IsLoaded(form));
+    EXPECT_FALSE(form.Visible());
+    tk::Label& second = form.labels.Load(1);
+    EXPECT_EQ(ui().peerCreations().back(), "lblName(1)") << "a run-time element gets its peer at once";
+    EXPECT_FALSE(second.Visible());
+    EXPECT_EQ(second.Caption(), "first");
 }
 
-TEST_F(ToolkitTest, ShowLoadsActivatesAndFocusesFirstControlInTabOrder) {
+TEST_F(ToolkitTest, ShowLoadsActivatesAndFocusesTheFirstControlInTabOrder) {
     ControlsForm form;
     SetTabOrder({&form.cancel, &form.chk, &form.txt, &form.bar, &form.list, &form.checks, &form.ok});
     form.Show();
-    EXPECT_EQ(form.log, (Log{"Form_Load", "Form_Activate", "cmdCancel_GotFocus"}));
-    EXPECT_TRUE(form.Visible());
+    form.Show();
+    EXPECT_EQ(form.log, (Log{"Form_Load", "Form_Activate", "cmdCancel_GotFocus"})) << "a second Show runs nothing";
     EXPECT_EQ(form.ActiveControl(), &form.cancel);
-    form.Show();
-    EXPECT_EQ(form.log.size(), 3u) << "showing a shown form again runs nothing";
+    form.Hide();
+    EXPECT_FALSE(form.Visible());
+    EXPECT_TRUE(form.IsLoaded());
 }
 
-TEST_F(ToolkitTest, RunTimeArrayElementGetsPeerAtOnceAndStartsHidden) {
-    NestedForm form;
-    form.Load();
-    tk::Label& second = form.labels.Load(1);
-    EXPECT_NE(second.peer(), nullptr);
-    EXPECT_FALSE(second.Visible());
-    EXPECT_EQ(second.Caption(), "first");
-    EXPECT_EQ(ui().peerCreations().back(), "lblName(1)");
-    EXPECT_EQ(form.labels.UBound(), 1);
+TEST_F(ToolkitTest, QueryUnloadThenUnloadEitherMayCancel) {
+    const struct {
+        std::int16_t cancelQuery, cancelUnload;
+        Log expectedLog;
+        bool closes;
+    } cases[] = {{0, 0, {"Form_QueryUnload", "Form_Unload"}, true},
+                 {1, 0, {"Form_QueryUnload"}, false},
+                 {-1, 0, {"Form_QueryUnload"}, false}, // any non-zero value cancels
+                 {0, 1, {"Form_QueryUnload", "Form_Unload"}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.cancelQuery << "/" << c.cancelUnload);
+        ControlsForm form;
+        form.timer.setEnabled(true);
+        form.Show();
+        form.log.clear();
+        form.cancelQuery = c.cancelQuery;
+        form.cancelUnload = c.cancelUnload;
+        EXPECT_EQ(form.Unload(), c.closes);
+        EXPECT_EQ(form.log, c.expectedLog);
+        EXPECT_EQ(form.unloadModes, (std::vector<int>{tk::vbFormCode}));
+        EXPECT_EQ(IsLoaded(form), !c.closes);
+        EXPECT_EQ(form.Visible(), !c.closes);
+        EXPECT_EQ(form.ok.peer() == nullptr, c.closes);
+        EXPECT_EQ(ui().nextDue(form.timer).has_value(), !c.closes) << "closing stops the form's timers";
+    }
 }
 
-struct CloseCase {
-    const char* name;
-    std::int16_t cancelQuery;
-    std::int16_t cancelUnload;
-    Log expectedLog;
-    bool closes;
-};
-
-class CloseTest : public ToolkitTest, public ::testing::WithParamInterface<CloseCase> {};
-
-TEST_P(CloseTest, QueryUnloadThenUnloadEitherMayCancel) {
-    const CloseCase& c = GetParam();
-    ControlsForm form;
-    form.timer.setEnabled(true);
-    form.Show();
-    form.log.clear();
-    form.cancelQuery = c.cancelQuery;
-    form.cancelUnload = c.cancelUnload;
-
-    EXPECT_EQ(form.Unload(), c.closes);
-
-    EXPECT_EQ(form.log, c.expectedLog);
-    EXPECT_EQ(form.unloadModes, (std::vector<int>{tk::vbFormCode}));
-    EXPECT_EQ(form.IsLoaded(), !c.closes);
-    EXPECT_EQ(IsLoaded(form), !c.closes);
-    EXPECT_EQ(form.peer() == nullptr, c.closes);
-    EXPECT_EQ(form.ok.peer() == nullptr, c.closes);
-    EXPECT_EQ(ui().nextDue(form.timer).has_value(), !c.closes) << "closing stops the form's timers";
-    EXPECT_EQ(ui().unloadedForms().size(), c.closes ? 1u : 0u);
-    EXPECT_EQ(form.Visible(), !c.closes);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, CloseTest,
-    ::testing::Values(CloseCase{"Closes", 0, 0, {"Form_QueryUnload", "Form_Unload"}, true},
-                      CloseCase{"QueryUnloadCancels", 1, 0, {"Form_QueryUnload"}, false},
-                      CloseCase{"AnyNonZeroCancels", -1, 0, {"Form_QueryUnload"}, false},
-                      CloseCase{"UnloadCancels", 0, 1, {"Form_QueryUnload", "Form_Unload"}, false}),
-    [](const ::testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
-
-TEST_F(ToolkitTest, CancelledCloseCanBeRepeated) {
+TEST_F(ToolkitTest, CloseBoxCanBeRetriedAndIsDeadOnADisabledFormButSessionEndCloses) {
     LifecycleForm form;
+    EXPECT_TRUE(form.Unload()) << "a form not loaded closes without handlers";
+    EXPECT_TRUE(form.log.empty());
     form.Show();
     form.cancelQuery = 1;
     EXPECT_FALSE(form.userClose());
     form.cancelQuery = 0;
-    EXPECT_TRUE(form.userClose());
-    EXPECT_EQ(form.unloadModes, (std::vector<int>{tk::vbFormControlMenu, tk::vbFormControlMenu}));
-    EXPECT_FALSE(form.IsLoaded());
-}
-
-TEST_F(ToolkitTest, CloseBoxOfDisabledFormDoesNothingButSessionEndStillCloses) {
-    LifecycleForm form;
-    form.Show();
     form.setEnabled(false);
     EXPECT_FALSE(form.userClose());
-    EXPECT_TRUE(form.IsLoaded());
+    form.setEnabled(true);
+    EXPECT_TRUE(form.userClose());
+    form.Show();
+    form.setEnabled(false);
     EXPECT_TRUE(form.userClose(tk::vbAppWindows));
-    EXPECT_EQ(form.unloadModes, (std::vector<int>{tk::vbAppWindows}));
-}
-
-TEST_F(ToolkitTest, UnloadOfFormNotLoadedRunsNothing) {
-    LifecycleForm form;
-    EXPECT_TRUE(form.Unload());
-    EXPECT_TRUE(form.log.empty());
+    EXPECT_EQ(form.unloadModes, (std::vector<int>{tk::vbFormControlMenu, tk::vbFormControlMenu, tk::vbAppWindows}));
 }
 
 TEST_F(ToolkitTest, UnloadRequestedWhileUnloadingDoesNothing) {
@@ -149,104 +115,47 @@ TEST_F(ToolkitTest, UnloadRequestedWhileUnloadingDoesNothing) {
     EXPECT_TRUE(form.Unload());
     EXPECT_EQ(nested, (std::vector<bool>{false, false}));
     EXPECT_EQ(form.log, (Log{"Form_Load", "Form_Activate", "Form_QueryUnload", "Form_Unload"}));
-    EXPECT_FALSE(form.IsLoaded());
     EXPECT_EQ(ui().unloadedForms().size(), 1u);
 }
 
-TEST_F(ToolkitTest, FormCanBeLoadedAgainAfterUnloadWithNewWindows) {
+TEST_F(ToolkitTest, FormLoadThatUnloadsKeepsTheFormHiddenAndItCanLoadAgain) {
     ControlsForm form;
-    form.Show();
-    const platform::WindowHandle first = form.hWnd();
-    const platform::WindowHandle firstList = form.list.peer()->hwnd();
-    ASSERT_TRUE(form.Unload());
-    EXPECT_EQ(form.hWnd(), 0u);
-    form.Show();
-    EXPECT_NE(form.hWnd(), 0u);
-    EXPECT_NE(form.hWnd(), first);
-    EXPECT_NE(form.list.peer()->hwnd(), firstList);
-}
-
-TEST_F(ToolkitTest, WindowedControlsHaveUniqueHandlesAndWindowlessOnesNone) {
-    NestedForm form;
-    form.Load();
-    const std::set<platform::WindowHandle> handles{form.hWnd(), form.outer.peer()->hwnd(),
-                                                   form.button.peer()->hwnd(), form.inner.hWnd()};
-    EXPECT_EQ(handles.size(), 4u);
-    EXPECT_EQ(handles.count(0), 0u);
-    EXPECT_EQ(form.image.peer()->hwnd(), 0u);
-    EXPECT_EQ(form.labels[0].peer()->hwnd(), 0u);
-    EXPECT_EQ(form.timer.peer()->hwnd(), 0u);
-}
-
-TEST_F(ToolkitTest, FormDestroyedWhileLoadedRunsNoHandlers) {
-    Log log;
-    {
-        LifecycleForm form("Doomed");
-        form.Show();
-        form.onQueryUnload = [&] { log.push_back("QueryUnload"); };
-        form.onUnload = [&] { log.push_back("Unload"); };
-        ASSERT_TRUE(IsLoaded(form));
-    }
-    EXPECT_TRUE(log.empty());
-    EXPECT_TRUE(tk::LoadedForms().empty());
-    EXPECT_EQ(ui().unloadedForms(), (std::vector<std::string>{"Doomed"}));
-}
-
-TEST_F(ToolkitTest, FormLoadThatUnloadsKeepsFormHidden) {
-    LifecycleForm form;
     form.onLoad = [&] { form.Unload(); };
     form.Show();
     EXPECT_FALSE(form.IsLoaded());
     EXPECT_FALSE(form.Visible());
     EXPECT_EQ(form.log, (Log{"Form_Load", "Form_QueryUnload", "Form_Unload"}));
-}
-
-TEST_F(ToolkitTest, HideKeepsFormLoaded) {
-    LifecycleForm form;
+    form.onLoad = nullptr;
     form.Show();
-    form.Hide();
-    EXPECT_FALSE(form.Visible());
-    EXPECT_TRUE(form.IsLoaded());
+    const platform::WindowHandle first = form.list.peer()->hwnd();
+    ASSERT_TRUE(form.Unload());
+    EXPECT_EQ(form.hWnd(), 0u);
+    form.Show();
+    EXPECT_NE(form.list.peer()->hwnd(), first) << "new windows each time";
 }
 
-TEST_F(ToolkitTest, ModalShowRunsHookWithOwnerDisabledAndReturnsAfterIt) {
-    LifecycleForm owner("Owner");
-    LifecycleForm dialog("Dialog");
-    owner.Show();
-    bool ownerEnabledInside = true;
-    bool dialogShownInside = false;
-    ui().onModal = [&](tk::Form& f) {
-        EXPECT_EQ(&f, &dialog);
-        ownerEnabledInside = owner.Enabled();
-        dialogShownInside = dialog.Visible();
-        f.Unload();
-    };
-    dialog.Show(true, &owner);
-    EXPECT_FALSE(ownerEnabledInside);
-    EXPECT_TRUE(dialogShownInside);
-    EXPECT_TRUE(owner.Enabled());
-    EXPECT_FALSE(dialog.IsLoaded());
-    EXPECT_EQ(ui().modalForms(), (std::vector<std::string>{"Dialog"}));
+TEST_F(ToolkitTest, FormsDestroyedOrReleasedWhileLoadedRunNoHandlers) {
+    {
+        LifecycleForm form("Doomed");
+        form.Show();
+        form.onQueryUnload = form.onUnload = [] { ADD_FAILURE() << "handler ran"; };
+    }
+    tk::NewForm<LifecycleForm>("Kept").Show();
+    tk::releaseKeptForms();
+    EXPECT_TRUE(tk::LoadedForms().empty());
+    EXPECT_EQ(ui().unloadedForms(), (std::vector<std::string>{"Doomed", "Kept"}));
 }
 
-TEST_F(ToolkitTest, ModalShowWithoutHookReturnsAtOnceLeavingFormShown) {
-    LifecycleForm owner("Owner");
-    LifecycleForm dialog("Dialog");
-    owner.Show();
-    dialog.Show(true, &owner);
-    EXPECT_TRUE(dialog.IsLoaded());
-    EXPECT_TRUE(dialog.Visible());
-    EXPECT_TRUE(owner.Enabled());
-    EXPECT_EQ(ui().modalForms(), (std::vector<std::string>{"Dialog"}));
-}
-
-TEST_F(ToolkitTest, OtherFormsTimersFireWhileModalFormIsUp) {
+TEST_F(ToolkitTest, ModalShowDisablesTheOwnerWhileOtherFormsTimersRun) {
     ControlsForm owner;
     LifecycleForm dialog("Dialog");
     owner.timer.setEnabled(true);
     owner.Show();
     owner.log.clear();
     ui().onModal = [&](tk::Form& f) {
+        EXPECT_EQ(&f, &dialog);
+        EXPECT_FALSE(owner.Enabled());
+        EXPECT_TRUE(dialog.Visible());
         ui().advance(250);
         EXPECT_FALSE(owner.userKey(tk::vbKeyEscape, 0)) << "the owner takes no input";
         owner.cancel.userClick();
@@ -254,95 +163,87 @@ TEST_F(ToolkitTest, OtherFormsTimersFireWhileModalFormIsUp) {
     };
     dialog.Show(true, &owner);
     EXPECT_EQ(owner.log, (Log{"Timer1_Timer", "Timer1_Timer"}));
+    EXPECT_TRUE(owner.Enabled());
+    EXPECT_FALSE(dialog.IsLoaded());
 }
 
-TEST_F(ToolkitTest, ModalFormDestroyedInsideHookLeavesOwnerEnabled) {
+TEST_F(ToolkitTest, ModalFormDestroyedInsideItsLoopLeavesTheOwnerEnabled) {
     LifecycleForm owner("Owner");
     owner.Show();
     auto dialog = std::make_unique<LifecycleForm>("Dialog");
-    LifecycleForm* shown = dialog.get();
     ui().onModal = [&](tk::Form&) { ui().onModal = nullptr; };
-    shown->Show(true, &owner);
+    dialog->Show(true, &owner);
     dialog.reset();
     EXPECT_TRUE(owner.Enabled());
     EXPECT_EQ(tk::LoadedForms(), (std::vector<tk::Form*>{&owner}));
 }
 
-TEST_F(ToolkitTest, CenteredFormSitsInTheMiddleOfTheScreen) {
+TEST_F(ToolkitTest, OuterSizeAddsTheBorderStylesFrameAndCenteringUsesIt) {
     LifecycleForm form;
+    for (auto style : {tk::BorderStyle::Sizable, tk::BorderStyle::None}) {
+        form.setBorderStyle(style);
+        form.setClientSize(3000, 2000);
+        const tk::SizeTwips extra = ui().formFrameExtra(form);
+        EXPECT_FLOAT_EQ(form.Width(), 3000 + extra.Width);
+        form.Move(10, 20, 5000, 4000);
+        EXPECT_FLOAT_EQ(form.ScaleHeight(), 4000 - extra.Height);
+    }
+    EXPECT_FLOAT_EQ(ui().formFrameExtra(form).Width, 0) << "no border, no frame";
     form.setBorderStyle(tk::BorderStyle::FixedDialog);
     form.setStartUpPosition(tk::StartUpPosition::CenterScreen);
-    form.setClientSize(6000, 4000);
     form.Load();
     EXPECT_FLOAT_EQ(form.Left(), (tk::Screen::Width() - form.Width()) / 2);
     EXPECT_FLOAT_EQ(form.Top(), (tk::Screen::Height() - form.Height()) / 2);
 }
 
-TEST_F(ToolkitTest, OuterSizeAddsTheFrameOfTheBorderStyle) {
-    LifecycleForm form;
-    for (auto style : {tk::BorderStyle::None, tk::BorderStyle::FixedSingle, tk::BorderStyle::Sizable,
-                       tk::BorderStyle::FixedDialog}) {
-        form.setBorderStyle(style);
-        form.setClientSize(3000, 2000);
-        const tk::SizeTwips extra = ui().formFrameExtra(form);
-        EXPECT_FLOAT_EQ(form.Width(), 3000 + extra.Width);
-        EXPECT_FLOAT_EQ(form.Height(), 2000 + extra.Height);
-        form.Move(10, 20, 5000, 4000);
-        EXPECT_FLOAT_EQ(form.ScaleWidth(), 5000 - extra.Width);
-        EXPECT_FLOAT_EQ(form.ScaleHeight(), 4000 - extra.Height);
+// A form with two timers whose ticks are logged with the virtual time.
+class TwoTimers : public LifecycleForm {
+public:
+    TwoTimers() : LifecycleForm("TwoTimers") {
+        fast.Tick = [this] { Log("fast"); };
+        slow.Tick = [this] { Log("slow"); };
     }
-    form.setBorderStyle(tk::BorderStyle::None);
-    EXPECT_FLOAT_EQ(ui().formFrameExtra(form).Width, 0);
-    EXPECT_FLOAT_EQ(ui().formFrameExtra(form).Height, 0);
+    void Log(const char* name) {
+        ticks.emplace_back(name, static_cast<tk::headless::HeadlessBackend&>(tk::backend()).nowMs());
+    }
+    tk::Timer fast{*this, "Fast", 100};
+    tk::Timer slow{*this, "Slow", 250};
+    std::vector<std::pair<std::string, std::uint64_t>> ticks;
+};
+
+using Ticks = std::vector<std::pair<std::string, std::uint64_t>>;
+
+// The order and catch-up of due timers belong to each backend; these are the rules of
+// the toolkit's own timer.
+TEST_F(ToolkitTest, OnlyEnabledTimersOfLoadedFormsFireAndChangesRestartThem) {
+    TwoTimers form;
+    ui().advance(1000);
+    form.Load();
+    form.slow.setEnabled(false);
+    ui().advance(50);
+    form.fast.setInterval(30);
+    ui().advance(40);
+    form.Hide();
+    ui().advance(30);
+    EXPECT_EQ(form.ticks, (Ticks{{"fast", 1080}, {"fast", 1110}})) << "a hidden form's timers go on";
+    form.slow.setEnabled(true);
+    EXPECT_EQ(ui().nextDue(form.slow), std::optional<std::uint64_t>(1120 + 250));
+    form.fast.setInterval(0);
+    EXPECT_FALSE(ui().nextDue(form.fast).has_value()) << "an interval of 0 stops the timer";
+    form.Unload();
+    ui().advance(1000);
+    EXPECT_EQ(form.ticks.size(), 2u);
 }
 
-TEST_F(ToolkitTest, KeptFormsLiveUntilReleased) {
-    auto& form = tk::NewForm<LifecycleForm>("Kept");
-    form.Show();
-    EXPECT_TRUE(IsLoaded(form));
-    tk::releaseKeptForms();
-    EXPECT_TRUE(tk::LoadedForms().empty());
-    EXPECT_EQ(ui().unloadedForms(), (std::vector<std::string>{"Kept"}));
-}
-
-TEST_F(ToolkitTest, MessageLoopRunsTimersUntilLastFormUnloads) {
-    ControlsForm form;
-    form.timer.setEnabled(true);
-    int ticks = 0;
-    form.timer.Tick = [&] {
-        if (++ticks == 5) form.Unload();
-    };
-    form.Show();
-    tk::RunMessageLoop();
-    EXPECT_EQ(ticks, 5);
-    EXPECT_EQ(ui().nowMs(), 500u);
-    EXPECT_FALSE(ui().messageLoopHitLimit());
-}
-
-TEST_F(ToolkitTest, MessageLoopRunsItsHookAndReturnsWhenNothingCanHappen) {
-    LifecycleForm form;
-    form.Show();
-    bool hookRan = false;
-    ui().onMessageLoop = [&] { hookRan = true; };
-    tk::RunMessageLoop();
-    EXPECT_TRUE(hookRan);
-    EXPECT_TRUE(form.IsLoaded()) << "no timer runs: the loop returns instead of waiting forever";
-    EXPECT_EQ(ui().nowMs(), 0u);
-}
-
-TEST_F(ToolkitTest, MessageLoopStopsAtItsStepLimit) {
-    ControlsForm form;
-    form.timer.setEnabled(true);
-    form.Show();
-    ui().messageLoopStepLimit = 7;
-    tk::RunMessageLoop();
-    EXPECT_TRUE(ui().messageLoopHitLimit());
-    EXPECT_EQ(ui().nowMs(), 700u);
-}
-
-TEST_F(ToolkitTest, MessageLoopWithoutFormsReturnsAtOnce) {
-    tk::RunMessageLoop();
-    EXPECT_FALSE(ui().messageLoopHitLimit());
+TEST_F(ToolkitTest, TickOfAStoppedTimerIsDropped) {
+    TwoTimers form;
+    form.Load();
+    form.fast.setEnabled(false);
+    form.fast.userTick();
+    form.fast.setEnabled(true);
+    form.Unload();
+    form.fast.userTick();
+    EXPECT_TRUE(form.ticks.empty());
 }
 
 } // namespace
