@@ -55,11 +55,11 @@ protected:
     EditorTest() {
         os.UseProfile(&profile_);
         ResetSharedState();
-        ResetAppSettingsForTest();  // no slides, both editor options off, a delay of 10 s
+        ResetAppSettingsForTest(); // no slides, both editor options off, a delay of 10 s
     }
     ~EditorTest() override {
         if (EditorOpen()) {
-            AppSettings().DisplayWarnings(true);  // closes without a question
+            AppSettings().DisplayWarnings(true); // closes without a question
             editor_->Unload();
         }
         editor_.reset();

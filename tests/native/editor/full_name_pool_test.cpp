@@ -13,7 +13,7 @@ namespace {
 struct TakeCase {
     const char* name;
     int slots;
-    std::vector<int> usedSlots;  // one per row
+    std::vector<int> usedSlots; // one per row
     int expectedSlot, expectedUBound;
 };
 class FullNamePoolTake : public ::testing::TestWithParam<TakeCase> {};
@@ -57,7 +57,7 @@ TEST(FullNamePool, OutOfRangeSlotsReadFreeAndIgnoreWrites) {
 TEST(FullNamePool, SlotOfAnEmptyPathStaysTakenUntilFreed) {
     FullNamePool pool;
     pool.ReDim(4);
-    pool.Set(1, "");  // a slide loaded with an empty path
+    pool.Set(1, ""); // a slide loaded with an empty path
     EXPECT_TRUE(pool.InUse(1));
     EXPECT_EQ(pool.Take("a.jpg", 1), 2);
     pool.Free(1);

@@ -7,7 +7,7 @@ namespace {
 // A command whose precondition fails changes nothing but still enables Apply.
 struct RefusedCase {
     const char* name;
-    int command, rows, selected;  // selected -1: none
+    int command, rows, selected; // selected -1: none
 };
 class RefusedCommand : public EditorTest, public ::testing::WithParamInterface<RefusedCase> {};
 
@@ -31,8 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"DownOnTheLastRow", kDown, 4, 3}, RefusedCase{"DownWithNoSelection", kDown, 4, -1},
                       RefusedCase{"DeleteWithNoSelection", kDelete, 4, -1},
                       RefusedCase{"DeleteAllWithNoSelection", kDeleteAll, 4, -1},
-                      RefusedCase{"DeleteOnAnEmptyList", kDelete, 0, -1},
-                      RefusedCase{"UpOnTheOnlyRow", kUp, 1, 0}, RefusedCase{"DownOnTheOnlyRow", kDown, 1, 0}),
+                      RefusedCase{"DeleteOnAnEmptyList", kDelete, 0, -1}, RefusedCase{"UpOnTheOnlyRow", kUp, 1, 0},
+                      RefusedCase{"DownOnTheOnlyRow", kDown, 1, 0}),
     ByName);
 
 TEST_F(EditorTest, AddWithAFailedOrCancelledFileDialogAddsNothing) {
@@ -63,7 +63,7 @@ class AddAt : public EditorTest, public ::testing::WithParamInterface<AddCase> {
 
 TEST_P(AddAt, InsertsBelowTheSelection) {
     const AddCase& c = GetParam();
-    const std::string added = "D:\\" + std::string(200, 'x') + "\\new\\added.jpg";  // shown shortened
+    const std::string added = "D:\\" + std::string(200, 'x') + "\\new\\added.jpg"; // shown shortened
     GiveSlides(Numbered(c.rows));
     Open();
     if (c.selected >= 0) Select(c.selected);
@@ -71,7 +71,7 @@ TEST_P(AddAt, InsertsBelowTheSelection) {
     ClickCommand(kAdd);
     Slides rows = Numbered(c.rows);
     rows.insert(rows.begin() + c.newRow, Slide{added, true});
-    const bool selects = c.rows > 0;  // an empty list gets no selection
+    const bool selects = c.rows > 0; // an empty list gets no selection
     EXPECT_EQ(Seen(), (View{rows, selects ? c.newRow : -1, c.position, selects ? added : ""}));
     EXPECT_TRUE(ed().ApplyCmd.Enabled());
 }
@@ -108,7 +108,7 @@ TEST_P(DeleteTheLast, NoKeepsItAndYesLeavesEmptyListsAndPreview) {
     GiveSlides(only);
     Open();
     Select(0);
-    ed().chkPreview.userClick();  // checking the box draws the selected slide
+    ed().chkPreview.userClick(); // checking the box draws the selected slide
     ASSERT_TRUE(ed().previewImage.Visible());
     ASSERT_FALSE(ed().previewImage.Picture().empty());
     const std::string question = GetParam() == kDelete ? "Do you want to delete " + ed().FileNameList.List(0) + "?"
@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, DeleteTheLast, ::testing::Values(kDelete, kDe
 // Up and Down carry the path and the options and keep the moved slide selected.
 struct MoveCase {
     int command, from;
-    std::vector<int> order;  // the slides' old rows, in their new order
+    std::vector<int> order; // the slides' old rows, in their new order
 };
 class MoveSlide : public EditorTest, public ::testing::WithParamInterface<MoveCase> {};
 
@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, MoveSlide,
 struct LevelCase {
     const char* name;
     int command;
-    int selectedFromTop;  // -1: the last visible row
+    int selectedFromTop; // -1: the last visible row
 };
 class ColumnsStayLevel : public EditorTest, public ::testing::WithParamInterface<LevelCase> {};
 

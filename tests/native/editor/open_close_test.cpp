@@ -8,11 +8,19 @@ using OpenEditor = EditorTest;
 
 TEST_F(OpenEditor, TheCaptionsTheUserReads) {
     Open();
-    const Paths captions = {ed().Caption(), ed().UpDownAddDel(kAdd).Caption(), ed().UpDownAddDel(kDelete).Caption(),
-                            ed().UpDownAddDel(kUp).Caption(), ed().UpDownAddDel(kDown).Caption(),
-                            ed().UpDownAddDel(kDeleteAll).Caption(), ed().Label1.Caption(), ed().chkPreview.Caption(),
-                            ed().WarningChk.Caption(), ed().cmdOK.Caption(), ed().cmdCancel.Caption(),
-                            ed().ApplyCmd.Caption(), ed().resetBtn.Caption()};
+    const Paths captions = {ed().Caption(),
+                            ed().UpDownAddDel(kAdd).Caption(),
+                            ed().UpDownAddDel(kDelete).Caption(),
+                            ed().UpDownAddDel(kUp).Caption(),
+                            ed().UpDownAddDel(kDown).Caption(),
+                            ed().UpDownAddDel(kDeleteAll).Caption(),
+                            ed().Label1.Caption(),
+                            ed().chkPreview.Caption(),
+                            ed().WarningChk.Caption(),
+                            ed().cmdOK.Caption(),
+                            ed().cmdCancel.Caption(),
+                            ed().ApplyCmd.Caption(),
+                            ed().resetBtn.Caption()};
     EXPECT_EQ(captions, (Paths{"Edit Slide Show", "&Add", "&Delete", "&Up", "Do&wn", "De&lete All", "Image  Spec",
                                "Pre&view", "Do &Not Display Warnings", "&OK", "&Cancel", "A&pply", "&Reset"}));
 }
@@ -47,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, OkWithoutChange,
 struct OptionBoxCase {
     const char* name;
     bool warningsBox, ok;
-    std::size_t questions;  // a checked warnings box silences the exit question itself
+    std::size_t questions; // a checked warnings box silences the exit question itself
 };
 class OptionBox : public EditorTest, public ::testing::WithParamInterface<OptionBoxCase> {
 protected:
@@ -82,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, OptionBox,
 struct LeaveCase {
     const char* name;
     bool closeBox, warningsOff;
-    int answer;  // 0: no question expected
+    int answer; // 0: no question expected
 };
 class LeaveWithAChange : public EditorTest, public ::testing::WithParamInterface<LeaveCase> {};
 
@@ -140,12 +148,12 @@ TEST_F(OpenEditor, ApplyWritesTheRowsInOrderAndCancelKeepsWhatWasApplied) {
 class ResetEditor : public EditorTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(ResetEditor, RestoresListAndOptionsUnlessAnsweredNo) {
-    const int answer = GetParam();  // 0: warnings off, no question
+    const int answer = GetParam(); // 0: warnings off, no question
     GiveSlides(Numbered(3));
     AppSettings().DisplayWarnings(answer == 0);
     Open();
     Select(1);
-    if (answer) Answer({tk::vbYes, answer});  // the delete question, then the reset question
+    if (answer) Answer({tk::vbYes, answer}); // the delete question, then the reset question
     ClickCommand(kDelete);
     ed().chkPreview.userClick();
     const View changed = Seen();

@@ -92,7 +92,7 @@ TEST_P(AltKey, TogglesTheSelectedRowsOption) {
     EXPECT_EQ(Rows(), Numbered(4)) << "no slide selected";
     Select(1);
     for (int shift : {0, kShift, kCtrl, kAlt | kCtrl, kAlt | kShift, kAlt | kShift | kCtrl}) Key(key, shift);
-    for (int other : {int('B'), int('E'), int('X'), 0x70}) Key(other, kAlt);  // access keys of no control
+    for (int other : {int('B'), int('E'), int('X'), 0x70}) Key(other, kAlt); // access keys of no control
     EXPECT_EQ(Rows(), Numbered(4));
     ed().cmdOK.SetFocus();
     Key(key, kAlt);
@@ -153,7 +153,8 @@ TEST_F(Truncate, ALongPathKeepsItsTailFromABackslash) {
 
 TEST_F(Truncate, WithoutABackslashInTheTailTheWholeFittingTailIsKept) {
     Open();
-    for (const std::string& name : {std::string(200, 'n') + "g file name.jpg", "C:\\" + std::string(300, 'w') + ".jpg"}) {
+    for (const std::string& name :
+         {std::string(200, 'n') + "g file name.jpg", "C:\\" + std::string(300, 'w') + ".jpg"}) {
         const std::string result = ed().TruncateName(name);
         EXPECT_EQ(result, "(...)" + FittingTail(ed(), name));
         EXPECT_EQ(result.find('\\'), std::string::npos) << result;
