@@ -1,4 +1,4 @@
-// The slot pool behind the editor's rows: slot numbering, growth, reuse and release.
+// The slot pool behind the editor's rows: which slot a new path takes, and its bounds.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,75 +9,13 @@
 namespace qs::ui {
 namespace {
 
-TEST(FullNamePool, StartsWithoutStorage) {
-    FullNamePool pool;
-    EXPECT_FALSE(pool.Allocated());
-    EXPECT_EQ(pool.UBound(), 0);
-    EXPECT_EQ(pool.FirstFree(), 0);
-}
-
-TEST(FullNamePool, ReDimMakesSlotsOneToNAllFree) {
-    FullNamePool pool;
-    pool.ReDim(3);
-    EXPECT_EQ(pool.UBound(), 3);
-    for (int slot = 1; slot <= 3; ++slot) {
-        EXPECT_EQ(pool(slot), "");
-        EXPECT_FALSE(pool.InUse(slot));
-    }
-    pool.Set(2, "b");
-    pool.ReDim(2);
-    EXPECT_EQ(pool(2), "") << "ReDim without Preserve starts every slot afresh";
-}
-
-TEST(FullNamePool, ReDimBelowOneLeavesNoStorage) {
-    for (int upper : {0, -1, -100}) {
-        FullNamePool pool;
-        pool.ReDim(4);
-        pool.ReDim(upper);
-        EXPECT_FALSE(pool.Allocated()) << upper;
-    }
-}
-
-TEST(FullNamePool, OutOfRangeSlotsReadFreeAndIgnoreWrites) {
-    FullNamePool pool;
-    pool.ReDim(2);
-    for (int slot : {-1, 0, 3, 1000}) {
-        pool.Set(slot, "x");
-        EXPECT_EQ(pool(slot), "") << slot;
-        EXPECT_FALSE(pool.InUse(slot)) << slot;
-    }
-    EXPECT_EQ(pool.UBound(), 2);
-}
-
-TEST(FullNamePool, ReDimPreserveKeepsPaths) {
-    FullNamePool pool;
-    pool.ReDim(2);
-    pool.Set(1, "a");
-    pool.Set(2, "b");
-    pool.ReDimPreserve(3);
-    EXPECT_EQ(pool(1), "a");
-    EXPECT_EQ(pool(2), "b");
-    EXPECT_FALSE(pool.InUse(3));
-}
-
-TEST(FullNamePool, EraseReleasesEverything) {
-    FullNamePool pool;
-    pool.ReDim(5);
-    pool.Set(5, "e");
-    pool.Erase();
-    EXPECT_FALSE(pool.Allocated());
-    EXPECT_EQ(pool(5), "");
-}
-
-// Take: the pool grows by one slot unless it holds more than three slots per row.
+// Take grows the pool by one slot unless it holds more than three slots per row.
 struct TakeCase {
     const char* name;
-    int slots;                   // pool size before
-    std::vector<int> usedSlots;  // slots named by rows
-    int expectedSlot;
-    int expectedUBound;
+    int slots;
+    std::vector<int> usedSlots; // one per row
+    int expectedSlot, expectedUBound;
 };
-
 class FullNamePoolTake : public ::testing::TestWithParam<TakeCase> {};
 
 TEST_P(FullNamePoolTake, ChoosesSlotByTheThreePerRowRule) {
@@ -85,30 +23,41 @@ TEST_P(FullNamePoolTake, ChoosesSlotByTheThreePerRowRule) {
     FullNamePool pool;
     pool.ReDim(c.slots);
     for (int s : c.usedSlots) pool.Set(s, "used" + std::to_string(s));
-    const int rows = static_cast<int>(c.usedSlots.size());
-    EXPECT_EQ(pool.Take("new.jpg", rows), c.expectedSlot);
+    EXPECT_EQ(pool.Take("new.jpg", static_cast<int>(c.usedSlots.size())), c.expectedSlot);
     EXPECT_EQ(pool.UBound(), c.expectedUBound);
     EXPECT_EQ(pool(c.expectedSlot), "new.jpg");
     EXPECT_TRUE(pool.InUse(c.expectedSlot));
     for (int s : c.usedSlots) EXPECT_EQ(pool(s), "used" + std::to_string(s)) << "slot " << s << " was overwritten";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rule, FullNamePoolTake,
-    ::testing::Values(TakeCase{"UnallocatedStartsAtOne", 0, {}, 1, 1},
-                      TakeCase{"FourSlotsOneRowReusesLowestFree", 4, {3}, 1, 4},
-                      TakeCase{"FourSlotsOneRowSkipsUsedSlotOne", 4, {1}, 2, 4},
-                      TakeCase{"ThreeSlotsOneRowGrows", 3, {2}, 4, 4},
-                      TakeCase{"FullPoolGrows", 3, {1, 2, 3}, 4, 4},
-                      TakeCase{"SevenSlotsTwoRowsReuses", 7, {1, 2}, 3, 7},
-                      TakeCase{"SixSlotsTwoRowsGrows", 6, {5, 6}, 7, 7},
-                      TakeCase{"FreeSlotsButNoRowsReuses", 2, {}, 1, 2}),
-    [](const ::testing::TestParamInfo<TakeCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rule, FullNamePoolTake,
+                         ::testing::Values(TakeCase{"UnallocatedStartsAtOne", 0, {}, 1, 1},
+                                           TakeCase{"FourSlotsOneRowReusesLowestFree", 4, {3}, 1, 4},
+                                           TakeCase{"FourSlotsOneRowSkipsUsedSlotOne", 4, {1}, 2, 4},
+                                           TakeCase{"ThreeSlotsOneRowGrows", 3, {2}, 4, 4},
+                                           TakeCase{"FullPoolGrows", 3, {1, 2, 3}, 4, 4},
+                                           TakeCase{"SevenSlotsTwoRowsReuses", 7, {1, 2}, 3, 7},
+                                           TakeCase{"SixSlotsTwoRowsGrows", 6, {5, 6}, 7, 7},
+                                           TakeCase{"FreeSlotsButNoRowsReuses", 2, {}, 1, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FullNamePool, OutOfRangeSlotsReadFreeAndIgnoreWrites) {
+    FullNamePool pool;
+    pool.ReDim(2);
+    for (int slot : {-1, 0, 3}) {
+        pool.Set(slot, "x");
+        EXPECT_EQ(pool(slot), "") << slot;
+        EXPECT_FALSE(pool.InUse(slot)) << slot;
+    }
+    EXPECT_EQ(pool.UBound(), 2);
+    pool.ReDim(0);
+    EXPECT_FALSE(pool.Allocated()) << "no slots below one";
+}
 
 TEST(FullNamePool, SlotOfAnEmptyPathStaysTakenUntilFreed) {
     FullNamePool pool;
     pool.ReDim(4);
-    pool.Set(1, "");  // a slide loaded with an empty path
+    pool.Set(1, ""); // a slide loaded with an empty path
     EXPECT_TRUE(pool.InUse(1));
     EXPECT_EQ(pool.Take("a.jpg", 1), 2);
     pool.Free(1);

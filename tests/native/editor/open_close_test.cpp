@@ -1,332 +1,177 @@
-// Opening the editor, Apply, OK, Cancel, Reset and the warnings option.
-#include <string>
-#include <vector>
-
+// Opening the editor, the two option boxes, Apply, OK, Cancel, the close box and Reset.
 #include "editor_harness.h"
-#include "settings/app_settings.h"
-#include "settings/shared_state.h"
 
 namespace qs::test {
 namespace {
 
-constexpr const char* kExitQuestion = "Do you want to ignore all changes and exit?";
-constexpr const char* kResetQuestion = "Do you want to ignore all changes you made and restore old values?";
-
 using OpenEditor = EditorTest;
 
-TEST_F(OpenEditor, EmptyListShowsFourEmptyListsAndNoPosition) {
-    GiveSlides({});
+TEST_F(OpenEditor, TheCaptionsTheUserReads) {
     Open();
-    EXPECT_EQ(ed().FileNameList.ListCount(), 0);
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(ed().CheckList(k).ListCount(), 0);
-        EXPECT_EQ(ed().CheckList(k).ListIndex(), -1);
-    }
-    EXPECT_EQ(ed().fullNameLbl.Caption(), "");
-    EXPECT_EQ(ed().countLbl.Caption(), "0/0");
-    EXPECT_FALSE(ed().ApplyCmd.Enabled());
-    EXPECT_FALSE(SettingsChanged);
-    EXPECT_FALSE(ed().FullNames.Allocated());
-    EXPECT_EQ(ed().EntryCount, 0);
-    EXPECT_TRUE(ed().bgPic.Visible());
+    const Paths captions = {ed().Caption(),
+                            ed().UpDownAddDel(kAdd).Caption(),
+                            ed().UpDownAddDel(kDelete).Caption(),
+                            ed().UpDownAddDel(kUp).Caption(),
+                            ed().UpDownAddDel(kDown).Caption(),
+                            ed().UpDownAddDel(kDeleteAll).Caption(),
+                            ed().Label1.Caption(),
+                            ed().chkPreview.Caption(),
+                            ed().WarningChk.Caption(),
+                            ed().cmdOK.Caption(),
+                            ed().cmdCancel.Caption(),
+                            ed().ApplyCmd.Caption(),
+                            ed().resetBtn.Caption()};
+    EXPECT_EQ(captions, (Paths{"Edit Slide Show", "&Add", "&Delete", "&Up", "Do&wn", "De&lete All", "Image  Spec",
+                               "Pre&view", "Do &Not Display Warnings", "&OK", "&Cancel", "A&pply", "&Reset"}));
 }
 
-TEST_F(OpenEditor, EmptyListOkWritesZeroAndRewritesTheCountLabel) {
-    GiveSlides({});
-    Open();
-    ClickOK();
-    EXPECT_FALSE(EditorOpen());
-    EXPECT_EQ(AppSettings().PictureCount(), 0);
-    EXPECT_EQ(pictureCountLabel().Caption(), "0  Pictures");
-    EXPECT_TRUE(Asked().empty());
-}
+// OK without a change asks nothing, writes the same list back and rewrites the settings
+// dialog's count; that dialog must still count the visit as a change.
+class OkWithoutChange : public EditorTest, public ::testing::WithParamInterface<std::pair<int, const char*>> {};
 
-TEST_F(OpenEditor, ThreeSlidesLoadAsRowsWithSlotsAndNoSelection) {
-    const std::vector<SlideSpec> slides = {{"C:\\p\\one.jpg", true, false, false},
-                                           {"C:\\p\\two.gif", false, true, false},
-                                           {"C:\\p\\three.bmp", false, false, true}};
-    GiveSlides(slides);
-    Open();
-    EXPECT_EQ(RowTexts(), (std::vector<std::string>{"C:\\p\\one.jpg", "C:\\p\\two.gif", "C:\\p\\three.bmp"}));
-    for (int r = 0; r < 3; ++r) EXPECT_EQ(ed().FileNameList.ItemData(r), r + 1);
-    EXPECT_EQ(RowOptions(), (std::vector<Options>{{true, false, false}, {false, true, false}, {false, false, true}}));
-    EXPECT_EQ(Selected(), -1);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(ed().CheckList(k).ListIndex(), 0) << "column " << k;
-    EXPECT_EQ(ed().fullNameLbl.Caption(), "C:\\p\\one.jpg");
-    EXPECT_EQ(ed().countLbl.Caption(), "0/0");
-    EXPECT_EQ(ed().EntryCount, 3);
-    EXPECT_EQ(ed().FullNames.UBound(), 3);
-    EXPECT_FALSE(ed().ApplyCmd.Enabled());
-    EXPECT_FALSE(SettingsChanged);
-}
-
-TEST_F(OpenEditor, WithThePreviewOnTheSurfaceShowsOnlyItsColourUntilARowIsSelected) {
-    GiveSlides({{MakePicture("a.bmp", 40, 30)}});
-    AppSettings().PreviewFlag(true);
-    AppSettings().bgColor(tk::Rgb(10, 20, 30));
-    Open();
-    EXPECT_EQ(ed().chkPreview.Value(), 1);
-    EXPECT_TRUE(ed().previewPicture.Visible());
-    EXPECT_TRUE(ed().previewImage.Picture().empty());
-    EXPECT_TRUE(PrintedOnPreview().empty());
-    EXPECT_EQ(PictureLoads(), 0);
-    EXPECT_EQ(ed().previewPicture.BackColor(), tk::Rgb(10, 20, 30));
-    EXPECT_FALSE(ed().ApplyCmd.Enabled());
-}
-
-TEST_F(OpenEditor, OptionBoxesStartFromTheSettings) {
-    for (bool preview : {false, true}) {
-        for (bool warnings : {false, true}) {
-            AppSettings().PreviewFlag(preview);
-            AppSettings().DisplayWarnings(warnings);
-            Open();
-            EXPECT_EQ(ed().chkPreview.Value(), preview ? 1 : 0);
-            EXPECT_EQ(ed().WarningChk.Value(), warnings ? 1 : 0);
-            EXPECT_EQ(ed().SavedPreviewFlag, preview);
-            EXPECT_EQ(ed().SavedDisplayWarnings, warnings);
-            EXPECT_EQ(ed().previewPicture.Visible(), preview);
-            EXPECT_FALSE(ed().ApplyCmd.Enabled());
-            ClickCancel();
-            EXPECT_FALSE(EditorOpen());
-        }
-    }
-}
-
-// OK without a change: no question, the same list back, the options as they were.
-struct CountCase {
-    int slides;
-    const char* label;
-};
-class OkWithoutChange : public EditorTest, public ::testing::WithParamInterface<CountCase> {};
-
-TEST_P(OkWithoutChange, WritesTheSameListAndTheCountLabel) {
-    const std::vector<SlideSpec> slides = NumberedSlides(GetParam().slides);
-    GiveSlides(slides);
+TEST_P(OkWithoutChange, LoadsTheSlidesAndWritesThemBack) {
+    const auto [n, label] = GetParam();
+    GiveSlides(Numbered(n));
     AppSettings().PreviewFlag(true);
     Open();
-    ClickOK();
+    EXPECT_EQ(Seen(), (View{Numbered(n), -1, "0/0", n ? Numbered(n)[0].path : ""}));
+    EXPECT_FALSE(ed().ApplyCmd.Enabled());
+    EXPECT_FALSE(SettingsChanged);
+    ed().cmdOK.userClick();
     EXPECT_FALSE(EditorOpen());
-    EXPECT_TRUE(Asked().empty());
-    EXPECT_EQ(SettingsSlides(), slides);
+    EXPECT_TRUE(Prompts().empty());
+    EXPECT_EQ(SettingsSlides(), Numbered(n));
     EXPECT_TRUE(AppSettings().PreviewFlag());
-    EXPECT_FALSE(AppSettings().DisplayWarnings());
-    EXPECT_TRUE(SettingsChanged) << "the settings dialog must treat the settings as changed";
-    EXPECT_EQ(pictureCountLabel().Caption(), GetParam().label);
+    EXPECT_TRUE(SettingsChanged);
+    EXPECT_EQ(picNoLbl_.Caption(), label);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, OkWithoutChange,
-                         ::testing::Values(CountCase{0, "0  Pictures"}, CountCase{1, "1  Picture"},
-                                           CountCase{3, "3  Pictures"}, CountCase{12, "12  Pictures"}));
+                         ::testing::Values(std::pair(0, "0  Pictures"), std::pair(1, "1  Picture"),
+                                           std::pair(12, "12  Pictures")));
 
-using CloseEditor = EditorTest;
+// Both option boxes act on the settings at once; OK keeps them for the next opening,
+// Cancel puts back the value the editor opened with.
+struct OptionBoxCase {
+    const char* name;
+    bool warningsBox, ok;
+    std::size_t questions; // a checked warnings box silences the exit question itself
+};
+class OptionBox : public EditorTest, public ::testing::WithParamInterface<OptionBoxCase> {
+protected:
+    tk::CheckBox& Box() { return GetParam().warningsBox ? ed().WarningChk : ed().chkPreview; }
+    bool Setting() { return GetParam().warningsBox ? AppSettings().DisplayWarnings() : AppSettings().PreviewFlag(); }
+};
 
-TEST_F(CloseEditor, CancelAfterAChangeAsksAndNoKeepsTheDialogWithTheChange) {
-    GiveSlides(NumberedSlides(3));
+TEST_P(OptionBox, ActsAtOnceAndOnlyOkKeepsIt) {
+    const OptionBoxCase& c = GetParam();
+    Open();
+    Box().userClick();
+    EXPECT_TRUE(Setting());
+    EXPECT_TRUE(ed().ApplyCmd.Enabled());
+    if (c.questions) Answer({tk::vbYes});
+    (c.ok ? ed().cmdOK : ed().cmdCancel).userClick();
+    EXPECT_FALSE(EditorOpen());
+    EXPECT_EQ(Prompts().size(), c.questions);
+    EXPECT_EQ(Setting(), c.ok);
+    Open();
+    EXPECT_EQ(Box().Value(), c.ok ? 1 : 0);
+    EXPECT_EQ(ed().previewPicture.Visible(), !c.warningsBox && c.ok);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, OptionBox,
+                         ::testing::Values(OptionBoxCase{"PreviewOk", false, true, 0},
+                                           OptionBoxCase{"PreviewCancel", false, false, 1},
+                                           OptionBoxCase{"WarningsOk", true, true, 0},
+                                           OptionBoxCase{"WarningsCancel", true, false, 0}),
+                         ByName);
+
+// Leaving with a change not applied: the question, and that the change never arrives.
+struct LeaveCase {
+    const char* name;
+    bool closeBox, warningsOff;
+    int answer; // 0: no question expected
+};
+class LeaveWithAChange : public EditorTest, public ::testing::WithParamInterface<LeaveCase> {};
+
+TEST_P(LeaveWithAChange, AsksUnlessSilencedAndNoStays) {
+    const LeaveCase& c = GetParam();
+    const bool stays = c.answer == tk::vbNo;
+    GiveSlides(Numbered(3));
+    AppSettings().DisplayWarnings(c.warningsOff);
     Open();
     ClickCheck(kHStretch, 1);
-    Answer({tk::vbNo});
-    ClickCancel();
-    ASSERT_EQ(Asked().size(), 1u);
-    EXPECT_EQ(Asked()[0].prompt, kExitQuestion);
-    EXPECT_EQ(Asked()[0].flags, 36);
-    EXPECT_EQ(Asked()[0].title, "Screen Saver");
-    EXPECT_TRUE(EditorOpen());
-    EXPECT_TRUE(ed().CheckList(kHStretch).Selected(1));
-    EXPECT_TRUE(ed().ApplyCmd.Enabled());
+    const Slides changed = Rows();
+    if (c.answer) Answer({c.answer});
+    const bool closed = c.closeBox ? ed().userClose() : (ed().cmdCancel.userClick(), !EditorOpen());
+    EXPECT_EQ(closed, !stays);
+    EXPECT_EQ(Prompts(), c.answer ? Paths{"Do you want to ignore all changes and exit?"} : Paths{});
+    for (const auto& box : ui().messageBoxes()) EXPECT_EQ(box.flags, 36) << box.title;
+    for (const auto& box : ui().messageBoxes()) EXPECT_EQ(box.title, "Screen Saver");
+    EXPECT_EQ(EditorOpen(), stays);
+    EXPECT_EQ(stays ? Rows() : changed, changed);
+    EXPECT_EQ(stays && ed().ApplyCmd.Enabled(), stays);
+    EXPECT_EQ(SettingsSlides(), Numbered(3));
     EXPECT_TRUE(SettingsChanged);
 }
 
-TEST_F(CloseEditor, CancelAfterAChangeAnsweredYesKeepsTheOldList) {
-    const std::vector<SlideSpec> slides = NumberedSlides(3);
-    GiveSlides(slides);
-    Open();
-    ClickCheck(kHStretch, 1);
-    Answer({tk::vbYes});
-    ClickCancel();
-    EXPECT_EQ(Asked().size(), 1u);
-    EXPECT_FALSE(EditorOpen());
-    EXPECT_EQ(SettingsSlides(), slides);
-    EXPECT_TRUE(SettingsChanged);
-}
+INSTANTIATE_TEST_SUITE_P(Ways, LeaveWithAChange,
+                         ::testing::Values(LeaveCase{"CancelNo", false, false, tk::vbNo},
+                                           LeaveCase{"CancelYes", false, false, tk::vbYes},
+                                           LeaveCase{"CloseBoxNo", true, false, tk::vbNo},
+                                           LeaveCase{"CloseBoxYes", true, false, tk::vbYes},
+                                           LeaveCase{"CancelSilenced", false, true, 0}),
+                         ByName);
 
-TEST_F(CloseEditor, CancelWithWarningsOffAsksNothingAndDropsTheChange) {
-    const std::vector<SlideSpec> slides = NumberedSlides(3);
-    GiveSlides(slides);
-    AppSettings().DisplayWarnings(true);
-    Open();
-    ClickCheck(kVStretch, 2);
-    ClickCancel();
-    EXPECT_TRUE(Asked().empty());
-    EXPECT_FALSE(EditorOpen());
-    EXPECT_EQ(SettingsSlides(), slides);
-}
-
-TEST_F(CloseEditor, TheCloseBoxAsksTheSameQuestion) {
-    GiveSlides(NumberedSlides(2));
-    Open();
-    ClickCheck(kCenter, 0);
-    Answer({tk::vbNo});
-    EXPECT_FALSE(ed().userClose());
-    EXPECT_TRUE(EditorOpen());
-    ASSERT_EQ(Asked().size(), 1u);
-    EXPECT_EQ(Asked()[0].prompt, kExitQuestion);
-}
-
-TEST_F(CloseEditor, WarningsBoxCheckedThenOkStaysOnForTheNextOpening) {
-    Open();
-    ed().WarningChk.userClick();
-    EXPECT_TRUE(AppSettings().DisplayWarnings()) << "the option acts at once";
-    EXPECT_TRUE(ed().ApplyCmd.Enabled());
-    ClickOK();
-    EXPECT_TRUE(Asked().empty());
-    EXPECT_FALSE(EditorOpen());
-    EXPECT_TRUE(AppSettings().DisplayWarnings());
-    Open();
-    EXPECT_EQ(ed().WarningChk.Value(), 1);
-}
-
-TEST_F(CloseEditor, WarningsBoxCheckedThenCancelAsksNothingAndPutsItBack) {
-    Open();
-    ed().WarningChk.userClick();
-    ClickCancel();
-    EXPECT_TRUE(Asked().empty()) << "the box is checked now, so the close asks nothing";
-    EXPECT_FALSE(EditorOpen());
-    EXPECT_FALSE(AppSettings().DisplayWarnings());
-}
-
-TEST_F(CloseEditor, ClearingTheWarningsBoxBringsTheQuestionsBackAtOnce) {
-    AppSettings().DisplayWarnings(true);
-    GiveSlides(NumberedSlides(2));
-    Open();
-    ed().WarningChk.userClick();
-    EXPECT_FALSE(AppSettings().DisplayWarnings());
-    Answer({tk::vbNo});
-    ClickCancel();
-    EXPECT_EQ(Asked().size(), 1u);
-    EXPECT_TRUE(EditorOpen());
-}
-
-TEST_F(CloseEditor, ApplyThenCancelKeepsTheAppliedList) {
-    GiveSlides(NumberedSlides(3));
-    Open();
-    ClickCheck(kHStretch, 0);
-    ed().ApplyCmd.userClick();
-    EXPECT_FALSE(ed().ApplyCmd.Enabled());
-    EXPECT_FALSE(SettingsChanged);
-    ClickCancel();
-    EXPECT_TRUE(Asked().empty());
-    EXPECT_FALSE(EditorOpen());
-    EXPECT_TRUE(AppSettings().HStretch(1));
-}
-
-TEST_F(CloseEditor, ApplyRestartsTheSlideScheduleByOneDelay) {
-    GiveSlides(NumberedSlides(1));
-    AppSettings().Delay(43);
-    Open();
-    ClickCheck(kCenter, 0);
-    LastSlideTime = 0;
-    ed().ApplyCmd.userClick();
-    EXPECT_DOUBLE_EQ(LastSlideTime, platform::services().clock->Now() - 43 / 86000.0);
-}
-
-TEST_F(CloseEditor, ApplyMakesTheOptionsOfNowTheOnesToGoBackTo) {
-    Open();
-    ed().chkPreview.userClick();
-    ed().ApplyCmd.userClick();
-    EXPECT_TRUE(ed().SavedPreviewFlag);
-    ed().WarningChk.userClick();
-    ClickCancel();
-    EXPECT_FALSE(EditorOpen());
-    EXPECT_TRUE(AppSettings().PreviewFlag()) << "applied before the close";
-    EXPECT_FALSE(AppSettings().DisplayWarnings()) << "changed after the last Apply";
-}
-
-TEST_F(CloseEditor, ApplyWritesRowsInTheirOrderWithPathsFromTheirSlots) {
+TEST_F(OpenEditor, ApplyWritesTheRowsInOrderAndCancelKeepsWhatWasApplied) {
     GiveSlides({{"a"}, {"b", true}, {"c", false, true, true}});
+    AppSettings().Delay(43);
     Open();
     Select(2);
     ClickCommand(kUp);
-    ed().ApplyCmd.userClick();
-    EXPECT_EQ(SettingsSlides(), (std::vector<SlideSpec>{{"a"}, {"c", false, true, true}, {"b", true}}));
-}
-
-using ResetEditor = EditorTest;
-
-TEST_F(ResetEditor, WithoutChangesAsksNothingAndReloads) {
-    const std::vector<SlideSpec> slides = NumberedSlides(4);
-    GiveSlides(slides);
-    Open();
-    Select(2);
-    ed().ApplyCmd.userClick();  // no changes left, but a selection
-    ed().resetBtn.userClick();
-    EXPECT_TRUE(Asked().empty());
-    EXPECT_EQ(Selected(), -1) << "reloaded: no slide selected";
-    EXPECT_EQ(ed().countLbl.Caption(), "0/0");
-    ASSERT_EQ(RowPaths().size(), slides.size());
-    for (std::size_t i = 0; i < slides.size(); ++i) EXPECT_EQ(RowPaths()[i], slides[i].path);
-    EXPECT_EQ(ed().fullNameLbl.Caption(), slides[0].path);
-}
-
-TEST_F(ResetEditor, WithChangesAnsweredNoKeepsEverything) {
-    GiveSlides(NumberedSlides(3));
-    Open();
-    ClickCheck(kVStretch, 2);
-    Answer({tk::vbNo});
-    ed().resetBtn.userClick();
-    ASSERT_EQ(Asked().size(), 1u);
-    EXPECT_EQ(Asked()[0].prompt, kResetQuestion);
-    EXPECT_EQ(Asked()[0].flags, 36);
-    EXPECT_EQ(Asked()[0].title, "Screen Saver");
-    EXPECT_TRUE(ed().CheckList(kVStretch).Selected(2));
-    EXPECT_TRUE(ed().ApplyCmd.Enabled());
-}
-
-TEST_F(ResetEditor, WithChangesAnsweredYesRestoresListAndOptions) {
-    const std::vector<SlideSpec> slides = NumberedSlides(3);
-    GiveSlides(slides);
-    Open();
-    Select(1);
-    Answer({tk::vbYes, tk::vbYes});  // the delete question, then the reset question
-    ClickCommand(kDelete);
     ed().chkPreview.userClick();
-    EXPECT_TRUE(AppSettings().PreviewFlag());
-    ed().resetBtn.userClick();
-    ASSERT_EQ(Asked().size(), 2u);
-    EXPECT_EQ(Asked()[1].prompt, kResetQuestion);
-    ASSERT_EQ(RowPaths().size(), 3u);
-    EXPECT_EQ(RowPaths()[1], slides[1].path) << "the deleted slide is back at its place";
-    EXPECT_EQ(RowOptions(), (std::vector<Options>{{true, false, false}, {false, false, false}, {true, false, false}}));
-    EXPECT_EQ(ed().EntryCount, 3);
-    EXPECT_EQ(ed().chkPreview.Value(), 0);
-    EXPECT_FALSE(AppSettings().PreviewFlag());
-    EXPECT_FALSE(ed().previewPicture.Visible());
+    LastSlideTime = 0;
+    ed().ApplyCmd.userClick();
+    const Slides applied = {{"a"}, {"c", false, true, true}, {"b", true}};
+    EXPECT_EQ(SettingsSlides(), applied);
     EXPECT_FALSE(ed().ApplyCmd.Enabled());
     EXPECT_FALSE(SettingsChanged);
+    EXPECT_DOUBLE_EQ(LastSlideTime, os.clock.Now() - 43 / 86000.0) << "the slide schedule restarts";
+    ed().cmdCancel.userClick();
+    EXPECT_TRUE(Prompts().empty());
+    EXPECT_FALSE(EditorOpen());
+    EXPECT_EQ(SettingsSlides(), applied);
+    EXPECT_TRUE(AppSettings().PreviewFlag());
 }
 
-TEST_F(ResetEditor, WithWarningsOffResetsWithoutAsking) {
-    GiveSlides(NumberedSlides(2));
-    AppSettings().DisplayWarnings(true);
-    Open();
-    ClickCheck(kCenter, 1);
-    ed().resetBtn.userClick();
-    EXPECT_TRUE(Asked().empty());
-    EXPECT_EQ(RowOptions()[1], (Options{false, false, false}));
-}
+// Reset after deleting a slide and switching the preview on.
+class ResetEditor : public EditorTest, public ::testing::WithParamInterface<int> {};
 
-// The working list is a copy: nothing reaches the settings before Apply.
-TEST_F(ResetEditor, CommandsLeaveTheSettingsAloneUntilApply) {
-    const std::vector<SlideSpec> slides = NumberedSlides(3);
-    GiveSlides(slides);
-    AppSettings().DisplayWarnings(true);
+TEST_P(ResetEditor, RestoresListAndOptionsUnlessAnsweredNo) {
+    const int answer = GetParam(); // 0: warnings off, no question
+    GiveSlides(Numbered(3));
+    AppSettings().DisplayWarnings(answer == 0);
     Open();
     Select(1);
-    ClickCommand(kDown);
+    if (answer) Answer({tk::vbYes, answer}); // the delete question, then the reset question
     ClickCommand(kDelete);
-    ChooseFile("C:\\new.jpg");
-    ClickCommand(kAdd);
-    EXPECT_EQ(SettingsSlides(), slides);
+    ed().chkPreview.userClick();
+    const View changed = Seen();
+    ed().resetBtn.userClick();
+    EXPECT_EQ(Prompts().size(), answer ? 2u : 0u);
+    if (answer) {
+        EXPECT_EQ(Prompts()[1], "Do you want to ignore all changes you made and restore old values?");
+    }
+    const bool restored = answer != tk::vbNo;
+    EXPECT_EQ(Seen(), (restored ? View{Numbered(3), -1, "0/0", Numbered(3)[0].path} : changed));
+    EXPECT_EQ(ed().chkPreview.Value(), restored ? 0 : 1);
+    EXPECT_EQ(AppSettings().PreviewFlag(), !restored);
+    EXPECT_EQ(ed().previewPicture.Visible(), !restored);
+    EXPECT_EQ(ed().ApplyCmd.Enabled(), !restored);
+    EXPECT_EQ(SettingsChanged, !restored);
 }
+
+INSTANTIATE_TEST_SUITE_P(Answers, ResetEditor, ::testing::Values(tk::vbYes, tk::vbNo, 0));
 
 } // namespace
 } // namespace qs::test

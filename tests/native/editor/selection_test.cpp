@@ -1,200 +1,166 @@
-// Selecting a slide, the option columns, the preview and scrolling.
+// Selecting a slide, the preview, the option columns, the Alt keys, and the shortening
+// of long paths to the name column.
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "editor_harness.h"
-#include "settings/app_settings.h"
-#include "settings/shared_state.h"
-#include "toolkit/application.h"
 
 namespace qs::test {
 namespace {
 
+constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
+
 using Selection = EditorTest;
 
-TEST_F(Selection, ThirdOfTenShowsItsPathAndPosition) {
-    const std::vector<SlideSpec> slides = NumberedSlides(10);
-    GiveSlides(slides);
+TEST_F(Selection, ShowsPathAndPositionAndWithThePreviewOffLoadsNothing) {
+    GiveSlides(Numbered(10));
     Open();
     Select(2);
-    EXPECT_EQ(ed().fullNameLbl.Caption(), slides[2].path);
-    EXPECT_EQ(ed().countLbl.Caption(), "(3/10)");
+    EXPECT_EQ(Seen(), (View{Numbered(10), 2, "(3/10)", Numbered(10)[2].path}));
     EXPECT_FALSE(ed().ApplyCmd.Enabled()) << "selecting changes nothing";
-}
-
-TEST_F(Selection, WithThePreviewOnTheSlideIsDrawnAndTheSurfaceShown) {
-    GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 64, 48), false, true, true}});
-    AppSettings().PreviewFlag(true);
-    Open();
-    Select(1);
-    EXPECT_TRUE(ed().previewPicture.Visible());
-    EXPECT_TRUE(ed().previewImage.Visible());
-    EXPECT_FALSE(ed().previewImage.Picture().empty());
-    // Both stretch flags fill the surface.
-    EXPECT_FLOAT_EQ(ed().previewImage.Width(), ed().previewPicture.ScaleWidth());
-    EXPECT_FLOAT_EQ(ed().previewImage.Height(), ed().previewPicture.ScaleHeight());
-    EXPECT_EQ(PointerChanges(), (std::vector<int>{tk::vbHourglass, tk::vbDefault}));
-}
-
-TEST_F(Selection, SelectingTheShownSlideAgainDoesNoWork) {
-    GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 20, 20)}});
-    AppSettings().PreviewFlag(true);
-    Open();
-    Select(1);
-    const tk::Picture loaded = ed().previewImage.Picture();
-    ASSERT_FALSE(loaded.empty());
-    const int loads = PictureLoads();
-    ed().countLbl.setCaption("marker");
-    ed().FileNameList_Click();
-    ed().FileNameList.userSelect(1);
-    EXPECT_EQ(PictureLoads(), loads) << "the picture was loaded again";
-    EXPECT_TRUE(ed().previewImage.Picture() == loaded);
-    EXPECT_EQ(ed().countLbl.Caption(), "marker");
-}
-
-TEST_F(Selection, ForceRefreshRedrawsTheSameSlide) {
-    GiveSlides({{MakePicture("a.bmp", 20, 20)}});
-    AppSettings().PreviewFlag(true);
-    Open();
-    Select(0);
-    const tk::Picture loaded = ed().previewImage.Picture();
-    ed().ForceRefresh = true;
-    ed().FileNameList_Click();
-    EXPECT_FALSE(ed().previewImage.Picture() == loaded);
-    EXPECT_EQ(ed().countLbl.Caption(), "(1/1)");
+    EXPECT_FALSE(ed().previewPicture.Visible());
+    EXPECT_TRUE(ui().pictureLoads().empty());
+    EXPECT_TRUE(ui().screenPointerChanges().empty());
 }
 
 // After loading, fullNameLbl names slide 1 already, so selecting row 0 first counts as
-// selecting the slide on show again.
+// selecting the slide on show again and does no work.
 TEST_F(Selection, TheFirstRowRightAfterOpeningIsTheSlideAlreadyShown) {
-    GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 20, 20)}});
+    GiveSlides({{Picture("a.bmp", 20, 20)}, {Picture("b.bmp", 20, 20)}});
     AppSettings().PreviewFlag(true);
     Open();
     Select(0);
     EXPECT_EQ(ed().countLbl.Caption(), "0/0");
-    EXPECT_EQ(PictureLoads(), 0);
+    EXPECT_TRUE(ui().pictureLoads().empty());
     Select(1);
     Select(0);
     EXPECT_EQ(ed().countLbl.Caption(), "(1/2)");
-    EXPECT_EQ(PictureLoads(), 2);
+    EXPECT_EQ(ui().pictureLoads().size(), 2u);
 }
 
-TEST_F(Selection, ListBusySilencesTheSelection) {
-    const std::vector<SlideSpec> slides = NumberedSlides(3);
+TEST_F(Selection, AMissingPictureFileSaysSoOnThePreview) {
+    const Slides slides = {{Picture("good.bmp", 30, 30)}, {Picture("gone.bmp", 30, 30)}};
     GiveSlides(slides);
-    Open();
-    ed().ListBusy = true;
-    Select(2);
-    EXPECT_EQ(ed().fullNameLbl.Caption(), slides[0].path);
-    EXPECT_EQ(ed().countLbl.Caption(), "0/0");
-}
-
-TEST_F(Selection, ADeletedPictureFileShowsCannotLoadPicture) {
-    const std::string good = MakePicture("good.bmp", 30, 30);
-    const std::string gone = MakePicture("gone.bmp", 30, 30);
-    GiveSlides({{good}, {gone}});
     AppSettings().PreviewFlag(true);
     Open();
     Select(0);
-    ASSERT_TRUE(ed().previewImage.Visible());
-    std::filesystem::remove(gone);
+    std::filesystem::remove(slides[1].path);
     Select(1);
-    EXPECT_EQ(ed().fullNameLbl.Caption(), gone);
-    EXPECT_EQ(ed().countLbl.Caption(), "(2/2)");
+    EXPECT_EQ(Seen(), (View{slides, 1, "(2/2)", slides[1].path}));
     EXPECT_TRUE(ed().previewPicture.Visible());
     EXPECT_FALSE(ed().previewImage.Visible());
     EXPECT_TRUE(ed().previewImage.Picture().empty());
-    EXPECT_EQ(PrintedOnPreview(), (std::vector<std::string>{"Cannot load picture"}));
-    EXPECT_EQ(PointerChanges().back(), tk::vbDefault);
-    EXPECT_TRUE(Asked().empty()) << "no message box for a missing picture";
+    EXPECT_EQ(ui().textsOn(ed().previewPicture), Paths{"Cannot load picture"});
+    EXPECT_EQ(ui().screenPointerChanges().back(), tk::vbDefault);
+    EXPECT_TRUE(Prompts().empty());
 }
 
-TEST_F(Selection, WithThePreviewOffNothingIsLoaded) {
-    const std::vector<SlideSpec> slides = {{MakePicture("a.bmp", 30, 30)}, {MakePicture("b.bmp", 30, 30)}};
-    GiveSlides(slides);
+// The preview box acts at once; an option click redraws only the selected slide.
+TEST_F(Selection, ThePreviewShowsTheSelectedSlideAsItsOptionsSay) {
+    GiveSlides({{Picture("a.bmp", 20, 20)}, {Picture("b.bmp", 64, 48)}});
     Open();
     Select(1);
-    EXPECT_EQ(ed().fullNameLbl.Caption(), slides[1].path);
+    ASSERT_TRUE(ed().previewImage.Picture().empty());
+    ed().chkPreview.userClick();
+    EXPECT_TRUE(ed().previewPicture.Visible());
+    EXPECT_TRUE(ed().previewImage.Visible());
+    const tk::Picture drawn = ed().previewImage.Picture();
+    EXPECT_FALSE(drawn.empty());
+    EXPECT_EQ(ui().screenPointerChanges(), (std::vector<int>{tk::vbHourglass, tk::vbDefault}));
+    ClickCheck(kHStretch, 0);
+    EXPECT_TRUE(ed().previewImage.Picture() == drawn) << "another row leaves the preview";
     EXPECT_EQ(ed().countLbl.Caption(), "(2/2)");
-    EXPECT_FALSE(ed().previewPicture.Visible());
-    EXPECT_TRUE(ed().previewImage.Picture().empty());
-    EXPECT_EQ(PictureLoads(), 0);
-    EXPECT_TRUE(PointerChanges().empty());
-}
-
-using OptionColumns = EditorTest;
-
-TEST_F(OptionColumns, ClickOnTheSelectedRowRedrawsThePreviewWithTheNewOption) {
-    GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 20, 20)}, {MakePicture("c.bmp", 40, 20)}});
-    AppSettings().PreviewFlag(true);
-    Open();
-    Select(2);
-    const tk::Picture before = ed().previewImage.Picture();
-    ClickCheck(kHStretch, 2);
-    EXPECT_TRUE(ed().CheckList(kHStretch).Selected(2));
-    EXPECT_TRUE(ed().ApplyCmd.Enabled());
-    EXPECT_FALSE(ed().previewImage.Picture() == before) << "the preview was not redrawn";
-    EXPECT_FLOAT_EQ(ed().previewImage.Width(), ed().previewPicture.ScaleWidth()) << "stretched to the width";
+    ClickCheck(kHStretch, 1);
+    ClickCheck(kVStretch, 1);
+    EXPECT_FALSE(ed().previewImage.Picture() == drawn) << "the preview was not redrawn";
     EXPECT_FLOAT_EQ(ed().previewImage.Left(), 0);
+    EXPECT_FLOAT_EQ(ed().previewImage.Width(), ed().previewPicture.ScaleWidth());
+    EXPECT_FLOAT_EQ(ed().previewImage.Height(), ed().previewPicture.ScaleHeight());
+    ed().chkPreview.userClick();
+    EXPECT_FALSE(ed().previewPicture.Visible());
+    EXPECT_FALSE(AppSettings().PreviewFlag());
 }
 
-TEST_F(OptionColumns, ClickOnAnotherRowTogglesButLeavesThePreview) {
-    GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 20, 20)}, {MakePicture("c.bmp", 20, 20)}});
-    AppSettings().PreviewFlag(true);
+// Alt+T, Alt+H and Alt+V toggle the selected slide's options wherever the focus is;
+// other letters and other modifiers toggle nothing.
+class AltKey : public EditorTest, public ::testing::WithParamInterface<std::pair<char, int>> {};
+
+TEST_P(AltKey, TogglesTheSelectedRowsOption) {
+    const auto [key, column] = GetParam();
+    GiveSlides(Numbered(4));
     Open();
+    Key(key, kAlt);
+    EXPECT_EQ(Rows(), Numbered(4)) << "no slide selected";
     Select(1);
-    const tk::Picture before = ed().previewImage.Picture();
-    ClickCheck(kCenter, 2);
-    EXPECT_TRUE(ed().CheckList(kCenter).Selected(2));
+    for (int shift : {0, kShift, kCtrl, kAlt | kCtrl, kAlt | kShift, kAlt | kShift | kCtrl}) Key(key, shift);
+    for (int other : {int('B'), int('E'), int('X'), 0x70}) Key(other, kAlt); // access keys of no control
+    EXPECT_EQ(Rows(), Numbered(4));
+    ed().cmdOK.SetFocus();
+    Key(key, kAlt);
+    Slides toggled = Numbered(4);
+    bool* options[] = {&toggled[1].center, &toggled[1].hStretch, &toggled[1].vStretch};
+    *options[column] = !*options[column];
+    EXPECT_EQ(Rows(), toggled);
     EXPECT_TRUE(ed().ApplyCmd.Enabled());
     EXPECT_TRUE(SettingsChanged);
-    EXPECT_TRUE(ed().previewImage.Picture() == before);
-    EXPECT_EQ(ed().fullNameLbl.Caption(), RowPaths()[1]);
-    EXPECT_EQ(ed().countLbl.Caption(), "(2/3)");
+    EXPECT_EQ(Selected(), 1);
+    ed().WarningChk.SetFocus();
+    Key(key, kAlt);
+    EXPECT_EQ(Rows(), Numbered(4));
 }
 
-TEST_F(OptionColumns, RightAfterOpeningAClickTogglesAndEnablesApplyOnly) {
-    GiveSlides({{MakePicture("a.bmp", 20, 20)}, {MakePicture("b.bmp", 20, 20)}});
-    AppSettings().PreviewFlag(true);
+INSTANTIATE_TEST_SUITE_P(Letters, AltKey,
+                         ::testing::Values(std::pair('T', kCenter), std::pair('H', kHStretch),
+                                           std::pair('V', kVStretch)));
+
+TEST_F(Selection, AltKeysGoOnToTheAccessKeys) {
     Open();
-    ClickCheck(kVStretch, 0);
-    EXPECT_TRUE(ed().CheckList(kVStretch).Selected(0));
-    EXPECT_TRUE(ed().ApplyCmd.Enabled());
-    EXPECT_TRUE(ed().previewImage.Picture().empty());
-    EXPECT_EQ(ed().countLbl.Caption(), "0/0");
+    ui().scriptOpenDialog(DialogScript::Cancelled());
+    Key('A', kAlt);
+    EXPECT_EQ(ui().dialogs().size(), 1u) << "Alt+A reaches the Add button";
 }
 
-TEST_F(OptionColumns, AColumnPassesTheFocusToTheNameList) {
-    GiveSlides(NumberedSlides(2));
+// --- TruncateName: paths wider than 3/5 of the name column keep a tail behind "(...)" ---
+
+using Truncate = EditorTest;
+
+double Limit(ui::EditSlideShow& e) { return e.FileNameList.Width() * 3.0 / 5.0; }
+
+// The longest tail of `s` that fits the limit.
+std::string FittingTail(ui::EditSlideShow& e, const std::string& s) {
+    std::string tail = s;
+    while (!tail.empty() && e.TextWidth(tail) > Limit(e)) tail.erase(0, 1);
+    return tail;
+}
+
+TEST_F(Truncate, TextsUpToTheLimitAreKept) {
     Open();
-    ed().cmdOK.SetFocus();
-    for (int k = 0; k < 3; ++k) {
-        ed().CheckList(k).SetFocus();
-        EXPECT_TRUE(ed().FileNameList.hasFocus()) << "column " << k;
+    EXPECT_EQ(ed().TruncateName(""), "");
+    EXPECT_EQ(ed().TruncateName("C:\\photos\\a.jpg"), "C:\\photos\\a.jpg");
+    // A list whose limit is exactly the width of 30 letters.
+    ed().FileNameList.setWidth(ed().TextWidth(std::string(30, 'i')) * 5 / 3);
+    ASSERT_EQ(ed().TextWidth(std::string(30, 'i')), Limit(ed()));
+    EXPECT_EQ(ed().TruncateName(std::string(30, 'i')), std::string(30, 'i'));
+    EXPECT_EQ(ed().TruncateName(std::string(31, 'i')), "(...)" + std::string(30, 'i'));
+}
+
+TEST_F(Truncate, ALongPathKeepsItsTailFromABackslash) {
+    Open();
+    const std::string path = "C:\\" + std::string(120, 'm') + "\\Summer 1999\\Beach\\sunset.jpg";
+    const std::string tail = FittingTail(ed(), path);
+    EXPECT_EQ(ed().TruncateName(path), "(...)" + tail.substr(tail.find('\\')));
+    EXPECT_NE(tail.find("Beach\\sunset.jpg"), std::string::npos);
+}
+
+TEST_F(Truncate, WithoutABackslashInTheTailTheWholeFittingTailIsKept) {
+    Open();
+    for (const std::string& name :
+         {std::string(200, 'n') + "g file name.jpg", "C:\\" + std::string(300, 'w') + ".jpg"}) {
+        const std::string result = ed().TruncateName(name);
+        EXPECT_EQ(result, "(...)" + FittingTail(ed(), name));
+        EXPECT_EQ(result.find('\\'), std::string::npos) << result;
+        EXPECT_GT(ed().TextWidth(name.substr(name.size() - result.size() + 4)), Limit(ed()))
+            << "one letter more would not fit";
     }
-}
-
-using Scrolling = EditorTest;
-
-TEST_F(Scrolling, TheColumnsFollowTheNameList) {
-    GiveSlides(NumberedSlides(40));
-    Open();
-    ASSERT_LT(ed().FileNameList.visibleRows(), 37) << "the list must be able to scroll by three";
-    ed().FileNameList.userScroll(3);
-    EXPECT_EQ(ed().FileNameList.TopIndex(), 3);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(ed().CheckList(k).TopIndex(), 3) << "column " << k;
-    ed().FileNameList.userScroll(0);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(ed().CheckList(k).TopIndex(), 0) << "column " << k;
-}
-
-TEST_F(Scrolling, ColumnsShowAsManyRowsAsTheNames) {
-    GiveSlides(NumberedSlides(40));
-    Open();
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(ed().CheckList(k).visibleRows(), ed().FileNameList.visibleRows());
-    const int last = ed().FileNameList.ListCount() - ed().FileNameList.visibleRows();
-    ed().FileNameList.userScroll(last);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(ed().CheckList(k).TopIndex(), last) << "column " << k;
 }
 
 } // namespace
