@@ -1,251 +1,197 @@
-// The sequencer's schedule, its choice of the next slide, and what every tick does.
-#include <cmath>
-#include <cstdint>
-#include <ostream>
-#include <string>
-#include <vector>
-
+// The sequencer: when a slide is due, which slide comes next, and how its picture is
+// fitted to the surface by the screen share and the entry's flags.
 #include <gtest/gtest.h>
 
-#include "settings/app_settings.h"
-#include "settings/shared_state.h"
-#include "slide_show_fixture.h"
+#include <array>
+#include <cmath>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "render_fixture.h"
 
 namespace qs::test {
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
-
-long WholeSecondsBetween(double from, double to) { return std::lround((to - from) * kSecondsPerDay); }
-
-// ------------------------------------------------------------------ schedule
-
-struct ScheduleCase {
-    std::int32_t delay;
-    long staysSeconds;
-};
-
-std::ostream& operator<<(std::ostream& os, const ScheduleCase& c) { return os << "Delay" << c.delay; }
-
 // The schedule counts 86000 seconds a day: a slide stays the least whole number of
 // clock seconds k with k * 86000 / 86400 > Delay.
-const ScheduleCase kScheduleCases[] = {{2, 3}, {5, 6}, {10, 11}, {1000, 1005}};
-
-class SlideSchedule : public SlideShowTest, public ::testing::WithParamInterface<ScheduleCase> {};
-
-TEST_P(SlideSchedule, ASlideStaysItsWholeSecondsOnTheClock) {
-    const ScheduleCase& c = GetParam();
-    UseShow({.delay = c.delay, .slides = {{Bitmap(16, 12)}}});
-    const double start = LastSlideTime;
-
-    std::vector<double> drawnAt;
-    const long ticks = (3 * c.staysSeconds + 1) * 1000 / 400;
-    for (long i = 0; i < ticks; ++i) {
-        os.clock.AdvanceMs(400);
-        const double before = LastSlideTime;
-        Tick();
-        if (LastSlideTime != before) drawnAt.push_back(LastSlideTime);
+TEST_F(RenderTest, ASlideStaysItsWholeSecondsOnTheClock) {
+    for (const auto& [delay, staysSeconds] : {std::pair{2, 3L}, {5, 6L}, {10, 11L}, {1000, 1005L}}) {
+        UseShow({{Bitmap(16, 12)}}, delay);
+        std::vector<double> drawnAt = {LastSlideTime};
+        for (long i = 0; i < (3 * staysSeconds + 1) * 1000 / 400; ++i) {
+            os.clock.AdvanceMs(400);
+            const double before = LastSlideTime;
+            Tick();
+            if (LastSlideTime != before) drawnAt.push_back(LastSlideTime);
+        }
+        ASSERT_EQ(drawnAt.size(), 4u) << delay;
+        for (std::size_t i = 1; i < drawnAt.size(); ++i) {
+            EXPECT_EQ(std::lround((drawnAt[i] - drawnAt[i - 1]) * 86400.0), staysSeconds) << delay;
+        }
     }
-
-    ASSERT_EQ(drawnAt.size(), 3u);
-    EXPECT_EQ(WholeSecondsBetween(start, drawnAt[0]), c.staysSeconds);
-    EXPECT_EQ(WholeSecondsBetween(drawnAt[0], drawnAt[1]), c.staysSeconds);
-    EXPECT_EQ(WholeSecondsBetween(drawnAt[1], drawnAt[2]), c.staysSeconds);
 }
 
-INSTANTIATE_TEST_SUITE_P(NextSlide, SlideSchedule, ::testing::ValuesIn(kScheduleCases),
-                         [](const auto& info) { return "Delay" + std::to_string(info.param.delay); });
-
-using NextSlideTest = SlideShowTest;
-
-TEST_F(NextSlideTest, AnElapsedTimeEqualToTheDelayIsNotYetDue) {
-    // From day 0 the arithmetic is exact: 216 clock seconds are 216 * 86000 / 86400 = 215
-    // schedule seconds to the last bit.
-    UseShow({.delay = 215, .slides = {{Bitmap(16, 12)}}});
+TEST_F(RenderTest, AnElapsedTimeEqualToTheDelayIsNotYetDue) {
+    // From day 0 the arithmetic is exact: 216 clock seconds are 215 schedule seconds.
+    UseShow({{Bitmap(16, 12)}}, 215);
     os.clock.SetNow(0.0);
     LastSlideTime = 0.0;
     os.clock.Advance(216);
     ASSERT_EQ((os.clock.Now() - LastSlideTime) * 86000, 215.0);
-
     Tick();
-    EXPECT_EQ(LastSlideTime, 0.0);
-    EXPECT_EQ(CurrentSlide, 0);
-
+    EXPECT_TRUE(LastSlideTime == 0.0 && CurrentSlide == 0);
     os.clock.Advance(1);
     Tick();
     EXPECT_EQ(CurrentSlide, 1);
     EXPECT_EQ(LastSlideTime, os.clock.Now());
 }
 
-TEST_F(NextSlideTest, ATickWithNoSlideDueReadsTheClockOnceAndDrawsNothing) {
-    UseShow({.background = tk::Rgb(1, 2, 3), .delay = 5, .random = true, .slides = {{Bitmap(64, 48)}}});
+// A tick runs several times a second: until a slide is due it only follows the colour.
+TEST_F(RenderTest, ATickWithNoSlideDueReadsTheClockOnceAndOnlyFollowsTheBackgroundColour) {
+    UseShow({{Bitmap(64, 48)}}, 5, true, tk::Rgb(1, 2, 3));
     os.random.Queue({0.5});
     DueTick();
     ASSERT_TRUE(surfaces.bgImg.Visible());
-    const auto opsBefore = ui().surfaceOps(surfaces).size();
-    const auto syncsBefore = ui().syncs(surfaces.bgImg).size();
-    const auto loadsBefore = ui().pictureLoads().size();
-    const double lastBefore = LastSlideTime;
-    const int readsBefore = os.clock.nowReads();
-    const int screenReadsBefore = os.screen.reads;
-
+    const auto ops = ui().surfaceOps(surfaces).size(), loads = ui().pictureLoads().size();
+    const double last = LastSlideTime;
+    const int clockReads = os.clock.nowReads();
     os.clock.Advance(5);
     Tick();
-
-    EXPECT_EQ(os.clock.nowReads(), readsBefore + 1);
-    EXPECT_EQ(os.screen.reads, screenReadsBefore);
-    EXPECT_EQ(ui().surfaceOps(surfaces).size(), opsBefore);
-    EXPECT_EQ(ui().syncs(surfaces.bgImg).size(), syncsBefore);
-    EXPECT_EQ(ui().pictureLoads().size(), loadsBefore);
-    EXPECT_EQ(LastSlideTime, lastBefore);
-    EXPECT_EQ(CurrentSlide, 1);
-    EXPECT_EQ(os.random.draws, 1);
-}
-
-TEST_F(NextSlideTest, TheBackgroundFollowsTheSettingOnEveryTick) {
+    EXPECT_EQ(os.clock.nowReads(), clockReads + 1);
+    EXPECT_EQ(ui().surfaceOps(surfaces).size(), ops);
+    EXPECT_EQ(ui().pictureLoads().size(), loads);
+    EXPECT_TRUE(LastSlideTime == last && CurrentSlide == 1 && os.random.draws == 1);
     for (Area area : {Area::Screen, Area::Preview, Area::Framed}) {
-        SCOPED_TRACE(AreaName(area));
-        auto slot = surfaces.at(area);
-        UseShow({.background = tk::Rgb(200, 100, 50), .delay = 10});
-        LastSlideTime = os.clock.Now();
-
+        const tk::Color color = tk::Rgb(200, 100, 50 + static_cast<int>(area));
+        AppSettings().bgColor(color);
         Tick(area);
-        EXPECT_EQ(slot.surface.BackColor(), tk::Rgb(200, 100, 50));
-
-        AppSettings().bgColor(0);
-        Tick(area);
-        EXPECT_EQ(slot.surface.BackColor(), 0);
-        const auto ops = ui().surfaceOps(slot.drawing);
-        ASSERT_EQ(ops.size(), 1u);
-        EXPECT_EQ(ops[0].type, tk::headless::DrawOp::Type::Cls);
-        EXPECT_EQ(ops[0].color, 0);
-        EXPECT_EQ(CurrentSlide, 0);
+        EXPECT_EQ(surfaces.at(area).surface.BackColor(), color);
+        const auto cleared = ui().surfaceOps(surfaces.at(area).drawing);
+        ASSERT_EQ(cleared.size(), 1u);
+        EXPECT_TRUE(cleared[0].type == tk::headless::DrawOp::Type::Cls && cleared[0].color == color);
+        EXPECT_EQ(LastSlideTime, last);
     }
 }
 
-TEST_F(NextSlideTest, APictureSlideIsShownAndTheScheduleStartsAgain) {
-    const std::string path = Bitmap(640, 480);
-    UseShow({.delay = 10, .slides = {{path}}});
-    surfaces.bgImg.setVisible(false);
-    os.clock.Advance(3600);
-
-    DueTick();
-
-    EXPECT_EQ(surfaces.bgImg.Picture().data()->source, path);
-    EXPECT_TRUE(surfaces.bgImg.Visible());
-    EXPECT_EQ(LastSlideTime, os.clock.Now());
-    EXPECT_TRUE(TextsOn(Area::Screen).empty());
+TEST_F(RenderTest, EachPictureIsFittedByTheScreenShareAndItsEntrysFlags) {
+    struct Case {
+        Area area;
+        int widthPx, heightPx;
+        bool center, hStretch, vStretch;
+        std::array<float, 4> placed; // left, top, width, height
+        double naturalWidth, naturalHeight;
+    };
+    // On the screen one picture pixel is one screen pixel of 15 twips; a tenth of the
+    // screen shows a tenth. Each row runs on what the row before left in the element.
+    const Case cases[] = {
+        {Area::Screen,  640, 480, 0, 0, 0, {   0,     0,  9600,    7200}, 9600, 7200},
+        {Area::Screen,  640, 480, 1, 0, 0, {2880,  2160,  9600,    7200}, 9600, 7200},
+        {Area::Screen,  640, 480, 1, 1, 0, {   0,     0, 15360,   11520}, 9600, 7200},
+        {Area::Screen,  300, 600, 1, 0, 1, {4800,     0,  5760,   11520}, 4500, 9000},
+        {Area::Screen,  300, 600, 1, 1, 0, {   0, -9600, 15360,   30720}, 4500, 9000},
+        {Area::Screen,  300, 600, 1, 1, 1, {   0,     0, 15360,   11520}, 4500, 9000},
+        {Area::Wide,    640, 480, 1, 1, 0, {   0, -2880, 15360,   11520}, 9600, 7200},
+        {Area::Wide,    640, 480, 1, 0, 1, {3840,     0,  7680,    5760}, 9600, 7200},
+        {Area::Wide,    640, 480, 0, 1, 1, {   0,     0, 15360,    5760}, 9600, 7200},
+        {Area::Wide,    640, 480, 1, 0, 0, {2880,  -720,  9600,    7200}, 9600, 7200},
+        {Area::Preview, 640, 480, 0, 1, 0, {   0,     0,  1536,    1152},  960,  720},
+        {Area::Preview, 300, 600, 1, 0, 0, { 543,   126,   450,     900},  450,  900},
+        // The share comes from the outer width (3000 / 15360), the fit from the inner area.
+        {Area::Framed,  640, 480, 0, 0, 0, {   0,     0,  1875, 1406.25}, 1875, 1406.25},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(i);
+        auto slot = surfaces.at(c.area);
+        const std::string path = Bitmap(c.widthPx, c.heightPx);
+        UseShow({{path, c.center, c.hStretch, c.vStretch}});
+        slot.surface.Print("earlier text");
+        DueTick(c.area);
+        EXPECT_EQ(slot.element.Picture().data()->source, path);
+        EXPECT_TRUE(slot.element.Stretch() && slot.element.Visible());
+        EXPECT_TRUE(ui().textsOn(slot.drawing).empty()) << "the surface is cleared";
+        const tk::Image& e = slot.element;
+        EXPECT_EQ((std::array{e.Left(), e.Top(), e.Width(), e.Height()}), c.placed);
+        EXPECT_EQ(NaturalWidth, c.naturalWidth);
+        EXPECT_EQ(NaturalHeight, c.naturalHeight);
+    }
+    UseShow({{Bitmap(640, 480), true, true, true}});
+    DueTick(Area::Framed);
+    EXPECT_EQ(surfaces.framedImg.Width(), surfaces.Framed.ScaleWidth());
+    EXPECT_EQ(surfaces.framedImg.Height(), surfaces.Framed.ScaleHeight());
 }
 
-TEST_F(NextSlideTest, EachEntryIsFittedWithItsOwnFlags) {
+TEST_F(RenderTest, SizesStayFiniteWithoutASurfaceOrAScreenWidth) {
     const std::string path = Bitmap(640, 480);
-    UseShow({.slides = {{path, -1, 0, 0}, {path, 0, -1, -1}, {path, 0, 0, 0}}});
-
-    DueTick();
-    EXPECT_EQ(surfaces.bgImg.Left(), 2880);
-    EXPECT_EQ(surfaces.bgImg.Top(), 2160);
-    EXPECT_EQ(surfaces.bgImg.Width(), 9600);
-
-    DueTick();
-    EXPECT_EQ(surfaces.bgImg.Left(), 0);
-    EXPECT_EQ(surfaces.bgImg.Width(), 15360);
-    EXPECT_EQ(surfaces.bgImg.Height(), 11520);
-
-    DueTick();
-    EXPECT_EQ(surfaces.bgImg.Left(), 0);
-    EXPECT_EQ(surfaces.bgImg.Top(), 0);
-    EXPECT_EQ(surfaces.bgImg.Width(), 9600);
-    EXPECT_EQ(surfaces.bgImg.Height(), 7200);
+    for (int flags = 0; flags < 8; ++flags) {
+        SCOPED_TRACE(flags);
+        UseShow({{path, (flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0}});
+        for (Area area : {Area::Empty, Area::Preview}) {
+            os.screen.metrics.widthPx = area == Area::Empty ? 1024 : 0; // then the natural size shows
+            DueTick(area);
+            const tk::Image& e = surfaces.at(area).element;
+            for (double value : {double(e.Left()), double(e.Top()), double(e.Width()), double(e.Height())}) {
+                EXPECT_TRUE(std::isfinite(value));
+            }
+            EXPECT_EQ(e.Picture().data()->source, path);
+        }
+        EXPECT_TRUE(surfaces.emptyImg.Width() == 0 && surfaces.emptyImg.Height() == 0);
+        EXPECT_TRUE(NaturalWidth == 9600.0 && NaturalHeight == 7200.0);
+    }
 }
 
-// ------------------------------------------------------------------ order
-
-TEST_F(NextSlideTest, SequentialOrderRunsThroughTheListAndWraps) {
-    const std::vector<std::string> paths = {Bitmap(10, 10), Bitmap(20, 10), Bitmap(30, 10)};
-    UseShow({.slides = {{paths[0]}, {paths[1]}, {paths[2]}}});
-
-    std::vector<std::int32_t> chosen;
-    std::vector<std::string> shown;
-    for (int i = 0; i < 7; ++i) {
+TEST_F(RenderTest, SlidesFollowInListOrderAndWrapAlsoWhenTheListShrinks) {
+    const std::vector<std::string> paths = {Bitmap(10, 10), Bitmap(20, 10), Bitmap(30, 10), Bitmap(40, 10)};
+    UseShow({{paths[0]}, {paths[1]}, {paths[2]}, {paths[3]}});
+    for (int i = 0; i < 9; ++i) {
+        const std::size_t n = static_cast<std::size_t>(i % 4);
+        os.clock.Advance(3600);
         DueTick();
-        chosen.push_back(CurrentSlide);
-        shown.push_back(surfaces.bgImg.Picture().data()->source);
+        EXPECT_EQ(CurrentSlide, static_cast<std::int32_t>(n + 1));
+        EXPECT_EQ(surfaces.bgImg.Picture().data()->source, paths[n]);
+        EXPECT_EQ(LastSlideTime, os.clock.Now()) << "the schedule starts again";
     }
-
-    EXPECT_EQ(chosen, (std::vector<std::int32_t>{1, 2, 3, 1, 2, 3, 1}));
-    EXPECT_EQ(shown, (std::vector<std::string>{paths[0], paths[1], paths[2], paths[0], paths[1], paths[2], paths[0]}));
+    DueTick();
+    ASSERT_EQ(CurrentSlide, 2);
+    AppSettings().PictureCount(1);
+    DueTick();
+    EXPECT_EQ(CurrentSlide, 1);
+    UseShow({});
+    DueTick();
+    EXPECT_EQ(CurrentSlide, 1) << "no entries: the first as well";
     EXPECT_EQ(os.random.draws, 0);
 }
 
-TEST_F(NextSlideTest, AListShrunkBelowTheCurrentSlideStartsAgainAtTheFirst) {
-    const std::string first = Bitmap(10, 10);
-    UseShow({.slides = {{first}, {Bitmap(11, 10)}, {Bitmap(12, 10)}, {Bitmap(13, 10)}, {Bitmap(14, 10)}}});
-    CurrentSlide = 4;
-    DueTick();
-    ASSERT_EQ(CurrentSlide, 5);
-
-    AppSettings().PictureCount(3);
-    DueTick();
-
-    EXPECT_EQ(CurrentSlide, 1);
-    EXPECT_EQ(surfaces.bgImg.Picture().data()->source, first);
-}
-
-TEST_F(NextSlideTest, WithNoEntriesBothOrdersChooseTheFirst) {
-    for (bool random : {false, true}) {
-        SCOPED_TRACE(random ? "random" : "sequential");
-        UseShow({.random = random});
-        os.random.Queue({0.75});
+TEST_F(RenderTest, RandomOrderDrawsOneValuePerDueTickAndMapsItToAnEntry) {
+    const std::tuple<int, std::vector<double>, std::vector<std::int32_t>> cases[] = { // entries, draws, chosen
+        {0, {0.75}, {1}}, // no entries: the first, and nothing to load
+        {1, {0.0, 0.5, 0.999999}, {1, 1, 1}},
+        {4, {0.0, 0.2499, 0.25, 0.5, 0.74, 0.75, 0.9999999}, {1, 1, 2, 3, 3, 4, 4}},
+        {3, {0.3333, 0.3334, 0.6666, 0.6667, 0.3334}, {1, 2, 2, 3, 2}},
+        {5, {0.41, 0.42, 0.43}, {3, 3, 3}}};
+    for (const auto& [entries, draws, chosen] : cases) {
+        std::vector<TestSlide> slides;
+        for (int i = 0; i < entries; ++i) slides.push_back({Bitmap(10 + i, 10)});
+        UseShow(slides, 10, true);
+        os.random.queued.assign(draws.begin(), draws.end());
+        os.random.draws = 0;
         CurrentSlide = 6;
-        DueTick();
-        EXPECT_EQ(CurrentSlide, 1);
-        EXPECT_TRUE(ui().pictureLoads().empty());
+        const std::size_t loads = ui().pictureLoads().size();
+        std::vector<std::int32_t> got;
+        for (std::size_t i = 0; i < draws.size(); ++i) {
+            DueTick();
+            got.push_back(CurrentSlide);
+            if (entries > 0) {
+                EXPECT_EQ(surfaces.bgImg.Picture().data()->source, slides[std::size_t(CurrentSlide - 1)].path);
+            }
+        }
+        EXPECT_EQ(got, chosen) << entries;
+        EXPECT_EQ(ui().pictureLoads().size() - loads, entries > 0 ? draws.size() : 0u);
+        EXPECT_EQ(os.random.draws, static_cast<int>(draws.size()));
+        EXPECT_EQ(os.random.exhaustedDraws, 0);
     }
 }
-
-struct RandomCase {
-    const char* name;
-    int entries;
-    std::vector<double> draws;
-    std::vector<std::int32_t> chosen;
-};
-
-std::ostream& operator<<(std::ostream& os, const RandomCase& c) { return os << c.name; }
-
-const RandomCase kRandomCases[] = {
-    {"OneEntry", 1, {0.0, 0.5, 0.999999}, {1, 1, 1}},
-    {"FourEntries", 4, {0.0, 0.2499, 0.25, 0.5, 0.74, 0.75, 0.9999999}, {1, 1, 2, 3, 3, 4, 4}},
-    {"ThreeEntries", 3, {0.3333, 0.3334, 0.6666, 0.6667, 0.3334}, {1, 2, 2, 3, 2}},
-    {"SameTwiceInARow", 5, {0.41, 0.42, 0.43}, {3, 3, 3}},
-};
-
-class RandomOrder : public SlideShowTest, public ::testing::WithParamInterface<RandomCase> {};
-
-TEST_P(RandomOrder, EachDueTickDrawsOneValueAndMapsItToAnEntry) {
-    const RandomCase& c = GetParam();
-    TestShow show{.random = true};
-    std::vector<std::string> paths;
-    for (int i = 0; i < c.entries; ++i) {
-        paths.push_back(Bitmap(10 + i, 10));
-        show.slides.push_back({paths.back()});
-    }
-    UseShow(show);
-    os.random.queued.assign(c.draws.begin(), c.draws.end());
-
-    std::vector<std::int32_t> chosen;
-    for (std::size_t i = 0; i < c.draws.size(); ++i) {
-        DueTick();
-        chosen.push_back(CurrentSlide);
-        EXPECT_EQ(surfaces.bgImg.Picture().data()->source, paths[static_cast<std::size_t>(CurrentSlide - 1)]);
-    }
-
-    EXPECT_EQ(chosen, c.chosen);
-    EXPECT_EQ(os.random.draws, static_cast<int>(c.draws.size()));
-    EXPECT_EQ(os.random.exhaustedDraws, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(NextSlide, RandomOrder, ::testing::ValuesIn(kRandomCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace qs::test

@@ -6,8 +6,6 @@
 #include "app/main_module.h"
 #include "app/mode_windows.h"
 #include "saver_fixture.h"
-#include "settings/shared_state.h"
-#include "toolkit/application.h"
 #include "ui/modes/mode_windows.h"
 #include "ui/saver/control_form.h"
 #include "ui/saver/main_form.h"
@@ -17,48 +15,32 @@ namespace {
 
 class ModeWindows : public SaverTest {
 protected:
-    ModeWindows() {
-        WriteSettings({"Delay_0=10"});
-        ui::InstallModeWindows();
-    }
+    ModeWindows() { ui::InstallModeWindows(); }
     ~ModeWindows() override { app::SetModeWindows(nullptr); }
-
-    void RunMain(const std::string& arguments) {
+    tk::Form* RunMain(const std::string& arguments) {
         os.process.arguments = arguments;
         MainModule::Main();
-    }
-    template <class F>
-    F* Loaded() {
-        for (tk::Form* form : tk::LoadedForms()) {
-            if (auto* f = dynamic_cast<F*>(form)) return f;
-        }
-        return nullptr;
+        EXPECT_LE(tk::LoadedForms().size(), 1u);
+        return tk::LoadedForms().empty() ? nullptr : tk::LoadedForms().front();
     }
 };
 
-TEST_F(ModeWindows, FullScreenShowsTheMainForm) {
-    RunMain("/s");
-    ASSERT_EQ(tk::LoadedForms().size(), 1u);
-    ui::MainForm* form = Loaded<ui::MainForm>();
+TEST_F(ModeWindows, FullScreenShowsTheMainFormUnlessOneIsUpAlready) {
+    auto* form = dynamic_cast<ui::MainForm*>(RunMain("/s"));
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->Visible());
+    form->Unload();
+    os.system.AddWindow("Quillo ScrSav Main Form");
+    EXPECT_EQ(RunMain("/S"), nullptr);
 }
 
 TEST_F(ModeWindows, PreviewLoadsTheHiddenControlFormForTheHost) {
     const platform::WindowHandle host = os.system.AddWindow("host", platform::RectPx{0, 0, 152, 112});
-    RunMain("/P " + std::to_string(host));
-    ASSERT_EQ(tk::LoadedForms().size(), 1u);
-    ui::ControlForm* form = Loaded<ui::ControlForm>();
+    auto* form = dynamic_cast<ui::ControlForm*>(RunMain("/P " + std::to_string(host)));
     ASSERT_NE(form, nullptr);
     EXPECT_FALSE(form->Visible());
     EXPECT_EQ(PreviewHost, host);
     EXPECT_EQ(form->Picture1.Width(), 2280);
-}
-
-TEST_F(ModeWindows, ASecondFullScreenStartFindsTheFirstByItsCaption) {
-    os.system.AddWindow("Quillo ScrSav Main Form");
-    RunMain("/S");
-    EXPECT_TRUE(tk::LoadedForms().empty());
 }
 
 } // namespace

@@ -6,70 +6,34 @@
 
 #include "saver_fixture.h"
 #include "ui/saver/password_option.h"
-#include "support/visible_text.h"
 
 namespace qs::test {
 namespace {
 
-struct ConversionCase {
-    RegVariant value;
-    std::int16_t expected;
-};
-
-std::string Describe(const RegVariant& v) {
-    return std::visit(
-        [](const auto& x) -> std::string {
-            using T = std::decay_t<decltype(x)>;
-            if constexpr (std::is_same_v<T, std::monostate>) return "empty";
-            else if constexpr (std::is_same_v<T, std::string>) return "text " + VisibleText(x.substr(0, 12));
-            else return "number " + std::to_string(static_cast<double>(x));
-        },
-        v);
-}
-
-class PasswordOptionConversion : public ::testing::TestWithParam<ConversionCase> {};
-
-TEST_P(PasswordOptionConversion, GivesTheSixteenBitValue) {
-    SCOPED_TRACE(Describe(GetParam().value));
-    EXPECT_EQ(ui::PasswordOptionValue(GetParam().value), GetParam().expected);
-}
-
-std::string Binary(std::initializer_list<unsigned char> data) {
+TEST(PasswordOption, GivesTheSixteenBitValueOfTextNumbersAndBinary) {
     // GetRegValue gives binary data as the whole 1024-byte buffer, zeros after the data.
-    std::string buffer(1024, '\0');
-    std::copy(data.begin(), data.end(), buffer.begin());
-    return buffer;
+    const auto binary = [](std::string data) { return data + std::string(1024 - data.size(), '\0'); };
+    const std::pair<RegVariant, std::int16_t> cases[] = {
+        {RegVariant{}, 0},          {std::string("1"), 1},    {std::string(" 2 "), 2},   {std::string("2.5"), 2},
+        {std::string("3.5"), 4},    {std::string("-1"), -1},  {std::string("70000"), -1}, {std::string("True"), -1},
+        {std::string("false"), 0},  {std::string(""), 0},     {std::string("yes"), -1},  {std::int32_t{-32768}, -32768},
+        {std::int32_t{65536}, -1},  {binary(std::string("\1\0\0\0", 4)), -1},            {binary(std::string(4, '\0')), 0},
+        {binary(std::string("\0\0\0\1", 4)), -1}, {binary(""), 0}};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(ui::PasswordOptionValue(cases[i].first), cases[i].second) << "case " << i;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, PasswordOptionConversion,
-    ::testing::Values(ConversionCase{RegVariant{}, 0}, ConversionCase{std::string("1"), 1},
-                      ConversionCase{std::string("0"), 0}, ConversionCase{std::string(" 2 "), 2},
-                      ConversionCase{std::string("2.5"), 2}, ConversionCase{std::string("3.5"), 4},
-                      ConversionCase{std::string("-1"), -1}, ConversionCase{std::string("70000"), -1},
-                      ConversionCase{std::string("True"), -1}, ConversionCase{std::string("false"), 0},
-                      ConversionCase{std::string(""), 0}, ConversionCase{std::string("yes"), -1},
-                      ConversionCase{std::int32_t{1}, 1}, ConversionCase{std::int32_t{0}, 0},
-                      ConversionCase{std::int32_t{-32768}, -32768}, ConversionCase{std::int32_t{65536}, -1},
-                      ConversionCase{Binary({1, 0, 0, 0}), -1}, ConversionCase{Binary({0, 0, 0, 0}), 0},
-                      ConversionCase{Binary({0, 0, 0, 1}), -1}, ConversionCase{Binary({}), 0}));
 
 class PasswordOptionRead : public SaverTest {};
 
-TEST_F(PasswordOptionRead, ReadsTheValueUnderControlPanelDesktop) {
-    SetPasswordOption(OptionValue::Text("1"));
-    EXPECT_EQ(ui::PasswordOptionFromRegistry(), 1);
-    SetPasswordOption(OptionValue::Dword(0));
-    EXPECT_EQ(ui::PasswordOptionFromRegistry(), 0);
-    SetPasswordOption(OptionValue::Binary({1, 0, 0, 0}));
-    EXPECT_EQ(ui::PasswordOptionFromRegistry(), -1);
-    SetPasswordOption(std::nullopt);
-    EXPECT_EQ(ui::PasswordOptionFromRegistry(), 0);
-}
-
-TEST_F(PasswordOptionRead, AnUnreadableTypeIsOff) {
-    SetPasswordOption(OptionValue{platform::kRegExpandSz, std::string("1\0", 2)});
-    EXPECT_EQ(ui::PasswordOptionFromRegistry(), 0);
+TEST_F(PasswordOptionRead, ReadsTheValueUnderControlPanelDesktopAndAnUnreadableTypeIsOff) {
+    const std::pair<std::optional<OptionValue>, std::int16_t> cases[] = {
+        {OptionValue::Text("1"), 1}, {OptionValue::Dword(0), 0}, {OptionValue{platform::kRegBinary, std::string("\1\0\0\0", 4)}, -1},
+        {std::nullopt, 0}, {OptionValue{platform::kRegExpandSz, std::string("1\0", 2)}, 0}};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SetPasswordOption(cases[i].first);
+        EXPECT_EQ(ui::PasswordOptionFromRegistry(), cases[i].second) << "case " << i;
+    }
 }
 
 } // namespace

@@ -9,28 +9,26 @@ namespace {
 
 class AppSettingsLifetime : public qs::test::SettingsFixture {};
 
-TEST_F(AppSettingsLifetime, FirstAccessReadsTheFileOnce) {
+TEST_F(AppSettingsLifetime, IsReadOnceAtFirstAccessAndWrittenOnceAtRelease) {
     SetFile("[INIT]\r\nDelay_0=30\r\n");
-    EXPECT_TRUE(profile.calls.empty()) << "nothing is read before the first access";
+    qs::ReleaseAppSettings();
+    EXPECT_TRUE(profile.calls.empty()) << "releasing what was never created does nothing";
     EXPECT_EQ(qs::AppSettings().Delay(), 30);
-    const std::size_t reads = profile.calls.size();
-    EXPECT_EQ(reads, 6u);
+    EXPECT_EQ(profile.Keys(false).size(), 6u);
     qs::AppSettings().Delay(40);
     EXPECT_EQ(&qs::AppSettings(), &qs::AppSettings());
-    EXPECT_EQ(qs::AppSettings().Delay(), 40);
-    EXPECT_EQ(profile.calls.size(), reads);
-}
-
-TEST_F(AppSettingsLifetime, ReleaseWritesBackAndTheNextAccessReadsAnew) {
-    qs::AppSettings().Delay(40);
+    EXPECT_EQ(profile.calls.size(), 6u);
     qs::ReleaseAppSettings();
     EXPECT_EQ(profile.Keys(true).size(), 6u);
-    profile.calls.clear();
-    EXPECT_EQ(qs::AppSettings().Delay(), 40);
-    EXPECT_EQ(profile.Keys(false).size(), 6u);
+    EXPECT_EQ(qs::AppSettings().Delay(), 40) << "the next access reads anew";
+    EXPECT_EQ(profile.Keys(false).size(), 12u);
 }
 
-TEST_F(AppSettingsLifetime, ReleaseWhileDiscardingWritesNothing) {
+TEST_F(AppSettingsLifetime, NeitherADiscardingReleaseNorATestResetWritesAnything) {
+    qs::AppSettings().Delay(40);
+    qs::ResetAppSettingsForTest();
+    EXPECT_FALSE(qs::DiscardSettings);
+    EXPECT_EQ(qs::AppSettings().Delay(), 10);
     qs::AppSettings().Delay(40);
     qs::DiscardSettings = true;
     qs::ReleaseAppSettings();
@@ -38,39 +36,16 @@ TEST_F(AppSettingsLifetime, ReleaseWhileDiscardingWritesNothing) {
     EXPECT_FALSE(profile.Has(kIniFile));
 }
 
-TEST_F(AppSettingsLifetime, ResetForTestsWritesNothingAndKeepsTheFlag) {
-    qs::AppSettings().Delay(40);
-    qs::ResetAppSettingsForTest();
-    EXPECT_TRUE(profile.Keys(true).empty());
-    EXPECT_FALSE(qs::DiscardSettings);
-    EXPECT_EQ(qs::AppSettings().Delay(), 10);
-}
-
-TEST_F(AppSettingsLifetime, ReleasingWhatWasNeverCreatedDoesNothing) {
-    qs::ReleaseAppSettings();
-    EXPECT_TRUE(profile.calls.empty());
-}
-
-struct PathCase {
-    const char* executable;
-    const char* iniFile;
-};
-
 TEST_F(AppSettingsLifetime, TheSettingsFileIsNamedAfterTheExecutable) {
-    const PathCase cases[] = {
-        {"D:\\SAVERS\\SLIDES.SCR", "D:\\SAVERS\\SLIDES.INI"},
-        {"C:\\Windows\\System32\\QuilloSlides.scr", "C:\\Windows\\System32\\QuilloSlides.INI"},
-        {"D:\\SLIDES.SCR", "D:\\\\SLIDES.INI"}, // a root folder keeps its separator
-        {"C:\\a.b\\my.saver.scr", "C:\\a.b\\my.saver.INI"},
-        {"C:\\dir\\NOEXT", "C:\\dir\\NOEXT.INI"},
-        {"/home/u/bin/QuilloSlides", "/home/u/bin\\QuilloSlides.INI"},
-        {"/QuilloSlides.scr", "/\\QuilloSlides.INI"},
-        {"QuilloSlides.scr", "\\QuilloSlides.INI"},
-    };
-    for (const PathCase& c : cases) {
-        os.process.executablePath = c.executable;
-        EXPECT_EQ(qs::SettingsFilePath(), c.iniFile) << c.executable;
-        EXPECT_EQ(qs::AppSettings().INIFile(), c.iniFile) << c.executable;
+    const std::pair<const char*, const char*> cases[] = {
+        {"D:\\SAVERS\\SLIDES.SCR", "D:\\SAVERS\\SLIDES.INI"}, {"C:\\a.b\\my.saver.scr", "C:\\a.b\\my.saver.INI"},
+        {"D:\\SLIDES.SCR", "D:\\\\SLIDES.INI"}, {"/QuilloSlides.scr", "/\\QuilloSlides.INI"}, // a root keeps its separator
+        {"C:\\dir\\NOEXT", "C:\\dir\\NOEXT.INI"}, {"/home/u/bin/QuilloSlides", "/home/u/bin\\QuilloSlides.INI"},
+        {"QuilloSlides.scr", "\\QuilloSlides.INI"}};
+    for (const auto& [executable, iniFile] : cases) {
+        os.process.executablePath = executable;
+        EXPECT_EQ(qs::SettingsFilePath(), iniFile) << executable;
+        EXPECT_EQ(qs::AppSettings().INIFile(), iniFile) << executable;
     }
 }
 
