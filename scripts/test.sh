@@ -5,10 +5,11 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
+step() { echo; echo "== $* ($(date +%T))"; }
+step "setup: Debian packages"
 scripts/setup.sh || exit 1
 jobs=$(nproc)
 status=0
-step() { echo; echo "== $*"; }
 
 step "native: configure and build"
 cmake --preset native >/dev/null && cmake --build --preset native -j"$jobs" || { echo "native build failed"; exit 1; }
@@ -35,6 +36,6 @@ else
   step "win32: skipped: wine32 (i386) is not installable on this machine; the 32-bit build compiled and linked"
 fi
 
-echo
+echo; echo "== done ($(date +%T))"
 if [ $status -eq 0 ]; then echo "All test programs passed."; else echo "Some tests FAILED."; fi
 exit $status
