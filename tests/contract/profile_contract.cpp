@@ -183,6 +183,22 @@ TEST_P(ProfileContract, SeesChangesMadeToTheFileByOthers) {
     EXPECT_EQ(Get("ext.ini", "S", "k"), "22");
 }
 
+// A long slide list: a section far larger than one read's first buffer, every key found,
+// and writing back what a key holds leaves the file as it was.
+TEST_P(ProfileContract, ReadsALargeSectionWholeAndRewritesNothingUnchanged) {
+    std::string text = "[INIT]\r\nq=\"quoted\"\r\n";
+    for (int i = 1; i <= 6000; ++i) text += "FileSpec_" + std::to_string(i) + "=C:\\pictures\\" + std::to_string(i) + ".jpg\r\n";
+    dir_.WriteBytes("big.ini", text);
+    for (int i : {1, 2999, 6000}) EXPECT_EQ(Get("big.ini", "INIT", "filespec_" + std::to_string(i)), "C:\\pictures\\" + std::to_string(i) + ".jpg");
+    EXPECT_EQ(Get("big.ini", "INIT", "FileSpec_6001"), "DEF");
+    ASSERT_TRUE(Put("big.ini", "INIT", "FileSpec_6000", "C:\\pictures\\6000.jpg"));
+    ASSERT_TRUE(Put("big.ini", "INIT", "q", "\"quoted\""));
+    EXPECT_EQ(dir_.ReadBytes("big.ini"), text);
+    ASSERT_TRUE(Put("big.ini", "INIT", "q", "quoted")); // reads the same, but is another text
+    EXPECT_NE(dir_.ReadBytes("big.ini").find("q=quoted\r\n"), std::string::npos);
+    EXPECT_EQ(Get("big.ini", "INIT", "FileSpec_3"), "C:\\pictures\\3.jpg");
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, ProfileContract,
 #ifdef _WIN32
                          testing::Values("Kernel32", "Portable"),
