@@ -27,12 +27,10 @@ TEST_P(RefusedCommand, ChangesNothingButEnablesApply) {
 
 INSTANTIATE_TEST_SUITE_P(
     Preconditions, RefusedCommand,
-    ::testing::Values(RefusedCase{"UpOnTheFirstRow", kUp, 4, 0}, RefusedCase{"UpWithNoSelection", kUp, 4, -1},
-                      RefusedCase{"DownOnTheLastRow", kDown, 4, 3}, RefusedCase{"DownWithNoSelection", kDown, 4, -1},
+    ::testing::Values(RefusedCase{"UpOnTheFirstRow", kUp, 4, 0}, RefusedCase{"DownOnTheLastRow", kDown, 4, 3},
+                      RefusedCase{"DownWithNoSelection", kDown, 4, -1},
                       RefusedCase{"DeleteWithNoSelection", kDelete, 4, -1},
-                      RefusedCase{"DeleteAllWithNoSelection", kDeleteAll, 4, -1},
-                      RefusedCase{"DeleteOnAnEmptyList", kDelete, 0, -1}, RefusedCase{"UpOnTheOnlyRow", kUp, 1, 0},
-                      RefusedCase{"DownOnTheOnlyRow", kDown, 1, 0}),
+                      RefusedCase{"DeleteAllWithNoSelection", kDeleteAll, 4, -1}),
     ByName);
 
 TEST_F(EditorTest, AddWithAFailedOrCancelledFileDialogAddsNothing) {
@@ -79,8 +77,7 @@ TEST_P(AddAt, InsertsBelowTheSelection) {
 INSTANTIATE_TEST_SUITE_P(Positions, AddAt,
                          ::testing::Values(AddCase{"ToAnEmptyList", 0, -1, 0, "(0/1)"},
                                            AddCase{"BelowRowTwoOfFive", 5, 2, 3, "(4/6)"},
-                                           AddCase{"WithNoneSelectedAtTheTop", 5, -1, 0, "(1/6)"},
-                                           AddCase{"BelowTheLastRow", 5, 4, 5, "(6/6)"}),
+                                           AddCase{"WithNoneSelectedAtTheTop", 5, -1, 0, "(1/6)"}),
                          ByName);
 
 TEST_F(EditorTest, DeleteAsksQuotingTheRowTextThenSelectsTheFirstSlide) {
@@ -158,8 +155,7 @@ TEST_P(MoveSlide, CarriesPathAndOptions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, MoveSlide,
-                         ::testing::Values(MoveCase{kUp, 3, {0, 1, 3, 2}}, MoveCase{kUp, 1, {1, 0, 2, 3}},
-                                           MoveCase{kDown, 0, {1, 0, 2, 3}}, MoveCase{kDown, 2, {0, 1, 3, 2}}));
+                         ::testing::Values(MoveCase{kUp, 3, {0, 1, 3, 2}}, MoveCase{kDown, 0, {1, 0, 2, 3}}));
 
 // Commands that select a row out of view scroll the names; the columns must follow.
 struct LevelCase {
@@ -189,7 +185,6 @@ TEST_P(ColumnsStayLevel, AfterScrollingAndAfterACommand) {
 
 INSTANTIATE_TEST_SUITE_P(Commands, ColumnsStayLevel,
                          ::testing::Values(LevelCase{"DeleteSelectsTheFirstRow", kDelete, 3},
-                                           LevelCase{"DownBelowTheLastVisibleRow", kDown, -1},
                                            LevelCase{"UpFromTheFirstVisibleRow", kUp, 0},
                                            LevelCase{"AddBelowTheLastVisibleRow", kAdd, -1}),
                          ByName);

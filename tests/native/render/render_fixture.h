@@ -70,29 +70,21 @@ protected:
 
     // A w x h pixel bitmap under a name of its own.
     std::string Bitmap(int widthPx, int heightPx) {
-        return files.write("picture" + std::to_string(++written_) + ".bmp", MakeBmp(widthPx, heightPx));
+        return files.write("picture" + std::to_string(files_++) + ".bmp", MakeBmp(widthPx, heightPx));
     }
     // Replaces every option and the whole slide list of AppSettings.
     void UseShow(const std::vector<TestSlide>& slides, std::int32_t delay = 10, bool random = false,
                  tk::Color background = 0) {
         ClsSettings& settings = AppSettings();
-        settings.bgColor(background);
-        settings.Delay(delay);
-        settings.RandomDisplay(random);
-        settings.PictureCount(0);
-        for (std::int32_t i = 1; i <= static_cast<std::int32_t>(slides.size()); ++i) {
-            const TestSlide& slide = slides[static_cast<std::size_t>(i - 1)];
-            settings.FileSpec(slide.path, i);
-            settings.Center(i, slide.center);
-            settings.HStretch(i, slide.hStretch);
-            settings.VStretch(i, slide.vStretch);
+        settings.bgColor(background), settings.Delay(delay), settings.RandomDisplay(random), settings.PictureCount(0);
+        std::int32_t i = 0;
+        for (const TestSlide& slide : slides) {
+            settings.FileSpec(slide.path, ++i);
+            settings.Center(i, slide.center), settings.HStretch(i, slide.hStretch), settings.VStretch(i, slide.vStretch);
         }
     }
     // One timer tick of the window showing the area; DueTick makes a slide due first.
-    void Tick(Area area = Area::Screen) {
-        auto slot = surfaces.at(area);
-        NextSlide(surfaces, slot.surface, slot.element);
-    }
+    void Tick(Area area = Area::Screen) { NextSlide(surfaces, surfaces.at(area).surface, surfaces.at(area).element); }
     void DueTick(Area area = Area::Screen) {
         LastSlideTime = 0.0;
         Tick(area);
@@ -101,9 +93,7 @@ protected:
     MemoryProfileFile profile;
     ScratchFolder files;
     SlideSurfaces surfaces;
-
-private:
-    int written_ = 0;
+    int files_ = 0;
 };
 
 } // namespace qs::test

@@ -19,8 +19,7 @@ public:
     explicit LifecycleForm(std::string name = "LifecycleForm") : Form(std::move(name)) {}
 
     Log log;
-    std::int16_t cancelQuery = 0;
-    std::int16_t cancelUnload = 0;
+    std::int16_t cancelQuery = 0, cancelUnload = 0;
     std::vector<int> unloadModes;
     std::function<void()> onLoad, onQueryUnload, onUnload, onKeyDown;
     std::vector<std::pair<std::int16_t, std::int16_t>> keys;
@@ -51,11 +50,24 @@ private:
     }
 };
 
-// A dialog-like form with one control of each kind; each handler logs
-// "<control>_<event>".
+// A dialog-like form with one control of each kind; each handler logs "<control>_<event>".
 class ControlsForm : public LifecycleForm {
 public:
-    ControlsForm();
+    ControlsForm() : LifecycleForm("ControlsForm") {
+        const auto logged = [this](const tk::Component& c, const char* event) {
+            return [this, &c, event] { log.push_back(c.Name() + "_" + event); };
+        };
+        chk.Click = logged(chk, "Click"), txt.Change = logged(txt, "Change"), bar.Change = logged(bar, "Change");
+        list.Click = logged(list, "Click"), list.Scroll = logged(list, "Scroll"), checks.Click = logged(checks, "Click");
+        ok.Click = logged(ok, "Click"), cancel.Click = logged(cancel, "Click"), timer.Tick = logged(timer, "Timer");
+        lbl.Click = logged(lbl, "Click"), bar.Scroll = logged(bar, "Scroll"), checks.Scroll = logged(checks, "Scroll");
+        for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel}) {
+            c->GotFocus = logged(*c, "GotFocus");
+            c->LostFocus = logged(*c, "LostFocus");
+        }
+        ok.setDefault(true);
+        cancel.setCancel(true);
+    }
 
     tk::Frame frame{*this, "Frame1", "&Options", 120, 120, 3000, 2000};
     tk::CheckBox chk{frame, "chkRandom", "&Random order", 120, 240, 1500, 300};
@@ -68,13 +80,17 @@ public:
     tk::CommandButton ok{*this, "cmdOK", "&OK", 3000, 3400, 960, 375};
     tk::CommandButton cancel{*this, "cmdCancel", "&Cancel", 4100, 3400, 960, 375};
     tk::Timer timer{*this, "Timer1", 100, false};
-    tk::CommonDialog dialog{*this, "CommonDialog1"};
 };
 
 // Gives the controls TabIndex 0, 1, 2, ... in the order listed.
-void SetTabOrder(std::initializer_list<tk::Control*> controls);
+inline void SetTabOrder(std::initializer_list<tk::Control*> controls) {
+    int index = 0;
+    for (tk::Control* c : controls) c->setTabIndex(index++);
+}
 
 // Puts `count` rows "row 0", "row 1", ... into the list.
-void FillRows(tk::ListBox& list, int count);
+inline void FillRows(tk::ListBox& list, int count) {
+    for (int i = 0; i < count; ++i) list.AddItem("row " + std::to_string(i));
+}
 
 } // namespace qs::test
