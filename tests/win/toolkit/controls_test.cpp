@@ -1,6 +1,6 @@
 // What a user's clicks and keys do on real controls: each reaches the component's
 // handler once, and changes made from code are mirrored without running handlers a
-// second time. A cancelled system dialog changes nothing.
+// second time.
 #include <gtest/gtest.h>
 
 #include "toolkit/application.h"
@@ -21,9 +21,6 @@ public:
         cancel.Click = [this] { ++cancelClicks; };
         check.Click = [this] { ++checkClicks; };
         checks.Click = [this] { ++listClicks; };
-        text.KeyPress = [](std::int16_t& key) { key = key == 'x' ? 0 : key; };
-        bar.Change = [this] { ++barChanges; };
-        bar.setLargeChange(10);
         for (int i = 0; i < 40; ++i) checks.AddItem("row " + std::to_string(i));
     }
     tk::CommandButton ok{*this, "cmdOK", "&OK", 120, 120, 1200, 375};
@@ -31,9 +28,7 @@ public:
     tk::CheckBox check{*this, "chkOption", "O&ption", 120, 600, 2000, 300};
     tk::ListBox checks{*this, "CheckList", 120, 1000, 3000, 1500, true};
     tk::TextBox text{*this, "DelayVal", "", 120, 2700, 1500, 345};
-    tk::VScrollBar bar{*this, "upDown", 1800, 2700, 255, 345, 2, 598, 540};
-    tk::CommonDialog dialog{*this, "CD1"};
-    int okClicks = 0, cancelClicks = 0, checkClicks = 0, listClicks = 0, barChanges = 0;
+    int okClicks = 0, cancelClicks = 0, checkClicks = 0, listClicks = 0;
 };
 
 class Controls : public ::testing::Test {
@@ -98,30 +93,6 @@ TEST_F(Controls, CheckListClickInTheCheckAreaTogglesElsewhereSelects) {
     ASSERT_TRUE(PumpUntil([&] { return form.checks.Selected(3); }));
 }
 
-TEST_F(Controls, TypedCharactersGoThroughKeyPress) {
-    HWND edit = H(form.text);
-    for (WPARAM c : {'4', 'x', '2'}) SendMessageA(edit, WM_CHAR, c, 0); // 'x' is discarded by KeyPress
-    EXPECT_EQ(form.text.Text(), "42");
-    char buf[32] = {};
-    GetWindowTextA(edit, buf, sizeof buf);
-    EXPECT_STREQ(buf, "42");
-    SendMessageA(edit, WM_CHAR, 8, 0);
-    EXPECT_EQ(form.text.Text(), "4");
-}
-
-TEST_F(Controls, ScrollBarArrowsPagesAndEndsMoveTheValue) {
-    const std::pair<WPARAM, int> cases[] = {{SB_LINEUP, 539}, {SB_LINEDOWN, 541}, {SB_PAGEUP, 530},
-                                            {SB_PAGEDOWN, 550}, {SB_TOP, 2},        {SB_BOTTOM, 598}};
-    for (const auto& [code, expected] : cases) {
-        form.bar.setValue(540);
-        const int changes = form.barChanges;
-        SendMessageA(GetParent(H(form.bar)), WM_VSCROLL, code, reinterpret_cast<LPARAM>(H(form.bar)));
-        EXPECT_EQ(form.bar.Value(), expected) << code;
-        EXPECT_EQ(form.barChanges, changes + 1) << code;
-        EXPECT_EQ(GetScrollPos(H(form.bar), SB_CTL), expected) << code;
-    }
-}
-
 TEST_F(Controls, EnterEscapeAndAccessKeysPressTheirControls) {
     form.text.SetFocus();
     PostMessageA(H(form.text), WM_KEYDOWN, VK_RETURN, 0);
@@ -144,48 +115,6 @@ TEST_F(Controls, TabFollowsTheTabOrderAndRunsGotFocus) {
     ASSERT_TRUE(PumpUntil([&] { return GetFocus() == H(form.check); }));
     EXPECT_EQ(got, 1);
     EXPECT_EQ(form.ActiveControl(), &form.check);
-}
-
-// Cancels the first visible dialog of this thread, remembering its title.
-std::string g_title;
-int g_found = 0;
-
-BOOL CALLBACK PressIfDialog(HWND hwnd, LPARAM) {
-    char cls[32] = {}, title[128] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (std::string(cls) != "#32770" || !IsWindowVisible(hwnd)) return TRUE;
-    GetWindowTextA(hwnd, title, sizeof title);
-    g_title = title;
-    ++g_found;
-    PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
-    return FALSE;
-}
-
-void CALLBACK Answer(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), PressIfDialog, 0); }
-
-struct Cancelling {
-    Cancelling() { g_found = 0, g_title.clear(); }
-    ~Cancelling() { KillTimer(nullptr, timer); }
-    UINT_PTR timer = SetTimer(nullptr, 0, 200, Answer);
-};
-
-TEST_F(Controls, CancelledDialogsReportTheCancelAndChangeNothing) {
-    form.dialog.CancelError = true;
-    form.dialog.Color = tk::Rgb(1, 2, 3);
-    {
-        Cancelling cancelling;
-        EXPECT_EQ(form.dialog.ShowColor(), tk::cdlCancel);
-        EXPECT_EQ(g_found, 1);
-    }
-    EXPECT_EQ(form.dialog.Color, tk::Rgb(1, 2, 3));
-    form.dialog.FileName = "before.jpg";
-    form.dialog.Filter = "Pictures (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp|All files (*.*)|*.*";
-    form.dialog.FilterIndex = 1;
-    form.dialog.DialogTitle = "Add Picture";
-    Cancelling cancelling;
-    EXPECT_EQ(form.dialog.ShowOpen(), tk::cdlCancel);
-    EXPECT_EQ(form.dialog.FileName, "before.jpg");
-    EXPECT_EQ(g_title, "Add Picture");
 }
 
 } // namespace

@@ -18,9 +18,7 @@ namespace {
 using tk::win32::DecodeForDisplay;
 using tk::win32::PixelRect;
 
-const tk::win32::WicPictureData& Data(const tk::Picture& p) {
-    return dynamic_cast<const tk::win32::WicPictureData&>(*p.data());
-}
+auto& Data(const tk::Picture& p) { return dynamic_cast<const tk::win32::WicPictureData&>(*p.data()); }
 
 Bytes Jpeg() { return EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48); }
 
@@ -69,11 +67,7 @@ TEST(Pictures, ExifOrientationTurnsTheSizeAndThePixels) {
         const int corners[4][2] = {{3, 3}, {w - 4, 3}, {3, h - 4}, {w - 4, h - 4}};
         for (const auto& [x, y] : corners) {
             const std::uint8_t* p = bitmap->bits() + (static_cast<std::size_t>(y) * w + x) * 4; // B, G, R
-            seen += p[0] > 180 && p[1] > 180 && p[2] > 180 ? 'W'
-                    : p[2] > 180                           ? 'R'
-                    : p[1] > 180                           ? 'G'
-                    : p[0] > 180                           ? 'B'
-                                                           : '?';
+            seen += "?BGGRRRW"[(p[0] > 180) | (p[1] > 180) << 1 | (p[2] > 180) << 2]; // by blue, green, red bits
         }
         EXPECT_EQ(seen, expected[orientation - 1]);
     }
