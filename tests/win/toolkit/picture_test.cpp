@@ -1,0 +1,155 @@
+// Pictures loaded through the imaging component: the natural size of each format, the
+// EXIF orientation applied to size and pixels, every kind of bad file refused at load
+// without exhausting memory, and a large photograph drawn without a full-size bitmap.
+#include <gtest/gtest.h>
+#include <wincodec.h>
+
+#include <cmath>
+
+#include "support/test_images.h"
+#include "toolkit/application.h"
+#include "toolkit/picture.h"
+#include "toolkit/win32/wic_pictures.h"
+#include "win_toolkit_support.h"
+
+namespace qs::test::win {
+namespace {
+
+using tk::win32::DecodeForDisplay;
+using tk::win32::PixelRect;
+
+auto& Data(const tk::Picture& p) { return dynamic_cast<const tk::win32::WicPictureData&>(*p.data()); }
+
+Bytes Jpeg() { return EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48); }
+
+TEST(Pictures, EachFormatLoadsAtItsNaturalSize) {
+    EnsureToolkit();
+    const std::tuple<const char*, Bytes, int, int> files[] = {
+        {"bitmap.bmp", MakeBmp(40, 30), 40, 30},
+        {"handmade.gif", MakeGif(21, 13), 21, 13},
+        {"baseline.jpg", Jpeg(), 64, 48},
+        {"picture.png", EncodeWithWic(GUID_ContainerFormatPng, 50, 20), 50, 20},
+        {"picture.tif", EncodeWithWic(GUID_ContainerFormatTiff, 20, 10), 20, 10},
+    };
+    const double tppX = tk::Screen::TwipsPerPixelX(), tppY = tk::Screen::TwipsPerPixelY();
+    for (const auto& [name, bytes, width, height] : files) {
+        SCOPED_TRACE(name);
+        ASSERT_FALSE(bytes.empty());
+        auto picture = tk::LoadPicture(TempFile(name, bytes));
+        ASSERT_TRUE(picture.has_value());
+        EXPECT_EQ(picture->Type(), tk::PictureType::Bitmap);
+        EXPECT_EQ(picture->widthPx(), width);
+        EXPECT_EQ(picture->heightPx(), height);
+        // One picture pixel per screen pixel: HIMETRIC at the screen's resolution.
+        EXPECT_EQ(picture->Width(), std::lround(width * 2540.0 / (1440.0 / tppX)));
+        EXPECT_EQ(picture->Height(), std::lround(height * 2540.0 / (1440.0 / tppY)));
+    }
+}
+
+TEST(Pictures, ExifOrientationTurnsTheSizeAndThePixels) {
+    EnsureToolkit();
+    // Stored: red top-left, green top-right, blue bottom-left, white bottom-right; the
+    // corners as shown, in the same order, for orientations 1 to 8.
+    const char* expected[] = {"RGBW", "GRWB", "WBGR", "BWRG", "RBGW", "BRWG", "WGBR", "GWRB"};
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        SCOPED_TRACE(orientation);
+        const Bytes bytes = InsertAfterSoi(Jpeg(), ExifApp1(ExifTiff(orientation)));
+        auto picture = tk::LoadPicture(TempFile("exif" + std::to_string(orientation) + ".jpg", bytes));
+        ASSERT_TRUE(picture);
+        const int w = picture->widthPx(), h = picture->heightPx();
+        EXPECT_EQ(w, orientation >= 5 ? 48 : 64);
+        EXPECT_EQ(h, orientation >= 5 ? 64 : 48);
+        auto bitmap = DecodeForDisplay(Data(*picture), w, h, PixelRect{0, 0, w, h});
+        ASSERT_TRUE(bitmap);
+        ASSERT_EQ(bitmap->width(), w);
+        ASSERT_EQ(bitmap->height(), h);
+        std::string seen;
+        const int corners[4][2] = {{3, 3}, {w - 4, 3}, {3, h - 4}, {w - 4, h - 4}};
+        for (const auto& [x, y] : corners) {
+            const std::uint8_t* p = bitmap->bits() + (static_cast<std::size_t>(y) * w + x) * 4; // B, G, R
+            seen += "?BGGRRRW"[(p[0] > 180) | (p[1] > 180) << 1 | (p[2] > 180) << 2]; // by blue, green, red bits
+        }
+        EXPECT_EQ(seen, expected[orientation - 1]);
+    }
+}
+
+Bytes Cut(Bytes v, std::size_t keep) {
+    v.resize(keep);
+    return v;
+}
+
+// The picture with the big-endian size fields at `at` (JPEG: 16 bits, PNG: 32 bits) rewritten.
+Bytes Claiming(Bytes v, std::size_t at, int bytesPerField, std::uint32_t first, std::uint32_t second) {
+    for (int i = 0; i < bytesPerField; ++i) {
+        v[at + i] = static_cast<std::uint8_t>(first >> (8 * (bytesPerField - 1 - i)));
+        v[at + bytesPerField + i] = static_cast<std::uint8_t>(second >> (8 * (bytesPerField - 1 - i)));
+    }
+    return v;
+}
+
+std::size_t After(const Bytes& v, std::uint8_t marker) {
+    for (std::size_t i = 2; i + 1 < v.size(); ++i)
+        if (v[i] == 0xFF && v[i + 1] == marker) return i + 2;
+    return v.size();
+}
+
+TEST(Pictures, BadFilesFailAtLoadWithoutExhaustingMemory) {
+    EnsureToolkit();
+    const Bytes jpeg = Jpeg(), png = EncodeWithWic(GUID_ContainerFormatPng, 50, 20);
+    const Bytes gif = MakeGif(40, 40), bmp = MakeBmp(40, 30);
+    const std::string text = "this is not a picture\r\n";
+    const std::pair<const char*, Bytes> files[] = {
+        {"zero_bytes", {}},
+        {"text", Bytes(text.begin(), text.end())},
+        {"jpeg_signature_only", {0xFF, 0xD8, 0xFF, 0xE0}},
+        {"jpeg_half", Cut(jpeg, jpeg.size() / 2)},
+        {"jpeg_without_end_marker", Cut(jpeg, jpeg.size() - 2)},
+        {"jpeg_scan_cut_short", Cut(jpeg, jpeg.size() - 40)},
+        {"jpeg_nonsense_table", Claiming(jpeg, After(jpeg, 0xC4), 1, 0, 3)}, // DHT length 3
+        {"png_half", Cut(png, png.size() / 2)},
+        {"gif_half", Cut(gif, gif.size() / 2)},
+        {"bmp_half", Cut(bmp, bmp.size() / 2)},
+        {"bmp_header_only", Cut(bmp, 54)},
+        {"jpeg_claiming_60000_square", Claiming(jpeg, After(jpeg, 0xC0) + 3, 2, 60000, 60000)},
+        {"png_claiming_60000_square", Claiming(png, 16, 4, 60000, 60000)},
+        {"png_claiming_huge_side", Claiming(png, 16, 4, 100000, 1)},
+    };
+    EXPECT_FALSE(tk::LoadPicture(TempFile("missing", {}) + ".absent").has_value());
+    for (const auto& [name, bytes] : files) {
+        const std::uint64_t before = PrivateBytes();
+        EXPECT_FALSE(tk::LoadPicture(TempFile(name, bytes)).has_value()) << name;
+        // Refused before anything the size of the claimed picture was allocated.
+        EXPECT_LT(PrivateBytes(), before + 64ull * 1024 * 1024) << name;
+    }
+}
+
+TEST(Pictures, ALargePhotoDrawnAtScreenSizeNeverHoldsAFullSizeBitmap) {
+    EnsureToolkit();
+    const int w = 6000, h = 4000;
+    auto picture = tk::LoadPicture(TempFile("large.jpg", EncodeWithWic(GUID_ContainerFormatJpeg, w, h)));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->widthPx(), w);
+    auto bitmap = DecodeForDisplay(Data(*picture), 1920, 1080, PixelRect{0, 0, 1920, 1080});
+    ASSERT_TRUE(bitmap);
+    EXPECT_LE(bitmap->width(), 1920);
+    EXPECT_LE(bitmap->height(), 1080);
+    // The one cached entry is that bitmap; asking again decodes nothing.
+    EXPECT_EQ(DecodeForDisplay(Data(*picture), 1920, 1080, PixelRect{0, 0, 1920, 1080}), bitmap);
+
+    // Drawn onto a 1024 x 768 surface at full size: only what shows is decoded.
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 1024, 768));
+    tk::win32::DrawPicture(dc, *picture, RECT{-100, -100, w - 100, h - 100}, RECT{0, 0, 1024, 768});
+    DeleteObject(SelectObject(dc, old));
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    const auto& cache = Data(*picture).cache;
+    ASSERT_TRUE(cache.bitmap);
+    EXPECT_EQ(cache.bitmap->width(), 1024);
+    EXPECT_EQ(cache.bitmap->height(), 768);
+    EXPECT_EQ(cache.region.x, 100);
+}
+
+} // namespace
+} // namespace qs::test::win
