@@ -22,12 +22,21 @@ auto& Data(const tk::Picture& p) { return dynamic_cast<const tk::win32::WicPictu
 
 Bytes Jpeg() { return EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48); }
 
+// 48 x 32, made once with ImageMagick (-interlace JPEG): Wine's JPEG encoder writes
+// baseline only, and photos from the web are often progressive.
+Bytes ProgressiveJpeg() {
+    return {
+#include "progressive_jpeg.inc"
+    };
+}
+
 TEST(Pictures, EachFormatLoadsAtItsNaturalSize) {
     EnsureToolkit();
     const std::tuple<const char*, Bytes, int, int> files[] = {
         {"bitmap.bmp", MakeBmp(40, 30), 40, 30},
         {"handmade.gif", MakeGif(21, 13), 21, 13},
         {"baseline.jpg", Jpeg(), 64, 48},
+        {"progressive.jpg", ProgressiveJpeg(), 48, 32},
         {"picture.png", EncodeWithWic(GUID_ContainerFormatPng, 50, 20), 50, 20},
         {"picture.tif", EncodeWithWic(GUID_ContainerFormatTiff, 20, 10), 20, 10},
     };
@@ -105,6 +114,7 @@ TEST(Pictures, BadFilesFailAtLoadWithoutExhaustingMemory) {
         {"jpeg_half", Cut(jpeg, jpeg.size() / 2)},
         {"jpeg_without_end_marker", Cut(jpeg, jpeg.size() - 2)},
         {"jpeg_scan_cut_short", Cut(jpeg, jpeg.size() - 40)},
+        {"progressive_cut_short", Cut(ProgressiveJpeg(), ProgressiveJpeg().size() * 4 / 5)},
         {"jpeg_nonsense_table", Claiming(jpeg, After(jpeg, 0xC4), 1, 0, 3)}, // DHT length 3
         {"png_half", Cut(png, png.size() / 2)},
         {"gif_half", Cut(gif, gif.size() / 2)},
