@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the settings dialog (with its live preview running the sample slide
-# show) and of the about box, as Wine shows them at 96 DPI on a virtual display:
-#   out/screenshots/settings-dialog.png   out/screenshots/about-box.png
+# show), of the about box and of the slide-show editor, as Wine shows them at 96 DPI on
+# a virtual display: out/screenshots/settings-dialog.png, about-box.png, editor.png
 # The about box shows a configured link and notice, so that a long list can be judged.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -66,6 +66,16 @@ if dialog=$(wait_window "Quillo Screen Saver Settings"); then
     xdotool windowfocus --sync "$about" key Escape
   else
     echo "screenshots: the about box did not open" >&2; status=1
+  fi
+  sleep 0.5
+  xdotool windowfocus --sync "$dialog" key alt+e
+  if editor=$(wait_window "Edit Slide Show"); then
+    xdotool windowfocus --sync "$editor" key Down # the first slide selected: path, position, preview
+    sleep 1
+    shoot "$editor" "$shots/editor.png"
+    xdotool windowfocus --sync "$editor" key alt+c
+  else
+    echo "screenshots: the editor did not open" >&2; status=1
   fi
   sleep 0.5
   xdotool windowfocus --sync "$dialog" key alt+c
