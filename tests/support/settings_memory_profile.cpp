@@ -5,7 +5,7 @@ namespace qs::test {
 std::uint32_t MemoryProfileFile::GetPrivateProfileString(const std::string& section, const std::string& key,
                                                          const std::string& defaultValue, char* buffer,
                                                          std::uint32_t size, const std::string& file) {
-    calls.push_back({false, section, key, defaultValue, size, file});
+    calls.push_back({false, section, key, defaultValue});
     std::optional<std::string> value;
     if (const auto found = files_.find(file); found != files_.end()) {
         value = found->second.Read(section, key);
@@ -15,7 +15,7 @@ std::uint32_t MemoryProfileFile::GetPrivateProfileString(const std::string& sect
 
 bool MemoryProfileFile::WritePrivateProfileString(const std::string& section, const std::string& key,
                                                   const std::string& value, const std::string& file) {
-    calls.push_back({true, section, key, value, 0, file});
+    calls.push_back({true, section, key, value});
     if (failWrites) {
         return false;
     }

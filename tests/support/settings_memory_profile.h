@@ -1,6 +1,6 @@
 // MemoryProfileFile: profile files held in memory, understood and edited exactly as the
 // portable backend does, with a log of every call so that tests can check which keys
-// were read and written, in which order, and with which buffer size.
+// were read and written, and in which order.
 //
 //   qs::test::MemoryProfileFile profile;
 //   os.UseProfile(&profile);
@@ -23,9 +23,7 @@ public:
         bool write = false;
         std::string section;
         std::string key;
-        std::string value;       // the value written, or the default given to a read
-        std::uint32_t size = 0;  // the buffer size of a read
-        std::string file;
+        std::string value;  // the value written, or the default given to a read
     };
 
     std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,

@@ -42,12 +42,7 @@ bool SettingsTempDir::Exists(const std::string& name) const {
 }
 
 std::size_t SettingsTempDir::FileCount() const {
-    std::size_t count = 0;
-    for (const auto& entry : fs::directory_iterator(path_)) {
-        (void)entry;
-        ++count;
-    }
-    return count;
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
 }
 
 } // namespace qs::test
