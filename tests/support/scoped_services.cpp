@@ -55,12 +55,6 @@ double FakeRandom::Rnd() {
     return value;
 }
 
-FakeSystem::FakeSystem() {
-    version.dwMajorVersion = 10;
-    version.dwBuildNumber = 19045;
-    version.dwPlatformId = 2;
-}
-
 bool FakeSystem::GetVersionInfo(platform::OsVersionInfo& info) {
     const std::uint32_t size = info.dwOSVersionInfoSize;
     versionSizesSeen.push_back(size);

@@ -93,9 +93,7 @@ public:
         return position.has_value();
     }
 
-    struct Point {
-        std::int32_t x = 0, y = 0;
-    };
+    struct Point { std::int32_t x = 0, y = 0; };
     std::optional<Point> position;
     int displayCount = 0;
     std::vector<bool> calls;
@@ -116,12 +114,13 @@ public:
         bool pointerGiven = false;
         unsigned winIni = 0;
     };
-    struct SetParentCall {
-        platform::WindowHandle child = 0;
-        platform::WindowHandle parent = 0;
-    };
+    struct SetParentCall { platform::WindowHandle child = 0, parent = 0; };
 
-    FakeSystem();
+    FakeSystem() {
+        version.dwMajorVersion = 10;
+        version.dwBuildNumber = 19045;
+        version.dwPlatformId = 2;
+    }
 
     bool GetVersionInfo(platform::OsVersionInfo& info) override;
     bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) override {
@@ -226,10 +225,7 @@ public:
 // failure); FileExists answers from existingFiles; StartProgram returns startResult.
 class FakeShell final : public platform::Shell {
 public:
-    struct OpenCall {
-        platform::WindowHandle owner = 0;
-        std::string target;
-    };
+    struct OpenCall { platform::WindowHandle owner = 0; std::string target; };
 
     std::intptr_t ShellOpen(platform::WindowHandle owner, const std::string& target) override {
         openCalls.push_back({owner, target});

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,16 +29,33 @@ public:
 
     std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,
                                           const std::string& defaultValue, char* buffer, std::uint32_t size,
-                                          const std::string& file) override;
+                                          const std::string& file) override {
+        calls.push_back({false, section, key, defaultValue});
+        const auto found = files_.find(file);
+        const auto value = found == files_.end() ? std::nullopt : found->second.Read(section, key);
+        return platform::CopyProfileValue(value ? *value : platform::ProfileDefault(defaultValue), buffer, size);
+    }
     bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
-                                   const std::string& file) override;
+                                   const std::string& file) override {
+        calls.push_back({true, section, key, value});
+        if (!failWrites) files_[file].Write(section, key, value);
+        return !failWrites;
+    }
 
     void SetText(const std::string& file, const std::string& text) { files_[file] = platform::ProfileText(text); }
     bool Has(const std::string& file) const { return files_.count(file) > 0; }
-    std::string Text(const std::string& file) const;
+    std::string Text(const std::string& file) const {
+        const auto found = files_.find(file);
+        return found == files_.end() ? std::string() : found->second.Bytes();
+    }
 
     // "section/key" of each read or write, in call order.
-    std::vector<std::string> Keys(bool writes) const;
+    std::vector<std::string> Keys(bool writes) const {
+        std::vector<std::string> keys;
+        for (const Call& call : calls)
+            if (call.write == writes) keys.push_back(call.section + "/" + call.key);
+        return keys;
+    }
 
     std::vector<Call> calls;
     // While true every write fails and changes nothing, as on a read-only folder.
