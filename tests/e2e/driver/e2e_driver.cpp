@@ -48,6 +48,7 @@ bool RemoveTree(const std::string& folder) {
     return RemoveDirectoryA(folder.c_str()) != FALSE;
 }
 
+// A file's whole text; empty when there is none.
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return {};
@@ -64,16 +65,6 @@ std::string WindowsPath(const std::string& path) {
     std::string converted = "Z:" + path;
     std::replace(converted.begin(), converted.end(), '/', '\\');
     return converted;
-}
-
-std::string BuiltSaverPath() {
-    return WindowsPath(QS_E2E_SAVER_PATH);
-}
-
-std::string SourcePath(const std::string& relative) {
-    std::string path = WindowsPath(QS_E2E_SOURCE_DIR) + "\\" + relative;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
 }
 
 // --- waiting -----------------------------------------------------------------------
@@ -105,7 +96,8 @@ RunFolder::RunFolder(const std::string& saverFileName) {
         if (CreateDirectoryA(candidate.c_str(), nullptr)) folder_ = candidate;
     }
     saverPath_ = PathOf(saverFileName);
-    CopyFileA(BuiltSaverPath().c_str(), saverPath_.c_str(), FALSE);
+    settingsPath_ = saverPath_.substr(0, saverPath_.find_last_of('.')) + ".INI";
+    CopyFileA(WindowsPath(QS_E2E_SAVER_PATH).c_str(), saverPath_.c_str(), FALSE);
 }
 
 RunFolder::~RunFolder() {
@@ -113,17 +105,8 @@ RunFolder::~RunFolder() {
     WaitUntil([this] { return RemoveTree(folder_); }, Ms(3000));
 }
 
-std::string RunFolder::PathOf(const std::string& name) const {
-    return folder_ + "\\" + name;
-}
-
-std::string RunFolder::SettingsPath() const {
-    const auto dot = saverPath_.find_last_of('.');
-    return saverPath_.substr(0, dot) + ".INI";
-}
-
 void RunFolder::WriteSettings(const std::vector<std::string>& initLines) const {
-    std::ofstream out(SettingsPath(), std::ios::binary | std::ios::trunc);
+    std::ofstream out(settingsPath_, std::ios::binary | std::ios::trunc);
     out << "[INIT]\r\n";
     for (const auto& line : initLines) out << line << "\r\n";
 }
@@ -146,10 +129,6 @@ std::map<std::string, std::string> RunFolder::ReadSettings() const {
         }
     }
     return values;
-}
-
-std::string RunFolder::SettingsText() const {
-    return FileText(SettingsPath());
 }
 
 std::string RunFolder::WriteSolidBitmap(const std::string& name, int width, int height, COLORREF colour) const {
@@ -192,12 +171,8 @@ void RunFolder::WriteText(const std::string& name, const std::string& text) cons
     out << text;
 }
 
-std::optional<std::string> RunFolder::ReadText(const std::string& name) const {
-    std::ifstream in(PathOf(name), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+std::string RunFolder::SettingsText() const {
+    return FileText(settingsPath_);
 }
 
 // --- the saver process --------------------------------------------------------------
@@ -301,16 +276,111 @@ HWND FindTopLevel(const std::string& caption) {
     return FindWindowA(nullptr, caption.c_str());
 }
 
+// --- controls of another process ------------------------------------------------------
+
+namespace {
+BOOL CALLBACK CollectChild(HWND window, LPARAM found) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+} // namespace
+
+std::vector<HWND> Descendants(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::string TextOf(HWND window) {
+    char buffer[1024] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                             2000, &copied))
+        return {};
+    return std::string(buffer, std::min<std::size_t>(copied, sizeof buffer - 1));
+}
+
+HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text) {
+    for (HWND child : Descendants(parent))
+        if ((className.empty() || lstrcmpiA(ClassOf(child).c_str(), className.c_str()) == 0) &&
+            (!text || TextOf(child) == *text))
+            return child;
+    return nullptr;
+}
+
+HWND WaitForDialog(const SaverProcess& saver, const std::string& caption, const std::string& button, Ms deadline) {
+    // The window exists, hidden and captioned, before its controls do: wait for all of it.
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : saver.TopLevelWindows())
+                if (CaptionOf(window) == caption && IsWindowVisible(window) && FindChild(window, "Button", button))
+                    return (found = window) != nullptr;
+            return false;
+        },
+        deadline);
+    return found;
+}
+
+RECT ScreenRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+void ClickCentre(HWND window) {
+    const RECT r = ScreenRect(window);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+int RowCount(HWND list) {
+    return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+}
+
+std::string RowText(HWND list, int row) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length == LB_ERR) return {};
+    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(wide.data()));
+    if (got == LB_ERR) return {};
+    wide.resize(static_cast<std::size_t>(std::min(got, length)));
+    std::string text(wide.size() * 2 + 1, '\0');
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+                                          static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(static_cast<std::size_t>(std::max(bytes, 0)));
+    return text;
+}
+
 // --- input -------------------------------------------------------------------------
 
-void PressKey(WORD virtualKey) {
-    INPUT keys[2] = {};
-    keys[0].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = virtualKey;
-    keys[0].ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
-    keys[1] = keys[0];
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+void PressKey(WORD virtualKey, WORD held) {
+    const auto key = [](WORD vk, DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+        in.ki.dwFlags = flags;
+        return in;
+    };
+    std::vector<INPUT> keys = {key(virtualKey, 0), key(virtualKey, KEYEVENTF_KEYUP)};
+    if (held) {
+        keys.insert(keys.begin(), key(held, 0));
+        keys.push_back(key(held, KEYEVENTF_KEYUP));
+    }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}
+
+void TypeText(const std::string& text) {
+    for (unsigned char c : text) {
+        INPUT in[2] = {};
+        for (INPUT& i : in) {
+            i.type = INPUT_KEYBOARD;
+            i.ki.wScan = c;
+            i.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, in, sizeof(INPUT));
+    }
 }
 
 namespace {
@@ -326,11 +396,6 @@ INPUT AbsoluteMouse(int x, int y, DWORD flags) {
 }
 } // namespace
 
-void MoveMouseTo(int x, int y) {
-    INPUT move = AbsoluteMouse(x, y, 0);
-    SendInput(1, &move, sizeof(INPUT));
-}
-
 void PostMouseMove(HWND window, int x, int y) {
     PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
 }
@@ -338,12 +403,6 @@ void PostMouseMove(HWND window, int x, int y) {
 void ClickAt(int x, int y) {
     INPUT click[2] = {AbsoluteMouse(x, y, MOUSEEVENTF_LEFTDOWN), AbsoluteMouse(x, y, MOUSEEVENTF_LEFTUP)};
     SendInput(2, click, sizeof(INPUT));
-}
-
-POINT CursorPosition() {
-    POINT p{};
-    GetCursorPos(&p);
-    return p;
 }
 
 bool CursorShowing() {
@@ -522,23 +581,15 @@ SIZE ClientSize(HWND window) {
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
-std::optional<COLORREF> SurfacePixel(HWND surface, int x, int y) {
-    static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
-    DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutA(surface, message, static_cast<WPARAM>(x), static_cast<LPARAM>(y), SMTO_ABORTIFHUNG,
-                             2000, &answer)) {
-        return std::nullopt;
-    }
-    const auto colour = static_cast<LRESULT>(answer);
-    if (colour < 0 || colour > 0xFFFFFF) return std::nullopt;
-    return static_cast<COLORREF>(colour);
-}
-
 bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline, int tolerance) {
+    static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
     return WaitUntil(
         [&] {
-            const auto seen = SurfacePixel(surface, x, y);
-            return seen && SameColour(*seen, colour, tolerance);
+            DWORD_PTR answer = 0;
+            return SendMessageTimeoutA(surface, message, static_cast<WPARAM>(x), static_cast<LPARAM>(y),
+                                       SMTO_ABORTIFHUNG, 2000, &answer) &&
+                   static_cast<LRESULT>(answer) >= 0 && static_cast<LRESULT>(answer) <= 0xFFFFFF &&
+                   SameColour(static_cast<COLORREF>(answer), colour, tolerance);
         },
         deadline);
 }
@@ -623,9 +674,8 @@ void SetTestPasswordAnswer(const RunFolder& run, bool accept) {
 }
 
 int TestPasswordCalls(const RunFolder& run) {
-    const auto log = run.ReadText("password-calls.txt");
-    if (!log) return 0;
-    return static_cast<int>(std::count(log->begin(), log->end(), '\n'));
+    const std::string log = FileText(run.PathOf("password-calls.txt"));
+    return static_cast<int>(std::count(log.begin(), log.end(), '\n'));
 }
 
 } // namespace qs::e2e
