@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -28,26 +29,6 @@ void PumpMessages() {
     }
 }
 
-bool RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    return RemoveDirectoryA(folder.c_str()) != FALSE;
-}
-
 // A file's whole text; empty when there is none.
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -58,16 +39,12 @@ std::string FileText(const std::string& path) {
 }
 } // namespace
 
-// --- paths -------------------------------------------------------------------------
-
 std::string WindowsPath(const std::string& path) {
     if (path.empty() || path[0] != '/') return path;
     std::string converted = "Z:" + path;
     std::replace(converted.begin(), converted.end(), '/', '\\');
     return converted;
 }
-
-// --- waiting -----------------------------------------------------------------------
 
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline) {
     const auto end = std::chrono::steady_clock::now() + deadline;
@@ -82,8 +59,6 @@ bool WaitUntil(const std::function<bool()>& condition, Ms deadline) {
 void PumpFor(Ms span) {
     WaitUntil([] { return false; }, span);
 }
-
-// --- a run folder ------------------------------------------------------------------
 
 RunFolder::RunFolder(const std::string& saverFileName) {
     char temp[MAX_PATH] = {};
@@ -102,7 +77,13 @@ RunFolder::RunFolder(const std::string& saverFileName) {
 
 RunFolder::~RunFolder() {
     // A process that has just ended may hold its files a moment longer.
-    WaitUntil([this] { return RemoveTree(folder_); }, Ms(3000));
+    WaitUntil(
+        [this] {
+            std::error_code error;
+            std::filesystem::remove_all(folder_, error);
+            return !error;
+        },
+        Ms(3000));
 }
 
 void RunFolder::WriteSettings(const std::vector<std::string>& initLines) const {
@@ -175,8 +156,6 @@ std::string RunFolder::SettingsText() const {
     return FileText(settingsPath_);
 }
 
-// --- the saver process --------------------------------------------------------------
-
 SaverProcess::SaverProcess(const RunFolder& run, const std::string& arguments) {
     std::string commandLine = "\"" + run.SaverPath() + "\" " + arguments;
     STARTUPINFOA startup{};
@@ -218,22 +197,18 @@ void SaverProcess::Kill() {
 }
 
 namespace {
-struct WindowSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindowOfProcess(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    if (ProcessOfWindow(window) == search->processId) search->found.push_back(window);
+BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
     return TRUE;
 }
 } // namespace
 
 std::vector<HWND> SaverProcess::TopLevelWindows() const {
-    WindowSearch search{id_, {}};
-    EnumWindows(CollectWindowOfProcess, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> all, mine;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
+    for (HWND window : all)
+        if (ProcessOfWindow(window) == id_) mine.push_back(window);
+    return mine;
 }
 
 HWND SaverProcess::WaitForWindow(const std::string& caption, Ms deadline) const {
@@ -276,18 +251,9 @@ HWND FindTopLevel(const std::string& caption) {
     return FindWindowA(nullptr, caption.c_str());
 }
 
-// --- controls of another process ------------------------------------------------------
-
-namespace {
-BOOL CALLBACK CollectChild(HWND window, LPARAM found) {
-    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-    return TRUE;
-}
-} // namespace
-
 std::vector<HWND> Descendants(HWND parent) {
     std::vector<HWND> found;
-    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -351,8 +317,6 @@ std::string RowText(HWND list, int row) {
     return text;
 }
 
-// --- input -------------------------------------------------------------------------
-
 void PressKey(WORD virtualKey, WORD held) {
     const auto key = [](WORD vk, DWORD flags) {
         INPUT in{};
@@ -412,8 +376,6 @@ bool CursorShowing() {
     return (info.flags & CURSOR_SHOWING) != 0;
 }
 
-// --- the screen -------------------------------------------------------------------
-
 int ScreenWidth() {
     return GetSystemMetrics(SM_CXSCREEN);
 }
@@ -472,8 +434,6 @@ int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance) {
     return count;
 }
 
-// --- a probe picture ----------------------------------------------------------------
-
 PictureProbe::PictureProbe() {
     static std::atomic<int> sequence{0};
     path_ = "\\\\.\\pipe\\qs-e2e-probe-" + std::to_string(GetCurrentProcessId()) + "-" +
@@ -502,8 +462,6 @@ bool PictureProbe::Opened() {
     if (!opened_ && event_ && WaitForSingleObject(event_, 0) == WAIT_OBJECT_0) opened_ = true;
     return opened_;
 }
-
-// --- a preview host ----------------------------------------------------------------
 
 namespace {
 constexpr char kHostClass[] = "QuilloE2EPreviewHost";
@@ -594,54 +552,38 @@ bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadlin
         deadline);
 }
 
-// --- system settings the saver reads -------------------------------------------------
-
 namespace {
 constexpr char kDesktopKey[] = "Control Panel\\Desktop";
 constexpr char kPasswordValue[] = "ScreenSaveUsePassword";
+
+void SetValue(const std::string& key, const char* name, DWORD type, const void* data, std::size_t size) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, type, data, static_cast<DWORD>(size));
+}
 } // namespace
 
 PasswordOption::PasswordOption(std::optional<std::string> value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS) {
-        return;
-    }
     DWORD size = 0;
-    if (RegQueryValueExA(key, kPasswordValue, nullptr, &savedType_, nullptr, &size) == ERROR_SUCCESS) {
-        std::vector<BYTE> data(size);
-        RegQueryValueExA(key, kPasswordValue, nullptr, &savedType_, data.data(), &size);
-        saved_ = std::move(data);
+    if (RegGetValueA(HKEY_CURRENT_USER, kDesktopKey, kPasswordValue, RRF_RT_ANY, &savedType_, nullptr, &size) ==
+        ERROR_SUCCESS) {
+        saved_.emplace(size);
+        RegGetValueA(HKEY_CURRENT_USER, kDesktopKey, kPasswordValue, RRF_RT_ANY, &savedType_, saved_->data(), &size);
     }
-    if (value) {
-        RegSetValueExA(key, kPasswordValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
-                       static_cast<DWORD>(value->size() + 1));
-    } else {
-        RegDeleteValueA(key, kPasswordValue);
-    }
-    RegCloseKey(key);
+    if (value)
+        SetValue(kDesktopKey, kPasswordValue, REG_SZ, value->c_str(), value->size() + 1);
+    else
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopKey, kPasswordValue);
 }
 
 PasswordOption::~PasswordOption() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
-    if (saved_) {
-        RegSetValueExA(key, kPasswordValue, 0, savedType_, saved_->data(), static_cast<DWORD>(saved_->size()));
-    } else {
-        RegDeleteValueA(key, kPasswordValue);
-    }
-    RegCloseKey(key);
+    if (saved_)
+        SetValue(kDesktopKey, kPasswordValue, savedType_, saved_->data(), saved_->size());
+    else
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopKey, kPasswordValue);
 }
 
 WineAppVersion::WineAppVersion(const std::string& exeName, const std::string& version)
     : keyPath_("Software\\Wine\\AppDefaults\\" + exeName) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                       static_cast<DWORD>(version.size() + 1));
-        RegCloseKey(key);
-    }
+    SetValue(keyPath_, "Version", REG_SZ, version.c_str(), version.size() + 1);
 }
 
 WineAppVersion::~WineAppVersion() {
@@ -661,8 +603,6 @@ bool ScreenSaverRunningFlag() {
     SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
     return running != FALSE;
 }
-
-// --- the test password.cpl ---------------------------------------------------------
 
 void InstallTestPasswordCpl(const RunFolder& run, bool accept) {
     run.CopyIn(WindowsPath(QS_E2E_PASSWORD_CPL_PATH), "password.cpl");

@@ -1,16 +1,6 @@
 // The end-to-end driver: runs the real QuilloSlides.scr as a separate process under
-// Wine (or Windows) and acts on it the way a user and the operating system would.
-//
-// A test typically:
-//   RunFolder run;                                  // a fresh folder with the .scr in it
-//   run.WriteSettings({"Delay_0=2", ...});          // its QuilloSlides.INI
-//   run.WriteSolidBitmap("red.bmp", 200, 100, RGB(255, 0, 0));
-//   SaverProcess saver(run, "/S");                  // starts it
-//   HWND w = saver.WaitForWindow("Quillo ScrSav Main Form", kStartDeadline);
-//   ASSERT_TRUE(WaitForScreenPixel(512, 384, RGB(255, 0, 0), kSlideDeadline));
-//   PressKey(VK_SPACE);
-//   ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
-//   auto ini = run.ReadSettings();                  // the settings file it wrote back
+// Wine (or Windows) and acts on it the way a user and the operating system would: a
+// RunFolder holds a copy of the saver and its settings file, a SaverProcess runs it.
 //
 // Every wait takes a deadline and pumps this thread's messages while it waits, so that
 // windows of the test itself (a preview host) keep answering the saver's messages.
@@ -47,12 +37,10 @@ inline constexpr Ms kExitDeadline{5000};    // a program told to end has ended
 // The caption of the settings dialog ("/C").
 inline constexpr char kSettingsCaption[] = "Quillo Screen Saver Settings";
 
-// --- paths -------------------------------------------------------------------------
 // A path as Windows programs use it: a Unix path under Wine becomes Z:\... with
 // backslashes; a Windows path is returned as it is.
 std::string WindowsPath(const std::string& path);
 
-// --- waiting -----------------------------------------------------------------------
 // Pumps this thread's messages and checks condition every few milliseconds until it
 // holds (true) or the deadline passes (false).
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline);
@@ -60,7 +48,6 @@ bool WaitUntil(const std::function<bool()>& condition, Ms deadline);
 // does NOT happen within a span, never for waiting until something has happened.
 void PumpFor(Ms span);
 
-// --- a run folder ------------------------------------------------------------------
 // A fresh folder under the temporary folder holding a copy of the saver under the
 // given file name. Removed, with all it holds, when the object goes.
 class RunFolder {
@@ -95,7 +82,6 @@ private:
     std::string settingsPath_;  // beside the saver: its name with the extension .INI
 };
 
-// --- the saver process --------------------------------------------------------------
 class SaverProcess {
 public:
     // Starts the saver of the run folder with the argument string (e.g. "/S", "/P 1234"),
@@ -132,7 +118,6 @@ std::string ClassOf(HWND window);
 // The first top-level window of any process with exactly this caption, or null.
 HWND FindTopLevel(const std::string& caption);
 
-// --- controls of another process ------------------------------------------------------
 // Every descendant window of `parent`.
 std::vector<HWND> Descendants(HWND parent);
 // A control's text, asked of the control itself with WM_GETTEXT (GetWindowText does not
@@ -154,7 +139,6 @@ int RowCount(HWND list);
 // UTF-16 even to the ANSI message, longer than the ANSI length it reports.
 std::string RowText(HWND list, int row);
 
-// --- input -------------------------------------------------------------------------
 // A key pressed and released, with `held` (e.g. VK_MENU) held down around it if given.
 void PressKey(WORD virtualKey, WORD held = 0);
 // Types text as characters, whatever keys would produce them on this keyboard.
@@ -168,7 +152,6 @@ void ClickAt(int x, int y);
 // The cursor's display state for the whole system: true while it shows.
 bool CursorShowing();
 
-// --- the screen -------------------------------------------------------------------
 int ScreenWidth();
 int ScreenHeight();
 COLORREF ScreenPixel(int x, int y);
@@ -178,7 +161,6 @@ bool WaitForScreenPixel(int x, int y, COLORREF colour, Ms deadline, int toleranc
 // How many pixels of a screen rectangle have the colour (within the tolerance).
 int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance = 8);
 
-// --- a probe picture ----------------------------------------------------------------
 // A picture path that tells whether the saver tried to load it: a named pipe of this
 // process, which a program opening the "file" connects to. Put Path() in the settings
 // as a slide's file; Opened() turns true once the saver has tried to show that slide.
@@ -200,7 +182,6 @@ private:
     bool opened_ = false;
 };
 
-// --- a preview host ----------------------------------------------------------------
 // A top-level window of the test process with a client area of the given size, standing
 // in for the display-settings dialog's little monitor. Its handle goes on the command
 // line after "/P".
@@ -233,7 +214,6 @@ SIZE ClientSize(HWND window);
 // window, whose drawing Wine does not put on the screen.
 bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline, int tolerance = 8);
 
-// --- system settings the saver reads -------------------------------------------------
 // Sets or removes HKCU\Control Panel\Desktop\ScreenSaveUsePassword for the test's span,
 // and puts back what was there before when the object goes.
 class PasswordOption {
@@ -265,7 +245,6 @@ private:
 // stands now, as the system reports it to any process.
 bool ScreenSaverRunningFlag();
 
-// --- the test password.cpl ---------------------------------------------------------
 // Puts the test password.cpl beside the saver of the run folder. Its VerifyScreenSavePwd
 // answers as password-answer.txt beside it says ("1" lets the saver close, anything else
 // refuses) and appends a line to password-calls.txt on every call.
