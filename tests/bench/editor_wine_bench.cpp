@@ -20,53 +20,12 @@ namespace {
 using namespace qs::e2e;
 using Clock = std::chrono::steady_clock;
 
-std::string TextOf(HWND window) {
-    char buffer[256] = {};
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof(buffer), reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000,
-                        &copied);
-    return buffer;
-}
-
-struct Search {
-    const char* cls;
-    std::string text;
-    HWND found = nullptr;
-};
-
-bool IsListBox(HWND w) {
-    char cls[64] = {};
-    GetClassNameA(w, cls, sizeof(cls));
-    return lstrcmpiA(cls, "ListBox") == 0;
-}
-
-BOOL CALLBACK MatchChild(HWND w, LPARAM p) {
-    auto* s = reinterpret_cast<Search*>(p);
-    char cls[64] = {};
-    GetClassNameA(w, cls, sizeof(cls));
-    if (lstrcmpiA(cls, s->cls) == 0 && (s->text.empty() || TextOf(w) == s->text)) s->found = w;
-    return s->found == nullptr;
-}
-
-HWND FindChild(HWND top, const char* className, const std::string& text) {
-    Search search{className, text};
-    EnumChildWindows(top, MatchChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-BOOL CALLBACK CountRows(HWND w, LPARAM p) {
-    if (IsListBox(w)) {
-        int& r = *reinterpret_cast<int*>(p);
-        r = std::max(r, static_cast<int>(SendMessageA(w, LB_GETCOUNT, 0, 0)));
-    }
-    return TRUE;
-}
-
 // The largest row count of the editor's list boxes (the name list and its columns
 // always hold the same number).
 int EditorRows(HWND editor) {
     int rows = -1;
-    EnumChildWindows(editor, CountRows, reinterpret_cast<LPARAM>(&rows));
+    for (HWND w : Descendants(editor))
+        if (lstrcmpiA(ClassOf(w).c_str(), "ListBox") == 0) rows = std::max(rows, RowCount(w));
     return rows;
 }
 
@@ -83,16 +42,14 @@ double OpenOnce(int slides) {
     }
     run.WriteSettings(lines);
     SaverProcess saver(run, "/C");
-    HWND settings = saver.WaitForWindow("Quillo Screen Saver Settings", kStartDeadline);
+    HWND settings = saver.WaitForWindow(kSettingsCaption, kStartDeadline);
     if (!settings) return -1;
     HWND edit = nullptr;
     if (!WaitUntil([&] { return (edit = FindChild(settings, "Button", "&Edit Slides...")) != nullptr; }, Ms{10000}))
         return -1;
-    RECT r{};
-    GetWindowRect(edit, &r);
     // The settings dialog has read the whole file when it shows; only the editor is timed.
     const auto start = Clock::now();
-    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    ClickCentre(edit);
     HWND editor = nullptr;
     const bool shown = WaitUntil(
         [&] {

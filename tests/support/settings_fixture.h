@@ -1,5 +1,5 @@
 // SettingsFixture: a test with doubles for every service, the settings file held in
-// memory (MemoryProfileFile) at the path the default executable gives, and the
+// memory (MemoryProfileFile) at the path FakeProcess's executable gives, and the
 // process-wide flags back at their start values before and after.
 #pragma once
 
@@ -20,7 +20,6 @@ protected:
         ResetSharedState();
         ResetAppSettingsForTest();
         os.UseProfile(&profile);
-        os.process.executablePath = "C:\\SAVERS\\QuilloSlides.scr";
     }
     ~SettingsFixture() override {
         ResetAppSettingsForTest();

@@ -1,6 +1,6 @@
 // MemoryProfileFile: profile files held in memory, understood and edited exactly as the
 // portable backend does, with a log of every call so that tests can check which keys
-// were read and written, in which order, and with which buffer size.
+// were read and written, and in which order.
 //
 //   qs::test::MemoryProfileFile profile;
 //   os.UseProfile(&profile);
@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,23 +24,38 @@ public:
         bool write = false;
         std::string section;
         std::string key;
-        std::string value;       // the value written, or the default given to a read
-        std::uint32_t size = 0;  // the buffer size of a read
-        std::string file;
+        std::string value;  // the value written, or the default given to a read
     };
 
     std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,
                                           const std::string& defaultValue, char* buffer, std::uint32_t size,
-                                          const std::string& file) override;
+                                          const std::string& file) override {
+        calls.push_back({false, section, key, defaultValue});
+        const auto found = files_.find(file);
+        const auto value = found == files_.end() ? std::nullopt : found->second.Read(section, key);
+        return platform::CopyProfileValue(value ? *value : platform::ProfileDefault(defaultValue), buffer, size);
+    }
     bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
-                                   const std::string& file) override;
+                                   const std::string& file) override {
+        calls.push_back({true, section, key, value});
+        if (!failWrites) files_[file].Write(section, key, value);
+        return !failWrites;
+    }
 
     void SetText(const std::string& file, const std::string& text) { files_[file] = platform::ProfileText(text); }
     bool Has(const std::string& file) const { return files_.count(file) > 0; }
-    std::string Text(const std::string& file) const;
+    std::string Text(const std::string& file) const {
+        const auto found = files_.find(file);
+        return found == files_.end() ? std::string() : found->second.Bytes();
+    }
 
     // "section/key" of each read or write, in call order.
-    std::vector<std::string> Keys(bool writes) const;
+    std::vector<std::string> Keys(bool writes) const {
+        std::vector<std::string> keys;
+        for (const Call& call : calls)
+            if (call.write == writes) keys.push_back(call.section + "/" + call.key);
+        return keys;
+    }
 
     std::vector<Call> calls;
     // While true every write fails and changes nothing, as on a read-only folder.

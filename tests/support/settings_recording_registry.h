@@ -1,11 +1,12 @@
 // RecordingRegistry: passes every call on to another registry (the portable store,
-// usually) and writes down what it was given, so that tests can check the access masks,
-// buffer sizes, the state of buffers handed in, and that every opened key is closed.
+// usually) and writes down what it was given, so that tests can check the order of the
+// calls, what was written, and that every opened key is closed.
 #pragma once
 
 #include <cstdint>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/services.h"
@@ -15,38 +16,60 @@ namespace qs::test {
 class RecordingRegistry final : public platform::Registry {
 public:
     struct Call {
-        std::string op;               // "open", "create", "query", "set", "close"
-        platform::RegKey key = 0;     // the root or key handle given
-        std::string name;             // path or value name
-        std::uint32_t access = 0;     // open/create
-        std::uint32_t type = 0;       // set: the type written
-        std::uint32_t size = 0;       // query: the buffer size given; set: the data size
-        bool dataGiven = false;       // query: a buffer was given
-        bool bufferZeroed = false;    // query: every byte of the buffer was zero
-        std::string data;             // set: the bytes written
-        std::int32_t result = 0;
+        std::string op;          // "open", "create", "query", "set", "close"
+        std::string name;        // path or value name
+        std::uint32_t type = 0;  // set: the type written
+        std::string data;        // set: the bytes written
     };
 
     explicit RecordingRegistry(platform::Registry& inner) : inner_(inner) {}
 
     std::int32_t RegOpenKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t access,
-                              platform::RegKey& result) override;
-    std::int32_t RegQueryValueEx(platform::RegKey key, const std::string& valueName, std::uint32_t* type,
-                                 std::uint8_t* data, std::uint32_t* dataSize) override;
-    std::int32_t RegSetValueEx(platform::RegKey key, const std::string& valueName, std::uint32_t type,
-                               const std::uint8_t* data, std::uint32_t dataSize) override;
+                              platform::RegKey& result) override {
+        Record("open", subKey);
+        return Opened(root, inner_.RegOpenKeyEx(root, subKey, access, result), &result);
+    }
     std::int32_t RegCreateKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t access,
-                                platform::RegKey& result) override;
-    std::int32_t RegCloseKey(platform::RegKey key) override;
+                                platform::RegKey& result) override {
+        Record("create", subKey);
+        return Opened(root, inner_.RegCreateKeyEx(root, subKey, access, result), &result);
+    }
+    std::int32_t RegQueryValueEx(platform::RegKey key, const std::string& valueName, std::uint32_t* type,
+                                 std::uint8_t* data, std::uint32_t* dataSize) override {
+        Record("query", valueName);
+        return inner_.RegQueryValueEx(key, valueName, type, data, dataSize);
+    }
+    std::int32_t RegSetValueEx(platform::RegKey key, const std::string& valueName, std::uint32_t type,
+                               const std::uint8_t* data, std::uint32_t dataSize) override {
+        Record("set", valueName, type, data ? std::string(reinterpret_cast<const char*>(data), dataSize) : "");
+        return inner_.RegSetValueEx(key, valueName, type, data, dataSize);
+    }
+    std::int32_t RegCloseKey(platform::RegKey key) override {
+        Record("close", {});
+        if (const auto found = open_.find(key); found != open_.end()) open_.erase(found);
+        return inner_.RegCloseKey(key);
+    }
 
-    std::vector<std::string> Ops() const;
+    std::vector<std::string> Ops() const {
+        std::vector<std::string> ops;
+        for (const Call& call : calls) ops.push_back(call.op);
+        return ops;
+    }
     // Keys opened or created through this registry and not closed yet (roots excluded).
     const std::multiset<platform::RegKey>& OpenKeys() const { return open_; }
 
     std::vector<Call> calls;
 
 private:
-    void Opened(platform::RegKey root, platform::RegKey result);
+    void Record(const char* op, const std::string& name, std::uint32_t type = 0, std::string data = {}) {
+        calls.push_back({op, name, type, std::move(data)});
+    }
+    // `result` is read once the call has filled it in.
+    std::int32_t Opened(platform::RegKey root, std::int32_t error, const platform::RegKey* result) {
+        // Opening an empty path hands back the root itself, which is never closed for real.
+        if (error == 0 && *result != root) open_.insert(*result);
+        return error;
+    }
 
     platform::Registry& inner_;
     std::multiset<platform::RegKey> open_;

@@ -10,16 +10,14 @@ namespace qs::test {
 namespace fs = std::filesystem;
 
 SettingsTempDir::SettingsTempDir() {
+    // Test programs run side by side: a random name, made by whoever creates it first.
     std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate = fs::temp_directory_path() / ("qs-settings-" + std::to_string(random()));
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+        const fs::path candidate = fs::temp_directory_path() / ("qs-test-" + std::to_string(random()));
         std::error_code error;
-        if (fs::create_directory(candidate, error)) {
-            path_ = candidate;
-            return;
-        }
+        if (fs::create_directory(candidate, error)) path_ = candidate;
     }
-    throw std::runtime_error("no temporary folder could be made");
+    if (path_.empty()) throw std::runtime_error("no temporary folder could be made");
 }
 
 SettingsTempDir::~SettingsTempDir() {
@@ -28,8 +26,7 @@ SettingsTempDir::~SettingsTempDir() {
 }
 
 void SettingsTempDir::WriteBytes(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path_ / name, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 std::string SettingsTempDir::ReadBytes(const std::string& name) const {
@@ -42,12 +39,7 @@ bool SettingsTempDir::Exists(const std::string& name) const {
 }
 
 std::size_t SettingsTempDir::FileCount() const {
-    std::size_t count = 0;
-    for (const auto& entry : fs::directory_iterator(path_)) {
-        (void)entry;
-        ++count;
-    }
-    return count;
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
 }
 
 } // namespace qs::test

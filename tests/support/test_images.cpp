@@ -1,69 +1,16 @@
 #include "test_images.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <fstream>
 #include <iterator>
-#include <random>
-#include <system_error>
 
 namespace qs::test {
 
-std::uint8_t Pattern(int x, int y, int channel) {
-    return static_cast<std::uint8_t>((x * 7 + y * 13 + channel * 80) & 0xFF);
-}
-
 namespace {
 
-void PutLe16(Bytes& b, unsigned v) {
-    b.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    b.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+// `bytes` bytes of v, least significant first unless big.
+void Put(Bytes& b, std::uint32_t v, int bytes, bool big = false) {
+    for (int i = 0; i < bytes; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * (big ? bytes - 1 - i : i))));
 }
-
-void PutLe32(Bytes& b, std::uint32_t v) {
-    PutLe16(b, v & 0xFFFF);
-    PutLe16(b, v >> 16);
-}
-
-void Put16(Bytes& b, unsigned v, bool big) {
-    if (big) {
-        b.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
-        b.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    } else {
-        PutLe16(b, v);
-    }
-}
-
-void Put32(Bytes& b, std::uint32_t v, bool big) {
-    Put16(b, big ? v >> 16 : v & 0xFFFF, big);
-    Put16(b, big ? v & 0xFFFF : v >> 16, big);
-}
-
-
-// LZW codes packed least significant bit first, as GIF wants them.
-class CodeWriter {
-public:
-    void put(unsigned code, int width) {
-        buffer_ |= static_cast<std::uint32_t>(code) << bits_;
-        bits_ += width;
-        while (bits_ >= 8) {
-            out.push_back(static_cast<std::uint8_t>(buffer_ & 0xFF));
-            buffer_ >>= 8;
-            bits_ -= 8;
-        }
-    }
-    void flush() {
-        if (bits_ > 0) out.push_back(static_cast<std::uint8_t>(buffer_ & 0xFF));
-        buffer_ = 0;
-        bits_ = 0;
-    }
-    Bytes out;
-
-private:
-    std::uint32_t buffer_ = 0;
-    int bits_ = 0;
-};
 
 } // namespace
 
@@ -71,20 +18,11 @@ Bytes MakeBmp(int width, int height) {
     const std::uint32_t row = static_cast<std::uint32_t>((width * 3 + 3) / 4 * 4);
     const std::uint32_t image = row * static_cast<std::uint32_t>(height);
     Bytes b{'B', 'M'};
-    PutLe32(b, 54 + image);
-    PutLe32(b, 0);
-    PutLe32(b, 54);
-    PutLe32(b, 40);
-    PutLe32(b, static_cast<std::uint32_t>(width));
-    PutLe32(b, static_cast<std::uint32_t>(height));
-    PutLe16(b, 1);
-    PutLe16(b, 24);
-    PutLe32(b, 0);
-    PutLe32(b, image);
-    PutLe32(b, 2835);
-    PutLe32(b, 2835);
-    PutLe32(b, 0);
-    PutLe32(b, 0);
+    for (std::uint32_t v : {54 + image, 0u, 54u, 40u, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height)})
+        Put(b, v, 4);
+    Put(b, 1, 2);  // planes
+    Put(b, 24, 2); // bits per pixel
+    for (std::uint32_t v : {0u, image, 2835u, 2835u, 0u, 0u}) Put(b, v, 4);
     for (int y = height - 1; y >= 0; --y) { // bottom-up rows, BGR
         std::uint32_t written = 0;
         for (int x = 0; x < width; ++x, written += 3)
@@ -96,64 +34,55 @@ Bytes MakeBmp(int width, int height) {
 
 Bytes MakeGif(int width, int height) {
     Bytes b{'G', 'I', 'F', '8', '9', 'a'};
-    PutLe16(b, static_cast<unsigned>(width));
-    PutLe16(b, static_cast<unsigned>(height));
-    b.push_back(0xF7); // global table of 256 colours
-    b.push_back(0);
-    b.push_back(0);
+    Put(b, static_cast<std::uint32_t>(width), 2);
+    Put(b, static_cast<std::uint32_t>(height), 2);
+    b.insert(b.end(), {0xF7, 0, 0}); // global table of 256 colours
     for (int i = 0; i < 256; ++i)
         for (int c = 0; c < 3; ++c) b.push_back(Pattern(i, i, c));
     b.push_back(0x2C);
-    PutLe16(b, 0);
-    PutLe16(b, 0);
-    PutLe16(b, static_cast<unsigned>(width));
-    PutLe16(b, static_cast<unsigned>(height));
-    b.push_back(0);
-    b.push_back(8); // minimum code size
+    Put(b, 0, 4);
+    Put(b, static_cast<std::uint32_t>(width), 2);
+    Put(b, static_cast<std::uint32_t>(height), 2);
+    b.insert(b.end(), {0, 8}); // no local table; minimum code size
     // Literal codes only, with a clear code before the table would need 10-bit codes:
     // valid LZW that every decoder reads, without a real compressor.
     constexpr unsigned kClear = 256, kEnd = 257;
     constexpr int kLiteralsPerClear = 250;
-    CodeWriter codes;
-    int sinceClear = kLiteralsPerClear;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (sinceClear == kLiteralsPerClear) {
-                codes.put(kClear, 9);
-                sinceClear = 0;
-            }
-            codes.put(static_cast<unsigned>((x + y) & 0xFF), 9);
-            ++sinceClear;
-        }
+    // Nine-bit codes packed least significant bit first, as GIF wants them.
+    Bytes codes;
+    std::uint32_t buffer = 0;
+    int bits = 0;
+    const auto put = [&](unsigned code) {
+        buffer |= code << bits;
+        for (bits += 9; bits >= 8; bits -= 8, buffer >>= 8) codes.push_back(static_cast<std::uint8_t>(buffer));
+    };
+    for (int i = 0; i < width * height; ++i) {
+        if (i % kLiteralsPerClear == 0) put(kClear);
+        put(static_cast<unsigned>((i % width + i / width) & 0xFF));
     }
-    codes.put(kEnd, 9);
-    codes.flush();
-    for (std::size_t at = 0; at < codes.out.size(); at += 255) {
-        const std::size_t n = std::min<std::size_t>(255, codes.out.size() - at);
+    put(kEnd);
+    if (bits > 0) codes.push_back(static_cast<std::uint8_t>(buffer));
+    for (std::size_t at = 0; at < codes.size(); at += 255) {
+        const auto n = static_cast<std::ptrdiff_t>(std::min<std::size_t>(255, codes.size() - at));
         b.push_back(static_cast<std::uint8_t>(n));
-        b.insert(b.end(), codes.out.begin() + static_cast<std::ptrdiff_t>(at),
-                 codes.out.begin() + static_cast<std::ptrdiff_t>(at + n));
+        b.insert(b.end(), codes.begin() + static_cast<std::ptrdiff_t>(at), codes.begin() + static_cast<std::ptrdiff_t>(at) + n);
     }
-    b.push_back(0);
-    b.push_back(0x3B);
+    b.insert(b.end(), {0, 0x3B});
     return b;
 }
 
 Bytes ExifTiff(int orientation, bool bigEndian) {
-    Bytes t;
-    if (bigEndian)
-        t = {'M', 'M'};
-    else
-        t = {'I', 'I'};
-    Put16(t, 42, bigEndian);
-    Put32(t, 8, bigEndian);
-    Put16(t, 1, bigEndian);                                      // one entry
-    Put16(t, 0x0112, bigEndian);                                 // orientation
-    Put16(t, 3, bigEndian);                                      // SHORT
-    Put32(t, 1, bigEndian);                                      // count
-    Put16(t, static_cast<unsigned>(orientation) & 0xFFFF, bigEndian); // value, then padding
-    Put16(t, 0, bigEndian);
-    Put32(t, 0, bigEndian); // no next IFD
+    const std::uint8_t order = bigEndian ? 'M' : 'I';
+    Bytes t{order, order};
+    Put(t, 42, 2, bigEndian);
+    Put(t, 8, 4, bigEndian);
+    Put(t, 1, 2, bigEndian);      // one entry
+    Put(t, 0x0112, 2, bigEndian); // orientation
+    Put(t, 3, 2, bigEndian);      // SHORT
+    Put(t, 1, 4, bigEndian);      // count
+    Put(t, static_cast<std::uint32_t>(orientation) & 0xFFFF, 2, bigEndian); // value, then padding
+    Put(t, 0, 2, bigEndian);
+    Put(t, 0, 4, bigEndian);      // no next IFD
     return t;
 }
 
@@ -174,28 +103,6 @@ Bytes InsertAfterSoi(const Bytes& jpeg, const Bytes& segment) {
     out.insert(out.end(), segment.begin(), segment.end());
     if (jpeg.size() > 2) out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
     return out;
-}
-
-ScratchFolder::ScratchFolder() {
-    static std::atomic<unsigned> counter{0};
-    // Test programs run side by side: the name mixes time, chance and a counter.
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const unsigned chance = std::random_device{}();
-    path_ = std::filesystem::temp_directory_path() /
-            ("qs-test-" + std::to_string(stamp) + "-" + std::to_string(chance) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string ScratchFolder::write(const std::string& name, const Bytes& bytes) const {
-    const std::filesystem::path file = path_ / name;
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return file.string();
 }
 
 } // namespace qs::test

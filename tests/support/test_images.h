@@ -9,12 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "settings_temp_dir.h"
+
 namespace qs::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
 // The colour of channel 0..2 (red, green, blue) of the pixel at x, y in every picture made here.
-std::uint8_t Pattern(int x, int y, int channel);
+inline std::uint8_t Pattern(int x, int y, int channel) {
+    return static_cast<std::uint8_t>((x * 7 + y * 13 + channel * 80) & 0xFF);
+}
 
 Bytes MakeBmp(int width, int height);
 Bytes MakeGif(int width, int height);
@@ -32,21 +36,15 @@ Bytes InsertAfterSoi(const Bytes& jpeg, const Bytes& segment);
 // A JPEG whose Exif orientation is `orientation` (native build only).
 Bytes MakeJpegWithOrientation(int width, int height, int orientation, bool bigEndian = false);
 
-// A folder of its own under the system's temporary folder, removed with its contents
-// when the object goes.
-class ScratchFolder {
+// A folder of its own, removed with its contents when the object goes.
+class ScratchFolder : public SettingsTempDir {
 public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& path() const { return HostPath(); }
     // Writes the bytes to `name` in the folder and returns the file's full path.
-    std::string write(const std::string& name, const Bytes& bytes) const;
-
-private:
-    std::filesystem::path path_;
+    std::string write(const std::string& name, const Bytes& bytes) const {
+        WriteBytes(name, std::string(bytes.begin(), bytes.end()));
+        return (path() / name).string();
+    }
 };
 
 } // namespace qs::test

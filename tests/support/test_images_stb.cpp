@@ -11,19 +11,16 @@ namespace qs::test {
 
 namespace {
 
+// Rows top down, red, green and blue.
 Bytes Rgb(int width, int height) {
     Bytes pixels;
-    pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            for (int c = 0; c < 3; ++c) pixels.push_back(Pattern(x, y, c));
+    for (int i = 0; i < width * height * 3; ++i) pixels.push_back(Pattern(i / 3 % width, i / 3 / width, i % 3));
     return pixels;
 }
 
 void Append(void* context, void* data, int size) {
-    auto* out = static_cast<Bytes*>(context);
-    const auto* bytes = static_cast<const std::uint8_t*>(data);
-    out->insert(out->end(), bytes, bytes + size);
+    Bytes& out = *static_cast<Bytes*>(context);
+    out.insert(out.end(), static_cast<const std::uint8_t*>(data), static_cast<const std::uint8_t*>(data) + size);
 }
 
 } // namespace

@@ -1,36 +1,41 @@
-// The headless toolkit for native tests.
+// The headless toolkit for native tests (it exists in the native build only).
 //
 // ScopedToolkit installs a fresh HeadlessBackend for its lifetime; at its end it
 // destroys the forms kept by NewForm and removes the backend. ToolkitTest is a test
 // fixture with the platform doubles (ScopedServices) and the toolkit, whose virtual
-// clock drives the FakeClock: advance(ms) fires the form timers and moves os.clock by
-// the same time, in step with each firing.
-//
-//   TEST_F(ToolkitTest, PreviewTicks) {
-//       MyForm form;
-//       form.Show();
-//       ui().advance(400);                      // timers fire, os.clock moves 0.4 s
-//       EXPECT_EQ(ui().textsOn(form.Picture1), ...);
-//   }
+// clock drives the FakeClock: ui().advance(ms) fires the form timers and moves os.clock
+// by the same time, in step with each firing.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "scoped_services.h"
+#include "toolkit/application.h"
 #include "toolkit/headless/headless_backend.h"
 
 namespace qs::test {
 
 class ScopedToolkit {
 public:
-    ScopedToolkit();
-    ~ScopedToolkit();
+    ScopedToolkit() {
+        auto backend = std::make_unique<tk::headless::HeadlessBackend>();
+        backend_ = backend.get();
+        tk::SetBackend(std::move(backend));
+    }
+    ~ScopedToolkit() {
+        tk::releaseKeptForms();
+        tk::SetBackend(nullptr);
+    }
     ScopedToolkit(const ScopedToolkit&) = delete;
     ScopedToolkit& operator=(const ScopedToolkit&) = delete;
 
     tk::headless::HeadlessBackend& backend() { return *backend_; }
     // Makes the virtual clock move `clock` along with it.
-    void driveClock(FakeClock& clock);
+    void driveClock(FakeClock& clock) {
+        backend_->onAdvance = [&clock](std::uint64_t elapsedMs) { clock.AdvanceMs(elapsedMs); };
+    }
 
 private:
     tk::headless::HeadlessBackend* backend_ = nullptr;

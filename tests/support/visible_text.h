@@ -12,19 +12,12 @@ inline std::string VisibleText(std::string_view text) {
     std::string shown = "\"";
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '\t') {
-            shown += "\\t";
-        } else if (c == '\n') {
-            shown += "\\n";
-        } else if (c == '\r') {
-            shown += "\\r";
-        } else if (byte < 0x20 || byte == 0x7F) {
-            char escaped[8];
+        char escaped[8] = {c, 0};
+        if (c == '\t' || c == '\n' || c == '\r')
+            std::snprintf(escaped, sizeof(escaped), "\\%c", c == '\t' ? 't' : c == '\n' ? 'n' : 'r');
+        else if (byte < 0x20 || byte == 0x7F)
             std::snprintf(escaped, sizeof(escaped), "\\x%02X", byte);
-            shown += escaped;
-        } else {
-            shown += c;
-        }
+        shown += escaped;
     }
     return shown + "\"";
 }

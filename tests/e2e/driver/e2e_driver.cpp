@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -28,26 +29,7 @@ void PumpMessages() {
     }
 }
 
-bool RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    return RemoveDirectoryA(folder.c_str()) != FALSE;
-}
-
+// A file's whole text; empty when there is none.
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return {};
@@ -57,26 +39,12 @@ std::string FileText(const std::string& path) {
 }
 } // namespace
 
-// --- paths -------------------------------------------------------------------------
-
 std::string WindowsPath(const std::string& path) {
     if (path.empty() || path[0] != '/') return path;
     std::string converted = "Z:" + path;
     std::replace(converted.begin(), converted.end(), '/', '\\');
     return converted;
 }
-
-std::string BuiltSaverPath() {
-    return WindowsPath(QS_E2E_SAVER_PATH);
-}
-
-std::string SourcePath(const std::string& relative) {
-    std::string path = WindowsPath(QS_E2E_SOURCE_DIR) + "\\" + relative;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
-// --- waiting -----------------------------------------------------------------------
 
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline) {
     const auto end = std::chrono::steady_clock::now() + deadline;
@@ -92,8 +60,6 @@ void PumpFor(Ms span) {
     WaitUntil([] { return false; }, span);
 }
 
-// --- a run folder ------------------------------------------------------------------
-
 RunFolder::RunFolder(const std::string& saverFileName) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
@@ -105,25 +71,23 @@ RunFolder::RunFolder(const std::string& saverFileName) {
         if (CreateDirectoryA(candidate.c_str(), nullptr)) folder_ = candidate;
     }
     saverPath_ = PathOf(saverFileName);
-    CopyFileA(BuiltSaverPath().c_str(), saverPath_.c_str(), FALSE);
+    settingsPath_ = saverPath_.substr(0, saverPath_.find_last_of('.')) + ".INI";
+    CopyFileA(WindowsPath(QS_E2E_SAVER_PATH).c_str(), saverPath_.c_str(), FALSE);
 }
 
 RunFolder::~RunFolder() {
     // A process that has just ended may hold its files a moment longer.
-    WaitUntil([this] { return RemoveTree(folder_); }, Ms(3000));
-}
-
-std::string RunFolder::PathOf(const std::string& name) const {
-    return folder_ + "\\" + name;
-}
-
-std::string RunFolder::SettingsPath() const {
-    const auto dot = saverPath_.find_last_of('.');
-    return saverPath_.substr(0, dot) + ".INI";
+    WaitUntil(
+        [this] {
+            std::error_code error;
+            std::filesystem::remove_all(folder_, error);
+            return !error;
+        },
+        Ms(3000));
 }
 
 void RunFolder::WriteSettings(const std::vector<std::string>& initLines) const {
-    std::ofstream out(SettingsPath(), std::ios::binary | std::ios::trunc);
+    std::ofstream out(settingsPath_, std::ios::binary | std::ios::trunc);
     out << "[INIT]\r\n";
     for (const auto& line : initLines) out << line << "\r\n";
 }
@@ -146,10 +110,6 @@ std::map<std::string, std::string> RunFolder::ReadSettings() const {
         }
     }
     return values;
-}
-
-std::string RunFolder::SettingsText() const {
-    return FileText(SettingsPath());
 }
 
 std::string RunFolder::WriteSolidBitmap(const std::string& name, int width, int height, COLORREF colour) const {
@@ -192,15 +152,9 @@ void RunFolder::WriteText(const std::string& name, const std::string& text) cons
     out << text;
 }
 
-std::optional<std::string> RunFolder::ReadText(const std::string& name) const {
-    std::ifstream in(PathOf(name), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+std::string RunFolder::SettingsText() const {
+    return FileText(settingsPath_);
 }
-
-// --- the saver process --------------------------------------------------------------
 
 SaverProcess::SaverProcess(const RunFolder& run, const std::string& arguments) {
     std::string commandLine = "\"" + run.SaverPath() + "\" " + arguments;
@@ -243,22 +197,18 @@ void SaverProcess::Kill() {
 }
 
 namespace {
-struct WindowSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindowOfProcess(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    if (ProcessOfWindow(window) == search->processId) search->found.push_back(window);
+BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
     return TRUE;
 }
 } // namespace
 
 std::vector<HWND> SaverProcess::TopLevelWindows() const {
-    WindowSearch search{id_, {}};
-    EnumWindows(CollectWindowOfProcess, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> all, mine;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
+    for (HWND window : all)
+        if (ProcessOfWindow(window) == id_) mine.push_back(window);
+    return mine;
 }
 
 HWND SaverProcess::WaitForWindow(const std::string& caption, Ms deadline) const {
@@ -301,16 +251,100 @@ HWND FindTopLevel(const std::string& caption) {
     return FindWindowA(nullptr, caption.c_str());
 }
 
-// --- input -------------------------------------------------------------------------
+std::vector<HWND> Descendants(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
 
-void PressKey(WORD virtualKey) {
-    INPUT keys[2] = {};
-    keys[0].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = virtualKey;
-    keys[0].ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
-    keys[1] = keys[0];
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+std::string TextOf(HWND window) {
+    char buffer[1024] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                             2000, &copied))
+        return {};
+    return std::string(buffer, std::min<std::size_t>(copied, sizeof buffer - 1));
+}
+
+HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text) {
+    for (HWND child : Descendants(parent))
+        if ((className.empty() || lstrcmpiA(ClassOf(child).c_str(), className.c_str()) == 0) &&
+            (!text || TextOf(child) == *text))
+            return child;
+    return nullptr;
+}
+
+HWND WaitForDialog(const SaverProcess& saver, const std::string& caption, const std::string& button, Ms deadline) {
+    // The window exists, hidden and captioned, before its controls do: wait for all of it.
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : saver.TopLevelWindows())
+                if (CaptionOf(window) == caption && IsWindowVisible(window) && FindChild(window, "Button", button))
+                    return (found = window) != nullptr;
+            return false;
+        },
+        deadline);
+    return found;
+}
+
+RECT ScreenRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+void ClickCentre(HWND window) {
+    const RECT r = ScreenRect(window);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+int RowCount(HWND list) {
+    return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+}
+
+std::string RowText(HWND list, int row) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length == LB_ERR) return {};
+    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(wide.data()));
+    if (got == LB_ERR) return {};
+    wide.resize(static_cast<std::size_t>(std::min(got, length)));
+    std::string text(wide.size() * 2 + 1, '\0');
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+                                          static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(static_cast<std::size_t>(std::max(bytes, 0)));
+    return text;
+}
+
+void PressKey(WORD virtualKey, WORD held) {
+    const auto key = [](WORD vk, DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+        in.ki.dwFlags = flags;
+        return in;
+    };
+    std::vector<INPUT> keys = {key(virtualKey, 0), key(virtualKey, KEYEVENTF_KEYUP)};
+    if (held) {
+        keys.insert(keys.begin(), key(held, 0));
+        keys.push_back(key(held, KEYEVENTF_KEYUP));
+    }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}
+
+void TypeText(const std::string& text) {
+    for (unsigned char c : text) {
+        INPUT in[2] = {};
+        for (INPUT& i : in) {
+            i.type = INPUT_KEYBOARD;
+            i.ki.wScan = c;
+            i.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, in, sizeof(INPUT));
+    }
 }
 
 namespace {
@@ -326,11 +360,6 @@ INPUT AbsoluteMouse(int x, int y, DWORD flags) {
 }
 } // namespace
 
-void MoveMouseTo(int x, int y) {
-    INPUT move = AbsoluteMouse(x, y, 0);
-    SendInput(1, &move, sizeof(INPUT));
-}
-
 void PostMouseMove(HWND window, int x, int y) {
     PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
 }
@@ -340,20 +369,12 @@ void ClickAt(int x, int y) {
     SendInput(2, click, sizeof(INPUT));
 }
 
-POINT CursorPosition() {
-    POINT p{};
-    GetCursorPos(&p);
-    return p;
-}
-
 bool CursorShowing() {
     CURSORINFO info{};
     info.cbSize = sizeof info;
     if (!GetCursorInfo(&info)) return true;
     return (info.flags & CURSOR_SHOWING) != 0;
 }
-
-// --- the screen -------------------------------------------------------------------
 
 int ScreenWidth() {
     return GetSystemMetrics(SM_CXSCREEN);
@@ -413,8 +434,6 @@ int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance) {
     return count;
 }
 
-// --- a probe picture ----------------------------------------------------------------
-
 PictureProbe::PictureProbe() {
     static std::atomic<int> sequence{0};
     path_ = "\\\\.\\pipe\\qs-e2e-probe-" + std::to_string(GetCurrentProcessId()) + "-" +
@@ -443,8 +462,6 @@ bool PictureProbe::Opened() {
     if (!opened_ && event_ && WaitForSingleObject(event_, 0) == WAIT_OBJECT_0) opened_ = true;
     return opened_;
 }
-
-// --- a preview host ----------------------------------------------------------------
 
 namespace {
 constexpr char kHostClass[] = "QuilloE2EPreviewHost";
@@ -522,75 +539,51 @@ SIZE ClientSize(HWND window) {
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
-std::optional<COLORREF> SurfacePixel(HWND surface, int x, int y) {
-    static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
-    DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutA(surface, message, static_cast<WPARAM>(x), static_cast<LPARAM>(y), SMTO_ABORTIFHUNG,
-                             2000, &answer)) {
-        return std::nullopt;
-    }
-    const auto colour = static_cast<LRESULT>(answer);
-    if (colour < 0 || colour > 0xFFFFFF) return std::nullopt;
-    return static_cast<COLORREF>(colour);
-}
-
 bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline, int tolerance) {
+    static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
     return WaitUntil(
         [&] {
-            const auto seen = SurfacePixel(surface, x, y);
-            return seen && SameColour(*seen, colour, tolerance);
+            DWORD_PTR answer = 0;
+            return SendMessageTimeoutA(surface, message, static_cast<WPARAM>(x), static_cast<LPARAM>(y),
+                                       SMTO_ABORTIFHUNG, 2000, &answer) &&
+                   static_cast<LRESULT>(answer) >= 0 && static_cast<LRESULT>(answer) <= 0xFFFFFF &&
+                   SameColour(static_cast<COLORREF>(answer), colour, tolerance);
         },
         deadline);
 }
 
-// --- system settings the saver reads -------------------------------------------------
-
 namespace {
 constexpr char kDesktopKey[] = "Control Panel\\Desktop";
 constexpr char kPasswordValue[] = "ScreenSaveUsePassword";
+
+void SetValue(const std::string& key, const char* name, DWORD type, const void* data, std::size_t size) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, type, data, static_cast<DWORD>(size));
+}
 } // namespace
 
 PasswordOption::PasswordOption(std::optional<std::string> value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS) {
-        return;
-    }
     DWORD size = 0;
-    if (RegQueryValueExA(key, kPasswordValue, nullptr, &savedType_, nullptr, &size) == ERROR_SUCCESS) {
-        std::vector<BYTE> data(size);
-        RegQueryValueExA(key, kPasswordValue, nullptr, &savedType_, data.data(), &size);
-        saved_ = std::move(data);
+    if (RegGetValueA(HKEY_CURRENT_USER, kDesktopKey, kPasswordValue, RRF_RT_ANY, &savedType_, nullptr, &size) ==
+        ERROR_SUCCESS) {
+        saved_.emplace(size);
+        RegGetValueA(HKEY_CURRENT_USER, kDesktopKey, kPasswordValue, RRF_RT_ANY, &savedType_, saved_->data(), &size);
     }
-    if (value) {
-        RegSetValueExA(key, kPasswordValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
-                       static_cast<DWORD>(value->size() + 1));
-    } else {
-        RegDeleteValueA(key, kPasswordValue);
-    }
-    RegCloseKey(key);
+    if (value)
+        SetValue(kDesktopKey, kPasswordValue, REG_SZ, value->c_str(), value->size() + 1);
+    else
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopKey, kPasswordValue);
 }
 
 PasswordOption::~PasswordOption() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
-    if (saved_) {
-        RegSetValueExA(key, kPasswordValue, 0, savedType_, saved_->data(), static_cast<DWORD>(saved_->size()));
-    } else {
-        RegDeleteValueA(key, kPasswordValue);
-    }
-    RegCloseKey(key);
+    if (saved_)
+        SetValue(kDesktopKey, kPasswordValue, savedType_, saved_->data(), saved_->size());
+    else
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopKey, kPasswordValue);
 }
 
 WineAppVersion::WineAppVersion(const std::string& exeName, const std::string& version)
     : keyPath_("Software\\Wine\\AppDefaults\\" + exeName) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                       static_cast<DWORD>(version.size() + 1));
-        RegCloseKey(key);
-    }
+    SetValue(keyPath_, "Version", REG_SZ, version.c_str(), version.size() + 1);
 }
 
 WineAppVersion::~WineAppVersion() {
@@ -611,8 +604,6 @@ bool ScreenSaverRunningFlag() {
     return running != FALSE;
 }
 
-// --- the test password.cpl ---------------------------------------------------------
-
 void InstallTestPasswordCpl(const RunFolder& run, bool accept) {
     run.CopyIn(WindowsPath(QS_E2E_PASSWORD_CPL_PATH), "password.cpl");
     SetTestPasswordAnswer(run, accept);
@@ -623,9 +614,8 @@ void SetTestPasswordAnswer(const RunFolder& run, bool accept) {
 }
 
 int TestPasswordCalls(const RunFolder& run) {
-    const auto log = run.ReadText("password-calls.txt");
-    if (!log) return 0;
-    return static_cast<int>(std::count(log->begin(), log->end(), '\n'));
+    const std::string log = FileText(run.PathOf("password-calls.txt"));
+    return static_cast<int>(std::count(log.begin(), log.end(), '\n'));
 }
 
 } // namespace qs::e2e

@@ -1,16 +1,6 @@
 // The end-to-end driver: runs the real QuilloSlides.scr as a separate process under
-// Wine (or Windows) and acts on it the way a user and the operating system would.
-//
-// A test typically:
-//   RunFolder run;                                  // a fresh folder with the .scr in it
-//   run.WriteSettings({"Delay_0=2", ...});          // its QuilloSlides.INI
-//   run.WriteSolidBitmap("red.bmp", 200, 100, RGB(255, 0, 0));
-//   SaverProcess saver(run, "/S");                  // starts it
-//   HWND w = saver.WaitForWindow("Quillo ScrSav Main Form", kStartDeadline);
-//   ASSERT_TRUE(WaitForScreenPixel(512, 384, RGB(255, 0, 0), kSlideDeadline));
-//   PressKey(VK_SPACE);
-//   ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
-//   auto ini = run.ReadSettings();                  // the settings file it wrote back
+// Wine (or Windows) and acts on it the way a user and the operating system would: a
+// RunFolder holds a copy of the saver and its settings file, a SaverProcess runs it.
 //
 // Every wait takes a deadline and pumps this thread's messages while it waits, so that
 // windows of the test itself (a preview host) keep answering the saver's messages.
@@ -43,18 +33,14 @@ using Ms = std::chrono::milliseconds;
 // loaded machine; once it runs, the product's own promises are much shorter.
 inline constexpr Ms kStartDeadline{20000};  // a started program shows its first window
 inline constexpr Ms kExitDeadline{5000};    // a program told to end has ended
-inline constexpr Ms kTimerInterval{400};    // the saver windows' timer
 
-// --- paths -------------------------------------------------------------------------
+// The caption of the settings dialog ("/C").
+inline constexpr char kSettingsCaption[] = "Quillo Screen Saver Settings";
+
 // A path as Windows programs use it: a Unix path under Wine becomes Z:\... with
 // backslashes; a Windows path is returned as it is.
 std::string WindowsPath(const std::string& path);
-// The QuilloSlides.scr built with this tree.
-std::string BuiltSaverPath();
-// A file of the source tree (tests/data, assets/sample), given relative to its root.
-std::string SourcePath(const std::string& relative);
 
-// --- waiting -----------------------------------------------------------------------
 // Pumps this thread's messages and checks condition every few milliseconds until it
 // holds (true) or the deadline passes (false).
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline);
@@ -62,7 +48,6 @@ bool WaitUntil(const std::function<bool()>& condition, Ms deadline);
 // does NOT happen within a span, never for waiting until something has happened.
 void PumpFor(Ms span);
 
-// --- a run folder ------------------------------------------------------------------
 // A fresh folder under the temporary folder holding a copy of the saver under the
 // given file name. Removed, with all it holds, when the object goes.
 class RunFolder {
@@ -74,10 +59,8 @@ public:
 
     const std::string& Folder() const { return folder_; }
     // Full path of a file in the folder.
-    std::string PathOf(const std::string& name) const;
+    std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
     const std::string& SaverPath() const { return saverPath_; }
-    // The settings file beside the saver: its name with the extension .INI.
-    std::string SettingsPath() const;
 
     // Writes the settings file: the section [INIT] followed by these key=value lines.
     void WriteSettings(const std::vector<std::string>& initLines) const;
@@ -90,16 +73,15 @@ public:
     std::string WriteSolidBitmap(const std::string& name, int width, int height, COLORREF colour) const;
     // Copies a file into the folder under a name; returns the new full path.
     std::string CopyIn(const std::string& source, const std::string& name) const;
-    // Copies a file beside the saver (a test password.cpl, for instance).
+    // A file of the folder written with exactly this text.
     void WriteText(const std::string& name, const std::string& text) const;
-    std::optional<std::string> ReadText(const std::string& name) const;
 
 private:
     std::string folder_;
     std::string saverPath_;
+    std::string settingsPath_;  // beside the saver: its name with the extension .INI
 };
 
-// --- the saver process --------------------------------------------------------------
 class SaverProcess {
 public:
     // Starts the saver of the run folder with the argument string (e.g. "/S", "/P 1234"),
@@ -136,23 +118,40 @@ std::string ClassOf(HWND window);
 // The first top-level window of any process with exactly this caption, or null.
 HWND FindTopLevel(const std::string& caption);
 
-// --- input -------------------------------------------------------------------------
-// A key pressed and released.
-void PressKey(WORD virtualKey);
-// The cursor moved to a screen pixel.
-void MoveMouseTo(int x, int y);
+// Every descendant window of `parent`.
+std::vector<HWND> Descendants(HWND parent);
+// A control's text, asked of the control itself with WM_GETTEXT (GetWindowText does not
+// ask windows of another process); empty when it does not answer in time.
+std::string TextOf(HWND window);
+// The first descendant of that class (any letter case; "" for any class) whose text is
+// `text` (any text when not given), or null.
+HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text = std::nullopt);
+// Waits for a top-level window of the saver with this caption that is shown with its
+// controls: visible, and holding a button captioned `button`. Null when none is in time.
+HWND WaitForDialog(const SaverProcess& saver, const std::string& caption, const std::string& button, Ms deadline);
+// The window's rectangle on the screen.
+RECT ScreenRect(HWND window);
+// Clicks the middle of a window with the real mouse.
+void ClickCentre(HWND window);
+// The number of rows of a list box.
+int RowCount(HWND list);
+// A list row's text, asked in UTF-16: Wine hands another process's list rows back in
+// UTF-16 even to the ANSI message, longer than the ANSI length it reports.
+std::string RowText(HWND list, int row);
+
+// A key pressed and released, with `held` (e.g. VK_MENU) held down around it if given.
+void PressKey(WORD virtualKey, WORD held = 0);
+// Types text as characters, whatever keys would produce them on this keyboard.
+void TypeText(const std::string& text);
 // A mouse move reported to a window at a point of its client area, posted to it. Wine,
 // like Windows, merges the mouse moves queued by SendInput that a program has not taken
 // yet into one; posted moves are never merged, so a test that counts moves posts them.
 void PostMouseMove(HWND window, int x, int y);
 // The cursor moved to a screen pixel, then the left button pressed and released there.
 void ClickAt(int x, int y);
-// Where the system's cursor is now.
-POINT CursorPosition();
 // The cursor's display state for the whole system: true while it shows.
 bool CursorShowing();
 
-// --- the screen -------------------------------------------------------------------
 int ScreenWidth();
 int ScreenHeight();
 COLORREF ScreenPixel(int x, int y);
@@ -162,7 +161,6 @@ bool WaitForScreenPixel(int x, int y, COLORREF colour, Ms deadline, int toleranc
 // How many pixels of a screen rectangle have the colour (within the tolerance).
 int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance = 8);
 
-// --- a probe picture ----------------------------------------------------------------
 // A picture path that tells whether the saver tried to load it: a named pipe of this
 // process, which a program opening the "file" connects to. Put Path() in the settings
 // as a slide's file; Opened() turns true once the saver has tried to show that slide.
@@ -184,7 +182,6 @@ private:
     bool opened_ = false;
 };
 
-// --- a preview host ----------------------------------------------------------------
 // A top-level window of the test process with a client area of the given size, standing
 // in for the display-settings dialog's little monitor. Its handle goes on the command
 // line after "/P".
@@ -210,15 +207,13 @@ private:
 // The size of a window's client area, in pixels.
 SIZE ClientSize(HWND window);
 
-// What a drawing surface of the saver shows at a pixel of its client area, asked of the
-// surface itself: a surface window answers the registered message "QuilloSlides.SurfacePixel"
-// (wParam = x, lParam = y) with the colour its own drawing has there, or -1 outside.
-// This reads a surface that lives inside another process's window, whose drawing Wine
-// does not put on the screen. Nothing when the window does not answer.
-std::optional<COLORREF> SurfacePixel(HWND surface, int x, int y);
+// Waits until a drawing surface of the saver shows the colour at a pixel of its client
+// area, asked of the surface itself: a surface window answers the registered message
+// "QuilloSlides.SurfacePixel" (wParam = x, lParam = y) with the colour its own drawing
+// has there, or -1 outside. This reads a surface that lives inside another process's
+// window, whose drawing Wine does not put on the screen.
 bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline, int tolerance = 8);
 
-// --- system settings the saver reads -------------------------------------------------
 // Sets or removes HKCU\Control Panel\Desktop\ScreenSaveUsePassword for the test's span,
 // and puts back what was there before when the object goes.
 class PasswordOption {
@@ -250,7 +245,6 @@ private:
 // stands now, as the system reports it to any process.
 bool ScreenSaverRunningFlag();
 
-// --- the test password.cpl ---------------------------------------------------------
 // Puts the test password.cpl beside the saver of the run folder. Its VerifyScreenSavePwd
 // answers as password-answer.txt beside it says ("1" lets the saver close, anything else
 // refuses) and appends a line to password-calls.txt on every call.

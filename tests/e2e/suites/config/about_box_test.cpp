@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "dialog_windows.h"
 #include "e2e_driver.h"
 
 namespace qs::e2e {
 namespace {
 
+constexpr char kAboutCaption[] = "About Quillo Slide Show";
 constexpr char kAboutKey[] = "Software\\Brindle\\QuilloSaverF1\\AboutDlg";
 constexpr Ms kReactionDeadline{3000};
 
@@ -44,7 +44,7 @@ TEST_F(AboutBox, ShowsTheConfiguredLinkAndNoticeAndClosesWithEsc) {
 
     SetForegroundWindow(about);
     PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitForWindowGone(about, kReactionDeadline));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, kReactionDeadline));
     EXPECT_TRUE(IsWindow(dialog));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, kReactionDeadline));
 

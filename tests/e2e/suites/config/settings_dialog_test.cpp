@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "dialog_windows.h"
 #include "e2e_driver.h"
 
 namespace qs::e2e {
 namespace {
 
+constexpr char kQuestionCaption[] = "Screen Saver";
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 // The preview ticks every 100 ms and shows its first slide once the clock has moved
@@ -62,7 +62,7 @@ protected:
         ASSERT_NE(box, nullptr) << "no question asked";
         EXPECT_NE(FindChild(box, "Static", "Do you want to ignore all changes and exit?"), nullptr);
         ClickCentre(FindChild(box, "Button", button));
-        ASSERT_TRUE(WaitForWindowGone(box, kReactionDeadline));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kReactionDeadline));
     }
 
     RunFolder run_;
@@ -78,10 +78,10 @@ TEST_P(OpensOn, TheDialogWithItsControlsAndLeavesNoFileWhenCancelled) {
         EXPECT_NE(FindChild(dialog, "Button", caption), nullptr) << caption;
     for (const char* caption : {"Backgroung Color", "Slide Display", "Delay (sec)", "0 Pictures"})
         EXPECT_NE(FindChild(dialog, "", caption), nullptr) << caption;
-    HWND delay = FindChildOfClass(dialog, "Edit");
+    HWND delay = FindChild(dialog, "Edit");
     ASSERT_NE(delay, nullptr);
     EXPECT_EQ(TextOf(delay), "10");
-    EXPECT_NE(FindChildOfClass(dialog, "ScrollBar"), nullptr);
+    EXPECT_NE(FindChild(dialog, "ScrollBar"), nullptr);
 
     ClickCentre(Button(dialog, "&Cancel"));
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
@@ -123,8 +123,8 @@ TEST_F(SettingsDialog, TopArrowRaisesTheDelayByOneAndOkWritesIt) {
     SaverProcess saver(run_, "/C");
     HWND dialog = Open(saver);
     ASSERT_NE(dialog, nullptr);
-    HWND delay = FindChildOfClass(dialog, "Edit");
-    HWND arrows = FindChildOfClass(dialog, "ScrollBar");
+    HWND delay = FindChild(dialog, "Edit");
+    HWND arrows = FindChild(dialog, "ScrollBar");
     ASSERT_NE(delay, nullptr);
     ASSERT_NE(arrows, nullptr);
     const RECT bar = ScreenRect(arrows);

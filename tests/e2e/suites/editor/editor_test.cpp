@@ -15,84 +15,9 @@ namespace qs::e2e {
 namespace {
 
 constexpr Ms kDialogDeadline{10000};
-constexpr const char* kSettingsCaption = "Quillo Screen Saver Settings";
 constexpr const char* kEditorCaption = "Edit Slide Show";
 
-// --- windows of another process -------------------------------------------------------
-
-// A control's text, asked of the control itself: GetWindowText does not ask windows of
-// another process.
-std::string TextOf(HWND window) {
-    char buffer[1024] = {};
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(buffer), reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                             2000, &copied))
-        return {};
-    return std::string(buffer, std::min<std::size_t>(copied, sizeof(buffer) - 1));
-}
-
-BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-    return TRUE;
-}
-
-std::vector<HWND> Descendants(HWND top) {
-    std::vector<HWND> found;
-    EnumChildWindows(top, CollectChild, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-bool IsClass(HWND w, const char* name) { return lstrcmpiA(ClassOf(w).c_str(), name) == 0; }
-
-HWND ChildWithText(HWND top, const char* className, const std::string& text) {
-    for (HWND w : Descendants(top))
-        if (IsClass(w, className) && TextOf(w) == text) return w;
-    return nullptr;
-}
-
-bool HasLabel(HWND top, const std::string& text) { return ChildWithText(top, "Static", text) != nullptr; }
-
-RECT ScreenRect(HWND w) {
-    RECT r{};
-    GetWindowRect(w, &r);
-    return r;
-}
-
-void ClickCentre(HWND w) {
-    const RECT r = ScreenRect(w);
-    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
-// --- keyboard -----------------------------------------------------------------------
-
-void SendKey(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof(INPUT));
-}
-
-void PressWithAlt(WORD vk) {
-    SendKey(VK_MENU, false);
-    SendKey(vk, false);
-    SendKey(vk, true);
-    SendKey(VK_MENU, true);
-}
-
-// Types text as characters, whatever keys would produce them on this keyboard.
-void TypeText(const std::string& text) {
-    for (unsigned char c : text) {
-        INPUT in[2] = {};
-        for (INPUT& i : in) {
-            i.type = INPUT_KEYBOARD;
-            i.ki.wScan = c;
-            i.ki.dwFlags = KEYEVENTF_UNICODE;
-        }
-        in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-        SendInput(2, in, sizeof(INPUT));
-    }
-}
+bool HasLabel(HWND top, const std::string& text) { return FindChild(top, "Static", text) != nullptr; }
 
 // --- the editor's controls ----------------------------------------------------------
 
@@ -108,7 +33,7 @@ EditorLists FindLists(HWND editor) {
     EditorLists lists;
     std::vector<HWND> all;
     for (HWND w : Descendants(editor))
-        if (IsClass(w, "ListBox")) all.push_back(w);
+        if (lstrcmpiA(ClassOf(w).c_str(), "ListBox") == 0) all.push_back(w);
     auto width = [](HWND w) {
         const RECT r = ScreenRect(w);
         return r.right - r.left;
@@ -119,24 +44,6 @@ EditorLists FindLists(HWND editor) {
     std::sort(all.begin() + 1, all.end(), [](HWND a, HWND b) { return ScreenRect(a).left < ScreenRect(b).left; });
     for (int k = 0; k < 3; ++k) lists.columns[k] = all[static_cast<std::size_t>(k) + 1];
     return lists;
-}
-
-int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
-
-// Asked in UTF-16: Wine hands another process's list rows back in UTF-16 even to the
-// ANSI message, longer than the ANSI length it reports.
-std::string RowText(HWND list, int row) {
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
-    if (length == LB_ERR) return {};
-    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(wide.data()));
-    if (got == LB_ERR) return {};
-    wide.resize(static_cast<std::size_t>(std::min(got, length)));
-    std::string text(wide.size() * 2 + 1, '\0');
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                                          static_cast<int>(text.size()), nullptr, nullptr);
-    text.resize(static_cast<std::size_t>(std::max(bytes, 0)));
-    return text;
 }
 
 // The screen point at the vertical middle of a row, x pixels into the list's client area.
@@ -160,11 +67,6 @@ void ClickCheck(HWND column, int row) {
     POINT p = RowPoint(column, row, 0);
     p.x = clip.left + 7;
     ClickAt(p.x, p.y);
-}
-
-// The process's top-level window with this caption other than `except`.
-HWND WaitForDialog(const SaverProcess& saver, const std::string& caption, Ms deadline) {
-    return saver.WaitForWindow(caption, deadline);
 }
 
 std::vector<std::string> SlideLines(const std::vector<std::string>& paths, const std::vector<std::string>& flags) {
@@ -203,7 +105,7 @@ protected:
         settings_ = saver_->WaitForWindow(kSettingsCaption, kStartDeadline);
         ASSERT_NE(settings_, nullptr) << "the settings dialog did not open";
         HWND edit = nullptr;
-        ASSERT_TRUE(WaitUntil([&] { return (edit = ChildWithText(settings_, "Button", "&Edit Slides...")) != nullptr; },
+        ASSERT_TRUE(WaitUntil([&] { return (edit = FindChild(settings_, "Button", "&Edit Slides...")) != nullptr; },
                               kDialogDeadline));
         ClickCentre(edit);
         editor_ = saver_->WaitForWindow(kEditorCaption, kDialogDeadline);
@@ -213,7 +115,7 @@ protected:
     }
 
     void ClickButton(HWND window, const std::string& caption) {
-        HWND button = ChildWithText(window, "Button", caption);
+        HWND button = FindChild(window, "Button", caption);
         ASSERT_NE(button, nullptr) << caption;
         ClickCentre(button);
     }
@@ -282,7 +184,7 @@ TEST_F(EditorEndToEnd, AddUpDownDeleteAndAltKeysReachTheSettingsFile) {
     ClickRow(lists_.names, 0);
     ASSERT_TRUE(WaitUntil([&] { return HasLabel(editor_, "(1/3)") || HasLabel(editor_, a); }, kDialogDeadline));
     ClickButton(editor_, "&Add");
-    HWND open = WaitForDialog(*saver_, "Select Picture", kDialogDeadline);
+    HWND open = saver_->WaitForWindow("Select Picture", kDialogDeadline);
     ASSERT_NE(open, nullptr) << "the file-open dialog did not open";
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == open; }, kDialogDeadline));
     TypeText(added);
@@ -299,13 +201,13 @@ TEST_F(EditorEndToEnd, AddUpDownDeleteAndAltKeysReachTheSettingsFile) {
     ASSERT_TRUE(WaitUntil([&] { return HasLabel(editor_, "(3/4)"); }, kDialogDeadline));  // a, b, added, c
 
     // Alt+H toggles HStretch of the selected slide (added), from the keyboard.
-    PressWithAlt('H');
+    PressKey('H', VK_MENU);
 
     // Delete slide c, answering the question with Yes.
     ClickRow(lists_.names, 3);
     ASSERT_TRUE(WaitUntil([&] { return HasLabel(editor_, "(4/4)"); }, kDialogDeadline));
     ClickButton(editor_, "&Delete");
-    HWND question = WaitForDialog(*saver_, "Screen Saver", kDialogDeadline);
+    HWND question = WaitForDialog(*saver_, "Screen Saver", "&Yes", kDialogDeadline);
     ASSERT_NE(question, nullptr) << "the delete question did not come";
     EXPECT_TRUE(WaitUntil([&] { return HasLabel(question, "Do you want to delete " + RowText(lists_.names, 3) + "?"); },
                           kDialogDeadline));
