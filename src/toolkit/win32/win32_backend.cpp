@@ -35,6 +35,7 @@ Win32Backend::Win32Backend() {
 
 Win32Backend::~Win32Backend() {
     if (timerHost_ && IsWindow(timerHost_)) DestroyWindow(timerHost_);
+    if (measureDc_) DeleteDC(measureDc_);
     if (g_current == this) g_current = nullptr;
 }
 
@@ -71,7 +72,8 @@ std::unique_ptr<Peer> Win32Backend::createPeer(Component& component) {
 
 SizeTwips Win32Backend::measureText(const FontSpec& font, std::string_view text) {
     SizeTwips result;
-    HDC dc = GetDC(nullptr);
+    if (!measureDc_) measureDc_ = CreateCompatibleDC(nullptr); // the screen's resolution
+    HDC dc = measureDc_;
     if (!dc) return result;
     HGDIOBJ old = SelectObject(dc, FontFor(font));
     SIZE size{0, 0};
@@ -79,7 +81,6 @@ SizeTwips Win32Backend::measureText(const FontSpec& font, std::string_view text)
     TEXTMETRICA tm{};
     GetTextMetricsA(dc, &tm);
     SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
     result.Width = PxToTwipsX(size.cx);
     result.Height = PxToTwipsY(tm.tmHeight); // the line height, for empty text too
     return result;

@@ -54,6 +54,9 @@ private:
     HWND timerHost_ = nullptr;
     bool keyPreviewed_ = false;
     HWND previousActive_ = nullptr;
+    // Kept for measuring text: a screen DC fetched per measurement costs several server
+    // calls under Wine, and the editor measures every row's name when it opens.
+    HDC measureDc_ = nullptr;
 };
 
 // Peers, one per kind of component.
