@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace qs::platform {
 
@@ -45,6 +46,12 @@ class Screen {
 public:
     virtual ~Screen() = default;
     virtual ScreenMetrics Metrics() = 0;
+    // Twips per pixel across and down: Metrics without the screen's size, which some
+    // systems take long to report while every twips conversion asks for this.
+    virtual std::pair<double, double> TwipsPerPixel() {
+        const ScreenMetrics m = Metrics();
+        return {m.twipsPerPixelX, m.twipsPerPixelY};
+    }
 };
 
 // The mouse cursor: ShowCursor's display count and the application-wide pointer shape.

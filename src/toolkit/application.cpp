@@ -34,6 +34,12 @@ platform::ScreenMetrics Metrics() {
     return screen ? screen->Metrics() : platform::ScreenMetrics{};
 }
 
+std::pair<double, double> Resolution() {
+    platform::Screen* screen = platform::services().screen;
+    const platform::ScreenMetrics usual;
+    return screen ? screen->TwipsPerPixel() : std::pair{usual.twipsPerPixelX, usual.twipsPerPixelY};
+}
+
 } // namespace
 
 void SetBackend(std::unique_ptr<Backend> backend) {
@@ -90,9 +96,9 @@ float Height() {
     return static_cast<float>(m.heightPx * m.twipsPerPixelY);
 }
 
-float TwipsPerPixelX() { return static_cast<float>(Metrics().twipsPerPixelX); }
+float TwipsPerPixelX() { return static_cast<float>(Resolution().first); }
 
-float TwipsPerPixelY() { return static_cast<float>(Metrics().twipsPerPixelY); }
+float TwipsPerPixelY() { return static_cast<float>(Resolution().second); }
 
 int MousePointer() { return ScreenPointer(); }
 

@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#include <optional>
+#include <tuple>
+#include <utility>
+
 #include "platform/win32/services_win32.h"
 
 namespace qs::platform {
@@ -7,7 +11,7 @@ namespace qs::platform {
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
 
-double TwipsPerPixel(int dotsPerInch) {
+double PerPixel(int dotsPerInch) {
     // A display driver that reports no resolution is taken as the usual 96 dpi.
     return kTwipsPerInch / (dotsPerInch > 0 ? dotsPerInch : 96);
 }
@@ -18,14 +22,28 @@ public:
         ScreenMetrics m;
         m.widthPx = GetSystemMetrics(SM_CXSCREEN);
         m.heightPx = GetSystemMetrics(SM_CYSCREEN);
-        HDC screen = GetDC(nullptr);
-        m.twipsPerPixelX = TwipsPerPixel(screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0);
-        m.twipsPerPixelY = TwipsPerPixel(screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0);
-        if (screen) {
-            ReleaseDC(nullptr, screen);
-        }
+        std::tie(m.twipsPerPixelX, m.twipsPerPixelY) = TwipsPerPixel();
         return m;
     }
+
+    std::pair<double, double> TwipsPerPixel() override {
+        if (!resolution_) {
+            // The program is aware of the system's resolution only, which stays as it
+            // was at start-up for the life of the process; read once, because every
+            // twips conversion asks (a screen DC costs several server calls under Wine,
+            // and opening a long slide list converts thousands of text widths).
+            HDC screen = GetDC(nullptr);
+            resolution_ = {PerPixel(screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0),
+                           PerPixel(screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0)};
+            if (screen) {
+                ReleaseDC(nullptr, screen);
+            }
+        }
+        return *resolution_;
+    }
+
+private:
+    std::optional<std::pair<double, double>> resolution_;
 };
 
 class Win32Cursor final : public Cursor {

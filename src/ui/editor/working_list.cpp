@@ -53,9 +53,16 @@ std::string EditSlideShow::TruncateName(const std::string& name) {
     // text exactly as wide as the limit must stay whole.
     const double limit = static_cast<double>(FileNameList.Width()) * 3.0 / 5.0;
     if (TextWidth(s) > limit) {
-        do {
-            s.erase(0, 1);
-        } while (!s.empty() && TextWidth(s) > limit);
+        // Characters go from the front until the tail fits. A tail is never wider than
+        // a longer one, so the first fitting tail is found by halving instead of by
+        // measuring every shorter tail in turn (a long list of long paths opens fast).
+        std::size_t cut = 1, last = s.size(); // cutting all characters always fits
+        while (cut < last) {
+            const std::size_t mid = cut + (last - cut) / 2;
+            if (TextWidth(s.substr(mid)) > limit) cut = mid + 1;
+            else last = mid;
+        }
+        s.erase(0, cut);
         const std::size_t backslash = s.find('\\');
         if (backslash != std::string::npos) s.erase(0, backslash);
         s = "(...)" + s;
