@@ -62,9 +62,9 @@ std::string_view TrimmedName(const std::string& name) {
 // as the text of a file holding only that section; nothing when it cannot be had whole.
 std::optional<std::string> SectionText(const std::string& section, const std::string& file) {
     constexpr DWORD kLargest = 256u << 20;
+    const std::string name(TrimmedName(section));
     for (DWORD size = 64u << 10; size <= kLargest; size *= 2) {
         std::string buffer(size, '\0');
-        const std::string name(TrimmedName(section));
         const DWORD copied = ::GetPrivateProfileSectionA(name.c_str(), buffer.data(), size, file.c_str());
         if (copied >= size - 2) {
             continue; // cut short: ask again with more room

@@ -161,10 +161,8 @@ private:
     // Rows changed while the list cannot be seen (its form not shown yet, or a container
     // hidden while a long list is filled) are not laid out one by one: the list stops
     // redrawing until the program is back in its message loop, and the current and top
-    // rows are set once then. Otherwise the system updates the scroll bar for every row
-    // (under Wine, with the DC kept for measuring, this halved the time a 10,000-slide
-    // editor takes to open). A list hidden itself is left alone: turning redrawing back
-    // on could show it.
+    // rows are set once then. Otherwise the system updates the scroll bar for every row.
+    // A list hidden itself is left alone: turning redrawing back on could show it.
     void holdRedraw() {
         HWND h = handle();
         if (redrawHeld_ || IsWindowVisible(h) || (GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) == 0) return;

@@ -75,20 +75,14 @@ SizeTwips Win32Backend::measureText(const FontSpec& font, std::string_view text)
     if (!measureDc_) measureDc_ = CreateCompatibleDC(nullptr); // the screen's resolution
     HDC dc = measureDc_;
     if (!dc) return result;
-    // The font stays selected between measurements: selecting one costs more than the
-    // measuring under Wine, and the editor measures every slide's name as it opens.
-    const HFONT wanted = FontFor(font);
-    if (wanted != measureFont_) {
-        SelectObject(dc, wanted);
-        TEXTMETRICA tm{};
-        GetTextMetricsA(dc, &tm);
-        measureFont_ = wanted;
-        measureLineHeight_ = tm.tmHeight;
-    }
+    HGDIOBJ old = SelectObject(dc, FontFor(font));
     SIZE size{0, 0};
     if (!text.empty()) GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
     result.Width = PxToTwipsX(size.cx);
-    result.Height = PxToTwipsY(measureLineHeight_); // the line height, for empty text too
+    result.Height = PxToTwipsY(tm.tmHeight); // the line height, for empty text too
     return result;
 }
 

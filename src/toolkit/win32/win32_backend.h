@@ -57,8 +57,6 @@ private:
     // Kept for measuring text: a screen DC fetched per measurement costs several server
     // calls under Wine, and the editor measures every row's name when it opens.
     HDC measureDc_ = nullptr;
-    HFONT measureFont_ = nullptr;
-    int measureLineHeight_ = 0;
 };
 
 // Peers, one per kind of component.

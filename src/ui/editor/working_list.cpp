@@ -55,7 +55,7 @@ std::string EditSlideShow::TruncateName(const std::string& name) {
     if (TextWidth(s) > limit) {
         // Characters go from the front until the tail fits. A tail is never wider than
         // a longer one, so the first fitting tail is found by halving instead of by
-        // measuring every shorter tail in turn (a long list of long paths opens fast).
+        // measuring every shorter tail in turn.
         std::size_t cut = 1, last = s.size(); // cutting all characters always fits
         while (cut < last) {
             const std::size_t mid = cut + (last - cut) / 2;
