@@ -70,7 +70,9 @@ if dialog=$(wait_window "Quillo Screen Saver Settings"); then
   sleep 0.5
   xdotool windowfocus --sync "$dialog" key alt+e
   if editor=$(wait_window "Edit Slide Show"); then
-    xdotool windowfocus --sync "$editor" key Down # the first slide selected: path, position, preview
+    # Down twice: the second slide selected (the first one shows from the start, so selecting
+    # it alone changes nothing): its path, its position and its preview.
+    xdotool windowfocus --sync "$editor" key Down key Down
     sleep 1
     shoot "$editor" "$shots/editor.png"
     xdotool windowfocus --sync "$editor" key alt+c

@@ -33,6 +33,12 @@ qs_wine_start() {
   wineboot >/dev/null 2>&1
   # A crashing program ends at once instead of waiting on the crash dialog for ever.
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrash /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  # The virtual display has no window manager. Wine would wait up to 2 s at every hidden
+  # or closed top-level window for a manager to confirm it; unmanaged windows need no
+  # confirmation. A display of the user's own keeps its manager.
+  if [ -n "${QS_XVFB_PID:-}" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  fi
   trap qs_wine_stop EXIT
 }
 

@@ -1,7 +1,6 @@
 // The NativeWindow plumbing: one procedure for the backend's own window classes, one
 // subclass procedure for standard controls, both leading to NativeWindow::handleMessage.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <unordered_map>
 
@@ -15,7 +14,14 @@ std::unordered_map<HWND, NativeWindow*>& Registry() {
     return windows;
 }
 int g_mirrorDepth = 0;
-constexpr UINT_PTR kSubclassId = 0x51534C44; // any constant: one subclass per control
+
+// The procedure each subclassed control had before ours. It outlives the control's
+// NativeWindow: a control left behind (another thread's, or one subclassed again on
+// top of ours, as a tool tip does) keeps calling through until it is destroyed.
+std::unordered_map<HWND, WNDPROC>& ControlProcs() {
+    static std::unordered_map<HWND, WNDPROC> procs;
+    return procs;
+}
 } // namespace
 
 LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -29,10 +35,23 @@ LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     return window->dispatch(msg, wParam, lParam);
 }
 
-LRESULT CALLBACK ControlSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref) {
-    auto* window = reinterpret_cast<NativeWindow*>(ref);
-    if (!window || window->handle() != hwnd) return DefSubclassProc(hwnd, msg, wParam, lParam);
-    return window->dispatch(msg, wParam, lParam);
+// A plain window-procedure subclass rather than the common controls' SetWindowSubclass:
+// that one looks up a window property for every message, a server round trip under
+// Wine, and a list of 10,000 rows takes tens of thousands of messages to fill. The
+// Unicode procedure is replaced, so controls see messages in the same form as before.
+LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    NativeWindow* window = NativeWindow::fromHandle(hwnd);
+    if (window && window->controlProc_) {
+        const LRESULT result = window->dispatch(msg, wParam, lParam);
+        if (msg == WM_NCDESTROY) ControlProcs().erase(hwnd);
+        return result;
+    }
+    auto& procs = ControlProcs();
+    const auto it = procs.find(hwnd);
+    if (it == procs.end()) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    const WNDPROC original = it->second;
+    if (msg == WM_NCDESTROY) procs.erase(it);
+    return CallWindowProcW(original, hwnd, msg, wParam, lParam);
 }
 
 NativeWindow::~NativeWindow() {
@@ -54,10 +73,17 @@ void NativeWindow::attach(HWND hwnd) {
 
 void NativeWindow::detach() {
     if (!hwnd_) return;
-    if (subclassed_) RemoveWindowSubclass(hwnd_, ControlSubclassProc, kSubclassId);
+    if (controlProc_) {
+        // Put the control's own procedure back unless another subclass sits on ours; then
+        // ours stays in its chain and passes every message through.
+        if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)) == ControlWindowProc) {
+            SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
+            ControlProcs().erase(hwnd_);
+        }
+    }
     Registry().erase(hwnd_);
     hwnd_ = nullptr;
-    subclassed_ = false;
+    controlProc_ = nullptr;
 }
 
 namespace {
@@ -87,7 +113,12 @@ HWND NativeWindow::createControl(const char* className, DWORD exStyle, DWORD sty
     if (!hwnd) return nullptr;
     RaiseAboveEarlierSiblings(hwnd);
     attach(hwnd);
-    subclassed_ = SetWindowSubclass(hwnd, ControlSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    const auto original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlWindowProc)));
+    if (original) {
+        ControlProcs()[hwnd] = original;
+        controlProc_ = original;
+    }
     return hwnd;
 }
 
@@ -103,7 +134,7 @@ void NativeWindow::destroyWindow() {
 }
 
 LRESULT NativeWindow::defaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (subclassed_) return DefSubclassProc(hwnd_, msg, wParam, lParam);
+    if (controlProc_) return CallWindowProcW(controlProc_, hwnd_, msg, wParam, lParam);
     return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 

@@ -75,13 +75,13 @@ protected:
 
 private:
     friend LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
-    friend LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
     void attach(HWND hwnd);
     void detach();
 
     HWND hwnd_ = nullptr;
-    bool subclassed_ = false;
+    WNDPROC controlProc_ = nullptr; // a subclassed control's own procedure
     std::shared_ptr<bool> life_ = std::make_shared<bool>(true);
 };
 

@@ -71,6 +71,29 @@ TEST_F(Controls, AQuickSecondClickIsAClickToo) {
     EXPECT_EQ(form.check.Value(), 0) << "checked, then cleared";
 }
 
+// The tool tip puts a subclass of its own on top of the control's: messages must still
+// reach the component through both, whichever is removed first, and the control must
+// still end cleanly with its form.
+TEST_F(Controls, AToolTipOnAControlLeavesItsClicksAndItsEnd) {
+    form.ok.setToolTipText("Accept the settings");
+    SendMessageA(H(form.ok), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.okClicks, 1);
+    form.ok.setToolTipText("");
+    SendMessageA(H(form.ok), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.okClicks, 2);
+
+    ControlsForm other;
+    other.ok.setToolTipText("Accept");
+    other.Show();
+    HWND button = H(other.ok);
+    SendMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(other.okClicks, 1);
+    other.Unload();
+    EXPECT_FALSE(IsWindow(button));
+    SendMessageA(H(form.ok), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.okClicks, 3) << "the first form's button still answers";
+}
+
 LPARAM RowPoint(HWND list, int row, int x) {
     RECT r{};
     SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
