@@ -57,7 +57,6 @@ double FakeRandom::Rnd() {
 
 bool FakeSystem::GetVersionInfo(platform::OsVersionInfo& info) {
     const std::uint32_t size = info.dwOSVersionInfoSize;
-    versionSizesSeen.push_back(size);
     info = version;
     info.dwOSVersionInfoSize = size;
     return true;

@@ -1,15 +1,6 @@
-// ScopedServices: installs a fresh set of doubles for one test and puts the previous
-// service table back when it goes out of scope.
-//
-//   qs::test::ScopedServices os;
-//   os.process.arguments = "/p 1234";
-//   os.clock.SetDateTime(2024, 5, 1, 8, 30, 0);
-//   qs::MainModule::Main();
-//   EXPECT_EQ(os.passwords.changeCalls.size(), 0u);
-//
-// Every service but the profile file and the registry is one of the fakes below.
-// Those two keep whatever was installed before unless the test hands its own to
-// UseProfile()/UseRegistry() (they are restored all the same).
+// ScopedServices installs a fresh set of the fakes below for one test and puts the
+// previous service table back at its end. The profile file and the registry stay as they
+// were unless the test hands its own to UseProfile()/UseRegistry().
 #pragma once
 
 #include <cstdint>
@@ -26,11 +17,9 @@
 
 namespace qs::test {
 
-// A clock that moves only when a test moves it: one wall time (whole milliseconds since
-// the date values' day 0, 30 December 1899) and one monotonic count. Now() gives the wall
-// time cut to whole seconds, as the real clock does; SecondsAfterMidnight() keeps the
-// milliseconds. Advance() moves both; the Set...() calls move only the wall time (a
-// changed system clock). It starts at 1 March 2024, 12:00:00, monotonic count 0.
+// Moves only when the test moves it. Now() is cut to whole seconds as the real clock's
+// is; Advance() moves the wall time and the monotonic count, the Set...() calls the wall
+// time only (a changed system clock). Starts at 1 March 2024, 12:00:00.
 class FakeClock final : public platform::Clock {
 public:
     FakeClock() { SetDateTime(2024, 3, 1, 12, 0, 0); }
@@ -40,17 +29,13 @@ public:
     std::uint64_t MonotonicMs() override { return monotonicMs_; }
 
     void SetDateTime(int year, int month, int day, int hour, int minute, int second, int millisecond = 0);
-    // From a date value (days since 30 December 1899), to the nearest millisecond.
     void SetNow(double dateValue);
-    // Keeps the day, sets the time of day.
-    void SetSecondsAfterMidnight(double seconds);
+    void SetSecondsAfterMidnight(double seconds); // keeps the day
     void Advance(double seconds); // seconds >= 0
     void AdvanceMs(std::uint64_t milliseconds) {
         wallMs_ += static_cast<std::int64_t>(milliseconds);
         monotonicMs_ += milliseconds;
     }
-
-    // How often Now() was read.
     int nowReads() const { return nowReads_; }
 
 private:
@@ -59,7 +44,7 @@ private:
     int nowReads_ = 0;
 };
 
-// Rnd() hands out queued values in order, then 0, counting those draws in exhaustedDraws.
+// Rnd() hands out the queued values, then 0 (counted in exhaustedDraws).
 class FakeRandom final : public platform::Random {
 public:
     void Randomize() override { ++randomizeCount; }
@@ -73,15 +58,14 @@ public:
     int exhaustedDraws = 0;
 };
 
-// Metrics that the test sets (1024 x 768 at 15 twips per pixel unless changed).
+// 1024 x 768 pixels at 15 twips per pixel unless the test changes them.
 class FakeScreen final : public platform::Screen {
 public:
     platform::ScreenMetrics Metrics() override { return metrics; }
     platform::ScreenMetrics metrics{};
 };
 
-// ShowCursor's display count (0 at start) with every call recorded (true = show); the
-// position is unknown unless the test sets it.
+// ShowCursor's display count (0 at start) and its calls (true: show).
 class FakeCursor final : public platform::Cursor {
 public:
     int ShowCursor(bool show) override {
@@ -99,29 +83,15 @@ public:
     std::vector<bool> calls;
 };
 
-// The window-manager and kernel calls against a table of pretend windows.
-// GetVersionInfo copies out `version` (NT 10.0.19045 unless changed) and records the size
-// field of each request. AddWindow() makes a live window (parent 0: top level) and gives
-// its handle, never reused; DestroyWindow() kills it. FindWindowByCaption matches live
-// top-level windows by their whole caption, ignoring letter case, first added first. The
-// calls on windows fail for handles of no live window; SetParent accepts 0 (the desktop)
-// and returns the old parent.
+// The window-manager calls against a table of pretend windows (handles never reused).
+// FindWindowByCaption matches live top-level windows by caption, ignoring case; calls on
+// a handle of no live window fail; SetParent accepts 0 (the desktop).
 class FakeSystem final : public platform::System {
 public:
-    struct ParametersCall {
-        unsigned action = 0;
-        unsigned param = 0;
-        bool pointerGiven = false;
-        unsigned winIni = 0;
-    };
+    struct ParametersCall { unsigned action = 0, param = 0; bool pointerGiven = false; unsigned winIni = 0; };
     struct SetParentCall { platform::WindowHandle child = 0, parent = 0; };
 
-    FakeSystem() {
-        version.dwMajorVersion = 10;
-        version.dwBuildNumber = 19045;
-        version.dwPlatformId = 2;
-    }
-
+    FakeSystem() { version.dwMajorVersion = 10, version.dwBuildNumber = 19045, version.dwPlatformId = 2; }
     bool GetVersionInfo(platform::OsVersionInfo& info) override;
     bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) override {
         parametersCalls.push_back({action, param, pv != nullptr, winIni});
@@ -141,36 +111,24 @@ public:
     void DestroyWindow(platform::WindowHandle h) { windows_.erase(h); }
 
     platform::OsVersionInfo version;
-    std::vector<std::uint32_t> versionSizesSeen;
     std::vector<ParametersCall> parametersCalls;
     std::vector<std::string> findCalls;
     std::vector<SetParentCall> setParentCalls;
     std::vector<platform::WindowHandle> topmostCalls;
 
 private:
-    struct Window {
-        std::string caption;
-        platform::RectPx client;
-        platform::WindowHandle parent = 0;
-    };
+    struct Window { std::string caption; platform::RectPx client; platform::WindowHandle parent = 0; };
     Window* Live(platform::WindowHandle h);
 
-    // Live windows only; handles grow, so the map runs in the order they were added.
     std::map<platform::WindowHandle, Window> windows_;
     platform::WindowHandle nextHandle_ = 0x10010;
 };
 
-// Window procedures of pretend windows. SetWindowProc installs the new procedure and
-// returns the old one; a window without one fails (returns 0) unless defaultProc is set:
-// then every window counts as a live one with that procedure. CallProc never jumps to
-// the address: it records the call and returns callResult.
+// SetWindowProc returns the old procedure: 0 for a window without one, unless defaultProc
+// is set. CallProc only records the call and returns callResult.
 class FakeWindowProcs final : public platform::WindowProcs {
 public:
-    struct SetCall {
-        platform::WindowHandle window = 0;
-        platform::WndProcAddress proc = 0;
-        platform::WndProcAddress returned = 0;
-    };
+    struct SetCall { platform::WindowHandle window = 0; platform::WndProcAddress proc = 0, returned = 0; };
     struct ProcCall {
         platform::WndProcAddress proc = 0;
         platform::WindowHandle window = 0;
@@ -178,7 +136,6 @@ public:
         std::uintptr_t wParam = 0;
         std::intptr_t lParam = 0;
     };
-
     platform::WndProcAddress SetWindowProc(platform::WindowHandle h, platform::WndProcAddress proc) override;
     std::intptr_t CallProc(platform::WndProcAddress proc, platform::WindowHandle h, unsigned msg,
                            std::uintptr_t wParam, std::intptr_t lParam) override {
@@ -195,18 +152,15 @@ private:
     std::map<platform::WindowHandle, platform::WndProcAddress> procs_;
 };
 
-// The screen-saver password services, scripted. PwdChangePassword records its arguments
-// and succeeds. VerifyScreenSavePwd records the owner, runs onVerify (if set) and returns
-// the next of verifyResults, or verifyDefault once they are used up.
+// VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or
+// verifyDefault once they are used up.
 class FakePasswords final : public platform::Passwords {
 public:
     struct ChangeCall {
         std::string provider;
         platform::WindowHandle owner = 0;
-        std::uint32_t reserved1 = 0;
-        std::uint32_t reserved2 = 0;
+        std::uint32_t reserved1 = 0, reserved2 = 0;
     };
-
     bool PwdChangePassword(const std::string& provider, platform::WindowHandle owner, std::uint32_t reserved1,
                            std::uint32_t reserved2) override {
         changeCalls.push_back({provider, owner, reserved1, reserved2});
@@ -221,12 +175,10 @@ public:
     std::function<void()> onVerify;
 };
 
-// The shell calls, recorded. ShellOpen returns openResult (42: opened; 32 or less is a
-// failure); FileExists answers from existingFiles; StartProgram returns startResult.
+// ShellOpen returns openResult (32 or less: a failure).
 class FakeShell final : public platform::Shell {
 public:
     struct OpenCall { platform::WindowHandle owner = 0; std::string target; };
-
     std::intptr_t ShellOpen(platform::WindowHandle owner, const std::string& target) override {
         openCalls.push_back({owner, target});
         return openResult;
@@ -248,8 +200,6 @@ public:
     bool startResult = true;
 };
 
-// The executable's path and argument string as the test sets them; argumentReads counts
-// the reads of the arguments.
 class FakeProcess final : public platform::Process {
 public:
     std::string ExecutablePath() override { return executablePath; }

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/command_number.h"
-#include "support/visible_text.h"
 
 namespace qs::app {
 namespace {
@@ -20,7 +19,7 @@ TEST(ReadDecimal, ReadsTheNumberAtTheStartSkippingBlanksAnywhere) {
         {"-1e400", -kInf}, {std::string(400, '9'), kInf}, {"0.001e99999999999999", kInf}, // beyond a double
         {"1e-400", 0}, {"1000e-99999999999999", 0}};
     for (const auto& [text, value] : cases) {
-        EXPECT_DOUBLE_EQ(ReadDecimalNumber(text), value) << test::VisibleText(text.substr(0, 30));
+        EXPECT_DOUBLE_EQ(ReadDecimalNumber(text), value) << text.substr(0, 30);
     }
 }
 

@@ -11,7 +11,6 @@
 #include "settings/shared_state.h"
 #include "support/scoped_services.h"
 #include "support/settings_memory_profile.h"
-#include "support/visible_text.h"
 
 namespace qs {
 namespace {
@@ -69,7 +68,7 @@ TEST_F(MainTest, OpensTheModeOfTheFirstTwoCharactersWithTheHandleAfterThem) {
         {"/a 4660", "password", 4660}, {"/A", "password", 0}, {"/a 4294967296", "", 0},
         {"-s", "", 0}, {" /s", "", 0}, {"//s", "", 0}, {"\\s", "", 0}};
     for (const auto& [arguments, opened, host] : cases) {
-        SCOPED_TRACE(test::VisibleText(arguments));
+        SCOPED_TRACE(arguments);
         PreviewHost = 777;
         os.system.findCalls.clear();
         os.process.argumentReads = 0;

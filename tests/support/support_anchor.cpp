@@ -1,2 +1,0 @@
-// Keeps the support library non-empty before the first double lands.
-namespace qs::test { int support_anchor = 0; }
