@@ -52,6 +52,8 @@ TEST_F(FocusTest, TabAndShiftTabFollowTabIndexSkippingWhatCannotTakeFocus) {
     EXPECT_EQ(form.ActiveControl(), &form.ok) << "nothing in a hidden container takes the focus";
 }
 
+// The plain Enter, Esc and access-key cases run through the same form code in the
+// Windows suite; these are the exceptions.
 TEST_F(ToolkitTest, KeysReachTheRightControl) {
     const auto kAlt = tk::vbAltMask;
     const struct {
@@ -61,15 +63,10 @@ TEST_F(ToolkitTest, KeysReachTheRightControl) {
         Log expected;
         bool used;
     } cases[] = {
-        {"Enter presses the default button", tk::vbKeyReturn, 0, nullptr, {"cmdOK_Click"}, true},
         {"Enter presses a focused button", tk::vbKeyReturn, 0, [](ControlsForm& f) { f.cancel.SetFocus(); },
          {"cmdCancel_Click"}, true},
         {"Enter with the default disabled", tk::vbKeyReturn, 0, [](ControlsForm& f) { f.ok.setEnabled(false); }, {},
          false},
-        {"Esc presses the cancel button", tk::vbKeyEscape, 0, nullptr, {"cmdCancel_Click"}, true},
-        {"Alt+letter clicks a button", 'O', kAlt, nullptr, {"chkRandom_LostFocus", "cmdOK_GotFocus", "cmdOK_Click"},
-         true},
-        {"Alt+letter toggles a check box", 'R', kAlt, nullptr, {"chkRandom_Click"}, true},
         {"Alt+letter of a label focuses the next control", 'D', kAlt, nullptr,
          {"chkRandom_LostFocus", "DelayVal_GotFocus"}, true},
         {"Alt+letter of a disabled button", 'C', kAlt, [](ControlsForm& f) { f.cancel.setEnabled(false); }, {}, false},
@@ -175,7 +172,6 @@ TEST_F(ToolkitTest, ChangesThatKeepTheValueRunNoHandler) {
             f.chk.userClick();
         },
     };
-    int i = 0;
     for (const auto& change : changes) {
         ControlsForm form;
         form.Show();
@@ -184,7 +180,7 @@ TEST_F(ToolkitTest, ChangesThatKeepTheValueRunNoHandler) {
         form.list.setTopIndex(1000); // clamped: the last rows fill the list
         form.log.clear();
         change(form);
-        EXPECT_EQ(form.log, Log{}) << "change " << i++;
+        EXPECT_EQ(form.log, Log{}) << "change " << &change - changes;
     }
 }
 

@@ -1,4 +1,4 @@
-// Loading, showing, modal forms, timers on the virtual clock, and the one path of every
+// Loading, showing, timers on the virtual clock, and the one path of every
 // close: Form_QueryUnload, then Form_Unload, either of which may cancel.
 #include <gtest/gtest.h>
 
@@ -92,25 +92,6 @@ TEST_F(ToolkitTest, FormLoadThatUnloadsKeepsTheFormHiddenAndItCanLoadAgain) {
     form.onLoad = nullptr;
     form.Show();
     EXPECT_TRUE(form.IsLoaded() && form.Visible());
-}
-
-TEST_F(ToolkitTest, ModalShowDisablesTheOwnerWhileOtherFormsTimersRun) {
-    ControlsForm owner;
-    LifecycleForm dialog("Dialog");
-    owner.timer.setEnabled(true);
-    owner.Show();
-    owner.log.clear();
-    ui().onModal = [&](tk::Form& f) {
-        EXPECT_FALSE(owner.Enabled());
-        EXPECT_TRUE(dialog.Visible());
-        ui().advance(250);
-        EXPECT_FALSE(owner.userKey(tk::vbKeyEscape, 0)) << "the owner takes no input";
-        f.Unload();
-    };
-    dialog.Show(true, &owner);
-    EXPECT_EQ(owner.log, (Log{"Timer1_Timer", "Timer1_Timer"}));
-    EXPECT_TRUE(owner.Enabled());
-    EXPECT_FALSE(dialog.IsLoaded());
 }
 
 // The order and catch-up of due timers belong to each backend; these are the rules of

@@ -45,19 +45,6 @@ TEST_F(ListBoxTest, InsertingAndRemovingKeepTheCurrentRowOnItsItemQuietly) {
     }
 }
 
-TEST_F(ListBoxTest, RemovingRowsKeepsItemDataAndChecksWithTheirRows) {
-    for (int i = 0; i < 4; ++i) {
-        form.checks.AddItem("c" + std::to_string(i));
-        form.checks.setItemData(i, 100 + i);
-    }
-    form.checks.setSelected(1, true);
-    form.checks.setSelected(3, true);
-    form.checks.RemoveItem(0);
-    EXPECT_EQ((std::array{form.checks.ItemData(0), form.checks.ItemData(2)}), (std::array{101, 103}));
-    EXPECT_EQ((std::array{form.checks.Selected(0), form.checks.Selected(1), form.checks.Selected(2)}),
-              (std::array{true, false, true}));
-}
-
 TEST_F(ListBoxTest, TopIndexStaysWithinTheLastFullPageWithoutScrollEvents) {
     Refill(form.list, 40, -1);
     const int last = 40 - form.list.visibleRows();
