@@ -1,6 +1,6 @@
-// SettingsFixture: a test with doubles for every service, the settings file held in
-// memory (MemoryProfileFile) at the path FakeProcess's executable gives, and the
-// process-wide flags back at their start values before and after.
+// SettingsFixture: doubles for every service, the settings file held in memory at the
+// path FakeProcess's executable gives, and the process-wide state back at its start
+// values before and after each test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -27,6 +27,8 @@ protected:
     }
 
     void SetFile(const std::string& text) { profile.SetText(kIniFile, text); }
+    // Section [INIT] with these lines ("\r\n" after each).
+    void WriteSettings(const std::string& lines) { SetFile("[INIT]\r\n" + lines); }
     std::string FileText() const { return profile.Text(kIniFile); }
 
     static constexpr const char* kIniFile = "C:\\SAVERS\\QuilloSlides.INI";

@@ -1,10 +1,5 @@
-// MemoryProfileFile: profile files held in memory, understood and edited exactly as the
-// portable backend does, with a log of every call so that tests can check which keys
-// were read and written, and in which order.
-//
-//   qs::test::MemoryProfileFile profile;
-//   os.UseProfile(&profile);
-//   profile.SetText("C:\\SAVERS\\QuilloSlides.INI", "[INIT]\r\nDelay_0=30\r\n");
+// MemoryProfileFile: profile files held in memory, read and edited as the portable
+// backend does, with a log of every call (which keys were read and written, in order).
 #pragma once
 
 #include <cstdint>
@@ -22,9 +17,7 @@ class MemoryProfileFile final : public platform::ProfileFile {
 public:
     struct Call {
         bool write = false;
-        std::string section;
-        std::string key;
-        std::string value;  // the value written, or the default given to a read
+        std::string section, key, value; // value: the one written, or the default given to a read
     };
 
     std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,

@@ -1,12 +1,10 @@
-// RecordingRegistry: passes every call on to another registry (the portable store,
-// usually) and writes down what it was given, so that tests can check the order of the
-// calls, what was written, and that every opened key is closed.
+// RecordingRegistry passes every call on to another registry and writes down what it was
+// given: the order of the calls, what was written, and which opened keys are not closed.
 #pragma once
 
 #include <cstdint>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/services.h"
@@ -16,36 +14,36 @@ namespace qs::test {
 class RecordingRegistry final : public platform::Registry {
 public:
     struct Call {
-        std::string op;          // "open", "create", "query", "set", "close"
-        std::string name;        // path or value name
-        std::uint32_t type = 0;  // set: the type written
-        std::string data;        // set: the bytes written
+        std::string op;   // "open", "create", "query", "set", "close"
+        std::string name; // path or value name
+        std::uint32_t type = 0;
+        std::string data; // set: the bytes written
     };
 
     explicit RecordingRegistry(platform::Registry& inner) : inner_(inner) {}
 
     std::int32_t RegOpenKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t access,
                               platform::RegKey& result) override {
-        Record("open", subKey);
-        return Opened(root, inner_.RegOpenKeyEx(root, subKey, access, result), &result);
+        calls.push_back({"open", subKey, 0, {}});
+        return Opened(root, inner_.RegOpenKeyEx(root, subKey, access, result), result);
     }
     std::int32_t RegCreateKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t access,
                                 platform::RegKey& result) override {
-        Record("create", subKey);
-        return Opened(root, inner_.RegCreateKeyEx(root, subKey, access, result), &result);
+        calls.push_back({"create", subKey, 0, {}});
+        return Opened(root, inner_.RegCreateKeyEx(root, subKey, access, result), result);
     }
     std::int32_t RegQueryValueEx(platform::RegKey key, const std::string& valueName, std::uint32_t* type,
                                  std::uint8_t* data, std::uint32_t* dataSize) override {
-        Record("query", valueName);
+        calls.push_back({"query", valueName, 0, {}});
         return inner_.RegQueryValueEx(key, valueName, type, data, dataSize);
     }
     std::int32_t RegSetValueEx(platform::RegKey key, const std::string& valueName, std::uint32_t type,
                                const std::uint8_t* data, std::uint32_t dataSize) override {
-        Record("set", valueName, type, data ? std::string(reinterpret_cast<const char*>(data), dataSize) : "");
+        calls.push_back({"set", valueName, type, data ? std::string(reinterpret_cast<const char*>(data), dataSize) : ""});
         return inner_.RegSetValueEx(key, valueName, type, data, dataSize);
     }
     std::int32_t RegCloseKey(platform::RegKey key) override {
-        Record("close", {});
+        calls.push_back({"close", {}, 0, {}});
         if (const auto found = open_.find(key); found != open_.end()) open_.erase(found);
         return inner_.RegCloseKey(key);
     }
@@ -55,19 +53,15 @@ public:
         for (const Call& call : calls) ops.push_back(call.op);
         return ops;
     }
-    // Keys opened or created through this registry and not closed yet (roots excluded).
     const std::multiset<platform::RegKey>& OpenKeys() const { return open_; }
 
     std::vector<Call> calls;
 
 private:
-    void Record(const char* op, const std::string& name, std::uint32_t type = 0, std::string data = {}) {
-        calls.push_back({op, name, type, std::move(data)});
-    }
-    // `result` is read once the call has filled it in.
-    std::int32_t Opened(platform::RegKey root, std::int32_t error, const platform::RegKey* result) {
-        // Opening an empty path hands back the root itself, which is never closed for real.
-        if (error == 0 && *result != root) open_.insert(*result);
+    // `result` is read once the call has filled it in. An empty path opens the root
+    // itself, which is never closed for real.
+    std::int32_t Opened(platform::RegKey root, std::int32_t error, const platform::RegKey& result) {
+        if (error == 0 && result != root) open_.insert(result);
         return error;
     }
 

@@ -1,17 +1,14 @@
 // The headless toolkit for native tests (it exists in the native build only).
 //
 // ScopedToolkit installs a fresh HeadlessBackend for its lifetime; at its end it
-// destroys the forms kept by NewForm and removes the backend. ToolkitTest is a test
-// fixture with the platform doubles (ScopedServices) and the toolkit, whose virtual
-// clock drives the FakeClock: ui().advance(ms) fires the form timers and moves os.clock
-// by the same time, in step with each firing.
+// destroys the forms kept by NewForm and removes the backend. ToolkitTest adds it to
+// SettingsFixture, with the toolkit's virtual clock driving the FakeClock: ui().advance(ms)
+// fires the form timers and moves os.clock by the same time, in step with each firing.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <memory>
 
-#include "scoped_services.h"
+#include "settings_fixture.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/headless_backend.h"
 
@@ -32,7 +29,6 @@ public:
     ScopedToolkit& operator=(const ScopedToolkit&) = delete;
 
     tk::headless::HeadlessBackend& backend() { return *backend_; }
-    // Makes the virtual clock move `clock` along with it.
     void driveClock(FakeClock& clock) {
         backend_->onAdvance = [&clock](std::uint64_t elapsedMs) { clock.AdvanceMs(elapsedMs); };
     }
@@ -41,12 +37,10 @@ private:
     tk::headless::HeadlessBackend* backend_ = nullptr;
 };
 
-class ToolkitTest : public ::testing::Test {
+class ToolkitTest : public SettingsFixture {
 protected:
     ToolkitTest() { toolkit_.driveClock(os.clock); }
     tk::headless::HeadlessBackend& ui() { return toolkit_.backend(); }
-
-    ScopedServices os;
 
 private:
     ScopedToolkit toolkit_;
