@@ -22,7 +22,7 @@ constexpr platform::WndProcAddress kSurfaceProc = 0x5EED;
 class Preview : public SaverTest {
 protected:
     Preview() {
-        WriteSettings({"Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + PicturePath("quadrants.gif"), "Center_1=True"});
+        WriteSettings("Delay_0=10\r\nPictureCount_0=1\r\nCenter_1=True\r\nFileSpec_1=" + PicturePath("quadrants.gif"));
         os.windowProcs.defaultProc = kSurfaceProc;
     }
     // Loads the preview form for a host window, as Main does for "/P".
@@ -66,7 +66,7 @@ TEST_F(Preview, LoadPutsTheSurfaceIntoTheHostBehindThePreviewProcedureAndTheFirs
     EXPECT_TRUE(PreviewAlive);
     EXPECT_DOUBLE_EQ(LastSlideTime, os.clock.Now() - 10 / kScheduleSecondsPerDay);
     Advance(400);
-    ASSERT_EQ(backend->pictureLoads().size(), 1u);
+    ASSERT_EQ(ui().pictureLoads().size(), 1u);
     EXPECT_TRUE(form.bgImg.Visible());
     // 320 x 240 pixels at 152 / 1024 of the screen's width, centred on the surface.
     EXPECT_NEAR(form.bgImg.Width(), 320 * 15 * 152.0 / 1024, 0.5);
@@ -85,7 +85,7 @@ TEST_F(Preview, OtherMessagesGoOnToTheSurfacesOwnProcedure) {
 TEST_F(Preview, WmCloseTakesTheSurfaceBackWithoutDestroyingItAndTheNextTickUnloads) {
     ControlForm& form = LoadFor(Host());
     Advance(400);
-    const auto loads = backend->pictureLoads().size();
+    const auto loads = ui().pictureLoads().size();
     EXPECT_EQ(Send(form.Picture1.hWnd(), kWmClose), 0);
     EXPECT_TRUE(os.windowProcs.procCalls.empty()) << "WM_CLOSE reached the surface's own procedure";
     ASSERT_EQ(os.system.setParentCalls.size(), 2u);
@@ -95,31 +95,9 @@ TEST_F(Preview, WmCloseTakesTheSurfaceBackWithoutDestroyingItAndTheNextTickUnloa
     EXPECT_TRUE(form.IsLoaded());
     Advance(400);
     EXPECT_FALSE(form.IsLoaded());
-    EXPECT_EQ(backend->pictureLoads().size(), loads);
+    EXPECT_EQ(ui().pictureLoads().size(), loads);
     EXPECT_EQ(os.windowProcs.setCalls.back().proc, kSurfaceProc) << "the surface has its own procedure back";
     EXPECT_EQ(OldWndProc, 0u);
-}
-
-TEST_F(Preview, AHostThatGoesAwayOrNeverWasUnloadsAtTheNextTickWithoutDrawingAgain) {
-    const platform::WindowHandle dead = Host();
-    os.system.DestroyWindow(dead);
-    for (platform::WindowHandle host : {platform::WindowHandle{0}, dead, Host()}) {
-        SCOPED_TRACE(host);
-        ControlForm& form = LoadFor(host);
-        const bool alive = os.system.IsWindow(host);
-        EXPECT_EQ(form.Picture1.Width(), alive ? 2280 : 0);
-        if (alive) {
-            Advance(400);
-            os.system.DestroyWindow(host);
-        }
-        const auto loads = backend->pictureLoads().size();
-        Advance(399);
-        EXPECT_TRUE(form.IsLoaded());
-        Advance(1);
-        EXPECT_FALSE(form.IsLoaded());
-        EXPECT_EQ(backend->pictureLoads().size(), loads);
-        EXPECT_EQ(form.bgImg.Picture().empty(), !alive) << "a slide was drawn for no host";
-    }
 }
 
 } // namespace

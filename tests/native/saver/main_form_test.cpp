@@ -2,13 +2,11 @@
 // Windows 95 family.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "render/slide_schedule.h"
 #include "saver_fixture.h"
 #include "ui/saver/main_form.h"
 
@@ -24,7 +22,7 @@ class MainFormTest : public SaverTest {
 protected:
     MainFormTest() {
         os.cursor.position = FakeCursor::Point{10, 10};
-        WriteSettings({"Delay_0=7", "PictureCount_0=1", "FileSpec_1=" + PicturePath("quadrants.gif")});
+        WriteSettings("Delay_0=7\r\nPictureCount_0=1\r\nFileSpec_1=" + PicturePath("quadrants.gif"));
     }
     // The running-flag calls made with this value.
     int RunningFlagCalls(unsigned param) const {
@@ -35,22 +33,6 @@ protected:
         return n;
     }
 };
-
-TEST_F(MainFormTest, CoversTheScreenTopmostWithoutABorderAndDrawsTheFirstSlideAtTheFirstTick) {
-    os.screen.metrics = {1280, 1024, 15.0, 15.0};
-    MainForm& form = Show<MainForm>();
-    EXPECT_TRUE(form.Visible() && form.borderStyle() == tk::BorderStyle::None);
-    EXPECT_EQ(os.system.topmostCalls, std::vector<platform::WindowHandle>{form.hWnd()});
-    EXPECT_EQ((std::array{form.Left(), form.Top(), form.Width(), form.Height()}),
-              (std::array<float, 4>{0, 0, 1280 * 15, 1024 * 15}));
-    // The schedule is set back one delay, so the first tick draws.
-    EXPECT_DOUBLE_EQ(LastSlideTime, os.clock.Now() - 7 / kScheduleSecondsPerDay);
-    Advance(399);
-    EXPECT_TRUE(backend->pictureLoads().empty());
-    Advance(1);
-    EXPECT_EQ(backend->pictureLoads(), std::vector<std::string>{PicturePath("quadrants.gif")});
-    EXPECT_TRUE(form.bgImg.Visible());
-}
 
 // The system asks for the password itself on NT; on the others the saver asks, with the
 // system's option on, and tells the system it runs.

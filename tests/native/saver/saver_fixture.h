@@ -1,6 +1,4 @@
-// What every saver-window test starts from: platform doubles, a fresh headless toolkit
-// whose virtual clock moves the platform clock in step, the shared state as the process
-// starts with it, a settings file held in memory and a registry of its own.
+// The saver windows' tests: the toolkit fixture with a registry of their own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,17 +7,11 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/registry_portable.h"
-#include "settings/app_settings.h"
-#include "settings/shared_state.h"
-#include "support/scoped_services.h"
-#include "support/settings_memory_profile.h"
 #include "support/settings_temp_dir.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
-#include "toolkit/headless/headless_backend.h"
 
 namespace qs::test {
 
@@ -31,27 +23,11 @@ struct OptionValue {
     static OptionValue Dword(char low) { return {platform::kRegDword, std::string{low, 0, 0, 0}}; }
 };
 
-class SaverTest : public ::testing::Test {
+class SaverTest : public ToolkitTest {
 protected:
-    SaverTest() {
-        ResetSharedState();
-        ResetAppSettingsForTest();
-        toolkit_.driveClock(os.clock);
-        backend = &toolkit_.backend();
-        os.UseProfile(&profile_);
-        SetPasswordOption(std::nullopt);
-    }
-    ~SaverTest() override {
-        ResetAppSettingsForTest();
-        ResetSharedState();
-    }
+    SaverTest() { SetPasswordOption(std::nullopt); }
+    ~SaverTest() override { tk::releaseKeptForms(); } // while the registry lives
 
-    // The settings file that the next creation of AppSettings reads: section INIT with these lines.
-    void WriteSettings(const std::vector<std::string>& initLines) {
-        std::string text = "[INIT]\r\n";
-        for (const auto& line : initLines) text += line + "\r\n";
-        profile_.SetText("C:\\SAVERS\\QuilloSlides.INI", text);
-    }
     // HKCU\Control Panel\Desktop\ScreenSaveUsePassword exactly as given, or no such value.
     void SetPasswordOption(const std::optional<OptionValue>& value) {
         registry_ = platform::MakePortableRegistry(registryDir_.File("registry" + std::to_string(++stores_)));
@@ -66,8 +42,7 @@ protected:
         registry_->RegCloseKey(key);
     }
     static std::string PicturePath(const std::string& name) { return std::string(QS_TEST_DATA_DIR) + "/saver/" + name; }
-    // Moves the toolkit's timers and the platform clock on together.
-    void Advance(std::uint64_t ms) { backend->advance(ms); }
+    void Advance(std::uint64_t ms) { ui().advance(ms); }
     template <class F>
     F& Show() {
         F& form = tk::NewForm<F>();
@@ -75,12 +50,7 @@ protected:
         return form;
     }
 
-    ScopedServices os;
-    tk::headless::HeadlessBackend* backend = nullptr;
-
 private:
-    ScopedToolkit toolkit_;
-    MemoryProfileFile profile_;
     SettingsTempDir registryDir_;
     std::unique_ptr<platform::Registry> registry_;
     int stores_ = 0;
