@@ -6,7 +6,6 @@
 
 #include "platform/registry_portable.h"
 #include "settings/registry_functions.h"
-#include "support/settings_memory_profile.h"
 #include "support/settings_temp_dir.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
@@ -20,12 +19,9 @@ using Texts = std::vector<std::string>;
 class AboutBoxTest : public ToolkitTest {
 protected:
     AboutBoxTest() : registry(platform::MakePortableRegistry(dir.File("registry.txt"))) {
-        os.UseProfile(&profile);
         os.UseRegistry(registry.get());
     }
-    void WriteAboutSettings(const std::string& lines) {
-        profile.SetText("C:\\SAVERS\\QuilloSlides.INI", "[AboutDlg]\r\n" + lines);
-    }
+    void WriteAboutSettings(const std::string& lines) { SetFile("[AboutDlg]\r\n" + lines); }
     ui::frmAbout& Open() { // modal; with no modal hook the test drives it
         about_ = std::make_unique<ui::frmAbout>();
         about_->Show(true);
@@ -40,7 +36,6 @@ protected:
     }
 
     SettingsTempDir dir;
-    MemoryProfileFile profile;
     std::unique_ptr<platform::Registry> registry;
     std::unique_ptr<ui::frmAbout> about_;
 };

@@ -10,9 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "settings/app_settings.h"
-#include "settings/shared_state.h"
-#include "support/settings_memory_profile.h"
 #include "support/test_images.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
@@ -52,19 +49,11 @@ constexpr auto ByName = [](const auto& info) { return std::string(info.param.nam
 
 class EditorTest : public ToolkitTest {
 protected:
-    EditorTest() {
-        os.UseProfile(&profile_);
-        ResetSharedState();
-        ResetAppSettingsForTest(); // no slides, both editor options off, a delay of 10 s
-    }
     ~EditorTest() override {
         if (EditorOpen()) {
             AppSettings().DisplayWarnings(true); // closes without a question
             editor_->Unload();
         }
-        editor_.reset();
-        ResetAppSettingsForTest();
-        DiscardSettings = true;
     }
     // Every answer the test gave was asked for, and no question came unanswered.
     void TearDown() override {
@@ -136,7 +125,6 @@ protected:
     void ClickCommand(int index) { ed().UpDownAddDel(index).userClick(); }
     void Key(int code, int shift) { ed().userKey(static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift)); }
 
-    MemoryProfileFile profile_;
     ScratchFolder folder_;
     tk::Form host_{"frmConfig"};
     tk::Label picNoLbl_{host_, "picNoLbl", "", 360, 1080, 1455, 375};

@@ -28,7 +28,6 @@ TEST_P(RefusedCommand, ChangesNothingButEnablesApply) {
 INSTANTIATE_TEST_SUITE_P(
     Preconditions, RefusedCommand,
     ::testing::Values(RefusedCase{"UpOnTheFirstRow", kUp, 4, 0}, RefusedCase{"DownOnTheLastRow", kDown, 4, 3},
-                      RefusedCase{"DownWithNoSelection", kDown, 4, -1},
                       RefusedCase{"DeleteWithNoSelection", kDelete, 4, -1},
                       RefusedCase{"DeleteAllWithNoSelection", kDeleteAll, 4, -1}),
     ByName);

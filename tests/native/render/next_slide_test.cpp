@@ -16,7 +16,7 @@ namespace {
 // The schedule counts 86000 seconds a day: a slide stays the least whole number of
 // clock seconds k with k * 86000 / 86400 > Delay.
 TEST_F(RenderTest, ASlideStaysItsWholeSecondsOnTheClock) {
-    for (const auto& [delay, staysSeconds] : {std::pair{2, 3L}, {1000, 1005L}}) {
+    for (const auto& [delay, staysSeconds] : {std::pair{2, 3L}, {5, 6L}, {1000, 1005L}}) {
         UseShow({{Bitmap(16, 12)}}, delay);
         std::vector<double> drawnAt = {LastSlideTime};
         for (long i = 0; i < (3 * staysSeconds + 1) * 1000 / 400; ++i) {

@@ -8,9 +8,6 @@
 #include <vector>
 
 #include "render/next_slide.h"
-#include "settings/app_settings.h"
-#include "settings/shared_state.h"
-#include "support/settings_memory_profile.h"
 #include "support/test_images.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/controls.h"
@@ -59,14 +56,10 @@ struct TestSlide {
 class RenderTest : public ToolkitTest {
 protected:
     RenderTest() {
-        ResetSharedState();
-        os.UseProfile(&profile);
-        ResetAppSettingsForTest();
         surfaces.Load();
         surfaces.setIcon(tk::AppIcon());
         LastSlideTime = os.clock.Now();
     }
-    ~RenderTest() override { ResetAppSettingsForTest(); }
 
     // A w x h pixel bitmap under a name of its own.
     std::string Bitmap(int widthPx, int heightPx) {
@@ -90,7 +83,6 @@ protected:
         Tick(area);
     }
 
-    MemoryProfileFile profile;
     ScratchFolder files;
     SlideSurfaces surfaces;
     int files_ = 0;

@@ -1,5 +1,5 @@
 // List box row rules: insertion and removal around the current row, Clear, TopIndex
-// clamping and scrolling into view, the user's check-box clicks and keys.
+// clamping and scrolling into view, and keys. Check-box rows are the Windows suite's.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -84,21 +84,6 @@ TEST_F(ListBoxTest, TheCurrentRowScrollsIntoViewAndReportsScroll) {
     form.list.userScroll(-9);
     EXPECT_EQ(form.log, (Log{"List1_Scroll", "List1_Scroll"})) << "Scroll only when the top row changes";
     EXPECT_EQ(form.list.TopIndex(), 0);
-}
-
-TEST_F(ListBoxTest, CheckBoxRowsToggleByClickOrSpaceWhileCodeLeavesTheCurrentRow) {
-    Refill(form.checks, 5, 0);
-    form.checks.setSelected(4, true);
-    EXPECT_EQ(form.checks.ListIndex(), 0);
-    form.log.clear();
-    form.checks.userToggleCheck(3);
-    EXPECT_TRUE(form.checks.Selected(3));
-    EXPECT_EQ(form.checks.ListIndex(), 3);
-    form.checks.userToggleCheck(3);
-    EXPECT_FALSE(form.checks.Selected(3)) << "a second click on the current row toggles back";
-    EXPECT_TRUE(form.checks.userKey(tk::vbKeySpace));
-    EXPECT_TRUE(form.checks.Selected(3));
-    EXPECT_EQ(form.log, (Log{"Checks_Click", "Checks_Click", "Checks_Click"}));
 }
 
 TEST_F(ListBoxTest, KeysMoveTheCurrentRow) {
