@@ -1,6 +1,9 @@
 // RecordingRegistry passes every call on to another registry and writes down what it was
 // given: the order of the calls, what was written, and which opened keys are not closed.
+// PutRegValue stores a test's value in any registry.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <set>
@@ -68,5 +71,15 @@ private:
     platform::Registry& inner_;
     std::multiset<platform::RegKey> open_;
 };
+
+// Stores a value as given (type and bytes), creating its key.
+inline void PutRegValue(platform::Registry& registry, platform::RegKey root, const std::string& path,
+                        const std::string& name, std::uint32_t type, const std::string& bytes) {
+    platform::RegKey key = 0;
+    ASSERT_EQ(registry.RegCreateKeyEx(root, path, 0x2003F, key), 0) << path;
+    EXPECT_EQ(registry.RegSetValueEx(key, name, type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                     static_cast<std::uint32_t>(bytes.size())), 0) << name;
+    registry.RegCloseKey(key);
+}
 
 } // namespace qs::test

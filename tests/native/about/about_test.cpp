@@ -6,6 +6,7 @@
 
 #include "platform/registry_portable.h"
 #include "settings/registry_functions.h"
+#include "support/settings_recording_registry.h"
 #include "support/settings_temp_dir.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
@@ -68,7 +69,9 @@ struct ListCase {
     Texts lists[3]; // descriptions, links, notices; empty: the design element
     Texts tips;
 };
-class AboutListTest : public AboutBoxTest, public ::testing::WithParamInterface<ListCase> {};
+template <class Case>
+class AboutBoxTestWith : public AboutBoxTest, public ::testing::WithParamInterface<Case> {};
+using AboutListTest = AboutBoxTestWith<ListCase>;
 
 TEST_P(AboutListTest, ListsHoldTheConfiguredTexts) {
     WriteAboutSettings(GetParam().lines);
@@ -144,25 +147,19 @@ struct SysInfoCase {
     std::string candidate; // the one path asked about; empty: none
     std::uint32_t pathType = platform::kRegSz;
 };
-class SysInfoTest : public AboutBoxTest, public ::testing::WithParamInterface<SysInfoCase> {
-protected:
-    void SetMachineValue(const std::string& key, const std::string& name, const std::string& text, std::uint32_t type) {
-        platform::RegKey k = 0;
-        ASSERT_EQ(registry->RegCreateKeyEx(platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\" + key, kRegAccess, k),
-                  0);
-        const auto* data = reinterpret_cast<const std::uint8_t*>(text.c_str());
-        ASSERT_EQ(registry->RegSetValueEx(k, name, type, data, static_cast<std::uint32_t>(text.size() + 1)), 0);
-        registry->RegCloseKey(k);
-    }
-};
+using SysInfoTest = AboutBoxTestWith<SysInfoCase>;
 
 const std::string kFolder = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
 const std::string kTool = kFolder + "\\msinfo32.exe", kInFolder = kFolder + "\\MSINFO32.EXE";
 
 TEST_P(SysInfoTest, FindsAndStartsTheToolOrSaysItIsUnavailable) {
     const SysInfoCase& c = GetParam();
-    if (c.path) SetMachineValue("Shared Tools\\MSINFO", "PATH", *c.path, c.pathType);
-    if (c.location) SetMachineValue("Shared Tools Location", "MSINFO", *c.location, platform::kRegSz);
+    const std::string tools = "SOFTWARE\\Microsoft\\Shared Tools";
+    const auto put = [&](const std::string& key, const char* name, std::uint32_t type, const std::string& text) {
+        PutRegValue(*registry, platform::kHkeyLocalMachine, tools + key, name, type, text + '\0');
+    };
+    if (c.path) put("\\MSINFO", "PATH", c.pathType, *c.path);
+    if (c.location) put(" Location", "MSINFO", platform::kRegSz, *c.location);
     if (c.exists) os.shell.existingFiles.insert({kTool, kInFolder, c.candidate});
     os.shell.startResult = c.startWorks;
     Open().cmdSysInfo.userClick();

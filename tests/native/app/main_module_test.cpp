@@ -88,15 +88,6 @@ TEST_F(MainTest, OpensTheModeOfTheFirstTwoCharactersWithTheHandleAfterThem) {
     }
 }
 
-TEST_F(MainTest, FullScreenOpensNothingWhileAnotherSaverWindowIsUp) {
-    const auto host = os.system.AddWindow("Display Properties");
-    os.system.AddWindow(kCaption, {}, host);
-    os.system.DestroyWindow(os.system.AddWindow(kCaption));
-    EXPECT_EQ(RunMain("/s"), "full screen") << "child and destroyed windows do not count";
-    os.system.AddWindow(kCaption);
-    EXPECT_EQ(RunMain("/S"), "");
-}
-
 TEST_F(MainTest, SetsTheStartUpStateWhateverOpensWithTheScreenFactorsRounded) {
     const std::tuple<const char*, double, double, std::int32_t, std::int32_t> cases[] = {
         {"/s", 1440.0 / 120, 1440.0 / 144, 12, 10}, {"-s", 1440.0 / 168, 14.4, 9, 14},

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/registry_portable.h"
+#include "support/settings_recording_registry.h"
 #include "support/settings_temp_dir.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
@@ -32,14 +33,9 @@ protected:
     void SetPasswordOption(const std::optional<OptionValue>& value) {
         registry_ = platform::MakePortableRegistry(registryDir_.File("registry" + std::to_string(++stores_)));
         os.UseRegistry(registry_.get());
-        if (!value) return;
-        platform::RegKey key = 0;
-        ASSERT_EQ(registry_->RegCreateKeyEx(platform::kHkeyCurrentUser, "Control Panel\\Desktop", 0x2003F, key), 0);
-        EXPECT_EQ(registry_->RegSetValueEx(key, "ScreenSaveUsePassword", value->type,
-                                           reinterpret_cast<const std::uint8_t*>(value->bytes.data()),
-                                           static_cast<std::uint32_t>(value->bytes.size())),
-                  0);
-        registry_->RegCloseKey(key);
+        if (value)
+            PutRegValue(*registry_, platform::kHkeyCurrentUser, "Control Panel\\Desktop", "ScreenSaveUsePassword",
+                        value->type, value->bytes);
     }
     static std::string PicturePath(const std::string& name) { return std::string(QS_TEST_DATA_DIR) + "/saver/" + name; }
     void Advance(std::uint64_t ms) { ui().advance(ms); }

@@ -26,13 +26,6 @@ class Registry : public qs::test::SettingsFixture {
 protected:
     Registry() { os.UseRegistry(&recording_); }
     void CreateKey() { ASSERT_TRUE(qs::CreateRegKey(kHkeyCurrentUser, "Software", "Brindle\\QuilloSaverF1\\AboutDlg")); }
-    void Put(const std::string& name, std::uint32_t type, const std::string& data) {
-        RegKey key = 0;
-        ASSERT_EQ(store_->RegOpenKeyEx(kHkeyCurrentUser, kKey, 0, key), 0);
-        store_->RegSetValueEx(key, name, type, reinterpret_cast<const std::uint8_t*>(data.data()),
-                              static_cast<std::uint32_t>(data.size()));
-        store_->RegCloseKey(key);
-    }
     RegVariant Read(const std::string& path, const std::string& name, const RegVariant& fallback = {}) {
         type_ = 77;
         return qs::GetRegValue(kHkeyCurrentUser, path, name, type_, error_, fallback);
@@ -62,7 +55,7 @@ TEST_F(Registry, ReadsTextNumbersAndBinaryAndGivesTheDefaultForTheRest) {
         {"expand", kRegExpandSz, std::string("%P%\0", 4), std::string("d"), qs::kUnhandledRegType},
         {"tooLong", kRegSz, std::string(1024, 'x'), std::string("d"), kErrorMoreData}};
     for (const auto& [name, type, data, expected, error] : cases) {
-        Put(name, type, data);
+        qs::test::PutRegValue(*store_, kHkeyCurrentUser, kKey, name, type, data);
         EXPECT_EQ(Read(kKey, name, std::string("d")), expected) << name;
         EXPECT_EQ(error_, error) << name;
         EXPECT_EQ(type_, type) << name;
