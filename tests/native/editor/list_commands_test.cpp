@@ -79,6 +79,31 @@ INSTANTIATE_TEST_SUITE_P(Positions, AddAt,
                                            AddCase{"WithNoneSelectedAtTheTop", 5, -1, 0, "(1/6)"}),
                          ByName);
 
+// Each row owns its slot, so two rows of the same file stay two slides; after Delete All
+// the pool starts over at slot 1.
+TEST_F(EditorTest, RowsOfTheSameFileKeepSlotsOfTheirOwnAndDeleteAllStartsOver) {
+    GiveSlides(Numbered(3));
+    Open();
+    const std::string path = "C:\\Photos\\twice.jpg";
+    for (int i = 0; i < 2; ++i) {
+        ui().scriptOpenDialog(DialogScript::PickFile(path));
+        ClickCommand(kAdd);
+    }
+    ASSERT_EQ(ed().FileNameList.ListCount(), 5);
+    EXPECT_EQ(ed().FullNames(ed().FileNameList.ItemData(0)), path);
+    EXPECT_EQ(ed().FullNames(ed().FileNameList.ItemData(1)), path);
+    EXPECT_NE(ed().FileNameList.ItemData(0), ed().FileNameList.ItemData(1));
+
+    Answer({tk::vbYes});
+    ClickCommand(kDeleteAll);
+    ui().scriptOpenDialog(DialogScript::PickFile(path));
+    ClickCommand(kAdd);
+    EXPECT_EQ(ed().FileNameList.ItemData(0), 1);
+    EXPECT_EQ(Seen(), (View{{{path, true}}, -1, "(0/1)", ""}));
+    ed().cmdOK.userClick();
+    EXPECT_EQ(SettingsSlides(), (Slides{{path, true}}));
+}
+
 TEST_F(EditorTest, DeleteAsksQuotingTheRowTextThenSelectsTheFirstSlide) {
     const std::string longPath = "C:\\" + std::string(150, 'y') + "\\album\\beach.jpg";
     GiveSlides({{"C:\\a.jpg"}, {longPath}, {"C:\\c.jpg"}});

@@ -130,6 +130,31 @@ TEST_F(OpenEditor, ApplyWritesTheRowsInOrderAndCancelKeepsWhatWasApplied) {
     EXPECT_TRUE(AppSettings().PreviewFlag());
 }
 
+// Without a change Reset asks nothing and loads the list again, which drops the selection.
+TEST_F(OpenEditor, ResetWithoutAChangeAsksNothingAndReloads) {
+    GiveSlides(Numbered(3));
+    Open();
+    Select(2);
+    ed().resetBtn.userClick();
+    EXPECT_TRUE(Prompts().empty());
+    EXPECT_EQ(Seen(), (View{Numbered(3), -1, "0/0", Numbered(3)[0].path}));
+    EXPECT_FALSE(ed().ApplyCmd.Enabled());
+}
+
+// Cancel after a delete leaves the settings' slides as the editor found them.
+TEST_F(OpenEditor, CancelAfterADeleteKeepsTheSettingsList) {
+    GiveSlides(Numbered(3));
+    Open();
+    Select(1);
+    Answer({tk::vbYes, tk::vbYes}); // the delete, then leaving with the change
+    ClickCommand(kDelete);
+    ASSERT_EQ(ed().FileNameList.ListCount(), 2);
+    ed().cmdCancel.userClick();
+    EXPECT_FALSE(EditorOpen());
+    EXPECT_EQ(SettingsSlides(), Numbered(3));
+    EXPECT_EQ(picNoLbl_.Caption(), "3  Pictures");
+}
+
 // Reset after deleting a slide and switching the preview on.
 class ResetEditor : public EditorTest, public ::testing::WithParamInterface<int> {};
 
