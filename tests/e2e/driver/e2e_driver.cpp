@@ -242,40 +242,13 @@ int RowCount(HWND list) {
     return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
 }
 
-std::string RowText(HWND list, int row) {
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
-    if (length == LB_ERR) return {};
-    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(wide.data()));
-    if (got == LB_ERR) return {};
-    std::string text(static_cast<std::size_t>(std::min(got, length)) * 2 + 1, '\0');
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(std::min(got, length)), text.data(),
-                                          static_cast<int>(text.size()), nullptr, nullptr);
-    text.resize(static_cast<std::size_t>(std::max(bytes, 0)));
-    return text;
-}
-
-namespace {
-INPUT Key(WORD vk, WORD scan, DWORD flags) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki = {vk, scan, flags, 0, 0};
-    return in;
-}
-
-INPUT AbsoluteMouse(int x, int y, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    // 0..65535 across the primary screen; a pixel's centre maps back to that pixel.
-    input.mi.dx = static_cast<LONG>((x * 65536LL + 32768) / ScreenWidth());
-    input.mi.dy = static_cast<LONG>((y * 65536LL + 32768) / ScreenHeight());
-    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
-    return input;
-}
-} // namespace
-
 void PressKey(WORD virtualKey, WORD held) {
-    const auto key = [](WORD vk, DWORD flags) { return Key(vk, static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), flags); };
+    const auto key = [](WORD vk, DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki = {vk, static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), flags, 0, 0};
+        return in;
+    };
     std::vector<INPUT> keys = {key(virtualKey, 0), key(virtualKey, KEYEVENTF_KEYUP)};
     if (held) {
         keys.insert(keys.begin(), key(held, 0));
@@ -284,15 +257,17 @@ void PressKey(WORD virtualKey, WORD held) {
     SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }
 
-void TypeText(const std::string& text) {
-    for (unsigned char c : text) {
-        INPUT in[2] = {Key(0, c, KEYEVENTF_UNICODE), Key(0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)};
-        SendInput(2, in, sizeof(INPUT));
-    }
-}
-
 void ClickAt(int x, int y) {
-    INPUT click[2] = {AbsoluteMouse(x, y, MOUSEEVENTF_LEFTDOWN), AbsoluteMouse(x, y, MOUSEEVENTF_LEFTUP)};
+    const auto mouse = [&](DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        // 0..65535 across the primary screen; a pixel's centre maps back to that pixel.
+        in.mi = {static_cast<LONG>((x * 65536LL + 32768) / ScreenWidth()),
+                 static_cast<LONG>((y * 65536LL + 32768) / ScreenHeight()), 0,
+                 MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags, 0, 0};
+        return in;
+    };
+    INPUT click[2] = {mouse(MOUSEEVENTF_LEFTDOWN), mouse(MOUSEEVENTF_LEFTUP)};
     SendInput(2, click, sizeof(INPUT));
 }
 
@@ -349,79 +324,6 @@ int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance) {
     return !read ? 0 : static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [&](std::uint32_t p) {
         return SameColour(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF), colour, tolerance);
     }));
-}
-
-bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline, int tolerance) {
-    static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
-    return WaitUntil(
-        [&] {
-            DWORD_PTR answer = 0;
-            return SendMessageTimeoutA(surface, message, static_cast<WPARAM>(x), static_cast<LPARAM>(y),
-                                       SMTO_ABORTIFHUNG, 2000, &answer) &&
-                   answer <= 0xFFFFFF && SameColour(static_cast<COLORREF>(answer), colour, tolerance);
-        },
-        deadline);
-}
-
-PictureProbe::PictureProbe() {
-    static std::atomic<int> sequence{0};
-    path_ = "\\\\.\\pipe\\qs-e2e-probe-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(sequence++) +
-            ".bmp";
-    pipe_ = CreateNamedPipeA(path_.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED, PIPE_TYPE_BYTE | PIPE_WAIT, 1,
-                             4096, 4096, 0, nullptr);
-    overlapped_.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    if (pipe_ != INVALID_HANDLE_VALUE && !ConnectNamedPipe(pipe_, &overlapped_))
-        connected_ = GetLastError() == ERROR_PIPE_CONNECTED;
-}
-
-PictureProbe::~PictureProbe() {
-    if (pipe_ != INVALID_HANDLE_VALUE) {
-        CancelIo(pipe_);
-        CloseHandle(pipe_);
-    }
-    CloseHandle(overlapped_.hEvent);
-}
-
-HostWindow::HostWindow(int clientWidth, int clientHeight) {
-    // A frameless popup: its client area is its whole size, whatever frames look like.
-    window_ = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_CLIPCHILDREN, 40, 40, clientWidth,
-                              clientHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    ShowWindow(window_, SW_SHOWNOACTIVATE);
-    PumpMessages();
-}
-
-std::string HostWindow::HandleText() const {
-    // Handles are 32-bit values even in 64-bit processes; the command line carries them signed.
-    return std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window_)));
-}
-
-void HostWindow::Destroy() {
-    if (window_) DestroyWindow(window_);
-    window_ = nullptr;
-    PumpMessages();
-}
-
-UserValue::UserValue(std::string key, std::string name, std::optional<std::string> value)
-    : key_(std::move(key)), name_(std::move(name)) {
-    DWORD size = 0;
-    if (RegGetValueA(HKEY_CURRENT_USER, key_.c_str(), name_.c_str(), RRF_RT_ANY, &savedType_, nullptr, &size) ==
-        ERROR_SUCCESS) {
-        saved_.emplace(size);
-        RegGetValueA(HKEY_CURRENT_USER, key_.c_str(), name_.c_str(), RRF_RT_ANY, &savedType_, saved_->data(), &size);
-    }
-    if (value)
-        RegSetKeyValueA(HKEY_CURRENT_USER, key_.c_str(), name_.c_str(), REG_SZ, value->c_str(),
-                        static_cast<DWORD>(value->size() + 1));
-    else
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, key_.c_str(), name_.c_str());
-}
-
-UserValue::~UserValue() {
-    if (saved_)
-        RegSetKeyValueA(HKEY_CURRENT_USER, key_.c_str(), name_.c_str(), savedType_, saved_->data(),
-                        static_cast<DWORD>(saved_->size()));
-    else
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, key_.c_str(), name_.c_str());
 }
 
 } // namespace qs::e2e

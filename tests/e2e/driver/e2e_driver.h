@@ -93,14 +93,9 @@ std::string TextOf(HWND window);
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text = std::nullopt);
 RECT ScreenRect(HWND window);
 int RowCount(HWND list);
-// Asked in UTF-16: Wine hands another process's rows back in UTF-16 even to the ANSI
-// message, longer than the length it reports.
-std::string RowText(HWND list, int row);
 
 // A key pressed and released, inside `held` (e.g. VK_MENU) if given.
 void PressKey(WORD virtualKey, WORD held = 0);
-// Characters, whatever keys would make them on this keyboard.
-void TypeText(const std::string& text);
 void ClickAt(int x, int y);
 void ClickCentre(HWND window);
 bool CursorShowing();
@@ -112,56 +107,5 @@ COLORREF ScreenPixel(int x, int y);
 bool SameColour(COLORREF a, COLORREF b, int tolerance = 8);
 bool WaitForScreenPixel(int x, int y, COLORREF colour, Ms deadline, int tolerance = 8);
 int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance = 8);
-// Asks a saver's surface what its own drawing holds at a client pixel (the registered
-// message "QuilloSlides.SurfacePixel"): Wine does not put the drawing of a child window
-// of another process on the screen.
-bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline, int tolerance = 8);
-
-// A picture path that tells whether the saver tried to load it: a named pipe of this
-// process, which opening the "file" connects to.
-class PictureProbe {
-public:
-    PictureProbe();
-    ~PictureProbe();
-    PictureProbe(const PictureProbe&) = delete;
-    const std::string& Path() const { return path_; }
-    bool Opened() const { return WaitForSingleObject(overlapped_.hEvent, 0) == WAIT_OBJECT_0 || connected_; }
-
-private:
-    std::string path_;
-    HANDLE pipe_ = INVALID_HANDLE_VALUE;
-    OVERLAPPED overlapped_{};
-    bool connected_ = false;
-};
-
-// A window of the test process standing in for the display-settings dialog's little
-// monitor: its handle goes after "/P".
-class HostWindow {
-public:
-    HostWindow(int clientWidth, int clientHeight);
-    ~HostWindow() { Destroy(); }
-    HostWindow(const HostWindow&) = delete;
-    HWND Handle() const { return window_; }
-    std::string HandleText() const;
-    HWND Child() const { return window_ ? GetWindow(window_, GW_CHILD) : nullptr; }
-    void Destroy();
-
-private:
-    HWND window_ = nullptr;
-};
-
-// An HKEY_CURRENT_USER value set (or, given none, removed) while the object lives; what
-// was there before comes back.
-class UserValue {
-public:
-    UserValue(std::string key, std::string name, std::optional<std::string> value);
-    ~UserValue();
-    UserValue(const UserValue&) = delete;
-
-private:
-    std::string key_, name_;
-    std::optional<std::vector<BYTE>> saved_;
-    DWORD savedType_ = REG_SZ;
-};
 
 } // namespace qs::e2e

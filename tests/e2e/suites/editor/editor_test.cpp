@@ -16,6 +16,28 @@ constexpr Ms kDialogDeadline{10000};
 
 bool HasLabel(HWND top, const std::string& text) { return FindChild(top, "Static", text) != nullptr; }
 
+// Asked in UTF-16: Wine hands another process's rows back in UTF-16 even to the ANSI
+// message, longer than the length it reports.
+std::string RowText(HWND list, int row) {
+    std::wstring wide(static_cast<std::size_t>(std::max<LRESULT>(SendMessageW(list, LB_GETTEXTLEN, row, 0), 0)) + 1, 0);
+    const LRESULT got = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
+    wide.resize(static_cast<std::size_t>(std::clamp<LRESULT>(got, 0, static_cast<LRESULT>(wide.size()) - 1)));
+    std::string text(wide.size() * 2, '\0');
+    text.resize(static_cast<std::size_t>(std::max(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                                                      text.data(), static_cast<int>(text.size()), nullptr, nullptr), 0)));
+    return text;
+}
+
+// Characters, whatever keys would make them on this keyboard.
+void TypeText(const std::string& text) {
+    for (unsigned char c : text) {
+        INPUT in[2] = {};
+        for (INPUT& i : in) i.type = INPUT_KEYBOARD, i.ki.wScan = c, i.ki.dwFlags = KEYEVENTF_UNICODE;
+        in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, in, sizeof(INPUT));
+    }
+}
+
 // The screen point at the vertical middle of a row, x pixels into the list's client area.
 POINT RowPoint(HWND list, int row, int x) {
     const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <utility>
 
 #include "e2e_driver.h"
 
@@ -26,6 +28,35 @@ bool ScreenSaverRunningFlag() {
                         "WINE_ScreenSaverRunning", RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS &&
            std::string(value) == "1";
 }
+
+// An HKEY_CURRENT_USER string set (or, given none, removed) while the object lives;
+// what was there comes back.
+class UserValue {
+public:
+    UserValue(std::string key, const char* name, std::optional<std::string> value)
+        : key_(std::move(key)), name_(name), saved_(Read()) {
+        Write(value);
+    }
+    ~UserValue() { Write(saved_); }
+
+private:
+    std::optional<std::string> Read() const {
+        char data[256] = {};
+        DWORD size = sizeof data - 1;
+        if (RegGetValueA(HKEY_CURRENT_USER, key_.c_str(), name_, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
+            return std::nullopt;
+        return data;
+    }
+    void Write(const std::optional<std::string>& value) const {
+        if (value)
+            RegSetKeyValueA(HKEY_CURRENT_USER, key_.c_str(), name_, REG_SZ, value->c_str(), DWORD(value->size() + 1));
+        else
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, key_.c_str(), name_);
+    }
+    std::string key_;
+    const char* name_;
+    std::optional<std::string> saved_;
+};
 
 class PasswordCheck : public ::testing::Test {
 protected:

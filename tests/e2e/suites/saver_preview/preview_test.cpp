@@ -2,6 +2,10 @@
 // way the display-settings dialog hosts it; and the switches that show nothing at all.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
 #include "e2e_driver.h"
 
 namespace qs::e2e {
@@ -18,19 +22,76 @@ void WriteShow(const RunFolder& run, const std::string& picture) {
                        "Center_1=True"});
 }
 
+// A window of this process standing in for the display-settings dialog's little monitor:
+// a frameless popup, so that its client area is its whole size.
+using Host = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>;
+Host MakeHost() {
+    HWND host = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_CLIPCHILDREN, 40, 40, 152, 112, nullptr,
+                                nullptr, nullptr, nullptr);
+    ShowWindow(host, SW_SHOWNOACTIVATE);
+    return Host(host, DestroyWindow);
+}
+// Handles are 32-bit values even in 64-bit processes; the command line carries them signed.
+std::string HandleText(HWND window) {
+    return std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
+}
+
+// Asks a surface what its own drawing holds at a client pixel: Wine does not put the
+// drawing of a child window of another process on the screen.
+bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline) {
+    static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
+    return WaitUntil(
+        [&] {
+            DWORD_PTR answer = 0;
+            return SendMessageTimeoutA(surface, message, static_cast<WPARAM>(x), static_cast<LPARAM>(y),
+                                       SMTO_ABORTIFHUNG, 2000, &answer) &&
+                   answer <= 0xFFFFFF && SameColour(static_cast<COLORREF>(answer), colour);
+        },
+        deadline);
+}
+
+// A picture path that tells whether the saver tried to load it: a named pipe of this
+// process, which opening the "file" connects to.
+class PictureProbe {
+public:
+    PictureProbe() {
+        static std::atomic<int> sequence{0};
+        path_ = "\\\\.\\pipe\\qs-e2e-probe-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(sequence++) + ".bmp";
+        pipe_ = CreateNamedPipeA(path_.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED, PIPE_TYPE_BYTE | PIPE_WAIT,
+                                 1, 4096, 4096, 0, nullptr);
+        overlapped_.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        if (!ConnectNamedPipe(pipe_, &overlapped_)) connected_ = GetLastError() == ERROR_PIPE_CONNECTED;
+    }
+    ~PictureProbe() {
+        CancelIo(pipe_);
+        CloseHandle(pipe_);
+        CloseHandle(overlapped_.hEvent);
+    }
+    const std::string& Path() const { return path_; }
+    bool Opened() const { return connected_ || WaitForSingleObject(overlapped_.hEvent, 0) == WAIT_OBJECT_0; }
+
+private:
+    std::string path_;
+    HANDLE pipe_;
+    OVERLAPPED overlapped_{};
+    bool connected_ = false;
+};
+
 TEST(Preview, TheSurfaceFillsTheHostShowsTheShowAndEndsOnWmCloseOrWithTheHost) {
     for (const bool byWmClose : {true, false}) {
         SCOPED_TRACE(byWmClose ? "WM_CLOSE" : "host destroyed");
         RunFolder run;
         WriteShow(run, run.WriteSolidBitmap("red.bmp", 1024, 512, kRed));
-        HostWindow host(152, 112);
-        ASSERT_NE(host.Handle(), nullptr);
-        SaverProcess saver(run, "/P " + host.HandleText());
-        ASSERT_TRUE(WaitUntil([&] { return host.Child() != nullptr; }, kStartDeadline)) << "no surface in the host";
-        HWND surface = host.Child();
+        Host host = MakeHost();
+        ASSERT_NE(host, nullptr);
+        SaverProcess saver(run, "/P " + HandleText(host.get()));
+        HWND surface = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (surface = GetWindow(host.get(), GW_CHILD)) != nullptr; }, kStartDeadline))
+            << "no surface in the host";
         EXPECT_EQ(ProcessOfWindow(surface), saver.Id());
         RECT placed = ScreenRect(surface);
-        MapWindowPoints(nullptr, host.Handle(), reinterpret_cast<POINT*>(&placed), 2);
+        MapWindowPoints(nullptr, host.get(), reinterpret_cast<POINT*>(&placed), 2);
         EXPECT_TRUE(placed.left == 0 && placed.top == 0 && placed.right == 152 && placed.bottom == 112);
         RECT client{};
         GetClientRect(surface, &client);
@@ -45,9 +106,9 @@ TEST(Preview, TheSurfaceFillsTheHostShowsTheShowAndEndsOnWmCloseOrWithTheHost) {
             DWORD_PTR result = 12345;
             ASSERT_TRUE(SendMessageTimeoutA(surface, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, &result));
             EXPECT_EQ(result, 0u);
-            EXPECT_EQ(host.Child(), nullptr) << "given back to the saver's hidden form, not destroyed";
+            EXPECT_EQ(GetWindow(host.get(), GW_CHILD), nullptr) << "given back to the saver's hidden form, not destroyed";
         } else {
-            host.Destroy();
+            host.reset();
         }
         EXPECT_TRUE(saver.WaitForExit(kEndsSoon)) << "the run did not end in time";
     }
@@ -56,14 +117,13 @@ TEST(Preview, TheSurfaceFillsTheHostShowsTheShowAndEndsOnWmCloseOrWithTheHost) {
 // Only a live host gets a slide tried; the rest end at once, drawing nothing. Switches
 // other than "/P" never touch the settings file ("/P" writes back what it read).
 TEST(Preview, WithoutALiveHostOrWithAnUnknownSwitchTheSaverEndsAtOnceShowingNothing) {
-    HostWindow host(152, 112), gone(152, 112);
-    const std::string deadHandle = gone.HandleText();
-    gone.Destroy();
+    const Host host = MakeHost();
+    const std::string deadHandle = HandleText(MakeHost().get());  // destroyed at once
     const struct {
         std::string arguments;
         bool draws = false, keepsFile = true;
     } cases[] = {
-        {"/P " + host.HandleText(), true},
+        {"/P " + HandleText(host.get()), true},
         {"/P", false, false},
         {"/p 0", false, false},
         {"/P " + deadHandle, false, false},
