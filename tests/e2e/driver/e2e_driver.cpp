@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <utility>
 
 namespace qs::e2e {
 
@@ -17,14 +16,6 @@ std::string Trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
 }
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
@@ -43,15 +34,14 @@ std::string WindowsPath(const std::string& path) {
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline) {
     const auto end = std::chrono::steady_clock::now() + deadline;
     for (;;) {
-        PumpMessages();
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
         if (condition()) return true;
         if (std::chrono::steady_clock::now() >= end) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 15, QS_ALLINPUT);
     }
-}
-
-void PumpFor(Ms span) {
-    WaitUntil([] { return false; }, span);
 }
 
 RunFolder::RunFolder(const std::string& saverFileName) {
@@ -146,14 +136,6 @@ SaverProcess::~SaverProcess() {
     if (process_) CloseHandle(process_);
 }
 
-bool SaverProcess::Running() const {
-    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
-}
-
-bool SaverProcess::WaitForExit(Ms deadline) const {
-    return WaitUntil([this] { return !Running(); }, deadline);
-}
-
 std::optional<DWORD> SaverProcess::ExitCode() const {
     DWORD code = 0;
     if (!process_ || Running() || !GetExitCodeProcess(process_, &code)) return std::nullopt;
@@ -188,11 +170,6 @@ HWND SaverProcess::WaitForWindow(const std::string& caption, Ms deadline, const 
     return found;
 }
 
-DWORD ProcessOfWindow(HWND window) {
-    DWORD id = 0;
-    return GetWindowThreadProcessId(window, &id) ? id : 0;
-}
-
 std::string CaptionOf(HWND window) {
     // For another process's window this reads the caption the system keeps, without a
     // message: a busy saver cannot block the test.
@@ -203,10 +180,6 @@ std::string CaptionOf(HWND window) {
 std::string ClassOf(HWND window) {
     char name[256] = {};
     return std::string(name, static_cast<size_t>(std::max(GetClassNameA(window, name, sizeof name), 0)));
-}
-
-HWND FindTopLevel(const std::string& caption) {
-    return FindWindowA(nullptr, caption.c_str());
 }
 
 std::vector<HWND> Descendants(HWND parent) {
@@ -230,16 +203,6 @@ HWND FindChild(HWND parent, const std::string& className, const std::optional<st
             (!text || TextOf(child) == *text))
             return child;
     return nullptr;
-}
-
-RECT ScreenRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
-int RowCount(HWND list) {
-    return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
 }
 
 void PressKey(WORD virtualKey, WORD held) {
@@ -280,14 +243,6 @@ bool CursorShowing() {
     CURSORINFO info{};
     info.cbSize = sizeof info;
     return !GetCursorInfo(&info) || (info.flags & CURSOR_SHOWING) != 0;
-}
-
-int ScreenWidth() {
-    return GetSystemMetrics(SM_CXSCREEN);
-}
-
-int ScreenHeight() {
-    return GetSystemMetrics(SM_CYSCREEN);
 }
 
 COLORREF ScreenPixel(int x, int y) {

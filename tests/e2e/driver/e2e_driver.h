@@ -31,7 +31,7 @@ inline constexpr char kSaverCaption[] = "Quillo ScrSav Main Form";
 std::string WindowsPath(const std::string& path);
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline);
 // Only for checking that something does NOT happen within a span.
-void PumpFor(Ms span);
+inline void PumpFor(Ms span) { WaitUntil([] { return false; }, span); }
 
 // A fresh temporary folder holding a copy of the saver under the given name; removed
 // with all it holds when the object goes.
@@ -67,8 +67,8 @@ public:
 
     bool Started() const { return process_ != nullptr; }
     DWORD Id() const { return id_; }
-    bool Running() const;
-    bool WaitForExit(Ms deadline) const;
+    bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+    bool WaitForExit(Ms deadline) const { return WaitUntil([this] { return !Running(); }, deadline); }
     std::optional<DWORD> ExitCode() const;
     void Kill();
     std::vector<HWND> TopLevelWindows() const;
@@ -82,17 +82,24 @@ private:
     DWORD id_ = 0;
 };
 
-DWORD ProcessOfWindow(HWND window);
+inline DWORD ProcessOfWindow(HWND window) {
+    DWORD id = 0;
+    return GetWindowThreadProcessId(window, &id) ? id : 0;
+}
 std::string CaptionOf(HWND window);
 std::string ClassOf(HWND window);
-HWND FindTopLevel(const std::string& caption);
+inline HWND FindTopLevel(const std::string& caption) { return FindWindowA(nullptr, caption.c_str()); }
 std::vector<HWND> Descendants(HWND parent);
 // Asked with WM_GETTEXT: GetWindowText does not ask another process's controls.
 std::string TextOf(HWND window);
 // The first descendant of the class (any case, "" for any) with that text (if given).
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text = std::nullopt);
-RECT ScreenRect(HWND window);
-int RowCount(HWND list);
+inline RECT ScreenRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+inline int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 
 // A key pressed and released, inside `held` (e.g. VK_MENU) if given.
 void PressKey(WORD virtualKey, WORD held = 0);
@@ -100,8 +107,8 @@ void ClickAt(int x, int y);
 void ClickCentre(HWND window);
 bool CursorShowing();
 
-int ScreenWidth();
-int ScreenHeight();
+inline int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+inline int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 COLORREF ScreenPixel(int x, int y);
 // Within `tolerance` in each of red, green and blue.
 bool SameColour(COLORREF a, COLORREF b, int tolerance = 8);
