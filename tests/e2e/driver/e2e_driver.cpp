@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,12 +13,6 @@
 namespace qs::e2e {
 
 namespace {
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
     reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
     return TRUE;
@@ -72,15 +67,11 @@ void RunFolder::WriteSettings(const std::vector<std::string>& initLines) const {
 }
 
 std::map<std::string, std::string> RunFolder::ReadSettings() const {
+    std::vector<char> text(1 << 16);
+    GetPrivateProfileSectionA("INIT", text.data(), static_cast<DWORD>(text.size()), settingsPath_.c_str());
     std::map<std::string, std::string> values;
-    std::istringstream lines(SettingsText());
-    bool inInit = false;
-    for (std::string line; std::getline(lines, line);) {
-        line = Trimmed(line);
-        if (!line.empty() && line[0] == '[') inInit = _stricmp(line.c_str(), "[INIT]") == 0;
-        else if (const auto eq = line.find('='); inInit && eq != std::string::npos)
-            values[Trimmed(line.substr(0, eq))] = Trimmed(line.substr(eq + 1));
-    }
+    for (const char* line = text.data(); *line; line += std::strlen(line) + 1)
+        if (const char* equals = std::strchr(line, '=')) values[std::string(line, equals)] = equals + 1;
     return values;
 }
 

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <utility>
 
 #include "e2e_driver.h"
 
@@ -18,56 +17,48 @@ namespace {
 constexpr char kSaver98[] = "QuilloSaver98.scr";
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-// Whether the flag of SystemParametersInfo action 97 stands, as any process sees it now:
-// Wine keeps it in a volatile value; SystemParametersInfo would answer from this
-// process's own earlier copy.
-bool ScreenSaverRunningFlag() {
-    char value[16] = {};
-    DWORD size = sizeof value - 1;
-    return RegGetValueA(HKEY_CURRENT_USER, "Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop",
-                        "WINE_ScreenSaverRunning", RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS &&
-           std::string(value) == "1";
+constexpr char kDesktop[] = "Control Panel\\Desktop", kOption[] = "ScreenSaveUsePassword";
+const std::string kAppDefaults = std::string("Software\\Wine\\AppDefaults\\") + kSaver98;
+
+std::optional<std::string> UserValue(const std::string& key, const char* name) {
+    char data[256] = {};
+    DWORD size = sizeof data - 1;
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS) return {};
+    return data;
+}
+void SetUserValue(const std::string& key, const char* name, const std::optional<std::string>& value) {
+    if (!value) RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), name);
+    else RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, value->c_str(), static_cast<DWORD>(value->size() + 1));
 }
 
-// An HKEY_CURRENT_USER string set (or, given none, removed) while the object lives;
-// what was there comes back.
-class UserValue {
-public:
-    UserValue(std::string key, const char* name, std::optional<std::string> value)
-        : key_(std::move(key)), name_(name), saved_(Read()) {
-        Write(value);
-    }
-    ~UserValue() { Write(saved_); }
-
-private:
-    std::optional<std::string> Read() const {
-        char data[256] = {};
-        DWORD size = sizeof data - 1;
-        if (RegGetValueA(HKEY_CURRENT_USER, key_.c_str(), name_, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
-            return std::nullopt;
-        return data;
-    }
-    void Write(const std::optional<std::string>& value) const {
-        if (value)
-            RegSetKeyValueA(HKEY_CURRENT_USER, key_.c_str(), name_, REG_SZ, value->c_str(), DWORD(value->size() + 1));
-        else
-            RegDeleteKeyValueA(HKEY_CURRENT_USER, key_.c_str(), name_);
-    }
-    std::string key_;
-    const char* name_;
-    std::optional<std::string> saved_;
-};
+// Whether the flag of SystemParametersInfo action 97 stands, as any process sees it now:
+// Wine keeps it in a volatile value, and SystemParametersInfo would answer from this
+// process's own earlier copy.
+bool ScreenSaverRunningFlag() {
+    if (const auto wine = UserValue("Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop",
+                                    "WINE_ScreenSaverRunning"))
+        return *wine == "1";
+    BOOL running = FALSE;
+    return SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0) && running;
+}
 
 class PasswordCheck : public ::testing::Test {
 protected:
+    void SetUp() override { SetUserValue(kAppDefaults, "Version", "win98"); }
+    // The system's option as it was before.
+    void TearDown() override {
+        saver_.reset();
+        SetUserValue(kDesktop, kOption, savedOption_);
+        SetUserValue(kAppDefaults, "Version", std::nullopt);
+    }
+
     // Starts "/S" in a run folder whose saver has this name, with the option at `option`
     // and the test password.cpl answering `accept`, and waits for the first slide.
     void StartShow(const char* saverName, std::optional<std::string> option, bool accept) {
         SetCursorPos(3, 3);
         saver_.reset();
-        option_.reset();  // puts the value back before the next one is set
         run_ = std::make_unique<RunFolder>(saverName);
-        option_ = std::make_unique<UserValue>("Control Panel\\Desktop", "ScreenSaveUsePassword", option);
+        SetUserValue(kDesktop, kOption, option);
         run_->CopyIn(WindowsPath(QS_E2E_PASSWORD_CPL_PATH), "password.cpl");
         Answer(accept);
         run_->WriteSettings({"BGColor_0=0", "PictureCount_0=1",
@@ -91,9 +82,8 @@ protected:
         EXPECT_TRUE(ScreenSaverRunningFlag());
     }
 
-    UserValue windows98_{"Software\\Wine\\AppDefaults\\" + std::string(kSaver98), "Version", "win98"};
+    const std::optional<std::string> savedOption_ = UserValue(kDesktop, kOption);
     std::unique_ptr<RunFolder> run_;
-    std::unique_ptr<UserValue> option_;
     std::unique_ptr<SaverProcess> saver_;
     HWND window_ = nullptr;
 };
