@@ -145,8 +145,8 @@ TEST_P(ProfileContract, WritesPlaceKeysAndSectionsWhereTheSystemDoes) {
          {{" S ", " k ", "  spaced  "}, {"S", "q", "\"x\""}, {"S", "blank", " "}, {"S", "empty", ""}}, {},
          {{"S", "k", "spaced"}, {"S", "q", "x"}, {"S", "blank", ""}, {"S", "empty", ""}}},
         {"same value", "[S]\r\n\r\n  a = 1 \r\n\r\n", {{"s", "A", "1"}}, {}, {}, "[S]\r\n\r\n  a = 1 \r\n\r\n"},
-        {"byte order mark", "\xEF\xBB\xBF[INIT]\r\nk=v\r\n", {{"INIT", "k2", "v2"}}, {}, {{"init", "k", "v"}, {"init", "k2", "v2"}},
-         "\xEF\xBB\xBF[INIT]\r\nk=v\r\nk2=v2\r\n"},
+        {"byte order mark", "\xEF\xBB\xBF[INIT]\r\nk=v\r\n", {{"INIT", "k2", "v2"}}, {},
+         {{"init", "k", "v"}, {"init", "k2", "v2"}}, "\xEF\xBB\xBF[INIT]\r\nk=v\r\nk2=v2\r\n"},
         {"other bytes", "[S]\r\n" + high + longLine + "z=end\r\n", {{"S", "z", "end2"}}, {high, longLine},
          {{"S", "hi", "\x80\x81\x8d\x9d\xe9"}, {"S", "z", "end2"}}},
     };

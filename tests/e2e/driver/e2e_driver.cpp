@@ -95,7 +95,8 @@ std::string RunFolder::WriteSolidBitmap(const std::string& name, int width, int 
     }
     const std::string path = PathOf(name);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file).write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
     for (int y = 0; y < height; ++y) out << row;
     return path;
 }

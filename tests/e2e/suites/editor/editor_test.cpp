@@ -21,11 +21,11 @@ bool HasLabel(HWND top, const std::string& text) { return FindChild(top, "Static
 std::string RowText(HWND list, int row) {
     std::wstring wide(static_cast<std::size_t>(std::max<LRESULT>(SendMessageW(list, LB_GETTEXTLEN, row, 0), 0)) + 1, 0);
     const LRESULT got = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
-    wide.resize(static_cast<std::size_t>(std::clamp<LRESULT>(got, 0, static_cast<LRESULT>(wide.size()) - 1)));
+    wide.resize(std::min(static_cast<std::size_t>(std::max<LRESULT>(got, 0)), wide.size() - 1));
     std::string text(wide.size() * 2, '\0');
-    text.resize(static_cast<std::size_t>(std::max(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                                                      text.data(), static_cast<int>(text.size()), nullptr, nullptr), 0)));
-    return text;
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+                                          static_cast<int>(text.size()), nullptr, nullptr);
+    return text.substr(0, static_cast<std::size_t>(std::max(bytes, 0)));
 }
 
 // Characters, whatever keys would make them on this keyboard.
@@ -125,7 +125,8 @@ TEST_F(Editor, ShowsSelectsAddsMovesTogglesAndDeletesSlidesAndOkWritesThem) {
     }
     ASSERT_NE(preview, nullptr) << "no preview surface";
     const RECT pr = ScreenRect(preview);
-    EXPECT_TRUE(WaitForScreenPixel((pr.left + pr.right) / 2, (pr.top + pr.bottom) / 2, RGB(0, 255, 0), kDialogDeadline));
+    EXPECT_TRUE(WaitForScreenPixel((pr.left + pr.right) / 2, (pr.top + pr.bottom) / 2, RGB(0, 255, 0),
+                                   kDialogDeadline));
     ClickCheck(1, 1);  // HStretch of green
 
     // Add below red, through the real file-open dialog: red, added, green, blue.
