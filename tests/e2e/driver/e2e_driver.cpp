@@ -149,24 +149,19 @@ std::vector<HWND> SaverProcess::TopLevelWindows() const {
 }
 
 HWND SaverProcess::WaitForWindow(const std::string& caption, Ms deadline, const std::string& button) const {
+    // FindWindowEx reads the caption the system keeps, without a message: a busy saver
+    // cannot block the test.
     HWND found = nullptr;
     WaitUntil(
         [&] {
-            for (HWND window : TopLevelWindows())
-                if (CaptionOf(window) == caption &&
-                    (button.empty() || (IsWindowVisible(window) && FindChild(window, "Button", button))))
-                    return (found = window) != nullptr;
+            for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, caption.c_str())) != nullptr;)
+                if (ProcessOfWindow(w) == id_ &&
+                    (button.empty() || (IsWindowVisible(w) && FindChild(w, "Button", button))))
+                    return (found = w) != nullptr;
             return false;
         },
         deadline);
     return found;
-}
-
-std::string CaptionOf(HWND window) {
-    // For another process's window this reads the caption the system keeps, without a
-    // message: a busy saver cannot block the test.
-    char text[512] = {};
-    return std::string(text, static_cast<size_t>(std::max(GetWindowTextA(window, text, sizeof text), 0)));
 }
 
 std::string ClassOf(HWND window) {

@@ -86,7 +86,6 @@ inline DWORD ProcessOfWindow(HWND window) {
     DWORD id = 0;
     return GetWindowThreadProcessId(window, &id) ? id : 0;
 }
-std::string CaptionOf(HWND window);
 std::string ClassOf(HWND window);
 inline HWND FindTopLevel(const std::string& caption) { return FindWindowA(nullptr, caption.c_str()); }
 std::vector<HWND> Descendants(HWND parent);
