@@ -57,7 +57,7 @@ TEST_P(OpensOn, TheDialogWithItsControlsAndLeavesNoFileWhenCancelled) {
 INSTANTIATE_TEST_SUITE_P(Switches, OpensOn, ::testing::Values("/C", "/c:1234", ""),
                          [](const auto& info) { return std::to_string(info.index); });
 
-TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPicture) {
+TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPictureAndTheTopArrowAndOkWriteTheDelay) {
     const std::string green = run_.WriteSolidBitmap("green.bmp", 300, 200, kGreen);
     run_.WriteSettings({"BGColor_0=" + std::to_string(kRed), "Delay_0=5", "PictureCount_0=1", "FileSpec_1=" + green,
                         "Center_1=True"});
@@ -84,29 +84,38 @@ TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPicture) {
     EXPECT_EQ(CountScreenPixels(ring, kGreen) + CountScreenPixels(ring, kRed), 0);
     EXPECT_TRUE(SameColour(ScreenPixel(screen.left - 2, cy), RGB(0x2e, 0x33, 0x38), 16));
     EXPECT_TRUE(SameColour(ScreenPixel(screen.left - 10, cy), RGB(0xd8, 0xd4, 0xc8), 16));
-}
 
-TEST_F(SettingsDialog, TopArrowRaisesTheDelayByOneAndOkWritesIt) {
-    run_.WriteSettings({"Delay_0=10"});
-    SaverProcess saver(run_, "/C");
-    HWND dialog = Open(saver);
-    ASSERT_NE(dialog, nullptr);
     HWND delay = FindChild(dialog, "Edit");
     const RECT bar = ScreenRect(FindChild(dialog, "ScrollBar"));
     ClickAt((bar.left + bar.right) / 2, bar.top + 3);
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(delay) == "11"; }, kReactionDeadline)) << TextOf(delay);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(delay) == "6"; }, kReactionDeadline)) << TextOf(delay);
 
     ASSERT_TRUE(Click(dialog, "&OK"));
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline)) << "OK asks nothing and closes";
-    EXPECT_EQ(run_.ReadSettings()["Delay_0"], "11");
+    EXPECT_EQ(run_.ReadSettings()["Delay_0"], "6");
 }
 
-TEST_F(SettingsDialog, CancelAfterAChangeAsksNoKeepsTheDialogAndYesWritesNothing) {
-    run_.WriteSettings({"RandomDisplay_0=False", "Delay_0=10"});
+TEST_F(SettingsDialog, TheAboutBoxOpensAndClosesWithEscAndCancelAfterAChangeAsksNoKeepsAndYesWritesNothing) {
+    run_.WriteText("QuilloSlides.INI", "[INIT]\r\nRandomDisplay_0=False\r\n[AboutDlg]\r\n"
+                                       "HyperlinkDesc1=Project page:\r\nHyperlinkValue1=http://quillo-e2e.example/\r\n"
+                                       "Warning1=Configured notice for this test.\r\n");
     const std::string before = run_.SettingsText();
     SaverProcess saver(run_, "/C");
     HWND dialog = Open(saver);
     ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(Click(dialog, "&About..."));
+    HWND about = saver.WaitForWindow("About Quillo Slide Show", kReactionDeadline, "OK");
+    ASSERT_NE(about, nullptr) << "no about box";
+    for (const char* text : {"Quillo Slide Show", "Version 1.3.67", "Project page:", "http://quillo-e2e.example/",
+                             "Configured notice for this test."})
+        EXPECT_NE(FindChild(about, "Static", text), nullptr) << text;
+    EXPECT_NE(FindChild(about, "Button", "&System Info..."), nullptr);
+    EXPECT_FALSE(IsWindowEnabled(dialog)) << "the about box is modal over the settings dialog";
+    SetForegroundWindow(about);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, kReactionDeadline));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, kReactionDeadline));
+
     HWND random = FindChild(dialog, "Button", "Random order");
     ClickCentre(random);
     ASSERT_TRUE(WaitUntil([&] { return IsChecked(random); }, kReactionDeadline));
@@ -125,28 +134,6 @@ TEST_F(SettingsDialog, CancelAfterAChangeAsksNoKeepsTheDialogAndYesWritesNothing
     }
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     EXPECT_EQ(run_.SettingsText(), before);
-}
-
-TEST_F(SettingsDialog, TheAboutBoxShowsTheConfiguredLinkAndNoticeAndClosesWithEsc) {
-    run_.WriteText("QuilloSlides.INI", "[INIT]\r\nDelay_0=10\r\n[AboutDlg]\r\nHyperlinkDesc1=Project page:\r\n"
-                                       "HyperlinkValue1=http://quillo-e2e.example/\r\n"
-                                       "Warning1=Configured notice for this test.\r\n");
-    SaverProcess saver(run_, "/C");
-    HWND dialog = Open(saver);
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(Click(dialog, "&About..."));
-    HWND about = saver.WaitForWindow("About Quillo Slide Show", kReactionDeadline, "OK");
-    ASSERT_NE(about, nullptr) << "no about box";
-    for (const char* text : {"Quillo Slide Show", "Version 1.3.67", "Project page:", "http://quillo-e2e.example/",
-                             "Configured notice for this test."})
-        EXPECT_NE(FindChild(about, "Static", text), nullptr) << text;
-    EXPECT_NE(FindChild(about, "Button", "&System Info..."), nullptr);
-    EXPECT_FALSE(IsWindowEnabled(dialog)) << "the about box is modal over the settings dialog";
-
-    SetForegroundWindow(about);
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, kReactionDeadline));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, kReactionDeadline));
 }
 
 } // namespace
