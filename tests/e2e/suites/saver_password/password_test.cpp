@@ -47,7 +47,7 @@ bool ScreenSaverRunningFlag() {
 class PasswordCheck : public ::testing::Test {
 protected:
     void SetUp() override { SetUserValue(kAppDefaults, "Version", "win98"); }
-    // The system's option as it was before.
+    // Puts the system's option back as it was and takes the Windows 98 version off.
     void TearDown() override {
         saver_.reset();
         SetUserValue(kDesktop, kOption, savedOption_);
