@@ -1,11 +1,14 @@
-// The Win32 services against the real system (run under Wine on the test display).
+// The Win32 services against the real system (run under Wine on the test display), and
+// the resources of the built QuilloSlides.scr.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "app/win32_main/resource_ids.h"
 #include "platform/win32/services_win32.h"
 
 namespace qs::platform {
@@ -98,6 +101,35 @@ TEST(Win32Process, KnowsItsExecutableAndArguments) {
         joined += (i > 1 ? " " : "") + argv[i];
     }
     EXPECT_EQ(process->CommandArguments(), joined);
+}
+
+TEST(SaverResources, CarryTheVersionIconManifestAndDescription) {
+    // The build names the saver with a host path, which Wine shows as drive Z:.
+    std::string saver = QS_SCR_PATH;
+    for (char& c : saver) c = c == '/' ? '\\' : c;
+    if (saver[0] == '\\') saver = "Z:" + saver;
+    DWORD ignored = 0;
+    std::vector<char> data(GetFileVersionInfoSizeA(saver.c_str(), &ignored));
+    ASSERT_FALSE(data.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(saver.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(3, 1));
+    EXPECT_EQ(HIWORD(fixed->dwFileVersionLS), 67);
+    char* product = nullptr;
+    ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040904B0\\ProductName",
+                               reinterpret_cast<void**>(&product), &length));
+    EXPECT_STREQ(product, "Quillo Slide Show");
+
+    HMODULE image = LoadLibraryExA(saver.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(image, nullptr);
+    EXPECT_NE(FindResourceA(image, MAKEINTRESOURCEA(IDI_APP), RT_GROUP_ICON), nullptr);
+    EXPECT_NE(FindResourceA(image, MAKEINTRESOURCEA(1), RT_MANIFEST), nullptr);
+    char name[64] = {};
+    EXPECT_GT(LoadStringA(image, IDS_DESCRIPTION, name, sizeof(name)), 0);
+    EXPECT_STREQ(name, "Quillo Slide Show");
+    FreeLibrary(image);
 }
 
 } // namespace

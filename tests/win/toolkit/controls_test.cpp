@@ -1,6 +1,6 @@
 // What a user's clicks and keys do on real controls: each reaches the component's
 // handler once, and changes made from code are mirrored without running handlers a
-// second time.
+// second time; closing and modal forms.
 #include <gtest/gtest.h>
 
 #include "toolkit/application.h"
@@ -43,12 +43,17 @@ protected:
     ControlsForm form;
 };
 
-TEST_F(Controls, ButtonAndCheckBoxClicksReachClickOnce) {
+// Also through a tool tip's subclass on top of the control's, whichever goes first; the
+// control still ends cleanly with its form.
+TEST_F(Controls, ButtonAndCheckBoxClicksReachClickOnceWithOrWithoutAToolTip) {
+    form.ok.setToolTipText("Accept the settings");
     SendMessageA(H(form.ok), BM_CLICK, 0, 0);
-    EXPECT_EQ(form.okClicks, 1);
+    form.ok.setToolTipText("");
+    SendMessageA(H(form.ok), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.okClicks, 2);
     form.ok.setEnabled(false);
     SendMessageA(H(form.ok), BM_CLICK, 0, 0);
-    EXPECT_EQ(form.okClicks, 1) << "a disabled button does not click";
+    EXPECT_EQ(form.okClicks, 2) << "a disabled button does not click";
 
     SendMessageA(H(form.check), BM_CLICK, 0, 0);
     EXPECT_EQ(form.check.Value(), 1);
@@ -57,6 +62,18 @@ TEST_F(Controls, ButtonAndCheckBoxClicksReachClickOnce) {
     form.check.setValue(0); // from code: Click once, by the component, not again by the control
     EXPECT_EQ(form.checkClicks, 2);
     EXPECT_EQ(SendMessageA(H(form.check), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+    ControlsForm other;
+    other.ok.setToolTipText("Accept");
+    other.Show();
+    HWND button = H(other.ok);
+    SendMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(other.okClicks, 1);
+    other.Unload();
+    EXPECT_FALSE(IsWindow(button));
+    form.ok.setEnabled(true);
+    SendMessageA(H(form.ok), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.okClicks, 3) << "the first form's button still answers";
 }
 
 TEST_F(Controls, AQuickSecondClickIsAClickToo) {
@@ -69,29 +86,6 @@ TEST_F(Controls, AQuickSecondClickIsAClickToo) {
     ASSERT_TRUE(PumpUntil([&] { return form.okClicks == 2 && form.checkClicks == 2; }))
         << form.okClicks << " " << form.checkClicks;
     EXPECT_EQ(form.check.Value(), 0) << "checked, then cleared";
-}
-
-// The tool tip puts a subclass of its own on top of the control's: messages must still
-// reach the component through both, whichever is removed first, and the control must
-// still end cleanly with its form.
-TEST_F(Controls, AToolTipOnAControlLeavesItsClicksAndItsEnd) {
-    form.ok.setToolTipText("Accept the settings");
-    SendMessageA(H(form.ok), BM_CLICK, 0, 0);
-    EXPECT_EQ(form.okClicks, 1);
-    form.ok.setToolTipText("");
-    SendMessageA(H(form.ok), BM_CLICK, 0, 0);
-    EXPECT_EQ(form.okClicks, 2);
-
-    ControlsForm other;
-    other.ok.setToolTipText("Accept");
-    other.Show();
-    HWND button = H(other.ok);
-    SendMessageA(button, BM_CLICK, 0, 0);
-    EXPECT_EQ(other.okClicks, 1);
-    other.Unload();
-    EXPECT_FALSE(IsWindow(button));
-    SendMessageA(H(form.ok), BM_CLICK, 0, 0);
-    EXPECT_EQ(form.okClicks, 3) << "the first form's button still answers";
 }
 
 LPARAM RowPoint(HWND list, int row, int x) {
@@ -116,7 +110,7 @@ TEST_F(Controls, CheckListClickInTheCheckAreaTogglesElsewhereSelects) {
     ASSERT_TRUE(PumpUntil([&] { return form.checks.Selected(3); }));
 }
 
-TEST_F(Controls, EnterEscapeAndAccessKeysPressTheirControls) {
+TEST_F(Controls, EnterEscapeAccessKeysAndTabReachTheirControls) {
     form.text.SetFocus();
     PostMessageA(H(form.text), WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_TRUE(PumpUntil([&] { return form.okClicks == 1; }));
@@ -128,9 +122,8 @@ TEST_F(Controls, EnterEscapeAndAccessKeysPressTheirControls) {
     PostMessageA(H(form.text), WM_SYSCHAR, 'c', 1 << 29); // Alt+C
     ASSERT_TRUE(PumpUntil([&] { return form.cancelClicks == 2; }));
     EXPECT_EQ(form.okClicks, 1);
-}
 
-TEST_F(Controls, TabFollowsTheTabOrderAndRunsGotFocus) {
+    // Tab follows the tab order and runs GotFocus.
     int got = 0;
     form.check.GotFocus = [&] { ++got; };
     form.cancel.SetFocus();
@@ -138,6 +131,76 @@ TEST_F(Controls, TabFollowsTheTabOrderAndRunsGotFocus) {
     ASSERT_TRUE(PumpUntil([&] { return GetFocus() == H(form.check); }));
     EXPECT_EQ(got, 1);
     EXPECT_EQ(form.ActiveControl(), &form.check);
+}
+
+// Every way a window is closed goes through QueryUnload (the saver's password check hangs
+// on it), and a modal form disables its owner while other forms' timers keep running.
+class Closing : public tk::Form {
+public:
+    Closing() : Form("Closing") {
+        setBorderStyle(tk::BorderStyle::None);
+        setClientSize(3000, 3000);
+    }
+    int queries = 0, unloads = 0, lastMode = -1;
+    bool refuse = false;
+
+protected:
+    void Form_QueryUnload(std::int16_t& cancel, int mode) override {
+        ++queries;
+        lastMode = mode;
+        if (refuse) cancel = 1;
+    }
+    void Form_Unload(std::int16_t&) override { ++unloads; }
+};
+
+TEST(Closing, CloseBoxAndSessionEndAskQueryUnload) {
+    EnsureToolkit();
+    Closing form;
+    form.Show();
+    const HWND hwnd = H(form);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hwnd) != FALSE; }));
+    form.refuse = true;
+    PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return form.queries == 1; }));
+    EXPECT_EQ(form.lastMode, tk::vbFormControlMenu);
+    EXPECT_TRUE(form.IsLoaded()) << "QueryUnload cancelled the close";
+    form.refuse = false;
+    EXPECT_TRUE(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0));
+    EXPECT_EQ(form.lastMode, tk::vbAppWindows);
+    EXPECT_EQ(form.unloads, 1);
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+class Owner : public tk::Form {
+public:
+    Owner() : Form("Owner") {
+        setClientSize(3000, 2000);
+        tick.Tick = [this] { ++ticks; };
+    }
+    tk::Timer tick{*this, "Timer1", 30};
+    int ticks = 0;
+};
+
+TEST(ModalLoop, AnotherFormsTimerKeepsFiringWhileTheOwnerIsDisabled) {
+    EnsureToolkit();
+    Owner owner;
+    owner.Show();
+    tk::Form dialog("Dialog");
+    dialog.setBorderStyle(tk::BorderStyle::FixedDialog);
+    tk::Timer watch{dialog, "watch", 40};
+    const int ticksAtStart = owner.ticks;
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    bool ownerEnabled = true;
+    watch.Tick = [&] {
+        ownerEnabled = ownerEnabled && IsWindowEnabled(H(owner)) != FALSE;
+        if (owner.ticks >= ticksAtStart + 5 || GetTickCount64() > deadline) dialog.Unload();
+    };
+    dialog.Show(true, &owner); // returns when the dialog has unloaded itself
+    EXPECT_GE(owner.ticks, ticksAtStart + 5) << "the owner's timer ran during the modal loop";
+    EXPECT_LT(GetTickCount64(), deadline) << "ended by the ticks, not by the deadline";
+    EXPECT_FALSE(ownerEnabled) << "the owner took input while the dialog was up";
+    EXPECT_TRUE(IsWindowEnabled(H(owner)));
+    owner.Unload();
 }
 
 } // namespace

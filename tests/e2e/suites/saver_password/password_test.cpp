@@ -1,118 +1,125 @@
 // The password check of the full-screen run: asked on the Windows 95 family when the
 // system's option is on, never on the NT family. Wine reports the Windows 95 family for
-// the saver when its executable name carries the per-application version "win98"; the
-// test password.cpl beside the saver answers as the test says.
+// an executable name given the per-application version "win98"; the test password.cpl
+// beside the saver answers as the test says.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <memory>
 
 #include "e2e_driver.h"
 
 namespace qs::e2e {
 namespace {
 
-constexpr char kCaption[] = "Quillo ScrSav Main Form";
 constexpr char kSaver98[] = "QuilloSaver98.scr";
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr Ms kSlideShown{5000};
+
+constexpr char kDesktop[] = "Control Panel\\Desktop", kOption[] = "ScreenSaveUsePassword";
+const std::string kAppDefaults = std::string("Software\\Wine\\AppDefaults\\") + kSaver98;
+
+std::optional<std::string> UserValue(const std::string& key, const char* name) {
+    char data[256] = {};
+    DWORD size = sizeof data - 1;
+    const LSTATUS status = RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size);
+    return status == ERROR_SUCCESS ? std::optional<std::string>(data) : std::nullopt;
+}
+void SetUserValue(const std::string& key, const char* name, const std::optional<std::string>& value) {
+    if (!value)
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), name);
+    else
+        RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, value->c_str(), DWORD(value->size() + 1));
+}
+
+// Whether the flag of SystemParametersInfo action 97 stands, as any process sees it now:
+// Wine keeps it in a volatile value, and SystemParametersInfo would answer from this
+// process's own earlier copy.
+bool ScreenSaverRunningFlag() {
+    if (const auto wine = UserValue("Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop",
+                                    "WINE_ScreenSaverRunning"))
+        return *wine == "1";
+    BOOL running = FALSE;
+    return SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0) && running;
+}
 
 class PasswordCheck : public ::testing::Test {
 protected:
-    // A run folder whose saver Wine runs as a Windows 98 program, with a picture to show.
-    explicit PasswordCheck(const char* saverName = kSaver98) : run_(saverName) {
+    void SetUp() override { SetUserValue(kAppDefaults, "Version", "win98"); }
+    // Puts the system's option back as it was and takes the Windows 98 version off.
+    void TearDown() override {
+        saver_.reset();
+        SetUserValue(kDesktop, kOption, savedOption_);
+        SetUserValue(kAppDefaults, "Version", std::nullopt);
+    }
+
+    // Starts "/S" in a run folder whose saver has this name, with the option at `option`
+    // and the test password.cpl answering `accept`, and waits for the first slide.
+    void StartShow(const char* saverName, std::optional<std::string> option, bool accept) {
         SetCursorPos(3, 3);
-        const std::string red = run_.WriteSolidBitmap("red.bmp", 64, 64, kRed);
-        run_.WriteSettings({"BGColor_0=0", "PictureCount_0=1", "FileSpec_1=" + red, "Center_1=True"});
-    }
-
-    // Starts "/S" and waits until the first slide shows.
-    void StartShow(SaverProcess& saver) {
-        ASSERT_TRUE(saver.Started());
-        window_ = saver.WaitForWindow(kCaption, kStartDeadline);
+        saver_.reset();
+        run_ = std::make_unique<RunFolder>(saverName);
+        SetUserValue(kDesktop, kOption, option);
+        run_->CopyIn(WindowsPath(QS_E2E_PASSWORD_CPL_PATH), "password.cpl");
+        Answer(accept);
+        run_->WriteSettings({"BGColor_0=0", "PictureCount_0=1",
+                             "FileSpec_1=" + run_->WriteSolidBitmap("red.bmp", 64, 64, kRed), "Center_1=True"});
+        saver_ = std::make_unique<SaverProcess>(*run_, "/S");
+        window_ = saver_->WaitForWindow(kSaverCaption, kStartDeadline);
         ASSERT_NE(window_, nullptr);
-        ASSERT_TRUE(WaitForScreenPixel(ScreenWidth() / 2, ScreenHeight() / 2, kRed, kSlideShown));
+        ASSERT_TRUE(WaitForScreenPixel(ScreenWidth() / 2, ScreenHeight() / 2, kRed, Ms(5000)));
+    }
+    void Answer(bool accept) const { run_->WriteText("password-answer.txt", accept ? "1" : "0"); }
+    int Calls() const {
+        std::ifstream log(run_->PathOf("password-calls.txt"));
+        return static_cast<int>(std::count(std::istreambuf_iterator<char>(log), {}, '\n'));
+    }
+    // A refused check leaves the show running, the cursor hidden again.
+    void ExpectRefusedAsCall(int call) {
+        ASSERT_TRUE(WaitUntil([&] { return Calls() == call; }, kExitDeadline));
+        PumpFor(Ms(800));
+        EXPECT_TRUE(saver_->Running());
+        EXPECT_FALSE(CursorShowing());
+        EXPECT_TRUE(ScreenSaverRunningFlag());
     }
 
-    WineAppVersion windows98_{kSaver98, "win98"};
+    const std::optional<std::string> savedOption_ = UserValue(kDesktop, kOption);
+    std::unique_ptr<RunFolder> run_;
+    std::unique_ptr<SaverProcess> saver_;
     HWND window_ = nullptr;
-    RunFolder run_;
 };
 
-class NtPasswordCheck : public PasswordCheck {
-protected:
-    NtPasswordCheck() : PasswordCheck("QuilloSlides.scr") {}
-};
-
-TEST_F(PasswordCheck, AWrongPasswordKeepsTheShowWithTheCursorHiddenAgain) {
-    PasswordOption on("1");
-    InstallTestPasswordCpl(run_, false);
-    SaverProcess saver(run_, "/S");
-    StartShow(saver);
+TEST_F(PasswordCheck, EveryWayOfEndingAsksAndOnlyTheRightPasswordEndsTheRun) {
+    StartShow(kSaver98, "1", false);
     EXPECT_TRUE(ScreenSaverRunningFlag()) << "the system was not told that a saver runs";
-
+    for (const POINT& p : {POINT{100, 100}, POINT{200, 150}, POINT{300, 200}, POINT{400, 250}})
+        PostMessageA(window_, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    ExpectRefusedAsCall(1);
     PressKey('K');
-    ASSERT_TRUE(WaitUntil([&] { return TestPasswordCalls(run_) == 1; }, kExitDeadline));
-    PumpFor(Ms(800));
-    EXPECT_TRUE(saver.Running());
-    EXPECT_FALSE(CursorShowing());
-    EXPECT_TRUE(ScreenSaverRunningFlag());
+    ExpectRefusedAsCall(2);
 
-    // A click asks again at once; now the password is right.
-    SetTestPasswordAnswer(run_, true);
+    Answer(true);
     ClickAt(200, 200);
-    EXPECT_TRUE(saver.WaitForExit(kExitDeadline));
-    EXPECT_EQ(TestPasswordCalls(run_), 2);
+    EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
+    EXPECT_EQ(Calls(), 3);
     EXPECT_FALSE(ScreenSaverRunningFlag());
     EXPECT_TRUE(CursorShowing());
 }
 
-TEST_F(PasswordCheck, TheRightPasswordEndsTheRun) {
-    PasswordOption on("1");
-    InstallTestPasswordCpl(run_, true);
-    SaverProcess saver(run_, "/S");
-    StartShow(saver);
-    PressKey(VK_RETURN);
-    EXPECT_TRUE(saver.WaitForExit(kExitDeadline));
-    EXPECT_EQ(TestPasswordCalls(run_), 1);
-}
-
-TEST_F(PasswordCheck, AfterARefusedFourthMoveAKeyAsksAgain) {
-    PasswordOption on("1");
-    InstallTestPasswordCpl(run_, false);
-    SaverProcess saver(run_, "/S");
-    StartShow(saver);
-    const POINT moves[] = {{100, 100}, {200, 150}, {300, 200}, {400, 250}};
-    for (const POINT& p : moves) PostMouseMove(window_, p.x, p.y);
-    ASSERT_TRUE(WaitUntil([&] { return TestPasswordCalls(run_) == 1; }, kExitDeadline));
-    PumpFor(Ms(800));
-    EXPECT_TRUE(saver.Running());
-    SetTestPasswordAnswer(run_, true);
-    PressKey('X');
-    EXPECT_TRUE(saver.WaitForExit(kExitDeadline));
-    EXPECT_EQ(TestPasswordCalls(run_), 2);
-}
-
-TEST_F(PasswordCheck, WithTheOptionOffNoPasswordIsAsked) {
-    for (const char* value : {"0", static_cast<const char*>(nullptr)}) {
-        SCOPED_TRACE(value ? value : "(absent)");
-        PasswordOption off(value ? std::optional<std::string>(value) : std::nullopt);
-        InstallTestPasswordCpl(run_, false);
-        SaverProcess saver(run_, "/S");
-        StartShow(saver);
+TEST_F(PasswordCheck, NoneIsAskedWithTheOptionOffOrOnTheNtFamily) {
+    const struct {
+        const char* saver;
+        std::optional<std::string> option;
+    } cases[] = {{kSaver98, "0"}, {kSaver98, std::nullopt}, {"QuilloSlides.scr", "1"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.saver) + " " + c.option.value_or("(absent)"));
+        StartShow(c.saver, c.option, false);
         EXPECT_FALSE(ScreenSaverRunningFlag());
         PressKey('Z');
-        EXPECT_TRUE(saver.WaitForExit(kExitDeadline));
-        EXPECT_EQ(TestPasswordCalls(run_), 0);
+        EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
+        EXPECT_EQ(Calls(), 0);
     }
-}
-
-TEST_F(NtPasswordCheck, TheNtFamilyNeverAsksWhateverTheOptionSays) {
-    PasswordOption on("1");
-    InstallTestPasswordCpl(run_, false);
-    SaverProcess saver(run_, "/S");
-    StartShow(saver);
-    EXPECT_FALSE(ScreenSaverRunningFlag());
-    PressKey('N');
-    EXPECT_TRUE(saver.WaitForExit(kExitDeadline));
-    EXPECT_EQ(TestPasswordCalls(run_), 0);
 }
 
 } // namespace

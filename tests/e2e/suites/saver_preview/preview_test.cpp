@@ -1,105 +1,150 @@
 // "/P" end to end: the saver's surface inside a host window of this test process, the
-// way the display-settings dialog hosts it.
+// way the display-settings dialog hosts it; and the switches that show nothing at all.
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
 
 #include "e2e_driver.h"
 
 namespace qs::e2e {
 namespace {
 
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255), kRed = RGB(255, 0, 0);
 // The host watch runs on the 400 ms timer; a process also needs a moment to end.
 constexpr Ms kEndsSoon{2000};
 
-class Preview : public ::testing::Test {
-protected:
-    // One slide: a 1024 x 512 red picture, so that on a surface 152 pixels wide it is
-    // scaled to about 152 x 76 and, centred, covers the middle of the surface.
-    void WriteShow(const std::string& picture) {
-        run_.WriteSettings({"BGColor_0=" + std::to_string(kBlue), "Delay_0=10", "PictureCount_0=1",
-                            "FileSpec_1=" + picture, "Center_1=True"});
+// One centred slide on blue. A 1024 x 512 picture is scaled to about 152 x 76 on a
+// surface 152 pixels wide and covers its middle.
+void WriteShow(const RunFolder& run, const std::string& picture) {
+    run.WriteSettings({"BGColor_0=" + std::to_string(kBlue), "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + picture,
+                       "Center_1=True"});
+}
+
+// A window of this process standing in for the display-settings dialog's little monitor:
+// a frameless popup, so that its client area is its whole size.
+using Host = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>;
+Host MakeHost() {
+    HWND host = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_CLIPCHILDREN, 40, 40, 152, 112, nullptr,
+                                nullptr, nullptr, nullptr);
+    ShowWindow(host, SW_SHOWNOACTIVATE);
+    return Host(host, DestroyWindow);
+}
+// Handles are 32-bit values even in 64-bit processes; the command line carries them signed.
+std::string HandleText(HWND window) {
+    return std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
+}
+
+// Asks a surface what its own drawing holds at a client pixel: Wine does not put the
+// drawing of a child window of another process on the screen.
+bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline) {
+    static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
+    return WaitUntil(
+        [&] {
+            DWORD_PTR answer = 0;
+            return SendMessageTimeoutA(surface, message, static_cast<WPARAM>(x), static_cast<LPARAM>(y),
+                                       SMTO_ABORTIFHUNG, 2000, &answer) &&
+                   answer <= 0xFFFFFF && SameColour(static_cast<COLORREF>(answer), colour);
+        },
+        deadline);
+}
+
+// A picture path that tells whether the saver tried to load it: a named pipe of this
+// process, which opening the "file" connects to.
+class PictureProbe {
+public:
+    PictureProbe() {
+        static std::atomic<int> sequence{0};
+        path_ = "\\\\.\\pipe\\qs-e2e-probe-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(sequence++) + ".bmp";
+        pipe_ = CreateNamedPipeA(path_.c_str(), PIPE_ACCESS_DUPLEX, PIPE_NOWAIT, 1, 4096, 4096, 0, nullptr);
     }
-    RunFolder run_;
+    ~PictureProbe() { CloseHandle(pipe_); }
+    const std::string& Path() const { return path_; }
+    // A pipe that does not wait reports at once whether a client has connected (or
+    // connected and gone again) since it was made.
+    bool Opened() const {
+        return !ConnectNamedPipe(pipe_, nullptr) &&
+               (GetLastError() == ERROR_PIPE_CONNECTED || GetLastError() == ERROR_NO_DATA);
+    }
+
+private:
+    std::string path_;
+    HANDLE pipe_;
 };
 
-TEST_F(Preview, TheSurfaceBecomesAChildOfTheHostSizedToItsClientAreaAndShowsTheShow) {
-    WriteShow(run_.WriteSolidBitmap("red.bmp", 1024, 512, kRed));
-    HostWindow host(152, 112);
-    ASSERT_NE(host.Handle(), nullptr);
-    SaverProcess saver(run_, "/P " + host.HandleText());
-    HWND surface = host.WaitForChild(kStartDeadline);
-    ASSERT_NE(surface, nullptr) << "no surface arrived in the host";
-    EXPECT_EQ(ProcessOfWindow(surface), saver.Id());
-    const SIZE size = ClientSize(surface);
-    EXPECT_EQ(size.cx, 152);
-    EXPECT_EQ(size.cy, 112);
-    RECT placed{};
-    GetWindowRect(surface, &placed);
-    MapWindowPoints(nullptr, host.Handle(), reinterpret_cast<POINT*>(&placed), 2);
-    EXPECT_EQ(placed.left, 0);
-    EXPECT_EQ(placed.top, 0);
+TEST(Preview, TheSurfaceFillsTheHostShowsTheShowAndEndsOnWmCloseOrWithTheHost) {
+    for (const bool byWmClose : {true, false}) {
+        SCOPED_TRACE(byWmClose ? "WM_CLOSE" : "host destroyed");
+        RunFolder run;
+        WriteShow(run, run.WriteSolidBitmap("red.bmp", 1024, 512, kRed));
+        Host host = MakeHost();
+        ASSERT_NE(host, nullptr);
+        SaverProcess saver(run, "/P " + HandleText(host.get()));
+        HWND surface = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (surface = GetWindow(host.get(), GW_CHILD)) != nullptr; }, kStartDeadline))
+            << "no surface in the host";
+        EXPECT_EQ(ProcessOfWindow(surface), saver.Id());
+        RECT placed = ScreenRect(surface);
+        MapWindowPoints(nullptr, host.get(), reinterpret_cast<POINT*>(&placed), 2);
+        EXPECT_TRUE(placed.left == 0 && placed.top == 0 && placed.right == 152 && placed.bottom == 112);
+        RECT client{};
+        GetClientRect(surface, &client);
+        EXPECT_TRUE(client.right == 152 && client.bottom == 112);
 
-    EXPECT_TRUE(WaitForSurfacePixel(surface, 76, 56, kRed, Ms(1500)));
-    EXPECT_TRUE(WaitForSurfacePixel(surface, 76, 5, kBlue, Ms(500)));
-    // The preview form itself is never shown.
-    for (HWND window : saver.TopLevelWindows()) EXPECT_FALSE(IsWindowVisible(window)) << ClassOf(window);
-    EXPECT_TRUE(saver.Running());
+        EXPECT_TRUE(WaitForSurfacePixel(surface, 76, 56, kRed, Ms(1500)));
+        EXPECT_TRUE(WaitForSurfacePixel(surface, 76, 5, kBlue, Ms(500)));
+        for (HWND window : saver.TopLevelWindows()) EXPECT_FALSE(IsWindowVisible(window)) << "the preview form shows";
+        ASSERT_TRUE(saver.Running());
+
+        if (byWmClose) {
+            DWORD_PTR result = 12345;
+            ASSERT_TRUE(SendMessageTimeoutA(surface, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, &result));
+            EXPECT_EQ(result, 0u);
+            EXPECT_EQ(GetWindow(host.get(), GW_CHILD), nullptr) << "given back to the saver's form, not destroyed";
+        } else {
+            host.reset();
+        }
+        EXPECT_TRUE(saver.WaitForExit(kEndsSoon)) << "the run did not end in time";
+    }
 }
 
-TEST_F(Preview, WmCloseGivesZeroTakesTheSurfaceBackAndEndsTheRun) {
-    WriteShow(run_.WriteSolidBitmap("red.bmp", 1024, 512, kRed));
-    HostWindow host(152, 112);
-    SaverProcess saver(run_, "/P " + host.HandleText());
-    HWND surface = host.WaitForChild(kStartDeadline);
-    ASSERT_NE(surface, nullptr);
-    ASSERT_TRUE(WaitForSurfacePixel(surface, 76, 56, kRed, Ms(1500)));
-
-    DWORD_PTR result = 12345;
-    ASSERT_TRUE(SendMessageTimeoutA(surface, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, &result));
-    EXPECT_EQ(result, 0u);
-    // Given back to the saver's own hidden form, not destroyed by the message.
-    EXPECT_EQ(host.Child(), nullptr);
-    EXPECT_TRUE(saver.WaitForExit(kEndsSoon)) << "the run did not end after WM_CLOSE";
-    EXPECT_TRUE(IsWindow(host.Handle()));
-}
-
-TEST_F(Preview, DestroyingTheHostEndsTheRun) {
-    WriteShow(run_.WriteSolidBitmap("red.bmp", 1024, 512, kRed));
-    HostWindow host(152, 112);
-    SaverProcess saver(run_, "/P " + host.HandleText());
-    HWND surface = host.WaitForChild(kStartDeadline);
-    ASSERT_NE(surface, nullptr);
-    ASSERT_TRUE(WaitForSurfacePixel(surface, 76, 56, kRed, Ms(1500)));
-    host.Destroy();
-    EXPECT_TRUE(saver.WaitForExit(kEndsSoon)) << "the run outlived its host";
-}
-
-TEST_F(Preview, ALiveHostGetsTheFirstSlideTried) {
-    // The positive side of the probe used below: with a host, the slide is attempted.
-    PictureProbe probe;
-    WriteShow(probe.Path());
-    HostWindow host(152, 112);
-    SaverProcess saver(run_, "/P " + host.HandleText());
-    ASSERT_NE(host.WaitForChild(kStartDeadline), nullptr);
-    EXPECT_TRUE(WaitUntil([&] { return probe.Opened(); }, Ms(3000)));
-}
-
-TEST_F(Preview, NoHostOrADeadHostEndsAtOnceWithoutDrawing) {
-    // A window that existed once: its handle names no window any more.
-    HostWindow gone(152, 112);
-    const std::string deadHandle = gone.HandleText();
-    gone.Destroy();
-
-    for (const std::string& arguments : {std::string("/P"), std::string("/p 0"), "/P " + deadHandle}) {
-        SCOPED_TRACE(arguments);
+// Only a live host gets a slide tried; the rest end at once, drawing nothing. Switches
+// other than "/P" never touch the settings file ("/P" writes back what it read).
+TEST(Preview, WithoutALiveHostOrWithAnUnknownSwitchTheSaverEndsAtOnceShowingNothing) {
+    const Host host = MakeHost();
+    const std::string deadHandle = HandleText(MakeHost().get());  // destroyed at once
+    const struct {
+        std::string arguments;
+        bool draws = false, keepsFile = true;
+    } cases[] = {
+        {"/P " + HandleText(host.get()), true},
+        {"/P", false, false},
+        {"/p 0", false, false},
+        {"/P " + deadHandle, false, false},
+        {"/p 99999999999", false, false},
+        {"/a 0"},  // the system's password dialog with no owner (a stub under Wine)
+        {"/A"}, {"-s"}, {"/x"}, {"s"}, {"/a 4294967296"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        RunFolder run;
         PictureProbe probe;
-        WriteShow(probe.Path());
-        SaverProcess saver(run_, arguments);
+        WriteShow(run, probe.Path());
+        const std::string settings = run.SettingsText();
+        SaverProcess saver(run, c.arguments);
         ASSERT_TRUE(saver.Started());
+        if (c.draws) {
+            EXPECT_TRUE(WaitUntil([&] { return probe.Opened(); }, kStartDeadline));
+            continue;
+        }
         EXPECT_TRUE(saver.WaitForExit(kStartDeadline));
         EXPECT_EQ(saver.ExitCode(), std::optional<DWORD>(0));
         EXPECT_FALSE(probe.Opened()) << "a slide was drawn";
+        if (c.keepsFile) {
+            EXPECT_EQ(run.SettingsText(), settings);
+        }
     }
 }
 
