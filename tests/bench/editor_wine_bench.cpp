@@ -1,6 +1,7 @@
 // How long the real editor takes to open a large slide list under Wine: from the click
 // on "&Edit Slides..." in the settings dialog until the editor shows with every row in
-// its name list. Then whether it stays responsive with that list: End selects the last
+// its name list. The start of "/C" until the settings dialog shows, which reads the file,
+// is timed apart. Then whether it stays responsive with that list: End selects the last
 // slide (until its position shows), and "&Up" moves it one row up. The baseline of the
 // same run is the same path with three slides, so the difference is what the rows cost.
 //
@@ -54,7 +55,7 @@ double Timed(Act act, Done done) {
 }
 
 struct Timings {
-    double open = -1, end = -1, up = -1;
+    double start = -1, open = -1, end = -1, up = -1;
 };
 
 // One opening of the editor with its two steps.
@@ -68,14 +69,17 @@ Timings OpenOnce(int slides) {
         lines.push_back("Center_" + n + (i % 2 ? "=True" : "=False"));
     }
     run.WriteSettings(lines);
+    const auto launched = Clock::now();
     SaverProcess saver(run, "/C");
     Timings t;
     HWND settings = saver.WaitForWindow(kSettingsCaption, kStartDeadline);
     if (!settings) return t;
     HWND edit = nullptr;
-    if (!WaitUntil([&] { return (edit = FindChild(settings, "Button", "&Edit Slides...")) != nullptr; }, Ms{10000}))
+    if (!WaitUntil([&] { return (edit = FindChild(settings, "Button", "&Edit Slides...")) && IsWindowVisible(edit); },
+                   Ms{60000}))
         return t;
-    // The settings dialog has read the whole file when it shows; only the editor is timed.
+    // The settings dialog has read the whole file when it shows: the start is timed apart.
+    t.start = std::chrono::duration<double, std::milli>(Clock::now() - launched).count();
     HWND editor = nullptr;
     t.open = Timed([&] { ClickCentre(edit); },
                    [&] {
@@ -118,8 +122,9 @@ int main(int argc, char** argv) {
         large.push_back(OpenOnce(slides));
         const Timings& b = baseline.back();
         const Timings& l = large.back();
-        std::printf("round %d: open / End / Up: 3 slides %.0f / %.0f / %.0f ms, %d slides %.0f / %.0f / %.0f ms\n",
-                    round + 1, b.open, b.end, b.up, slides, l.open, l.end, l.up);
+        std::printf("round %d: start / open / End / Up: 3 slides %.0f / %.0f / %.0f / %.0f ms, %d slides %.0f / %.0f / "
+                    "%.0f / %.0f ms\n",
+                    round + 1, b.start, b.open, b.end, b.up, slides, l.start, l.open, l.end, l.up);
         std::fflush(stdout);
     }
     auto median = [](const std::vector<Timings>& runs, double Timings::*step) {
@@ -137,6 +142,8 @@ int main(int argc, char** argv) {
     std::printf("editor opens %d slides in %.0f ms (median of %d); 3 slides take %.0f ms; the rows cost %.0f ms; "
                 "budget 1000 ms: %s\n",
                 slides, l, kRounds, b, l - b, l < 1000.0 ? "within" : "OVER");
+    std::printf("the settings dialog (\"/C\", reading the file) shows in %.0f ms with %d slides, %.0f ms with 3\n",
+                median(large, &Timings::start), slides, median(baseline, &Timings::start));
     std::printf("with %d slides End selects the last in %.0f ms (3 slides: %.0f ms), Up moves it in %.0f ms "
                 "(3 slides: %.0f ms)\n",
                 slides, lEnd, bEnd, lUp, bUp);
