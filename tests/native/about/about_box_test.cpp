@@ -75,16 +75,13 @@ TEST_P(AboutListTest, ListsHoldTheConfiguredTexts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, AboutListTest,
-    ::testing::Values(
-        ListCase{"TwoLinks",
-                 "HyperlinkDesc1=Home\r\nHyperlinkDesc2=Downloads:\r\nHyperlinkValue1=http://a.example/\r\n"
-                 "HyperlinkValue2=http://b.example/\r\n",
-                 {{"Home", "Downloads:"}, {"http://a.example/", "http://b.example/"}, {}}},
-        ListCase{"MoreLinksThanDescriptions", "HyperlinkDesc1=Web:\r\nHyperlinkValue1=a\r\nHyperlinkValue2=b\r\n",
-                 {{"Web:"}, {"a", "b"}, {}}},
-        ListCase{"NoticesAndAGapAtOne",
-                 "HyperlinkDesc2=Second\r\nHyperlinkValue2=b\r\nWarning1=First.\r\nWarning2=Second.\r\n",
-                 {{}, {}, {"First.", "Second."}}}),
+    ::testing::Values(ListCase{"TwoOfEach",
+                               "HyperlinkDesc1=Home\r\nHyperlinkDesc2=Downloads:\r\nHyperlinkValue1=a\r\n"
+                               "HyperlinkValue2=b\r\nWarning1=First.\r\nWarning2=Second.\r\n",
+                               {{"Home", "Downloads:"}, {"a", "b"}, {"First.", "Second."}}},
+                      ListCase{"AGapAtOneAndMoreLinksThanDescriptions",
+                               "HyperlinkDesc2=Second\r\nHyperlinkValue1=a\r\nHyperlinkValue2=b\r\nWarning2=Late\r\n",
+                               {{}, {"a", "b"}, {}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The links come through the registry: values once shipped keep working after the
