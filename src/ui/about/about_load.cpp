@@ -6,8 +6,8 @@
 #include <string>
 
 #include "settings/registry_settings.h"
-#include "version.h"
 #include "ui/about/about_box.h"
+#include "version.h"
 
 namespace qs::ui {
 
@@ -18,7 +18,7 @@ constexpr char kSection[] = "AboutDlg";
 void AboutBox::Form_Load() {
     setCaption(std::string("About ") + kAppTitle);
     versionLabel.setCaption("Version " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-                          std::to_string(kVersionRevision));
+                            std::to_string(kVersionRevision));
     titleLabel.setCaption(kAppTitle);
     LoadLabelList(linkDescriptionLabels, kSection, "HyperlinkDesc", -1);
     LoadLabelList(linkLabels, kSection, "HyperlinkValue", -1, std::string("HyperLinkPopupHelp"));

@@ -67,8 +67,7 @@ void SettingsDialog::colourButton_Click() {
 }
 
 void SettingsDialog::editSlidesButton_Click() {
-    // TODO(lead): pass model_.unconfirmedChanges() to the editor's constructor once it
-    // takes one, and drop this hand-over through the process-wide flag.
+    // TODO(lead): hand model_.unconfirmedChanges() to the editor's constructor; drop the flag copies.
     UnconfirmedChanges& changes = model_.unconfirmedChanges();
     SettingsChanged = changes.pending;
     // The editor rewrites pictureCountLabel when it closes.
