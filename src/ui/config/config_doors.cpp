@@ -2,9 +2,11 @@
 // preview's timer, the editor and the about box. Both dialogs are modal; the preview
 // timer keeps running behind them.
 #include "render/next_slide.h"
+#include "settings/shared_state.h"
 #include "ui/about/frm_about.h"
 #include "ui/config/frm_config.h"
-#include "ui/editor/edit_slide_show.h"
+#include "ui/editor/slide_show_editor.h"
+#include "ui/unconfirmed_changes.h"
 
 namespace qs::ui {
 
@@ -13,9 +15,12 @@ void frmConfig::Timer1_Timer() {
 }
 
 void frmConfig::Command1_Click() {
-    // The editor rewrites picNoLbl when it closes.
-    EditSlideShow editor(&picNoLbl);
+    // The editor rewrites picNoLbl when it closes, and reports through `changes` what
+    // this dialog still reads from the shared flag.
+    UnconfirmedChanges changes{SettingsChanged};
+    SlideShowEditor editor(changes, &picNoLbl);
     editor.Show(true, this);
+    SettingsChanged = changes.pending;
 }
 
 void frmConfig::cmdAbout_Click() {
