@@ -119,11 +119,12 @@ void SlideListModel::setNoWarnings(bool on) {
 
 void SlideListModel::updatePosition() {
     // Appended piece by piece: GCC 12's -Wrestrict misreads the chained operator+ here.
-    position_ = "(";
-    position_ += std::to_string(selected_ + 1);
-    position_ += '/';
-    position_ += std::to_string(rowCount());
-    position_ += ')';
+    std::string text = "(";
+    text += std::to_string(selected_ + 1);
+    text += '/';
+    text += std::to_string(rowCount());
+    text += ')';
+    position_ = std::move(text);
 }
 
 bool SlideListModel::moveSelection(int row) {

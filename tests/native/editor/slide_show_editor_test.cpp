@@ -25,10 +25,8 @@ constexpr int kAlt = 4;
 class Editor : public ToolkitTest {
 protected:
     ~Editor() override {
-        if (editor_ && editor_->IsLoaded()) {
-            AppSettings().DisplayWarnings(true); // closes without a question
-            editor_->Unload();
-        }
+        AppSettings().DisplayWarnings(true); // closes without a question
+        if (editor_ && editor_->IsLoaded()) editor_->Unload();
     }
     void TearDown() override {
         EXPECT_EQ(ui().unansweredMessageBoxes(), 0);
@@ -89,11 +87,11 @@ TEST_F(Editor, OpensOnTheStoredSlidesAndOkWritesThemBack) {
     AppSettings().PreviewFlag(true);
     changes_.pending = true;
     Open();
-    Texts captions = {ed().Caption(), ed().nameHeading.Caption(), ed().previewBox.Caption(),
-                      ed().noWarningsBox.Caption(), ed().okButton.Caption(), ed().cancelButton.Caption(),
-                      ed().applyButton.Caption(), ed().resetButton.Caption(), ed().addButton.Caption(),
-                      ed().deleteButton.Caption(), ed().upButton.Caption(), ed().downButton.Caption(),
-                      ed().deleteAllButton.Caption()};
+    Texts captions = {ed().Caption(), ed().nameHeading.Caption(), ed().previewBox.Caption(), ed().noWarningsBox.Caption()};
+    for (const tk::CommandButton* b : {&ed().okButton, &ed().cancelButton, &ed().applyButton, &ed().resetButton,
+                                       &ed().addButton, &ed().deleteButton, &ed().upButton, &ed().downButton,
+                                       &ed().deleteAllButton})
+        captions.push_back(b->Caption());
     EXPECT_EQ(captions, (Texts{"Edit Slide Show", "Image  Spec", "Pre&view", "Do &Not Display Warnings", "&OK",
                                "&Cancel", "A&pply", "&Reset", "&Add", "&Delete", "&Up", "Do&wn", "De&lete All"}));
     EXPECT_EQ(Rows(), three_);
@@ -111,7 +109,8 @@ TEST_F(Editor, OpensOnTheStoredSlidesAndOkWritesThemBack) {
 }
 
 // Clicks, keys and commands change the working list; Apply alone takes it to the
-// settings and restarts the show's schedule.
+// settings and restarts the show's schedule. The option boxes act on the settings at
+// once, and a discarding close puts back their values of the last Apply.
 TEST_F(Editor, UserEditsReachTheSettingsThroughApply) {
     Give(three_);
     AppSettings().Delay(43);
@@ -132,9 +131,13 @@ TEST_F(Editor, UserEditsReachTheSettingsThroughApply) {
     EXPECT_EQ(Stored(), edited);
     EXPECT_DOUBLE_EQ(LastSlideTime, os.clock.Now() - 43 / 86000.0);
     EXPECT_FALSE(ed().applyButton.Enabled());
+    ed().previewBox.userClick();
+    ed().noWarningsBox.userClick();
+    EXPECT_TRUE(AppSettings().PreviewFlag() && AppSettings().DisplayWarnings());
     ed().cancelButton.userClick();
-    EXPECT_TRUE(Prompts().empty());
+    EXPECT_TRUE(Prompts().empty()) << "warnings are off";
     EXPECT_FALSE(ed().IsLoaded());
+    EXPECT_FALSE(AppSettings().PreviewFlag() || AppSettings().DisplayWarnings());
     EXPECT_EQ(Stored(), edited);
 }
 
@@ -184,21 +187,11 @@ TEST_F(Editor, QuestionsAndResetReadTheSettingsAgain) {
                                 "Do you want to ignore all changes you made and restore old values? [Screen Saver 36]"}));
     EXPECT_EQ(Rows(), (Slides{{"C:\\a.jpg"}, {shown}}));
     EXPECT_EQ(Labels(), (Texts{"0/0", "C:\\a.jpg"}));
-}
-
-// The option boxes act on the settings at once; a discarding close puts them back.
-TEST_F(Editor, OptionBoxesActAtOnceAndCancelPutsThemBack) {
-    Open();
-    ed().previewBox.userClick();
-    ed().noWarningsBox.userClick();
-    EXPECT_TRUE(AppSettings().PreviewFlag());
-    EXPECT_TRUE(AppSettings().DisplayWarnings());
-    EXPECT_TRUE(ed().previewPicture.Visible());
-    ed().cancelButton.userClick();
-    EXPECT_FALSE(ed().IsLoaded());
-    EXPECT_FALSE(AppSettings().PreviewFlag());
-    EXPECT_FALSE(AppSettings().DisplayWarnings());
-    EXPECT_EQ(pictureCount_.Caption(), "0  Pictures");
+    ed().nameList.userSelect(0);
+    ui().answerMessageBox(tk::vbYes);
+    ed().deleteButton.userClick();
+    ed().okButton.userClick();
+    EXPECT_EQ(pictureCount_.Caption(), "1  Picture");
 }
 
 TEST_F(Editor, ThePreviewShowsTheSelectedSlideAndSaysWhenItCannot) {
