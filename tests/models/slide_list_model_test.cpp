@@ -179,7 +179,7 @@ TEST_F(SlideList, AddAndSilencedDeletes) {
 
 // An option click or Alt key redraws the preview only when the column's current row
 // (the row last clicked in it) is the selected slide, and only once every column has
-// one: after Delete All none has until it is clicked.
+// one: after Delete All, or opening an empty list, none has until it is clicked.
 TEST_F(SlideList, OptionChangesRedrawOnlyTheSelectedSlide) {
     Open(3, true);
     ClickOption(SlideOption::Center, 0, false);
@@ -193,14 +193,20 @@ TEST_F(SlideList, OptionChangesRedrawOnlyTheSelectedSlide) {
     model.keyDown('V', false, false, true);
     EXPECT_EQ(view.log, (Texts{"draw s2", "draw s2 V", "draw s2 C"}));
     EXPECT_EQ(model.slides()[2], (Slide{"s3", true}));
-    view.answers = {true};
-    view.picked = "new";
-    model.removeAll();
-    model.add();
-    model.add();
-    view.log.clear();
-    ClickOption(SlideOption::Center, 0, false);
-    EXPECT_TRUE(view.log.empty());
+    for (bool emptyAtOpening : {false, true}) {
+        if (emptyAtOpening) {
+            Open(0, true);
+        } else {
+            view.answers = {true};
+            model.removeAll();
+        }
+        view.picked = "new";
+        model.add();
+        model.add();
+        view.log.clear();
+        ClickOption(SlideOption::Center, 0, false);
+        EXPECT_TRUE(view.log.empty());
+    }
 }
 
 // Alt+T, Alt+H and Alt+V toggle the selected slide's Center, HStretch and VStretch;
