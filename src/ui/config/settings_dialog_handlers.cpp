@@ -10,7 +10,7 @@
 #include "toolkit/application.h"
 #include "ui/about/about_box.h"
 #include "ui/config/settings_dialog.h"
-#include "ui/editor/edit_slide_show.h"
+#include "ui/editor/slide_show_editor.h"
 
 namespace qs::ui {
 
@@ -67,13 +67,10 @@ void SettingsDialog::colourButton_Click() {
 }
 
 void SettingsDialog::editSlidesButton_Click() {
-    // TODO(lead): hand model_.unconfirmedChanges() to the editor's constructor; drop the flag copies.
-    UnconfirmedChanges& changes = model_.unconfirmedChanges();
-    SettingsChanged = changes.pending;
-    // The editor rewrites pictureCountLabel when it closes.
-    EditSlideShow editor(&pictureCountLabel);
+    // The editor shares the dialog's unconfirmed changes and rewrites pictureCountLabel
+    // when it closes.
+    SlideShowEditor editor(model_.unconfirmedChanges(), &pictureCountLabel);
     editor.Show(true, this);
-    changes.pending = SettingsChanged;
 }
 
 void SettingsDialog::aboutButton_Click() {
