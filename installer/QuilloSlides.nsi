@@ -22,6 +22,7 @@ Unicode true
 !include LogicLib.nsh
 !include x64.nsh
 !include FileFunc.nsh
+!include Sections.nsh
 
 !define APP "Quillo Slide Show"
 !define PUBLISHER "Brindle"
@@ -50,6 +51,7 @@ ShowUninstDetails nevershow
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 
+!define MUI_WELCOMEPAGE_TEXT "This installs ${APP}, a screen saver that shows your own pictures, for you alone: no administrator rights are needed, and nothing changes for the other users of this computer.$\r$\n$\r$\nClick Next to continue."
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${SRCDIR}/LICENSE"
 !define MUI_PAGE_HEADER_TEXT "Options"
@@ -67,6 +69,7 @@ ShowUninstDetails nevershow
 !define MUI_PAGE_HEADER_SUBTEXT "Remove ${APP} from this computer."
 !define MUI_COMPONENTSPAGE_TEXT_TOP "${APP} will be removed from $INSTDIR. Your slide show settings stay there unless you tick the box."
 !define MUI_COMPONENTSPAGE_TEXT_COMPLIST "Options:"
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.HideSpaceRequired
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 
@@ -81,14 +84,28 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${APP} setup"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (c) 2026 the Quillo Slide Show developers"
 
-Section "-Program"
+; The saver that fits the machine: .onInit leaves one of these two selected, so the
+; options page counts only its size. Either overwrites an older saver; the settings file
+; is never part of the setup, so it stays.
+Section "-Saver64" saver64
   SetOutPath "$INSTDIR"
-  ; Overwrites an older saver; the settings file is never part of the setup, so it stays.
+  File "/oname=${SCR}" "${SCR64}"
+SectionEnd
+
+Section "-Saver32" saver32
+  SetOutPath "$INSTDIR"
+  File "/oname=${SCR}" "${SCR32}"
+SectionEnd
+
+Function .onInit
   ${If} ${RunningX64}
-    File "/oname=${SCR}" "${SCR64}"
+    !insertmacro UnselectSection ${saver32}
   ${Else}
-    File "/oname=${SCR}" "${SCR32}"
+    !insertmacro UnselectSection ${saver64}
   ${EndIf}
+FunctionEnd
+
+Section "-Program"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${APP}"
@@ -117,6 +134,12 @@ SectionEnd
 Section 'Start-menu shortcut "Quillo Slide Show Settings"'
   CreateShortcut "${SHORTCUT}" "$INSTDIR\${SCR}" "/C" "$INSTDIR\${SCR}" 0
 SectionEnd
+
+; Removing frees no space worth showing.
+Function un.HideSpaceRequired
+  GetDlgItem $0 $mui.ComponentsPage 1023
+  ShowWindow $0 ${SW_HIDE}
+FunctionEnd
 
 Section "-un.Program"
   ; The screen-saver setting is cleared only while it still names this saver, in either

@@ -23,6 +23,8 @@ win_dir="$(win %LOCALAPPDATA%)\\Programs\\Quillo Slide Show"
 dir=$(winepath -u "$win_dir")
 lnk="$(winepath -u "$(win %APPDATA%)")/Microsoft/Windows/Start Menu/Programs/Quillo Slide Show Settings.lnk"
 other_dir="$WINEPREFIX/drive_c/Other Saver"
+# The clean-up removes these folders: never anything outside the prefix.
+[[ $dir == "$WINEPREFIX"/* && $lnk == "$WINEPREFIX"/* ]] || { echo "installer test: no prefix paths" >&2; exit 1; }
 saved="$(mktemp -d)"
 cleanup() {
   rm -rf "$dir" "$other_dir" "$lnk" "$saved"
