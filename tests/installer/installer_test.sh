@@ -42,12 +42,15 @@ uninstall() {
   local quiet; quiet=$(reg_value "$uninstall_key" QuietUninstallString)
   [[ $quiet =~ ^\"([^\"]+)\"\ (.+)$ ]] && wine "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]} && wait_until entry_gone
 }
+carries_version() { strings -a -el "$1" | grep -A1 -x ProductVersion | grep -qx "$version"; }
 names_installed_saver() { [[ $1 != *" "* ]] && [ "$(winepath -u "$1")" -ef "$dir/QuilloSlides.scr" ]; }
 
 echo "== fresh install"
 check "silent install" wine "$setup" /S
 check "the 64-bit saver in the user's programs folder" cmp -s "$built_scr" "$dir/QuilloSlides.scr"
 check "the uninstaller beside it" test -f "$dir/Uninstall.exe"
+check "the setup carries the version" carries_version "$setup"
+check "the uninstaller carries the version" carries_version "$dir/Uninstall.exe"
 saver_value=$(reg_value "$desktop_key" SCRNSAVE.EXE)
 check "SCRNSAVE.EXE ($saver_value) names the installed saver, short form" names_installed_saver "$saver_value"
 check "ScreenSaveActive" test "$(reg_value "$desktop_key" ScreenSaveActive)" = 1
