@@ -100,15 +100,6 @@ FakeSystem::Window* FakeSystem::Live(platform::WindowHandle h) {
     return it == windows_.end() ? nullptr : &it->second;
 }
 
-platform::WndProcAddress FakeWindowProcs::SetWindowProc(platform::WindowHandle h, platform::WndProcAddress proc) {
-    platform::WndProcAddress previous = 0;
-    auto it = procs_.find(h);
-    if (it == procs_.end() && defaultProc != 0 && h != 0) it = procs_.emplace(h, defaultProc).first;
-    if (it != procs_.end()) previous = std::exchange(it->second, proc);
-    setCalls.push_back({h, proc, previous});
-    return previous;
-}
-
 std::int32_t FakePasswords::VerifyScreenSavePwd(platform::WindowHandle owner) {
     verifyCalls.push_back(owner);
     if (onVerify) onVerify();
@@ -125,7 +116,6 @@ ScopedServices::ScopedServices() : saved_(platform::services()) {
     s.screen = &screen;
     s.cursor = &cursor;
     s.system = &system;
-    s.windowProcs = &windowProcs;
     s.passwords = &passwords;
     s.shell = &shell;
     s.process = &process;

@@ -124,34 +124,6 @@ private:
     platform::WindowHandle nextHandle_ = 0x10010;
 };
 
-// SetWindowProc returns the old procedure: 0 for a window without one, unless defaultProc
-// is set. CallProc only records the call and returns callResult.
-class FakeWindowProcs final : public platform::WindowProcs {
-public:
-    struct SetCall { platform::WindowHandle window = 0; platform::WndProcAddress proc = 0, returned = 0; };
-    struct ProcCall {
-        platform::WndProcAddress proc = 0;
-        platform::WindowHandle window = 0;
-        unsigned msg = 0;
-        std::uintptr_t wParam = 0;
-        std::intptr_t lParam = 0;
-    };
-    platform::WndProcAddress SetWindowProc(platform::WindowHandle h, platform::WndProcAddress proc) override;
-    std::intptr_t CallProc(platform::WndProcAddress proc, platform::WindowHandle h, unsigned msg,
-                           std::uintptr_t wParam, std::intptr_t lParam) override {
-        procCalls.push_back({proc, h, msg, wParam, lParam});
-        return callResult;
-    }
-
-    std::vector<SetCall> setCalls;
-    std::vector<ProcCall> procCalls;
-    std::intptr_t callResult = 0;
-    platform::WndProcAddress defaultProc = 0;
-
-private:
-    std::map<platform::WindowHandle, platform::WndProcAddress> procs_;
-};
-
 // VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or
 // verifyDefault once they are used up.
 class FakePasswords final : public platform::Passwords {
@@ -228,7 +200,6 @@ public:
     FakeScreen screen;
     FakeCursor cursor;
     FakeSystem system;
-    FakeWindowProcs windowProcs;
     FakePasswords passwords;
     FakeShell shell;
     FakeProcess process;

@@ -67,21 +67,6 @@ private:
     bool saverRunning_ = false;
 };
 
-class PortableWindowProcs final : public WindowProcs {
-public:
-    WndProcAddress SetWindowProc(WindowHandle, WndProcAddress) override {
-        return 0;
-    }
-
-    std::intptr_t CallProc(WndProcAddress proc, WindowHandle h, unsigned msg, std::uintptr_t wParam,
-                                 std::intptr_t lParam) override {
-        if (proc == 0) {
-            return 0;
-        }
-        return reinterpret_cast<WndProcFn>(proc)(h, msg, wParam, lParam);
-    }
-};
-
 } // namespace
 
 std::unique_ptr<Screen> MakePortableScreen() {
@@ -92,9 +77,6 @@ std::unique_ptr<Cursor> MakePortableCursor() {
 }
 std::unique_ptr<System> MakePortableSystem() {
     return std::make_unique<PortableSystem>();
-}
-std::unique_ptr<WindowProcs> MakePortableWindowProcs() {
-    return std::make_unique<PortableWindowProcs>();
 }
 
 } // namespace qs::platform

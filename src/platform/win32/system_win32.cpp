@@ -60,27 +60,10 @@ public:
     }
 };
 
-class Win32WindowProcs final : public WindowProcs {
-public:
-    WndProcAddress SetWindowProc(WindowHandle h, WndProcAddress proc) override {
-        return static_cast<WndProcAddress>(
-            SetWindowLongPtrA(ToHwnd(h), GWLP_WNDPROC, static_cast<LONG_PTR>(proc)));
-    }
-
-    std::intptr_t CallProc(WndProcAddress proc, WindowHandle h, unsigned msg, std::uintptr_t wParam,
-                                 std::intptr_t lParam) override {
-        return ::CallWindowProcA(reinterpret_cast<WNDPROC>(proc), ToHwnd(h), msg, static_cast<WPARAM>(wParam),
-                               static_cast<LPARAM>(lParam));
-    }
-};
 } // namespace
 
 std::unique_ptr<System> MakeWin32System() {
     return std::make_unique<Win32System>();
-}
-
-std::unique_ptr<WindowProcs> MakeWin32WindowProcs() {
-    return std::make_unique<Win32WindowProcs>();
 }
 
 } // namespace qs::platform

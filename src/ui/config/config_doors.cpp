@@ -9,7 +9,7 @@
 namespace qs::ui {
 
 void frmConfig::Timer1_Timer() {
-    NextSlide(*this, Picture1, bgimage);
+    NextSlide(show_, *this, Picture1, bgimage);
 }
 
 void frmConfig::Command1_Click() {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/services.h"
+#include "render/slide_schedule.h"
 #include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
@@ -11,11 +12,6 @@
 #include "ui/config/picture_count_caption.h"
 
 namespace qs::ui {
-
-namespace {
-// The slide schedule counts 86000 seconds to a day, as the sequencer does.
-constexpr double kScheduleSecondsPerDay = 86000.0;
-} // namespace
 
 void frmConfig::Form_Load() {
     DiscardSettings = true;
@@ -33,7 +29,7 @@ void frmConfig::Form_Load() {
     upDown.setValue(spinValue);
     keepStoredDelay_ = false;
 
-    LastSlideTime = platform::services().clock->Now() - delay / kScheduleSecondsPerDay;
+    MakeNextSlideDue(delay);
     picNoLbl.setCaption(PictureCountCaption(AppSettings().PictureCount()));
     SettingsChanged = false;
 }

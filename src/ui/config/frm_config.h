@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "render/next_slide.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 
@@ -63,6 +64,7 @@ private:
     // the spin range: the bar is clamped to its end, and the text box must keep the
     // delay as stored rather than the clamped one (see config_lifecycle.cpp).
     bool keepStoredDelay_ = false;
+    ShowState show_;
 };
 
 } // namespace qs::ui

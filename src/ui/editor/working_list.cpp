@@ -87,7 +87,7 @@ void EditSlideShow::ApplyCmd_Click() {
     SavedDisplayWarnings = settings.DisplayWarnings();
     // The settings dialog's monitor, running behind the editor, shows the next slide
     // of the new list at its next tick.
-    LastSlideTime = platform::services().clock->Now() - settings.Delay() / kScheduleSecondsPerDay;
+    MakeNextSlideDue(settings.Delay());
 }
 
 void EditSlideShow::cmdOK_Click() {
