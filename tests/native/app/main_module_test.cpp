@@ -17,12 +17,12 @@ namespace {
 
 constexpr const char* kCaption = "Quillo ScrSav Main Form";
 
-// Records which mode window Main asked for, with the host handle at that moment.
+// Records which mode window Main asked for, with the host handle it was given.
 class RecordingModeWindows final : public app::ModeWindows {
 public:
-    void ShowSettingsDialog() override { opened.push_back({"settings", PreviewHost}); }
-    void ShowFullScreen() override { opened.push_back({"full screen", PreviewHost}); }
-    void LoadPreview() override { opened.push_back({"preview", PreviewHost}); }
+    void ShowSettingsDialog() override { opened.push_back({"settings", 0}); }
+    void ShowFullScreen() override { opened.push_back({"full screen", 0}); }
+    void LoadPreview(platform::WindowHandle host) override { opened.push_back({"preview", host}); }
     std::vector<std::pair<std::string, platform::WindowHandle>> opened;
 };
 
@@ -37,15 +37,19 @@ protected:
         app::SetModeWindows(nullptr);
         ResetSharedState();
     }
-    // What Main opened for the argument string ("": nothing); it opens one thing at most.
-    std::string RunMain(const std::string& arguments) {
+    // What Main opened for the argument string ("": nothing) and the handle it was given;
+    // it opens one thing at most.
+    std::pair<std::string, platform::WindowHandle> RunMain(const std::string& arguments) {
         os.process.arguments = arguments;
         windows.opened.clear();
         os.passwords.changeCalls.clear();
         MainModule::Main();
         EXPECT_LE(windows.opened.size() + os.passwords.changeCalls.size(), 1u);
-        if (!os.passwords.changeCalls.empty()) return "password";
-        return windows.opened.empty() ? "" : windows.opened.front().first;
+        for (const auto& call : os.passwords.changeCalls) {
+            EXPECT_TRUE(call.provider == "SCRSAVE" && call.reserved1 + call.reserved2 == 0u);
+            return {"password", call.owner};
+        }
+        return windows.opened.empty() ? std::pair<std::string, platform::WindowHandle>{} : windows.opened.front();
     }
 
     test::ScopedServices os;
@@ -54,7 +58,7 @@ protected:
 };
 
 TEST_F(MainTest, OpensTheModeOfTheFirstTwoCharactersWithTheHandleAfterThem) {
-    const std::tuple<const char*, const char*, std::int32_t> cases[] = { // arguments, opened, PreviewHost
+    const std::tuple<const char*, const char*, std::int32_t> cases[] = { // arguments, opened, handle
         // Settings: no switch, or /C in any case; whatever follows is ignored.
         {"", "settings", 0}, {"/c", "settings", 0}, {"/C 99", "settings", 0},
         // Full screen: only the first two characters decide.
@@ -67,44 +71,23 @@ TEST_F(MainTest, OpensTheModeOfTheFirstTwoCharactersWithTheHandleAfterThem) {
         {"/p 2147483648", "", 0}, {"/p -2147483649", "", 0}, {"/p 1e400", "", 0}, {"/p 2147483647.5", "", 0},
         {"/a 4660", "password", 4660}, {"/A", "password", 0}, {"/a 4294967296", "", 0},
         {"-s", "", 0}, {" /s", "", 0}, {"//s", "", 0}, {"\\s", "", 0}};
-    for (const auto& [arguments, opened, host] : cases) {
+    for (const auto& [arguments, opened, handle] : cases) {
         SCOPED_TRACE(arguments);
-        PreviewHost = 777;
         os.system.findCalls.clear();
-        os.process.argumentReads = 0;
-        EXPECT_EQ(RunMain(arguments), opened);
-        EXPECT_EQ(PreviewHost, app::HandleFromInt32(host));
-        for (const auto& [what, hostAtOpen] : windows.opened) EXPECT_EQ(hostAtOpen, PreviewHost) << "set before";
-        for (const auto& call : os.passwords.changeCalls) {
-            EXPECT_EQ(call.provider, "SCRSAVE");
-            EXPECT_EQ(call.owner, PreviewHost) << "the dialog's owner is the handle read";
-            EXPECT_EQ(call.reserved1 + call.reserved2, 0u);
-        }
+        EXPECT_EQ(RunMain(arguments), std::pair(std::string(opened), app::HandleFromInt32(handle)));
         // Only full screen looks for a running saver.
         EXPECT_EQ(os.system.findCalls, std::string(opened) == "full screen" ? std::vector<std::string>{kCaption}
                                                                             : std::vector<std::string>{});
-        EXPECT_EQ(os.process.argumentReads, 1);
         EXPECT_TRUE(profile.calls.empty()) << "Main leaves the settings alone";
     }
 }
 
-TEST_F(MainTest, SetsTheStartUpStateWhateverOpensWithTheScreenFactorsRounded) {
-    const std::tuple<const char*, double, double, std::int32_t, std::int32_t> cases[] = {
-        {"/s", 1440.0 / 120, 1440.0 / 144, 12, 10}, {"-s", 1440.0 / 168, 14.4, 9, 14},
-        {"/c", 7.5, 6.5, 8, 6}, // halves to even
-        {"/p 5", 1e300, -1e300, 15, 15}}; // no integer holds it: the usual factor
-    for (const auto& [arguments, x, y, roundedX, roundedY] : cases) {
+TEST_F(MainTest, SeedsTheRandomNumbersAndStartsTheScheduleNowWhateverOpens) {
+    for (const char* arguments : {"/s", "-s", "/c", "/p 5"}) {
         os.clock.SetDateTime(2024, 5, 17, 21, 45, 30, 600);
-        os.screen.metrics.twipsPerPixelX = x;
-        os.screen.metrics.twipsPerPixelY = y;
-        const int clockReads = os.clock.nowReads(), seeds = os.random.randomizeCount;
-        CurrentSlide = 9;
+        const int seeds = os.random.randomizeCount;
         RunMain(arguments);
         EXPECT_DOUBLE_EQ(LastSlideTime, 45429.0 + (21 * 3600 + 45 * 60 + 30) / 86400.0) << "whole seconds";
-        EXPECT_EQ(os.clock.nowReads(), clockReads + 1);
-        EXPECT_EQ(CurrentSlide, 0);
-        EXPECT_EQ(TwipsPerPixelX, roundedX) << x;
-        EXPECT_EQ(TwipsPerPixelY, roundedY) << y;
         EXPECT_EQ(os.random.randomizeCount, seeds + 1);
         EXPECT_EQ(os.random.draws, 0);
     }

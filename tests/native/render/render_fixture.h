@@ -1,6 +1,7 @@
 // The rendering tests' fixture: the platform doubles and the headless toolkit (a screen
 // of 1024 x 768 pixels, 15360 x 11520 twips), fresh shared state and settings (dropped
-// unwritten), and a loaded window with every kind of surface a slide is drawn on.
+// unwritten), a loaded window with every kind of surface a slide is drawn on, and the
+// state of the show that runs on it.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "render/next_slide.h"
+#include "settings/shared_state.h"
 #include "support/test_images.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/controls.h"
@@ -77,7 +79,9 @@ protected:
         }
     }
     // One timer tick of the window showing the area; DueTick makes a slide due first.
-    void Tick(Area area = Area::Screen) { NextSlide(surfaces, surfaces.at(area).surface, surfaces.at(area).element); }
+    void Tick(Area area = Area::Screen) {
+        NextSlide(show, surfaces, surfaces.at(area).surface, surfaces.at(area).element);
+    }
     void DueTick(Area area = Area::Screen) {
         LastSlideTime = 0.0;
         Tick(area);
@@ -85,6 +89,7 @@ protected:
 
     ScratchFolder files;
     SlideSurfaces surfaces;
+    ShowState show;
     int files_ = 0;
 };
 

@@ -38,13 +38,6 @@ protected:
                         value->type, value->bytes);
     }
     static std::string PicturePath(const std::string& name) { return std::string(QS_TEST_DATA_DIR) + "/saver/" + name; }
-    void Advance(std::uint64_t ms) { ui().advance(ms); }
-    template <class F>
-    F& Show() {
-        F& form = tk::NewForm<F>();
-        form.Show();
-        return form;
-    }
 
 private:
     SettingsTempDir registryDir_;

@@ -1,0 +1,132 @@
+// The full-screen window: what ends it, the cursor, and the password check on the
+// Windows 95 family (the Wine suites prove the real dialog and the real system flag).
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <tuple>
+#include <vector>
+
+#include "saver_fixture.h"
+#include "ui/saver/password_option.h"
+#include "ui/saver/saver_window.h"
+
+namespace qs::test {
+namespace {
+
+using ui::SaverWindow;
+
+constexpr unsigned kSpiScreenSaverRunning = 97;
+constexpr float kTwips = 15; // the screen is 1024 x 768 pixels of 15 twips
+
+class FullScreen : public SaverTest {
+protected:
+    FullScreen() {
+        os.cursor.position = FakeCursor::Point{10, 10};
+        WriteSettings("Delay_0=7\r\nPictureCount_0=1\r\nFileSpec_1=" + PicturePath("quadrants.gif"));
+    }
+    SaverWindow& Show() {
+        SaverWindow& window = tk::NewForm<SaverWindow>();
+        window.Show();
+        return window;
+    }
+    // The running-flag calls made with this value.
+    int RunningFlagCalls(unsigned param) const {
+        int n = 0;
+        for (const auto& c : os.system.parametersCalls)
+            n += c.action == kSpiScreenSaverRunning && c.param == param && c.pointerGiven && c.winIni == 0;
+        return n;
+    }
+};
+
+TEST(PasswordOption, IsOnForEveryStoredFormOfANonZeroValue) {
+    // GetRegValue gives binary data as the whole 1024-byte buffer, zeros after the data.
+    const auto binary = [](std::string data) { return data + std::string(1024 - data.size(), '\0'); };
+    const std::pair<RegVariant, bool> cases[] = {
+        {RegVariant{}, false}, {std::string(" 2 "), true}, {std::string("0.5"), false}, {std::string("0.6"), true},
+        {std::string("70000"), true}, {std::string("False"), false}, {std::string("yes"), true},
+        {std::int32_t{65536}, true}, {std::int32_t{0}, false}, {binary(std::string("\1\0\0\0", 4)), true},
+        {binary(std::string(4, '\0')), false}};
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(ui::PasswordOptionValue(cases[i].first), cases[i].second) << "case " << i;
+}
+
+// Only off the NT family, with the option on, does the saver ask and tell the system.
+TEST_F(FullScreen, OnlyOffNtWithTheOptionOnTheSaverAsksAndTellsTheSystemItRuns) {
+    const std::tuple<std::uint32_t, std::optional<OptionValue>, bool> cases[] = {
+        // platform (2: NT, 1: Windows 95, 0: Win32s), option, the saver guards the password
+        {2, OptionValue::Dword(1), false}, {1, OptionValue::Text("1"), true}, {1, OptionValue::Text("0"), false},
+        {0, OptionValue::Dword(1), true}, {1, OptionValue{platform::kRegExpandSz, std::string("1\0", 2)}, false}};
+    os.passwords.onVerify = [&] { EXPECT_GE(os.cursor.displayCount, 6) << "the cursor shows for the question"; };
+    for (const auto& [platformId, option, guards] : cases) {
+        SCOPED_TRACE(testing::Message() << platformId << " " << guards);
+        os.system.version.dwPlatformId = platformId;
+        os.system.parametersCalls.clear();
+        os.passwords.verifyCalls.clear();
+        SetPasswordOption(option);
+        SaverWindow& window = Show();
+        EXPECT_EQ(RunningFlagCalls(1), guards ? 1 : 0);
+        os.passwords.verifyResults = {0x10000, 0x10001}; // only the low sixteen bits count
+        window.userKey('A', 0);
+        EXPECT_EQ(window.IsLoaded(), guards) << "a refusal keeps the show";
+        if (guards) {
+            EXPECT_LE(os.cursor.displayCount, -6) << "hidden again after a refusal";
+            window.userKey('A', 0);
+        }
+        EXPECT_FALSE(window.IsLoaded());
+        EXPECT_EQ(os.passwords.verifyCalls.size(), guards ? 2u : 0u);
+        EXPECT_EQ(RunningFlagCalls(0), guards ? 1 : 0);
+        EXPECT_EQ(os.system.parametersCalls.size(), guards ? 2u : 0u) << "no other system parameter changes";
+        EXPECT_GE(os.cursor.displayCount, 6);
+    }
+}
+
+TEST_F(FullScreen, HidesTheCursorUntilTheCountIsBelowMinusFive) {
+    for (const auto& [start, end] : {std::pair{4, -6}, {-20, -21}}) {
+        os.cursor.displayCount = start;
+        Show().Unload();
+        EXPECT_EQ(os.cursor.displayCount, 6) << "shown again on unload";
+        os.cursor.displayCount = start;
+        Show();
+        EXPECT_EQ(os.cursor.displayCount, end);
+    }
+}
+
+struct Move {
+    double at;     // seconds after midnight
+    int x, y;      // screen pixels
+    bool onPicture = false; // reported by the picture, which lies at (100, 50)
+};
+
+TEST_F(FullScreen, TheFourthRealMoveWithinTwentySecondsEndsTheShow) {
+    const std::pair<const char*, std::vector<Move>> cases[] = {
+        {"four within twenty seconds", {{100, 20, 20}, {110, 30, 30}, {119, 40, 40}, {120, 50, 50}}},
+        {"a late move clears the count and is not counted",
+         {{100, 20, 20}, {110, 30, 30}, {121, 40, 40}, {126, 50, 50}, {130, 60, 60}, {140, 70, 70}, {146, 80, 80}}},
+        {"the count is tested before the time", {{100, 20, 20}, {101, 30, 30}, {102, 40, 40}, {500, 50, 50}}},
+        {"midnight does not clear the count", {{86390, 20, 20}, {86399, 30, 30}, {3, 40, 40}, {30, 50, 50}}},
+        {"the first move's time is rounded", {{99.6, 20, 20}, {119.7, 30, 30}, {119.8, 40, 40}, {119.9, 50, 50}}},
+        {"the position at load and repeated positions are no moves",
+         {{100, 10, 10}, {100, 20, 20}, {100, 20, 20}, {101, 30, 30}, {101, 30, 30}, {102, 40, 40}, {103, 50, 50}}},
+        {"moves over the picture count on the window",
+         {{100, 20, 20}, {100, 5, 5, true}, {101, 105, 55}, {101, 6, 5, true}, {102, 300, 300}}},
+    };
+    for (const auto& [name, moves] : cases) {
+        SCOPED_TRACE(name);
+        SaverWindow& window = Show();
+        window.slidePicture.Move(100 * kTwips, 50 * kTwips, 200 * kTwips, 100 * kTwips);
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            EXPECT_TRUE(window.IsLoaded()) << "ended before move " << i + 1;
+            os.clock.SetSecondsAfterMidnight(moves[i].at);
+            const Move& m = moves[i];
+            if (m.onPicture) window.slidePicture.userMouseMove(0, 0, m.x * kTwips, m.y * kTwips);
+            else window.userMouseMove(0, 0, m.x * kTwips, m.y * kTwips);
+        }
+        EXPECT_FALSE(window.IsLoaded()) << "the last move ends it";
+    }
+    SaverWindow& window = Show();
+    for (int i = 0; i < 3; ++i) window.userMouseMove(0, 0, (i + 20) * kTwips, 0);
+    EXPECT_TRUE(window.IsLoaded()) << "three moves leave the show running";
+}
+
+} // namespace
+} // namespace qs::test
