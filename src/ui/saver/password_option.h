@@ -5,9 +5,9 @@
 // data. A number is rounded to a whole number, a half going to the even neighbour, and
 // is on unless that is 0; one beyond the 16-bit range counts as on. The words True and
 // False count as on and off. Anything else (binary data, other text) counts as on when
-// it holds any byte that is not zero, so binary 01 00 00 00 is on and 00 00 00 00 is off: an option that may be on is never taken as
-// off, since that would let the saver close without the password. An absent value, or
-// one that cannot be read, is off.
+// it holds any byte that is not zero, so binary 01 00 00 00 is on and 00 00 00 00 is
+// off: an option that may be on is never taken as off, since that would let the saver
+// close without the password. An absent value, or one that cannot be read, is off.
 #pragma once
 
 #include "settings/registry_functions.h"

@@ -1,4 +1,4 @@
-// Main: which window the command line opens, with which handle, and the start-up state.
+// Main: which window the command line opens, with which handle, and the start of the schedule.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,49 +15,24 @@
 namespace qs {
 namespace {
 
-constexpr const char* kCaption = "Quillo ScrSav Main Form";
+using Opened = std::pair<std::string, platform::WindowHandle>; // what, with which handle
 
 // Records which mode window Main asked for, with the host handle it was given.
 class RecordingModeWindows final : public app::ModeWindows {
 public:
+    RecordingModeWindows() { app::SetModeWindows(this); }
+    ~RecordingModeWindows() override { app::SetModeWindows(nullptr); }
     void ShowSettingsDialog() override { opened.push_back({"settings", 0}); }
     void ShowFullScreen() override { opened.push_back({"full screen", 0}); }
     void LoadPreview(platform::WindowHandle host) override { opened.push_back({"preview", host}); }
-    std::vector<std::pair<std::string, platform::WindowHandle>> opened;
+    std::vector<Opened> opened;
 };
 
-class MainTest : public ::testing::Test {
-protected:
-    MainTest() {
-        ResetSharedState();
-        os.UseProfile(&profile);
-        app::SetModeWindows(&windows);
-    }
-    ~MainTest() override {
-        app::SetModeWindows(nullptr);
-        ResetSharedState();
-    }
-    // What Main opened for the argument string ("": nothing) and the handle it was given;
-    // it opens one thing at most.
-    std::pair<std::string, platform::WindowHandle> RunMain(const std::string& arguments) {
-        os.process.arguments = arguments;
-        windows.opened.clear();
-        os.passwords.changeCalls.clear();
-        MainModule::Main();
-        EXPECT_LE(windows.opened.size() + os.passwords.changeCalls.size(), 1u);
-        for (const auto& call : os.passwords.changeCalls) {
-            EXPECT_TRUE(call.provider == "SCRSAVE" && call.reserved1 + call.reserved2 == 0u);
-            return {"password", call.owner};
-        }
-        return windows.opened.empty() ? std::pair<std::string, platform::WindowHandle>{} : windows.opened.front();
-    }
-
+TEST(Main, StartsTheScheduleAndOpensTheModeOfTheFirstTwoCharactersWithTheHandleAfterThem) {
     test::ScopedServices os;
     test::MemoryProfileFile profile;
+    os.UseProfile(&profile);
     RecordingModeWindows windows;
-};
-
-TEST_F(MainTest, OpensTheModeOfTheFirstTwoCharactersWithTheHandleAfterThem) {
     const std::tuple<const char*, const char*, std::int32_t> cases[] = { // arguments, opened, handle
         // Settings: no switch, or /C in any case; whatever follows is ignored.
         {"", "settings", 0}, {"/c", "settings", 0}, {"/C 99", "settings", 0},
@@ -73,24 +48,29 @@ TEST_F(MainTest, OpensTheModeOfTheFirstTwoCharactersWithTheHandleAfterThem) {
         {"-s", "", 0}, {" /s", "", 0}, {"//s", "", 0}, {"\\s", "", 0}};
     for (const auto& [arguments, opened, handle] : cases) {
         SCOPED_TRACE(arguments);
+        os.process.arguments = arguments;
+        windows.opened.clear();
+        os.passwords.changeCalls.clear();
         os.system.findCalls.clear();
-        EXPECT_EQ(RunMain(arguments), std::pair(std::string(opened), app::HandleFromInt32(handle)));
-        // Only full screen looks for a running saver.
-        EXPECT_EQ(os.system.findCalls, std::string(opened) == "full screen" ? std::vector<std::string>{kCaption}
-                                                                            : std::vector<std::string>{});
-        EXPECT_TRUE(profile.calls.empty()) << "Main leaves the settings alone";
-    }
-}
-
-TEST_F(MainTest, SeedsTheRandomNumbersAndStartsTheScheduleNowWhateverOpens) {
-    for (const char* arguments : {"/s", "-s", "/c", "/p 5"}) {
         os.clock.SetDateTime(2024, 5, 17, 21, 45, 30, 600);
         const int seeds = os.random.randomizeCount;
-        RunMain(arguments);
-        EXPECT_DOUBLE_EQ(LastSlideTime, 45429.0 + (21 * 3600 + 45 * 60 + 30) / 86400.0) << "whole seconds";
+        MainModule::Main();
+        for (const auto& call : os.passwords.changeCalls) {
+            EXPECT_TRUE(call.provider == "SCRSAVE" && call.reserved1 + call.reserved2 == 0u);
+            windows.opened.push_back({"password", call.owner});
+        }
+        const std::vector<Opened> expected = {{opened, app::HandleFromInt32(handle)}};
+        EXPECT_EQ(windows.opened, opened[0] ? expected : std::vector<Opened>{});
+        // Whatever opens, the generator is seeded and the schedule starts now, in whole seconds.
         EXPECT_EQ(os.random.randomizeCount, seeds + 1);
-        EXPECT_EQ(os.random.draws, 0);
+        EXPECT_DOUBLE_EQ(LastSlideTime, 45429.0 + (21 * 3600 + 45 * 60 + 30) / 86400.0);
+        // Only full screen looks for a running saver.
+        EXPECT_EQ(os.system.findCalls, std::string(opened) == "full screen"
+                                           ? std::vector<std::string>{"Quillo ScrSav Main Form"}
+                                           : std::vector<std::string>{});
+        EXPECT_TRUE(profile.calls.empty()) << "Main leaves the settings alone";
     }
+    ResetSharedState();
 }
 
 } // namespace

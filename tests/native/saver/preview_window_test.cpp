@@ -38,24 +38,20 @@ TEST_F(Preview, TheSurfaceTakesTheHostsClientSizeInWholeTwipsPerPixelAtItsTopLef
     }
 }
 
-TEST_F(Preview, TheSurfaceLivesInTheHostAndTheFirstTickDrawsTheScreensShare) {
-    const platform::WindowHandle host = Host();
-    PreviewWindow& window = LoadFor(host);
-    EXPECT_FALSE(window.Visible());
-    EXPECT_EQ(ui().hostOf(window.surface), host);
-    ui().advance(400);
-    ASSERT_TRUE(window.slidePicture.Visible());
-    // 320 x 240 pixels at 152 / 1024 of the screen's width, centred on the surface.
-    EXPECT_NEAR(window.slidePicture.Width(), 320 * 15 * 152.0 / 1024, 0.5);
-    EXPECT_NEAR(window.slidePicture.Left(), (2280 - window.slidePicture.Width()) / 2, 0.5);
-}
-
-TEST_F(Preview, TheHostClosingTheSurfaceOrGoingAwayEndsTheRunAtTheNextTick) {
+// The surface lives in the host and the first tick draws the screen's share; the host
+// closing the surface or going away ends the run at the next tick.
+TEST_F(Preview, TheShowRunsInTheHostUntilItClosesTheSurfaceOrGoesAway) {
     for (const bool byClose : {true, false}) {
         SCOPED_TRACE(byClose ? "closed" : "destroyed");
         const platform::WindowHandle host = Host();
         PreviewWindow& window = LoadFor(host);
+        EXPECT_FALSE(window.Visible());
+        EXPECT_EQ(ui().hostOf(window.surface), host);
         ui().advance(400);
+        ASSERT_TRUE(window.slidePicture.Visible());
+        // 320 x 240 pixels at 152 / 1024 of the screen's width, centred on the surface.
+        EXPECT_NEAR(window.slidePicture.Width(), 320 * 15 * 152.0 / 1024, 0.5);
+        EXPECT_NEAR(window.slidePicture.Left(), (2280 - window.slidePicture.Width()) / 2, 0.5);
         const auto loads = ui().pictureLoads().size();
         if (byClose) {
             ui().closeFromHost(window.surface);

@@ -1,48 +1,55 @@
-// The saver windows' tests: the toolkit fixture with a registry of their own.
+// The saver windows' tests: the toolkit fixture with the system's password option in a
+// registry of its own.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
-#include "platform/registry_portable.h"
-#include "support/settings_recording_registry.h"
-#include "support/settings_temp_dir.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
 
 namespace qs::test {
 
-// A registry value as the test stores it: its type and its bytes.
-struct OptionValue {
-    std::uint32_t type = platform::kRegSz;
-    std::string bytes;
-    static OptionValue Text(const std::string& text) { return {platform::kRegSz, text + '\0'}; }
-    static OptionValue Dword(char low) { return {platform::kRegDword, std::string{low, 0, 0, 0}}; }
+// HKCU\Control Panel\Desktop\ScreenSaveUsePassword as its type and bytes, or no such value.
+using OptionValue = std::optional<std::pair<std::uint32_t, std::string>>;
+
+class PasswordOptionRegistry final : public platform::Registry {
+public:
+    std::int32_t RegOpenKeyEx(platform::RegKey, const std::string& path, std::uint32_t, platform::RegKey& key) override {
+        key = 1;
+        return path.rfind("Control Panel\\Desktop", 0) == 0 ? 0 : platform::kErrorFileNotFound;
+    }
+    std::int32_t RegQueryValueEx(platform::RegKey, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                                 std::uint32_t* size) override {
+        if (!value || name != "ScreenSaveUsePassword") return platform::kErrorFileNotFound;
+        if (type) *type = value->first;
+        const auto needed = static_cast<std::uint32_t>(value->second.size());
+        const bool fits = !data || (size && *size >= needed);
+        if (data && fits) std::copy(value->second.begin(), value->second.end(), data);
+        if (size) *size = needed;
+        return fits ? 0 : platform::kErrorMoreData;
+    }
+    std::int32_t RegSetValueEx(platform::RegKey, const std::string&, std::uint32_t, const std::uint8_t*,
+                               std::uint32_t) override { return 5; }
+    std::int32_t RegCreateKeyEx(platform::RegKey, const std::string&, std::uint32_t, platform::RegKey&) override {
+        return 5;
+    }
+    std::int32_t RegCloseKey(platform::RegKey) override { return 0; }
+    OptionValue value;
 };
 
 class SaverTest : public ToolkitTest {
 protected:
-    SaverTest() { SetPasswordOption(std::nullopt); }
+    SaverTest() { os.UseRegistry(&registry); }
     ~SaverTest() override { tk::releaseKeptForms(); } // while the registry lives
-
-    // HKCU\Control Panel\Desktop\ScreenSaveUsePassword exactly as given, or no such value.
-    void SetPasswordOption(const std::optional<OptionValue>& value) {
-        registry_ = platform::MakePortableRegistry(registryDir_.File("registry" + std::to_string(++stores_)));
-        os.UseRegistry(registry_.get());
-        if (value)
-            PutRegValue(*registry_, platform::kHkeyCurrentUser, "Control Panel\\Desktop", "ScreenSaveUsePassword",
-                        value->type, value->bytes);
-    }
     static std::string PicturePath(const std::string& name) { return std::string(QS_TEST_DATA_DIR) + "/saver/" + name; }
 
-private:
-    SettingsTempDir registryDir_;
-    std::unique_ptr<platform::Registry> registry_;
-    int stores_ = 0;
+    PasswordOptionRegistry registry;
 };
 
 } // namespace qs::test

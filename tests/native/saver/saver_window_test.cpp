@@ -17,6 +17,9 @@ using ui::SaverWindow;
 
 constexpr unsigned kSpiScreenSaverRunning = 97;
 constexpr float kTwips = 15; // the screen is 1024 x 768 pixels of 15 twips
+const OptionValue kTextOne{{platform::kRegSz, std::string("1\0", 2)}};
+const OptionValue kTextZero{{platform::kRegSz, std::string("0\0", 2)}};
+const OptionValue kDwordOne{{platform::kRegDword, std::string("\1\0\0\0", 4)}};
 
 class FullScreen : public SaverTest {
 protected:
@@ -50,20 +53,25 @@ TEST(PasswordOption, IsOnForEveryStoredFormOfANonZeroValue) {
         EXPECT_EQ(ui::PasswordOptionValue(cases[i].first), cases[i].second) << "case " << i;
 }
 
-// Only off the NT family, with the option on, does the saver ask and tell the system.
+// Only off the NT family, with the option on, does the saver ask and tell the system. The
+// cursor stays hidden below -5 whatever count it started from, shows for the question
+// and after the run.
 TEST_F(FullScreen, OnlyOffNtWithTheOptionOnTheSaverAsksAndTellsTheSystemItRuns) {
-    const std::tuple<std::uint32_t, std::optional<OptionValue>, bool> cases[] = {
-        // platform (2: NT, 1: Windows 95, 0: Win32s), option, the saver guards the password
-        {2, OptionValue::Dword(1), false}, {1, OptionValue::Text("1"), true}, {1, OptionValue::Text("0"), false},
-        {0, OptionValue::Dword(1), true}, {1, OptionValue{platform::kRegExpandSz, std::string("1\0", 2)}, false}};
+    const std::tuple<std::uint32_t, OptionValue, bool, int, int> cases[] = {
+        // platform (2: NT, 1: Windows 95, 0: Win32s), option, guards the password, cursor count at start, hidden
+        {2, kDwordOne, false, 4, -6}, {1, kTextOne, true, -20, -21}, {1, kTextZero, false, 0, -6},
+        {0, kDwordOne, true, 0, -6}, {1, OptionValue{{platform::kRegExpandSz, kTextOne->second}}, false, 0, -6},
+        {1, std::nullopt, false, 0, -6}};
     os.passwords.onVerify = [&] { EXPECT_GE(os.cursor.displayCount, 6) << "the cursor shows for the question"; };
-    for (const auto& [platformId, option, guards] : cases) {
+    for (const auto& [platformId, option, guards, cursorAtStart, hidden] : cases) {
         SCOPED_TRACE(testing::Message() << platformId << " " << guards);
         os.system.version.dwPlatformId = platformId;
         os.system.parametersCalls.clear();
         os.passwords.verifyCalls.clear();
-        SetPasswordOption(option);
+        os.cursor.displayCount = cursorAtStart;
+        registry.value = option;
         SaverWindow& window = Show();
+        EXPECT_EQ(os.cursor.displayCount, hidden);
         EXPECT_EQ(RunningFlagCalls(1), guards ? 1 : 0);
         os.passwords.verifyResults = {0x10000, 0x10001}; // only the low sixteen bits count
         window.userKey('A', 0);
@@ -77,17 +85,6 @@ TEST_F(FullScreen, OnlyOffNtWithTheOptionOnTheSaverAsksAndTellsTheSystemItRuns) 
         EXPECT_EQ(RunningFlagCalls(0), guards ? 1 : 0);
         EXPECT_EQ(os.system.parametersCalls.size(), guards ? 2u : 0u) << "no other system parameter changes";
         EXPECT_GE(os.cursor.displayCount, 6);
-    }
-}
-
-TEST_F(FullScreen, HidesTheCursorUntilTheCountIsBelowMinusFive) {
-    for (const auto& [start, end] : {std::pair{4, -6}, {-20, -21}}) {
-        os.cursor.displayCount = start;
-        Show().Unload();
-        EXPECT_EQ(os.cursor.displayCount, 6) << "shown again on unload";
-        os.cursor.displayCount = start;
-        Show();
-        EXPECT_EQ(os.cursor.displayCount, end);
     }
 }
 
