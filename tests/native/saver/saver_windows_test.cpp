@@ -1,18 +1,55 @@
-// The full-screen window: what ends it, the cursor, and the password check on the
-// Windows 95 family (the Wine suites prove the real dialog and the real system flag).
+// The saver windows: what ends the full-screen run, its cursor and the password check on
+// the Windows 95 family, and the preview's surface lent to the host window. The Wine
+// suites prove the real password dialog, the system's flag and the real host window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
-#include "saver_fixture.h"
+#include "support/toolkit_fixture.h"
+#include "toolkit/application.h"
 #include "ui/saver/password_option.h"
+#include "ui/saver/preview_window.h"
 #include "ui/saver/saver_window.h"
 
 namespace qs::test {
 namespace {
 
+// HKCU\Control Panel\Desktop\ScreenSaveUsePassword as its type and bytes, or no such value.
+using OptionValue = std::optional<std::pair<std::uint32_t, std::string>>;
+
+class PasswordOptionRegistry final : public platform::Registry {
+public:
+    std::int32_t RegOpenKeyEx(platform::RegKey, const std::string& path, std::uint32_t, platform::RegKey& key) override {
+        key = 1;
+        return path.rfind("Control Panel\\Desktop", 0) == 0 ? 0 : platform::kErrorFileNotFound;
+    }
+    std::int32_t RegQueryValueEx(platform::RegKey, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                                 std::uint32_t* size) override {
+        if (!value || name != "ScreenSaveUsePassword") return platform::kErrorFileNotFound;
+        if (type) *type = value->first;
+        const auto needed = static_cast<std::uint32_t>(value->second.size());
+        const bool fits = !data || (size && *size >= needed);
+        if (data && fits) std::copy(value->second.begin(), value->second.end(), data);
+        if (size) *size = needed;
+        return fits ? 0 : platform::kErrorMoreData;
+    }
+    std::int32_t RegSetValueEx(platform::RegKey, const std::string&, std::uint32_t, const std::uint8_t*,
+                               std::uint32_t) override { return 5; }
+    std::int32_t RegCreateKeyEx(platform::RegKey, const std::string&, std::uint32_t, platform::RegKey&) override {
+        return 5;
+    }
+    std::int32_t RegCloseKey(platform::RegKey) override { return 0; }
+    OptionValue value;
+};
+
+using ui::PreviewWindow;
 using ui::SaverWindow;
 
 constexpr unsigned kSpiScreenSaverRunning = 97;
@@ -21,15 +58,24 @@ const OptionValue kTextOne{{platform::kRegSz, std::string("1\0", 2)}};
 const OptionValue kTextZero{{platform::kRegSz, std::string("0\0", 2)}};
 const OptionValue kDwordOne{{platform::kRegDword, std::string("\1\0\0\0", 4)}};
 
-class FullScreen : public SaverTest {
+class SaverTest : public ToolkitTest {
 protected:
-    FullScreen() {
+    SaverTest() {
+        os.UseRegistry(&registry);
         os.cursor.position = FakeCursor::Point{10, 10};
-        WriteSettings("Delay_0=7\r\nPictureCount_0=1\r\nFileSpec_1=" + PicturePath("quadrants.gif"));
+        WriteSettings("Delay_0=10\r\nPictureCount_0=1\r\nCenter_1=True\r\nFileSpec_1=" + std::string(QS_TEST_DATA_DIR) +
+                      "/saver/quadrants.gif");
     }
+    ~SaverTest() override { tk::releaseKeptForms(); } // while the registry lives
     SaverWindow& Show() {
         SaverWindow& window = tk::NewForm<SaverWindow>();
         window.Show();
+        return window;
+    }
+    // Loads the preview window for a host window, as Main does for "/P".
+    PreviewWindow& LoadFor(platform::WindowHandle host) {
+        PreviewWindow& window = tk::NewForm<PreviewWindow>(host);
+        window.Load();
         return window;
     }
     // The running-flag calls made with this value.
@@ -39,6 +85,8 @@ protected:
             n += c.action == kSpiScreenSaverRunning && c.param == param && c.pointerGiven && c.winIni == 0;
         return n;
     }
+
+    PasswordOptionRegistry registry;
 };
 
 TEST(PasswordOption, IsOnForEveryStoredFormOfANonZeroValue) {
@@ -56,7 +104,7 @@ TEST(PasswordOption, IsOnForEveryStoredFormOfANonZeroValue) {
 // Only off the NT family, with the option on, does the saver ask and tell the system. The
 // cursor stays hidden below -5 whatever count it started from, shows for the question
 // and after the run.
-TEST_F(FullScreen, OnlyOffNtWithTheOptionOnTheSaverAsksAndTellsTheSystemItRuns) {
+TEST_F(SaverTest, OnlyOffNtWithTheOptionOnTheSaverAsksAndTellsTheSystemItRuns) {
     const std::tuple<std::uint32_t, OptionValue, bool, int, int> cases[] = {
         // platform (2: NT, 1: Windows 95, 0: Win32s), option, guards the password, cursor count at start, hidden
         {2, kDwordOne, false, 4, -6}, {1, kTextOne, true, -20, -21}, {1, kTextZero, false, 0, -6},
@@ -94,7 +142,7 @@ struct Move {
     bool onPicture = false; // reported by the picture, which lies at (100, 50)
 };
 
-TEST_F(FullScreen, TheFourthRealMoveWithinTwentySecondsEndsTheShow) {
+TEST_F(SaverTest, TheFourthRealMoveWithinTwentySecondsEndsTheShow) {
     const std::pair<const char*, std::vector<Move>> cases[] = {
         {"four within twenty seconds", {{100, 20, 20}, {110, 30, 30}, {119, 40, 40}, {120, 50, 50}}},
         {"a late move clears the count and is not counted",
@@ -123,6 +171,44 @@ TEST_F(FullScreen, TheFourthRealMoveWithinTwentySecondsEndsTheShow) {
     SaverWindow& window = Show();
     for (int i = 0; i < 3; ++i) window.userMouseMove(0, 0, (i + 20) * kTwips, 0);
     EXPECT_TRUE(window.IsLoaded()) << "three moves leave the show running";
+}
+
+TEST_F(SaverTest, TheSurfaceTakesTheHostsClientSizeInWholeTwipsPerPixelAtItsTopLeft) {
+    const std::tuple<platform::RectPx, double, float, float> cases[] = { // client, twips per pixel, size
+        {{10, 20, 162, 132}, 12, 1824, 1344}, {{0, 0, 10, 10}, 7.5, 80, 80}, {{0, 0, 0, 0}, 15, 0, 0}};
+    for (const auto& [client, twips, width, height] : cases) {
+        os.screen.metrics.twipsPerPixelX = os.screen.metrics.twipsPerPixelY = twips;
+        PreviewWindow& window = LoadFor(os.system.AddWindow("host", client));
+        EXPECT_EQ((std::array{window.surface.Left(), window.surface.Top(), window.surface.Width(),
+                              window.surface.Height()}),
+                  (std::array{0.0f, 0.0f, width, height}));
+    }
+}
+
+// The surface lives in the host and the first tick draws the screen's share there; the host
+// closing the surface or going away ends the run at the next tick.
+TEST_F(SaverTest, TheShowRunsInTheHostUntilItClosesTheSurfaceOrGoesAway) {
+    for (const bool byClose : {true, false}) {
+        SCOPED_TRACE(byClose ? "closed" : "destroyed");
+        const platform::WindowHandle host = os.system.AddWindow("Display Properties", {0, 0, 152, 112});
+        PreviewWindow& window = LoadFor(host);
+        EXPECT_FALSE(window.Visible());
+        EXPECT_EQ(ui().hostOf(window.surface), host);
+        ui().advance(400);
+        // 320 x 240 pixels at 152 / 1024 of the screen's width.
+        EXPECT_NEAR(window.slidePicture.Width(), 320 * 15 * 152.0 / 1024, 0.5);
+        const auto loads = ui().pictureLoads().size();
+        if (byClose) {
+            ui().closeFromHost(window.surface);
+            EXPECT_EQ(ui().hostOf(window.surface), 0u) << "back in its own window, not destroyed";
+        } else {
+            os.system.DestroyWindow(host);
+        }
+        EXPECT_TRUE(window.IsLoaded());
+        ui().advance(400);
+        EXPECT_FALSE(window.IsLoaded());
+        EXPECT_EQ(ui().pictureLoads().size(), loads);
+    }
 }
 
 } // namespace
