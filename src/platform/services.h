@@ -97,7 +97,6 @@ public:
     virtual WindowHandle FindWindowByCaption(const std::string& caption) = 0;
     virtual bool IsWindow(WindowHandle h) = 0;
     virtual bool GetClientRect(WindowHandle h, RectPx& rect) = 0;
-    virtual WindowHandle SetParent(WindowHandle child, WindowHandle parent) = 0;
     // SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE).
     virtual bool MakeTopmost(WindowHandle h) = 0;
 };

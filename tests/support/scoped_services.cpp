@@ -78,15 +78,6 @@ bool FakeSystem::GetClientRect(platform::WindowHandle h, platform::RectPx& rect)
     return w != nullptr;
 }
 
-platform::WindowHandle FakeSystem::SetParent(platform::WindowHandle child, platform::WindowHandle parent) {
-    setParentCalls.push_back({child, parent});
-    Window* w = Live(child);
-    if (!w || (parent != 0 && !Live(parent))) return 0;
-    const platform::WindowHandle previous = w->parent;
-    w->parent = parent;
-    return previous;
-}
-
 platform::WindowHandle FakeSystem::AddWindow(const std::string& caption, platform::RectPx client,
                                              platform::WindowHandle parent) {
     const platform::WindowHandle h = nextHandle_;

@@ -85,11 +85,10 @@ public:
 
 // The window-manager calls against a table of pretend windows (handles never reused).
 // FindWindowByCaption matches live top-level windows by caption, ignoring case; calls on
-// a handle of no live window fail; SetParent accepts 0 (the desktop).
+// a handle of no live window fail.
 class FakeSystem final : public platform::System {
 public:
     struct ParametersCall { unsigned action = 0, param = 0; bool pointerGiven = false; unsigned winIni = 0; };
-    struct SetParentCall { platform::WindowHandle child = 0, parent = 0; };
 
     FakeSystem() { version.dwMajorVersion = 10, version.dwBuildNumber = 19045, version.dwPlatformId = 2; }
     bool GetVersionInfo(platform::OsVersionInfo& info) override;
@@ -100,7 +99,6 @@ public:
     platform::WindowHandle FindWindowByCaption(const std::string& caption) override;
     bool IsWindow(platform::WindowHandle h) override { return Live(h) != nullptr; }
     bool GetClientRect(platform::WindowHandle h, platform::RectPx& rect) override;
-    platform::WindowHandle SetParent(platform::WindowHandle child, platform::WindowHandle parent) override;
     bool MakeTopmost(platform::WindowHandle h) override {
         topmostCalls.push_back(h);
         return IsWindow(h);
@@ -113,7 +111,6 @@ public:
     platform::OsVersionInfo version;
     std::vector<ParametersCall> parametersCalls;
     std::vector<std::string> findCalls;
-    std::vector<SetParentCall> setParentCalls;
     std::vector<platform::WindowHandle> topmostCalls;
 
 private:

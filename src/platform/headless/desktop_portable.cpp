@@ -56,9 +56,6 @@ public:
     bool GetClientRect(WindowHandle, RectPx&) override {
         return false;
     }
-    WindowHandle SetParent(WindowHandle, WindowHandle) override {
-        return 0;
-    }
     bool MakeTopmost(WindowHandle) override {
         return false;
     }

@@ -51,10 +51,6 @@ public:
         return true;
     }
 
-    WindowHandle SetParent(WindowHandle child, WindowHandle parent) override {
-        return FromHwnd(::SetParent(ToHwnd(child), ToHwnd(parent)));
-    }
-
     bool MakeTopmost(WindowHandle h) override {
         return SetWindowPos(ToHwnd(h), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE) != FALSE;
     }

@@ -27,10 +27,10 @@ namespace {
 
 using tk::headless::DrawOp;
 
-enum class Area { Screen, Preview, Framed, Empty };
+enum class Area { Screen, Preview, Empty };
 
-// The full-screen window itself, and picture boxes a tenth of the screen (a preview),
-// with a border (the inner area smaller than the outer size), and without extent.
+// The full-screen window itself, and picture boxes a tenth of the screen wide with a
+// border (the inner area smaller than the outer size), and without extent.
 class SlideSurfaces : public tk::Form {
 public:
     SlideSurfaces() : tk::Form("SlideSurfaces") {
@@ -38,16 +38,14 @@ public:
         setClientSize(15360, 11520);
     }
     std::pair<tk::Surface&, tk::Image&> at(Area area) {
-        tk::Surface* const surface[] = {this, &preview, &framed, &empty};
-        tk::Image* const element[] = {&screenImg, &previewImg, &framedImg, &emptyImg};
+        tk::Surface* const surface[] = {this, &preview, &empty};
+        tk::Image* const element[] = {&screenImg, &previewImg, &emptyImg};
         return {*surface[int(area)], *element[int(area)]};
     }
 
     tk::Image screenImg{*this, "screenImg", 0, 0, 0, 0};
-    tk::PictureBox preview{*this, "preview", 0, 0, 1536, 1152};
+    tk::PictureBox preview{*this, "preview", 0, 0, 1536, 1152, tk::BorderStyle::FixedSingle};
     tk::Image previewImg{preview, "previewImg", 0, 0, 0, 0};
-    tk::PictureBox framed{*this, "framed", 0, 0, 3000, 2400, tk::BorderStyle::FixedSingle};
-    tk::Image framedImg{framed, "framedImg", 0, 0, 0, 0};
     tk::PictureBox empty{*this, "empty", 0, 0, 0, 0};
     tk::Image emptyImg{empty, "emptyImg", 0, 0, 0, 0};
 };
@@ -135,10 +133,9 @@ TEST_F(RenderTest, EachPictureIsFittedByTheScreenShareAndItsEntrysFlags) {
         {Area::Screen, 640, 480, 1, 1, 0, {0, 0, 15360, 11520}},
         {Area::Screen, 300, 600, 1, 0, 1, {4800, 0, 5760, 11520}},
         {Area::Screen, 300, 600, 1, 1, 0, {0, -9600, 15360, 30720}},
-        {Area::Preview, 300, 600, 1, 0, 0, {543, 126, 450, 900}},
-        // The share comes from the outer width (3000 / 15360), the fit from the inner area.
-        {Area::Framed, 640, 480, 0, 0, 0, {0, 0, 1875, 1406.25}},
-        {Area::Framed, 640, 480, 0, 1, 1, {0, 0, 3000 - 4 * 15, 2400 - 4 * 15}},
+        // The share comes from the outer width, the fit from the inner area (2 pixels a side less).
+        {Area::Preview, 300, 600, 1, 0, 0, {513, 96, 450, 900}},
+        {Area::Preview, 640, 480, 0, 1, 1, {0, 0, 1536 - 60, 1152 - 60}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
