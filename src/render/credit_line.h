@@ -2,8 +2,10 @@
 // program's name and version, as its version resource gives them.
 #pragma once
 
+#include "version.h"
+
 namespace qs {
 
-inline constexpr const char* kCreditLine = "Quillo Slide Show 1.3.67";
+inline constexpr const char* kCreditLine = "Quillo Slide Show " QS_VERSION_TEXT;
 
 } // namespace qs

@@ -4,12 +4,10 @@ namespace qs {
 
 double LastSlideTime = 0.0;
 bool DiscardSettings = false;
-bool SettingsChanged = false;
 
 void ResetSharedState() {
     LastSlideTime = 0.0;
     DiscardSettings = false;
-    SettingsChanged = false;
 }
 
 } // namespace qs

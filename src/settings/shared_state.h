@@ -11,9 +11,6 @@ extern double LastSlideTime;
 // While true, releasing the settings object writes nothing.
 extern bool DiscardSettings;
 
-// True while there are changes the user has not confirmed (settings dialog and editor).
-extern bool SettingsChanged;
-
 // Puts every item above back to its value at process start (for tests).
 void ResetSharedState();
 

@@ -9,7 +9,7 @@
 #include "platform/services.h"
 #include "settings/registry_functions.h"
 #include "toolkit/application.h"
-#include "ui/about/frm_about.h"
+#include "ui/about/about_box.h"
 
 namespace qs::ui {
 
@@ -40,13 +40,14 @@ std::optional<std::string> SysInfoPathFromRegistry() {
 }
 } // namespace
 
-void frmAbout::LaunchBrowser(platform::WindowHandle hWndOwner, const std::string& target) {
-    if (platform::services().shell->ShellOpen(hWndOwner, target) <= kShellErrorLimit) {
+void AboutBox::LaunchBrowser(platform::WindowHandle owner, const std::string& target) {
+    if (platform::services().shell->ShellOpen(owner, target) <= kShellErrorLimit) {
+        // "ar" is the message's own spelling, kept as users have always seen it.
         tk::MsgBox("Cannot Execute Browser ar This Time.", tk::vbOKOnly, kAppTitle, this);
     }
 }
 
-void frmAbout::StartSysInfo() {
+void AboutBox::StartSysInfo() {
     if (std::optional<std::string> path = SysInfoPathFromRegistry()) {
         // The value names either the tool itself or the folder that holds it.
         if (path->size() < 4 || UpperCase(path->substr(path->size() - 4)) != ".EXE") *path += "\\MSINFO32.EXE";

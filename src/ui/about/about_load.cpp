@@ -6,7 +6,8 @@
 #include <string>
 
 #include "settings/registry_settings.h"
-#include "ui/about/frm_about.h"
+#include "ui/about/about_box.h"
+#include "version.h"
 
 namespace qs::ui {
 
@@ -14,19 +15,19 @@ namespace {
 constexpr char kSection[] = "AboutDlg";
 } // namespace
 
-void frmAbout::Form_Load() {
+void AboutBox::Form_Load() {
     setCaption(std::string("About ") + kAppTitle);
-    lblVersion.setCaption("Version " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-                          std::to_string(kVersionRevision));
-    lblTitle.setCaption(kAppTitle);
-    LoadLabelList(lblLinkDesc, kSection, "HyperlinkDesc", -1);
-    LoadLabelList(lblLink, kSection, "HyperlinkValue", -1, std::string("HyperLinkPopupHelp"));
+    versionLabel.setCaption("Version " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+                            std::to_string(kVersionRevision));
+    titleLabel.setCaption(kAppTitle);
+    LoadLabelList(linkDescriptionLabels, kSection, "HyperlinkDesc", -1);
+    LoadLabelList(linkLabels, kSection, "HyperlinkValue", -1, std::string("HyperLinkPopupHelp"));
     PlaceLinkColumn();
     BindLinkClicks();
-    LoadLabelList(lblDescription, kSection, "Warning", +1);
+    LoadLabelList(noticeLabels, kSection, "Warning", +1);
 }
 
-void frmAbout::LoadLabelList(tk::ControlArray<tk::Label>& labels, const std::string& section,
+void AboutBox::LoadLabelList(tk::ControlArray<tk::Label>& labels, const std::string& section,
                              const std::string& keyStem, std::int16_t direction,
                              const std::optional<std::string>& tipKeyStem) {
     auto readTexts = [&](int i, std::string& text, std::string& tip) {
@@ -56,21 +57,22 @@ void frmAbout::LoadLabelList(tk::ControlArray<tk::Label>& labels, const std::str
 // The links stand in one column, one letter "w" right of the widest description, each
 // on the line of its description. Links beyond the last description keep to the same
 // column: every description shares element 0's left edge.
-void frmAbout::PlaceLinkColumn() {
+void AboutBox::PlaceLinkColumn() {
     float widest = 0;
-    for (int i = 0; i <= lblLinkDesc.UBound(); ++i) widest = std::max(widest, lblLinkDesc[i].Width());
+    for (int i = 0; i <= linkDescriptionLabels.UBound(); ++i)
+        widest = std::max(widest, linkDescriptionLabels[i].Width());
     const auto column = static_cast<float>(std::nearbyint(widest + TextWidth("w")));
-    for (int i = 0; i <= lblLink.UBound(); ++i) {
-        const int descIndex = std::min(i, lblLinkDesc.UBound());
-        lblLink[i].setLeft(lblLinkDesc[descIndex].Left() + column);
+    for (int i = 0; i <= linkLabels.UBound(); ++i) {
+        const int descIndex = std::min(i, linkDescriptionLabels.UBound());
+        linkLabels[i].setLeft(linkDescriptionLabels[descIndex].Left() + column);
     }
 }
 
 // Bound after loading, so that every element, the copies too, reports its own index.
-void frmAbout::BindLinkClicks() {
-    for (int i = 0; i <= lblLink.UBound(); ++i) {
+void AboutBox::BindLinkClicks() {
+    for (int i = 0; i <= linkLabels.UBound(); ++i) {
         const auto index = static_cast<std::int16_t>(i);
-        lblLink[i].Click = [this, index] { lblLink_Click(index); };
+        linkLabels[i].Click = [this, index] { linkLabels_Click(index); };
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include "app/mode_windows.h"
 #include "toolkit/application.h"
-#include "ui/config/frm_config.h"
+#include "ui/config/settings_dialog.h"
 #include "ui/saver/preview_window.h"
 #include "ui/saver/saver_window.h"
 
@@ -14,7 +14,7 @@ class Windows final : public app::ModeWindows {
 public:
     // Modeless and ownerless: the process ends when the dialog has been unloaded.
     void ShowSettingsDialog() override {
-        tk::NewForm<frmConfig>().Show();
+        tk::NewForm<SettingsDialog>().Show();
     }
 
     void ShowFullScreen() override {

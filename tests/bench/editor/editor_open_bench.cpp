@@ -1,6 +1,6 @@
 // How long the slide-show editor takes to open a large slide list, on the headless
 // toolkit, against the floor of the same run: four bare list boxes filled with as many
-// rows, without the editor's work (name shortening, slots, handlers).
+// rows, without the editor's work (name shortening, the working list, handlers).
 //
 //   build/native/tests/bench/editor_bench [--slides=N]
 //
@@ -23,7 +23,8 @@
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/headless/headless_backend.h"
-#include "ui/editor/edit_slide_show.h"
+#include "ui/editor/slide_show_editor.h"
+#include "ui/unconfirmed_changes.h"
 
 namespace {
 
@@ -73,11 +74,12 @@ void BM_EditorOpen(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     GiveSlides(n);
     for (auto _ : state) {
-        auto editor = std::make_unique<qs::ui::EditSlideShow>();
+        qs::ui::UnconfirmedChanges changes;
+        auto editor = std::make_unique<qs::ui::SlideShowEditor>(changes);
         editor->Load();
-        benchmark::DoNotOptimize(editor->EntryCount);
+        benchmark::DoNotOptimize(editor->nameList.ListCount());
         state.PauseTiming();
-        if (editor->EntryCount != n) state.SkipWithError("the editor did not load every slide");
+        if (editor->nameList.ListCount() != n) state.SkipWithError("the editor did not load every slide");
         editor->Unload();
         editor.reset();
         state.ResumeTiming();

@@ -65,7 +65,7 @@ TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPictureAndTheTopArrowAn
     SaverProcess saver(run_, "/C");
     HWND dialog = Open(saver);
     ASSERT_NE(dialog, nullptr);
-    // Picture1 at 15 twips a pixel: monitorImg at (4200, 360) twips, Picture1 (270, 270)
+    // monitorScreen at 15 twips a pixel: monitor at (4200, 360) twips, monitorScreen (270, 270)
     // inside it, 2290 x 1680 twips.
     POINT origin{0, 0};
     ClientToScreen(dialog, &origin);

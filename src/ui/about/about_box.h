@@ -1,11 +1,11 @@
-// frmAbout: the about box, opened modally over the settings dialog. It shows the
+// AboutBox: the about box, opened modally over the settings dialog. It shows the
 // program's title, version and logo, a column of configured links with their
 // descriptions, configured notice lines, and starts the system-information tool.
 // Links, descriptions, tool tips and notices come from the settings of the section
 // "AboutDlg" (through GetRegistrySetting), so a distributor sets them in the
 // settings file and they are kept in the registry from then on.
 //
-// The form and its controls are laid out in frm_about.cpp; loading and the label
+// The window and its controls are laid out in about_box.cpp; loading and the label
 // lists live in about_load.cpp, the browser and system-information launchers in
 // about_launchers.cpp.
 #pragma once
@@ -20,32 +20,29 @@
 
 namespace qs::ui {
 
-// The program's title and three-part version, as the about box shows them.
+// The program's title, as the about box and its messages show it.
 inline constexpr char kAppTitle[] = "Quillo Slide Show";
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 3;
-inline constexpr int kVersionRevision = 67;
 
-class frmAbout : public tk::Form {
+class AboutBox : public tk::Form {
 public:
-    frmAbout();
-    ~frmAbout() override;
+    AboutBox();
+    ~AboutBox() override;
 
     // --- controls ---
-    tk::Image Image1;
-    tk::Label lblTitle;
-    tk::Label lblVersion;
-    tk::ControlArray<tk::Label> lblLinkDesc;
-    tk::ControlArray<tk::Label> lblLink;
-    tk::ControlArray<tk::Line> Line1;
-    tk::ControlArray<tk::Label> lblDescription;
-    tk::CommandButton cmdOK;
-    tk::CommandButton cmdSysInfo;
+    tk::Image logo;
+    tk::Label titleLabel;
+    tk::Label versionLabel;
+    tk::ControlArray<tk::Label> linkDescriptionLabels;
+    tk::ControlArray<tk::Label> linkLabels;
+    tk::ControlArray<tk::Line> separatorLines;
+    tk::ControlArray<tk::Label> noticeLabels;
+    tk::CommandButton okButton;
+    tk::CommandButton sysInfoButton;
 
     // --- handlers ---
-    void lblLink_Click(std::int16_t Index);
-    void cmdSysInfo_Click();
-    void cmdOK_Click();
+    void linkLabels_Click(std::int16_t index);
+    void sysInfoButton_Click();
+    void okButton_Click();
 
     // --- procedures ---
     // Fills the label array from the numbered settings keyStem1, keyStem2, ... of the
@@ -56,7 +53,7 @@ public:
     void LoadLabelList(tk::ControlArray<tk::Label>& labels, const std::string& section, const std::string& keyStem,
                        std::int16_t direction, const std::optional<std::string>& tipKeyStem = std::nullopt);
     // Asks the shell to open the target; says so when it cannot.
-    void LaunchBrowser(platform::WindowHandle hWndOwner, const std::string& target);
+    void LaunchBrowser(platform::WindowHandle owner, const std::string& target);
     // Finds the system-information tool through the registry and starts it; says so
     // when there is none or it does not start.
     void StartSysInfo();

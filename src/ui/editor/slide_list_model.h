@@ -1,0 +1,150 @@
+// SlideListModel: the slide-show editor's working list and everything it decides, with
+// no window. It holds the slides in show order with their three options, the selected
+// row, the first visible row, the position text, the path on show, the two editor
+// options with the values a discarding close puts back, and whether there are changes
+// not yet applied. The editor form is a view of it: the model tells the form, through
+// SlideListView, what to mirror in its lists, what to draw in the preview and what to
+// ask the user, in the order the user sees it happen.
+//
+// Row rules follow the list boxes the user sees: inserting keeps the first visible row,
+// removing keeps it within the rows the list can scroll to, and a row selected from code
+// is scrolled into view.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qs::ui {
+
+enum class SlideOption { Center = 0, HStretch = 1, VStretch = 2 };
+inline constexpr int kSlideOptionCount = 3;
+
+struct Slide {
+    std::string path;
+    bool center = false;
+    bool hStretch = false;
+    bool vStretch = false;
+    bool operator==(const Slide&) const = default;
+
+    bool option(SlideOption which) const;
+    void setOption(SlideOption which, bool on);
+};
+
+// A full path shortened to fit `limit` as `width` measures it: the tail that fits is
+// kept, cut back to a whole folder or file name where a backslash allows, behind "(...)".
+// The mark is added after measuring, so a shortened name may be slightly wider.
+std::string ShortenedName(const std::string& path, double limit, const std::function<double(const std::string&)>& width);
+
+// What the form does for the model. Row numbers count from 0.
+class SlideListView {
+public:
+    virtual ~SlideListView() = default;
+    // The lists follow the model's rows.
+    virtual void rowsReplaced() = 0;
+    virtual void rowInserted(int row) = 0;
+    virtual void rowRemoved(int row) = 0;
+    virtual void rowMoved(int from, int to) = 0;
+    virtual void optionChanged(int row, SlideOption which) = 0;
+    // The row's text as the name list shows it.
+    virtual std::string rowText(int row) const = 0;
+    virtual void focusSlideList() = 0;
+    // The preview: its surface shown or hidden; a slide loaded and fitted into it; the
+    // loaded picture dropped; the picture hidden and the surface cleared.
+    virtual void showPreviewSurface(bool on) = 0;
+    virtual void drawPreview(const Slide& slide) = 0;
+    virtual void dropPreviewPicture() = 0;
+    virtual void blankPreview() = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool ask(const std::string& question) = 0;
+    // The picture the user picks for Add; nothing when the dialog was cancelled or failed.
+    virtual std::optional<std::string> pickPicture() = 0;
+    // The slides as last applied, which Reset brings back.
+    virtual std::vector<Slide> storedSlides() = 0;
+};
+
+class SlideListModel {
+public:
+    explicit SlideListModel(SlideListView& view) : view_(view) {}
+
+    // --- state ---
+    const std::vector<Slide>& slides() const { return rows_; }
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    // The selected row, -1 for none.
+    int selectedRow() const { return selected_; }
+    int topRow() const { return top_; }
+    // How many rows the list shows at once; the first visible row keeps to it.
+    void setVisibleRows(int rows);
+    // "(row/count)" where the last command or selection left it; "0/0" after loading.
+    const std::string& positionText() const { return position_; }
+    // The full path of the slide on show (under the list).
+    const std::string& shownPath() const { return shown_; }
+    bool preview() const { return preview_; }
+    // True while "Do Not Display Warnings" is checked: no question is asked.
+    bool noWarnings() const { return noWarnings_; }
+    // Changes not yet applied; Apply is enabled exactly while this holds.
+    bool dirty() const { return dirty_; }
+
+    // --- the dialog as a whole ---
+    // Opens on the stored slides and the two options as stored.
+    void open(std::vector<Slide> slides, bool preview, bool noWarnings);
+    // The working list becomes the stored one; returns what to store.
+    const std::vector<Slide>& apply();
+    // Back to the last applied state unless the user declines.
+    void reset();
+    // Whether a close may go ahead (asking unless silenced); when it may, the two
+    // options return to their last applied values.
+    bool close();
+    void setPreview(bool on);
+    void setNoWarnings(bool on);
+
+    // --- selection, options, scrolling ---
+    // The user selects a row (or clicks the selected one).
+    void select(int row);
+    void scrollTo(int top);
+    // The user clicked row `row` in an option column, leaving its check `on`.
+    void clickOption(SlideOption which, int row, bool on);
+    // A key pressed anywhere in the dialog: Alt+T, Alt+H and Alt+V toggle the selected
+    // slide's Center, HStretch and VStretch.
+    void keyDown(int keyCode, bool shift, bool ctrl, bool alt);
+
+    // --- list commands; each counts as a change even when it then does nothing ---
+    void add();
+    void remove();
+    void moveUp();
+    void moveDown();
+    void removeAll();
+
+private:
+    void load(std::vector<Slide> slides);
+    void markChanged() { dirty_ = true; }
+    void updatePosition();
+    // Selecting from code: the row comes into view; true when the selection changed.
+    bool moveSelection(int row);
+    // Shows the selected slide unless it is already on show (or `force`).
+    void refresh(bool force);
+    void optionClicked(SlideOption which);
+    void insertRow(int row, Slide slide);
+    Slide removeRow(int row);
+    int maxTop() const;
+    bool confirm(const std::string& question);
+
+    SlideListView& view_;
+    std::vector<Slide> rows_;
+    int selected_ = -1;
+    int top_ = 0;
+    int visibleRows_ = 1;
+    // Each option column's own current row: the row last clicked in it.
+    std::array<int, kSlideOptionCount> columnRows_{-1, -1, -1};
+    std::string position_;
+    std::string shown_;
+    bool preview_ = false;
+    bool noWarnings_ = false;
+    bool savedPreview_ = false;
+    bool savedNoWarnings_ = false;
+    bool dirty_ = false;
+};
+
+} // namespace qs::ui

@@ -1,0 +1,108 @@
+// SlideShowEditor: the slide-show editor, a modal dialog over the settings dialog.
+//
+// It is a view of SlideListModel, which holds the working list and decides what every
+// click, key and command does. The four list boxes show the model's rows: nameList the
+// shortened paths, optionLists(0..2) the Center, HStretch and VStretch checks, each
+// column clipped to its check boxes beside the names. Apply and OK copy the model's
+// slides into AppSettings; the two option boxes write their settings at once.
+//
+// The form in slide_show_editor.cpp; what the model asks of it (rows, preview,
+// questions, the file dialog) in slide_list_view.cpp.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/controls.h"
+#include "toolkit/form.h"
+#include "ui/editor/slide_list_model.h"
+#include "ui/unconfirmed_changes.h"
+
+namespace qs::ui {
+
+class SlideShowEditor : public tk::Form, private SlideListView {
+public:
+    // changes: the settings dialog's record of unconfirmed changes, which the editor
+    // marks. pictureCountLabel: the settings dialog's count, rewritten when the editor
+    // closes; may be null when the editor runs on its own.
+    explicit SlideShowEditor(UnconfirmedChanges& changes, tk::Label* pictureCountLabel = nullptr);
+    ~SlideShowEditor() override;
+
+    // --- controls, in the order they are laid on the dialog ---
+    tk::PictureBox listArea;
+    tk::Label nameHeading;
+    tk::Label positionLabel;
+    // Each heading is a row of pieces, so that its access letter alone is underlined.
+    tk::ControlArray<tk::Label> centerHeading;
+    tk::ControlArray<tk::Label> hStretchHeading;
+    tk::ControlArray<tk::Label> vStretchHeading;
+    tk::ListBox nameList;
+    // Covers the name list's own check boxes, which mean nothing.
+    tk::PictureBox nameCheckCover;
+    // optionClips(k) shows only the check boxes of optionLists(k).
+    tk::ControlArray<tk::PictureBox> optionClips;
+    tk::ControlArray<tk::ListBox> optionLists;
+    tk::Label fullNameLabel;
+    tk::CommandButton addButton;
+    tk::CommandButton deleteButton;
+    tk::CommandButton upButton;
+    tk::CommandButton downButton;
+    tk::CommandButton deleteAllButton;
+    tk::Image monitorImage;
+    tk::PictureBox previewPicture;
+    tk::Image previewImage;
+    tk::CheckBox previewBox;
+    tk::CheckBox noWarningsBox;
+    tk::CommandButton okButton;
+    tk::CommandButton cancelButton;
+    tk::CommandButton applyButton;
+    tk::CommandButton resetButton;
+    tk::CommonDialog pictureDialog;
+
+    static constexpr const char* kCaption = "Edit Slide Show";
+    static constexpr const char* kTitle = "Screen Saver";
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload(std::int16_t& Cancel, int UnloadMode) override;
+    void Form_Unload(std::int16_t& Cancel) override;
+    void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
+
+private:
+    void layOutHeadings();
+    void fitOptionColumns();
+    void bindHandlers();
+    void applyList();
+    // Runs a model operation with the lists' own handlers silenced (the form changes
+    // them to follow the model), then shows what the model holds.
+    template <class Operation>
+    void act(Operation operation);
+    void showModel();
+    std::string displayName(const std::string& path) const;
+    void insertListRow(int row, const std::string& text, const Slide& slide);
+
+    // --- SlideListView (slide_list_view.cpp) ---
+    void rowsReplaced() override;
+    void rowInserted(int row) override;
+    void rowRemoved(int row) override;
+    void rowMoved(int from, int to) override;
+    void optionChanged(int row, SlideOption which) override;
+    std::string rowText(int row) const override;
+    void focusSlideList() override;
+    void showPreviewSurface(bool on) override;
+    void drawPreview(const Slide& slide) override;
+    void dropPreviewPicture() override;
+    void blankPreview() override;
+    bool ask(const std::string& question) override;
+    std::optional<std::string> pickPicture() override;
+    std::vector<Slide> storedSlides() override;
+
+    SlideListModel model_;
+    UnconfirmedChanges& changes_;
+    tk::Label* pictureCountLabel_;
+    bool following_ = false;
+};
+
+} // namespace qs::ui

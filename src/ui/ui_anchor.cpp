@@ -1,2 +1,0 @@
-// Anchors the forms library so it exists before the first form lands.
-namespace qs::ui { int ui_anchor = 0; }

@@ -1,0 +1,333 @@
+// The editor's working list without a window: its commands, selection, options, keys,
+// Apply, Reset and the close rule, against a view that records what the user would see.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ui/editor/slide_list_model.h"
+
+namespace qs::ui {
+
+void PrintTo(const Slide& s, std::ostream* os) {
+    *os << "{" << s.path << (s.center ? " C" : "") << (s.hStretch ? " H" : "") << (s.vStretch ? " V" : "") << "}";
+}
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using Slides = std::vector<Slide>;
+
+// Mirrors the rows as the model reports them, and logs the preview, the questions and
+// the focus in the order they happen.
+class RecordingView : public SlideListView {
+public:
+    const SlideListModel* model = nullptr;
+    Slides rows;
+    Texts log;
+    std::deque<bool> answers;
+    std::optional<std::string> picked;
+    Slides stored;
+
+    void rowsReplaced() override { rows = model->slides(); }
+    void rowInserted(int r) override { rows.insert(rows.begin() + r, model->slides()[r]); }
+    void rowRemoved(int r) override { rows.erase(rows.begin() + r); }
+    void rowMoved(int from, int to) override { std::swap(rows[from], rows[to]); } // one place at a time
+    void optionChanged(int r, SlideOption which) override { rows[r].setOption(which, model->slides()[r].option(which)); }
+    std::string rowText(int r) const override { return "row " + rows[r].path; }
+    void focusSlideList() override { log.push_back("focus"); }
+    void showPreviewSurface(bool on) override { log.push_back(on ? "surface on" : "surface off"); }
+    void drawPreview(const Slide& s) override {
+        log.push_back("draw " + s.path + (s.center ? " C" : "") + (s.hStretch ? " H" : "") + (s.vStretch ? " V" : ""));
+    }
+    void dropPreviewPicture() override { log.push_back("drop"); }
+    void blankPreview() override { log.push_back("blank"); }
+    bool ask(const std::string& q) override {
+        log.push_back(q);
+        EXPECT_FALSE(answers.empty()) << "unexpected question: " << q;
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return yes;
+    }
+    std::optional<std::string> pickPicture() override { return picked; }
+    Slides storedSlides() override { return stored; }
+};
+
+// s1 .. sN with options that differ from slide to slide.
+Slides Numbered(int n) {
+    Slides slides;
+    for (int k = 1; k <= n; ++k) slides.push_back({"s" + std::to_string(k), k % 2 == 1, k % 3 == 0, k % 4 == 0});
+    return slides;
+}
+
+class SlideList : public ::testing::Test {
+protected:
+    SlideList() { view.model = &model; }
+    void Open(int n, bool preview = false, bool noWarnings = false, int selected = -1) {
+        view.stored = Numbered(n);
+        model.open(Numbered(n), preview, noWarnings);
+        if (selected >= 0) model.select(selected);
+        view.log.clear();
+    }
+    // The user's click checks the box in the view first, then tells the model.
+    void ClickOption(SlideOption which, int row, bool on) {
+        view.rows[row].setOption(which, on);
+        model.clickOption(which, row, on);
+    }
+    // The lists follow the model after every operation.
+    void TearDown() override {
+        EXPECT_EQ(view.rows, model.slides());
+        EXPECT_TRUE(view.answers.empty()) << "an answer was never asked for";
+    }
+    Texts Shows() const { return {model.positionText(), model.shownPath()}; }
+    RecordingView view;
+    SlideListModel model{view};
+};
+
+// Opening selects nothing and names the first slide; selecting shows path and position,
+// but the slide already on show is not drawn again nor its position brought up to date.
+TEST_F(SlideList, OpensWithNothingSelectedAndSelectingShowsTheSlide) {
+    model.open(Numbered(10), true, false);
+    EXPECT_EQ(Shows(), (Texts{"0/0", "s1"}));
+    EXPECT_FALSE(model.dirty());
+    model.select(0);
+    EXPECT_EQ(model.positionText(), "0/0");
+    model.select(2);
+    model.select(2);
+    EXPECT_EQ(Shows(), (Texts{"(3/10)", "s3"}));
+    EXPECT_EQ(view.log, (Texts{"surface on", "draw s3 C H"}));
+    EXPECT_FALSE(model.dirty());
+    model.open({}, false, false);
+    EXPECT_EQ(Shows(), (Texts{"0/0", ""}));
+}
+
+struct CommandCase {
+    const char* name;
+    int rows, selected;
+    void (SlideListModel::*command)();
+    std::deque<bool> answers;
+    std::vector<int> order; // the slides' numbers in their new order; 0 for the added one
+    int newSelected;
+    const char* position;
+    const char* shown;
+    Texts log; // with the preview on
+};
+class Command : public SlideList, public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(Command, ChangesRowsSelectionAndDisplays) {
+    const CommandCase& c = GetParam();
+    Open(c.rows, true, false, c.selected);
+    view.answers = c.answers;
+    view.picked = "added";
+    (model.*c.command)();
+    Slides expected;
+    for (int k : c.order) expected.push_back(k ? Numbered(c.rows)[k - 1] : Slide{"added", true});
+    EXPECT_EQ(model.slides(), expected);
+    EXPECT_EQ(model.selectedRow(), c.newSelected);
+    EXPECT_EQ(Shows(), (Texts{c.position, c.shown}));
+    EXPECT_EQ(view.log, c.log);
+    EXPECT_TRUE(model.dirty()) << "every command counts as a change";
+}
+
+const std::string kDelete2 = "Do you want to delete row s2?", kDeleteAll = "Do you want to delete all slides?";
+INSTANTIATE_TEST_SUITE_P(
+    Table, Command,
+    ::testing::Values(
+        CommandCase{"UpOnTheFirstRow", 4, 0, &SlideListModel::moveUp, {}, {1, 2, 3, 4}, 0, "0/0", "s1", {}},
+        CommandCase{"DownOnTheLastRow", 4, 3, &SlideListModel::moveDown, {}, {1, 2, 3, 4}, 3, "(4/4)", "s4", {}},
+        CommandCase{"DeleteWithNoSelection", 4, -1, &SlideListModel::remove, {}, {1, 2, 3, 4}, -1, "0/0", "s1", {}},
+        CommandCase{"DeleteAllWithNoSelection", 4, -1, &SlideListModel::removeAll, {}, {1, 2, 3, 4}, -1, "0/0", "s1", {}},
+        CommandCase{"AddToAnEmptyList", 0, -1, &SlideListModel::add, {}, {0}, -1, "(0/1)", "", {}},
+        CommandCase{"AddBelowRowTwoOfFive", 5, 2, &SlideListModel::add, {}, {1, 2, 3, 0, 4, 5}, 3, "(4/6)", "added",
+                    {"focus", "draw added C"}},
+        CommandCase{"AddWithNoneSelectedAtTheTop", 5, -1, &SlideListModel::add, {}, {0, 1, 2, 3, 4, 5}, 0, "(1/6)",
+                    "added", {"focus", "draw added C"}},
+        CommandCase{"DeleteSelectsTheFirstSlide", 3, 1, &SlideListModel::remove, {true}, {1, 3}, 0, "(1/2)", "s1",
+                    {kDelete2, "drop", "draw s1 C"}},
+        CommandCase{"DeleteDeclinedStillEndsTheCommand", 3, 1, &SlideListModel::remove, {false}, {1, 2, 3}, 1, "(2/3)",
+                    "s2", {kDelete2}},
+        CommandCase{"DeleteTheOnlySlide", 1, 0, &SlideListModel::remove, {true}, {}, -1, "(0/0)", "",
+                    {"Do you want to delete row s1?", "drop"}},
+        CommandCase{"DeleteAll", 3, 1, &SlideListModel::removeAll, {true}, {}, -1, "(0/0)", "", {kDeleteAll, "blank"}},
+        CommandCase{"DeleteAllDeclined", 3, 1, &SlideListModel::removeAll, {false}, {1, 2, 3}, 1, "(2/3)", "s2",
+                    {kDeleteAll}},
+        CommandCase{"UpCarriesPathAndOptions", 4, 3, &SlideListModel::moveUp, {}, {1, 2, 4, 3}, 2, "(3/4)", "s4", {}},
+        CommandCase{"DownCarriesPathAndOptions", 4, 1, &SlideListModel::moveDown, {}, {1, 3, 2, 4}, 2, "(3/4)", "s2",
+                    {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A cancelled dialog adds nothing; the same file may be added twice; with warnings
+// silenced the deleting commands ask nothing.
+TEST_F(SlideList, AddAndSilencedDeletes) {
+    Open(1, false, true, 0);
+    view.picked.reset();
+    model.add();
+    EXPECT_EQ(model.slides(), Numbered(1));
+    EXPECT_TRUE(model.dirty());
+    view.picked = "s1";
+    model.add();
+    model.add();
+    EXPECT_EQ(model.slides(), (Slides{Numbered(1)[0], {"s1", true}, {"s1", true}}));
+    model.remove();
+    model.removeAll();
+    EXPECT_TRUE(model.slides().empty());
+    EXPECT_EQ(view.log, (Texts{"focus", "focus", "drop", "blank"}));
+}
+
+// An option click or Alt key redraws the preview only when the column's current row
+// (the row last clicked in it) is the selected slide, and only once every column has
+// one: after Delete All, or opening an empty list, none has until it is clicked.
+TEST_F(SlideList, OptionChangesRedrawOnlyTheSelectedSlide) {
+    Open(3, true);
+    ClickOption(SlideOption::Center, 0, false);
+    model.keyDown('H', false, false, true);
+    EXPECT_TRUE(view.log.empty()) << "nothing is selected";
+    EXPECT_TRUE(model.dirty());
+    model.select(1);
+    ClickOption(SlideOption::HStretch, 2, false);
+    ClickOption(SlideOption::VStretch, 1, true);
+    model.keyDown('T', false, false, true); // the Center column stands on row 0
+    model.keyDown('V', false, false, true);
+    EXPECT_EQ(view.log, (Texts{"draw s2", "draw s2 V", "draw s2 C"}));
+    EXPECT_EQ(model.slides()[2], (Slide{"s3", true}));
+    for (bool emptyAtOpening : {false, true}) {
+        if (emptyAtOpening) {
+            Open(0, true);
+        } else {
+            view.answers = {true};
+            model.removeAll();
+        }
+        view.picked = "new";
+        model.add();
+        model.add();
+        view.log.clear();
+        ClickOption(SlideOption::Center, 0, false);
+        EXPECT_TRUE(view.log.empty());
+    }
+}
+
+// Alt+T, Alt+H and Alt+V toggle the selected slide's Center, HStretch and VStretch;
+// another letter or another modifier toggles nothing.
+TEST_F(SlideList, AltKeysToggleAnOptionOfTheSelectedSlideOnlyWithAltAlone) {
+    const struct {
+        int key;
+        bool shift, ctrl, alt;
+        Slide second; // slide 2 after the key
+    } cases[] = {{'T', false, false, true, {"s2", true}},    {'H', false, false, true, {"s2", false, true}},
+                 {'V', false, false, true, {"s2", false, false, true}}, {'H', false, false, false, {"s2"}},
+                 {'H', false, true, true, {"s2"}},        {'H', true, false, true, {"s2"}},
+                 {'B', false, false, true, {"s2"}}};
+    for (const auto& c : cases) {
+        Open(3, false, false, 1);
+        model.keyDown(c.key, c.shift, c.ctrl, c.alt);
+        EXPECT_EQ(model.slides()[1], c.second) << char(c.key) << c.shift << c.ctrl << c.alt;
+        EXPECT_EQ(model.dirty(), !(c.second == Numbered(3)[1]));
+        model.keyDown(c.key, c.shift, c.ctrl, c.alt);
+        EXPECT_EQ(model.slides(), Numbered(3)) << "a second press undoes the first";
+    }
+}
+
+TEST_F(SlideList, ThePreviewOptionRedrawsAtOnceAndCountsAsAChange) {
+    Open(3, false, false, 1);
+    model.setPreview(true);
+    EXPECT_EQ(view.log, (Texts{"surface on", "draw s2"}));
+    model.setPreview(false);
+    EXPECT_EQ(view.log.back(), "surface off");
+    EXPECT_TRUE(model.dirty());
+    Open(3, false, false, 0); // the slide on show: no position yet
+    model.setPreview(false);
+    EXPECT_EQ(model.positionText(), "(1/3)");
+}
+
+// Leaving and Reset: whether they ask, whether they go ahead, and what they restore.
+struct DiscardCase {
+    const char* name;
+    bool reset, change, silenced;
+    std::deque<bool> answers;
+    bool goesAhead;
+};
+class Discard : public SlideList, public ::testing::WithParamInterface<DiscardCase> {};
+
+TEST_P(Discard, AsksOnlyAboutChangesAndRestoresTheOptions) {
+    const DiscardCase& c = GetParam();
+    Open(3, false, c.silenced, 1);
+    if (c.change) {
+        model.setPreview(true);
+        model.moveUp();
+    }
+    const Slides before = model.slides();
+    const Texts shown = Shows();
+    view.log.clear();
+    view.answers = c.answers;
+    EXPECT_EQ(c.reset ? (model.reset(), !model.dirty()) : model.close(), c.goesAhead);
+    const Texts asked = {c.reset ? "Do you want to ignore all changes you made and restore old values?"
+                                 : "Do you want to ignore all changes and exit?"};
+    EXPECT_EQ(Texts(view.log.begin(), view.log.begin() + std::min<std::size_t>(view.log.size(), 1)),
+              c.answers.empty() ? Texts{} : asked);
+    EXPECT_EQ(model.preview(), c.change && !c.goesAhead);
+    EXPECT_EQ(model.slides(), c.reset && c.goesAhead ? Numbered(3) : before);
+    EXPECT_EQ(Shows(), c.reset && c.goesAhead ? (Texts{"0/0", "s1"}) : shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, Discard,
+                         ::testing::Values(DiscardCase{"CloseUnchanged", false, false, false, {}, true},
+                                           DiscardCase{"CloseAnsweredNo", false, true, false, {false}, false},
+                                           DiscardCase{"CloseAnsweredYes", false, true, false, {true}, true},
+                                           DiscardCase{"CloseSilenced", false, true, true, {}, true},
+                                           DiscardCase{"ResetUnchanged", true, false, false, {}, true},
+                                           DiscardCase{"ResetAnsweredNo", true, true, false, {false}, false},
+                                           DiscardCase{"ResetAnsweredYes", true, true, false, {true}, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Checking "Do Not Display Warnings" silences the close question it would otherwise
+// raise, and the close still puts the option back.
+TEST_F(SlideList, ApplyIsWhatResetAndCloseGoBackTo) {
+    Open(3);
+    model.setNoWarnings(true);
+    EXPECT_TRUE(model.close());
+    EXPECT_FALSE(model.noWarnings());
+    model.setPreview(true);
+    model.moveDown();
+    EXPECT_EQ(model.apply(), model.slides());
+    EXPECT_FALSE(model.dirty());
+    EXPECT_TRUE(model.close());
+    EXPECT_TRUE(model.preview());
+}
+
+// The first visible row follows the list rules: a selection comes into view, removing
+// rows keeps it within what the list can scroll to.
+TEST_F(SlideList, TheFirstVisibleRowKeepsTheSelectionInView) {
+    model.setVisibleRows(10);
+    Open(40);
+    model.scrollTo(100);
+    EXPECT_EQ(model.topRow(), 30);
+    model.select(35);
+    model.moveDown();
+    EXPECT_EQ(model.topRow(), 29);
+    model.scrollTo(20);
+    model.select(29);
+    view.picked = "added";
+    model.add();
+    EXPECT_EQ(model.topRow(), 21);
+    model.select(21);
+    model.moveUp();
+    EXPECT_EQ(model.topRow(), 20);
+    view.answers = {true};
+    model.remove();
+    EXPECT_EQ(model.topRow(), 0);
+}
+
+// One unit of width per character; the limit is ten.
+TEST(ShortenedName, KeepsTheTailThatFitsFromABackslash) {
+    const auto width = [](const std::string& s) { return static_cast<double>(s.size()); };
+    const Texts names = {"C:\\a.jpg", "0123456789", "0123456789x", "C:\\photos\\Beach\\sun.jpg", "\\\\\\\\\\\\\\\\\\\\\\"};
+    Texts shortened;
+    for (const std::string& n : names) shortened.push_back(ShortenedName(n, 10, width));
+    EXPECT_EQ(shortened, (Texts{"C:\\a.jpg", "0123456789", "(...)123456789x", "(...)\\sun.jpg", "(...)\\\\\\\\\\\\\\\\\\\\"}));
+}
+
+} // namespace
+} // namespace qs::ui

@@ -1,0 +1,151 @@
+// The about box, with the settings file in memory and a real (portable) registry in a
+// temporary folder for the values the box keeps and the tool locations it reads. Title,
+// version, one configured link and notice, and Esc are proven on the real program.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "platform/registry_portable.h"
+#include "settings/registry_functions.h"
+#include "support/settings_recording_registry.h"
+#include "support/settings_temp_dir.h"
+#include "support/toolkit_fixture.h"
+#include "toolkit/application.h"
+#include "ui/about/about_box.h"
+
+namespace qs::test {
+namespace {
+
+using Texts = std::vector<std::string>;
+using Labels = tk::ControlArray<tk::Label>;
+
+class AboutBoxTest : public ToolkitTest {
+protected:
+    AboutBoxTest() : registry(platform::MakePortableRegistry(dir.File("registry.txt"))) {
+        os.UseRegistry(registry.get());
+    }
+    ui::AboutBox& Open(const std::string& aboutLines) { // modal; with no modal hook the test drives it
+        SetFile("[AboutDlg]\r\n" + aboutLines);
+        about_ = std::make_unique<ui::AboutBox>();
+        about_->Show(true);
+        return *about_;
+    }
+    void ExpectOneFailureBox(const std::string& prompt) {
+        ASSERT_EQ(ui().messageBoxes().size(), 1u);
+        const auto& box = ui().messageBoxes()[0];
+        EXPECT_EQ(Texts({box.prompt, box.title}), Texts({prompt, "Quillo Slide Show"}));
+        EXPECT_TRUE(about_->IsLoaded());
+    }
+
+    SettingsTempDir dir;
+    std::unique_ptr<platform::Registry> registry;
+    std::unique_ptr<ui::AboutBox> about_;
+};
+
+Texts Captions(const Labels& labels) {
+    Texts out;
+    for (int i = 0; i <= labels.UBound(); ++i) out.push_back(labels[i].Caption());
+    return out;
+}
+
+// Each list runs up to its first empty value, or keeps its design element; links stack
+// upward, notices downward.
+struct ListCase {
+    const char* name;
+    const char* lines;
+    Texts lists[3]; // descriptions, links, notices; empty: the design element
+};
+class AboutListTest : public AboutBoxTest, public ::testing::WithParamInterface<ListCase> {};
+
+TEST_P(AboutListTest, ListsHoldTheConfiguredTexts) {
+    ui::AboutBox design;
+    ui::AboutBox& about = Open(GetParam().lines);
+    Labels ui::AboutBox::*lists[] = {&ui::AboutBox::linkDescriptionLabels, &ui::AboutBox::linkLabels,
+                                     &ui::AboutBox::noticeLabels};
+    for (int l = 0; l < 3; ++l) {
+        const Labels& list = about.*lists[l];
+        const Texts& expected = GetParam().lists[l];
+        EXPECT_EQ(Captions(list), expected.empty() ? Captions(design.*lists[l]) : expected) << "list " << l;
+        for (int i = 1; i <= list.UBound(); ++i) {
+            EXPECT_TRUE(list[i].Visible());
+            EXPECT_EQ(list[i].Top(), list[i - 1].Top() + (l == 2 ? 1 : -1) * list[i - 1].Height());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, AboutListTest,
+    ::testing::Values(ListCase{"TwoOfEach",
+                               "HyperlinkDesc1=Home\r\nHyperlinkDesc2=Downloads:\r\nHyperlinkValue1=a\r\n"
+                               "HyperlinkValue2=b\r\nWarning1=First.\r\nWarning2=Second.\r\n",
+                               {{"Home", "Downloads:"}, {"a", "b"}, {"First.", "Second."}}},
+                      ListCase{"AGapAtOneAndMoreLinksThanDescriptions",
+                               "HyperlinkDesc2=Second\r\nHyperlinkValue1=a\r\nHyperlinkValue2=b\r\nWarning2=Late\r\n",
+                               {{}, {"a", "b"}, {}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The links come through the registry: values once shipped keep working after the
+// settings file has lost them.
+TEST_F(AboutBoxTest, EachLinkOpensItsTargetAndShellResultsUpTo32AreFailures) {
+    Open("HyperlinkValue1=http://a.example/\r\nHyperlinkValue2=http://b.example/\r\nHyperLinkPopupHelp2=Tip\r\n")
+        .okButton.userClick();
+    ui::AboutBox& about = Open("");
+    EXPECT_EQ((Texts{about.linkLabels[0].ToolTipText(), about.linkLabels[1].ToolTipText()}), (Texts{"", "Tip"}));
+    about.linkDescriptionLabels[0].userClick(); // a description opens nothing
+    os.shell.openResult = 33;
+    about.linkLabels[1].userClick();
+    EXPECT_TRUE(ui().messageBoxes().empty());
+    os.shell.openResult = 32;
+    about.linkLabels[0].userClick();
+    ASSERT_EQ(os.shell.openCalls.size(), 2u);
+    EXPECT_EQ((Texts{os.shell.openCalls[0].target, os.shell.openCalls[1].target}),
+              (Texts{"http://b.example/", "http://a.example/"}));
+    EXPECT_EQ(os.shell.openCalls[1].owner, about.hWnd());
+    ExpectOneFailureBox("Cannot Execute Browser ar This Time.");
+}
+
+// "System Info..." takes the tool or its folder from MSINFO's PATH, else the folder from
+// the shared tools' location, and starts the tool if it exists.
+struct SysInfoCase {
+    const char* name;
+    std::optional<std::string> path, location;
+    std::string candidate; // the one path asked about; empty: none
+    bool exists = true, startWorks = true;
+};
+class SysInfoTest : public AboutBoxTest, public ::testing::WithParamInterface<SysInfoCase> {};
+
+TEST_P(SysInfoTest, FindsAndStartsTheToolOrSaysItIsUnavailable) {
+    const SysInfoCase& c = GetParam();
+    const auto put = [&](const std::string& key, const char* name, const std::string& text) {
+        PutRegValue(*registry, platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools" + key, name,
+                    platform::kRegSz, text + '\0');
+    };
+    if (c.path) put("\\MSINFO", "PATH", *c.path);
+    if (c.location) put(" Location", "MSINFO", *c.location);
+    if (c.exists) os.shell.existingFiles.insert(c.candidate);
+    os.shell.startResult = c.startWorks;
+    Open("").sysInfoButton.userClick();
+    EXPECT_EQ(os.shell.existsQueries, c.candidate.empty() ? Texts{} : Texts{c.candidate});
+    const bool starts = c.exists && !c.candidate.empty();
+    EXPECT_EQ(os.shell.startedPrograms, starts ? Texts{c.candidate} : Texts{});
+    if (starts && c.startWorks) {
+        EXPECT_TRUE(ui().messageBoxes().empty());
+    } else {
+        ExpectOneFailureBox("System Information Is Unavailable At This Time");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locations, SysInfoTest,
+    ::testing::Values(SysInfoCase{"PathNamesTheToolInAnyCase", "C:\\T\\SysInfo.Exe", {}, "C:\\T\\SysInfo.Exe"},
+                      SysInfoCase{"PathNamesTheFolder", "C:\\T", {}, "C:\\T\\MSINFO32.EXE"},
+                      SysInfoCase{"ShortFolderName", "C:", {}, "C:\\MSINFO32.EXE"},
+                      SysInfoCase{"LocationWhenPathIsMissing", {}, "D:\\L", "D:\\L\\MSINFO32.EXE"},
+                      SysInfoCase{"PathWinsOverLocation", "C:\\T", "D:\\L", "C:\\T\\MSINFO32.EXE"},
+                      SysInfoCase{"NeitherPlace", {}, {}, ""},
+                      SysInfoCase{"NamedFileMissing", "C:\\T", {}, "C:\\T\\MSINFO32.EXE", false},
+                      SysInfoCase{"StartFails", "C:\\T", {}, "C:\\T\\MSINFO32.EXE", true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace qs::test

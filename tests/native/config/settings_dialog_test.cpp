@@ -1,0 +1,96 @@
+// The settings dialog on the headless toolkit with its settings file in memory: what
+// the window adds to its model. The delay mapping is the model's (tests/models); the
+// captions, the top arrow, OK and Cancel are proven on the real program under Wine.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "support/toolkit_fixture.h"
+#include "toolkit/application.h"
+#include "ui/config/settings_dialog.h"
+
+namespace qs::test {
+namespace {
+
+using tk::headless::DialogScript;
+
+class SettingsDialogTest : public ToolkitTest {
+protected:
+    ui::SettingsDialog& Open(const std::string& lines) {
+        WriteSettings(lines);
+        dialog_ = std::make_unique<ui::SettingsDialog>();
+        dialog_->Show();
+        return *dialog_;
+    }
+    // Closes with the close box, answering the question if one is asked; true if asked.
+    bool CloseAsked(ui::SettingsDialog& dialog, int answer) {
+        ui().onMessageBox = [answer](const auto&) { return answer; };
+        const std::size_t before = ui().messageBoxes().size();
+        dialog.userClose();
+        if (ui().messageBoxes().size() == before) return false;
+        EXPECT_EQ(ui().messageBoxes().back().prompt, "Do you want to ignore all changes and exit?");
+        EXPECT_EQ(ui().messageBoxes().back().title, "Screen Saver");
+        return true;
+    }
+
+private:
+    std::unique_ptr<ui::SettingsDialog> dialog_;
+};
+
+// The delay, the slide count, the preview's first slide and an untouched Cancel writing
+// nothing are proven under Wine.
+TEST_F(SettingsDialogTest, OpensOnTheStoredOptions) {
+    ui::SettingsDialog& dlg = Open("BGColor_0=255\r\nRandomDisplay_0=True\r\n");
+    EXPECT_EQ(dlg.colourSwatch.BackColor(), 255);
+    EXPECT_EQ(dlg.randomOrderBox.Value(), 1);
+}
+
+// A delay beyond the arrows' reach stays as stored until the bottom arrow brings it back.
+TEST_F(SettingsDialogTest, ALongDelayIsKeptUntilAnArrowMovesTheBar) {
+    ui::SettingsDialog& dlg = Open("Delay_0=1000\r\n");
+    dlg.delaySpin.userLineUp(); // the bar is at its end already
+    EXPECT_EQ(dlg.delayBox.Text(), "1000");
+    EXPECT_EQ(AppSettings().Delay(), 1000);
+    for (char ch : std::string("7a\b\r ")) dlg.delayBox.userChar(ch); // the box takes no keys
+    EXPECT_EQ(dlg.delayBox.Text(), "1000");
+    dlg.delayBox.userGotFocus();
+    EXPECT_EQ(dlg.ActiveControl(), &dlg.okButton) << "nor keeps the focus";
+    EXPECT_FALSE(CloseAsked(dlg, tk::vbNo));
+    ui::SettingsDialog& again = Open("Delay_0=1000\r\n");
+    again.delaySpin.userLineDown();
+    EXPECT_EQ(again.delayBox.Text(), "597");
+    EXPECT_EQ(AppSettings().Delay(), 597);
+    EXPECT_TRUE(CloseAsked(again, tk::vbNo));
+    EXPECT_TRUE(again.IsLoaded()) << "No keeps the dialog";
+}
+
+TEST_F(SettingsDialogTest, OnlyAChosenColourReachesSwatchAndSettings) {
+    ui::SettingsDialog& dlg = Open("BGColor_0=4210752\r\n");
+    for (const DialogScript& notChosen : {DialogScript::Cancelled(), DialogScript::Failed()}) {
+        ui().scriptColorDialog(notChosen);
+        dlg.colourButton.userClick();
+    }
+    EXPECT_EQ(AppSettings().bgColor(), 4210752);
+    EXPECT_EQ(dlg.colourSwatch.BackColor(), 4210752);
+    EXPECT_TRUE(ui().messageBoxes().empty());
+    ui().scriptColorDialog(DialogScript::PickColor(tk::Rgb(0, 128, 255)));
+    dlg.colourButton.userClick();
+    EXPECT_EQ(AppSettings().bgColor(), tk::Rgb(0, 128, 255));
+    EXPECT_EQ(dlg.colourSwatch.BackColor(), tk::Rgb(0, 128, 255));
+    EXPECT_TRUE(CloseAsked(dlg, tk::vbYes));
+    EXPECT_FALSE(dlg.IsLoaded());
+}
+
+// The editor marks changes in the state the dialog hands it: closing it leaves the
+// dialog asking.
+TEST_F(SettingsDialogTest, TheEditorsChangesMakeTheDialogAsk) {
+    ui::SettingsDialog& dlg = Open("");
+    ui().onModal = [](tk::Form& editor) { editor.userClose(); };
+    dlg.editSlidesButton.userClick();
+    EXPECT_TRUE(CloseAsked(dlg, tk::vbNo));
+    EXPECT_TRUE(dlg.IsLoaded());
+}
+
+} // namespace
+} // namespace qs::test

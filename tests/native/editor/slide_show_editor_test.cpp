@@ -1,0 +1,235 @@
+// The editor form over the headless toolkit: what only the form can get wrong, the
+// wiring of its lists, boxes and buttons to the working list, the settings, the
+// questions, the file dialog and the preview. The test plays the user.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/test_images.h"
+#include "support/toolkit_fixture.h"
+#include "toolkit/application.h"
+#include "ui/editor/slide_show_editor.h"
+
+namespace qs::test {
+namespace {
+
+using ui::Slide;
+using Slides = std::vector<Slide>;
+using Texts = std::vector<std::string>;
+using tk::headless::DialogScript;
+constexpr int kAlt = 4;
+
+class Editor : public ToolkitTest {
+protected:
+    ~Editor() override {
+        AppSettings().DisplayWarnings(true); // closes without a question
+        if (editor_ && editor_->IsLoaded()) editor_->Unload();
+    }
+    void TearDown() override {
+        EXPECT_EQ(ui().unansweredMessageBoxes(), 0);
+        EXPECT_EQ(ui().pendingAnswers(), 0u);
+    }
+    static void Give(const Slides& slides) {
+        AppSettings().PictureCount(0);
+        for (int i = 1; i <= static_cast<int>(slides.size()); ++i) {
+            AppSettings().FileSpec(slides[i - 1].path, i);
+            AppSettings().Center(i, slides[i - 1].center);
+            AppSettings().HStretch(i, slides[i - 1].hStretch);
+            AppSettings().VStretch(i, slides[i - 1].vStretch);
+        }
+    }
+    static Slides Stored() {
+        Slides slides;
+        for (int i = 1; i <= AppSettings().PictureCount(); ++i)
+            slides.push_back({AppSettings().getFileSpec(i), AppSettings().Center(i), AppSettings().HStretch(i),
+                              AppSettings().VStretch(i)});
+        return slides;
+    }
+    ui::SlideShowEditor& Open() {
+        editor_ = std::make_unique<ui::SlideShowEditor>(changes_, &pictureCount_);
+        editor_->Show(true, &host_);
+        return *editor_;
+    }
+    ui::SlideShowEditor& ed() { return *editor_; }
+    // The rows as the four lists show them: the name's text and the three checks.
+    Slides Rows() {
+        Slides rows;
+        for (int r = 0; r < ed().nameList.ListCount(); ++r)
+            rows.push_back({ed().nameList.List(r), ed().optionLists(0).Selected(r), ed().optionLists(1).Selected(r),
+                            ed().optionLists(2).Selected(r)});
+        for (int k = 0; k < 3; ++k) EXPECT_EQ(ed().optionLists(k).ListCount(), static_cast<int>(rows.size()));
+        return rows;
+    }
+    Texts Labels() { return {ed().positionLabel.Caption(), ed().fullNameLabel.Caption()}; }
+    Texts Prompts() {
+        Texts prompts;
+        for (const auto& box : ui().messageBoxes())
+            prompts.push_back(box.prompt + " [" + box.title + " " + std::to_string(box.flags) + "]");
+        return prompts;
+    }
+    std::string Picture(const std::string& name, int w, int h) { return folder_.write(name, MakeBmp(w, h)); }
+
+    const Slides three_ = {{"C:\\a.jpg", true}, {"C:\\b.jpg", false, true}, {"C:\\c.jpg", false, false, true}};
+    ScratchFolder folder_;
+    ui::UnconfirmedChanges changes_;
+    tk::Form host_{"SettingsDialog"};
+    tk::Label pictureCount_{host_, "pictureCountLabel", "", 360, 1080, 1455, 375};
+
+private:
+    std::unique_ptr<ui::SlideShowEditor> editor_;
+};
+
+TEST_F(Editor, OpensOnTheStoredSlidesAndOkWritesThemBack) {
+    Give(three_);
+    AppSettings().PreviewFlag(true);
+    changes_.pending = true;
+    Open();
+    Texts captions = {ed().Caption(), ed().nameHeading.Caption(), ed().previewBox.Caption(), ed().noWarningsBox.Caption()};
+    for (const tk::CommandButton* b : {&ed().okButton, &ed().cancelButton, &ed().applyButton, &ed().resetButton,
+                                       &ed().addButton, &ed().deleteButton, &ed().upButton, &ed().downButton,
+                                       &ed().deleteAllButton})
+        captions.push_back(b->Caption());
+    EXPECT_EQ(captions, (Texts{"Edit Slide Show", "Image  Spec", "Pre&view", "Do &Not Display Warnings", "&OK",
+                               "&Cancel", "A&pply", "&Reset", "&Add", "&Delete", "&Up", "Do&wn", "De&lete All"}));
+    EXPECT_EQ(Rows(), three_);
+    EXPECT_EQ(Labels(), (Texts{"0/0", "C:\\a.jpg"}));
+    EXPECT_EQ(ed().previewBox.Value(), 1);
+    EXPECT_TRUE(ed().previewPicture.Visible());
+    EXPECT_FALSE(ed().applyButton.Enabled());
+    EXPECT_FALSE(changes_.pending);
+    ed().okButton.userClick();
+    EXPECT_FALSE(ed().IsLoaded());
+    EXPECT_TRUE(Prompts().empty());
+    EXPECT_EQ(Stored(), three_);
+    EXPECT_TRUE(changes_.pending) << "the settings dialog counts the visit as a change";
+    EXPECT_EQ(pictureCount_.Caption(), "3  Pictures");
+}
+
+// Clicks, keys and commands change the working list; Apply alone takes it to the
+// settings and restarts the show's schedule. The option boxes act on the settings at
+// once, and a discarding close puts back their values of the last Apply.
+TEST_F(Editor, UserEditsReachTheSettingsThroughApply) {
+    Give(three_);
+    AppSettings().Delay(43);
+    Open();
+    ed().nameList.userSelect(2);
+    EXPECT_EQ(Labels(), (Texts{"(3/3)", "C:\\c.jpg"}));
+    ed().optionLists(1).userToggleCheck(0);
+    EXPECT_TRUE(ed().applyButton.Enabled());
+    EXPECT_TRUE(changes_.pending);
+    ed().upButton.userClick();
+    ed().okButton.SetFocus();
+    ed().userKey('T', kAlt);
+    const Slides edited = {{"C:\\a.jpg", true, true}, {"C:\\c.jpg", true, false, true}, {"C:\\b.jpg", false, true}};
+    EXPECT_EQ(Rows(), edited);
+    EXPECT_EQ(Stored(), three_);
+    LastSlideTime = 0;
+    ed().applyButton.userClick();
+    EXPECT_EQ(Stored(), edited);
+    EXPECT_DOUBLE_EQ(LastSlideTime, os.clock.Now() - 43 / 86000.0);
+    EXPECT_FALSE(ed().applyButton.Enabled());
+    ed().previewBox.userClick();
+    ed().noWarningsBox.userClick();
+    EXPECT_TRUE(AppSettings().PreviewFlag() && AppSettings().DisplayWarnings());
+    ed().cancelButton.userClick();
+    EXPECT_TRUE(Prompts().empty()) << "warnings are off";
+    EXPECT_FALSE(ed().IsLoaded());
+    EXPECT_FALSE(AppSettings().PreviewFlag() || AppSettings().DisplayWarnings());
+    EXPECT_EQ(Stored(), edited);
+}
+
+TEST_F(Editor, AddUsesThePictureDialogAndAltAReachesIt) {
+    Give(three_);
+    Open();
+    ui().scriptOpenDialog(DialogScript::Failed(0x3002));
+    ui().answerMessageBox(tk::vbOK);
+    ed().addButton.userClick();
+    EXPECT_EQ(Prompts(), Texts{"Error selecting a file [Screen Saver 48]"});
+    ui().scriptOpenDialog(DialogScript::Cancelled());
+    ed().addButton.userClick();
+    const auto& dialog = ui().dialogs().back();
+    EXPECT_EQ((Texts{dialog.DialogTitle, dialog.Filter, std::to_string(dialog.FilterIndex), std::to_string(dialog.Flags),
+                     std::to_string(dialog.CancelError)}),
+              (Texts{"Select Picture",
+                     "CompuServe GIF (*.gif)|*.gif|JPEF (*.jpg)|*.jpg|Windows Bitmap (*.bmp)|*.bmp|All Supported "
+                     "Files|*.gif;*.jpg;*.bmp|All Files(*.*)|*.*",
+                     "2", std::to_string(0x80004), "1"}));
+    ed().nameList.userSelect(0);
+    ed().addButton.SetFocus();
+    ui().scriptOpenDialog(DialogScript::PickFile("D:\\new.jpg"));
+    ed().userKey('A', kAlt);
+    EXPECT_EQ(Rows()[1], (Slide{"D:\\new.jpg", true}));
+    EXPECT_EQ(Labels(), (Texts{"(2/4)", "D:\\new.jpg"}));
+    EXPECT_TRUE(ed().nameList.hasFocus());
+    EXPECT_EQ(Prompts().size(), 1u);
+}
+
+// The questions are Yes/No boxes; a long path shows shortened, and Delete quotes it so.
+TEST_F(Editor, QuestionsAndResetReadTheSettingsAgain) {
+    const std::string longPath = "C:\\" + std::string(150, 'y') + "\\album\\beach.jpg";
+    Give({{"C:\\a.jpg"}, {longPath}});
+    Open();
+    const std::string shown = ed().nameList.List(1);
+    EXPECT_EQ(shown.rfind("(...)\\", 0), 0u) << shown;
+    ed().nameList.userSelect(1);
+    ui().answerMessageBox(tk::vbYes);
+    ed().deleteButton.userClick();
+    ui().answerMessageBox(tk::vbNo);
+    ed().cancelButton.userClick();
+    EXPECT_TRUE(ed().IsLoaded());
+    ui().answerMessageBox(tk::vbYes);
+    ed().resetButton.userClick();
+    EXPECT_EQ(Prompts(), (Texts{"Do you want to delete " + shown + "? [Screen Saver 36]",
+                                "Do you want to ignore all changes and exit? [Screen Saver 36]",
+                                "Do you want to ignore all changes you made and restore old values? [Screen Saver 36]"}));
+    EXPECT_EQ(Rows(), (Slides{{"C:\\a.jpg"}, {shown}}));
+    EXPECT_EQ(Labels(), (Texts{"0/0", "C:\\a.jpg"}));
+    ed().nameList.userSelect(0);
+    ui().answerMessageBox(tk::vbYes);
+    ed().deleteButton.userClick();
+    ed().okButton.userClick();
+    EXPECT_EQ(pictureCount_.Caption(), "1  Picture");
+}
+
+TEST_F(Editor, ThePreviewShowsTheSelectedSlideAndSaysWhenItCannot) {
+    const Slides slides = {{Picture("a.bmp", 20, 20)}, {Picture("b.bmp", 64, 48)}, {Picture("gone.bmp", 8, 8)}};
+    Give(slides);
+    Open();
+    ed().nameList.userSelect(1);
+    EXPECT_TRUE(ui().pictureLoads().empty()) << "the preview is off";
+    ed().previewBox.userClick();
+    const tk::Picture drawn = ed().previewImage.Picture();
+    EXPECT_FALSE(drawn.empty());
+    EXPECT_TRUE(ed().previewImage.Visible());
+    EXPECT_EQ(ui().screenPointerChanges(), (std::vector<int>{tk::vbHourglass, tk::vbDefault}));
+    ed().optionLists(1).userToggleCheck(1);
+    EXPECT_FLOAT_EQ(ed().previewImage.Width(), ed().previewPicture.ScaleWidth()) << "redrawn stretched";
+    std::filesystem::remove(slides[2].path);
+    ed().nameList.userSelect(2);
+    EXPECT_FALSE(ed().previewImage.Visible());
+    EXPECT_EQ(ui().textsOn(ed().previewPicture), Texts{"Cannot load picture"});
+    EXPECT_EQ(Labels(), (Texts{"(3/3)", slides[2].path}));
+}
+
+// The option columns follow the name list's scrolling, the user's and the commands'.
+TEST_F(Editor, ColumnsStayLevelWithTheNames) {
+    Slides slides;
+    for (int k = 0; k < 40; ++k) slides.push_back({"C:\\s" + std::to_string(k) + ".jpg", k % 2 == 0});
+    Give(slides);
+    Open();
+    ed().nameList.userScroll(20);
+    ed().nameList.userSelect(20 + ed().nameList.visibleRows() - 1);
+    ui().scriptOpenDialog(DialogScript::PickFile("C:\\added.jpg"));
+    ed().addButton.userClick();
+    const int top = ed().nameList.TopIndex();
+    EXPECT_EQ(top, 21);
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(ed().optionLists(k).TopIndex(), top) << "column " << k;
+    ed().downButton.userClick();
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(ed().optionLists(k).TopIndex(), ed().nameList.TopIndex());
+}
+
+} // namespace
+} // namespace qs::test
