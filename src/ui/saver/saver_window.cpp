@@ -116,7 +116,7 @@ void SaverWindow::Form_QueryUnload(std::int16_t& cancel, int) {
     // Only the low 16 bits of the answer count.
     if (static_cast<std::int16_t>(verdict) == 0) {
         HideCursorFully();
-        cancel = -1;
+        cancel = 1; // any non-zero value keeps the window
     }
 }
 
