@@ -10,11 +10,10 @@
 
 namespace qs::app {
 
-// The decimal number at the start of text. Blanks, tabs and line feeds are skipped
-// wherever they stand (so "12 34" is 1234). The number may have a sign, a fraction
-// after "." and an exponent after E or D ("1E3" is 1000); reading stops at the first
-// character that cannot continue it. No number at the start gives 0. A number beyond
-// the range of a double gives an infinity of its sign.
+// The decimal number at the start of text, read by ScanNumber of settings_text.h with E
+// or D for the exponent ("1D3" is 1000). Blanks, tabs and line feeds are skipped
+// wherever they stand (so "12 34" is 1234). No number at the start gives 0. A number
+// beyond the range of a double gives an infinity of its sign, or a zero when too small.
 double ReadDecimalNumber(std::string_view text);
 
 // The window handle that a 32-bit number names: widened with its sign, the way

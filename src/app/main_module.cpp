@@ -12,14 +12,6 @@
 namespace qs::MainModule {
 
 namespace {
-// A factor no 32-bit integer can hold never comes from a real screen; the usual
-// value keeps every twips computation sane.
-constexpr std::int32_t kUsualTwipsPerPixel = 15;
-
-std::int32_t RoundedTwips(double factor) {
-    return RoundToInt32(factor).value_or(kUsualTwipsPerPixel);
-}
-
 std::string SwitchKey(const std::string& arguments) {
     std::string key = arguments.substr(0, 2);
     for (char& c : key) {
@@ -50,11 +42,6 @@ void Main() {
     platform::Services& os = platform::services();
     os.random->Randomize();
     LastSlideTime = os.clock->Now();
-    const platform::ScreenMetrics screen = os.screen->Metrics();
-    TwipsPerPixelX = RoundedTwips(screen.twipsPerPixelX);
-    TwipsPerPixelY = RoundedTwips(screen.twipsPerPixelY);
-    CurrentSlide = 0;
-    PreviewHost = 0;
 
     const std::string arguments = os.process->CommandArguments();
     const std::string key = SwitchKey(arguments);
@@ -65,21 +52,17 @@ void Main() {
             windows->ShowSettingsDialog();
         }
     } else if (key == "/S") {
-        if (WindowNotFound(kMainFormCaption) && windows) {
+        if (WindowNotFound(kFullScreenCaption) && windows) {
             windows->ShowFullScreen();
         }
     } else if (key == "/P") {
-        if (const auto host = HandleAfterSwitch(arguments)) {
-            PreviewHost = *host;
-            if (windows) {
-                windows->LoadPreview();
-            }
+        if (const auto host = HandleAfterSwitch(arguments); host && windows) {
+            windows->LoadPreview(*host);
         }
     } else if (key == "/A") {
         if (const auto owner = HandleAfterSwitch(arguments)) {
-            PreviewHost = *owner;
             // The dialog's outcome is the system's business; nothing follows it here.
-            os.passwords->PwdChangePassword("SCRSAVE", PreviewHost, 0, 0);
+            os.passwords->PwdChangePassword("SCRSAVE", *owner, 0, 0);
         }
     }
 }

@@ -7,10 +7,10 @@ namespace qs::MainModule {
 
 // The caption the full-screen window gives itself; a window with it means a
 // full-screen run is on already.
-inline constexpr char kMainFormCaption[] = "Quillo ScrSav Main Form";
+inline constexpr char kFullScreenCaption[] = "Quillo ScrSav Main Form";
 
-// Sets up the shared start-up state, reads the switch from the command line and
-// opens the one window or system dialog of its mode, then returns. Opens nothing for
+// Seeds the random numbers, sets LastSlideTime to now, reads the switch from the
+// command line and opens the one window or system dialog of its mode, then returns. Opens nothing for
 // an unknown switch, or when the handle after "/P" or "/A" does not fit 32 bits.
 void Main();
 

@@ -6,6 +6,8 @@
 // itself here, so the slot must not live in the start-up library.
 #pragma once
 
+#include "platform/services.h"
+
 namespace qs::app {
 
 class ModeWindows {
@@ -15,8 +17,8 @@ public:
     virtual void ShowSettingsDialog() = 0;
     // "/S": the full-screen window, shown modeless.
     virtual void ShowFullScreen() = 0;
-    // "/P": the preview form, loaded but never shown (PreviewHost is set already).
-    virtual void LoadPreview() = 0;
+    // "/P": the preview window, loaded but never shown, its surface in the host window.
+    virtual void LoadPreview(platform::WindowHandle host) = 0;
 };
 
 namespace detail {

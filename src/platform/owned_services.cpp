@@ -9,7 +9,6 @@ void PutInForce(const OwnedServices& owned) {
     s.screen = owned.screen.get();
     s.cursor = owned.cursor.get();
     s.system = owned.system.get();
-    s.windowProcs = owned.windowProcs.get();
     s.passwords = owned.passwords.get();
     s.shell = owned.shell.get();
     s.process = owned.process.get();

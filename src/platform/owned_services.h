@@ -14,7 +14,6 @@ struct OwnedServices {
     std::unique_ptr<Screen> screen;
     std::unique_ptr<Cursor> cursor;
     std::unique_ptr<System> system;
-    std::unique_ptr<WindowProcs> windowProcs;
     std::unique_ptr<Passwords> passwords;
     std::unique_ptr<Shell> shell;
     std::unique_ptr<Process> process;

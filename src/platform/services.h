@@ -83,7 +83,7 @@ struct RectPx {
 
 // user32/kernel32 calls of the saver windows and start-up.
 // Methods are not named after API calls that windows.h turns into macros
-// (GetVersionEx, SystemParametersInfo, CallWindowProc): a Win32 source file that
+// (GetVersionEx, SystemParametersInfo): a Win32 source file that
 // includes windows.h would otherwise see other names than the rest of the program.
 class System {
 public:
@@ -97,30 +97,8 @@ public:
     virtual WindowHandle FindWindowByCaption(const std::string& caption) = 0;
     virtual bool IsWindow(WindowHandle h) = 0;
     virtual bool GetClientRect(WindowHandle h, RectPx& rect) = 0;
-    virtual WindowHandle SetParent(WindowHandle child, WindowHandle parent) = 0;
     // SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE).
     virtual bool MakeTopmost(WindowHandle h) = 0;
-};
-
-// Window procedures as the preview surface replaces them (SetWindowLongA with GWL_WNDPROC).
-using WndProcAddress = std::uintptr_t;
-// Windows calls a window procedure with its own calling convention, which on 32-bit x86
-// is not the compiler's default: a procedure handed to SetWindowProc is declared with it.
-#if defined(_WIN32) && !defined(_WIN64)
-#define QS_WNDPROC_CALL __stdcall
-#else
-#define QS_WNDPROC_CALL
-#endif
-using WndProcFn = std::intptr_t(QS_WNDPROC_CALL*)(WindowHandle, unsigned, std::uintptr_t, std::intptr_t);
-
-class WindowProcs {
-public:
-    virtual ~WindowProcs() = default;
-    // Installs proc as the window's procedure and returns the previous one (0 on failure).
-    virtual WndProcAddress SetWindowProc(WindowHandle h, WndProcAddress proc) = 0;
-    // CallWindowProcA: passes a message on to proc.
-    virtual std::intptr_t CallProc(WndProcAddress proc, WindowHandle h, unsigned msg, std::uintptr_t wParam,
-                                   std::intptr_t lParam) = 0;
 };
 
 // Screen-saver password services of the Windows 95 family, loaded at run time.
@@ -199,7 +177,6 @@ struct Services {
     Screen* screen = nullptr;
     Cursor* cursor = nullptr;
     System* system = nullptr;
-    WindowProcs* windowProcs = nullptr;
     Passwords* passwords = nullptr;
     Shell* shell = nullptr;
     Process* process = nullptr;

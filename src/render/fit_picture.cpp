@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "render/screen_share.h"
-#include "settings/shared_state.h"
 #include "toolkit/picture.h"
 
 namespace qs {
@@ -19,15 +18,19 @@ double StretchRatio(double target, double current) {
 
 float Stored(double value) { return static_cast<float>(value); }
 
-void ScaleToScreen(tk::Image& element, const tk::Surface& surface) {
+struct Size {
+    double width = 0, height = 0;
+};
+
+// The element's size after screen scaling: the picture's natural size on this surface.
+Size ScaleToScreen(tk::Image& element, const tk::Surface& surface) {
     const double f = ScaledToScreen(surface.surfaceWidth(), 1.0);
     element.setWidth(Stored(element.Width() * f));
     element.setHeight(Stored(element.Height() * f));
-    NaturalWidth = element.Width();
-    NaturalHeight = element.Height();
+    return {element.Width(), element.Height()};
 }
 
-void Fit(tk::Image& element, const tk::Surface& surface, bool hStretch, bool vStretch) {
+void Fit(tk::Image& element, const tk::Surface& surface, Size natural, bool hStretch, bool vStretch) {
     const float scaleWidth = surface.surfaceScaleWidth();
     const float scaleHeight = surface.surfaceScaleHeight();
     if (hStretch && vStretch) {
@@ -46,8 +49,8 @@ void Fit(tk::Image& element, const tk::Surface& surface, bool hStretch, bool vSt
         element.setTop(0);
         element.setWidth(Stored(element.Width() * k));
     } else {
-        element.setWidth(Stored(NaturalWidth));
-        element.setHeight(Stored(NaturalHeight));
+        element.setWidth(Stored(natural.width));
+        element.setHeight(Stored(natural.height));
     }
 }
 
@@ -63,8 +66,8 @@ void Place(tk::Image& element, const tk::Surface& surface, bool center) {
 
 } // namespace
 
-std::string FitPicture(tk::Image& element, tk::Surface& surface, const std::string& path, std::int16_t Center,
-                       std::int16_t HStretch, std::int16_t VStretch) {
+std::string FitPicture(tk::Image& element, tk::Surface& surface, const std::string& path, bool center,
+                       bool hStretch, bool vStretch) {
     element.setVisible(false);
     // Without Stretch the element takes the new picture's natural size, the starting
     // point of the screen scaling below.
@@ -77,9 +80,9 @@ std::string FitPicture(tk::Image& element, tk::Surface& surface, const std::stri
 
     surface.Cls();
     element.setStretch(true);
-    ScaleToScreen(element, surface);
-    Fit(element, surface, HStretch != 0, VStretch != 0);
-    Place(element, surface, Center != 0);
+    const Size natural = ScaleToScreen(element, surface);
+    Fit(element, surface, natural, hStretch, vStretch);
+    Place(element, surface, center);
     return path;
 }
 

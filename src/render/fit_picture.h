@@ -3,7 +3,6 @@
 // fitting flags. Used by the slide sequencer and by the editor's preview.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "toolkit/controls.h"
@@ -14,8 +13,8 @@ namespace qs {
 // Returns the path when the picture was loaded and placed, and the empty string when
 // the path is empty or the picture cannot be loaded; in that case the element keeps
 // the picture it had. The element is hidden on return either way: showing it is the
-// caller's decision. The flags are 16-bit Booleans, any non-zero value meaning true.
-std::string FitPicture(tk::Image& element, tk::Surface& surface, const std::string& path, std::int16_t Center,
-                       std::int16_t HStretch, std::int16_t VStretch);
+// caller's decision.
+std::string FitPicture(tk::Image& element, tk::Surface& surface, const std::string& path, bool center,
+                       bool hStretch, bool vStretch);
 
 } // namespace qs

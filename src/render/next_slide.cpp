@@ -15,9 +15,6 @@
 namespace qs {
 namespace {
 
-// The fitting flags as the 16-bit Booleans FitPicture takes.
-std::int16_t Flag(bool on) { return on ? -1 : 0; }
-
 std::int32_t RandomSlide(ClsSettings& settings) {
     const std::int32_t count = settings.PictureCount();
     const double r = platform::services().random->Rnd();
@@ -28,23 +25,23 @@ std::int32_t RandomSlide(ClsSettings& settings) {
     return static_cast<std::int32_t>(pick);
 }
 
-std::int32_t FollowingSlide(ClsSettings& settings) {
-    // Widened so that a CurrentSlide at the top of its range wraps instead of overflowing.
-    const std::int64_t next = std::int64_t{CurrentSlide} + 1;
+std::int32_t FollowingSlide(ClsSettings& settings, std::int32_t current) {
+    // Widened so that a slide number at the top of its range wraps instead of overflowing.
+    const std::int64_t next = std::int64_t{current} + 1;
     if (next > settings.PictureCount()) return 1;
     return static_cast<std::int32_t>(next);
 }
 
 // The path on success, the empty string when no picture could be shown.
-std::string ShowPicture(ClsSettings& settings, tk::Surface& surface, tk::Image& element) {
+std::string ShowPicture(ClsSettings& settings, std::int32_t slide, tk::Surface& surface, tk::Image& element) {
     if (settings.PictureCount() <= 0) return {};
-    return FitPicture(element, surface, settings.getFileSpec(CurrentSlide), Flag(settings.Center(CurrentSlide)),
-                      Flag(settings.HStretch(CurrentSlide)), Flag(settings.VStretch(CurrentSlide)));
+    return FitPicture(element, surface, settings.getFileSpec(slide), settings.Center(slide), settings.HStretch(slide),
+                      settings.VStretch(slide));
 }
 
 } // namespace
 
-void NextSlide(tk::Form& window, tk::Surface& surface, tk::Image& pictureElement) {
+void NextSlide(ShowState& show, tk::Form& window, tk::Surface& surface, tk::Image& pictureElement) {
     // Every tick, due or not, so a colour chosen in the settings dialog shows at once.
     // Nothing else is touched until a slide is due: this runs several times a second.
     ClsSettings& settings = AppSettings();
@@ -55,11 +52,13 @@ void NextSlide(tk::Form& window, tk::Surface& surface, tk::Image& pictureElement
     const double elapsed = (clock.Now() - LastSlideTime) * kScheduleSecondsPerDay;
     if (!(elapsed > settings.Delay())) return;
 
-    CurrentSlide = settings.RandomDisplay() ? RandomSlide(settings) : FollowingSlide(settings);
+    const std::int32_t slide =
+        settings.RandomDisplay() ? RandomSlide(settings) : FollowingSlide(settings, show.currentSlide);
+    show.currentSlide = slide;
 
-    if (ShowPicture(settings, surface, pictureElement).empty()) {
+    if (ShowPicture(settings, slide, surface, pictureElement).empty()) {
         std::optional<std::string> missingPath;
-        if (settings.PictureCount() > 0) missingPath = settings.getFileSpec(CurrentSlide);
+        if (settings.PictureCount() > 0) missingPath = settings.getFileSpec(slide);
         DrawTextSlide(window, surface, pictureElement, missingPath);
     }
 

@@ -1,7 +1,9 @@
 // The slide sequencer, called by the timer of every window that shows the running
-// slide show. Its schedule lives in the shared start-up state (LastSlideTime,
-// CurrentSlide), the slide list in the settings object.
+// slide show. The time of the last slide is shared (LastSlideTime), the slide chosen
+// last belongs to the window's own show, the slide list to the settings object.
 #pragma once
+
+#include <cstdint>
 
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
@@ -9,9 +11,15 @@
 
 namespace qs {
 
+// What one window's running show keeps between ticks.
+struct ShowState {
+    // 1-based index of the slide chosen last; 0 before the first.
+    std::int32_t currentSlide = 0;
+};
+
 // Keeps the surface's background in step with the setting and, when the slide on show
 // has had its time, shows the next one: its picture fitted into pictureElement, or a
 // text slide with the window's icon where no picture can be shown.
-void NextSlide(tk::Form& window, tk::Surface& surface, tk::Image& pictureElement);
+void NextSlide(ShowState& show, tk::Form& window, tk::Surface& surface, tk::Image& pictureElement);
 
 } // namespace qs

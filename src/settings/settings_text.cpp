@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <string>
 #include <system_error>
 
 namespace qs {
@@ -30,58 +32,101 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos) {
     return pos;
 }
 
-// Parses a number starting at text[0] (no blanks); end receives where it stops.
-std::optional<double> NumberAt(std::string_view text, std::size_t& end) {
+// Overflow or underflow for a number that a double cannot hold: the position of its
+// first significant digit relative to the decimal point, plus its exponent, decides.
+double OutOfRange(std::string_view mantissa, long long exponent, bool negative) {
+    const std::size_t point = mantissa.find('.');
+    const std::size_t intLength = point == std::string_view::npos ? mantissa.size() : point;
+    const std::size_t firstNonZero = mantissa.find_first_not_of("0.");
+    if (firstNonZero == std::string_view::npos) {
+        return 0.0;
+    }
+    const long long magnitude = firstNonZero < intLength ? static_cast<long long>(intLength - firstNonZero)
+                                                         : -static_cast<long long>(firstNonZero - intLength - 1);
+    if (magnitude + exponent > 0) {
+        return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    }
+    return negative ? -0.0 : 0.0;
+}
+
+} // namespace
+
+std::optional<ScannedNumber> ScanNumber(std::string_view text, std::string_view exponentLetters) {
     std::size_t pos = 0;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         negative = text[pos] == '-';
         ++pos;
     }
-    const std::size_t mantissa = pos;
-    std::size_t afterDigits = SkipDigits(text, pos);
-    bool anyDigit = afterDigits > pos;
-    pos = afterDigits;
+    const std::size_t mantissaStart = pos;
+    pos = SkipDigits(text, pos);
+    bool anyDigit = pos > mantissaStart;
     if (pos < text.size() && text[pos] == '.') {
-        afterDigits = SkipDigits(text, pos + 1);
-        anyDigit = anyDigit || afterDigits > pos + 1;
-        if (anyDigit) {
-            pos = afterDigits;
-        }
+        const std::size_t fractionEnd = SkipDigits(text, pos + 1);
+        anyDigit = anyDigit || fractionEnd > pos + 1;
+        pos = fractionEnd;
     }
     if (!anyDigit) {
         return std::nullopt;
     }
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        std::size_t exponent = pos + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
-            ++exponent;
+    const std::string_view mantissa = text.substr(mantissaStart, pos - mantissaStart);
+    std::string number(mantissa);
+
+    // An exponent belongs to the number only with at least one digit: "1E" is 1.
+    long long exponent = 0;
+    if (pos < text.size() && exponentLetters.find(text[pos]) != std::string_view::npos) {
+        std::size_t digits = pos + 1;
+        const bool exponentNegative = digits < text.size() && text[digits] == '-';
+        if (digits < text.size() && (text[digits] == '+' || text[digits] == '-')) {
+            ++digits;
         }
-        const std::size_t afterExponent = SkipDigits(text, exponent);
-        if (afterExponent > exponent) {
-            pos = afterExponent;
+        const std::size_t exponentEnd = SkipDigits(text, digits);
+        if (exponentEnd > digits) {
+            // Far beyond any double's range already; stops the count from overflowing.
+            constexpr long long kSaturated = 1'000'000'000;
+            for (std::size_t i = digits; i < exponentEnd && exponent < kSaturated; ++i) {
+                exponent = exponent * 10 + (text[i] - '0');
+            }
+            if (exponentNegative) {
+                exponent = -exponent;
+            }
+            number += 'e' + std::to_string(exponent);
+            pos = exponentEnd;
         }
     }
+
     double value = 0.0;
-    const auto [ptr, error] = std::from_chars(text.data() + mantissa, text.data() + pos, value);
-    if (error != std::errc() || ptr != text.data() + pos || !std::isfinite(value)) {
+    const auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        return ScannedNumber{OutOfRange(mantissa, exponent, negative), pos, false};
+    }
+    if (error != std::errc() || ptr != number.data() + number.size()) {
         return std::nullopt;
     }
-    end = pos;
-    return negative ? -value : value;
+    return ScannedNumber{negative ? -value : value, pos, true};
 }
 
+namespace {
+// A settings value's number: the exponent written with e or E, and only in a double's range.
+std::optional<double> SettingsNumberAt(std::string_view text, std::size_t& end) {
+    const std::optional<ScannedNumber> scanned = ScanNumber(text, "eE");
+    if (!scanned || !scanned->inRange) {
+        return std::nullopt;
+    }
+    end = scanned->end;
+    return scanned->value;
+}
 } // namespace
 
 std::optional<double> LeadingNumber(std::string_view text) {
     std::size_t end = 0;
-    return NumberAt(text.substr(SkipBlanks(text, 0)), end);
+    return SettingsNumberAt(text.substr(SkipBlanks(text, 0)), end);
 }
 
 std::optional<double> WholeNumber(std::string_view text) {
     const std::string_view rest = text.substr(SkipBlanks(text, 0));
     std::size_t end = 0;
-    const std::optional<double> value = NumberAt(rest, end);
+    const std::optional<double> value = SettingsNumberAt(rest, end);
     if (!value || SkipBlanks(rest, end) != rest.size()) {
         return std::nullopt;
     }

@@ -8,11 +8,26 @@
 // Surrounding quotes never reach these functions: the profile functions remove them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace qs {
+
+// The one scanner of decimal numbers, for the settings file and the command line alike.
+struct ScannedNumber {
+    double value = 0;
+    std::size_t end = 0; // where the number stops in the text
+    bool inRange = true; // false: too large (value an infinity of its sign) or too small (a zero)
+};
+
+// The number that starts at text[0], with no blanks in it: an optional sign, decimal
+// digits with an optional "." (at least one digit on either side of it), and an optional
+// exponent, one of exponentLetters followed by an optional sign and at least one digit.
+// Reading stops at the first character that cannot continue the number; nothing when
+// no number starts there.
+std::optional<ScannedNumber> ScanNumber(std::string_view text, std::string_view exponentLetters);
 
 // The number at the start of the text, whatever follows it ("30 seconds" gives 30).
 std::optional<double> LeadingNumber(std::string_view text);

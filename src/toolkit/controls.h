@@ -43,10 +43,17 @@ public:
     void setPicture(const tk::Picture& p);
     platform::WindowHandle hWnd() const;
 
+    // Moves the box into another program's window: at its top left corner, sized to the
+    // host's client area (0 by 0 when the host is no window). HostClosing fires when the
+    // host asks the box to close; the box is back in its own form by then.
+    void moveIntoHost(platform::WindowHandle host);
+
     std::function<void()> Click;
     std::function<void(int Button, int Shift, float X, float Y)> MouseMove;
+    std::function<void()> HostClosing;
     void userClick();
     void userMouseMove(int button, int shift, float x, float y);
+    void userHostClosing();
 
     // Inner size: the outer size less the border.
     float ScaleWidth() const override;

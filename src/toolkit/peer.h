@@ -69,6 +69,16 @@ public:
     virtual void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) = 0;
 };
 
+// The peer of a picture box that can lend its window to another program's window (the
+// preview inside the display settings): the surface becomes a child of the host, and
+// when the host asks it to close it comes back to its own form instead of being
+// destroyed, and the box's HostClosing event fires.
+class HostablePeer {
+public:
+    virtual ~HostablePeer() = default;
+    virtual void enterHost(platform::WindowHandle host) = 0;
+};
+
 class Backend {
 public:
     virtual ~Backend() = default;

@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "toolkit/application.h"
 #include "toolkit/change.h"
@@ -27,6 +29,23 @@ void TakeNaturalSize(Image& image, const Picture& p) {
                NaturalTwips(p.Height(), Screen::TwipsPerPixelY()));
 }
 
+// The screen's twips per pixel as a whole number, a half going to the even neighbour; a
+// factor no 32-bit integer holds never comes from a real screen and counts as the usual 15.
+std::int64_t WholeTwipsPerPixel(double factor) {
+    const double whole = std::nearbyint(factor);
+    if (!(whole >= std::numeric_limits<std::int32_t>::min() && whole <= std::numeric_limits<std::int32_t>::max()))
+        return 15;
+    return static_cast<std::int64_t>(whole);
+}
+
+// Twips of a pixel length. Real client areas are far too small to overflow 32 bits; a
+// host reporting absurd numbers gets the largest surface instead of a wrapped one.
+float TwipsOf(std::int64_t pixels, double twipsPerPixel) {
+    const std::int64_t twips = pixels * WholeTwipsPerPixel(twipsPerPixel);
+    return static_cast<float>(std::clamp<std::int64_t>(twips, std::numeric_limits<std::int32_t>::min(),
+                                                       std::numeric_limits<std::int32_t>::max()));
+}
+
 } // namespace
 
 PictureBox::PictureBox(Container& container, std::string name, float left, float top, float width, float height,
@@ -49,6 +68,16 @@ float PictureBox::ScaleHeight() const {
     if (border_ == BorderStyle::None) return Height();
     return std::max(0.0f, Height() - 2 * kBorderPixels * Screen::TwipsPerPixelY());
 }
+
+void PictureBox::moveIntoHost(platform::WindowHandle host) {
+    platform::RectPx client;
+    platform::services().system->GetClientRect(host, client);
+    Move(0, 0, TwipsOf(std::int64_t{client.right} - client.left, Screen::TwipsPerPixelX()),
+         TwipsOf(std::int64_t{client.bottom} - client.top, Screen::TwipsPerPixelY()));
+    if (auto* hostable = dynamic_cast<HostablePeer*>(peer())) hostable->enterHost(host);
+}
+
+void PictureBox::userHostClosing() { detail::fire(HostClosing); }
 
 void PictureBox::userClick() {
     if (acceptsInput()) detail::fire(Click);

@@ -78,15 +78,6 @@ bool FakeSystem::GetClientRect(platform::WindowHandle h, platform::RectPx& rect)
     return w != nullptr;
 }
 
-platform::WindowHandle FakeSystem::SetParent(platform::WindowHandle child, platform::WindowHandle parent) {
-    setParentCalls.push_back({child, parent});
-    Window* w = Live(child);
-    if (!w || (parent != 0 && !Live(parent))) return 0;
-    const platform::WindowHandle previous = w->parent;
-    w->parent = parent;
-    return previous;
-}
-
 platform::WindowHandle FakeSystem::AddWindow(const std::string& caption, platform::RectPx client,
                                              platform::WindowHandle parent) {
     const platform::WindowHandle h = nextHandle_;
@@ -98,15 +89,6 @@ platform::WindowHandle FakeSystem::AddWindow(const std::string& caption, platfor
 FakeSystem::Window* FakeSystem::Live(platform::WindowHandle h) {
     const auto it = windows_.find(h);
     return it == windows_.end() ? nullptr : &it->second;
-}
-
-platform::WndProcAddress FakeWindowProcs::SetWindowProc(platform::WindowHandle h, platform::WndProcAddress proc) {
-    platform::WndProcAddress previous = 0;
-    auto it = procs_.find(h);
-    if (it == procs_.end() && defaultProc != 0 && h != 0) it = procs_.emplace(h, defaultProc).first;
-    if (it != procs_.end()) previous = std::exchange(it->second, proc);
-    setCalls.push_back({h, proc, previous});
-    return previous;
 }
 
 std::int32_t FakePasswords::VerifyScreenSavePwd(platform::WindowHandle owner) {
@@ -125,7 +107,6 @@ ScopedServices::ScopedServices() : saved_(platform::services()) {
     s.screen = &screen;
     s.cursor = &cursor;
     s.system = &system;
-    s.windowProcs = &windowProcs;
     s.passwords = &passwords;
     s.shell = &shell;
     s.process = &process;

@@ -85,11 +85,10 @@ public:
 
 // The window-manager calls against a table of pretend windows (handles never reused).
 // FindWindowByCaption matches live top-level windows by caption, ignoring case; calls on
-// a handle of no live window fail; SetParent accepts 0 (the desktop).
+// a handle of no live window fail.
 class FakeSystem final : public platform::System {
 public:
     struct ParametersCall { unsigned action = 0, param = 0; bool pointerGiven = false; unsigned winIni = 0; };
-    struct SetParentCall { platform::WindowHandle child = 0, parent = 0; };
 
     FakeSystem() { version.dwMajorVersion = 10, version.dwBuildNumber = 19045, version.dwPlatformId = 2; }
     bool GetVersionInfo(platform::OsVersionInfo& info) override;
@@ -100,7 +99,6 @@ public:
     platform::WindowHandle FindWindowByCaption(const std::string& caption) override;
     bool IsWindow(platform::WindowHandle h) override { return Live(h) != nullptr; }
     bool GetClientRect(platform::WindowHandle h, platform::RectPx& rect) override;
-    platform::WindowHandle SetParent(platform::WindowHandle child, platform::WindowHandle parent) override;
     bool MakeTopmost(platform::WindowHandle h) override {
         topmostCalls.push_back(h);
         return IsWindow(h);
@@ -113,7 +111,6 @@ public:
     platform::OsVersionInfo version;
     std::vector<ParametersCall> parametersCalls;
     std::vector<std::string> findCalls;
-    std::vector<SetParentCall> setParentCalls;
     std::vector<platform::WindowHandle> topmostCalls;
 
 private:
@@ -122,34 +119,6 @@ private:
 
     std::map<platform::WindowHandle, Window> windows_;
     platform::WindowHandle nextHandle_ = 0x10010;
-};
-
-// SetWindowProc returns the old procedure: 0 for a window without one, unless defaultProc
-// is set. CallProc only records the call and returns callResult.
-class FakeWindowProcs final : public platform::WindowProcs {
-public:
-    struct SetCall { platform::WindowHandle window = 0; platform::WndProcAddress proc = 0, returned = 0; };
-    struct ProcCall {
-        platform::WndProcAddress proc = 0;
-        platform::WindowHandle window = 0;
-        unsigned msg = 0;
-        std::uintptr_t wParam = 0;
-        std::intptr_t lParam = 0;
-    };
-    platform::WndProcAddress SetWindowProc(platform::WindowHandle h, platform::WndProcAddress proc) override;
-    std::intptr_t CallProc(platform::WndProcAddress proc, platform::WindowHandle h, unsigned msg,
-                           std::uintptr_t wParam, std::intptr_t lParam) override {
-        procCalls.push_back({proc, h, msg, wParam, lParam});
-        return callResult;
-    }
-
-    std::vector<SetCall> setCalls;
-    std::vector<ProcCall> procCalls;
-    std::intptr_t callResult = 0;
-    platform::WndProcAddress defaultProc = 0;
-
-private:
-    std::map<platform::WindowHandle, platform::WndProcAddress> procs_;
 };
 
 // VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or
@@ -228,7 +197,6 @@ public:
     FakeScreen screen;
     FakeCursor cursor;
     FakeSystem system;
-    FakeWindowProcs windowProcs;
     FakePasswords passwords;
     FakeShell shell;
     FakeProcess process;

@@ -56,30 +56,12 @@ public:
     bool GetClientRect(WindowHandle, RectPx&) override {
         return false;
     }
-    WindowHandle SetParent(WindowHandle, WindowHandle) override {
-        return 0;
-    }
     bool MakeTopmost(WindowHandle) override {
         return false;
     }
 
 private:
     bool saverRunning_ = false;
-};
-
-class PortableWindowProcs final : public WindowProcs {
-public:
-    WndProcAddress SetWindowProc(WindowHandle, WndProcAddress) override {
-        return 0;
-    }
-
-    std::intptr_t CallProc(WndProcAddress proc, WindowHandle h, unsigned msg, std::uintptr_t wParam,
-                                 std::intptr_t lParam) override {
-        if (proc == 0) {
-            return 0;
-        }
-        return reinterpret_cast<WndProcFn>(proc)(h, msg, wParam, lParam);
-    }
 };
 
 } // namespace
@@ -92,9 +74,6 @@ std::unique_ptr<Cursor> MakePortableCursor() {
 }
 std::unique_ptr<System> MakePortableSystem() {
     return std::make_unique<PortableSystem>();
-}
-std::unique_ptr<WindowProcs> MakePortableWindowProcs() {
-    return std::make_unique<PortableWindowProcs>();
 }
 
 } // namespace qs::platform

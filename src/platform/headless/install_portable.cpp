@@ -26,7 +26,6 @@ OwnedServices MakePortableServices() {
     owned.screen = MakePortableScreen();
     owned.cursor = MakePortableCursor();
     owned.system = MakePortableSystem();
-    owned.windowProcs = MakePortableWindowProcs();
     owned.passwords = MakePortablePasswords();
     owned.shell = MakePortableShell();
     owned.process = MakePortableProcess();

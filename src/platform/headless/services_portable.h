@@ -17,7 +17,6 @@ std::unique_ptr<Screen> MakePortableScreen();
 std::unique_ptr<Cursor> MakePortableCursor();
 // An NT-family version record; no windows exist, so every window call fails.
 std::unique_ptr<System> MakePortableSystem();
-std::unique_ptr<WindowProcs> MakePortableWindowProcs();
 // No password services: nothing to change, and every verification lets the saver close.
 std::unique_ptr<Passwords> MakePortablePasswords();
 std::unique_ptr<Shell> MakePortableShell();

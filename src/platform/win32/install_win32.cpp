@@ -13,7 +13,6 @@ OwnedServices MakeWin32Services() {
     owned.screen = MakeWin32Screen();
     owned.cursor = MakeWin32Cursor();
     owned.system = MakeWin32System();
-    owned.windowProcs = MakeWin32WindowProcs();
     owned.passwords = MakeWin32Passwords();
     owned.shell = MakeWin32Shell();
     owned.process = MakeWin32Process();

@@ -13,7 +13,6 @@ std::unique_ptr<Random> MakeWin32Random();
 std::unique_ptr<Screen> MakeWin32Screen();
 std::unique_ptr<Cursor> MakeWin32Cursor();
 std::unique_ptr<System> MakeWin32System();
-std::unique_ptr<WindowProcs> MakeWin32WindowProcs();
 std::unique_ptr<Passwords> MakeWin32Passwords();
 std::unique_ptr<Shell> MakeWin32Shell();
 std::unique_ptr<Process> MakeWin32Process();

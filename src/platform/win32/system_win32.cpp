@@ -51,36 +51,15 @@ public:
         return true;
     }
 
-    WindowHandle SetParent(WindowHandle child, WindowHandle parent) override {
-        return FromHwnd(::SetParent(ToHwnd(child), ToHwnd(parent)));
-    }
-
     bool MakeTopmost(WindowHandle h) override {
         return SetWindowPos(ToHwnd(h), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE) != FALSE;
     }
 };
 
-class Win32WindowProcs final : public WindowProcs {
-public:
-    WndProcAddress SetWindowProc(WindowHandle h, WndProcAddress proc) override {
-        return static_cast<WndProcAddress>(
-            SetWindowLongPtrA(ToHwnd(h), GWLP_WNDPROC, static_cast<LONG_PTR>(proc)));
-    }
-
-    std::intptr_t CallProc(WndProcAddress proc, WindowHandle h, unsigned msg, std::uintptr_t wParam,
-                                 std::intptr_t lParam) override {
-        return ::CallWindowProcA(reinterpret_cast<WNDPROC>(proc), ToHwnd(h), msg, static_cast<WPARAM>(wParam),
-                               static_cast<LPARAM>(lParam));
-    }
-};
 } // namespace
 
 std::unique_ptr<System> MakeWin32System() {
     return std::make_unique<Win32System>();
-}
-
-std::unique_ptr<WindowProcs> MakeWin32WindowProcs() {
-    return std::make_unique<Win32WindowProcs>();
 }
 
 } // namespace qs::platform

@@ -53,6 +53,12 @@ std::vector<std::string> HeadlessBackend::textsOn(const Component& surface) cons
     return texts;
 }
 
+platform::WindowHandle HeadlessBackend::hostOf(const PictureBox& box) const { return detail::HostOf(box); }
+
+void HeadlessBackend::closeFromHost(PictureBox& box) {
+    if (detail::LeaveHost(box)) box.userHostClosing();
+}
+
 std::vector<SyncRecord> HeadlessBackend::syncs(const Component& component) const {
     const auto* record = dynamic_cast<const detail::Recorded*>(component.peer());
     return record ? record->syncs : std::vector<SyncRecord>{};

@@ -117,6 +117,13 @@ public:
     std::vector<SyncRecord> syncs(const Component& component) const;
     int syncCount(const Component& component, Prop what) const;
 
+    // ---------------------------------------------------------------- hosted picture boxes
+    // The window a picture box was moved into (moveIntoHost), 0 while it is in its form.
+    platform::WindowHandle hostOf(const PictureBox& box) const;
+    // The host asks the box to close, as a WM_CLOSE would: the box comes back to its
+    // form and HostClosing fires. Nothing happens for a box in no host.
+    void closeFromHost(PictureBox& box);
+
     // ---------------------------------------------------------------- clock and timers
     // The virtual clock, in milliseconds since the backend was made.
     std::uint64_t nowMs() const;

@@ -1,5 +1,9 @@
 #include "toolkit/headless/headless_peers.h"
 
+#include <utility>
+
+#include "toolkit/controls.h"
+
 namespace qs::tk::headless::detail {
 
 namespace {
@@ -43,6 +47,19 @@ public:
 
 private:
     platform::WindowHandle hwnd_;
+};
+
+// A picture box lent to a host records the host; HeadlessBackend::closeFromHost plays
+// the host asking it to close.
+class PictureBoxPeer final : public HeadlessSurfacePeer, public HostablePeer {
+public:
+    using HeadlessSurfacePeer::HeadlessSurfacePeer;
+    void enterHost(platform::WindowHandle host) override { host_ = host; }
+    platform::WindowHandle host() const { return host_; }
+    bool leaveHost() { return std::exchange(host_, 0) != 0; }
+
+private:
+    platform::WindowHandle host_ = 0;
 };
 
 // A timer runs on the virtual clock for as long as its peer exists, that is while its
@@ -92,12 +109,22 @@ std::optional<std::uint64_t> VirtualTimers::dueOf(const Timer& timer) const {
     return std::nullopt;
 }
 
+platform::WindowHandle HostOf(const PictureBox& box) {
+    const auto* peer = dynamic_cast<const PictureBoxPeer*>(box.peer());
+    return peer ? peer->host() : 0;
+}
+
+bool LeaveHost(PictureBox& box) {
+    auto* peer = dynamic_cast<PictureBoxPeer*>(box.peer());
+    return peer && peer->leaveHost();
+}
+
 std::unique_ptr<Peer> MakePeer(Component& component, const std::shared_ptr<HeadlessState>& state) {
     const Kind kind = component.kind();
     const platform::WindowHandle hwnd = IsWindowed(kind) ? state->newHandle() : 0;
     switch (kind) {
-    case Kind::Form:
-    case Kind::PictureBox: return std::make_unique<HeadlessSurfacePeer>(hwnd);
+    case Kind::Form: return std::make_unique<HeadlessSurfacePeer>(hwnd);
+    case Kind::PictureBox: return std::make_unique<PictureBoxPeer>(hwnd);
     case Kind::Timer: return std::make_unique<TimerPeer>(static_cast<Timer&>(component), state);
     default: return std::make_unique<ControlPeer>(hwnd);
     }

@@ -60,6 +60,11 @@ public:
     std::vector<DrawOp> ops;
 };
 
+// The host a picture box was moved into, 0 while it is in its own form.
+platform::WindowHandle HostOf(const PictureBox& box);
+// Takes the box out of its host; false when it was in none.
+bool LeaveHost(PictureBox& box);
+
 std::unique_ptr<Peer> MakePeer(Component& component, const std::shared_ptr<HeadlessState>& state);
 
 } // namespace qs::tk::headless::detail

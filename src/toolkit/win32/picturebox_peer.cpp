@@ -1,7 +1,7 @@
 // Picture boxes: a child window of our own class that is a drawing surface and a
 // container. Its window procedure depends on nothing but this peer, so it goes on
-// working when the preview mode subclasses it and makes it a child of another
-// process's window; a WM_CLOSE from such a host never destroys it.
+// working as a child of another process's window (the preview mode); a WM_CLOSE from
+// such a host never destroys it but takes it back into its own form.
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
 #include "toolkit/win32/form_peer.h"
@@ -34,6 +34,12 @@ PictureBoxPeer::PictureBoxPeer(PictureBox& box) : box_(box) {
     canvas_.resize(client.right, client.bottom, backgroundColor());
     lastBack_ = box.BackColor();
     restoreBackground();
+}
+
+void PictureBoxPeer::enterHost(platform::WindowHandle host) {
+    if (!handle()) return;
+    host_ = reinterpret_cast<HWND>(host);
+    SetParent(handle(), host_);
 }
 
 void PictureBoxPeer::restoreBackground() {
@@ -119,6 +125,12 @@ LRESULT PictureBoxPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         canvas_.resize(LOWORD(lParam), HIWORD(lParam), backgroundColor());
         return 0;
     case WM_CLOSE:
+        // Not passed on: the default handling would destroy the surface.
+        if (host_) {
+            host_ = nullptr;
+            SetParent(handle(), ParentWindow(box_));
+            Deliver([&] { box_.userHostClosing(); });
+        }
         return 0;
     case WM_SETCURSOR:
         if (ApplyCursor(handle(), lParam, box_.MousePointer(), box_.MouseIcon())) return TRUE;

@@ -6,7 +6,7 @@
 
 namespace qs::tk::win32 {
 
-class PictureBoxPeer final : public SurfacePeer, public ContainerWindow {
+class PictureBoxPeer final : public SurfacePeer, public HostablePeer, public ContainerWindow {
 public:
     explicit PictureBoxPeer(PictureBox& box);
     void sync(Prop what, int index) override;
@@ -18,6 +18,7 @@ public:
     void renderContent(HDC dc, const RECT& area) override;
     COLORREF backgroundColor() override { return ToColorRef(box_.BackColor()); }
     const SurfaceCanvas& canvas() const { return canvas_; }
+    void enterHost(platform::WindowHandle host) override;
 
 protected:
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -34,6 +35,8 @@ private:
     bool pressed_ = false;
     Control* pressedImage_ = nullptr;
     POINT lastMouse_{-1, -1};
+    // The other program's window the surface lives in; null while it is in its own form.
+    HWND host_ = nullptr;
 };
 
 } // namespace qs::tk::win32

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "render/next_slide.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "ui/config/settings_dialog_model.h"
@@ -61,6 +62,7 @@ protected:
 
 private:
     SettingsDialogModel model_;
+    ShowState show_;
 };
 
 } // namespace qs::ui

@@ -24,13 +24,13 @@ void SettingsDialog::Form_Load() {
     delayBox.setText(start.text);
     delaySpin.setValue(start.spinValue);
     // The first tick of the preview already finds a slide due.
-    LastSlideTime = platform::services().clock->Now() - delay / kScheduleSecondsPerDay;
+    MakeNextSlideDue(delay);
     pictureCountLabel.setCaption(SettingsDialogModel::pictureCountCaption(AppSettings().PictureCount()));
     model_.finishOpening();
 }
 
 void SettingsDialog::previewTimer_Tick() {
-    NextSlide(*this, monitorScreen, monitorPicture);
+    NextSlide(show_, *this, monitorScreen, monitorPicture);
 }
 
 void SettingsDialog::randomOrderBox_Click() {

@@ -18,9 +18,6 @@ constexpr const char* kPictureFilter =
 // OFN_EXPLORER | OFN_HIDEREADONLY: one file per Add, no read-only box.
 constexpr std::int32_t kOpenFlags = 0x80004;
 
-// Options travel to FitPicture as 16-bit Booleans, true = -1.
-std::int16_t Flag(bool on) { return on ? -1 : 0; }
-
 // The hourglass shows while a picture loads; the default pointer comes back whatever
 // happens in between.
 class BusyPointer {
@@ -101,8 +98,7 @@ void SlideShowEditor::drawPreview(const Slide& slide) {
         BusyPointer busy;
         // A picture that fails to load, however it fails, shows as one that cannot load.
         try {
-            shown = FitPicture(previewImage, previewPicture, slide.path, Flag(slide.center), Flag(slide.hStretch),
-                               Flag(slide.vStretch));
+            shown = FitPicture(previewImage, previewPicture, slide.path, slide.center, slide.hStretch, slide.vStretch);
         } catch (const std::exception&) {
             shown.clear();
         }

@@ -237,7 +237,7 @@ void SlideShowEditor::applyList() {
         }
         // The settings dialog's monitor, running behind the editor, shows the next
         // slide of the new list at its next tick.
-        LastSlideTime = platform::services().clock->Now() - settings.Delay() / kScheduleSecondsPerDay;
+        MakeNextSlideDue(settings.Delay());
     });
 }
 

@@ -4,8 +4,8 @@
 #include "app/mode_windows.h"
 #include "toolkit/application.h"
 #include "ui/config/settings_dialog.h"
-#include "ui/saver/control_form.h"
-#include "ui/saver/main_form.h"
+#include "ui/saver/preview_window.h"
+#include "ui/saver/saver_window.h"
 
 namespace qs::ui {
 
@@ -18,11 +18,11 @@ public:
     }
 
     void ShowFullScreen() override {
-        tk::NewForm<MainForm>().Show();
+        tk::NewForm<SaverWindow>().Show();
     }
 
-    void LoadPreview() override {
-        tk::NewForm<ControlForm>().Load();
+    void LoadPreview(platform::WindowHandle host) override {
+        tk::NewForm<PreviewWindow>(host).Load();
     }
 };
 } // namespace

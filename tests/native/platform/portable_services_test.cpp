@@ -57,7 +57,7 @@ TEST(PortableInstall, PutsEveryServiceInForce) {
     services() = Services{};
     InstallDefaultServices();
     const Services& s = services();
-    const void* const installed[] = {s.clock,   s.random, s.screen,  s.cursor,  s.system,  s.windowProcs,
+    const void* const installed[] = {s.clock,   s.random, s.screen,  s.cursor,  s.system,
                                      s.passwords, s.shell, s.process, s.profile, s.registry};
     for (const void* service : installed) EXPECT_NE(service, nullptr);
     EXPECT_EQ(s.screen->Metrics().widthPx, 1024);

@@ -1,0 +1,38 @@
+#include "ui/saver/preview_window.h"
+
+#include "render/slide_schedule.h"
+#include "settings/app_settings.h"
+#include "toolkit/application.h"
+#include "toolkit/picture.h"
+
+namespace qs::ui {
+
+PreviewWindow::PreviewWindow(platform::WindowHandle host)
+    : tk::Form("PreviewWindow"),
+      slideTimer(*this, "slideTimer", 400),
+      surface(*this, "surface", 0, 0, 2280, 1680),
+      slidePicture(surface, "slidePicture", 0, 0, 0, 0),
+      host_(host) {
+    setBorderStyle(tk::BorderStyle::None);
+    setShowInTaskbar(false);
+    // The program's icon, which the text slide shows.
+    if (tk::hasBackend()) setIcon(tk::AppIcon());
+    slideTimer.Tick = [this] { showNextSlideOrEnd(); };
+    surface.HostClosing = [this] { surfaceInHost_ = false; };
+}
+
+void PreviewWindow::Form_Load() {
+    surface.moveIntoHost(host_);
+    surfaceInHost_ = true;
+    MakeNextSlideDue(AppSettings().Delay());
+}
+
+void PreviewWindow::showNextSlideOrEnd() {
+    if (!platform::services().system->IsWindow(host_) || !surfaceInHost_) {
+        Unload();
+        return;
+    }
+    NextSlide(show_, *this, surface, slidePicture);
+}
+
+} // namespace qs::ui

@@ -1,0 +1,128 @@
+#include "ui/saver/saver_window.h"
+
+#include <cmath>
+
+#include "app/main_module.h"
+#include "platform/services.h"
+#include "render/slide_schedule.h"
+#include "settings/app_settings.h"
+#include "toolkit/application.h"
+#include "toolkit/picture.h"
+#include "ui/saver/cursor_display.h"
+#include "ui/saver/password_option.h"
+
+namespace qs::ui {
+
+namespace {
+// SPI_SETSCREENSAVERRUNNING: on the Windows 95 family it blocks Ctrl+Alt+Del and task
+// switching, so that the password cannot be got around while the show runs.
+constexpr unsigned kSpiScreenSaverRunning = 97;
+
+void TellSystemSaverRuns(bool running) {
+    std::int32_t unused = 0;
+    platform::services().system->ParametersInfo(kSpiScreenSaverRunning, running ? 1 : 0, &unused, 0);
+}
+} // namespace
+
+OsPlatform QueryOsPlatform() {
+    platform::OsVersionInfo info;
+    info.dwOSVersionInfoSize = 148;
+    platform::services().system->GetVersionInfo(info);
+    return static_cast<OsPlatform>(info.dwPlatformId);
+}
+
+SaverWindow::SaverWindow()
+    : tk::Form("SaverWindow"),
+      slideTimer(*this, "slideTimer", 400),
+      slidePicture(*this, "slidePicture", 0, 0, 0, 0) {
+    setBorderStyle(tk::BorderStyle::None);
+    setControlBox(false);
+    setMinButton(false);
+    setMaxButton(false);
+    // A saver is no program to switch to: it keeps off the taskbar.
+    setShowInTaskbar(false);
+    // The program's icon, which the text slide shows.
+    if (tk::hasBackend()) setIcon(tk::AppIcon());
+    slideTimer.Tick = [this] { NextSlide(show_, *this, *this, slidePicture); };
+    // Moves over the picture count as moves over the window; the picture reports
+    // positions on itself.
+    slidePicture.MouseMove = [this](int, int, float x, float y) {
+        countMove(slidePicture.Left() + x, slidePicture.Top() + y);
+    };
+}
+
+void SaverWindow::Form_Load() {
+    setCaption(MainModule::kFullScreenCaption);
+    platform::Services& os = platform::services();
+    os.system->MakeTopmost(hWnd());
+    Move(0, 0, tk::Screen::Width(), tk::Screen::Height());
+    usePassword_ = PasswordOptionFromRegistry();
+    osPlatform_ = QueryOsPlatform();
+    if (guardsPassword()) TellSystemSaverRuns(true);
+    HideCursorFully();
+
+    std::int32_t x = 0, y = 0;
+    if (os.cursor->GetPosition(x, y)) {
+        stillCursor_.restart(CursorPoint{x, y});
+    } else {
+        stillCursor_.restart(std::nullopt);
+    }
+
+    MakeNextSlideDue(AppSettings().Delay());
+}
+
+void SaverWindow::Form_KeyDown(std::int16_t&, std::int16_t&) {
+    Unload();
+}
+
+void SaverWindow::Form_MouseDown(int, int, float, float) {
+    Unload();
+}
+
+void SaverWindow::Form_MouseMove(int, int, float x, float y) {
+    countMove(x, y);
+}
+
+CursorPoint SaverWindow::screenPixel(float x, float y) const {
+    const double perPixelX = tk::Screen::TwipsPerPixelX() > 0 ? tk::Screen::TwipsPerPixelX() : 15.0;
+    const double perPixelY = tk::Screen::TwipsPerPixelY() > 0 ? tk::Screen::TwipsPerPixelY() : 15.0;
+    return CursorPoint{static_cast<std::int32_t>(std::lround((Left() + x) / perPixelX)),
+                       static_cast<std::int32_t>(std::lround((Top() + y) / perPixelY))};
+}
+
+void SaverWindow::countMove(float x, float y) {
+    if (!stillCursor_.moved(screenPixel(x, y))) return;
+
+    // A 16-bit count that wraps instead of overflowing.
+    mouseMoves_ = static_cast<std::int16_t>(static_cast<std::uint16_t>(mouseMoves_) + 1u);
+    // The count is tested before the time: a fourth move ends the run even when it came
+    // too late to be counted with the others.
+    if (mouseMoves_ == 4) Unload();
+
+    const double now = platform::services().clock->SecondsAfterMidnight();
+    if (firstMoveTime_ == 0) {
+        firstMoveTime_ = static_cast<std::int32_t>(std::nearbyint(now));
+    } else if (now - firstMoveTime_ > 20) {
+        // After midnight the difference is negative, so that move does not clear the count.
+        firstMoveTime_ = 0;
+        mouseMoves_ = 0;
+    }
+}
+
+void SaverWindow::Form_QueryUnload(std::int16_t& cancel, int) {
+    if (!guardsPassword()) return;
+    ShowCursorFully();
+    const std::int32_t verdict = platform::services().passwords->VerifyScreenSavePwd(hWnd());
+    // Only the low 16 bits of the answer count.
+    if (static_cast<std::int16_t>(verdict) == 0) {
+        HideCursorFully();
+        cancel = 1; // any non-zero value keeps the window
+    }
+}
+
+void SaverWindow::Form_Unload(std::int16_t&) {
+    ShowCursorFully();
+    if (guardsPassword()) TellSystemSaverRuns(false);
+}
+
+} // namespace qs::ui

@@ -1,0 +1,56 @@
+// SaverWindow: the window of the full-screen run ("/S"). It covers the screen above all
+// other windows, hides the cursor, runs the slide show on its own surface and unloads
+// itself on a key, a mouse button or sustained mouse movement; on the Windows 95 family
+// with the system's password option on, the system's password check must pass first.
+#pragma once
+
+#include <cstdint>
+
+#include "render/next_slide.h"
+#include "toolkit/controls.h"
+#include "toolkit/form.h"
+#include "ui/saver/still_cursor_filter.h"
+
+namespace qs::ui {
+
+// The platform identifier of the operating-system version record.
+enum class OsPlatform : std::uint32_t { Win32s = 0, Windows = 1, NT = 2 };
+
+// The platform the program runs on, as the system's version query reports it.
+OsPlatform QueryOsPlatform();
+
+class SaverWindow : public tk::Form {
+public:
+    SaverWindow();
+
+    tk::Timer slideTimer;
+    tk::Image slidePicture;
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload(std::int16_t& cancel, int unloadMode) override;
+    void Form_Unload(std::int16_t& cancel) override;
+    void Form_KeyDown(std::int16_t& keyCode, std::int16_t& shift) override;
+    void Form_MouseDown(int button, int shift, float x, float y) override;
+    void Form_MouseMove(int button, int shift, float x, float y) override;
+
+private:
+    // The system asks for the password itself on the NT family; only the Windows 95
+    // family leaves that, and the running flag, to the saver.
+    bool guardsPassword() const { return osPlatform_ != OsPlatform::NT && usePassword_; }
+    // The movement rule: the fourth move within 20 seconds of the first ends the run.
+    void countMove(float x, float y);
+    // The screen pixel under a position given in the window's client twips.
+    CursorPoint screenPixel(float x, float y) const;
+
+    ShowState show_;
+    bool usePassword_ = false;
+    OsPlatform osPlatform_ = OsPlatform::Win32s;
+    // Mouse-move events counted since the last reset: 16 bits, wrapping.
+    std::int16_t mouseMoves_ = 0;
+    // Seconds after midnight of the first counted move; 0 = none.
+    std::int32_t firstMoveTime_ = 0;
+    StillCursorFilter stillCursor_;
+};
+
+} // namespace qs::ui

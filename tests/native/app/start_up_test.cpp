@@ -1,0 +1,98 @@
+// Start-up: which window the command line opens, with which handle read how, and the
+// start of the schedule.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/command_number.h"
+#include "app/main_module.h"
+#include "app/mode_windows.h"
+#include "settings/shared_state.h"
+#include "support/scoped_services.h"
+#include "support/settings_memory_profile.h"
+
+namespace qs {
+namespace {
+
+TEST(ReadDecimal, ReadsTheNumberAtTheStartSkippingBlanksAnywhere) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    const std::pair<std::string, double> cases[] = {
+        {"", 0}, {":1234", 0}, {"&H10", 0}, {"E5", 0}, {"+.", 0},          // no number at the start
+        {"1 2 3 4", 1234}, {"12\n34", 1234}, {"12\r34", 12}, {"12:34", 12}, {"1-2", 1}, {"- 12", -12},
+        {"1 . 5", 1.5}, {".5", 0.5}, {"1.2.3", 1.2}, {"25e-1", 2.5}, {"1D2", 100}, {"1e+", 1}, {"1 e 2", 100},
+        {"99999999999", 99999999999.0}, // beyond 32 bits: read in full
+        {"-1e400", -kInf}, {std::string(400, '9'), kInf}, {"0.001e99999999999999", kInf}, // beyond a double
+        {"1e-400", 0}, {"1000e-99999999999999", 0}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_DOUBLE_EQ(app::ReadDecimalNumber(text), value) << text.substr(0, 30);
+    }
+}
+
+TEST(HandleFromInt32, WidensWithTheSignAsWindowsWidensA32BitHandle) {
+    EXPECT_EQ(app::HandleFromInt32(2147483647), platform::WindowHandle{2147483647});
+    EXPECT_EQ(app::HandleFromInt32(-1), ~platform::WindowHandle{0});
+}
+
+using Opened = std::pair<std::string, platform::WindowHandle>; // what, with which handle
+
+// Records which mode window Main asked for, with the host handle it was given.
+class RecordingModeWindows final : public app::ModeWindows {
+public:
+    RecordingModeWindows() { app::SetModeWindows(this); }
+    ~RecordingModeWindows() override { app::SetModeWindows(nullptr); }
+    void ShowSettingsDialog() override { opened.push_back({"settings", 0}); }
+    void ShowFullScreen() override { opened.push_back({"full screen", 0}); }
+    void LoadPreview(platform::WindowHandle host) override { opened.push_back({"preview", host}); }
+    std::vector<Opened> opened;
+};
+
+TEST(Main, StartsTheScheduleAndOpensTheModeOfTheFirstTwoCharactersWithTheHandleAfterThem) {
+    test::ScopedServices os;
+    test::MemoryProfileFile profile;
+    os.UseProfile(&profile);
+    RecordingModeWindows windows;
+    const std::tuple<const char*, const char*, std::int32_t> cases[] = { // arguments, opened, handle
+        // Settings: no switch, or /C in any case; whatever follows is ignored.
+        {"", "settings", 0}, {"/c", "settings", 0}, {"/C 99", "settings", 0},
+        // Full screen: only the first two characters decide.
+        {"/S", "full screen", 0}, {"/s /p 5", "full screen", 0},
+        {"/p 1234", "preview", 1234}, {"/P1234", "preview", 1234}, {"/p:1234", "preview", 0}, {"/P", "preview", 0},
+        {"/p \t12\n34", "preview", 1234}, {"/p\r1234", "preview", 0}, {"/p 2147483647", "preview", 2147483647},
+        {"/p -1", "preview", -1}, {"/p 13.5", "preview", 14}, {"/p -2.5", "preview", -2},
+        {"/p -2147483648.5", "preview", -2147483647 - 1},
+        // A handle beyond 32 bits: the run cannot go on.
+        {"/p 2147483648", "", 0}, {"/p -2147483649", "", 0}, {"/p 1e400", "", 0}, {"/p 2147483647.5", "", 0},
+        {"/a 4660", "password", 4660}, {"/A", "password", 0}, {"/a 4294967296", "", 0},
+        {"-s", "", 0}, {" /s", "", 0}, {"//s", "", 0}, {"\\s", "", 0}};
+    for (const auto& [arguments, opened, handle] : cases) {
+        SCOPED_TRACE(arguments);
+        os.process.arguments = arguments;
+        windows.opened.clear();
+        os.passwords.changeCalls.clear();
+        os.system.findCalls.clear();
+        os.clock.SetDateTime(2024, 5, 17, 21, 45, 30, 600);
+        const int seeds = os.random.randomizeCount;
+        MainModule::Main();
+        for (const auto& call : os.passwords.changeCalls) {
+            EXPECT_TRUE(call.provider == "SCRSAVE" && call.reserved1 + call.reserved2 == 0u);
+            windows.opened.push_back({"password", call.owner});
+        }
+        const std::vector<Opened> expected = {{opened, app::HandleFromInt32(handle)}};
+        EXPECT_EQ(windows.opened, opened[0] ? expected : std::vector<Opened>{});
+        // Whatever opens, the generator is seeded and the schedule starts now, in whole seconds.
+        EXPECT_EQ(os.random.randomizeCount, seeds + 1);
+        EXPECT_DOUBLE_EQ(LastSlideTime, 45429.0 + (21 * 3600 + 45 * 60 + 30) / 86400.0);
+        // Only full screen looks for a running saver.
+        EXPECT_EQ(os.system.findCalls, std::string(opened) == "full screen"
+                                           ? std::vector<std::string>{"Quillo ScrSav Main Form"}
+                                           : std::vector<std::string>{});
+        EXPECT_TRUE(profile.calls.empty()) << "Main leaves the settings alone";
+    }
+    ResetSharedState();
+}
+
+} // namespace
+} // namespace qs

@@ -1,0 +1,259 @@
+// The sequencer on every kind of surface a slide is drawn on, with the headless toolkit
+// (a screen of 1024 x 768 pixels, 15360 x 11520 twips): when a slide is due, which slide
+// comes next, how its picture is fitted by the screen share and the entry's flags, and
+// the text slide where no picture can be shown.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "render/credit_line.h"
+#include "render/next_slide.h"
+#include "render/slide_schedule.h"
+#include "settings/shared_state.h"
+#include "support/test_images.h"
+#include "support/toolkit_fixture.h"
+#include "toolkit/controls.h"
+#include "toolkit/picture.h"
+
+namespace qs::test {
+namespace {
+
+using tk::headless::DrawOp;
+
+enum class Area { Screen, Preview, Empty };
+
+// The full-screen window itself, and picture boxes a tenth of the screen wide with a
+// border (the inner area smaller than the outer size), and without extent.
+class SlideSurfaces : public tk::Form {
+public:
+    SlideSurfaces() : tk::Form("SlideSurfaces") {
+        setBorderStyle(tk::BorderStyle::None);
+        setClientSize(15360, 11520);
+    }
+    std::pair<tk::Surface&, tk::Image&> at(Area area) {
+        tk::Surface* const surface[] = {this, &preview, &empty};
+        tk::Image* const element[] = {&screenImg, &previewImg, &emptyImg};
+        return {*surface[int(area)], *element[int(area)]};
+    }
+
+    tk::Image screenImg{*this, "screenImg", 0, 0, 0, 0};
+    tk::PictureBox preview{*this, "preview", 0, 0, 1536, 1152, tk::BorderStyle::FixedSingle};
+    tk::Image previewImg{preview, "previewImg", 0, 0, 0, 0};
+    tk::PictureBox empty{*this, "empty", 0, 0, 0, 0};
+    tk::Image emptyImg{empty, "emptyImg", 0, 0, 0, 0};
+};
+
+struct TestSlide {
+    std::string path;
+    bool center = false, hStretch = false, vStretch = false;
+};
+
+class RenderTest : public ToolkitTest {
+protected:
+    RenderTest() {
+        surfaces.Load();
+        surfaces.setIcon(tk::AppIcon());
+    }
+    // A w x h pixel bitmap under a name of its own.
+    std::string Bitmap(int widthPx, int heightPx) {
+        return files.write("picture" + std::to_string(files_++) + ".bmp", MakeBmp(widthPx, heightPx));
+    }
+    // Replaces every option and the whole slide list of AppSettings.
+    void UseShow(const std::vector<TestSlide>& slides, std::int32_t delay = 10, bool random = false,
+                 tk::Color background = 0) {
+        ClsSettings& settings = AppSettings();
+        settings.bgColor(background), settings.Delay(delay), settings.RandomDisplay(random), settings.PictureCount(0);
+        std::int32_t i = 0;
+        for (const TestSlide& slide : slides) {
+            settings.FileSpec(slide.path, ++i);
+            settings.Center(i, slide.center), settings.HStretch(i, slide.hStretch);
+            settings.VStretch(i, slide.vStretch);
+        }
+    }
+    // One timer tick of the window showing the area; DueTick makes a slide due first.
+    void Tick(Area area = Area::Screen) {
+        NextSlide(show, surfaces, surfaces.at(area).first, surfaces.at(area).second);
+    }
+    void DueTick(Area area = Area::Screen) {
+        LastSlideTime = 0.0;
+        Tick(area);
+    }
+
+    ScratchFolder files;
+    SlideSurfaces surfaces;
+    ShowState show;
+    int files_ = 0;
+};
+
+// The schedule counts 86000 seconds a day: a slide stays the least whole number of
+// clock seconds k with k * 86000 / 86400 > Delay (from day 0 the arithmetic is exact).
+// Until then a tick only follows the background colour.
+TEST_F(RenderTest, ASlideStaysItsWholeSecondsOnTheClockAndTheNextIsMadeDueByOneDelay) {
+    for (const auto& [delay, staysSeconds] : {std::pair{2, 3}, {5, 6}, {215, 217}, {1000, 1005}}) {
+        UseShow({{Bitmap(16, 12)}}, delay);
+        os.clock.SetNow(0.0);
+        LastSlideTime = 0.0;
+        os.clock.Advance(staysSeconds - 1);
+        const auto loads = ui().pictureLoads().size();
+        AppSettings().bgColor(tk::Rgb(200, 100, delay % 256));
+        Tick();
+        EXPECT_TRUE(LastSlideTime == 0.0 && ui().pictureLoads().size() == loads) << delay;
+        EXPECT_EQ(surfaces.BackColor(), tk::Rgb(200, 100, delay % 256));
+        os.clock.Advance(1);
+        Tick();
+        EXPECT_EQ(LastSlideTime, os.clock.Now()) << delay;
+        MakeNextSlideDue(delay); // due once the clock has moved on by a second
+        const double madeDue = LastSlideTime;
+        Tick();
+        EXPECT_EQ(LastSlideTime, madeDue) << delay;
+        os.clock.Advance(1);
+        Tick();
+        EXPECT_EQ(LastSlideTime, os.clock.Now()) << delay;
+    }
+}
+
+TEST_F(RenderTest, EachPictureIsFittedByTheScreenShareAndItsEntrysFlags) {
+    struct Case {
+        Area area;
+        int widthPx, heightPx;
+        bool center, hStretch, vStretch;
+        std::array<float, 4> placed; // left, top, width, height
+    };
+    // On the screen one picture pixel is one screen pixel of 15 twips; a tenth of the
+    // screen shows a tenth. Each row runs on what the row before left in the element.
+    const Case cases[] = {
+        {Area::Screen, 640, 480, 0, 0, 0, {0, 0, 9600, 7200}},
+        {Area::Screen, 640, 480, 1, 1, 0, {0, 0, 15360, 11520}},
+        {Area::Screen, 300, 600, 1, 0, 1, {4800, 0, 5760, 11520}},
+        {Area::Screen, 300, 600, 1, 1, 0, {0, -9600, 15360, 30720}},
+        // The share comes from the outer width, the fit from the inner area (2 pixels a side less).
+        {Area::Preview, 300, 600, 1, 0, 0, {513, 96, 450, 900}},
+        {Area::Preview, 640, 480, 0, 1, 1, {0, 0, 1536 - 60, 1152 - 60}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        auto [surface, e] = surfaces.at(c.area);
+        const std::string path = Bitmap(c.widthPx, c.heightPx);
+        UseShow({{path, c.center, c.hStretch, c.vStretch}});
+        surface.Print("earlier text");
+        DueTick(c.area);
+        EXPECT_TRUE(e.Picture().data()->source == path && e.Stretch() && e.Visible());
+        EXPECT_TRUE(ui().textsOn(dynamic_cast<tk::Component&>(surface)).empty()) << "the surface is cleared";
+        EXPECT_EQ((std::array{e.Left(), e.Top(), e.Width(), e.Height()}), c.placed);
+    }
+}
+
+TEST_F(RenderTest, SizesStayFiniteWithoutASurfaceOrAScreenWidth) {
+    const std::string path = Bitmap(640, 480);
+    for (int flags = 0; flags < 8; ++flags) {
+        UseShow({{path, (flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0}});
+        for (Area area : {Area::Empty, Area::Preview}) {
+            os.screen.metrics.widthPx = area == Area::Empty ? 1024 : 0; // then the natural size shows
+            DueTick(area);
+            const tk::Image& e = surfaces.at(area).second;
+            for (float value : {e.Left(), e.Top(), e.Width(), e.Height()}) EXPECT_TRUE(std::isfinite(value)) << flags;
+        }
+        EXPECT_TRUE(surfaces.emptyImg.Width() == 0 && surfaces.emptyImg.Height() == 0);
+    }
+}
+
+// In list order the slides wrap, also when the list shrank below the one on show; in
+// random order each due tick draws one value. With no entries both give the first.
+TEST_F(RenderTest, SlidesFollowInListOrderOrAtRandom) {
+    const std::tuple<bool, int, std::vector<double>, std::vector<std::int32_t>> cases[] = {
+        // random, entries, values drawn, slides chosen (from slide 6 on show)
+        {false, 4, {}, {1, 2, 3, 4, 1, 2}}, {false, 0, {}, {1, 1}}, {true, 0, {0.75}, {1}},
+        {true, 4, {0.0, 0.2499, 0.25, 0.5, 0.74, 0.75, 0.9999999}, {1, 1, 2, 3, 3, 4, 4}}};
+    for (const auto& [random, entries, draws, chosen] : cases) {
+        std::vector<TestSlide> slides;
+        for (int i = 0; i < entries; ++i) slides.push_back({Bitmap(10 + i, 10)});
+        UseShow(slides, 10, random);
+        os.random.queued.assign(draws.begin(), draws.end());
+        show.currentSlide = 6;
+        const std::size_t loads = ui().pictureLoads().size();
+        std::vector<std::int32_t> got;
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            DueTick();
+            got.push_back(show.currentSlide);
+            if (entries > 0) {
+                EXPECT_EQ(surfaces.screenImg.Picture().data()->source, slides[std::size_t(show.currentSlide - 1)].path);
+            }
+        }
+        EXPECT_EQ(got, chosen) << entries;
+        EXPECT_EQ(ui().pictureLoads().size() - loads, entries > 0 ? chosen.size() : 0u);
+        EXPECT_TRUE(os.random.queued.empty() && os.random.exhaustedDraws == 0) << "one value per due tick";
+    }
+}
+
+TEST_F(RenderTest, ATextSlideShowsTheIconTheHeadingAndOnAWindowTheCredit) {
+    enum Cause { NoEntries, MissingFile, NotAPicture };
+    struct Case {
+        Area area;
+        Cause cause;
+        tk::Color background, text; // light yellow on black only, dark blue on anything else
+        int screenPx;
+        double headingPoints; // 25 on a surface as wide as the screen, its share on others
+        std::array<float, 4> icon; // left, top, width, height: half the outer size, centred
+    };
+    const Case cases[] = {
+        {Area::Screen, NoEntries, 0, tk::Rgb(255, 255, 127), 1024, 25.0, {3840, 2880, 7680, 5760}},
+        {Area::Screen, MissingFile, tk::Rgb(255, 255, 255), tk::Rgb(0, 0, 127), 1024, 25.0, {3840, 2880, 7680, 5760}},
+        {Area::Preview, NotAPicture, 0, tk::Rgb(255, 255, 127), 2048, 1.25, {384, 288, 768, 576}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cause);
+        os.screen.metrics.widthPx = c.screenPx;
+        auto [surface, e] = surfaces.at(c.area);
+        const auto font = [base = surface.Font](double size, bool bold, bool italic) {
+            tk::FontSpec f = base;
+            f.Size = size, f.Bold = bold, f.Italic = italic;
+            return f;
+        };
+        const std::optional<std::string> paths[] = {std::nullopt, (files.path() / "gone.jpg").string(),
+                                                    files.write("notes.bmp", Bytes{'h', 'i'})};
+        const std::optional<std::string> path = paths[c.cause];
+        UseShow(path ? std::vector<TestSlide>{{*path, true, true, true}} : std::vector<TestSlide>{}, 10, false,
+                c.background);
+        surface.Print("earlier text");
+
+        DueTick(c.area);
+
+        EXPECT_TRUE(e.Picture() == surfaces.Icon() && e.Stretch() && e.Visible());
+        EXPECT_EQ((std::array{e.Left(), e.Top(), e.Width(), e.Height()}), c.icon);
+        // Both headings start where "Picture File Not Found" would be centred; the path
+        // follows at the left edge, half the size, neither bold nor italic.
+        using Line = std::tuple<std::string, tk::Color, float, float, tk::FontSpec>;
+        const std::string notFound = "Picture File Not Found";
+        const tk::FontSpec heading = font(c.headingPoints, true, true);
+        const float left = (surface.surfaceWidth() - ui().measureText(heading, notFound).Width) / 2;
+        const float top = ui().measureText(heading, "W").Height / 2;
+        std::vector<Line> expected = {{path ? notFound : "No pictures defined", c.text, left, top, heading}};
+        if (path) {
+            expected.push_back({*path, c.text, 0, top + ui().measureText(heading, notFound).Height,
+                                font(c.headingPoints / 2, false, false)});
+        }
+        if (c.area == Area::Screen) { // bold stays as the heading lines left it
+            const tk::FontSpec credit = font(8, !path, false);
+            expected.push_back({kCreditLine, c.text, 0,
+                                surface.surfaceHeight() - ui().measureText(credit, "W").Height, credit});
+        }
+        const auto ops = ui().surfaceOps(dynamic_cast<tk::Component&>(surface));
+        ASSERT_FALSE(ops.empty());
+        EXPECT_TRUE(ops[0].type == DrawOp::Type::Cls && ops[0].color == c.background);
+        std::vector<Line> drawn;
+        for (std::size_t i = 1; i < ops.size(); ++i)
+            drawn.emplace_back(ops[i].text, ops[i].color, ops[i].x, ops[i].y, ops[i].font);
+        EXPECT_EQ(drawn, expected);
+        EXPECT_EQ(LastSlideTime, os.clock.Now());
+    }
+}
+
+} // namespace
+} // namespace qs::test
