@@ -129,6 +129,8 @@ ScopedServices::ScopedServices() : saved_(platform::services()) {
     s.passwords = &passwords;
     s.shell = &shell;
     s.process = &process;
+    s.profile = &profile;
+    s.registry = &registry;
 }
 
 } // namespace qs::test

@@ -1,6 +1,5 @@
-// ScopedServices installs a fresh set of the fakes below for one test and puts the
-// previous service table back at its end. The profile file and the registry stay as they
-// were unless the test hands its own to UseProfile()/UseRegistry().
+// ScopedServices installs a fresh set of the fakes below, a profile file and a registry
+// held in memory for one test, and puts the previous service table back at its end.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "memory_registry.h"
 #include "platform/services.h"
+#include "settings_memory_profile.h"
 
 namespace qs::test {
 
@@ -101,20 +102,15 @@ public:
     bool IsWindow(platform::WindowHandle h) override { return Live(h) != nullptr; }
     bool GetClientRect(platform::WindowHandle h, platform::RectPx& rect) override;
     platform::WindowHandle SetParent(platform::WindowHandle child, platform::WindowHandle parent) override;
-    bool MakeTopmost(platform::WindowHandle h) override {
-        topmostCalls.push_back(h);
-        return IsWindow(h);
-    }
+    bool MakeTopmost(platform::WindowHandle h) override { return IsWindow(h); }
 
     platform::WindowHandle AddWindow(const std::string& caption, platform::RectPx client = {},
                                      platform::WindowHandle parent = 0);
-    void DestroyWindow(platform::WindowHandle h) { windows_.erase(h); }
 
     platform::OsVersionInfo version;
     std::vector<ParametersCall> parametersCalls;
     std::vector<std::string> findCalls;
     std::vector<SetParentCall> setParentCalls;
-    std::vector<platform::WindowHandle> topmostCalls;
 
 private:
     struct Window { std::string caption; platform::RectPx client; platform::WindowHandle parent = 0; };
@@ -232,6 +228,8 @@ public:
     FakePasswords passwords;
     FakeShell shell;
     FakeProcess process;
+    MemoryProfileFile profile;
+    MemoryRegistry registry;
 
 private:
     platform::Services saved_;

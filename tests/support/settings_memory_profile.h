@@ -1,5 +1,5 @@
-// MemoryProfileFile: profile files held in memory, read and edited as the portable
-// backend does, with a log of every call (which keys were read and written, in order).
+// MemoryProfileFile: profile files held in memory, read and edited by the rules of the
+// Windows profile functions (platform/profile_text.h), with a log of every call.
 #pragma once
 
 #include <cstdint>
@@ -17,20 +17,20 @@ class MemoryProfileFile final : public platform::ProfileFile {
 public:
     struct Call {
         bool write = false;
-        std::string section, key, value; // value: the one written, or the default given to a read
+        std::string section, key;
     };
 
     std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,
-                                          const std::string& defaultValue, char* buffer, std::uint32_t size,
+                                          const std::string& fallback, char* buffer, std::uint32_t size,
                                           const std::string& file) override {
-        calls.push_back({false, section, key, defaultValue});
+        calls.push_back({false, section, key});
         const auto found = files_.find(file);
         const auto value = found == files_.end() ? std::nullopt : found->second.Read(section, key);
-        return platform::CopyProfileValue(value ? *value : platform::ProfileDefault(defaultValue), buffer, size);
+        return platform::CopyProfileValue(value ? *value : platform::ProfileDefault(fallback), buffer, size);
     }
     bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
                                    const std::string& file) override {
-        calls.push_back({true, section, key, value});
+        calls.push_back({true, section, key});
         if (!failWrites) files_[file].Write(section, key, value);
         return !failWrites;
     }
@@ -41,8 +41,7 @@ public:
         const auto found = files_.find(file);
         return found == files_.end() ? std::string() : found->second.Bytes();
     }
-
-    // "section/key" of each read or write, in call order.
+    // "section/key" of each write (writes true) or read, in call order.
     std::vector<std::string> Keys(bool writes) const {
         std::vector<std::string> keys;
         for (const Call& call : calls)
@@ -51,8 +50,7 @@ public:
     }
 
     std::vector<Call> calls;
-    // While true every write fails and changes nothing, as on a read-only folder.
-    bool failWrites = false;
+    bool failWrites = false; // every write fails and changes nothing, as in a read-only folder
 
 private:
     std::map<std::string, platform::ProfileText> files_;

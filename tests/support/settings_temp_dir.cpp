@@ -38,8 +38,4 @@ bool SettingsTempDir::Exists(const std::string& name) const {
     return fs::exists(path_ / name);
 }
 
-std::size_t SettingsTempDir::FileCount() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
-}
-
 } // namespace qs::test

@@ -23,8 +23,6 @@ public:
     void WriteBytes(const std::string& name, const std::string& bytes) const;
     std::string ReadBytes(const std::string& name) const;
     bool Exists(const std::string& name) const;
-    // Names of the files in the folder (to find leftovers such as temporary files).
-    std::size_t FileCount() const;
 
 private:
     std::filesystem::path path_;

@@ -1,13 +1,10 @@
-// The about box, with the settings file in memory and a real (portable) registry in a
-// temporary folder for the values the box keeps and the tool locations it reads.
+// The about box, with the settings file and the registry (the values the box keeps and
+// the tool locations it reads) in memory.
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "platform/registry_portable.h"
 #include "settings/registry_functions.h"
-#include "support/settings_recording_registry.h"
-#include "support/settings_temp_dir.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
 #include "ui/about/frm_about.h"
@@ -19,9 +16,6 @@ using Texts = std::vector<std::string>;
 
 class AboutBoxTest : public ToolkitTest {
 protected:
-    AboutBoxTest() : registry(platform::MakePortableRegistry(dir.File("registry.txt"))) {
-        os.UseRegistry(registry.get());
-    }
     void WriteAboutSettings(const std::string& lines) { SetFile("[AboutDlg]\r\n" + lines); }
     ui::frmAbout& Open() { // modal; with no modal hook the test drives it
         about_ = std::make_unique<ui::frmAbout>();
@@ -36,8 +30,6 @@ protected:
         EXPECT_TRUE(about_->IsLoaded());
     }
 
-    SettingsTempDir dir;
-    std::unique_ptr<platform::Registry> registry;
     std::unique_ptr<ui::frmAbout> about_;
 };
 
@@ -156,7 +148,7 @@ TEST_P(SysInfoTest, FindsAndStartsTheToolOrSaysItIsUnavailable) {
     const SysInfoCase& c = GetParam();
     const std::string tools = "SOFTWARE\\Microsoft\\Shared Tools";
     const auto put = [&](const std::string& key, const char* name, std::uint32_t type, const std::string& text) {
-        PutRegValue(*registry, platform::kHkeyLocalMachine, tools + key, name, type, text + '\0');
+        PutRegValue(os.registry, platform::kHkeyLocalMachine, tools + key, name, type, text + '\0');
     };
     if (c.path) put("\\MSINFO", "PATH", c.pathType, *c.path);
     if (c.location) put(" Location", "MSINFO", platform::kRegSz, *c.location);

@@ -1,4 +1,4 @@
-// The saver windows' tests: the toolkit fixture with a registry of their own.
+// The saver windows' tests: the toolkit fixture with the system's password option set.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,9 +8,6 @@
 #include <optional>
 #include <string>
 
-#include "platform/registry_portable.h"
-#include "support/settings_recording_registry.h"
-#include "support/settings_temp_dir.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
 
@@ -31,10 +28,9 @@ protected:
 
     // HKCU\Control Panel\Desktop\ScreenSaveUsePassword exactly as given, or no such value.
     void SetPasswordOption(const std::optional<OptionValue>& value) {
-        registry_ = platform::MakePortableRegistry(registryDir_.File("registry" + std::to_string(++stores_)));
-        os.UseRegistry(registry_.get());
+        os.registry = MemoryRegistry();
         if (value)
-            PutRegValue(*registry_, platform::kHkeyCurrentUser, "Control Panel\\Desktop", "ScreenSaveUsePassword",
+            PutRegValue(os.registry, platform::kHkeyCurrentUser, "Control Panel\\Desktop", "ScreenSaveUsePassword",
                         value->type, value->bytes);
     }
     static std::string PicturePath(const std::string& name) { return std::string(QS_TEST_DATA_DIR) + "/saver/" + name; }
@@ -45,11 +41,6 @@ protected:
         form.Show();
         return form;
     }
-
-private:
-    SettingsTempDir registryDir_;
-    std::unique_ptr<platform::Registry> registry_;
-    int stores_ = 0;
 };
 
 } // namespace qs::test
