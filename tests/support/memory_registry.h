@@ -25,29 +25,27 @@ public:
     }
     std::int32_t RegOpenKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t,
                               platform::RegKey& result) override {
-        std::string path;
-        if (!Resolve(root, subKey, path)) return kInvalidHandle;
-        if (keys_.count(path) == 0) return platform::kErrorFileNotFound;
-        return result = ++lastHandle_, handles_[result] = path, 0;
+        const std::string path = Resolve(root, subKey);
+        if (path.empty()) return kInvalidHandle;
+        return keys_.count(path) == 0 ? platform::kErrorFileNotFound : Open(path, result);
     }
     std::int32_t RegCreateKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t,
                                 platform::RegKey& result) override {
-        std::string path;
-        if (!Resolve(root, subKey, path)) return kInvalidHandle;
+        const std::string path = Resolve(root, subKey);
+        if (path.empty()) return kInvalidHandle;
         for (std::size_t end = path.find('\\'); end != std::string::npos; end = path.find('\\', end + 1))
             keys_[path.substr(0, end)];
         keys_[path];
-        return result = ++lastHandle_, handles_[result] = path, 0;
+        return Open(path, result);
     }
     std::int32_t RegQueryValueEx(platform::RegKey key, const std::string& name, std::uint32_t* type,
                                  std::uint8_t* data, std::uint32_t* size) override {
-        const auto open = handles_.find(key);
-        if (open == handles_.end()) return kInvalidHandle;
-        const auto& values = keys_[open->second];
+        if (handles_.count(key) == 0) return kInvalidHandle;
+        const auto& values = keys_[handles_[key]];
         const auto value = values.find(Fold(name));
         if (value == values.end()) return platform::kErrorFileNotFound;
-        if (type != nullptr) *type = value->second.first;
-        const std::string& bytes = value->second.second;
+        const auto& [storedType, bytes] = value->second;
+        if (type != nullptr) *type = storedType;
         const bool fits = data == nullptr || *size >= bytes.size();
         if (fits && data != nullptr) std::memcpy(data, bytes.data(), bytes.size());
         *size = static_cast<std::uint32_t>(bytes.size());
@@ -55,9 +53,8 @@ public:
     }
     std::int32_t RegSetValueEx(platform::RegKey key, const std::string& name, std::uint32_t type,
                                const std::uint8_t* data, std::uint32_t size) override {
-        const auto open = handles_.find(key);
-        if (open == handles_.end()) return kInvalidHandle;
-        keys_[open->second][Fold(name)] = {type, std::string(reinterpret_cast<const char*>(data), size)};
+        if (handles_.count(key) == 0) return kInvalidHandle;
+        keys_[handles_[key]][Fold(name)] = {type, std::string(reinterpret_cast<const char*>(data), size)};
         return 0;
     }
     std::int32_t RegCloseKey(platform::RegKey key) override { return handles_.erase(key) > 0 ? 0 : kInvalidHandle; }
@@ -68,15 +65,21 @@ private:
         for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return name;
     }
-    bool Resolve(platform::RegKey root, const std::string& subKey, std::string& path) const {
+    // The folded full path of subKey below root, or "" for a root that is no open key.
+    std::string Resolve(platform::RegKey root, const std::string& subKey) const {
         const auto open = handles_.find(root);
-        path = root == platform::kHkeyCurrentUser ? "hkcu" : root == platform::kHkeyLocalMachine ? "hklm" : "";
-        if (open != handles_.end()) path = open->second;
-        for (std::size_t at = 0, end = 0; path.size() > 0 && at <= subKey.size(); at = end + 1) {
+        std::string path = open != handles_.end()                 ? open->second
+                           : root == platform::kHkeyCurrentUser  ? "hkcu"
+                           : root == platform::kHkeyLocalMachine ? "hklm" : "";
+        for (std::size_t at = 0, end = 0; !path.empty() && at <= subKey.size(); at = end + 1) {
             end = std::min(subKey.find('\\', at), subKey.size());
             if (end > at) path += "\\" + Fold(subKey.substr(at, end - at));
         }
-        return !path.empty();
+        return path;
+    }
+    std::int32_t Open(const std::string& path, platform::RegKey& result) {
+        handles_[result = ++lastHandle_] = path;
+        return 0;
     }
 
     std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys_; // by folded path

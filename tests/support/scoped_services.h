@@ -33,10 +33,7 @@ public:
     void SetNow(double dateValue);
     void SetSecondsAfterMidnight(double seconds); // keeps the day
     void Advance(double seconds); // seconds >= 0
-    void AdvanceMs(std::uint64_t milliseconds) {
-        wallMs_ += static_cast<std::int64_t>(milliseconds);
-        monotonicMs_ += milliseconds;
-    }
+    void AdvanceMs(std::uint64_t ms) { wallMs_ += static_cast<std::int64_t>(ms), monotonicMs_ += ms; }
     int nowReads() const { return nowReads_; }
 
 private:
@@ -54,9 +51,7 @@ public:
     void Queue(std::initializer_list<double> values) { queued.insert(queued.end(), values); }
 
     std::deque<double> queued;
-    int randomizeCount = 0;
-    int draws = 0;
-    int exhaustedDraws = 0;
+    int randomizeCount = 0, draws = 0, exhaustedDraws = 0;
 };
 
 // 1024 x 768 pixels at 15 twips per pixel unless the test changes them.
@@ -69,10 +64,7 @@ public:
 // ShowCursor's display count (0 at start) and its calls (true: show).
 class FakeCursor final : public platform::Cursor {
 public:
-    int ShowCursor(bool show) override {
-        calls.push_back(show);
-        return displayCount += show ? 1 : -1;
-    }
+    int ShowCursor(bool show) override { return calls.push_back(show), displayCount += show ? 1 : -1; }
     bool GetPosition(std::int32_t& x, std::int32_t& y) override {
         if (position) x = position->x, y = position->y;
         return position.has_value();
@@ -95,8 +87,7 @@ public:
     FakeSystem() { version.dwMajorVersion = 10, version.dwBuildNumber = 19045, version.dwPlatformId = 2; }
     bool GetVersionInfo(platform::OsVersionInfo& info) override;
     bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) override {
-        parametersCalls.push_back({action, param, pv != nullptr, winIni});
-        return true;
+        return parametersCalls.push_back({action, param, pv != nullptr, winIni}), true;
     }
     platform::WindowHandle FindWindowByCaption(const std::string& caption) override;
     bool IsWindow(platform::WindowHandle h) override { return Live(h) != nullptr; }
@@ -117,7 +108,7 @@ private:
     Window* Live(platform::WindowHandle h);
 
     std::map<platform::WindowHandle, Window> windows_;
-    platform::WindowHandle nextHandle_ = 0x10010;
+    platform::WindowHandle nextHandle_ = 0x10000;
 };
 
 // SetWindowProc returns the old procedure: 0 for a window without one, unless defaultProc
@@ -152,15 +143,10 @@ private:
 // verifyDefault once they are used up.
 class FakePasswords final : public platform::Passwords {
 public:
-    struct ChangeCall {
-        std::string provider;
-        platform::WindowHandle owner = 0;
-        std::uint32_t reserved1 = 0, reserved2 = 0;
-    };
+    struct ChangeCall { std::string provider; platform::WindowHandle owner = 0; std::uint32_t reserved1 = 0, reserved2 = 0; };
     bool PwdChangePassword(const std::string& provider, platform::WindowHandle owner, std::uint32_t reserved1,
                            std::uint32_t reserved2) override {
-        changeCalls.push_back({provider, owner, reserved1, reserved2});
-        return true;
+        return changeCalls.push_back({provider, owner, reserved1, reserved2}), true;
     }
     std::int32_t VerifyScreenSavePwd(platform::WindowHandle owner) override;
 
@@ -176,33 +162,24 @@ class FakeShell final : public platform::Shell {
 public:
     struct OpenCall { platform::WindowHandle owner = 0; std::string target; };
     std::intptr_t ShellOpen(platform::WindowHandle owner, const std::string& target) override {
-        openCalls.push_back({owner, target});
-        return openResult;
+        return openCalls.push_back({owner, target}), openResult;
     }
     bool FileExists(const std::string& path) override {
-        existsQueries.push_back(path);
-        return existingFiles.count(path) != 0;
+        return existsQueries.push_back(path), existingFiles.count(path) != 0;
     }
-    bool StartProgram(const std::string& path) override {
-        startedPrograms.push_back(path);
-        return startResult;
-    }
+    bool StartProgram(const std::string& path) override { return startedPrograms.push_back(path), startResult; }
 
     std::vector<OpenCall> openCalls;
     std::intptr_t openResult = 42;
     std::set<std::string> existingFiles;
-    std::vector<std::string> existsQueries;
-    std::vector<std::string> startedPrograms;
+    std::vector<std::string> existsQueries, startedPrograms;
     bool startResult = true;
 };
 
 class FakeProcess final : public platform::Process {
 public:
     std::string ExecutablePath() override { return executablePath; }
-    std::string CommandArguments() override {
-        ++argumentReads;
-        return arguments;
-    }
+    std::string CommandArguments() override { return ++argumentReads, arguments; }
 
     std::string executablePath = "C:\\SAVERS\\QuilloSlides.scr";
     std::string arguments;
