@@ -30,17 +30,14 @@ protected:
         os.process.executablePath = dir_.File("QuilloSlides.scr");
     }
     ~RegistryContract() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\" + name_).c_str());
-        RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + name_).c_str());
-        RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\Brindle\\QuilloSaverF1\\" + name_).c_str());
+        for (const std::string& key : {"Software\\" + name_, "Software\\Brindle\\QuilloSaverF1\\" + name_})
+            RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str()), RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
     }
     // The value exactly as the system stores it: its type and bytes.
     std::pair<DWORD, std::string> Stored(const std::string& path, const std::string& value) {
         DWORD type = 0, size = 2048;
         char data[2048] = {};
-        if (RegGetValueA(HKEY_CURRENT_USER, path.c_str(), value.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, data,
-                         &size) != ERROR_SUCCESS)
-            return {0, "none"};
+        if (RegGetValueA(HKEY_CURRENT_USER, path.c_str(), value.c_str(), RRF_RT_ANY, &type, data, &size)) return {0, "none"};
         return {type, std::string(data, size)};
     }
 

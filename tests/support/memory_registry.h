@@ -73,7 +73,7 @@ private:
                            : root == platform::kHkeyLocalMachine ? "hklm" : "";
         for (std::size_t at = 0, end = 0; !path.empty() && at <= subKey.size(); at = end + 1) {
             end = std::min(subKey.find('\\', at), subKey.size());
-            if (end > at) path += "\\" + Fold(subKey.substr(at, end - at));
+            if (end > at) path.append("\\").append(Fold(subKey.substr(at, end - at)));
         }
         return path;
     }

@@ -25,7 +25,7 @@ protected:
     // Releases the settings object as the end of the process does; returns the keys written.
     Texts Release() {
         ReleaseAppSettings();
-        return profile.Keys(true);
+        return profile.writes;
     }
     // A value of section [INIT] as the file holds it now.
     std::string IniValue(const std::string& key) {
