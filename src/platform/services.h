@@ -1,6 +1,6 @@
 // Everything the program asks of the operating system goes through these small
 // interfaces. On Windows each is backed by the real API call (src/platform/win32);
-// the native build uses portable versions or test doubles installed by the tests.
+// the native build has no implementation of its own: its tests install doubles.
 #pragma once
 
 #include <cstdint>
@@ -170,7 +170,7 @@ public:
 };
 
 // The services in force. Each pointer is set by InstallDefaultServices() to the
-// platform's implementation; tests replace single services with doubles.
+// Win32 implementation; tests install doubles instead.
 struct Services {
     Clock* clock = nullptr;
     Random* random = nullptr;
@@ -186,7 +186,7 @@ struct Services {
 
 Services& services();
 
-// Installs the platform's own implementations (Win32 on Windows, portable elsewhere).
+// Installs the Win32 implementations (the Windows build only).
 void InstallDefaultServices();
 
 } // namespace qs::platform

@@ -1,6 +1,6 @@
 // The random-number generator the slide sequencer draws from: a 64-bit Mersenne
-// Twister whose output is cut to 53 bits and scaled to [0, 1). Both platforms use it;
-// they differ only in the timer that seeds it.
+// Twister whose output is cut to 53 bits and scaled to [0, 1), seeded from a timer the
+// platform gives.
 #pragma once
 
 #include <cstdint>

@@ -2,8 +2,6 @@
 
 #include <memory>
 
-#include "settings/shared_state.h"
-
 namespace qs {
 
 namespace {
@@ -27,14 +25,6 @@ ClsSettings& AppSettings() {
 
 void ReleaseAppSettings() {
     Instance().reset();
-}
-
-void ResetAppSettingsForTest() {
-    // Release without write-back is exactly a release while DiscardSettings is set.
-    const bool discard = DiscardSettings;
-    DiscardSettings = true;
-    Instance().reset();
-    DiscardSettings = discard;
 }
 
 } // namespace qs

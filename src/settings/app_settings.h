@@ -15,7 +15,4 @@ ClsSettings& AppSettings();
 // left alone, as the services its write-back needs may already be gone.
 void ReleaseAppSettings();
 
-// For tests: drops the object without writing anything, so the next access reads afresh.
-void ResetAppSettingsForTest();
-
 } // namespace qs

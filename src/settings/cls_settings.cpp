@@ -19,8 +19,8 @@ constexpr std::int32_t kDefaultDelay = 10;
 constexpr std::int32_t kMinDelay = 2;
 constexpr std::int32_t kMaxDelay = 1000;
 
-std::string KeyName(const std::string& Parm, std::int32_t Index) {
-    return Parm + "_" + std::to_string(Index);
+std::string KeyName(const std::string& stem, std::int32_t index) {
+    return stem + "_" + std::to_string(index);
 }
 
 std::optional<std::int32_t> LeadingWholeNumber(const std::string& text) {
@@ -46,31 +46,31 @@ std::string ClsSettings::INIFile() const {
     return SettingsFilePath();
 }
 
-std::string ClsSettings::GetParm(const std::string& Parm, std::int32_t Index) const {
+std::string ClsSettings::GetParm(const std::string& stem, std::int32_t index) const {
     platform::ProfileFile* profile = platform::services().profile;
     if (profile == nullptr) {
         return {};
     }
     char buffer[kParmBufferSize] = {};
     const std::uint32_t length =
-        profile->GetPrivateProfileString(kSection, KeyName(Parm, Index), "", buffer, kParmBufferSize, INIFile());
+        profile->GetPrivateProfileString(kSection, KeyName(stem, index), "", buffer, kParmBufferSize, INIFile());
     return length == 0 ? std::string() : std::string(buffer, std::min(length, kParmBufferSize - 1));
 }
 
-void ClsSettings::PutParm(const std::string& Parm, const std::string& NewValue, std::int32_t Index) const {
+void ClsSettings::PutParm(const std::string& stem, const std::string& value, std::int32_t index) const {
     if (platform::ProfileFile* profile = platform::services().profile) {
-        profile->WritePrivateProfileString(kSection, KeyName(Parm, Index), NewValue, INIFile());
+        profile->WritePrivateProfileString(kSection, KeyName(stem, index), value, INIFile());
     }
 }
 
-void ClsSettings::ReadFlag(bool& field, const std::string& Parm, std::int32_t Index) const {
-    if (const std::optional<bool> flag = BooleanText(GetParm(Parm, Index))) {
+void ClsSettings::ReadFlag(bool& field, const std::string& stem, std::int32_t index) const {
+    if (const std::optional<bool> flag = BooleanText(GetParm(stem, index))) {
         field = *flag;
     }
 }
 
-void ClsSettings::WriteFlag(const std::string& Parm, bool flag, std::int32_t Index) const {
-    PutParm(Parm, std::string(FlagText(flag)), Index);
+void ClsSettings::WriteFlag(const std::string& stem, bool flag, std::int32_t index) const {
+    PutParm(stem, std::string(FlagText(flag)), index);
 }
 
 void ClsSettings::Class_Initialize() {
@@ -125,59 +125,59 @@ void ClsSettings::Class_Terminate() {
     PutParm("PictureCount", std::to_string(held));
 }
 
-SlideEntry* ClsSettings::Entry(std::int32_t Index) {
-    if (Index < 1 || Index > static_cast<std::int32_t>(Slides_.size())) {
+SlideEntry* ClsSettings::Entry(std::int32_t index) {
+    if (index < 1 || index > static_cast<std::int32_t>(Slides_.size())) {
         return nullptr;
     }
-    return &Slides_[static_cast<std::size_t>(Index - 1)];
+    return &Slides_[static_cast<std::size_t>(index - 1)];
 }
 
-const SlideEntry* ClsSettings::Entry(std::int32_t Index) const {
-    return const_cast<ClsSettings*>(this)->Entry(Index);
+const SlideEntry* ClsSettings::Entry(std::int32_t index) const {
+    return const_cast<ClsSettings*>(this)->Entry(index);
 }
 
-void ClsSettings::SetFlag(std::int32_t Index, bool SlideEntry::*flag, bool value) {
-    if (SlideEntry* entry = Entry(Index)) {
+bool ClsSettings::Flag(std::int32_t index, bool SlideEntry::*flag) const {
+    const SlideEntry* entry = Entry(index);
+    return entry != nullptr && entry->*flag;
+}
+
+void ClsSettings::SetFlag(std::int32_t index, bool SlideEntry::*flag, bool value) {
+    if (SlideEntry* entry = Entry(index)) {
         entry->*flag = value;
     }
 }
 
-bool ClsSettings::Flag(std::int32_t Index, bool SlideEntry::*flag) const {
-    const SlideEntry* entry = Entry(Index);
-    return entry != nullptr && entry->*flag;
-}
+bool ClsSettings::HStretch(std::int32_t index) const { return Flag(index, &SlideEntry::HStretch); }
+void ClsSettings::HStretch(std::int32_t index, bool flag) { SetFlag(index, &SlideEntry::HStretch, flag); }
+bool ClsSettings::VStretch(std::int32_t index) const { return Flag(index, &SlideEntry::VStretch); }
+void ClsSettings::VStretch(std::int32_t index, bool flag) { SetFlag(index, &SlideEntry::VStretch, flag); }
+bool ClsSettings::Center(std::int32_t index) const { return Flag(index, &SlideEntry::Center); }
+void ClsSettings::Center(std::int32_t index, bool flag) { SetFlag(index, &SlideEntry::Center, flag); }
 
-void ClsSettings::HStretch(std::int32_t Index, bool fFlag) { SetFlag(Index, &SlideEntry::HStretch, fFlag); }
-bool ClsSettings::HStretch(std::int32_t Index) const { return Flag(Index, &SlideEntry::HStretch); }
-void ClsSettings::VStretch(std::int32_t Index, bool fFlag) { SetFlag(Index, &SlideEntry::VStretch, fFlag); }
-bool ClsSettings::VStretch(std::int32_t Index) const { return Flag(Index, &SlideEntry::VStretch); }
-void ClsSettings::Center(std::int32_t Index, bool fFlag) { SetFlag(Index, &SlideEntry::Center, fFlag); }
-bool ClsSettings::Center(std::int32_t Index) const { return Flag(Index, &SlideEntry::Center); }
-
-void ClsSettings::FileSpec(const std::string& fFile, std::int32_t Index) {
-    if (Index < 1 || Index > kMaxPictureCount) {
-        return;
-    }
-    if (Index > PictureCount_) {
-        PictureCount(Index);
-    }
-    if (SlideEntry* entry = Entry(Index)) {
-        entry->FileSpec = fFile;
-    }
-}
-
-std::string ClsSettings::getFileSpec(std::int32_t nIndex) const {
-    const SlideEntry* entry = Entry(nIndex);
+std::string ClsSettings::getFileSpec(std::int32_t index) const {
+    const SlideEntry* entry = Entry(index);
     return entry != nullptr ? entry->FileSpec : std::string();
 }
 
-void ClsSettings::PictureCount(std::int32_t nCount) {
-    if (nCount < 1) {
-        PictureCount_ = nCount;
+void ClsSettings::FileSpec(const std::string& path, std::int32_t index) {
+    if (index < 1 || index > kMaxPictureCount) {
+        return;
+    }
+    if (index > PictureCount_) {
+        PictureCount(index);
+    }
+    if (SlideEntry* entry = Entry(index)) {
+        entry->FileSpec = path;
+    }
+}
+
+void ClsSettings::PictureCount(std::int32_t count) {
+    if (count < 1) {
+        PictureCount_ = count;
         Slides_.clear();
         return;
     }
-    PictureCount_ = std::min(nCount, kMaxPictureCount);
+    PictureCount_ = std::min(count, kMaxPictureCount);
     Slides_.resize(static_cast<std::size_t>(PictureCount_));
 }
 

@@ -17,7 +17,7 @@
 //   key is read, and the release writes PictureCount_0=0 while the entry keys stay in the
 //   file. Every other setting of the file is read and written back as usual;
 // - PictureCount set above kMaxPictureCount holds kMaxPictureCount entries;
-// - FileSpec with an Index above kMaxPictureCount stores nothing.
+// - FileSpec with an index above kMaxPictureCount stores nothing.
 #pragma once
 
 #include <cstdint>
@@ -45,50 +45,50 @@ public:
     ClsSettings(const ClsSettings&) = delete;
     ClsSettings& operator=(const ClsSettings&) = delete;
 
-    void RandomDisplay(bool fRD) { RandomDisplay_ = fRD; }
     bool RandomDisplay() const { return RandomDisplay_; }
-    void DisplayWarnings(bool fFlag) { DisplayWarnings_ = fFlag; }
+    void RandomDisplay(bool random) { RandomDisplay_ = random; }
     bool DisplayWarnings() const { return DisplayWarnings_; }
-    // Stored unchanged; the 2 to 1000 rule applies only when the file is read.
-    void Delay(std::int32_t nDelay) { Delay_ = nDelay; }
+    void DisplayWarnings(bool flag) { DisplayWarnings_ = flag; }
     std::int32_t Delay() const { return Delay_; }
+    // Stored unchanged; the 2 to 1000 rule applies only when the file is read.
+    void Delay(std::int32_t delay) { Delay_ = delay; }
     bool PreviewFlag() const { return PreviewFlag_; }
-    void PreviewFlag(bool fFlag) { PreviewFlag_ = fFlag; }
+    void PreviewFlag(bool flag) { PreviewFlag_ = flag; }
 
-    void HStretch(std::int32_t Index, bool fFlag);
-    bool HStretch(std::int32_t Index) const;
-    void VStretch(std::int32_t Index, bool fFlag);
-    bool VStretch(std::int32_t Index) const;
-    void Center(std::int32_t Index, bool fFlag);
-    bool Center(std::int32_t Index) const;
+    bool HStretch(std::int32_t index) const;
+    void HStretch(std::int32_t index, bool flag);
+    bool VStretch(std::int32_t index) const;
+    void VStretch(std::int32_t index, bool flag);
+    bool Center(std::int32_t index) const;
+    void Center(std::int32_t index, bool flag);
 
-    // Sets entry Index's path, first growing the list to Index entries when it is shorter.
-    void FileSpec(const std::string& fFile, std::int32_t Index);
-    std::string getFileSpec(std::int32_t nIndex) const;
+    std::string getFileSpec(std::int32_t index) const;
+    // Sets entry index's path, first growing the list to index entries when it is shorter.
+    void FileSpec(const std::string& path, std::int32_t index);
 
     // The count as last set or read (a negative count read from the file stays as read).
     std::int32_t PictureCount() const { return PictureCount_; }
     // Below 1 empties the list; otherwise keeps entries 1..min(old, new), new ones empty.
-    void PictureCount(std::int32_t nCount);
+    void PictureCount(std::int32_t count);
 
     std::int32_t bgColor() const { return bgColor_; }
-    void bgColor(std::int32_t lColor) { bgColor_ = lColor; }
+    void bgColor(std::int32_t color) { bgColor_ = color; }
 
     // The settings file: the executable's folder, "\", its name without extension, ".INI".
     std::string INIFile() const;
-    // One key of section "INIT": Parm + "_" + Index. At most 254 characters come back.
-    std::string GetParm(const std::string& Parm, std::int32_t Index = 0) const;
-    void PutParm(const std::string& Parm, const std::string& NewValue, std::int32_t Index = 0) const;
+    // One key of section "INIT": stem + "_" + index. At most 254 characters come back.
+    std::string GetParm(const std::string& stem, std::int32_t index = 0) const;
+    void PutParm(const std::string& stem, const std::string& value, std::int32_t index = 0) const;
 
 private:
     void Class_Initialize();
     void Class_Terminate();
-    SlideEntry* Entry(std::int32_t Index);
-    const SlideEntry* Entry(std::int32_t Index) const;
-    void SetFlag(std::int32_t Index, bool SlideEntry::*flag, bool value);
-    bool Flag(std::int32_t Index, bool SlideEntry::*flag) const;
-    void ReadFlag(bool& field, const std::string& Parm, std::int32_t Index = 0) const;
-    void WriteFlag(const std::string& Parm, bool flag, std::int32_t Index = 0) const;
+    SlideEntry* Entry(std::int32_t index);
+    const SlideEntry* Entry(std::int32_t index) const;
+    bool Flag(std::int32_t index, bool SlideEntry::*flag) const;
+    void SetFlag(std::int32_t index, bool SlideEntry::*flag, bool value);
+    void ReadFlag(bool& field, const std::string& stem, std::int32_t index = 0) const;
+    void WriteFlag(const std::string& stem, bool flag, std::int32_t index = 0) const;
 
     std::int32_t bgColor_ = 0;
     bool PreviewFlag_ = false;

@@ -1,8 +1,6 @@
 #include "settings/registry_functions.h"
 
 #include <algorithm>
-#include <charconv>
-#include <type_traits>
 
 namespace qs {
 
@@ -51,37 +49,18 @@ RegVariant QueryValue(platform::Registry& registry, platform::RegKey key, const 
 
 std::int32_t WriteValue(platform::Registry& registry, platform::RegKey key, const std::string& valueName,
                         const RegVariant& value) {
-    return std::visit(
-        [&](const auto& v) -> std::int32_t {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, std::string> || std::is_same_v<T, double>) {
-                std::string text;
-                if constexpr (std::is_same_v<T, double>) {
-                    text = DoubleText(v);
-                } else {
-                    text = v;
-                }
-                return registry.RegSetValueEx(key, valueName, platform::kRegSz,
-                                              reinterpret_cast<const std::uint8_t*>(text.c_str()),
-                                              static_cast<std::uint32_t>(text.size() + 1));
-            } else if constexpr (std::is_same_v<T, std::int16_t> || std::is_same_v<T, std::int32_t> ||
-                                 std::is_same_v<T, bool>) {
-                std::int32_t number = 0;
-                if constexpr (std::is_same_v<T, bool>) {
-                    number = v ? -1 : 0;
-                } else {
-                    number = v;
-                }
-                const auto bits = static_cast<std::uint32_t>(number);
-                const std::uint8_t dword[4] = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-                                               static_cast<std::uint8_t>(bits >> 16),
-                                               static_cast<std::uint8_t>(bits >> 24)};
-                return registry.RegSetValueEx(key, valueName, platform::kRegDword, dword, sizeof dword);
-            } else {
-                return kUnhandledRegType;
-            }
-        },
-        value);
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        return registry.RegSetValueEx(key, valueName, platform::kRegSz,
+                                      reinterpret_cast<const std::uint8_t*>(text->c_str()),
+                                      static_cast<std::uint32_t>(text->size() + 1));
+    }
+    if (const auto* number = std::get_if<std::int32_t>(&value)) {
+        const auto bits = static_cast<std::uint32_t>(*number);
+        const std::uint8_t dword[4] = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+                                       static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+        return registry.RegSetValueEx(key, valueName, platform::kRegDword, dword, sizeof dword);
+    }
+    return kUnhandledRegType;
 }
 
 void Report(std::int32_t* out, std::int32_t error) {
@@ -92,79 +71,64 @@ void Report(std::int32_t* out, std::int32_t error) {
 
 } // namespace
 
-RegVariant GetRegValue(platform::RegKey hKey, const std::string& strPath, const std::string& strValueName,
-                       std::uint32_t& lValueType, std::int32_t& lErrorCode, const RegVariant& Default) {
+RegVariant GetRegValue(platform::RegKey root, const std::string& path, const std::string& valueName,
+                       std::uint32_t& valueType, std::int32_t& errorCode, const RegVariant& fallback) {
     platform::Registry* registry = platform::services().registry;
     if (registry == nullptr) {
-        lErrorCode = kNoRegistryService;
-        return Default;
+        errorCode = kNoRegistryService;
+        return fallback;
     }
     platform::RegKey key = 0;
-    std::int32_t error = registry->RegOpenKeyEx(hKey, strPath, kRegAccess, key);
+    std::int32_t error = registry->RegOpenKeyEx(root, path, kRegAccess, key);
     RegVariant result;
     if (error == 0) {
-        result = QueryValue(*registry, key, strValueName, lValueType, error);
+        result = QueryValue(*registry, key, valueName, valueType, error);
         registry->RegCloseKey(key);
     }
-    lErrorCode = error;
-    return error == 0 ? result : Default;
+    errorCode = error;
+    return error == 0 ? result : fallback;
 }
 
-bool SetRegValue(platform::RegKey hKey, const std::string& strPath, const std::string& strValueName,
-                 const RegVariant& vValue, std::int32_t* lErrorCode) {
+bool SetRegValue(platform::RegKey root, const std::string& path, const std::string& valueName,
+                 const RegVariant& value, std::int32_t* errorCode) {
     platform::Registry* registry = platform::services().registry;
     if (registry == nullptr) {
-        Report(lErrorCode, kNoRegistryService);
+        Report(errorCode, kNoRegistryService);
         return false;
     }
-    std::string path = strPath;
-    if (!path.empty() && path.back() == '\\') {
-        path.pop_back();
+    std::string keyPath = path;
+    if (!keyPath.empty() && keyPath.back() == '\\') {
+        keyPath.pop_back();
     }
     platform::RegKey key = 0;
-    std::int32_t error = registry->RegOpenKeyEx(hKey, path, kRegAccess, key);
+    std::int32_t error = registry->RegOpenKeyEx(root, keyPath, kRegAccess, key);
     if (error == 0) {
-        error = WriteValue(*registry, key, strValueName, vValue);
+        error = WriteValue(*registry, key, valueName, value);
         registry->RegCloseKey(key);
     }
-    Report(lErrorCode, error);
+    Report(errorCode, error);
     return error == 0;
 }
 
-bool CreateRegKey(platform::RegKey hKey, const std::string& strParent, const std::string& strNewKey,
-                  std::int32_t* lErrorCode) {
+bool CreateRegKey(platform::RegKey root, const std::string& parent, const std::string& newKey,
+                  std::int32_t* errorCode) {
     platform::Registry* registry = platform::services().registry;
     if (registry == nullptr) {
-        Report(lErrorCode, kNoRegistryService);
+        Report(errorCode, kNoRegistryService);
         return false;
     }
-    platform::RegKey parent = 0;
-    std::int32_t error = registry->RegOpenKeyEx(hKey, strParent, kRegAccess, parent);
+    platform::RegKey parentKey = 0;
+    std::int32_t error = registry->RegOpenKeyEx(root, parent, kRegAccess, parentKey);
     if (error == 0) {
         platform::RegKey created = 0;
-        error = registry->RegCreateKeyEx(parent, strNewKey, kRegAccess, created);
+        error = registry->RegCreateKeyEx(parentKey, newKey, kRegAccess, created);
         if (error == 0) {
             registry->RegCloseKey(created);
         }
-        registry->RegCloseKey(parent);
+        registry->RegCloseKey(parentKey);
     }
-    Report(lErrorCode, error);
+    Report(errorCode, error);
     return error == 0;
-}
-
-std::string DoubleText(double value) {
-    if (value == 0.0) {
-        return "0"; // also for -0
-    }
-    char text[64];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
-    std::string result(text, error == std::errc() ? end : text);
-    for (char& c : result) {
-        if (c == 'e') {
-            c = 'E';
-        }
-    }
-    return result;
 }
 
 } // namespace qs

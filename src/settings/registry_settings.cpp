@@ -1,7 +1,6 @@
 #include "settings/registry_settings.h"
 
 #include <algorithm>
-#include <type_traits>
 #include <variant>
 
 #include "platform/services.h"
@@ -18,52 +17,40 @@ std::string SectionKeyPath(const std::string& section) {
     return std::string("Brindle") + "\\" + "QuilloSaverF1" + "\\" + section;
 }
 
-// A value read from the registry as text: strings as they are, integers in decimal.
+// A value read from the registry as text: strings as they are, numbers in decimal.
 std::string ValueText(const RegVariant& value) {
-    return std::visit(
-        [](const auto& v) -> std::string {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, std::string>) {
-                return v;
-            } else if constexpr (std::is_same_v<T, std::monostate>) {
-                return {};
-            } else if constexpr (std::is_same_v<T, bool>) {
-                return v ? "-1" : "0";
-            } else if constexpr (std::is_floating_point_v<T>) {
-                return DoubleText(v);
-            } else {
-                return std::to_string(v);
-            }
-        },
-        value);
+    if (const auto* number = std::get_if<std::int32_t>(&value)) {
+        return std::to_string(*number);
+    }
+    const auto* text = std::get_if<std::string>(&value);
+    return text != nullptr ? *text : std::string();
 }
 
 } // namespace
 
-std::string ReadIniString(const std::string& strFile, const std::string& strSection, const std::string& strKey) {
+std::string ReadIniString(const std::string& file, const std::string& section, const std::string& key) {
     platform::ProfileFile* profile = platform::services().profile;
     if (profile == nullptr) {
         return {};
     }
     char buffer[kIniBufferSize] = {};
     const std::uint32_t length =
-        profile->GetPrivateProfileString(strSection, strKey, "", buffer, kIniBufferSize, strFile);
+        profile->GetPrivateProfileString(section, key, "", buffer, kIniBufferSize, file);
     return length == 0 ? std::string() : std::string(buffer, std::min(length, kIniBufferSize - 1));
 }
 
-std::string GetRegistrySetting(const std::string& strSection, const std::string& strKey,
-                               const std::string& strDefault) {
-    const std::string value = ReadIniString(SettingsFilePath(), strSection, strKey);
-    const std::string sectionPath = SectionKeyPath(strSection);
+std::string GetRegistrySetting(const std::string& section, const std::string& key, const std::string& fallback) {
+    const std::string value = ReadIniString(SettingsFilePath(), section, key);
+    const std::string sectionPath = SectionKeyPath(section);
     if (!value.empty()) {
         CreateRegKey(platform::kHkeyCurrentUser, "Software", sectionPath);
-        SetRegValue(platform::kHkeyCurrentUser, "Software\\" + sectionPath, strKey, value);
+        SetRegValue(platform::kHkeyCurrentUser, "Software\\" + sectionPath, key, value);
         return value;
     }
     std::uint32_t valueType = 0;
     std::int32_t error = 0;
-    const RegVariant stored = GetRegValue(platform::kHkeyCurrentUser, "Software\\" + sectionPath, strKey, valueType, error);
-    return error != 0 ? strDefault : ValueText(stored);
+    const RegVariant stored = GetRegValue(platform::kHkeyCurrentUser, "Software\\" + sectionPath, key, valueType, error);
+    return error != 0 ? fallback : ValueText(stored);
 }
 
 } // namespace qs

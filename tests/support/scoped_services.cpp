@@ -46,10 +46,7 @@ void FakeClock::Advance(double seconds) {
 
 double FakeRandom::Rnd() {
     ++draws;
-    if (queued.empty()) {
-        ++exhaustedDraws;
-        return 0.0;
-    }
+    if (queued.empty()) return ++exhaustedDraws, 0.0;
     const double value = queued.front();
     queued.pop_front();
     return value;
@@ -74,16 +71,13 @@ platform::WindowHandle FakeSystem::FindWindowByCaption(const std::string& captio
 
 bool FakeSystem::GetClientRect(platform::WindowHandle h, platform::RectPx& rect) {
     const Window* w = Live(h);
-    if (w) rect = w->client;
-    return w != nullptr;
+    return w && (rect = w->client, true);
 }
 
 platform::WindowHandle FakeSystem::AddWindow(const std::string& caption, platform::RectPx client,
                                              platform::WindowHandle parent) {
-    const platform::WindowHandle h = nextHandle_;
-    nextHandle_ += 0x10;
-    windows_[h] = Window{caption, client, parent};
-    return h;
+    windows_[nextHandle_ += 0x10] = Window{caption, client, parent};
+    return nextHandle_;
 }
 
 FakeSystem::Window* FakeSystem::Live(platform::WindowHandle h) {
@@ -101,15 +95,9 @@ std::int32_t FakePasswords::VerifyScreenSavePwd(platform::WindowHandle owner) {
 }
 
 ScopedServices::ScopedServices() : saved_(platform::services()) {
-    platform::Services& s = platform::services();
-    s.clock = &clock;
-    s.random = &random;
-    s.screen = &screen;
-    s.cursor = &cursor;
-    s.system = &system;
-    s.passwords = &passwords;
-    s.shell = &shell;
-    s.process = &process;
+    platform::services() = {.clock = &clock, .random = &random, .screen = &screen, .cursor = &cursor, .system = &system,
+                            .passwords = &passwords, .shell = &shell,
+                            .process = &process, .profile = &profile, .registry = &registry};
 }
 
 } // namespace qs::test

@@ -1,6 +1,5 @@
-// ScopedServices installs a fresh set of the fakes below for one test and puts the
-// previous service table back at its end. The profile file and the registry stay as they
-// were unless the test hands its own to UseProfile()/UseRegistry().
+// ScopedServices installs a fresh set of the fakes below, a profile file and a registry
+// held in memory for one test, and puts the previous service table back at its end.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "memory_registry.h"
 #include "platform/services.h"
+#include "settings_memory_profile.h"
 
 namespace qs::test {
 
@@ -32,10 +33,7 @@ public:
     void SetNow(double dateValue);
     void SetSecondsAfterMidnight(double seconds); // keeps the day
     void Advance(double seconds); // seconds >= 0
-    void AdvanceMs(std::uint64_t milliseconds) {
-        wallMs_ += static_cast<std::int64_t>(milliseconds);
-        monotonicMs_ += milliseconds;
-    }
+    void AdvanceMs(std::uint64_t ms) { wallMs_ += static_cast<std::int64_t>(ms), monotonicMs_ += ms; }
     int nowReads() const { return nowReads_; }
 
 private:
@@ -53,9 +51,7 @@ public:
     void Queue(std::initializer_list<double> values) { queued.insert(queued.end(), values); }
 
     std::deque<double> queued;
-    int randomizeCount = 0;
-    int draws = 0;
-    int exhaustedDraws = 0;
+    int randomizeCount = 0, draws = 0, exhaustedDraws = 0;
 };
 
 // 1024 x 768 pixels at 15 twips per pixel unless the test changes them.
@@ -68,10 +64,7 @@ public:
 // ShowCursor's display count (0 at start) and its calls (true: show).
 class FakeCursor final : public platform::Cursor {
 public:
-    int ShowCursor(bool show) override {
-        calls.push_back(show);
-        return displayCount += show ? 1 : -1;
-    }
+    int ShowCursor(bool show) override { return calls.push_back(show), displayCount += show ? 1 : -1; }
     bool GetPosition(std::int32_t& x, std::int32_t& y) override {
         if (position) x = position->x, y = position->y;
         return position.has_value();
@@ -93,47 +86,37 @@ public:
     FakeSystem() { version.dwMajorVersion = 10, version.dwBuildNumber = 19045, version.dwPlatformId = 2; }
     bool GetVersionInfo(platform::OsVersionInfo& info) override;
     bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) override {
-        parametersCalls.push_back({action, param, pv != nullptr, winIni});
-        return true;
+        return parametersCalls.push_back({action, param, pv != nullptr, winIni}), true;
     }
     platform::WindowHandle FindWindowByCaption(const std::string& caption) override;
     bool IsWindow(platform::WindowHandle h) override { return Live(h) != nullptr; }
     bool GetClientRect(platform::WindowHandle h, platform::RectPx& rect) override;
-    bool MakeTopmost(platform::WindowHandle h) override {
-        topmostCalls.push_back(h);
-        return IsWindow(h);
-    }
+    bool MakeTopmost(platform::WindowHandle h) override { return IsWindow(h); }
 
+    void DestroyWindow(platform::WindowHandle h) { windows_.erase(h); }
     platform::WindowHandle AddWindow(const std::string& caption, platform::RectPx client = {},
                                      platform::WindowHandle parent = 0);
-    void DestroyWindow(platform::WindowHandle h) { windows_.erase(h); }
 
     platform::OsVersionInfo version;
     std::vector<ParametersCall> parametersCalls;
     std::vector<std::string> findCalls;
-    std::vector<platform::WindowHandle> topmostCalls;
 
 private:
     struct Window { std::string caption; platform::RectPx client; platform::WindowHandle parent = 0; };
     Window* Live(platform::WindowHandle h);
 
     std::map<platform::WindowHandle, Window> windows_;
-    platform::WindowHandle nextHandle_ = 0x10010;
+    platform::WindowHandle nextHandle_ = 0x10000;
 };
 
 // VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or
 // verifyDefault once they are used up.
 class FakePasswords final : public platform::Passwords {
 public:
-    struct ChangeCall {
-        std::string provider;
-        platform::WindowHandle owner = 0;
-        std::uint32_t reserved1 = 0, reserved2 = 0;
-    };
+    struct ChangeCall { std::string provider; platform::WindowHandle owner = 0; std::uint32_t reserved1 = 0, reserved2 = 0; };
     bool PwdChangePassword(const std::string& provider, platform::WindowHandle owner, std::uint32_t reserved1,
                            std::uint32_t reserved2) override {
-        changeCalls.push_back({provider, owner, reserved1, reserved2});
-        return true;
+        return changeCalls.push_back({provider, owner, reserved1, reserved2}), true;
     }
     std::int32_t VerifyScreenSavePwd(platform::WindowHandle owner) override;
 
@@ -149,33 +132,24 @@ class FakeShell final : public platform::Shell {
 public:
     struct OpenCall { platform::WindowHandle owner = 0; std::string target; };
     std::intptr_t ShellOpen(platform::WindowHandle owner, const std::string& target) override {
-        openCalls.push_back({owner, target});
-        return openResult;
+        return openCalls.push_back({owner, target}), openResult;
     }
     bool FileExists(const std::string& path) override {
-        existsQueries.push_back(path);
-        return existingFiles.count(path) != 0;
+        return existsQueries.push_back(path), existingFiles.count(path) != 0;
     }
-    bool StartProgram(const std::string& path) override {
-        startedPrograms.push_back(path);
-        return startResult;
-    }
+    bool StartProgram(const std::string& path) override { return startedPrograms.push_back(path), startResult; }
 
     std::vector<OpenCall> openCalls;
     std::intptr_t openResult = 42;
     std::set<std::string> existingFiles;
-    std::vector<std::string> existsQueries;
-    std::vector<std::string> startedPrograms;
+    std::vector<std::string> existsQueries, startedPrograms;
     bool startResult = true;
 };
 
 class FakeProcess final : public platform::Process {
 public:
     std::string ExecutablePath() override { return executablePath; }
-    std::string CommandArguments() override {
-        ++argumentReads;
-        return arguments;
-    }
+    std::string CommandArguments() override { return ++argumentReads, arguments; }
 
     std::string executablePath = "C:\\SAVERS\\QuilloSlides.scr";
     std::string arguments;
@@ -200,6 +174,8 @@ public:
     FakePasswords passwords;
     FakeShell shell;
     FakeProcess process;
+    MemoryProfileFile profile;
+    MemoryRegistry registry;
 
 private:
     platform::Services saved_;

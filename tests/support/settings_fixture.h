@@ -10,19 +10,25 @@
 #include "scoped_services.h"
 #include "settings/app_settings.h"
 #include "settings/shared_state.h"
-#include "settings_memory_profile.h"
 
 namespace qs::test {
+
+// Drops the settings object without writing anything, so the next access reads afresh.
+inline void ResetAppSettings() {
+    const bool discard = DiscardSettings;
+    DiscardSettings = true;
+    ReleaseAppSettings();
+    DiscardSettings = discard;
+}
 
 class SettingsFixture : public testing::Test {
 protected:
     SettingsFixture() {
         ResetSharedState();
-        ResetAppSettingsForTest();
-        os.UseProfile(&profile);
+        ResetAppSettings();
     }
     ~SettingsFixture() override {
-        ResetAppSettingsForTest();
+        ResetAppSettings();
         ResetSharedState();
     }
 
@@ -34,7 +40,7 @@ protected:
     static constexpr const char* kIniFile = "C:\\SAVERS\\QuilloSlides.INI";
 
     ScopedServices os;
-    MemoryProfileFile profile;
+    MemoryProfileFile& profile = os.profile;
 };
 
 } // namespace qs::test

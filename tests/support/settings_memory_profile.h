@@ -1,5 +1,5 @@
-// MemoryProfileFile: profile files held in memory, read and edited as the portable
-// backend does, with a log of every call (which keys were read and written, in order).
+// MemoryProfileFile: profile files held in memory, read and edited by the rules of the
+// Windows profile functions (platform/profile_text.h), with the keys each call read or wrote.
 #pragma once
 
 #include <cstdint>
@@ -15,24 +15,19 @@ namespace qs::test {
 
 class MemoryProfileFile final : public platform::ProfileFile {
 public:
-    struct Call {
-        bool write = false;
-        std::string section, key, value; // value: the one written, or the default given to a read
-    };
-
     std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,
-                                          const std::string& defaultValue, char* buffer, std::uint32_t size,
+                                          const std::string& fallback, char* buffer, std::uint32_t size,
                                           const std::string& file) override {
-        calls.push_back({false, section, key, defaultValue});
+        reads.push_back(section + "/" + key);
         const auto found = files_.find(file);
         const auto value = found == files_.end() ? std::nullopt : found->second.Read(section, key);
-        return platform::CopyProfileValue(value ? *value : platform::ProfileDefault(defaultValue), buffer, size);
+        return platform::CopyProfileValue(value ? *value : platform::ProfileDefault(fallback), buffer, size);
     }
     bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
                                    const std::string& file) override {
-        calls.push_back({true, section, key, value});
-        if (!failWrites) files_[file].Write(section, key, value);
-        return !failWrites;
+        writes.push_back(section + "/" + key);
+        files_[file].Write(section, key, value);
+        return true;
     }
 
     void SetText(const std::string& file, const std::string& text) { files_[file] = platform::ProfileText(text); }
@@ -42,17 +37,7 @@ public:
         return found == files_.end() ? std::string() : found->second.Bytes();
     }
 
-    // "section/key" of each read or write, in call order.
-    std::vector<std::string> Keys(bool writes) const {
-        std::vector<std::string> keys;
-        for (const Call& call : calls)
-            if (call.write == writes) keys.push_back(call.section + "/" + call.key);
-        return keys;
-    }
-
-    std::vector<Call> calls;
-    // While true every write fails and changes nothing, as on a read-only folder.
-    bool failWrites = false;
+    std::vector<std::string> reads, writes; // "section/key" of each call, in order
 
 private:
     std::map<std::string, platform::ProfileText> files_;

@@ -1,32 +1,28 @@
-#include "platform/owned_services.h"
 #include "platform/win32/profile_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/services_win32.h"
 
 namespace qs::platform {
 
-namespace {
-OwnedServices MakeWin32Services() {
-    OwnedServices owned;
-    owned.clock = MakeWin32Clock();
-    owned.random = MakeWin32Random();
-    owned.screen = MakeWin32Screen();
-    owned.cursor = MakeWin32Cursor();
-    owned.system = MakeWin32System();
-    owned.passwords = MakeWin32Passwords();
-    owned.shell = MakeWin32Shell();
-    owned.process = MakeWin32Process();
-    owned.profile = MakeWin32ProfileFile();
-    owned.registry = MakeWin32Registry();
-    return owned;
-}
-} // namespace
-
 void InstallDefaultServices() {
-    // Made on the first call and kept until the process exits; a later call puts the
-    // same objects back in force.
-    static const OwnedServices owned = MakeWin32Services();
-    PutInForce(owned);
+    // Made on the first call and never destroyed: the settings are written back at the
+    // very end of the process, after static objects may already be gone. A later call
+    // puts the same objects back in force.
+    static const Services installed = [] {
+        Services s;
+        s.clock = MakeWin32Clock().release();
+        s.random = MakeWin32Random().release();
+        s.screen = MakeWin32Screen().release();
+        s.cursor = MakeWin32Cursor().release();
+        s.system = MakeWin32System().release();
+        s.passwords = MakeWin32Passwords().release();
+        s.shell = MakeWin32Shell().release();
+        s.process = MakeWin32Process().release();
+        s.profile = MakeWin32ProfileFile().release();
+        s.registry = MakeWin32Registry().release();
+        return s;
+    }();
+    services() = installed;
 }
 
 } // namespace qs::platform

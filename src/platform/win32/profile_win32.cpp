@@ -4,8 +4,8 @@
 // GetPrivateProfileStringA call opens the file and searches it anew: under Wine a
 // 10,000-slide file took about half a minute to read. So the first read of a section
 // takes all of it in one GetPrivateProfileSectionA call and later reads are answered
-// from that copy, with the same rules (profile_text.h) the contract tests hold both to,
-// for as long as the file on disk keeps its time and size. Writes still go through
+// from that copy, read by the system's rules (profile_text.h; the contract tests hold
+// the copy to the system's answers), for as long as the file on disk keeps its time and size. Writes still go through
 // WritePrivateProfileStringA one key at a time; a write that would leave the key's value
 // as it is (the functions change nothing then) is not made.
 #include "platform/win32/profile_win32.h"

@@ -1,14 +1,12 @@
-// The about box, with the settings file in memory and a real (portable) registry in a
-// temporary folder for the values the box keeps and the tool locations it reads. Title,
+// The about box, with the settings file and the registry (the values the box keeps and
+// the tool locations it reads) in memory. Title,
 // version, one configured link and notice, and Esc are proven on the real program.
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "platform/registry_portable.h"
 #include "settings/registry_functions.h"
-#include "support/settings_recording_registry.h"
-#include "support/settings_temp_dir.h"
+#include "support/memory_registry.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
 #include "ui/about/about_box.h"
@@ -21,9 +19,6 @@ using Labels = tk::ControlArray<tk::Label>;
 
 class AboutBoxTest : public ToolkitTest {
 protected:
-    AboutBoxTest() : registry(platform::MakePortableRegistry(dir.File("registry.txt"))) {
-        os.UseRegistry(registry.get());
-    }
     ui::AboutBox& Open(const std::string& aboutLines) { // modal; with no modal hook the test drives it
         SetFile("[AboutDlg]\r\n" + aboutLines);
         about_ = std::make_unique<ui::AboutBox>();
@@ -37,8 +32,6 @@ protected:
         EXPECT_TRUE(about_->IsLoaded());
     }
 
-    SettingsTempDir dir;
-    std::unique_ptr<platform::Registry> registry;
     std::unique_ptr<ui::AboutBox> about_;
 };
 
@@ -117,7 +110,7 @@ class SysInfoTest : public AboutBoxTest, public ::testing::WithParamInterface<Sy
 TEST_P(SysInfoTest, FindsAndStartsTheToolOrSaysItIsUnavailable) {
     const SysInfoCase& c = GetParam();
     const auto put = [&](const std::string& key, const char* name, const std::string& text) {
-        PutRegValue(*registry, platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools" + key, name,
+        PutRegValue(os.registry, platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools" + key, name,
                     platform::kRegSz, text + '\0');
     };
     if (c.path) put("\\MSINFO", "PATH", *c.path);

@@ -89,7 +89,7 @@ TEST(Main, StartsTheScheduleAndOpensTheModeOfTheFirstTwoCharactersWithTheHandleA
         EXPECT_EQ(os.system.findCalls, std::string(opened) == "full screen"
                                            ? std::vector<std::string>{"Quillo ScrSav Main Form"}
                                            : std::vector<std::string>{});
-        EXPECT_TRUE(profile.calls.empty()) << "Main leaves the settings alone";
+        EXPECT_TRUE(profile.reads.empty() && profile.writes.empty()) << "Main leaves the settings alone";
     }
     ResetSharedState();
 }

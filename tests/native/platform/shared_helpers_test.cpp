@@ -13,17 +13,14 @@ namespace qs::platform {
 namespace {
 
 TEST(CommandLine, DropsTheProgramNameAndTheBlanksAfterIt) {
-    const struct {
-        const char* line;
-        const char* arguments;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"", ""}, {"Q.SCR", ""}, {"Q.SCR   ", ""}, {"Q.SCR /s", "/s"}, {"C:\\SAVERS\\Q.SCR /p 1234", "/p 1234"},
         {"Q.SCR\t/a 5", "/a 5"}, {"Q.SCR \t /c:99", "/c:99"}, {"Q.SCR /p  12 34 ", "/p  12 34 "},
         // A quoted name runs to the next quote, blanks included.
         {"\"C:\\My Savers\\Q.SCR\" /p 1234", "/p 1234"}, {"\"C:\\My Savers\\Q.SCR\"/s", "/s"},
         {"\"C:\\My Savers\\Q.SCR\"", ""}, {"\"C:\\unterminated /s", ""}, {"\"\" /s", "/s"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ArgumentsFromCommandLine(c.line), c.arguments) << c.line;
+    for (const auto& [line, arguments] : cases) EXPECT_EQ(ArgumentsFromCommandLine(line), arguments) << line;
 }
 
 // Day 0 is 30 December 1899. Walking every day of 1600..9999 with the civil-day count of
