@@ -103,14 +103,11 @@ public:
     static bool active();
 };
 
-// Runs a user entry point of a component, keeping exceptions out of the window procedure.
+// Calls a user entry point of a component. What it throws goes on to the window
+// procedure's boundary (NativeWindow::dispatch).
 template <class F>
 void Deliver(F&& f) {
-    try {
-        f();
-    } catch (...) {
-        // A handler failure must not unwind through the system's code; the event is dropped.
-    }
+    f();
 }
 
 // The container peer of a control (form, picture box or frame), or null.
