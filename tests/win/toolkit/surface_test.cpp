@@ -4,6 +4,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
+#include "toolkit/win32/gdi_objects.h"
 #include "win_toolkit_support.h"
 
 namespace qs::test::win {
@@ -23,16 +24,17 @@ public:
 
 // How many pixels of `colour` lie in `area` of the window as it is on the screen now.
 int Count(HWND hwnd, COLORREF colour, RECT area) {
-    HDC wdc = GetDC(hwnd);
-    HDC dc = CreateCompatibleDC(wdc);
-    HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(wdc, area.right, area.bottom));
-    BitBlt(dc, 0, 0, area.right, area.bottom, wdc, 0, 0, SRCCOPY);
+    HDC window = GetDC(hwnd);
     int n = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) n += GetPixel(dc, x, y) == colour;
-    DeleteObject(SelectObject(dc, old));
-    DeleteDC(dc);
-    ReleaseDC(hwnd, wdc);
+    {
+        tk::win32::GdiObject<HBITMAP> copy(CreateCompatibleBitmap(window, area.right, area.bottom));
+        tk::win32::MemoryDc dc(window);
+        tk::win32::SelectedObject selected(dc.get(), copy.get());
+        BitBlt(dc.get(), 0, 0, area.right, area.bottom, window, 0, 0, SRCCOPY);
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) n += GetPixel(dc.get(), x, y) == colour;
+    }
+    ReleaseDC(hwnd, window);
     return n;
 }
 
