@@ -52,18 +52,6 @@ void Label::setAutoSize(bool v) {
     applyAutoSize();
 }
 
-void Label::setAlignment(int a) {
-    if (a < 0 || a > 2 || a == alignment_) return;
-    alignment_ = a;
-    notify(Prop::Caption);
-}
-
-void Label::setBackStyle(int s) {
-    if (s < 0 || s > 1 || s == backStyle_) return;
-    backStyle_ = s;
-    notify(Prop::Colors);
-}
-
 void Label::setBackColor(Color c) {
     if (detail::Replace(backColor_, c)) notify(Prop::Colors);
 }
