@@ -69,9 +69,9 @@ TEST_F(ListBoxTest, TheCurrentRowScrollsIntoViewAndReportsScroll) {
     const struct {
         int row, top;
         Log log;
-    } cases[] = {{25, 25 - shown + 1, {"List1_Scroll", "List1_Click"}},
-                 {3, 3, {"List1_Scroll", "List1_Click"}},
-                 {4, 3, {"List1_Click"}}}; // a row in view does not scroll
+    } cases[] = {{25, 25 - shown + 1, {"rowList_Scroll", "rowList_Click"}},
+                 {3, 3, {"rowList_Scroll", "rowList_Click"}},
+                 {4, 3, {"rowList_Click"}}}; // a row in view does not scroll
     for (const auto& c : cases) {
         form.log.clear();
         form.list.setListIndex(c.row);
@@ -82,7 +82,7 @@ TEST_F(ListBoxTest, TheCurrentRowScrollsIntoViewAndReportsScroll) {
     form.list.userScroll(5);
     form.list.userScroll(5);
     form.list.userScroll(-9);
-    EXPECT_EQ(form.log, (Log{"List1_Scroll", "List1_Scroll"})) << "Scroll only when the top row changes";
+    EXPECT_EQ(form.log, (Log{"rowList_Scroll", "rowList_Scroll"})) << "Scroll only when the top row changes";
     EXPECT_EQ(form.list.TopIndex(), 0);
 }
 

@@ -72,52 +72,43 @@ protected:
     DrawingForm form;
 };
 
-TEST_F(Surfaces, DrawingMadeWhileHiddenShowsAndStaysUntilCls) {
+// Drawing made while hidden shows, and stays through hiding and repainting until Cls;
+// an image lies above the text, and where it is hidden the text shows again.
+TEST_F(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
     form.Print("WWWWWW");
     form.Print("MMMMMM");
-    form.box.setBackColor(tk::Rgb(255, 255, 0));
-    form.box.Font.Size = 20;
-    form.box.Print("XX");
-    showAndSettle();
-    const RECT textArea{0, 0, 100, 80}, boxArea{200, 100, 300, 200};
-    const int black = Count(H(form), RGB(0, 0, 0), textArea);
-    EXPECT_GT(black, 200) << "text drawn before the window was shown is on the screen";
-    EXPECT_GT(Count(H(form), RGB(255, 255, 0), boxArea), 5000);
-    EXPECT_GT(Count(H(form), RGB(0, 0, 0), boxArea), 20) << "the picture box's own text";
-
-    // Hidden and shown again, or repainted in full: the window repaints from its kept drawing.
-    form.Hide();
-    PumpFor(50);
-    showAndSettle();
-    EXPECT_EQ(Count(H(form), RGB(0, 0, 0), textArea), black);
-    RedrawWindow(H(form), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    EXPECT_EQ(Count(H(form), RGB(0, 0, 0), textArea), black);
-
-    form.Cls();
-    form.box.Cls();
-    ASSERT_TRUE(PumpUntil([&] { return Painted(H(form)); }));
-    EXPECT_EQ(Count(H(form), RGB(0, 0, 0), textArea), 0);
-    EXPECT_EQ(Count(H(form), RGB(0, 0, 0), boxArea), 0);
-    EXPECT_EQ(Count(H(form), RGB(255, 255, 0), boxArea), 100 * 100);
-}
-
-TEST_F(Surfaces, ImageLiesAboveTheTextAndLinesAreDrawn) {
     form.CurrentX = 1500;
     form.CurrentY = 300;
     form.Print("WWWWWWWW"); // under the image
+    form.box.setBackColor(tk::Rgb(255, 255, 0));
+    form.box.Font.Size = 20;
+    form.box.Print("XX");
     auto red = tk::LoadPicture(TempFile("red.bmp", EncodeWithWic(GUID_ContainerFormatBmp, 20, 20, false)));
     ASSERT_TRUE(red);
     form.picture.setPicture(*red);
     showAndSettle();
-    const RECT image{100, 0, 200, 100};
+    const RECT textArea{0, 0, 100, 80}, boxArea{200, 100, 300, 200}, image{100, 0, 200, 100};
+    const int black = Count(H(form), RGB(0, 0, 0), textArea);
+    EXPECT_GT(black, 200) << "text drawn before the window was shown is on the screen";
+    EXPECT_GT(Count(H(form), RGB(255, 255, 0), boxArea), 5000);
+    EXPECT_GT(Count(H(form), RGB(0, 0, 0), boxArea), 20) << "the picture box's own text";
     EXPECT_EQ(Count(H(form), RGB(255, 0, 0), image), 100 * 100) << "the image covers the text under it";
     EXPECT_EQ(Count(H(form), RGB(0, 0, 255), RECT{50, 193, 51, 194}), 1) << "the line";
 
-    // Hidden: the text under it shows again, in just that part of the window.
+    form.Hide();
+    PumpFor(50);
+    showAndSettle();
+    RedrawWindow(H(form), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_EQ(Count(H(form), RGB(0, 0, 0), textArea), black);
     form.picture.setVisible(false);
     ASSERT_TRUE(PumpUntil([&] { return Painted(H(form)); }));
-    EXPECT_EQ(Count(H(form), RGB(255, 0, 0), image), 0);
-    EXPECT_GT(Count(H(form), RGB(0, 0, 0), image), 100);
+    EXPECT_GT(Count(H(form), RGB(0, 0, 0), image), 100) << "the text under the hidden image";
+
+    form.Cls();
+    form.box.Cls();
+    ASSERT_TRUE(PumpUntil([&] { return Painted(H(form)); }));
+    EXPECT_EQ(Count(H(form), RGB(0, 0, 0), RECT{0, 0, 300, 200}), 0);
+    EXPECT_EQ(Count(H(form), RGB(255, 255, 0), boxArea), 100 * 100);
 }
 
 } // namespace
