@@ -57,8 +57,7 @@ public:
         };
         chk.Click = logged(chk, "Click"), txt.Change = logged(txt, "Change"), bar.Change = logged(bar, "Change");
         list.Click = logged(list, "Click"), list.Scroll = logged(list, "Scroll"), checks.Click = logged(checks, "Click");
-        ok.Click = logged(ok, "Click"), cancel.Click = logged(cancel, "Click"), timer.Tick = logged(timer, "Timer");
-        lbl.Click = logged(lbl, "Click"), bar.Scroll = logged(bar, "Scroll"), checks.Scroll = logged(checks, "Scroll");
+        ok.Click = logged(ok, "Click"), cancel.Click = logged(cancel, "Click");
         for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel}) {
             c->GotFocus = logged(*c, "GotFocus");
             c->LostFocus = logged(*c, "LostFocus");

@@ -38,20 +38,8 @@ int Count(HWND hwnd, COLORREF colour, RECT area) {
     return n;
 }
 
-BOOL CALLBACK ChildPending(HWND child, LPARAM pending) {
-    RECT r;
-    if (GetUpdateRect(child, &r, FALSE)) *reinterpret_cast<bool*>(pending) = true;
-    return TRUE;
-}
-
-// Nothing left to paint in the window and the child windows over it (transparent
-// labels repaint after their container).
-bool Painted(HWND hwnd) {
-    RECT r;
-    bool pending = GetUpdateRect(hwnd, &r, FALSE) != FALSE;
-    EnumChildWindows(hwnd, ChildPending, reinterpret_cast<LPARAM>(&pending));
-    return !pending;
-}
+// Paints what is pending in the window and the child windows over it, now.
+void Paint(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
 class Surfaces : public ::testing::Test {
 protected:
@@ -66,8 +54,9 @@ protected:
     void TearDown() override { form.Unload(); }
     void showAndSettle() {
         form.Show();
-        ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(H(form)) && Painted(H(form)); }));
+        ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(H(form)) != FALSE; }));
         PumpFor(100);
+        Paint(H(form));
     }
     DrawingForm form;
 };
@@ -101,12 +90,12 @@ TEST_F(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
     RedrawWindow(H(form), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_EQ(Count(H(form), RGB(0, 0, 0), textArea), black);
     form.picture.setVisible(false);
-    ASSERT_TRUE(PumpUntil([&] { return Painted(H(form)); }));
+    Paint(H(form));
     EXPECT_GT(Count(H(form), RGB(0, 0, 0), image), 100) << "the text under the hidden image";
 
     form.Cls();
     form.box.Cls();
-    ASSERT_TRUE(PumpUntil([&] { return Painted(H(form)); }));
+    Paint(H(form));
     EXPECT_EQ(Count(H(form), RGB(0, 0, 0), RECT{0, 0, 300, 200}), 0);
     EXPECT_EQ(Count(H(form), RGB(255, 255, 0), boxArea), 100 * 100);
 }
