@@ -101,10 +101,6 @@ public:
     // When on, Width and Height follow the caption's text size.
     bool AutoSize() const { return autoSize_; }
     void setAutoSize(bool v);
-    // 0 left, 1 right, 2 centre.
-    int Alignment() const { return alignment_; }
-    // 0 transparent, 1 opaque.
-    int BackStyle() const { return backStyle_; }
     Color BackColor() const { return backColor_; }
     void setBackColor(Color c);
     Color ForeColor() const { return foreColor_; }
@@ -120,8 +116,6 @@ private:
     void applyAutoSize();
     std::string caption_;
     bool autoSize_ = false;
-    int alignment_ = 0;
-    int backStyle_ = 0;
     Color backColor_ = kColorButtonFace;
     Color foreColor_ = kColorButtonText;
     FontSpec font_;

@@ -23,8 +23,6 @@ std::unique_ptr<Label> Label::CopyOf(const Label& first, int index) {
     auto copy = std::make_unique<Label>(*holder, first.Name(), first.caption_, first.Left(), first.Top(),
                                         first.Width(), first.Height(), index);
     copy->autoSize_ = first.autoSize_;
-    copy->alignment_ = first.alignment_;
-    copy->backStyle_ = first.backStyle_;
     copy->backColor_ = first.backColor_;
     copy->foreColor_ = first.foreColor_;
     copy->font_ = first.font_;

@@ -59,8 +59,8 @@ private:
         HDC dc = memory.get();
         SelectedObject selectedBitmap(dc, bmp.get());
         ContainerWindow* container = ContainerOf(label_);
-        if (label_.BackStyle() == 0 && container) {
-            // Transparent: the container's own drawing shows through around the text.
+        if (container) {
+            // Labels are transparent: the container's own drawing shows through around the text.
             const RECT at = ControlRectPx(label_);
             SetViewportOrgEx(dc, -at.left, -at.top, nullptr);
             container->renderContent(dc, RECT{at.left, at.top, at.left + w, at.top + h});
@@ -70,9 +70,7 @@ private:
         }
         SelectedObject selectedFont(dc, FontFor(label_.Font()));
         SetBkMode(dc, TRANSPARENT);
-        UINT format = DT_WORDBREAK | DT_EXPANDTABS;
-        if (label_.Alignment() == 1) format |= DT_RIGHT;
-        else if (label_.Alignment() == 2) format |= DT_CENTER;
+        const UINT format = DT_WORDBREAK | DT_EXPANDTABS; // left-aligned, as every label of the program
         RECT text = client;
         const std::string& caption = label_.Caption();
         if (label_.Enabled()) {

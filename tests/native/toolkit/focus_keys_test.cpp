@@ -60,7 +60,6 @@ TEST_F(ToolkitTest, KeysReachTheRightControl) {
         bool used;
     } cases[] = {
         {"Enter presses a focused button", tk::vbKeyReturn, 0, [](auto& f) { f.cancel.SetFocus(); }, {"cancelButton_Click"}, true},
-        {"Enter with the default disabled", tk::vbKeyReturn, 0, [](auto& f) { f.ok.setEnabled(false); }, {}, false},
         {"Alt+letter of a label focuses the next control", 'D', alt, nullptr, {"randomBox_LostFocus", "delayBox_GotFocus"}, true},
         {"Alt+letter of a disabled button", 'C', alt, [](auto& f) { f.cancel.setEnabled(false); }, {}, false},
         {"Ctrl+Alt+letter", 'O', alt | tk::vbCtrlMask, nullptr, {}, false},

@@ -51,7 +51,6 @@ std::string Declared(const Bytes& v) {
 
 TEST(PictureHeader, WholeFilesWithinTheLimitsAreReadAndEveryOtherIsRefused) {
     const Bytes jpeg = MakeJpeg(64, 48), png = MakePng(50, 20), gif = MakeGif(40, 40), bmp = MakeBmp(40, 30);
-    const std::string text = "this is not a picture\r\n";
     const std::size_t sof = After(jpeg, 0xC0) + 3; // the height, then the width
     const struct {
         const char* name;
@@ -66,7 +65,7 @@ TEST(PictureHeader, WholeFilesWithinTheLimitsAreReadAndEveryOtherIsRefused) {
         {"the largest side", Claiming(png, 16, 4, 65535, 1), "png 65535 x 1"},
         {"64 Mi pixels", Claiming(png, 16, 4, 8192, 8192), "png 8192 x 8192"},
         {"zero bytes", {}, "refused"},
-        {"text", Bytes(text.begin(), text.end()), "refused"},
+        {"text", Bytes(40, 'x'), "refused"},
         {"jpeg signature only", {0xFF, 0xD8, 0xFF, 0xE0}, "refused"},
         {"jpeg without end marker", Cut(jpeg, jpeg.size() - 2), "refused"},
         {"jpeg scan cut short", Cut(jpeg, jpeg.size() - 40), "refused"},

@@ -21,11 +21,11 @@ public:
     Log log;
     std::int16_t cancelQuery = 0, cancelUnload = 0;
     std::vector<int> unloadModes;
-    std::function<void()> onLoad, onQueryUnload, onUnload, onKeyDown;
+    std::function<void()> onQueryUnload, onUnload, onKeyDown;
     std::int16_t consumeKey = -1; // Form_KeyDown sets the key code to 0 for this key
 
 protected:
-    void Form_Load() override { run("Form_Load", onLoad); }
+    void Form_Load() override { log.push_back("Form_Load"); }
     void Form_Activate() override { log.push_back("Form_Activate"); }
     void Form_QueryUnload(std::int16_t& cancel, int unloadMode) override {
         unloadModes.push_back(unloadMode);

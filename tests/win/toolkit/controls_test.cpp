@@ -107,7 +107,6 @@ TEST_F(Controls, AHandlerThatThrowsEndsOnlyItsOwnWork) {
     SendMessageA(H(form.ok), BM_CLICK, 0, 0);
     EXPECT_EQ(form.okClicks, 2);
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 3; })) << "a failed tick stopped the timer";
-    EXPECT_TRUE(IsWindowVisible(H(form)));
 }
 
 // Every way a window is closed goes through QueryUnload (the saver's password check hangs

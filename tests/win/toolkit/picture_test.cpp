@@ -36,7 +36,6 @@ TEST(Pictures, EachFormatLoadsAtItsNaturalSize) {
         {"handmade.gif", MakeGif(21, 13), 21, 13},
         {"progressive.jpg", ProgressiveJpeg(), 48, 32},
         {"picture.png", EncodeWithWic(GUID_ContainerFormatPng, 50, 20), 50, 20},
-        {"picture.tif", EncodeWithWic(GUID_ContainerFormatTiff, 20, 10), 20, 10},
     };
     const double tppX = tk::Screen::TwipsPerPixelX(), tppY = tk::Screen::TwipsPerPixelY();
     for (const auto& [name, bytes, width, height] : files) {

@@ -65,7 +65,6 @@ protected:
 // an image lies above the text, and where it is hidden the text shows again.
 TEST_F(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
     form.Print("WWWWWW");
-    form.Print("MMMMMM");
     form.CurrentX = 1500;
     form.CurrentY = 300;
     form.Print("WWWWWWWW"); // under the image
