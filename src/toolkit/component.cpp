@@ -4,7 +4,6 @@
 
 #include "toolkit/application.h"
 #include "toolkit/form.h"
-#include "toolkit/handler_call.h"
 
 namespace qs::tk {
 

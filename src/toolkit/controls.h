@@ -49,7 +49,7 @@ public:
     void moveIntoHost(platform::WindowHandle host);
 
     std::function<void()> Click;
-    std::function<void(int Button, int Shift, float X, float Y)> MouseMove;
+    std::function<void(int button, int shift, float x, float y)> MouseMove;
     std::function<void()> HostClosing;
     void userClick();
     void userMouseMove(int button, int shift, float x, float y);
@@ -87,7 +87,7 @@ public:
     void setStretch(bool v);
 
     std::function<void()> Click;
-    std::function<void(int Button, int Shift, float X, float Y)> MouseMove;
+    std::function<void(int button, int shift, float x, float y)> MouseMove;
     void userClick();
     void userMouseMove(int button, int shift, float x, float y);
 
@@ -108,12 +108,6 @@ public:
     // When on, Width and Height follow the caption's text size.
     bool AutoSize() const { return autoSize_; }
     void setAutoSize(bool v);
-    // 0 left, 1 right, 2 centre.
-    int Alignment() const { return alignment_; }
-    void setAlignment(int a);
-    // 0 transparent, 1 opaque.
-    int BackStyle() const { return backStyle_; }
-    void setBackStyle(int s);
     Color BackColor() const { return backColor_; }
     void setBackColor(Color c);
     Color ForeColor() const { return foreColor_; }
@@ -129,8 +123,6 @@ private:
     void applyAutoSize();
     std::string caption_;
     bool autoSize_ = false;
-    int alignment_ = 0;
-    int backStyle_ = 0;
     Color backColor_ = kColorButtonFace;
     Color foreColor_ = kColorButtonText;
     FontSpec font_;
@@ -203,20 +195,17 @@ public:
     const std::string& Text() const { return text_; }
     // A different text runs Change.
     void setText(const std::string& t);
-    bool Locked() const { return locked_; }
-    void setLocked(bool v) { locked_ = v; }
 
     std::function<void()> Change;
-    // KeyAscii set to 0 by the handler discards the character.
-    std::function<void(std::int16_t& KeyAscii)> KeyPress;
-    // A character typed by the user: KeyPress first, then (unless discarded or
-    // Locked) the text changes and Change runs. Backspace (8) deletes the last character.
+    // keyAscii set to 0 by the handler discards the character.
+    std::function<void(std::int16_t& keyAscii)> KeyPress;
+    // A character typed by the user: KeyPress first, then (unless discarded) the text
+    // changes and Change runs. Backspace (8) deletes the last character.
     void userChar(char ch);
     bool canFocus() const override { return true; }
 
 private:
     std::string text_;
-    bool locked_ = false;
 };
 
 class VScrollBar : public Control {
@@ -228,9 +217,7 @@ public:
     void setMin(int v);
     void setMax(int v);
     int SmallChange() const { return smallChange_; }
-    void setSmallChange(int v) { smallChange_ = v; }
     int LargeChange() const { return largeChange_; }
-    void setLargeChange(int v) { largeChange_ = v; }
     int Value() const { return value_; }
     // Clamped into the range; a different value runs Change.
     void setValue(int v);
@@ -272,7 +259,6 @@ public:
     bool CheckStyle() const { return checkStyle_; }
     int ListCount() const { return static_cast<int>(rows_.size()); }
     const std::string& List(int row) const;
-    void setList(int row, const std::string& text);
     void AddItem(const std::string& text, int index = -1);
     void RemoveItem(int index);
     void Clear();

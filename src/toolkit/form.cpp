@@ -5,7 +5,6 @@
 
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
-#include "toolkit/handler_call.h"
 
 namespace qs::tk {
 
@@ -20,7 +19,7 @@ Form::~Form() {
     activeControl_ = nullptr;
     detachPeer();
     unregisterLoadedForm(*this);
-    if (hasBackend()) detail::guarded([&] { backend().formUnloaded(*this); });
+    if (hasBackend()) backend().formUnloaded(*this);
 }
 
 void Form::setCaption(const std::string& caption) {
@@ -95,7 +94,7 @@ void Form::Load() {
     loaded_ = true;
     registerLoadedForm(*this);
     createPeers();
-    detail::guarded([&] { Form_Load(); });
+    Form_Load();
 }
 
 void Form::Show(bool modal, Form* owner) {
@@ -104,7 +103,7 @@ void Form::Show(bool modal, Form* owner) {
     if (!visible_) {
         visible_ = true;
         notify(Prop::Visible);
-        detail::guarded([&] { Form_Activate(); });
+        Form_Activate();
         if (loaded_ && visible_ && !activeControl_) focusFirstControl();
     }
     if (!modal || !loaded_ || !visible_) return;
@@ -135,20 +134,21 @@ bool Form::Unload(int unloadMode) {
     // handlers, or a handler they trigger) is the same close; it does nothing more.
     if (unloading_) return false;
     unloading_ = true;
+    // However this close ends (a handler may throw), a later close is a new one.
+    struct CloseEnd {
+        bool& unloading;
+        ~CloseEnd() { unloading = false; }
+    } end{unloading_};
     std::int16_t cancel = 0;
-    detail::guarded([&] { Form_QueryUnload(cancel, unloadMode); });
-    if (cancel == 0) detail::guarded([&] { Form_Unload(cancel); });
-    if (cancel != 0) {
-        unloading_ = false;
-        return false;
-    }
+    Form_QueryUnload(cancel, unloadMode);
+    if (cancel == 0) Form_Unload(cancel);
+    if (cancel != 0) return false;
     visible_ = false;
     activeControl_ = nullptr;
     dropPeers();
     loaded_ = false;
-    unloading_ = false;
     unregisterLoadedForm(*this);
-    detail::guarded([&] { backend().formUnloaded(*this); });
+    backend().formUnloaded(*this);
     return true;
 }
 

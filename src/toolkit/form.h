@@ -146,11 +146,11 @@ protected:
     // --- form events; subclasses override the ones they handle ---
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
-    virtual void Form_QueryUnload(std::int16_t& Cancel, int UnloadMode) { (void)Cancel, (void)UnloadMode; }
-    virtual void Form_Unload(std::int16_t& Cancel) { (void)Cancel; }
-    virtual void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) { (void)KeyCode, (void)Shift; }
-    virtual void Form_MouseDown(int Button, int Shift, float X, float Y) { (void)Button, (void)Shift, (void)X, (void)Y; }
-    virtual void Form_MouseMove(int Button, int Shift, float X, float Y) { (void)Button, (void)Shift, (void)X, (void)Y; }
+    virtual void Form_QueryUnload(std::int16_t& cancel, int unloadMode) { (void)cancel, (void)unloadMode; }
+    virtual void Form_Unload(std::int16_t& cancel) { (void)cancel; }
+    virtual void Form_KeyDown(std::int16_t& keyCode, std::int16_t& shift) { (void)keyCode, (void)shift; }
+    virtual void Form_MouseDown(int button, int shift, float x, float y) { (void)button, (void)shift, (void)x, (void)y; }
+    virtual void Form_MouseMove(int button, int shift, float x, float y) { (void)button, (void)shift, (void)x, (void)y; }
 
     Component& surfaceComponent() override { return *this; }
 

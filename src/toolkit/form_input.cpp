@@ -5,7 +5,6 @@
 
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
-#include "toolkit/handler_call.h"
 
 namespace qs::tk {
 
@@ -100,7 +99,7 @@ bool Form::userKeyDownPreview(std::int16_t keyCode, std::int16_t shift) {
     if (!keyPreview_ && activeControl_) return false;
     std::int16_t code = keyCode;
     std::int16_t state = shift;
-    detail::guarded([&] { Form_KeyDown(code, state); });
+    Form_KeyDown(code, state);
     return code == 0;
 }
 
@@ -175,12 +174,12 @@ void Form::userChar(char ch) {
 
 void Form::userMouseDown(int button, int shift, float x, float y) {
     if (!loaded_ || !enabled_) return;
-    detail::guarded([&] { Form_MouseDown(button, shift, x, y); });
+    Form_MouseDown(button, shift, x, y);
 }
 
 void Form::userMouseMove(int button, int shift, float x, float y) {
     if (!loaded_ || !enabled_) return;
-    detail::guarded([&] { Form_MouseMove(button, shift, x, y); });
+    Form_MouseMove(button, shift, x, y);
 }
 
 } // namespace qs::tk

@@ -1,5 +1,5 @@
-// Runs event handlers so that nothing thrown inside one escapes into the toolkit, the
-// caller that changed a control, or a window procedure.
+// Runs an event handler when one is set. What a handler throws goes on to its caller and,
+// in the Win32 backend, ends at the window procedure's boundary.
 #pragma once
 
 #include <utility>
@@ -7,21 +7,8 @@
 namespace qs::tk::detail {
 
 template <class Handler, class... Args>
-void fire(const Handler& handler, Args&&... args) noexcept {
-    if (!handler) return;
-    try {
-        handler(std::forward<Args>(args)...);
-    } catch (...) {
-        // A failing handler ends its own work only; the event source carries on.
-    }
-}
-
-template <class Body>
-void guarded(Body&& body) noexcept {
-    try {
-        std::forward<Body>(body)();
-    } catch (...) {
-    }
+void fire(const Handler& handler, Args&&... args) {
+    if (handler) handler(std::forward<Args>(args)...);
 }
 
 } // namespace qs::tk::detail

@@ -23,8 +23,6 @@ std::unique_ptr<Label> Label::CopyOf(const Label& first, int index) {
     auto copy = std::make_unique<Label>(*holder, first.Name(), first.caption_, first.Left(), first.Top(),
                                         first.Width(), first.Height(), index);
     copy->autoSize_ = first.autoSize_;
-    copy->alignment_ = first.alignment_;
-    copy->backStyle_ = first.backStyle_;
     copy->backColor_ = first.backColor_;
     copy->foreColor_ = first.foreColor_;
     copy->font_ = first.font_;
@@ -50,18 +48,6 @@ void Label::setAutoSize(bool v) {
     if (v == autoSize_) return;
     autoSize_ = v;
     applyAutoSize();
-}
-
-void Label::setAlignment(int a) {
-    if (a < 0 || a > 2 || a == alignment_) return;
-    alignment_ = a;
-    notify(Prop::Caption);
-}
-
-void Label::setBackStyle(int s) {
-    if (s < 0 || s > 1 || s == backStyle_) return;
-    backStyle_ = s;
-    notify(Prop::Colors);
 }
 
 void Label::setBackColor(Color c) {

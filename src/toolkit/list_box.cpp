@@ -27,12 +27,6 @@ const std::string& ListBox::List(int row) const {
     return validRow(row) ? rows_[static_cast<std::size_t>(row)].text : none;
 }
 
-void ListBox::setList(int row, const std::string& text) {
-    if (!validRow(row) || rows_[static_cast<std::size_t>(row)].text == text) return;
-    rows_[static_cast<std::size_t>(row)].text = text;
-    notify(Prop::RowText, row);
-}
-
 void ListBox::AddItem(const std::string& text, int index) {
     const int count = ListCount();
     if (index == -1) index = count;

@@ -22,7 +22,7 @@ void TextBox::userChar(char ch) {
     if (!acceptsInput()) return;
     std::int16_t keyAscii = static_cast<unsigned char>(ch);
     detail::fire(KeyPress, keyAscii);
-    if (keyAscii == 0 || locked_) return;
+    if (keyAscii == 0) return;
     if (keyAscii == kBackspace) {
         if (!text_.empty()) setText(text_.substr(0, text_.size() - 1));
         return;

@@ -59,16 +59,6 @@ void HeadlessBackend::closeFromHost(PictureBox& box) {
     if (detail::LeaveHost(box)) box.userHostClosing();
 }
 
-std::vector<SyncRecord> HeadlessBackend::syncs(const Component& component) const {
-    const auto* record = dynamic_cast<const detail::Recorded*>(component.peer());
-    return record ? record->syncs : std::vector<SyncRecord>{};
-}
-
-int HeadlessBackend::syncCount(const Component& component, Prop what) const {
-    const std::vector<SyncRecord> all = syncs(component);
-    return static_cast<int>(std::count_if(all.begin(), all.end(), [&](const SyncRecord& r) { return r.what == what; }));
-}
-
 std::uint64_t HeadlessBackend::nowMs() const { return state_->timers.now(); }
 
 std::optional<std::uint64_t> HeadlessBackend::nextDue(const Timer& timer) const {
@@ -107,28 +97,13 @@ void HeadlessBackend::advance(std::uint64_t ms) {
 }
 
 void HeadlessBackend::runMessageLoop() {
-    loopHitLimit_ = false;
-    if (onMessageLoop) {
-        const auto hook = onMessageLoop;
-        hook();
-    }
-    std::size_t steps = 0;
-    while (!LoadedForms().empty()) {
+    for (std::size_t steps = 0; steps < kMessageLoopStepLimit && !LoadedForms().empty(); ++steps) {
         if (!state_->timers.earliest()) return; // nothing will ever happen again
-        if (steps++ >= messageLoopStepLimit) {
-            loopHitLimit_ = true;
-            return;
-        }
         fireNextTimer(std::numeric_limits<std::uint64_t>::max());
     }
 }
 
-std::unique_ptr<Peer> HeadlessBackend::createPeer(Component& component) {
-    std::string name = component.Name();
-    if (component.Index() >= 0) name += "(" + std::to_string(component.Index()) + ")";
-    peerCreations_.push_back(std::move(name));
-    return detail::MakePeer(component, state_);
-}
+std::unique_ptr<Peer> HeadlessBackend::createPeer(Component& component) { return detail::MakePeer(component, state_); }
 
 void HeadlessBackend::runModal(Form& form, Form* owner) {
     (void)owner;
@@ -139,7 +114,7 @@ void HeadlessBackend::runModal(Form& form, Form* owner) {
     }
 }
 
-void HeadlessBackend::formUnloaded(Form& form) { unloadedForms_.push_back(form.Name()); }
+void HeadlessBackend::formUnloaded(Form&) {}
 
 SizeTwips HeadlessBackend::measureText(const FontSpec& font, std::string_view text) {
     const float perChar = static_cast<float>(font.Size) * kCharWidthPerPoint * (font.Bold ? kBoldWidthFactor : 1.0f);
@@ -184,14 +159,12 @@ int HeadlessBackend::unansweredMessageBoxes() const {
 }
 
 int HeadlessBackend::showDialog(CommonDialog& dialog, DialogRecord::Type type, std::deque<DialogScript>& scripts) {
-    DialogRecord record{type,           dialog.Flags, dialog.Filter,   dialog.FilterIndex, dialog.DialogTitle,
-                        dialog.CancelError, dialog.Color, dialog.FileName, dialog.InitDir,    false,
-                        0};
+    dialogs_.push_back(DialogRecord{type, dialog.Flags, dialog.Filter, dialog.FilterIndex, dialog.DialogTitle,
+                                    dialog.CancelError, dialog.Color, dialog.FileName, dialog.InitDir});
     DialogScript script = DialogScript::Cancelled();
     if (!scripts.empty()) {
         script = scripts.front();
         scripts.pop_front();
-        record.scripted = true;
     }
     switch (script.outcome) {
     case DialogScript::Outcome::Accept:
@@ -199,13 +172,11 @@ int HeadlessBackend::showDialog(CommonDialog& dialog, DialogRecord::Type type, s
             dialog.Color = script.color;
         else
             dialog.FileName = script.fileName;
-        record.result = 0;
-        break;
-    case DialogScript::Outcome::Cancel: record.result = dialog.CancelError ? cdlCancel : 0; break;
-    case DialogScript::Outcome::Fail: record.result = script.error; break;
+        return 0;
+    case DialogScript::Outcome::Cancel: return dialog.CancelError ? cdlCancel : 0;
+    case DialogScript::Outcome::Fail: return script.error;
     }
-    dialogs_.push_back(record);
-    return record.result;
+    return 0;
 }
 
 int HeadlessBackend::showColorDialog(CommonDialog& dialog) {
@@ -214,11 +185,6 @@ int HeadlessBackend::showColorDialog(CommonDialog& dialog) {
 
 int HeadlessBackend::showOpenDialog(CommonDialog& dialog) {
     return showDialog(dialog, DialogRecord::Type::Open, openScripts_);
-}
-
-int HeadlessBackend::unscriptedDialogs() const {
-    return static_cast<int>(
-        std::count_if(dialogs_.begin(), dialogs_.end(), [](const DialogRecord& d) { return !d.scripted; }));
 }
 
 void HeadlessBackend::setScreenPointer(int shape) {

@@ -14,11 +14,11 @@
 // - Windowed components (forms, picture boxes, buttons, check boxes, frames, text
 //   boxes, scroll bars, list boxes) get fake, unique, non-zero window handles, new
 //   ones each time their form is loaded; labels, images, lines, timers and dialogs 0.
-// - Pictures are decoded for real (GIF, JPEG, BMP, PNG): a file loads only when it is
-//   complete and decodes fully. The natural size honours the JPEG EXIF orientation;
-//   HIMETRIC = pixels x 2540 / (1440 / twips per pixel), rounded. Files above
-//   kMaxPictureFileBytes or claiming more than kMaxPicturePixels are refused before
-//   decoding. AppIcon is a 32 x 32 icon; resources "MONITOR" (189 x 174) and "LOGO"
+// - Pictures are decoded for real (GIF, JPEG, BMP, PNG): a file loads only when it
+//   passes the structure checks both backends share (toolkit/picture_header.h) and
+//   decodes fully. The natural size honours the JPEG EXIF orientation; HIMETRIC =
+//   pixels x 2540 / (1440 / twips per pixel), rounded. Files above
+//   kMaxPictureFileBytes are refused unread. AppIcon is a 32 x 32 icon; resources "MONITOR" (189 x 174) and "LOGO"
 //   (117 x 85) are sizes only.
 #pragma once
 
@@ -74,7 +74,7 @@ struct DialogScript {
     static DialogScript Failed(int code = 0xFFFF) { return {Outcome::Fail, 0, {}, code == 0 ? 0xFFFF : code}; }
 };
 
-// A common dialog as it was shown: its properties at that moment and its result.
+// A common dialog as it was shown: its properties at that moment.
 struct DialogRecord {
     enum class Type { Color, Open };
     Type type = Type::Color;
@@ -86,20 +86,11 @@ struct DialogRecord {
     Color color = 0;
     std::string FileName;
     std::string InitDir;
-    bool scripted = false; // false: no script was queued and the dialog was cancelled
-    int result = 0;        // what ShowColor / ShowOpen returned
-};
-
-// One notification a component sent to its peer.
-struct SyncRecord {
-    Prop what = Prop::Created;
-    int index = -1;
 };
 
 class HeadlessBackend : public Backend {
 public:
     static constexpr std::uintmax_t kMaxPictureFileBytes = 256u * 1024u * 1024u;
-    static constexpr std::int64_t kMaxPicturePixels = 40'000'000;
 
     HeadlessBackend();
     ~HeadlessBackend() override;
@@ -110,12 +101,6 @@ public:
     std::vector<DrawOp> surfaceOps(const Component& surface) const;
     // Just the texts of surfaceOps, in drawing order.
     std::vector<std::string> textsOn(const Component& surface) const;
-    // The components whose peers were created, in order: Name, or Name(Index) for an
-    // element of a control array.
-    const std::vector<std::string>& peerCreations() const { return peerCreations_; }
-    // Everything the component told its peer since the peer was created.
-    std::vector<SyncRecord> syncs(const Component& component) const;
-    int syncCount(const Component& component, Prop what) const;
 
     // ---------------------------------------------------------------- hosted picture boxes
     // The window a picture box was moved into (moveIntoHost), 0 while it is in its form.
@@ -138,12 +123,9 @@ public:
     std::optional<std::uint64_t> nextDue(const Timer& timer) const;
 
     // ---------------------------------------------------------------- message loop
-    // RunMessageLoop calls onMessageLoop first (the test acts as the user there), then
-    // fires timers in time order until no form is loaded, no timer runs any more, or
-    // messageLoopStepLimit timer firings have happened; then it returns.
-    std::function<void()> onMessageLoop;
-    std::size_t messageLoopStepLimit = 100000;
-    bool messageLoopHitLimit() const { return loopHitLimit_; }
+    // RunMessageLoop fires timers in time order until no form is loaded, no timer runs
+    // any more, or kMessageLoopStepLimit timer firings have happened.
+    static constexpr std::size_t kMessageLoopStepLimit = 100000;
 
     // ---------------------------------------------------------------- modal forms
     // A modal Show calls onModal with the form (shown, its owner disabled) and returns
@@ -153,8 +135,6 @@ public:
     std::function<void(Form&)> onModal;
     // The names of the forms shown modally, in order.
     const std::vector<std::string>& modalForms() const { return modalForms_; }
-    // The names of the forms unloaded (or destroyed while loaded), in order.
-    const std::vector<std::string>& unloadedForms() const { return unloadedForms_; }
 
     // ---------------------------------------------------------------- message boxes
     // Answers are used in order, one per box. onMessageBox, when set, answers instead.
@@ -171,7 +151,6 @@ public:
     void scriptColorDialog(DialogScript s) { colorScripts_.push_back(std::move(s)); }
     void scriptOpenDialog(DialogScript s) { openScripts_.push_back(std::move(s)); }
     const std::vector<DialogRecord>& dialogs() const { return dialogs_; }
-    int unscriptedDialogs() const;
 
     // ---------------------------------------------------------------- pictures, pointer
     // Every path given to LoadPicture, in order, whether it loaded or not.
@@ -203,10 +182,7 @@ private:
     bool fireNextTimer(std::uint64_t limit);
 
     std::shared_ptr<detail::HeadlessState> state_;
-    bool loopHitLimit_ = false;
-    std::vector<std::string> peerCreations_;
     std::vector<std::string> modalForms_;
-    std::vector<std::string> unloadedForms_;
     std::deque<int> answers_;
     std::vector<MessageBoxRecord> messageBoxes_;
     std::deque<DialogScript> colorScripts_;

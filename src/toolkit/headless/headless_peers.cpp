@@ -22,20 +22,20 @@ bool IsWindowed(Kind kind) {
     }
 }
 
-class ControlPeer : public Peer, public Recorded {
+class ControlPeer : public Peer {
 public:
     explicit ControlPeer(platform::WindowHandle hwnd) : hwnd_(hwnd) {}
-    void sync(Prop what, int index) override { syncs.push_back({what, index}); }
+    void sync(Prop, int) override {}
     platform::WindowHandle hwnd() const override { return hwnd_; }
 
 private:
     platform::WindowHandle hwnd_;
 };
 
-class HeadlessSurfacePeer : public SurfacePeer, public Recorded, public DrawingRecord {
+class HeadlessSurfacePeer : public SurfacePeer, public DrawingRecord {
 public:
     explicit HeadlessSurfacePeer(platform::WindowHandle hwnd) : hwnd_(hwnd) {}
-    void sync(Prop what, int index) override { syncs.push_back({what, index}); }
+    void sync(Prop, int) override {}
     platform::WindowHandle hwnd() const override { return hwnd_; }
     void cls(Color back) override {
         ops.clear();
@@ -64,13 +64,12 @@ private:
 
 // A timer runs on the virtual clock for as long as its peer exists, that is while its
 // form is loaded.
-class TimerPeer : public Peer, public Recorded {
+class TimerPeer : public Peer {
 public:
     TimerPeer(Timer& timer, std::shared_ptr<HeadlessState> state)
         : timer_(timer), state_(std::move(state)), id_(state_->timers.newId()) {}
     ~TimerPeer() override { state_->timers.remove(id_); }
-    void sync(Prop what, int index) override {
-        syncs.push_back({what, index});
+    void sync(Prop what, int) override {
         if (what == Prop::Created || what == Prop::Interval) state_->timers.schedule(id_, timer_);
     }
 

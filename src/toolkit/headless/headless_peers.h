@@ -46,13 +46,6 @@ struct HeadlessState {
     platform::WindowHandle newHandle() { return lastHandle += 4; }
 };
 
-// What every headless peer keeps: the notifications it received.
-class Recorded {
-public:
-    virtual ~Recorded() = default;
-    std::vector<SyncRecord> syncs;
-};
-
 // The drawing of a surface since its last clear.
 class DrawingRecord {
 public:

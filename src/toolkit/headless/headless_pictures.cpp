@@ -10,8 +10,8 @@
 
 #include "toolkit/application.h"
 #include "toolkit/headless/headless_backend.h"
-#include "toolkit/headless/picture_integrity.h"
 #include "toolkit/jpeg_orientation.h"
+#include "toolkit/picture_header.h"
 
 namespace qs::tk::headless {
 
@@ -56,25 +56,18 @@ std::optional<Picture> HeadlessBackend::loadPicture(const std::string& path) {
     pictureLoads_.push_back(path);
     const auto bytes = ReadWholeFile(path, kMaxPictureFileBytes);
     if (!bytes) return std::nullopt;
-    const std::uint8_t* data = bytes->data();
-    const std::size_t size = bytes->size();
-    const PictureFormat format = SniffPictureFormat(data, size);
-    if (format == PictureFormat::Unknown || !PictureLooksComplete(format, data, size)) return std::nullopt;
-
-    // The claimed size is checked before any pixel memory is asked for.
+    // The structure and the declared size are checked before any pixel memory is asked for.
+    MemoryBytes source(bytes->data(), bytes->size());
+    const auto header = ReadPictureHeader(source);
+    if (!header) return std::nullopt;
     int width = 0, height = 0, channels = 0;
-    const int length = static_cast<int>(size);
-    if (!stbi_info_from_memory(data, length, &width, &height, &channels)) return std::nullopt;
-    if (width <= 0 || height <= 0 || static_cast<std::int64_t>(width) * height > kMaxPicturePixels)
-        return std::nullopt;
-    int decodedWidth = 0, decodedHeight = 0;
-    stbi_uc* pixels = stbi_load_from_memory(data, length, &decodedWidth, &decodedHeight, &channels, 0);
+    stbi_uc* pixels = stbi_load_from_memory(bytes->data(), static_cast<int>(bytes->size()), &width, &height, &channels, 0);
     if (!pixels) return std::nullopt;
     stbi_image_free(pixels);
 
-    if (format == PictureFormat::Jpeg && OrientationSwapsAxes(JpegOrientation(data, size)))
-        std::swap(decodedWidth, decodedHeight);
-    return Picture(MakeData(PictureType::Bitmap, path, decodedWidth, decodedHeight));
+    if (header->format == PictureFormat::Jpeg && OrientationSwapsAxes(JpegOrientation(bytes->data(), bytes->size())))
+        std::swap(width, height);
+    return Picture(MakeData(PictureType::Bitmap, path, width, height));
 }
 
 Picture HeadlessBackend::appIcon() { return Picture(MakeData(PictureType::Icon, "APPICON", 32, 32)); }

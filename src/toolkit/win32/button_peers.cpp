@@ -28,7 +28,7 @@ public:
 
     bool onCommand(int code) override {
         if (code != BN_CLICKED || MirrorScope::active()) return code == BN_CLICKED;
-        Deliver([&] { button_.userClick(); });
+        button_.userClick();
         return true;
     }
 
@@ -53,7 +53,7 @@ public:
 
     bool onCommand(int code) override {
         if (code != BN_CLICKED || MirrorScope::active()) return code == BN_CLICKED;
-        Deliver([&] { box_.userClick(); });
+        box_.userClick();
         return true;
     }
 

@@ -8,18 +8,13 @@
 
 namespace qs::tk::win32 {
 
-ContainerWindow::~ContainerWindow() {
-    if (brush_) DeleteObject(brush_);
-}
-
 HBRUSH ContainerWindow::backgroundBrush() {
     const COLORREF c = backgroundColor();
     if (!brush_ || c != brushColor_) {
-        if (brush_) DeleteObject(brush_);
-        brush_ = CreateSolidBrush(c);
+        brush_.reset(CreateSolidBrush(c));
         brushColor_ = c;
     }
-    return brush_;
+    return brush_.get();
 }
 
 void ContainerWindow::invalidate(const RECT& area) {
@@ -109,20 +104,17 @@ void ContainerWindow::paintClient() {
     const int w = area.right - area.left, h = area.bottom - area.top;
     if (w > 0 && h > 0) {
         // Composed off screen and copied in one step: never a half-drawn frame.
-        HDC mem = CreateCompatibleDC(dc);
-        HBITMAP bmp = CreateCompatibleBitmap(dc, w, h);
+        GdiObject<HBITMAP> bmp(CreateCompatibleBitmap(dc, w, h));
+        MemoryDc mem(dc);
         if (mem && bmp) {
-            HGDIOBJ old = SelectObject(mem, bmp);
-            SetViewportOrgEx(mem, -area.left, -area.top, nullptr);
-            renderContent(mem, area);
-            SetViewportOrgEx(mem, 0, 0, nullptr);
-            BitBlt(dc, area.left, area.top, w, h, mem, 0, 0, SRCCOPY);
-            SelectObject(mem, old);
+            SelectedObject selected(mem.get(), bmp.get());
+            SetViewportOrgEx(mem.get(), -area.left, -area.top, nullptr);
+            renderContent(mem.get(), area);
+            SetViewportOrgEx(mem.get(), 0, 0, nullptr);
+            BitBlt(dc, area.left, area.top, w, h, mem.get(), 0, 0, SRCCOPY);
         } else {
             renderContent(dc, area);
         }
-        if (bmp) DeleteObject(bmp);
-        if (mem) DeleteDC(mem);
     }
     EndPaint(handle(), &ps);
 }
@@ -138,16 +130,14 @@ RECT LineBounds(const Line& line) {
 }
 
 void DrawLine(HDC dc, const Line& line) {
-    HPEN pen = CreatePen(PS_SOLID, std::max(1, line.BorderWidth()), ToColorRef(line.BorderColor()));
+    GdiObject<HPEN> pen(CreatePen(PS_SOLID, std::max(1, line.BorderWidth()), ToColorRef(line.BorderColor())));
     if (!pen) return;
-    HGDIOBJ old = SelectObject(dc, pen);
+    SelectedObject selected(dc, pen.get());
     const int x1 = TwipsToPxX(line.X1()), y1 = TwipsToPxY(line.Y1());
     const int x2 = TwipsToPxX(line.X2()), y2 = TwipsToPxY(line.Y2());
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
     SetPixel(dc, x2, y2, ToColorRef(line.BorderColor())); // LineTo leaves out the last point
-    SelectObject(dc, old);
-    DeleteObject(pen);
 }
 
 } // namespace
@@ -185,20 +175,6 @@ Control* WindowlessAt(Container& container, POINT pt) {
 
 // --- SurfaceCanvas ---
 
-SurfaceCanvas::~SurfaceCanvas() { release(); }
-
-void SurfaceCanvas::release() {
-    if (dc_) {
-        SelectObject(dc_, oldBitmap_);
-        DeleteDC(dc_);
-    }
-    if (bitmap_) DeleteObject(bitmap_);
-    dc_ = nullptr;
-    bitmap_ = nullptr;
-    bits_ = nullptr;
-    width_ = height_ = 0;
-}
-
 void SurfaceCanvas::resize(int width, int height, COLORREF fill) {
     width = std::max(width, 0);
     height = std::max(height, 0);
@@ -211,54 +187,39 @@ void SurfaceCanvas::resize(int width, int height, COLORREF fill) {
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (!bmp || !dc) {
-        if (bmp) DeleteObject(bmp);
-        if (dc) DeleteDC(dc);
-        return; // out of GDI resources: the surface keeps its old drawing
-    }
-    HGDIOBJ old = SelectObject(dc, bmp);
-    RECT all{0, 0, std::max(width, 1), std::max(height, 1)};
-    HBRUSH brush = CreateSolidBrush(fill);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    if (dc_) BitBlt(dc, 0, 0, std::min(width, width_), std::min(height, height_), dc_, 0, 0, SRCCOPY);
-    release();
-    dc_ = dc;
-    bitmap_ = bmp;
-    oldBitmap_ = old;
+    GdiObject<HBITMAP> bmp(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    MemoryDc dc(nullptr);
+    if (!bmp || !dc) return; // out of GDI resources: the surface keeps its old drawing
+    SelectedObject selected(dc.get(), bmp.get());
+    FillSolid(dc.get(), RECT{0, 0, std::max(width, 1), std::max(height, 1)}, fill);
+    if (dc_) BitBlt(dc.get(), 0, 0, std::min(width, width_), std::min(height, height_), dc_.get(), 0, 0, SRCCOPY);
+    selection_ = std::move(selected);
+    dc_ = std::move(dc);
+    bitmap_ = std::move(bmp);
     bits_ = bits;
     width_ = width;
     height_ = height;
 }
 
 void SurfaceCanvas::clear(COLORREF fill) {
-    if (!dc_) return;
-    RECT all{0, 0, std::max(width_, 1), std::max(height_, 1)};
-    HBRUSH brush = CreateSolidBrush(fill);
-    FillRect(dc_, &all, brush);
-    DeleteObject(brush);
+    if (dc_) FillSolid(dc_.get(), RECT{0, 0, std::max(width_, 1), std::max(height_, 1)}, fill);
 }
 
 void SurfaceCanvas::drawText(int x, int y, const std::string& text, HFONT font, COLORREF color) {
     if (!dc_ || text.empty()) return;
-    HGDIOBJ old = SelectObject(dc_, font);
-    SetBkMode(dc_, TRANSPARENT);
-    SetTextColor(dc_, color);
-    TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()));
-    SelectObject(dc_, old);
+    SelectedObject selected(dc_.get(), font);
+    SetBkMode(dc_.get(), TRANSPARENT);
+    SetTextColor(dc_.get(), color);
+    TextOutA(dc_.get(), x, y, text.data(), static_cast<int>(text.size()));
 }
 
 void SurfaceCanvas::blit(HDC dc, const RECT& area, COLORREF fill) const {
-    HBRUSH brush = CreateSolidBrush(fill);
-    FillRect(dc, &area, brush);
-    DeleteObject(brush);
+    FillSolid(dc, area, fill);
     if (!dc_) return;
     RECT inside{0, 0, width_, height_}, part{};
     if (IntersectRect(&part, &inside, &area)) {
-        BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, dc_, part.left, part.top,
-               SRCCOPY);
+        BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, dc_.get(), part.left,
+               part.top, SRCCOPY);
     }
 }
 

@@ -4,13 +4,13 @@
 #pragma once
 
 #include "toolkit/component.h"
+#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/win32_common.h"
 
 namespace qs::tk::win32 {
 
 class ContainerWindow : public NativeWindow {
 public:
-    ~ContainerWindow() override;
     virtual Container& container() = 0;
     // Draws what lies under the container's child windows within `area` (client
     // pixels of this container) onto dc, whose origin is this container's client origin.
@@ -33,7 +33,7 @@ protected:
     void paintClient();
 
 private:
-    HBRUSH brush_ = nullptr;
+    GdiObject<HBRUSH> brush_;
     COLORREF brushColor_ = 0;
 };
 
@@ -50,13 +50,12 @@ public:
     SurfaceCanvas() = default;
     SurfaceCanvas(const SurfaceCanvas&) = delete;
     SurfaceCanvas& operator=(const SurfaceCanvas&) = delete;
-    ~SurfaceCanvas();
 
     // Keeps what fits of the old drawing; new area gets `fill`.
     void resize(int width, int height, COLORREF fill);
     void clear(COLORREF fill);
     void drawText(int x, int y, const std::string& text, HFONT font, COLORREF color);
-    HDC dc() const { return dc_; }
+    HDC dc() const { return dc_.get(); }
     int width() const { return width_; }
     int height() const { return height_; }
     // Copies `area` (canvas pixels) to the same place on dc; outside the canvas, `fill`.
@@ -65,10 +64,10 @@ public:
     COLORREF pixel(int x, int y) const;
 
 private:
-    void release();
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ oldBitmap_ = nullptr;
+    // Declared in this order so that the bitmap leaves the DC before either goes.
+    GdiObject<HBITMAP> bitmap_;
+    MemoryDc dc_;
+    SelectedObject selection_;
     void* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;

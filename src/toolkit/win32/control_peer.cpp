@@ -82,7 +82,7 @@ void ControlPeer::sync(Prop what, int index) {
 
 void ControlPeer::focusTaken() {
     if (MirrorScope::active()) return;
-    Deliver([&] { control_.userGotFocus(); });
+    control_.userGotFocus();
 }
 
 LRESULT ControlPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

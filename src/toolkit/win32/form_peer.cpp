@@ -83,7 +83,6 @@ FormPeer::~FormPeer() {
     if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
 }
 
-Form& FormOf(FormPeer& peer) { return peer.form(); }
 
 void FormPeer::releaseModalOwner() {
     // The owner is enabled again before the dialog's window goes, so that the system
@@ -227,7 +226,7 @@ void FormPeer::mouseButton(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_MBUTTONDOWN) button = vbMiddleButton;
     pressedImage_ = msg == WM_LBUTTONDOWN ? WindowlessAt(form_, POINT{x, y}) : nullptr;
     // An image has no MouseDown of its own: its presses belong to the form it lies on.
-    Deliver([&] { form_.userMouseDown(button, MouseShift(wParam), PxToTwipsX(x), PxToTwipsY(y)); });
+    form_.userMouseDown(button, MouseShift(wParam), PxToTwipsX(x), PxToTwipsY(y));
 }
 
 void FormPeer::mouseMove(WPARAM wParam, LPARAM lParam) {
@@ -239,10 +238,10 @@ void FormPeer::mouseMove(WPARAM wParam, LPARAM lParam) {
     const float x = PxToTwipsX(pt.x), y = PxToTwipsY(pt.y);
     if (Control* c = WindowlessAt(form_, pt)) {
         auto& image = static_cast<Image&>(*c);
-        Deliver([&] { image.userMouseMove(MouseButtons(wParam), MouseShift(wParam), x - image.Left(), y - image.Top()); });
+        image.userMouseMove(MouseButtons(wParam), MouseShift(wParam), x - image.Left(), y - image.Top());
         return;
     }
-    Deliver([&] { form_.userMouseMove(MouseButtons(wParam), MouseShift(wParam), x, y); });
+    form_.userMouseMove(MouseButtons(wParam), MouseShift(wParam), x, y);
 }
 
 LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -253,13 +252,12 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam != SIZE_MINIMIZED) canvas_.resize(LOWORD(lParam), HIWORD(lParam), backgroundColor());
         return 0;
     case WM_CLOSE:
-        Deliver([&] { form_.userClose(vbFormControlMenu); });
+        form_.userClose(vbFormControlMenu);
         return 0;
-    case WM_QUERYENDSESSION: {
-        bool closed = false;
-        Deliver([&] { closed = form_.userClose(vbAppWindows); });
-        return closed ? TRUE : FALSE;
-    }
+    case WM_QUERYENDSESSION:
+        return form_.userClose(vbAppWindows) ? TRUE : FALSE;
+    case kKeyPreviewMessage:
+        return form_.userKeyDownPreview(static_cast<std::int16_t>(wParam), ShiftState()) ? TRUE : FALSE;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             if (auto* backend = Win32Backend::current()) backend->noteDeactivated(handle());
@@ -295,7 +293,7 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         // Enter and Esc as the dialog keys report them when no control answered.
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
             CommandButton* b = LOWORD(wParam) == IDOK ? form_.defaultButton() : form_.cancelButton();
-            if (b && b->Enabled() && b->Visible()) Deliver([&] { b->userClick(); });
+            if (b && b->Enabled() && b->Visible()) b->userClick();
             return 0;
         }
         return defaultHandling(msg, wParam, lParam);
@@ -305,14 +303,13 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* backend = Win32Backend::current();
         if (!backend || !backend->keyPreviewed()) {
             auto alive = lifeToken();
-            bool used = false;
-            Deliver([&] { used = form_.userKey(static_cast<std::int16_t>(wParam), ShiftState()); });
+            const bool used = form_.userKey(static_cast<std::int16_t>(wParam), ShiftState());
             if (used || !*alive) return 0;
         }
         return defaultHandling(msg, wParam, lParam);
     }
     case WM_CHAR:
-        Deliver([&] { form_.userChar(static_cast<char>(wParam)); });
+        form_.userChar(static_cast<char>(wParam));
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -323,7 +320,7 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         Control* pressed = pressedImage_;
         pressedImage_ = nullptr;
         const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (pressed && WindowlessAt(form_, pt) == pressed) Deliver([&] { static_cast<Image*>(pressed)->userClick(); });
+        if (pressed && WindowlessAt(form_, pt) == pressed) static_cast<Image*>(pressed)->userClick();
         return 0;
     }
     case WM_MOUSEMOVE:

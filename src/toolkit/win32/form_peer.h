@@ -51,6 +51,11 @@ private:
     Control* pressedImage_ = nullptr;
 };
 
+// Sent by the message loops to a form's window before they dispatch a key, so that the
+// form's KeyDown preview runs inside its window procedure; non-zero when the preview
+// used the key.
+constexpr UINT kKeyPreviewMessage = WM_APP + 0x50;
+
 // Mouse buttons and shift keys of a mouse message, as the toolkit counts them.
 int MouseButtons(WPARAM wParam);
 int MouseShift(WPARAM wParam);

@@ -2,6 +2,7 @@
 // box over whatever its container shows, so it is safe over any background.
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
+#include "toolkit/win32/gdi_objects.h"
 
 namespace qs::tk::win32 {
 
@@ -74,7 +75,7 @@ protected:
 
 private:
     void paintBox(HDC dc, const RECT& box) {
-        HGDIOBJ oldFont = SelectObject(dc, FontFor(DefaultControlFont()));
+        SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
         TEXTMETRICA tm{};
         GetTextMetricsA(dc, &tm);
         const std::string& caption = frame_.Caption();
@@ -96,7 +97,6 @@ private:
             text.left += 2;
             DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_SINGLELINE);
         }
-        SelectObject(dc, oldFont);
     }
 
     Frame& frame_;

@@ -3,6 +3,7 @@
 // colour when opaque, then its caption in its font and colour.
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
+#include "toolkit/win32/gdi_objects.h"
 
 namespace qs::tk::win32 {
 
@@ -16,7 +17,7 @@ public:
 
     bool onCommand(int code) override {
         if (code != STN_CLICKED || MirrorScope::active()) return code == STN_CLICKED;
-        Deliver([&] { label_.userClick(); });
+        label_.userClick();
         return true;
     }
 
@@ -52,31 +53,24 @@ private:
         GetClientRect(handle(), &client);
         const int w = client.right, h = client.bottom;
         if (w <= 0 || h <= 0) return;
-        HDC dc = CreateCompatibleDC(target);
-        HBITMAP bmp = CreateCompatibleBitmap(target, w, h);
-        if (!dc || !bmp) {
-            if (bmp) DeleteObject(bmp);
-            if (dc) DeleteDC(dc);
-            return;
-        }
-        HGDIOBJ oldBmp = SelectObject(dc, bmp);
+        GdiObject<HBITMAP> bmp(CreateCompatibleBitmap(target, w, h));
+        MemoryDc memory(target);
+        if (!memory || !bmp) return;
+        HDC dc = memory.get();
+        SelectedObject selectedBitmap(dc, bmp.get());
         ContainerWindow* container = ContainerOf(label_);
-        if (label_.BackStyle() == 0 && container) {
-            // Transparent: the container's own drawing shows through around the text.
+        if (container) {
+            // Labels are transparent: the container's own drawing shows through around the text.
             const RECT at = ControlRectPx(label_);
             SetViewportOrgEx(dc, -at.left, -at.top, nullptr);
             container->renderContent(dc, RECT{at.left, at.top, at.left + w, at.top + h});
             SetViewportOrgEx(dc, 0, 0, nullptr);
         } else {
-            HBRUSH brush = CreateSolidBrush(ToColorRef(label_.BackColor()));
-            FillRect(dc, &client, brush);
-            DeleteObject(brush);
+            FillSolid(dc, client, ToColorRef(label_.BackColor()));
         }
-        HGDIOBJ oldFont = SelectObject(dc, FontFor(label_.Font()));
+        SelectedObject selectedFont(dc, FontFor(label_.Font()));
         SetBkMode(dc, TRANSPARENT);
-        UINT format = DT_WORDBREAK | DT_EXPANDTABS;
-        if (label_.Alignment() == 1) format |= DT_RIGHT;
-        else if (label_.Alignment() == 2) format |= DT_CENTER;
+        const UINT format = DT_WORDBREAK | DT_EXPANDTABS; // left-aligned, as every label of the program
         RECT text = client;
         const std::string& caption = label_.Caption();
         if (label_.Enabled()) {
@@ -91,11 +85,7 @@ private:
             SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
             DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
         }
-        SelectObject(dc, oldFont);
         BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-        SelectObject(dc, oldBmp);
-        DeleteObject(bmp);
-        DeleteDC(dc);
     }
 
     Label& label_;

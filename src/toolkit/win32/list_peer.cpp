@@ -3,6 +3,7 @@
 // control shows them and reports clicks, keys and scrolling.
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
+#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/list_metrics.h"
 
 namespace qs::tk::win32 {
@@ -12,10 +13,11 @@ int ListCheckBoxPx() { return MulDiv(13, ScreenDpiY(), 96); }
 int ListRowHeightPx(bool checkStyle) {
     int text = 13;
     if (HDC dc = GetDC(nullptr)) {
-        HGDIOBJ old = SelectObject(dc, FontFor(DefaultControlFont()));
-        TEXTMETRICA tm{};
-        if (GetTextMetricsA(dc, &tm)) text = tm.tmHeight;
-        SelectObject(dc, old);
+        {
+            SelectedObject selected(dc, FontFor(DefaultControlFont()));
+            TEXTMETRICA tm{};
+            if (GetTextMetricsA(dc, &tm)) text = tm.tmHeight;
+        }
         ReleaseDC(nullptr, dc);
     }
     return checkStyle ? std::max(text, ListCheckBoxPx()) + 2 : text;
@@ -38,7 +40,7 @@ public:
         if (MirrorScope::active()) return true;
         const int row = static_cast<int>(SendMessageA(handle(), LB_GETCURSEL, 0, 0));
         auto alive = lifeToken();
-        Deliver([&] { list_.userSelect(row); });
+        list_.userSelect(row);
         if (*alive) scrolled();
         return true;
     }
@@ -62,7 +64,7 @@ public:
         RECT text{check.right + 2, row.top, row.right, row.bottom};
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
         if (selected) FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
-        HGDIOBJ oldFont = SelectObject(dc, FontFor(DefaultControlFont()));
+        SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(!list_.Enabled() ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         if (known) {
@@ -71,7 +73,6 @@ public:
             t.left += 1;
             DrawTextA(dc, s.c_str(), static_cast<int>(s.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
-        SelectObject(dc, oldFont);
         if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &text);
         return true;
     }
@@ -145,7 +146,7 @@ protected:
             return afterNative(msg, wParam, lParam);
         case WM_KEYDOWN:
             if (list_.CheckStyle() && wParam == VK_SPACE) {
-                Deliver([&] { list_.userKey(vbKeySpace); });
+                list_.userKey(vbKeySpace);
                 return 0;
             }
             return afterNative(msg, wParam, lParam);
@@ -198,7 +199,7 @@ private:
     void scrolled() {
         if (MirrorScope::active() || !handle()) return;
         const int top = static_cast<int>(SendMessageA(handle(), LB_GETTOPINDEX, 0, 0));
-        if (top != list_.TopIndex()) Deliver([&] { list_.userScroll(top); });
+        if (top != list_.TopIndex()) list_.userScroll(top);
     }
 
     void clickCheckRow(LPARAM lParam) {
@@ -210,8 +211,8 @@ private:
         const int row = static_cast<int>(LOWORD(hit));
         if (row < 0 || row >= list_.ListCount()) return;
         const int x = static_cast<short>(LOWORD(lParam));
-        if (x < 1 + ListCheckBoxPx() + 1) Deliver([&] { list_.userToggleCheck(row); });
-        else Deliver([&] { list_.userSelect(row); });
+        if (x < 1 + ListCheckBoxPx() + 1) list_.userToggleCheck(row);
+        else list_.userSelect(row);
     }
 
     ListBox& list_;

@@ -46,9 +46,7 @@ void Win32Backend::processMessage(MSG& msg) {
     }
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         auto alive = peer->lifeToken();
-        bool consumed = false;
-        Form& form = FormOf(*peer);
-        Deliver([&] { consumed = form.userKeyDownPreview(static_cast<std::int16_t>(msg.wParam), ShiftState()); });
+        const bool consumed = SendMessageA(root, kKeyPreviewMessage, msg.wParam, 0) != 0;
         if (consumed || !*alive) return; // used by Form_KeyDown, or the form is gone with it
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !TabWanted(msg.hwnd, msg)) {
             // The dialog manager would walk the windows' stacking order; the form's own

@@ -2,6 +2,8 @@
 // subclass procedure for standard controls, both leading to NativeWindow::handleMessage.
 #include <windows.h>
 
+#include <cstdio>
+#include <exception>
 #include <unordered_map>
 
 #include "toolkit/win32/win32_common.h"
@@ -142,15 +144,34 @@ LRESULT NativeWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return defaultHandling(msg, wParam, lParam);
 }
 
+namespace {
+// What a failed handler leaves behind: a line in the debugger output, which a debug
+// viewer shows; the program goes on with its next message.
+void WriteHandlerFailure(UINT msg, const char* what) {
+    char line[400];
+    std::snprintf(line, sizeof line, "QuilloSlides: the handler of window message 0x%04X failed: %s\n", msg, what);
+    OutputDebugStringA(line);
+}
+} // namespace
+
+// The program's one error boundary: nothing a handler throws unwinds into the system's
+// code, and the message still gets an answer.
 LRESULT NativeWindow::dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
     auto alive = life_;
+    bool failed = false;
+    LRESULT result = 0;
     try {
         result = handleMessage(msg, wParam, lParam);
+    } catch (const std::exception& e) {
+        WriteHandlerFailure(msg, e.what());
+        failed = true;
     } catch (...) {
-        // Nothing may unwind into the system's code; the message counts as handled.
-        result = 0;
+        WriteHandlerFailure(msg, "an exception of unknown type");
+        failed = true;
     }
+    // The window's usual answer, unless that would close a window its handler failed to
+    // close, or the window went with the failure.
+    if (failed && *alive && msg != WM_CLOSE) result = defaultHandling(msg, wParam, lParam);
     if (msg == WM_NCDESTROY && *alive) {
         detach();
         windowGone();

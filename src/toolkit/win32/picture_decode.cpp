@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "toolkit/win32/wic_common.h"
+#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/wic_pictures.h"
 
 namespace qs::tk::win32 {
@@ -18,16 +19,9 @@ DecodedBitmap::DecodedBitmap(int width, int height, bool hasAlpha)
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_ = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bitmap_.reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     bits_ = static_cast<std::uint8_t*>(bits);
-    if (!bits_ && bitmap_) {
-        DeleteObject(bitmap_);
-        bitmap_ = nullptr;
-    }
-}
-
-DecodedBitmap::~DecodedBitmap() {
-    if (bitmap_) DeleteObject(bitmap_);
+    if (!bits_) bitmap_.reset();
 }
 
 WicPictureData::~WicPictureData() { DropWarmFrame(this); }
@@ -169,9 +163,10 @@ void DrawPicture(HDC dc, const Picture& picture, const RECT& dest, const RECT& v
                            shown.bottom - shown.top};
     auto bitmap = DecodeForDisplay(*wic, w, h, region);
     if (!bitmap) return;
-    HDC mem = CreateCompatibleDC(dc);
-    if (!mem) return;
-    HGDIOBJ old = SelectObject(mem, bitmap->bitmap());
+    MemoryDc memory(dc);
+    if (!memory) return;
+    HDC mem = memory.get();
+    SelectedObject selected(mem, bitmap->bitmap());
     if (bitmap->hasAlpha()) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         AlphaBlend(dc, shown.left, shown.top, region.width, region.height, mem, 0, 0, region.width, region.height,
@@ -179,8 +174,6 @@ void DrawPicture(HDC dc, const Picture& picture, const RECT& dest, const RECT& v
     } else {
         BitBlt(dc, shown.left, shown.top, region.width, region.height, mem, 0, 0, SRCCOPY);
     }
-    SelectObject(mem, old);
-    DeleteDC(mem);
 }
 
 } // namespace qs::tk::win32

@@ -129,7 +129,7 @@ LRESULT PictureBoxPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (host_) {
             host_ = nullptr;
             SetParent(handle(), ParentWindow(box_));
-            Deliver([&] { box_.userHostClosing(); });
+            box_.userHostClosing();
         }
         return 0;
     case WM_SETCURSOR:
@@ -146,9 +146,9 @@ LRESULT PictureBoxPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         pressedImage_ = nullptr;
         const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         if (image && WindowlessAt(box_, pt) == image) {
-            Deliver([&] { static_cast<Image*>(image)->userClick(); });
+            static_cast<Image*>(image)->userClick();
         } else if (wasPressed) {
-            Deliver([&] { box_.userClick(); });
+            box_.userClick();
         }
         return 0;
     }
@@ -160,9 +160,9 @@ LRESULT PictureBoxPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         const int buttons = MouseButtons(wParam), shift = MouseShift(wParam);
         if (Control* c = WindowlessAt(box_, pt)) {
             auto& image = static_cast<Image&>(*c);
-            Deliver([&] { image.userMouseMove(buttons, shift, x - image.Left(), y - image.Top()); });
+            image.userMouseMove(buttons, shift, x - image.Left(), y - image.Top());
         } else {
-            Deliver([&] { box_.userMouseMove(buttons, shift, x, y); });
+            box_.userMouseMove(buttons, shift, x, y);
         }
         return 0;
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/win32_main/resource_ids.h"
+#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/wic_pictures.h"
 #include "toolkit/win32/win32_common.h"
 
@@ -28,12 +29,11 @@ Picture AppIconPicture() {
         BITMAP bm{};
         int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
         if (data->icon && GetIconInfo(data->icon, &info)) {
-            if (info.hbmColor && GetObjectA(info.hbmColor, sizeof bm, &bm)) {
+            const GdiObject<HBITMAP> color(info.hbmColor), mask(info.hbmMask); // copies made for us
+            if (color && GetObjectA(color.get(), sizeof bm, &bm)) {
                 w = bm.bmWidth;
                 h = bm.bmHeight;
             }
-            if (info.hbmColor) DeleteObject(info.hbmColor);
-            if (info.hbmMask) DeleteObject(info.hbmMask);
         }
         data->widthPx = w;
         data->heightPx = h;

@@ -14,12 +14,12 @@ public:
     bool onScroll(int code, int) override {
         if (MirrorScope::active()) return true;
         switch (code) {
-        case SB_LINEUP: Deliver([&] { bar_.userLineUp(); }); break;
-        case SB_LINEDOWN: Deliver([&] { bar_.userLineDown(); }); break;
-        case SB_PAGEUP: Deliver([&] { bar_.userPageUp(); }); break;
-        case SB_PAGEDOWN: Deliver([&] { bar_.userPageDown(); }); break;
-        case SB_TOP: Deliver([&] { bar_.userThumb(bar_.Min()); }); break;
-        case SB_BOTTOM: Deliver([&] { bar_.userThumb(bar_.Max()); }); break;
+        case SB_LINEUP: bar_.userLineUp(); break;
+        case SB_LINEDOWN: bar_.userLineDown(); break;
+        case SB_PAGEUP: bar_.userPageUp(); break;
+        case SB_PAGEDOWN: bar_.userPageDown(); break;
+        case SB_TOP: bar_.userThumb(bar_.Min()); break;
+        case SB_BOTTOM: bar_.userThumb(bar_.Max()); break;
         case SB_THUMBPOSITION: {
             // The 32-bit position; the message's own is cut to 16 bits.
             SCROLLINFO si{};
@@ -27,7 +27,7 @@ public:
             si.fMask = SIF_TRACKPOS;
             GetScrollInfo(handle(), SB_CTL, &si);
             const int value = si.nTrackPos;
-            Deliver([&] { bar_.userThumb(value); });
+            bar_.userThumb(value);
             break;
         }
         default: break; // tracking and the end of a scroll change nothing yet

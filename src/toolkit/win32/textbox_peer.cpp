@@ -26,7 +26,7 @@ protected:
         switch (msg) {
         case WM_CHAR: {
             const auto ch = static_cast<unsigned char>(wParam);
-            if (ch >= 32 || ch == 8) Deliver([&] { box_.userChar(static_cast<char>(ch)); });
+            if (ch >= 32 || ch == 8) box_.userChar(static_cast<char>(ch));
             return 0;
         }
         case WM_KEYDOWN:

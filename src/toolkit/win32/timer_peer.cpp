@@ -33,8 +33,24 @@ public:
         auto* backend = Win32Backend::current();
         HWND host = backend ? backend->timerHost() : nullptr;
         if (host && timer_.Enabled() && timer_.Interval() > 0) {
-            running_ = SetTimer(host, id_, static_cast<UINT>(timer_.Interval()), &TimerPeer::Fired) != 0;
+            running_ = SetTimer(host, id_, static_cast<UINT>(timer_.Interval()), nullptr) != 0;
         }
+    }
+
+    void fired() {
+        // A tick whose handler is still running (it opened a dialog) is not run again
+        // inside itself; the next interval brings the next tick.
+        if (ticking_) return;
+        ticking_ = true;
+        // Ends the tick however the handler ends; it may have unloaded the form and with
+        // it this peer.
+        struct TickEnd {
+            UINT_PTR id;
+            ~TickEnd() {
+                if (auto it = Timers().find(id); it != Timers().end()) it->second->ticking_ = false;
+            }
+        } end{id_};
+        timer_.userTick();
     }
 
 private:
@@ -44,29 +60,30 @@ private:
         running_ = false;
     }
 
-    static void CALLBACK Fired(HWND, UINT, UINT_PTR id, DWORD) {
-        auto it = Timers().find(id);
-        if (it == Timers().end()) return;
-        TimerPeer* peer = it->second;
-        // A tick whose handler is still running (it opened a dialog) is not run again
-        // inside itself; the next interval brings the next tick.
-        if (peer->ticking_) return;
-        peer->ticking_ = true;
-        Timer& timer = peer->timer_;
-        const UINT_PTR myId = id;
-        Deliver([&] { timer.userTick(); });
-        // The handler may have unloaded the form and with it this peer.
-        auto again = Timers().find(myId);
-        if (again != Timers().end()) again->second->ticking_ = false;
-    }
-
     Timer& timer_;
     UINT_PTR id_ = 0;
     bool running_ = false;
     bool ticking_ = false;
 };
 
+// The hidden message-only window that owns every timer: never shown, never disabled by
+// a modal dialog, so the timers keep running through every modal loop. Ticks reach the
+// timers through its window procedure, as every other event reaches its handler.
+class TimerHost final : public NativeWindow {
+public:
+    TimerHost() { createOwn(kTimerHostClass, 0, 0, "", 0, 0, 0, 0, HWND_MESSAGE, nullptr); }
+
+protected:
+    LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg != WM_TIMER) return defaultHandling(msg, wParam, lParam);
+        if (auto it = Timers().find(wParam); it != Timers().end()) it->second->fired();
+        return 0;
+    }
+};
+
 } // namespace
+
+std::unique_ptr<NativeWindow> MakeTimerHost() { return std::make_unique<TimerHost>(); }
 
 std::unique_ptr<Peer> MakeTimerPeer(Timer& timer) { return std::make_unique<TimerPeer>(timer); }
 

@@ -12,7 +12,8 @@
 #include <string_view>
 
 #include "toolkit/picture.h"
-#include "toolkit/win32/picture_header.h"
+#include "toolkit/picture_header.h"
+#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/pixel_scaling.h"
 
 namespace qs::tk::win32 {
@@ -21,18 +22,17 @@ namespace qs::tk::win32 {
 class DecodedBitmap {
 public:
     DecodedBitmap(int width, int height, bool hasAlpha);
-    ~DecodedBitmap();
     DecodedBitmap(const DecodedBitmap&) = delete;
     DecodedBitmap& operator=(const DecodedBitmap&) = delete;
-    bool valid() const { return bitmap_ != nullptr; }
-    HBITMAP bitmap() const { return bitmap_; }
+    bool valid() const { return static_cast<bool>(bitmap_); }
+    HBITMAP bitmap() const { return bitmap_.get(); }
     std::uint8_t* bits() const { return bits_; }
     int width() const { return width_; }
     int height() const { return height_; }
     bool hasAlpha() const { return hasAlpha_; }
 
 private:
-    HBITMAP bitmap_ = nullptr;
+    GdiObject<HBITMAP> bitmap_;
     std::uint8_t* bits_ = nullptr;
     int width_, height_;
     bool hasAlpha_;

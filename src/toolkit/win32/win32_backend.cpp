@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <new>
+
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/list_metrics.h"
@@ -34,21 +36,15 @@ Win32Backend::Win32Backend() {
 }
 
 Win32Backend::~Win32Backend() {
-    if (timerHost_ && IsWindow(timerHost_)) DestroyWindow(timerHost_);
-    if (measureDc_) DeleteDC(measureDc_);
+    timerHost_.reset();
     if (g_current == this) g_current = nullptr;
 }
 
 Win32Backend* Win32Backend::current() { return g_current; }
 
 HWND Win32Backend::timerHost() {
-    if (!timerHost_ || !IsWindow(timerHost_)) {
-        // Message-only: never shown, never disabled by a modal dialog, so timers on it
-        // keep running through every modal loop.
-        timerHost_ = CreateWindowExA(0, kTimerHostClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                     GetModuleHandleA(nullptr), nullptr);
-    }
-    return timerHost_;
+    if (!timerHost_ || !IsWindow(timerHost_->handle())) timerHost_ = MakeTimerHost();
+    return timerHost_->handle();
 }
 
 std::unique_ptr<Peer> Win32Backend::createPeer(Component& component) {
@@ -72,15 +68,14 @@ std::unique_ptr<Peer> Win32Backend::createPeer(Component& component) {
 
 SizeTwips Win32Backend::measureText(const FontSpec& font, std::string_view text) {
     SizeTwips result;
-    if (!measureDc_) measureDc_ = CreateCompatibleDC(nullptr); // the screen's resolution
-    HDC dc = measureDc_;
+    if (!measureDc_) measureDc_ = MemoryDc(nullptr); // the screen's resolution
+    HDC dc = measureDc_.get();
     if (!dc) return result;
-    HGDIOBJ old = SelectObject(dc, FontFor(font));
+    SelectedObject selected(dc, FontFor(font));
     SIZE size{0, 0};
     if (!text.empty()) GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
     TEXTMETRICA tm{};
     GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
     result.Width = PxToTwipsX(size.cx);
     result.Height = PxToTwipsY(tm.tmHeight); // the line height, for empty text too
     return result;
@@ -118,20 +113,14 @@ SizeTwips Win32Backend::formFrameExtra(const Form& form) {
 std::optional<Picture> Win32Backend::loadPicture(const std::string& path) {
     try {
         return LoadPictureFromFile(path);
-    } catch (...) {
-        return std::nullopt; // out of memory while checking: the picture does not load
+    } catch (const std::bad_alloc&) {
+        return std::nullopt; // too big for the memory there is: the picture does not load
     }
 }
 
 Picture Win32Backend::appIcon() { return AppIconPicture(); }
 
-Picture Win32Backend::resourcePicture(std::string_view name) {
-    try {
-        return ResourcePictureNamed(name);
-    } catch (...) {
-        return Picture();
-    }
-}
+Picture Win32Backend::resourcePicture(std::string_view name) { return ResourcePictureNamed(name); }
 
 HCURSOR CursorFor(int mousePointer, const std::string& mouseIcon) {
     LPCSTR id = nullptr;

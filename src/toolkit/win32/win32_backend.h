@@ -9,6 +9,7 @@
 
 #include "toolkit/controls.h"
 #include "toolkit/peer.h"
+#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/win32_common.h"
 
 namespace qs::tk::win32 {
@@ -51,12 +52,12 @@ public:
 
 private:
     int screenPointer_ = vbDefault;
-    HWND timerHost_ = nullptr;
+    std::unique_ptr<NativeWindow> timerHost_;
     bool keyPreviewed_ = false;
     HWND previousActive_ = nullptr;
     // Kept for measuring text: a screen DC fetched per measurement costs several server
     // calls under Wine, and the editor measures every row's name when it opens.
-    HDC measureDc_ = nullptr;
+    MemoryDc measureDc_;
 };
 
 // Peers, one per kind of component.
@@ -72,6 +73,8 @@ std::unique_ptr<Peer> MakeTextBoxPeer(TextBox& box);
 std::unique_ptr<Peer> MakeVScrollBarPeer(VScrollBar& bar);
 std::unique_ptr<Peer> MakeListBoxPeer(ListBox& list);
 std::unique_ptr<Peer> MakeTimerPeer(Timer& timer);
+// The hidden window that owns every timer.
+std::unique_ptr<NativeWindow> MakeTimerHost();
 
 // The cursor a control or form asks for (MousePointer / MouseIcon), or null for the
 // class default. The screen-wide hourglass wins over all.
@@ -84,6 +87,5 @@ void SetToolTip(Control& control, HWND controlWindow);
 
 // The form peer of a top-level window of ours, or null.
 FormPeer* FormPeerOf(HWND topLevel);
-Form& FormOf(FormPeer& peer);
 
 } // namespace qs::tk::win32

@@ -103,16 +103,6 @@ public:
     static bool active();
 };
 
-// Runs a user entry point of a component, keeping exceptions out of the window procedure.
-template <class F>
-void Deliver(F&& f) {
-    try {
-        f();
-    } catch (...) {
-        // A handler failure must not unwind through the system's code; the event is dropped.
-    }
-}
-
 // The container peer of a control (form, picture box or frame), or null.
 ContainerWindow* ContainerOf(const Control& control);
 // The pixel rectangle of a control within its container's client area.

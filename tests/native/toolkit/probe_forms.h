@@ -21,30 +21,28 @@ public:
     Log log;
     std::int16_t cancelQuery = 0, cancelUnload = 0;
     std::vector<int> unloadModes;
-    std::function<void()> onLoad, onQueryUnload, onUnload, onKeyDown;
-    std::vector<std::pair<std::int16_t, std::int16_t>> keys;
-    std::int16_t consumeKey = -1; // Form_KeyDown sets KeyCode to 0 for this key
+    std::function<void()> onQueryUnload, onUnload, onKeyDown;
+    std::int16_t consumeKey = -1; // Form_KeyDown sets the key code to 0 for this key
 
 protected:
-    void Form_Load() override { Run("Form_Load", onLoad); }
+    void Form_Load() override { log.push_back("Form_Load"); }
     void Form_Activate() override { log.push_back("Form_Activate"); }
-    void Form_QueryUnload(std::int16_t& Cancel, int UnloadMode) override {
-        unloadModes.push_back(UnloadMode);
-        Run("Form_QueryUnload", onQueryUnload);
-        Cancel = cancelQuery;
+    void Form_QueryUnload(std::int16_t& cancel, int unloadMode) override {
+        unloadModes.push_back(unloadMode);
+        run("Form_QueryUnload", onQueryUnload);
+        cancel = cancelQuery;
     }
-    void Form_Unload(std::int16_t& Cancel) override {
-        Run("Form_Unload", onUnload);
-        Cancel = cancelUnload;
+    void Form_Unload(std::int16_t& cancel) override {
+        run("Form_Unload", onUnload);
+        cancel = cancelUnload;
     }
-    void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override {
-        keys.emplace_back(KeyCode, Shift);
-        Run("Form_KeyDown", onKeyDown);
-        if (KeyCode == consumeKey) KeyCode = 0;
+    void Form_KeyDown(std::int16_t& keyCode, std::int16_t&) override {
+        run("Form_KeyDown", onKeyDown);
+        if (keyCode == consumeKey) keyCode = 0;
     }
 
 private:
-    void Run(const char* name, const std::function<void()>& hook) {
+    void run(const char* name, const std::function<void()>& hook) {
         log.push_back(name);
         if (hook) hook();
     }
@@ -59,8 +57,7 @@ public:
         };
         chk.Click = logged(chk, "Click"), txt.Change = logged(txt, "Change"), bar.Change = logged(bar, "Change");
         list.Click = logged(list, "Click"), list.Scroll = logged(list, "Scroll"), checks.Click = logged(checks, "Click");
-        ok.Click = logged(ok, "Click"), cancel.Click = logged(cancel, "Click"), timer.Tick = logged(timer, "Timer");
-        lbl.Click = logged(lbl, "Click"), bar.Scroll = logged(bar, "Scroll"), checks.Scroll = logged(checks, "Scroll");
+        ok.Click = logged(ok, "Click"), cancel.Click = logged(cancel, "Click");
         for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel}) {
             c->GotFocus = logged(*c, "GotFocus");
             c->LostFocus = logged(*c, "LostFocus");
@@ -69,17 +66,17 @@ public:
         cancel.setCancel(true);
     }
 
-    tk::Frame frame{*this, "Frame1", "&Options", 120, 120, 3000, 2000};
-    tk::CheckBox chk{frame, "chkRandom", "&Random order", 120, 240, 1500, 300};
-    tk::Label lbl{frame, "Label1", "&Delay", 120, 600, 600, 255};
-    tk::TextBox txt{frame, "DelayVal", "60", 720, 600, 500, 300};
-    tk::VScrollBar bar{frame, "upDown", 1260, 600, 255, 345, 2, 598, 540};
-    tk::ListBox list{*this, "List1", 3300, 120, 2000, 2535};
-    tk::ListBox checks{*this, "Checks", 5400, 120, 1000, 2535, true};
-    tk::PictureBox pic{*this, "Picture1", 120, 2300, 1500, 900, tk::BorderStyle::FixedSingle};
-    tk::CommandButton ok{*this, "cmdOK", "&OK", 3000, 3400, 960, 375};
-    tk::CommandButton cancel{*this, "cmdCancel", "&Cancel", 4100, 3400, 960, 375};
-    tk::Timer timer{*this, "Timer1", 100, false};
+    tk::Frame frame{*this, "optionsFrame", "&Options", 120, 120, 3000, 2000};
+    tk::CheckBox chk{frame, "randomBox", "&Random order", 120, 240, 1500, 300};
+    tk::Label lbl{frame, "delayLabel", "&Delay", 120, 600, 600, 255};
+    tk::TextBox txt{frame, "delayBox", "60", 720, 600, 500, 300};
+    tk::VScrollBar bar{frame, "delaySpin", 1260, 600, 255, 345, 2, 598, 540};
+    tk::ListBox list{*this, "rowList", 3300, 120, 2000, 2535};
+    tk::ListBox checks{*this, "checkList", 5400, 120, 1000, 2535, true};
+    tk::PictureBox pic{*this, "pictureBox", 120, 2300, 1500, 900, tk::BorderStyle::FixedSingle};
+    tk::CommandButton ok{*this, "okButton", "&OK", 3000, 3400, 960, 375};
+    tk::CommandButton cancel{*this, "cancelButton", "&Cancel", 4100, 3400, 960, 375};
+    tk::Timer timer{*this, "timer", 100, false};
 };
 
 // Gives the controls TabIndex 0, 1, 2, ... in the order listed.

@@ -1,52 +1,17 @@
 // Format sniffing and structure checks of picture files (see picture_header.h).
-#include "toolkit/win32/picture_header.h"
+#include "toolkit/picture_header.h"
 
-#include <windows.h>
-
+#include <algorithm>
 #include <array>
 #include <cstring>
-#include <vector>
 
-namespace qs::tk::win32 {
+namespace qs::tk {
 
 std::size_t MemoryBytes::read(std::uint64_t offset, void* buffer, std::size_t n) {
     if (offset >= size_) return 0;
     std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(n, size_ - offset));
     std::memcpy(buffer, data_ + offset, count);
     return count;
-}
-
-FileBytes::FileBytes(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(h, &size)) {
-        CloseHandle(h);
-        return;
-    }
-    handle_ = h;
-    size_ = static_cast<std::uint64_t>(size.QuadPart);
-}
-
-FileBytes::~FileBytes() {
-    if (handle_) CloseHandle(static_cast<HANDLE>(handle_));
-}
-
-std::size_t FileBytes::read(std::uint64_t offset, void* buffer, std::size_t n) {
-    if (!handle_ || offset >= size_) return 0;
-    LARGE_INTEGER pos{};
-    pos.QuadPart = static_cast<LONGLONG>(offset);
-    if (!SetFilePointerEx(static_cast<HANDLE>(handle_), pos, nullptr, FILE_BEGIN)) return 0;
-    std::size_t total = 0;
-    auto* out = static_cast<std::uint8_t*>(buffer);
-    while (total < n) {
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(n - total, 1u << 20));
-        DWORD got = 0;
-        if (!ReadFile(static_cast<HANDLE>(handle_), out + total, chunk, &got, nullptr) || got == 0) break;
-        total += got;
-    }
-    return total;
 }
 
 namespace {
@@ -305,4 +270,4 @@ std::optional<PictureHeader> ReadPictureHeader(ByteSource& bytes) {
     return h;
 }
 
-} // namespace qs::tk::win32
+} // namespace qs::tk

@@ -1,15 +1,15 @@
 // What a picture file says about itself before any decoder sees it: its format, its
-// declared size, and whether its structure runs to its end. Checked first so that a
-// header claiming an absurd size is refused before anything is allocated for it, and
-// a truncated file is refused whatever a decoder would make of the missing part.
+// declared size, and whether its structure runs to its end. Both backends check it
+// first, so that a header claiming an absurd size is refused before anything is
+// allocated for it, and a truncated file is refused whatever a decoder would make of the
+// missing part (decoders pad a cut-off stream and report success).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 
-namespace qs::tk::win32 {
+namespace qs::tk {
 
 enum class PictureFormat { Jpeg, Png, Gif, Bmp, Tiff };
 
@@ -39,22 +39,6 @@ private:
     std::size_t size_;
 };
 
-// Reads a file through the ANSI file API; invalid when the file cannot be opened.
-class FileBytes final : public ByteSource {
-public:
-    explicit FileBytes(const std::string& path);
-    ~FileBytes() override;
-    FileBytes(const FileBytes&) = delete;
-    FileBytes& operator=(const FileBytes&) = delete;
-    bool valid() const { return handle_ != nullptr; }
-    std::uint64_t size() const override { return size_; }
-    std::size_t read(std::uint64_t offset, void* buffer, std::size_t n) override;
-
-private:
-    void* handle_ = nullptr;
-    std::uint64_t size_ = 0;
-};
-
 // The largest picture the program decodes: 64 Mi pixels (a 24-megapixel photo is well
 // inside), no side above 65535. Larger declared sizes are refused at load.
 constexpr std::uint64_t kMaxPicturePixels = 64ull * 1024 * 1024;
@@ -66,4 +50,4 @@ constexpr std::uint32_t kMaxPictureSide = 65535;
 // array of an uncompressed bitmap present) and whose size is within the limits above.
 std::optional<PictureHeader> ReadPictureHeader(ByteSource& bytes);
 
-} // namespace qs::tk::win32
+} // namespace qs::tk
