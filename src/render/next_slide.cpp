@@ -16,7 +16,7 @@ namespace qs {
 namespace {
 
 std::int32_t RandomSlide(ClsSettings& settings) {
-    const std::int32_t count = settings.PictureCount();
+    const std::int32_t count = settings.pictureCount();
     const double r = platform::services().random->Rnd();
     const double pick = std::floor(r * count) + 1;
     // With a large count, r * count can round up to count itself for r just below 1;
@@ -28,15 +28,15 @@ std::int32_t RandomSlide(ClsSettings& settings) {
 std::int32_t FollowingSlide(ClsSettings& settings, std::int32_t current) {
     // Widened so that a slide number at the top of its range wraps instead of overflowing.
     const std::int64_t next = std::int64_t{current} + 1;
-    if (next > settings.PictureCount()) return 1;
+    if (next > settings.pictureCount()) return 1;
     return static_cast<std::int32_t>(next);
 }
 
 // The path on success, the empty string when no picture could be shown.
 std::string ShowPicture(ClsSettings& settings, std::int32_t slide, tk::Surface& surface, tk::Image& element) {
-    if (settings.PictureCount() <= 0) return {};
-    return FitPicture(element, surface, settings.getFileSpec(slide), settings.Center(slide), settings.HStretch(slide),
-                      settings.VStretch(slide));
+    if (settings.pictureCount() <= 0) return {};
+    return FitPicture(element, surface, settings.fileSpec(slide), settings.center(slide), settings.hStretch(slide),
+                      settings.vStretch(slide));
 }
 
 } // namespace
@@ -50,15 +50,15 @@ void NextSlide(ShowState& show, tk::Form& window, tk::Surface& surface, tk::Imag
 
     platform::Clock& clock = *platform::services().clock;
     const double elapsed = (clock.Now() - LastSlideTime) * kScheduleSecondsPerDay;
-    if (!(elapsed > settings.Delay())) return;
+    if (!(elapsed > settings.delay())) return;
 
     const std::int32_t slide =
-        settings.RandomDisplay() ? RandomSlide(settings) : FollowingSlide(settings, show.currentSlide);
+        settings.randomDisplay() ? RandomSlide(settings) : FollowingSlide(settings, show.currentSlide);
     show.currentSlide = slide;
 
     if (ShowPicture(settings, slide, surface, pictureElement).empty()) {
         std::optional<std::string> missingPath;
-        if (settings.PictureCount() > 0) missingPath = settings.getFileSpec(slide);
+        if (settings.pictureCount() > 0) missingPath = settings.fileSpec(slide);
         DrawTextSlide(window, surface, pictureElement, missingPath);
     }
 

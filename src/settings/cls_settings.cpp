@@ -42,7 +42,7 @@ ClsSettings::~ClsSettings() {
     }
 }
 
-std::string ClsSettings::INIFile() const {
+std::string ClsSettings::iniFile() const {
     return SettingsFilePath();
 }
 
@@ -53,13 +53,13 @@ std::string ClsSettings::GetParm(const std::string& stem, std::int32_t index) co
     }
     char buffer[kParmBufferSize] = {};
     const std::uint32_t length =
-        profile->GetPrivateProfileString(kSection, KeyName(stem, index), "", buffer, kParmBufferSize, INIFile());
+        profile->GetPrivateProfileString(kSection, KeyName(stem, index), "", buffer, kParmBufferSize, iniFile());
     return length == 0 ? std::string() : std::string(buffer, std::min(length, kParmBufferSize - 1));
 }
 
 void ClsSettings::PutParm(const std::string& stem, const std::string& value, std::int32_t index) const {
     if (platform::ProfileFile* profile = platform::services().profile) {
-        profile->WritePrivateProfileString(kSection, KeyName(stem, index), value, INIFile());
+        profile->WritePrivateProfileString(kSection, KeyName(stem, index), value, iniFile());
     }
 }
 
@@ -147,31 +147,31 @@ void ClsSettings::SetFlag(std::int32_t index, bool SlideEntry::*flag, bool value
     }
 }
 
-bool ClsSettings::HStretch(std::int32_t index) const { return Flag(index, &SlideEntry::HStretch); }
-void ClsSettings::HStretch(std::int32_t index, bool flag) { SetFlag(index, &SlideEntry::HStretch, flag); }
-bool ClsSettings::VStretch(std::int32_t index) const { return Flag(index, &SlideEntry::VStretch); }
-void ClsSettings::VStretch(std::int32_t index, bool flag) { SetFlag(index, &SlideEntry::VStretch, flag); }
-bool ClsSettings::Center(std::int32_t index) const { return Flag(index, &SlideEntry::Center); }
-void ClsSettings::Center(std::int32_t index, bool flag) { SetFlag(index, &SlideEntry::Center, flag); }
+bool ClsSettings::hStretch(std::int32_t index) const { return Flag(index, &SlideEntry::HStretch); }
+void ClsSettings::setHStretch(std::int32_t index, bool flag) { SetFlag(index, &SlideEntry::HStretch, flag); }
+bool ClsSettings::vStretch(std::int32_t index) const { return Flag(index, &SlideEntry::VStretch); }
+void ClsSettings::setVStretch(std::int32_t index, bool flag) { SetFlag(index, &SlideEntry::VStretch, flag); }
+bool ClsSettings::center(std::int32_t index) const { return Flag(index, &SlideEntry::Center); }
+void ClsSettings::setCenter(std::int32_t index, bool flag) { SetFlag(index, &SlideEntry::Center, flag); }
 
-std::string ClsSettings::getFileSpec(std::int32_t index) const {
+std::string ClsSettings::fileSpec(std::int32_t index) const {
     const SlideEntry* entry = Entry(index);
     return entry != nullptr ? entry->FileSpec : std::string();
 }
 
-void ClsSettings::FileSpec(const std::string& path, std::int32_t index) {
+void ClsSettings::setFileSpec(std::int32_t index, const std::string& path) {
     if (index < 1 || index > kMaxPictureCount) {
         return;
     }
     if (index > PictureCount_) {
-        PictureCount(index);
+        setPictureCount(index);
     }
     if (SlideEntry* entry = Entry(index)) {
         entry->FileSpec = path;
     }
 }
 
-void ClsSettings::PictureCount(std::int32_t count) {
+void ClsSettings::setPictureCount(std::int32_t count) {
     if (count < 1) {
         PictureCount_ = count;
         Slides_.clear();

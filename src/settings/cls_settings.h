@@ -45,37 +45,37 @@ public:
     ClsSettings(const ClsSettings&) = delete;
     ClsSettings& operator=(const ClsSettings&) = delete;
 
-    bool RandomDisplay() const { return RandomDisplay_; }
-    void RandomDisplay(bool random) { RandomDisplay_ = random; }
-    bool DisplayWarnings() const { return DisplayWarnings_; }
-    void DisplayWarnings(bool flag) { DisplayWarnings_ = flag; }
-    std::int32_t Delay() const { return Delay_; }
+    bool randomDisplay() const { return RandomDisplay_; }
+    void setRandomDisplay(bool random) { RandomDisplay_ = random; }
+    bool displayWarnings() const { return DisplayWarnings_; }
+    void setDisplayWarnings(bool flag) { DisplayWarnings_ = flag; }
+    std::int32_t delay() const { return Delay_; }
     // Stored unchanged; the 2 to 1000 rule applies only when the file is read.
-    void Delay(std::int32_t delay) { Delay_ = delay; }
-    bool PreviewFlag() const { return PreviewFlag_; }
-    void PreviewFlag(bool flag) { PreviewFlag_ = flag; }
+    void setDelay(std::int32_t delay) { Delay_ = delay; }
+    bool previewFlag() const { return PreviewFlag_; }
+    void setPreviewFlag(bool flag) { PreviewFlag_ = flag; }
 
-    bool HStretch(std::int32_t index) const;
-    void HStretch(std::int32_t index, bool flag);
-    bool VStretch(std::int32_t index) const;
-    void VStretch(std::int32_t index, bool flag);
-    bool Center(std::int32_t index) const;
-    void Center(std::int32_t index, bool flag);
+    bool hStretch(std::int32_t index) const;
+    void setHStretch(std::int32_t index, bool flag);
+    bool vStretch(std::int32_t index) const;
+    void setVStretch(std::int32_t index, bool flag);
+    bool center(std::int32_t index) const;
+    void setCenter(std::int32_t index, bool flag);
 
-    std::string getFileSpec(std::int32_t index) const;
+    std::string fileSpec(std::int32_t index) const;
     // Sets entry index's path, first growing the list to index entries when it is shorter.
-    void FileSpec(const std::string& path, std::int32_t index);
+    void setFileSpec(std::int32_t index, const std::string& path);
 
     // The count as last set or read (a negative count read from the file stays as read).
-    std::int32_t PictureCount() const { return PictureCount_; }
+    std::int32_t pictureCount() const { return PictureCount_; }
     // Below 1 empties the list; otherwise keeps entries 1..min(old, new), new ones empty.
-    void PictureCount(std::int32_t count);
+    void setPictureCount(std::int32_t count);
 
     std::int32_t bgColor() const { return bgColor_; }
-    void bgColor(std::int32_t color) { bgColor_ = color; }
+    void setBgColor(std::int32_t color) { bgColor_ = color; }
 
     // The settings file: the executable's folder, "\", its name without extension, ".INI".
-    std::string INIFile() const;
+    std::string iniFile() const;
     // One key of section "INIT": stem + "_" + index. At most 254 characters come back.
     std::string GetParm(const std::string& stem, std::int32_t index = 0) const;
     void PutParm(const std::string& stem, const std::string& value, std::int32_t index = 0) const;

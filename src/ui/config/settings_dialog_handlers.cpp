@@ -18,14 +18,14 @@ void SettingsDialog::Form_Load() {
     DiscardSettings = true;
     monitor.setBackColor(BackColor());
     colourSwatch.setBackColor(AppSettings().bgColor());
-    randomOrderBox.setValue(AppSettings().RandomDisplay() ? 1 : 0);
-    const std::int32_t delay = AppSettings().Delay();
+    randomOrderBox.setValue(AppSettings().randomDisplay() ? 1 : 0);
+    const std::int32_t delay = AppSettings().delay();
     const SettingsDialogModel::DelayStart start = model_.open(delay);
     delayBox.setText(start.text);
     delaySpin.setValue(start.spinValue);
     // The first tick of the preview already finds a slide due.
     MakeNextSlideDue(delay);
-    pictureCountLabel.setCaption(SettingsDialogModel::pictureCountCaption(AppSettings().PictureCount()));
+    pictureCountLabel.setCaption(SettingsDialogModel::pictureCountCaption(AppSettings().pictureCount()));
     model_.finishOpening();
 }
 
@@ -34,7 +34,7 @@ void SettingsDialog::previewTimer_Tick() {
 }
 
 void SettingsDialog::randomOrderBox_Click() {
-    AppSettings().RandomDisplay(randomOrderBox.Value() == 1);
+    AppSettings().setRandomDisplay(randomOrderBox.Value() == 1);
     model_.markChanged();
 }
 
@@ -44,7 +44,7 @@ void SettingsDialog::delaySpin_Change() {
 
 void SettingsDialog::delayBox_Change() {
     // Text that holds no number, or none that fits, stores 0, as an empty text would.
-    AppSettings().Delay(RoundToInt32(LeadingNumber(delayBox.Text()).value_or(0)).value_or(0));
+    AppSettings().setDelay(RoundToInt32(LeadingNumber(delayBox.Text()).value_or(0)).value_or(0));
     model_.markChanged();
 }
 
@@ -61,7 +61,7 @@ void SettingsDialog::delayBox_GotFocus() {
 void SettingsDialog::colourButton_Click() {
     colourDialog.CancelError = true;
     if (colourDialog.ShowColor() != 0) return; // cancelled or failed: nothing changes
-    AppSettings().bgColor(colourDialog.Color);
+    AppSettings().setBgColor(colourDialog.Color);
     colourSwatch.setBackColor(colourDialog.Color);
     model_.markChanged();
 }

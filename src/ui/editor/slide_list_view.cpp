@@ -142,9 +142,9 @@ std::optional<std::string> SlideShowEditor::pickPicture() {
 std::vector<Slide> SlideShowEditor::storedSlides() {
     const ClsSettings& settings = AppSettings();
     std::vector<Slide> slides;
-    const std::int32_t n = settings.PictureCount();
+    const std::int32_t n = settings.pictureCount();
     for (std::int32_t i = 1; i <= n; ++i)
-        slides.push_back({settings.getFileSpec(i), settings.Center(i), settings.HStretch(i), settings.VStretch(i)});
+        slides.push_back({settings.fileSpec(i), settings.center(i), settings.hStretch(i), settings.vStretch(i)});
     return slides;
 }
 

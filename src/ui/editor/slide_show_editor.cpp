@@ -172,7 +172,7 @@ void SlideShowEditor::Form_Load() {
     layOutHeadings();
     fitOptionColumns();
     model_.setVisibleRows(nameList.visibleRows());
-    act([&] { model_.open(storedSlides(), settings.PreviewFlag(), settings.DisplayWarnings()); });
+    act([&] { model_.open(storedSlides(), settings.previewFlag(), settings.displayWarnings()); });
     previewPicture.setBackColor(settings.bgColor());
 }
 
@@ -219,25 +219,25 @@ void SlideShowEditor::showModel() {
     noWarningsBox.setValue(model_.noWarnings() ? 1 : 0);
     // Both options act at once, not at Apply; a discarding close puts them back.
     ClsSettings& settings = AppSettings();
-    settings.PreviewFlag(model_.preview());
-    settings.DisplayWarnings(model_.noWarnings());
+    settings.setPreviewFlag(model_.preview());
+    settings.setDisplayWarnings(model_.noWarnings());
 }
 
 void SlideShowEditor::applyList() {
     act([this] {
         const std::vector<Slide>& slides = model_.apply();
         ClsSettings& settings = AppSettings();
-        settings.PictureCount(static_cast<std::int32_t>(slides.size()));
+        settings.setPictureCount(static_cast<std::int32_t>(slides.size()));
         for (std::size_t r = 0; r < slides.size(); ++r) {
             const auto i = static_cast<std::int32_t>(r + 1);
-            settings.FileSpec(slides[r].path, i);
-            settings.Center(i, slides[r].center);
-            settings.HStretch(i, slides[r].hStretch);
-            settings.VStretch(i, slides[r].vStretch);
+            settings.setFileSpec(i, slides[r].path);
+            settings.setCenter(i, slides[r].center);
+            settings.setHStretch(i, slides[r].hStretch);
+            settings.setVStretch(i, slides[r].vStretch);
         }
         // The settings dialog's monitor, running behind the editor, shows the next
         // slide of the new list at its next tick.
-        MakeNextSlideDue(settings.Delay());
+        MakeNextSlideDue(settings.delay());
     });
 }
 
@@ -247,15 +247,15 @@ void SlideShowEditor::Form_QueryUnload(std::int16_t& Cancel, int /*UnloadMode*/)
         return;
     }
     ClsSettings& settings = AppSettings();
-    settings.PreviewFlag(model_.preview());
-    settings.DisplayWarnings(model_.noWarnings());
+    settings.setPreviewFlag(model_.preview());
+    settings.setDisplayWarnings(model_.noWarnings());
     // From now on the settings dialog treats the settings as changed.
     changes_.pending = true;
 }
 
 void SlideShowEditor::Form_Unload(std::int16_t& /*Cancel*/) {
     if (!pictureCountLabel_) return;
-    const std::int32_t count = AppSettings().PictureCount();
+    const std::int32_t count = AppSettings().pictureCount();
     // Two blanks before the word: the editor's own text, not the settings dialog's.
     pictureCountLabel_->setCaption(std::to_string(count) + (count == 1 ? "  Picture" : "  Pictures"));
 }

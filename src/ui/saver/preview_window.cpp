@@ -24,7 +24,7 @@ PreviewWindow::PreviewWindow(platform::WindowHandle host)
 void PreviewWindow::Form_Load() {
     surface.moveIntoHost(host_);
     surfaceInHost_ = true;
-    MakeNextSlideDue(AppSettings().Delay());
+    MakeNextSlideDue(AppSettings().delay());
 }
 
 void PreviewWindow::showNextSlideOrEnd() {

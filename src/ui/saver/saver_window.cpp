@@ -68,7 +68,7 @@ void SaverWindow::Form_Load() {
         stillCursor_.restart(std::nullopt);
     }
 
-    MakeNextSlideDue(AppSettings().Delay());
+    MakeNextSlideDue(AppSettings().delay());
 }
 
 void SaverWindow::Form_KeyDown(std::int16_t&, std::int16_t&) {

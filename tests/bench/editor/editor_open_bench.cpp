@@ -45,12 +45,12 @@ std::string SlidePath(int i) {
 
 void GiveSlides(int n) {
     ClsSettings& settings = AppSettings();
-    settings.PictureCount(0);
+    settings.setPictureCount(0);
     for (int i = 1; i <= n; ++i) {
-        settings.FileSpec(SlidePath(i), i);
-        settings.Center(i, i % 2 == 0);
-        settings.HStretch(i, i % 3 == 0);
-        settings.VStretch(i, i % 5 == 0);
+        settings.setFileSpec(i, SlidePath(i));
+        settings.setCenter(i, i % 2 == 0);
+        settings.setHStretch(i, i % 3 == 0);
+        settings.setVStretch(i, i % 5 == 0);
     }
 }
 
@@ -59,7 +59,7 @@ struct Environment {
         os.UseProfile(&profile);
         qs::ResetSharedState();
         qs::tk::SetBackend(std::make_unique<qs::tk::headless::HeadlessBackend>());
-        AppSettings().DisplayWarnings(true);
+        AppSettings().setDisplayWarnings(true);
     }
     ~Environment() { qs::DiscardSettings = true; }
     qs::test::ScopedServices os;
@@ -110,12 +110,12 @@ void BM_FourListsFloor(benchmark::State& state) {
         for (int i = 1; i <= n; ++i) {
             const int row = i - 1;
             form->c0.AddItem("", row);
-            if (settings.Center(i)) form->c0.setSelected(row, true);
+            if (settings.center(i)) form->c0.setSelected(row, true);
             form->c1.AddItem("", row);
-            if (settings.HStretch(i)) form->c1.setSelected(row, true);
+            if (settings.hStretch(i)) form->c1.setSelected(row, true);
             form->c2.AddItem("", row);
-            if (settings.VStretch(i)) form->c2.setSelected(row, true);
-            form->names.AddItem(settings.getFileSpec(i), row);
+            if (settings.vStretch(i)) form->c2.setSelected(row, true);
+            form->names.AddItem(settings.fileSpec(i), row);
             form->names.setItemData(row, i);
         }
         benchmark::DoNotOptimize(form->names.ListCount());

@@ -51,7 +51,7 @@ TEST_F(SettingsDialogTest, ALongDelayIsKeptUntilAnArrowMovesTheBar) {
     ui::SettingsDialog& dlg = Open("Delay_0=1000\r\n");
     dlg.delaySpin.userLineUp(); // the bar is at its end already
     EXPECT_EQ(dlg.delayBox.Text(), "1000");
-    EXPECT_EQ(AppSettings().Delay(), 1000);
+    EXPECT_EQ(AppSettings().delay(), 1000);
     for (char ch : std::string("7a\b\r ")) dlg.delayBox.userChar(ch); // the box takes no keys
     EXPECT_EQ(dlg.delayBox.Text(), "1000");
     dlg.delayBox.userGotFocus();
@@ -60,7 +60,7 @@ TEST_F(SettingsDialogTest, ALongDelayIsKeptUntilAnArrowMovesTheBar) {
     ui::SettingsDialog& again = Open("Delay_0=1000\r\n");
     again.delaySpin.userLineDown();
     EXPECT_EQ(again.delayBox.Text(), "597");
-    EXPECT_EQ(AppSettings().Delay(), 597);
+    EXPECT_EQ(AppSettings().delay(), 597);
     EXPECT_TRUE(CloseAsked(again, tk::vbNo));
     EXPECT_TRUE(again.IsLoaded()) << "No keeps the dialog";
 }

@@ -25,7 +25,7 @@ constexpr int kAlt = 4;
 class Editor : public ToolkitTest {
 protected:
     ~Editor() override {
-        AppSettings().DisplayWarnings(true); // closes without a question
+        AppSettings().setDisplayWarnings(true); // closes without a question
         if (editor_ && editor_->IsLoaded()) editor_->Unload();
     }
     void TearDown() override {
@@ -33,19 +33,19 @@ protected:
         EXPECT_EQ(ui().pendingAnswers(), 0u);
     }
     static void Give(const Slides& slides) {
-        AppSettings().PictureCount(0);
+        AppSettings().setPictureCount(0);
         for (int i = 1; i <= static_cast<int>(slides.size()); ++i) {
-            AppSettings().FileSpec(slides[i - 1].path, i);
-            AppSettings().Center(i, slides[i - 1].center);
-            AppSettings().HStretch(i, slides[i - 1].hStretch);
-            AppSettings().VStretch(i, slides[i - 1].vStretch);
+            AppSettings().setFileSpec(i, slides[i - 1].path);
+            AppSettings().setCenter(i, slides[i - 1].center);
+            AppSettings().setHStretch(i, slides[i - 1].hStretch);
+            AppSettings().setVStretch(i, slides[i - 1].vStretch);
         }
     }
     static Slides Stored() {
         Slides slides;
-        for (int i = 1; i <= AppSettings().PictureCount(); ++i)
-            slides.push_back({AppSettings().getFileSpec(i), AppSettings().Center(i), AppSettings().HStretch(i),
-                              AppSettings().VStretch(i)});
+        for (int i = 1; i <= AppSettings().pictureCount(); ++i)
+            slides.push_back({AppSettings().fileSpec(i), AppSettings().center(i), AppSettings().hStretch(i),
+                              AppSettings().vStretch(i)});
         return slides;
     }
     ui::SlideShowEditor& Open() {
@@ -84,7 +84,7 @@ private:
 
 TEST_F(Editor, OpensOnTheStoredSlidesAndOkWritesThemBack) {
     Give(three_);
-    AppSettings().PreviewFlag(true);
+    AppSettings().setPreviewFlag(true);
     changes_.pending = true;
     Open();
     Texts captions = {ed().Caption(), ed().nameHeading.Caption(), ed().previewBox.Caption(), ed().noWarningsBox.Caption()};
@@ -113,7 +113,7 @@ TEST_F(Editor, OpensOnTheStoredSlidesAndOkWritesThemBack) {
 // once, and a discarding close puts back their values of the last Apply.
 TEST_F(Editor, UserEditsReachTheSettingsThroughApply) {
     Give(three_);
-    AppSettings().Delay(43);
+    AppSettings().setDelay(43);
     Open();
     ed().nameList.userSelect(2);
     EXPECT_EQ(Labels(), (Texts{"(3/3)", "C:\\c.jpg"}));
@@ -133,11 +133,11 @@ TEST_F(Editor, UserEditsReachTheSettingsThroughApply) {
     EXPECT_FALSE(ed().applyButton.Enabled());
     ed().previewBox.userClick();
     ed().noWarningsBox.userClick();
-    EXPECT_TRUE(AppSettings().PreviewFlag() && AppSettings().DisplayWarnings());
+    EXPECT_TRUE(AppSettings().previewFlag() && AppSettings().displayWarnings());
     ed().cancelButton.userClick();
     EXPECT_TRUE(Prompts().empty()) << "warnings are off";
     EXPECT_FALSE(ed().IsLoaded());
-    EXPECT_FALSE(AppSettings().PreviewFlag() || AppSettings().DisplayWarnings());
+    EXPECT_FALSE(AppSettings().previewFlag() || AppSettings().displayWarnings());
     EXPECT_EQ(Stored(), edited);
 }
 

@@ -69,12 +69,12 @@ protected:
     void UseShow(const std::vector<TestSlide>& slides, std::int32_t delay = 10, bool random = false,
                  tk::Color background = 0) {
         ClsSettings& settings = AppSettings();
-        settings.bgColor(background), settings.Delay(delay), settings.RandomDisplay(random), settings.PictureCount(0);
+        settings.setBgColor(background), settings.setDelay(delay), settings.setRandomDisplay(random), settings.setPictureCount(0);
         std::int32_t i = 0;
         for (const TestSlide& slide : slides) {
-            settings.FileSpec(slide.path, ++i);
-            settings.Center(i, slide.center), settings.HStretch(i, slide.hStretch);
-            settings.VStretch(i, slide.vStretch);
+            settings.setFileSpec(++i, slide.path);
+            settings.setCenter(i, slide.center), settings.setHStretch(i, slide.hStretch);
+            settings.setVStretch(i, slide.vStretch);
         }
     }
     // One timer tick of the window showing the area; DueTick makes a slide due first.
@@ -102,7 +102,7 @@ TEST_F(RenderTest, ASlideStaysItsWholeSecondsOnTheClockAndTheNextIsMadeDueByOneD
         LastSlideTime = 0.0;
         os.clock.Advance(staysSeconds - 1);
         const auto loads = ui().pictureLoads().size();
-        AppSettings().bgColor(tk::Rgb(200, 100, delay % 256));
+        AppSettings().setBgColor(tk::Rgb(200, 100, delay % 256));
         Tick();
         EXPECT_TRUE(LastSlideTime == 0.0 && ui().pictureLoads().size() == loads) << delay;
         EXPECT_EQ(surfaces.BackColor(), tk::Rgb(200, 100, delay % 256));

@@ -14,15 +14,15 @@ TEST_F(AppSettingsLifetime, IsReadOnceAtFirstAccessAndWrittenOnceAtRelease) {
     SetFile("[INIT]\r\nDelay_0=30\r\n");
     ReleaseAppSettings();
     EXPECT_EQ(FileText(), "[INIT]\r\nDelay_0=30\r\n") << "releasing what was never created does nothing";
-    EXPECT_EQ(AppSettings().Delay(), 30);
+    EXPECT_EQ(AppSettings().delay(), 30);
     SetFile("[INIT]\r\nDelay_0=50\r\n");
-    AppSettings().Delay(40);
-    EXPECT_EQ(AppSettings().Delay(), 40) << "one object, read once";
+    AppSettings().setDelay(40);
+    EXPECT_EQ(AppSettings().delay(), 40) << "one object, read once";
     ReleaseAppSettings();
     EXPECT_NE(FileText().find("Delay_0=40\r\n"), std::string::npos);
     SetFile("[INIT]\r\nDelay_0=60\r\n");
-    EXPECT_EQ(AppSettings().Delay(), 60) << "the next access reads anew";
-    AppSettings().Delay(40);
+    EXPECT_EQ(AppSettings().delay(), 60) << "the next access reads anew";
+    AppSettings().setDelay(40);
     DiscardSettings = true;
     ReleaseAppSettings();
     EXPECT_EQ(FileText(), "[INIT]\r\nDelay_0=60\r\n") << "a discarding release writes nothing";
@@ -37,7 +37,7 @@ TEST_F(AppSettingsLifetime, TheSettingsFileIsNamedAfterTheExecutable) {
     for (const auto& [executable, iniFile] : cases) {
         os.process.executablePath = executable;
         EXPECT_EQ(SettingsFilePath(), iniFile) << executable;
-        EXPECT_EQ(AppSettings().INIFile(), iniFile) << executable;
+        EXPECT_EQ(AppSettings().iniFile(), iniFile) << executable;
     }
 }
 

@@ -25,7 +25,7 @@ TEST_F(Settings, DelayAndColourTakeTheNumberAtTheStartAndDelayKeepsTo2To1000) {
         const std::string v = text ? text : "";
         SetFile(text ? "[INIT]\r\nDelay_0=" + v + "\r\nBGColor_0=" + v + "\r\n" : "[INIT]\r\n");
         ClsSettings settings;
-        EXPECT_EQ(settings.Delay(), delay) << v;
+        EXPECT_EQ(settings.delay(), delay) << v;
         EXPECT_EQ(settings.bgColor(), color) << v;
     }
 }
@@ -39,8 +39,8 @@ TEST_F(Settings, EveryFlagReadsWordsAndNumbers) {
             file += std::string(key) + "=" + text + "\r\n";
         SetFile(file);
         ClsSettings s;
-        for (bool got : {s.RandomDisplay(), s.PreviewFlag(), s.DisplayWarnings(), s.Center(1), s.HStretch(1),
-                         s.VStretch(1)})
+        for (bool got : {s.randomDisplay(), s.previewFlag(), s.displayWarnings(), s.center(1), s.hStretch(1),
+                         s.vStretch(1)})
             EXPECT_EQ(got, flag) << text;
     }
 }
@@ -54,10 +54,10 @@ TEST_F(Settings, TheCountMustBeAWholeNumberWithinTheListsLimit) {
         const std::string file = std::string("[INIT]\r\nPictureCount_0=") + text + "\r\nDelay_0=30\r\nFileSpec_1=p1\r\n";
         SetFile(file);
         ClsSettings settings;
-        EXPECT_EQ(settings.PictureCount(), count) << text;
-        EXPECT_EQ(settings.getFileSpec(1), count > 0 ? "p1" : "") << text;
+        EXPECT_EQ(settings.pictureCount(), count) << text;
+        EXPECT_EQ(settings.fileSpec(1), count > 0 ? "p1" : "") << text;
         EXPECT_EQ(FileText(), file) << "reading writes nothing";
-        EXPECT_EQ(settings.Delay(), 30) << "the other settings are read all the same: " << text;
+        EXPECT_EQ(settings.delay(), 30) << "the other settings are read all the same: " << text;
     }
 }
 
@@ -66,22 +66,22 @@ TEST_F(Settings, ReadsEachEntryAndCutsLongValuesTo254Characters) {
     SetFile("[INIT]\r\nPictureCount_0=3\r\nFileSpec_1=C:\\one.jpg\r\nCenter_1=True\r\nVStretch_1=True\r\n"
             "Center_2=True\r\nHStretch_2=True\r\nFileSpec_3=" + longPath + "\r\n");
     ClsSettings s;
-    ASSERT_EQ(s.PictureCount(), 3);
-    EXPECT_EQ(s.getFileSpec(1), "C:\\one.jpg");
-    EXPECT_TRUE(s.Center(1) && !s.HStretch(1) && s.VStretch(1));
-    EXPECT_EQ(s.getFileSpec(2), "") << "a missing path is empty, the entry still there";
-    EXPECT_TRUE(s.Center(2) && s.HStretch(2) && !s.VStretch(2));
-    EXPECT_EQ(s.getFileSpec(3), longPath.substr(0, 254));
+    ASSERT_EQ(s.pictureCount(), 3);
+    EXPECT_EQ(s.fileSpec(1), "C:\\one.jpg");
+    EXPECT_TRUE(s.center(1) && !s.hStretch(1) && s.vStretch(1));
+    EXPECT_EQ(s.fileSpec(2), "") << "a missing path is empty, the entry still there";
+    EXPECT_TRUE(s.center(2) && s.hStretch(2) && !s.vStretch(2));
+    EXPECT_EQ(s.fileSpec(3), longPath.substr(0, 254));
 }
 
 TEST_F(Settings, ReleaseWritesEverythingAsHeldWithTheCountLast) {
     {
         ClsSettings s; // no file yet: the file's lines come in the order written
-        s.bgColor(-2147483647 - 1), s.RandomDisplay(true);
-        s.Delay(5000); // stored unchanged; only a read keeps to 2..1000
-        EXPECT_EQ(s.Delay(), 5000);
-        s.FileSpec("C:\\a.jpg", 1), s.FileSpec("D:\\Holiday 2024\\b.gif", 2);
-        s.Center(2, true), s.VStretch(1, true);
+        s.setBgColor(-2147483647 - 1), s.setRandomDisplay(true);
+        s.setDelay(5000); // stored unchanged; only a read keeps to 2..1000
+        EXPECT_EQ(s.delay(), 5000);
+        s.setFileSpec(1, "C:\\a.jpg"), s.setFileSpec(2, "D:\\Holiday 2024\\b.gif");
+        s.setCenter(2, true), s.setVStretch(1, true);
         EXPECT_FALSE(profile.Has(kIniFile)) << "accessors work on memory only";
     }
     EXPECT_EQ(FileText(), "[INIT]\r\nBGColor_0=-2147483648\r\nRandomDisplay_0=True\r\nDelay_0=5000\r\n"
@@ -93,45 +93,45 @@ TEST_F(Settings, ReleaseWritesEverythingAsHeldWithTheCountLast) {
 TEST_F(Settings, TheListGrowsWithEmptyEntriesShrinksFromTheEndAndKeepsToItsLimit) {
     DiscardSettings = true; // writing a full list back is timed elsewhere
     ClsSettings s;
-    for (int i = 1; i <= 4; ++i) s.FileSpec("p" + std::to_string(i), i), s.Center(i, true);
-    s.FileSpec("C:\\seven.bmp", 7);
-    EXPECT_TRUE(s.PictureCount() == 7 && s.Center(4));
-    EXPECT_FALSE(s.Center(5) || s.HStretch(6) || s.VStretch(7));
-    s.FileSpec("C:\\two.bmp", 2);
-    EXPECT_TRUE(s.PictureCount() == 7 && s.Center(2)) << "an existing index only stores the path";
-    s.PictureCount(3);
-    s.PictureCount(5);
-    EXPECT_EQ(s.getFileSpec(3), "p3");
-    EXPECT_TRUE(s.getFileSpec(4).empty() && !s.Center(4)) << "dropped by the shrink";
-    s.PictureCount(2000000000);
-    EXPECT_EQ(s.PictureCount(), kMaxPictureCount);
-    s.FileSpec("beyond", kMaxPictureCount + 1);
-    EXPECT_EQ(s.PictureCount(), kMaxPictureCount);
+    for (int i = 1; i <= 4; ++i) s.setFileSpec(i, "p" + std::to_string(i)), s.setCenter(i, true);
+    s.setFileSpec(7, "C:\\seven.bmp");
+    EXPECT_TRUE(s.pictureCount() == 7 && s.center(4));
+    EXPECT_FALSE(s.center(5) || s.hStretch(6) || s.vStretch(7));
+    s.setFileSpec(2, "C:\\two.bmp");
+    EXPECT_TRUE(s.pictureCount() == 7 && s.center(2)) << "an existing index only stores the path";
+    s.setPictureCount(3);
+    s.setPictureCount(5);
+    EXPECT_EQ(s.fileSpec(3), "p3");
+    EXPECT_TRUE(s.fileSpec(4).empty() && !s.center(4)) << "dropped by the shrink";
+    s.setPictureCount(2000000000);
+    EXPECT_EQ(s.pictureCount(), kMaxPictureCount);
+    s.setFileSpec(kMaxPictureCount + 1, "beyond");
+    EXPECT_EQ(s.pictureCount(), kMaxPictureCount);
 }
 
 TEST_F(Settings, IndicesOutsideTheListAreHarmless) {
     ClsSettings s;
-    s.FileSpec("a", 1);
+    s.setFileSpec(1, "a");
     for (const std::int32_t index : {0, -1, 2, 1000000, -2147483647 - 1}) {
-        s.Center(index, true), s.HStretch(index, true), s.VStretch(index, true);
-        EXPECT_FALSE(s.Center(index) || s.HStretch(index) || s.VStretch(index)) << index;
-        EXPECT_EQ(s.getFileSpec(index), "") << index;
+        s.setCenter(index, true), s.setHStretch(index, true), s.setVStretch(index, true);
+        EXPECT_FALSE(s.center(index) || s.hStretch(index) || s.vStretch(index)) << index;
+        EXPECT_EQ(s.fileSpec(index), "") << index;
     }
-    for (const std::int32_t index : {0, -5, 2147483647}) s.FileSpec("outside", index);
-    EXPECT_TRUE(s.PictureCount() == 1 && s.getFileSpec(1) == "a");
+    for (const std::int32_t index : {0, -5, 2147483647}) s.setFileSpec(index, "outside");
+    EXPECT_TRUE(s.pictureCount() == 1 && s.fileSpec(1) == "a");
 }
 
 TEST_F(Settings, EntriesBeyondTheCountStayInTheFileAndANegativeCountWritesNone) {
     SetFile("[INIT]\r\nPictureCount_0=-3\r\nFileSpec_1=p1\r\nFileSpec_2=p2\r\nVStretch_2=True\r\n");
     {
         ClsSettings settings;
-        EXPECT_EQ(settings.PictureCount(), -3);
-        settings.FileSpec("new", 1);
+        EXPECT_EQ(settings.pictureCount(), -3);
+        settings.setFileSpec(1, "new");
     }
     EXPECT_EQ(FileText(), "[INIT]\r\nPictureCount_0=1\r\nFileSpec_1=new\r\nFileSpec_2=p2\r\nVStretch_2=True\r\n"
                           "BGColor_0=0\r\nRandomDisplay_0=False\r\nDelay_0=10\r\nPreviewFlag_0=False\r\n"
                           "DisplayWarnings_0=False\r\nCenter_1=False\r\nHStretch_1=False\r\nVStretch_1=False\r\n");
-    { ClsSettings settings; settings.PictureCount(-1); }
+    { ClsSettings settings; settings.setPictureCount(-1); }
     EXPECT_NE(FileText().find("PictureCount_0=0\r\n"), std::string::npos);
 }
 
@@ -141,12 +141,12 @@ TEST_F(Settings, AFullListOfMissingEntriesIsReadAndWritten) {
     SetFile("[INIT]\r\nPictureCount_0=" + std::to_string(kMaxPictureCount) + "\r\n");
     {
         ClsSettings settings;
-        EXPECT_EQ(settings.PictureCount(), kMaxPictureCount);
-        settings.FileSpec("C:\\last.jpg", kMaxPictureCount);
+        EXPECT_EQ(settings.pictureCount(), kMaxPictureCount);
+        settings.setFileSpec(kMaxPictureCount, "C:\\last.jpg");
     }
     ClsSettings again;
-    EXPECT_EQ(again.PictureCount(), kMaxPictureCount);
-    EXPECT_EQ(again.getFileSpec(kMaxPictureCount), "C:\\last.jpg");
+    EXPECT_EQ(again.pictureCount(), kMaxPictureCount);
+    EXPECT_EQ(again.fileSpec(kMaxPictureCount), "C:\\last.jpg");
 }
 
 // Binary noise around the settings, as a damaged file has it, is read past and written back.
@@ -156,9 +156,9 @@ TEST_F(Settings, NoiseAroundTheSettingsReadsAndWritesBackTheSame) {
         std::string noise(4096, '\0');
         for (char& c : noise) c = static_cast<char>(generator() & 0xFF);
         SetFile(noise + "\r\n[INIT]\r\nDelay_0=33\r\nBGColor_0=255\r\n" + noise + "\r\n");
-        const std::int32_t delay = ClsSettings().Delay(); // read, then written back
+        const std::int32_t delay = ClsSettings().delay(); // read, then written back
         EXPECT_TRUE(delay >= 2 && delay <= 1000) << delay;
-        EXPECT_EQ(ClsSettings().Delay(), delay) << "run " << run;
+        EXPECT_EQ(ClsSettings().delay(), delay) << "run " << run;
     }
 }
 
