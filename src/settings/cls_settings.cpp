@@ -1,6 +1,7 @@
 #include "settings/cls_settings.h"
 
 #include <algorithm>
+#include <exception>
 #include <optional>
 
 #include "platform/services.h"
@@ -37,8 +38,8 @@ ClsSettings::ClsSettings() {
 ClsSettings::~ClsSettings() {
     try {
         Class_Terminate();
-    } catch (...) {
-        // The process is ending; a write that failed on the way is simply lost.
+    } catch (const std::exception&) {
+        // Writes fail silently: the process is ending, and what failed on the way is lost.
     }
 }
 

@@ -5,11 +5,14 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <exception>
+#include <string>
+
 #include "app/main_module.h"
 #include "platform/services.h"
 #include "settings/app_settings.h"
 #include "toolkit/application.h"
-#include "ui/modes/mode_windows.h"
+#include "ui/modes/install_mode_windows.h"
 
 namespace {
 
@@ -39,11 +42,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The picture decoders are COM objects used from this, the one user-interface thread.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     int exitCode = 1;
+    // The process edge: window messages have their own boundary in the window procedure;
+    // what fails outside any message (start-up, the final settings write) is reported here
+    // and ends the process quietly instead of with the runtime's abort message.
     try {
         exitCode = Run();
-    } catch (...) {
-        // Handlers trap their own failures; anything that still gets here ends the
-        // process quietly instead of with the runtime's abort message.
+    } catch (const std::exception& e) {
+        OutputDebugStringA(("QuilloSlides: the program failed: " + std::string(e.what()) + "\n").c_str());
     }
     if (SUCCEEDED(com)) {
         CoUninitialize();

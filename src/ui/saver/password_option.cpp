@@ -31,8 +31,6 @@ bool PasswordOptionValue(const RegVariant& value) {
                 return false;
             } else if constexpr (std::is_same_v<T, std::string>) {
                 return FromText(v);
-            } else if constexpr (std::is_same_v<T, bool>) {
-                return v;
             } else {
                 return FromNumber(static_cast<double>(v));
             }

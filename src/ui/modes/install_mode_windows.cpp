@@ -1,5 +1,5 @@
 // One small file on purpose: each window mode's entry is a line or two here.
-#include "ui/modes/mode_windows.h"
+#include "ui/modes/install_mode_windows.h"
 
 #include "app/mode_windows.h"
 #include "toolkit/application.h"
