@@ -1,6 +1,5 @@
-// The about box, with the settings file and the registry (the values the box keeps and
-// the tool locations it reads) in memory. Title,
-// version, one configured link and notice, and Esc are proven on the real program.
+// The about box with the settings file and the registry in memory. Title, version, one
+// configured link and notice, and Esc are proven on the real program.
 #include <gtest/gtest.h>
 
 #include <optional>
