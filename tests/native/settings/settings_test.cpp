@@ -1,12 +1,14 @@
-// The settings object: what each key of the settings file turns into, and what its
-// release writes back.
+// The settings object: what each key of the settings file turns into, what its release
+// writes back, and the process's single object, created on first access, released once.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 #include <tuple>
 
+#include "settings/app_settings.h"
 #include "settings/cls_settings.h"
+#include "settings/settings_file_path.h"
 #include "support/settings_fixture.h"
 
 namespace qs::test {
@@ -159,6 +161,37 @@ TEST_F(Settings, NoiseAroundTheSettingsReadsAndWritesBackTheSame) {
         const std::int32_t delay = ClsSettings().delay(); // read, then written back
         EXPECT_TRUE(delay >= 2 && delay <= 1000) << delay;
         EXPECT_EQ(ClsSettings().delay(), delay) << "run " << run;
+    }
+}
+
+TEST_F(Settings, IsReadOnceAtFirstAccessAndWrittenOnceAtRelease) {
+    SetFile("[INIT]\r\nDelay_0=30\r\n");
+    ReleaseAppSettings();
+    EXPECT_EQ(FileText(), "[INIT]\r\nDelay_0=30\r\n") << "releasing what was never created does nothing";
+    EXPECT_EQ(AppSettings().delay(), 30);
+    SetFile("[INIT]\r\nDelay_0=50\r\n");
+    AppSettings().setDelay(40);
+    EXPECT_EQ(AppSettings().delay(), 40) << "one object, read once";
+    ReleaseAppSettings();
+    EXPECT_NE(FileText().find("Delay_0=40\r\n"), std::string::npos);
+    SetFile("[INIT]\r\nDelay_0=60\r\n");
+    EXPECT_EQ(AppSettings().delay(), 60) << "the next access reads anew";
+    AppSettings().setDelay(40);
+    DiscardSettings = true;
+    ReleaseAppSettings();
+    EXPECT_EQ(FileText(), "[INIT]\r\nDelay_0=60\r\n") << "a discarding release writes nothing";
+}
+
+TEST_F(Settings, TheSettingsFileIsNamedAfterTheExecutable) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"D:\\SAVERS\\SLIDES.SCR", "D:\\SAVERS\\SLIDES.INI"}, {"C:\\a.b\\my.saver.scr", "C:\\a.b\\my.saver.INI"},
+        {"D:\\SLIDES.SCR", "D:\\\\SLIDES.INI"}, {"/QuilloSlides.scr", "/\\QuilloSlides.INI"}, // a root keeps its separator
+        {"C:\\dir\\NOEXT", "C:\\dir\\NOEXT.INI"}, {"/home/u/bin/QuilloSlides", "/home/u/bin\\QuilloSlides.INI"},
+        {"QuilloSlides.scr", "\\QuilloSlides.INI"}};
+    for (const auto& [executable, iniFile] : cases) {
+        os.process.executablePath = executable;
+        EXPECT_EQ(SettingsFilePath(), iniFile) << executable;
+        EXPECT_EQ(AppSettings().iniFile(), iniFile) << executable;
     }
 }
 
