@@ -12,9 +12,11 @@
 
 namespace qs::ui {
 
-void PrintTo(const Slide& s, std::ostream* os) {
-    *os << "{" << s.path << (s.center ? " C" : "") << (s.hStretch ? " H" : "") << (s.vStretch ? " V" : "") << "}";
+// A slide as the tests write it: its path, then C, H and V for the options that are on.
+std::string Shown(const Slide& s) {
+    return s.path + (s.center ? " C" : "") + (s.hStretch ? " H" : "") + (s.vStretch ? " V" : "");
 }
+void PrintTo(const Slide& s, std::ostream* os) { *os << "{" << Shown(s) << "}"; }
 
 namespace {
 
@@ -40,9 +42,7 @@ public:
     std::string rowText(int r) const override { return "row " + rows[r].path; }
     void focusSlideList() override { log.push_back("focus"); }
     void showPreviewSurface(bool on) override { log.push_back(on ? "surface on" : "surface off"); }
-    void drawPreview(const Slide& s) override {
-        log.push_back("draw " + s.path + (s.center ? " C" : "") + (s.hStretch ? " H" : "") + (s.vStretch ? " V" : ""));
-    }
+    void drawPreview(const Slide& s) override { log.push_back("draw " + Shown(s)); }
     void dropPreviewPicture() override { log.push_back("drop"); }
     void blankPreview() override { log.push_back("blank"); }
     bool ask(const std::string& q) override {
