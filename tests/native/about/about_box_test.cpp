@@ -101,7 +101,7 @@ TEST_F(AboutBoxTest, EachLinkOpensItsTargetAndShellResultsUpTo32AreFailures) {
 struct SysInfoCase {
     const char* name;
     std::optional<std::string> path, location;
-    std::string candidate; // the one path asked about; empty: none
+    std::string candidate; // the path started if it exists; empty: none
     bool exists = true, startWorks = true;
 };
 class SysInfoTest : public AboutBoxTest, public ::testing::WithParamInterface<SysInfoCase> {};
@@ -117,7 +117,6 @@ TEST_P(SysInfoTest, FindsAndStartsTheToolOrSaysItIsUnavailable) {
     if (c.exists) os.shell.existingFiles.insert(c.candidate);
     os.shell.startResult = c.startWorks;
     Open("").sysInfoButton.userClick();
-    EXPECT_EQ(os.shell.existsQueries, c.candidate.empty() ? Texts{} : Texts{c.candidate});
     const bool starts = c.exists && !c.candidate.empty();
     EXPECT_EQ(os.shell.startedPrograms, starts ? Texts{c.candidate} : Texts{});
     if (starts && c.startWorks) {

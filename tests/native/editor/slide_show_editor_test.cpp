@@ -87,13 +87,12 @@ TEST_F(Editor, OpensOnTheStoredSlidesAndOkWritesThemBack) {
     AppSettings().setPreviewFlag(true);
     changes_.pending = true;
     Open();
-    Texts captions = {ed().Caption(), ed().nameHeading.Caption(), ed().previewBox.Caption(), ed().noWarningsBox.Caption()};
-    for (const tk::CommandButton* b : {&ed().okButton, &ed().cancelButton, &ed().applyButton, &ed().resetButton,
-                                       &ed().addButton, &ed().deleteButton, &ed().upButton, &ed().downButton,
-                                       &ed().deleteAllButton})
-        captions.push_back(b->Caption());
-    EXPECT_EQ(captions, (Texts{"Edit Slide Show", "Image  Spec", "Pre&view", "Do &Not Display Warnings", "&OK",
-                               "&Cancel", "A&pply", "&Reset", "&Add", "&Delete", "&Up", "Do&wn", "De&lete All"}));
+    // The Wine suite finds the window and the other buttons by their captions.
+    const Texts captions = {ed().nameHeading.Caption(), ed().previewBox.Caption(), ed().noWarningsBox.Caption(),
+                            ed().cancelButton.Caption(), ed().applyButton.Caption(), ed().resetButton.Caption(),
+                            ed().deleteAllButton.Caption()};
+    EXPECT_EQ(captions, (Texts{"Image  Spec", "Pre&view", "Do &Not Display Warnings", "&Cancel", "A&pply", "&Reset",
+                               "De&lete All"}));
     EXPECT_EQ(Rows(), three_);
     EXPECT_EQ(ed().previewBox.Value(), 1);
     EXPECT_TRUE(ed().previewPicture.Visible());
