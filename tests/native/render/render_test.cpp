@@ -60,7 +60,6 @@ protected:
         surfaces.Load();
         surfaces.setIcon(tk::AppIcon());
     }
-    // A w x h pixel bitmap under a name of its own.
     std::string Bitmap(int widthPx, int heightPx) {
         return files.write("picture" + std::to_string(files_++) + ".bmp", MakeBmp(widthPx, heightPx));
     }

@@ -44,12 +44,6 @@ protected:
         window.Show();
         return window;
     }
-    // Loads the preview window for a host window, as Main does for "/P".
-    PreviewWindow& LoadFor(platform::WindowHandle host) {
-        PreviewWindow& window = tk::NewForm<PreviewWindow>(host);
-        window.Load();
-        return window;
-    }
     // What the saver told the system, in order: the values it gave the running flag (99: any other change).
     std::vector<unsigned> RunningFlags() const {
         std::vector<unsigned> flags;
@@ -143,7 +137,8 @@ TEST_F(SaverTest, TheSurfaceTakesTheHostsClientSizeInWholeTwipsPerPixelAtItsTopL
         {{10, 20, 162, 132}, 12, 1824, 1344}, {{0, 0, 10, 10}, 7.5, 80, 80}, {{0, 0, 0, 0}, 15, 0, 0}};
     for (const auto& [client, twips, width, height] : cases) {
         os.screen.metrics.twipsPerPixelX = os.screen.metrics.twipsPerPixelY = twips;
-        PreviewWindow& window = LoadFor(os.system.AddWindow("host", client));
+        PreviewWindow& window = tk::NewForm<PreviewWindow>(os.system.AddWindow("host", client));
+        window.Load(); // as Main does for "/P"
         EXPECT_EQ((std::array{window.surface.Left(), window.surface.Top(), window.surface.Width(),
                               window.surface.Height()}),
                   (std::array{0.0f, 0.0f, width, height}));
