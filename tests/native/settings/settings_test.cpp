@@ -1,12 +1,14 @@
-// The settings object: what each key of the settings file turns into, and what its
-// release writes back.
+// The settings object: what each key of the settings file turns into, what its release
+// writes back, and the process's single object, created on first access, released once.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 #include <tuple>
 
+#include "settings/app_settings.h"
 #include "settings/cls_settings.h"
+#include "settings/settings_file_path.h"
 #include "support/settings_fixture.h"
 
 namespace qs::test {
@@ -61,17 +63,13 @@ TEST_F(Settings, TheCountMustBeAWholeNumberWithinTheListsLimit) {
     }
 }
 
-TEST_F(Settings, ReadsEachEntryAndCutsLongValuesTo254Characters) {
+// Reading each entry's keys is proven by the Wine suite, which reads a whole list back.
+TEST_F(Settings, AnEntryWithoutAPathStaysAndLongValuesAreCutTo254Characters) {
     const std::string longPath = "C:\\" + std::string(300, 'p') + ".jpg";
-    SetFile("[INIT]\r\nPictureCount_0=3\r\nFileSpec_1=C:\\one.jpg\r\nCenter_1=True\r\nVStretch_1=True\r\n"
-            "Center_2=True\r\nHStretch_2=True\r\nFileSpec_3=" + longPath + "\r\n");
+    SetFile("[INIT]\r\nPictureCount_0=2\r\nHStretch_1=True\r\nFileSpec_2=" + longPath + "\r\n");
     ClsSettings s;
-    ASSERT_EQ(s.pictureCount(), 3);
-    EXPECT_EQ(s.fileSpec(1), "C:\\one.jpg");
-    EXPECT_TRUE(s.center(1) && !s.hStretch(1) && s.vStretch(1));
-    EXPECT_EQ(s.fileSpec(2), "") << "a missing path is empty, the entry still there";
-    EXPECT_TRUE(s.center(2) && s.hStretch(2) && !s.vStretch(2));
-    EXPECT_EQ(s.fileSpec(3), longPath.substr(0, 254));
+    EXPECT_TRUE(s.pictureCount() == 2 && s.fileSpec(1).empty() && s.hStretch(1));
+    EXPECT_EQ(s.fileSpec(2), longPath.substr(0, 254));
 }
 
 TEST_F(Settings, ReleaseWritesEverythingAsHeldWithTheCountLast) {
@@ -159,6 +157,37 @@ TEST_F(Settings, NoiseAroundTheSettingsReadsAndWritesBackTheSame) {
         const std::int32_t delay = ClsSettings().delay(); // read, then written back
         EXPECT_TRUE(delay >= 2 && delay <= 1000) << delay;
         EXPECT_EQ(ClsSettings().delay(), delay) << "run " << run;
+    }
+}
+
+TEST_F(Settings, IsReadOnceAtFirstAccessAndWrittenOnceAtRelease) {
+    SetFile("[INIT]\r\nDelay_0=30\r\n");
+    ReleaseAppSettings();
+    EXPECT_EQ(FileText(), "[INIT]\r\nDelay_0=30\r\n") << "releasing what was never created does nothing";
+    EXPECT_EQ(AppSettings().delay(), 30);
+    SetFile("[INIT]\r\nDelay_0=50\r\n");
+    AppSettings().setDelay(40);
+    EXPECT_EQ(AppSettings().delay(), 40) << "one object, read once";
+    ReleaseAppSettings();
+    EXPECT_NE(FileText().find("Delay_0=40\r\n"), std::string::npos);
+    SetFile("[INIT]\r\nDelay_0=60\r\n");
+    EXPECT_EQ(AppSettings().delay(), 60) << "the next access reads anew";
+    AppSettings().setDelay(40);
+    DiscardSettings = true;
+    ReleaseAppSettings();
+    EXPECT_EQ(FileText(), "[INIT]\r\nDelay_0=60\r\n") << "a discarding release writes nothing";
+}
+
+TEST_F(Settings, TheSettingsFileIsNamedAfterTheExecutable) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"D:\\SAVERS\\SLIDES.SCR", "D:\\SAVERS\\SLIDES.INI"}, {"C:\\a.b\\my.saver.scr", "C:\\a.b\\my.saver.INI"},
+        {"D:\\SLIDES.SCR", "D:\\\\SLIDES.INI"}, {"/QuilloSlides.scr", "/\\QuilloSlides.INI"}, // a root keeps its separator
+        {"C:\\dir\\NOEXT", "C:\\dir\\NOEXT.INI"}, {"/home/u/bin/QuilloSlides", "/home/u/bin\\QuilloSlides.INI"},
+        {"QuilloSlides.scr", "\\QuilloSlides.INI"}};
+    for (const auto& [executable, iniFile] : cases) {
+        os.process.executablePath = executable;
+        EXPECT_EQ(SettingsFilePath(), iniFile) << executable;
+        EXPECT_EQ(AppSettings().iniFile(), iniFile) << executable;
     }
 }
 
