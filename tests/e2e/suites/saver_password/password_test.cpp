@@ -23,14 +23,12 @@ const std::string kAppDefaults = std::string("Software\\Wine\\AppDefaults\\") + 
 std::optional<std::string> UserValue(const std::string& key, const char* name) {
     char data[256] = {};
     DWORD size = sizeof data - 1;
-    const LSTATUS status = RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size);
-    return status == ERROR_SUCCESS ? std::optional<std::string>(data) : std::nullopt;
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size)) return std::nullopt;
+    return data;
 }
 void SetUserValue(const std::string& key, const char* name, const std::optional<std::string>& value) {
-    if (!value)
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), name);
-    else
-        RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, value->c_str(), DWORD(value->size() + 1));
+    if (value) RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, value->c_str(), DWORD(value->size() + 1));
+    else RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), name);
 }
 
 // Whether the flag of SystemParametersInfo action 97 stands, as any process sees it now:
