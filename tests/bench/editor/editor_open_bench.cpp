@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
         else args.push_back(argv[i]);
     }
     for (int n : {1000, slides})
-        for (auto [name, bench] : {std::pair{"EditorOpen", BM_EditorOpen}, {"FourListsFloor", BM_FourListsFloor}})
+        for (auto [name, bench] : {std::pair{"EditorOpen", &BM_EditorOpen}, {"FourListsFloor", &BM_FourListsFloor}})
             benchmark::RegisterBenchmark(name, bench)->Arg(n)->Unit(benchmark::kMillisecond)->UseRealTime();
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
