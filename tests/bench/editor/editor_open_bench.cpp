@@ -35,11 +35,8 @@ using qs::AppSettings;
 std::string SlidePath(int i) {
     std::string path = "C:\\Users\\Photos\\" + std::to_string(2000 + i % 20) + "\\Album " + std::to_string(i % 97) +
                        "\\IMG_" + std::to_string(10000 + i) + ".jpg";
-    if (i % 10 == 0)
-        path = "D:\\Archive\\Scanned family pictures from the attic, sorted by decade\\1970-1979\\Summer holidays "
-               "at the lake\\" +
-               path.substr(3);
-    return path;
+    const std::string longer = "D:\\Archive\\Scanned family pictures from the attic, sorted by decade\\1970-1979\\";
+    return i % 10 ? path : longer + "Summer holidays at the lake\\" + path.substr(3);
 }
 
 // n slides in settings held in memory: nothing is read from or written to a real file.
@@ -60,38 +57,43 @@ struct Environment {
     qs::test::ScopedServices os;
 };
 
-// The editor from its creation to the end of Form_Load, as the settings dialog's
-// "Edit Slides..." button runs it; closing is not timed.
-void BM_EditorOpen(benchmark::State& state) {
+// Times `open` (a loaded form holding n rows), then unloads the form untimed.
+template <typename Open>
+void TimeOpening(benchmark::State& state, Open open) {
     const int n = static_cast<int>(state.range(0));
     Environment env(n);
     for (auto _ : state) {
-        qs::ui::UnconfirmedChanges changes;
-        auto editor = std::make_unique<qs::ui::SlideShowEditor>(changes);
-        editor->Load();
-        benchmark::DoNotOptimize(editor->nameList.ListCount());
+        std::unique_ptr<qs::tk::Form> form = open(n);
         state.PauseTiming();
-        if (editor->nameList.ListCount() != n) state.SkipWithError("the editor did not load every slide");
-        editor->Unload();
-        editor.reset();
+        form->Unload();
+        form.reset();
         state.ResumeTiming();
     }
     state.counters["rows/s"] =
         benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate);
 }
 
+// The editor from its creation to the end of Form_Load, as the settings dialog's
+// "Edit Slides..." button runs it.
+void BM_EditorOpen(benchmark::State& state) {
+    qs::ui::UnconfirmedChanges changes;
+    TimeOpening(state, [&](int n) {
+        auto editor = std::make_unique<qs::ui::SlideShowEditor>(changes);
+        editor->Load();
+        if (editor->nameList.ListCount() != n) state.SkipWithError("the editor did not load every slide");
+        return editor;
+    });
+}
+
 // The floor: the same rows in four bare check-style list boxes of a loaded form.
-class FourLists : public qs::tk::Form {
-public:
+struct FourLists : qs::tk::Form {
     FourLists() : Form("FourLists") {}
     qs::tk::ListBox names{*this, "names", 0, 480, 6135, 2535, true}, center{*this, "c0", 0, 0, 1935, 2535, true},
         hStretch{*this, "c1", 0, 0, 1935, 2535, true}, vStretch{*this, "c2", 0, 0, 1935, 2535, true};
 };
 
 void BM_FourListsFloor(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    Environment env(n);
-    for (auto _ : state) {
+    TimeOpening(state, [](int n) {
         auto form = std::make_unique<FourLists>();
         form->Load();
         for (int i = 1, row = 0; i <= n; ++i, ++row) {
@@ -104,14 +106,8 @@ void BM_FourListsFloor(benchmark::State& state) {
             form->names.AddItem(s.fileSpec(i), row);
             form->names.setItemData(row, i);
         }
-        benchmark::DoNotOptimize(form->names.ListCount());
-        state.PauseTiming();
-        form->Unload();
-        form.reset();
-        state.ResumeTiming();
-    }
-    state.counters["rows/s"] =
-        benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate);
+        return form;
+    });
 }
 
 // Keeps the console table and remembers each run's mean time per iteration.
