@@ -6,13 +6,9 @@
 // same run is the same path with three slides, so the difference is what the rows cost.
 //
 //   editor_wine_bench [slides]      (default 10000; run under Wine with a display)
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "e2e_driver.h"
 
@@ -72,8 +68,7 @@ Timings OpenOnce(int slides) {
         t.end = Timed([] { PressKey(VK_END); }, shows(slides));
         if (t.end >= 0) t.up = Timed([&] { ClickButton(editor, "&Up"); }, shows(slides - 1));
     }
-    saver.Kill();
-    return t;
+    return t;  // the saver ends with its object
 }
 
 double Median(std::vector<Timings> runs, double Timings::*step) {

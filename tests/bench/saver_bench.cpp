@@ -10,12 +10,8 @@
 //    same scene as a small JPEG. Both pictures have a flat magenta centre.
 // The CPU used while the show idles is measured by run_bench.sh from /proc: Wine does not
 // report another process's CPU times through GetProcessTimes.
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <string>
-#include <vector>
 
 #include "e2e_driver.h"
 

@@ -79,9 +79,9 @@ std::map<std::string, std::string> RunFolder::ReadSettings() const {
     return values;
 }
 
-std::string RunFolder::SettingsText() const {
+std::string RunFolder::ReadText(const std::string& name) const {
     std::ostringstream text;
-    if (std::ifstream in{PathOf(settingsName_), std::ios::binary}) text << in.rdbuf();
+    if (std::ifstream in{PathOf(name), std::ios::binary}) text << in.rdbuf();
     return text.str();
 }
 
@@ -122,7 +122,10 @@ SaverProcess::SaverProcess(const RunFolder& run, const std::string& arguments) {
 }
 
 SaverProcess::~SaverProcess() {
-    Kill();
+    if (Running()) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 5000);
+    }
     if (process_) CloseHandle(process_);
 }
 
@@ -130,13 +133,6 @@ std::optional<DWORD> SaverProcess::ExitCode() const {
     DWORD code = 0;
     if (!process_ || Running() || !GetExitCodeProcess(process_, &code)) return std::nullopt;
     return code;
-}
-
-void SaverProcess::Kill() {
-    if (Running()) {
-        TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, 5000);
-    }
 }
 
 std::vector<HWND> SaverProcess::TopLevelWindows() const {

@@ -52,7 +52,8 @@ public:
     // The settings file: [INIT] and these lines.
     void WriteSettings(const std::vector<std::string>& initLines) const;
     std::map<std::string, std::string> ReadSettings() const;  // section [INIT]
-    std::string SettingsText() const;                         // empty when there is none
+    std::string SettingsText() const { return ReadText(settingsName_); }
+    std::string ReadText(const std::string& name) const;  // empty when there is none
     // A 24-bit bitmap of one colour, so that a test can predict the pixels shown.
     std::string WriteSolidBitmap(const std::string& name, int width, int height, COLORREF colour) const;
     std::string CopyIn(const std::string& source, const std::string& name) const;
@@ -74,7 +75,6 @@ public:
     bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
     bool WaitForExit(Ms deadline) const { return WaitUntil([this] { return !Running(); }, deadline); }
     std::optional<DWORD> ExitCode() const;
-    void Kill();
     std::vector<HWND> TopLevelWindows() const;
     // A top-level window of the process with exactly this caption, hidden or not; with a
     // button caption, only once it is visible and holds that button (a dialog exists,

@@ -3,8 +3,6 @@
 // Cancel and the question Cancel asks, and the about box.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "e2e_driver.h"
 
 namespace qs::e2e {

@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
-#include <string>
-#include <vector>
 
 #include "e2e_driver.h"
 

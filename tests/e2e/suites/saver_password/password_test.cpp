@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "e2e_driver.h"
@@ -70,8 +68,8 @@ protected:
     }
     void Answer(bool accept) const { run_->WriteText("password-answer.txt", accept ? "1" : "0"); }
     int Calls() const {
-        std::ifstream log(run_->PathOf("password-calls.txt"));
-        return static_cast<int>(std::count(std::istreambuf_iterator<char>(log), {}, '\n'));
+        const std::string log = run_->ReadText("password-calls.txt");
+        return static_cast<int>(std::count(log.begin(), log.end(), '\n'));
     }
     // A refused check leaves the show running, the cursor hidden again.
     void ExpectRefusedAsCall(int call) {

@@ -132,7 +132,9 @@ TEST(Preview, WithoutALiveHostOrWithAnUnknownSwitchTheSaverEndsAtOnceShowingNoth
         EXPECT_TRUE(saver.WaitForExit(kStartDeadline));
         EXPECT_EQ(saver.ExitCode(), std::optional<DWORD>(0));
         EXPECT_FALSE(probe.Opened()) << "a slide was drawn";
-        if (c.keepsFile) EXPECT_EQ(run.SettingsText(), settings);
+        if (c.keepsFile) {
+            EXPECT_EQ(run.SettingsText(), settings);
+        }
     }
 }
 
