@@ -1,57 +1,27 @@
 // How long the real editor takes to open a large slide list under Wine: from the click
 // on "&Edit Slides..." in the settings dialog until the editor shows with every row in
-// its name list. The start of "/C" until the settings dialog shows, which reads the file,
+// its lists. The start of "/C" until the settings dialog shows, which reads the file,
 // is timed apart. Then whether it stays responsive with that list: End selects the last
 // slide (until its position shows), and "&Up" moves it one row up. The baseline of the
 // same run is the same path with three slides, so the difference is what the rows cost.
 //
 //   editor_wine_bench [slides]      (default 10000; run under Wine with a display)
-#include <windows.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "e2e_driver.h"
 
 namespace {
 
 using namespace qs::e2e;
-using Clock = std::chrono::steady_clock;
-
-// The largest row count of the editor's list boxes (the name list and its columns
-// always hold the same number).
-int EditorRows(HWND editor) {
-    int rows = -1;
-    for (HWND w : Descendants(editor))
-        if (lstrcmpiA(ClassOf(w).c_str(), "ListBox") == 0) rows = std::max(rows, RowCount(w));
-    return rows;
-}
-
-// The name list: the widest list box of the editor.
-HWND NameList(HWND editor) {
-    HWND names = nullptr;
-    LONG widest = -1;
-    for (HWND w : Descendants(editor)) {
-        if (lstrcmpiA(ClassOf(w).c_str(), "ListBox") != 0) continue;
-        const RECT r = ScreenRect(w);
-        if (r.right - r.left > widest) widest = r.right - r.left, names = w;
-    }
-    return names;
-}
-
-bool ShowsLabel(HWND editor, const std::string& text) { return FindChild(editor, "Static", text) != nullptr; }
 
 // Milliseconds of one timed step, negative when it did not finish within the deadline.
-template <typename Act, typename Done>
-double Timed(Act act, Done done) {
+template <typename Act>
+double Timed(Act act, const std::function<bool()>& done) {
     const auto start = Clock::now();
     act();
-    if (!WaitUntil(done, Ms{60000})) return -1;
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return WaitUntil(done, Ms{60000}) ? MsSince(start) : -1;
 }
 
 struct Timings {
@@ -72,43 +42,38 @@ Timings OpenOnce(int slides) {
     const auto launched = Clock::now();
     SaverProcess saver(run, "/C");
     Timings t;
-    HWND settings = saver.WaitForWindow(kSettingsCaption, kStartDeadline);
-    if (!settings) return t;
-    HWND edit = nullptr;
-    if (!WaitUntil([&] { return (edit = FindChild(settings, "Button", "&Edit Slides...")) && IsWindowVisible(edit); },
-                   Ms{60000}))
+    HWND settings = saver.WaitForWindow(kSettingsCaption, kStartDeadline), edit = nullptr;
+    if (!settings || !WaitUntil([&] { return (edit = FindChild(settings, "Button", "&Edit Slides...")) &&
+                                             IsWindowVisible(edit); }, Ms{60000}))
         return t;
     // The settings dialog has read the whole file when it shows: the start is timed apart.
-    t.start = std::chrono::duration<double, std::milli>(Clock::now() - launched).count();
+    t.start = MsSince(launched);
     HWND editor = nullptr;
-    t.open = Timed([&] { ClickCentre(edit); },
-                   [&] {
-                       if (!editor) editor = FindTopLevel("Edit Slide Show");
-                       return editor && IsWindowVisible(editor) && EditorRows(editor) == slides;
-                   });
-    HWND names = editor ? NameList(editor) : nullptr;
+    std::vector<HWND> lists;
+    t.open = Timed([&] { ClickCentre(edit); }, [&] {
+        if (!editor) editor = FindTopLevel("Edit Slide Show");
+        lists = editor && IsWindowVisible(editor) ? EditorLists(editor) : std::vector<HWND>{};
+        const auto full = [&](HWND list) { return RowCount(list) == slides; };
+        return lists.size() == 4 && std::all_of(lists.begin(), lists.end(), full);
+    });
     const std::string count = std::to_string(slides);
-    if (t.open >= 0 && names) {
-        // A click on the second row selects it and gives the name list the focus (the
-        // first row's slide shows from the start, so selecting it changes nothing).
-        const int height = static_cast<int>(SendMessageA(names, LB_GETITEMHEIGHT, 0, 0));
-        POINT p{40, height + height / 2};
-        ClientToScreen(names, &p);
-        ClickAt(p.x, p.y);
-        if (WaitUntil([&] { return ShowsLabel(editor, "(2/" + count + ")"); }, Ms{10000})) {
-            t.end = Timed([] { PressKey(VK_END); }, [&] { return ShowsLabel(editor, "(" + count + "/" + count + ")"); });
-            HWND up = FindChild(editor, "Button", "&Up");
-            const std::string above = "(" + std::to_string(slides - 1) + "/" + count + ")";
-            if (t.end >= 0 && up) t.up = Timed([&] { ClickCentre(up); }, [&] { return ShowsLabel(editor, above); });
-        }
+    const auto shows = [&](int row) {
+        const std::string number = std::to_string(row);
+        return [&, label = "(" + number + "/" + count + ")"] { return ShowsLabel(editor, label); };
+    };
+    // A click on the second row selects it and gives the name list the focus (the first
+    // row's slide shows from the start, so selecting it changes nothing).
+    const auto clickSecondRow = [&] { ClickAt(RowPoint(lists[0], 1, 40).x, RowPoint(lists[0], 1, 40).y); };
+    if (t.open >= 0 && Timed(clickSecondRow, shows(2)) >= 0) {
+        t.end = Timed([] { PressKey(VK_END); }, shows(slides));
+        if (t.end >= 0) t.up = Timed([&] { ClickButton(editor, "&Up"); }, shows(slides - 1));
     }
-    saver.Kill();
-    return t;
+    return t;  // the saver ends with its object
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+double Median(std::vector<Timings> runs, double Timings::*step) {
+    std::sort(runs.begin(), runs.end(), [&](const Timings& a, const Timings& b) { return a.*step < b.*step; });
+    return runs[runs.size() / 2].*step;
 }
 
 } // namespace
@@ -118,23 +83,16 @@ int main(int argc, char** argv) {
     constexpr int kRounds = 3;
     std::vector<Timings> baseline, large;
     for (int round = 0; round < kRounds; ++round) {
-        baseline.push_back(OpenOnce(3));
-        large.push_back(OpenOnce(slides));
-        const Timings& b = baseline.back();
-        const Timings& l = large.back();
+        const Timings& b = baseline.emplace_back(OpenOnce(3));
+        const Timings& l = large.emplace_back(OpenOnce(slides));
         std::printf("round %d: start / open / End / Up: 3 slides %.0f / %.0f / %.0f / %.0f ms, %d slides %.0f / %.0f / "
                     "%.0f / %.0f ms\n",
                     round + 1, b.start, b.open, b.end, b.up, slides, l.start, l.open, l.end, l.up);
         std::fflush(stdout);
     }
-    auto median = [](const std::vector<Timings>& runs, double Timings::*step) {
-        std::vector<double> v;
-        for (const Timings& t : runs) v.push_back(t.*step);
-        return Median(v);
-    };
-    const double b = median(baseline, &Timings::open), l = median(large, &Timings::open);
-    const double bEnd = median(baseline, &Timings::end), lEnd = median(large, &Timings::end);
-    const double bUp = median(baseline, &Timings::up), lUp = median(large, &Timings::up);
+    const double b = Median(baseline, &Timings::open), l = Median(large, &Timings::open);
+    const double bEnd = Median(baseline, &Timings::end), lEnd = Median(large, &Timings::end);
+    const double bUp = Median(baseline, &Timings::up), lUp = Median(large, &Timings::up);
     if (b < 0 || l < 0 || bEnd < 0 || lEnd < 0 || bUp < 0 || lUp < 0) {
         std::printf("the editor did not open or answer within the deadline\n");
         return 1;
@@ -143,7 +101,7 @@ int main(int argc, char** argv) {
                 "budget 1000 ms: %s\n",
                 slides, l, kRounds, b, l - b, l < 1000.0 ? "within" : "OVER");
     std::printf("the settings dialog (\"/C\", reading the file) shows in %.0f ms with %d slides, %.0f ms with 3\n",
-                median(large, &Timings::start), slides, median(baseline, &Timings::start));
+                Median(large, &Timings::start), slides, Median(baseline, &Timings::start));
     std::printf("with %d slides End selects the last in %.0f ms (3 slides: %.0f ms), Up moves it in %.0f ms "
                 "(3 slides: %.0f ms)\n",
                 slides, lEnd, bEnd, lUp, bUp);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -17,7 +18,6 @@
 #include <vector>
 
 #include "support/scoped_services.h"
-#include "support/settings_memory_profile.h"
 #include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
@@ -29,107 +29,89 @@
 namespace {
 
 using qs::AppSettings;
-using qs::ClsSettings;
 
 // Paths as a photo collection has them; one in ten is too long for the name column,
 // so the shortening rule does real work on those.
 std::string SlidePath(int i) {
     std::string path = "C:\\Users\\Photos\\" + std::to_string(2000 + i % 20) + "\\Album " + std::to_string(i % 97) +
                        "\\IMG_" + std::to_string(10000 + i) + ".jpg";
-    if (i % 10 == 0)
-        path = "D:\\Archive\\Scanned family pictures from the attic, sorted by decade\\1970-1979\\Summer holidays "
-               "at the lake\\" +
-               path.substr(3);
-    return path;
+    const std::string longer = "D:\\Archive\\Scanned family pictures from the attic, sorted by decade\\1970-1979\\";
+    return i % 10 ? path : longer + "Summer holidays at the lake\\" + path.substr(3);
 }
 
-void GiveSlides(int n) {
-    ClsSettings& settings = AppSettings();
-    settings.setPictureCount(0);
-    for (int i = 1; i <= n; ++i) {
-        settings.setFileSpec(i, SlidePath(i));
-        settings.setCenter(i, i % 2 == 0);
-        settings.setHStretch(i, i % 3 == 0);
-        settings.setVStretch(i, i % 5 == 0);
-    }
-}
-
+// n slides in settings held in memory: nothing is read from or written to a real file.
 struct Environment {
-    Environment() {
-        os.UseProfile(&profile);
+    explicit Environment(int n) {
         qs::ResetSharedState();
         qs::tk::SetBackend(std::make_unique<qs::tk::headless::HeadlessBackend>());
         AppSettings().setDisplayWarnings(true);
+        AppSettings().setPictureCount(0);
+        for (int i = 1; i <= n; ++i) {
+            AppSettings().setFileSpec(i, SlidePath(i));
+            AppSettings().setCenter(i, i % 2 == 0);
+            AppSettings().setHStretch(i, i % 3 == 0);
+            AppSettings().setVStretch(i, i % 5 == 0);
+        }
     }
     ~Environment() { qs::DiscardSettings = true; }
     qs::test::ScopedServices os;
-    // Nothing is read from or written to a real settings file.
-    qs::test::MemoryProfileFile profile;
 };
 
-// The editor from its creation to the end of Form_Load, as the settings dialog's
-// "Edit Slides..." button runs it; closing is not timed.
-void BM_EditorOpen(benchmark::State& state) {
-    Environment env;
+// Times `open` (a loaded form holding n rows), then unloads the form untimed.
+template <typename Open>
+void TimeOpening(benchmark::State& state, Open open) {
     const int n = static_cast<int>(state.range(0));
-    GiveSlides(n);
+    Environment env(n);
     for (auto _ : state) {
-        qs::ui::UnconfirmedChanges changes;
-        auto editor = std::make_unique<qs::ui::SlideShowEditor>(changes);
-        editor->Load();
-        benchmark::DoNotOptimize(editor->nameList.ListCount());
-        state.PauseTiming();
-        if (editor->nameList.ListCount() != n) state.SkipWithError("the editor did not load every slide");
-        editor->Unload();
-        editor.reset();
-        state.ResumeTiming();
-    }
-    state.counters["rows/s"] = benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate);
-}
-
-// The floor: the same rows in four bare check-style list boxes of a loaded form.
-class FourLists : public qs::tk::Form {
-public:
-    FourLists()
-        : Form("FourLists"),
-          names(*this, "names", 0, 480, 6135, 2535, true),
-          c0(*this, "c0", 0, 0, 1935, 2535, true),
-          c1(*this, "c1", 0, 0, 1935, 2535, true),
-          c2(*this, "c2", 0, 0, 1935, 2535, true) {}
-    qs::tk::ListBox names, c0, c1, c2;
-};
-
-void BM_FourListsFloor(benchmark::State& state) {
-    Environment env;
-    const int n = static_cast<int>(state.range(0));
-    GiveSlides(n);
-    ClsSettings& settings = AppSettings();
-    for (auto _ : state) {
-        auto form = std::make_unique<FourLists>();
-        form->Load();
-        for (int i = 1; i <= n; ++i) {
-            const int row = i - 1;
-            form->c0.AddItem("", row);
-            if (settings.center(i)) form->c0.setSelected(row, true);
-            form->c1.AddItem("", row);
-            if (settings.hStretch(i)) form->c1.setSelected(row, true);
-            form->c2.AddItem("", row);
-            if (settings.vStretch(i)) form->c2.setSelected(row, true);
-            form->names.AddItem(settings.fileSpec(i), row);
-            form->names.setItemData(row, i);
-        }
-        benchmark::DoNotOptimize(form->names.ListCount());
+        std::unique_ptr<qs::tk::Form> form = open(n);
         state.PauseTiming();
         form->Unload();
         form.reset();
         state.ResumeTiming();
     }
-    state.counters["rows/s"] = benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+// The editor from its creation to the end of Form_Load, as the settings dialog's
+// "Edit Slides..." button runs it.
+void BM_EditorOpen(benchmark::State& state) {
+    qs::ui::UnconfirmedChanges changes;
+    TimeOpening(state, [&](int n) {
+        auto editor = std::make_unique<qs::ui::SlideShowEditor>(changes);
+        editor->Load();
+        if (editor->nameList.ListCount() != n) state.SkipWithError("the editor did not load every slide");
+        return editor;
+    });
+}
+
+// The floor: the same rows in four bare check-style list boxes of a loaded form.
+struct FourLists : qs::tk::Form {
+    FourLists() : Form("FourLists") {}
+    qs::tk::ListBox names{*this, "names", 0, 480, 6135, 2535, true}, center{*this, "c0", 0, 0, 1935, 2535, true},
+        hStretch{*this, "c1", 0, 0, 1935, 2535, true}, vStretch{*this, "c2", 0, 0, 1935, 2535, true};
+};
+
+void BM_FourListsFloor(benchmark::State& state) {
+    TimeOpening(state, [](int n) {
+        auto form = std::make_unique<FourLists>();
+        form->Load();
+        for (int i = 1, row = 0; i <= n; ++i, ++row) {
+            auto& s = AppSettings();
+            for (auto [list, on] : {std::pair{&form->center, s.center(i)}, {&form->hStretch, s.hStretch(i)},
+                                    {&form->vStretch, s.vStretch(i)}}) {
+                list->AddItem("", row);
+                if (on) list->setSelected(row, true);
+            }
+            form->names.AddItem(s.fileSpec(i), row);
+            form->names.setItemData(row, i);
+        }
+        return form;
+    });
 }
 
 // Keeps the console table and remembers each run's mean time per iteration.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
+struct SummaryReporter : benchmark::ConsoleReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
@@ -146,31 +128,22 @@ int main(int argc, char** argv) {
     int slides = 10000;
     std::vector<char*> args;
     for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--slides=", 9) == 0)
-            slides = std::max(1, std::atoi(argv[i] + 9));
-        else
-            args.push_back(argv[i]);
+        if (std::strncmp(argv[i], "--slides=", 9) == 0) slides = std::max(1, std::atoi(argv[i] + 9));
+        else args.push_back(argv[i]);
     }
-    const std::vector<int> sizes = {1000, slides};
-    for (int n : sizes) {
-        benchmark::RegisterBenchmark("EditorOpen", BM_EditorOpen)->Arg(n)->Unit(benchmark::kMillisecond)->UseRealTime();
-        benchmark::RegisterBenchmark("FourListsFloor", BM_FourListsFloor)
-            ->Arg(n)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-    }
+    for (int n : {1000, slides})
+        for (auto [name, bench] : {std::pair{"EditorOpen", &BM_EditorOpen}, {"FourListsFloor", &BM_FourListsFloor}})
+            benchmark::RegisterBenchmark(name, bench)->Arg(n)->Unit(benchmark::kMillisecond)->UseRealTime();
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (int n : sizes) {
+    for (int n : {1000, slides}) {
         const std::string suffix = "/" + std::to_string(n) + "/real_time";
-        const auto editor = reporter.ms.find("EditorOpen" + suffix);
-        const auto floor = reporter.ms.find("FourListsFloor" + suffix);
-        if (editor == reporter.ms.end() || floor == reporter.ms.end()) continue;
-        std::printf("editor opens %d slides in %.1f ms; four bare lists take %.1f ms (x%.2f); budget 1000 ms: %s\n", n,
-                    editor->second, floor->second, editor->second / floor->second,
-                    editor->second < 1000.0 ? "within" : "OVER");
+        const double editor = reporter.ms["EditorOpen" + suffix], floor = reporter.ms["FourListsFloor" + suffix];
+        if (editor > 0 && floor > 0)
+            std::printf("editor opens %d slides in %.1f ms; four bare lists take %.1f ms (x%.2f); budget 1000 ms: %s\n",
+                        n, editor, floor, editor / floor, editor < 1000.0 ? "within" : "OVER");
     }
     benchmark::Shutdown();
     return 0;

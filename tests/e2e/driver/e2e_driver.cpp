@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace qs::e2e {
@@ -16,6 +15,11 @@ namespace {
 BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
     reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
     return TRUE;
+}
+bool OfClass(HWND window, const std::string& className) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return lstrcmpiA(name, className.c_str()) == 0;
 }
 } // namespace
 
@@ -27,14 +31,14 @@ std::string WindowsPath(const std::string& path) {
 }
 
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline) {
-    const auto end = std::chrono::steady_clock::now() + deadline;
+    const auto end = Clock::now() + deadline;
     for (;;) {
         for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
         if (condition()) return true;
-        if (std::chrono::steady_clock::now() >= end) return false;
+        if (Clock::now() >= end) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 15, QS_ALLINPUT);
     }
 }
@@ -50,7 +54,7 @@ RunFolder::RunFolder(const std::string& saverFileName) {
         else if (GetLastError() != ERROR_ALREADY_EXISTS) break;
     }
     saverPath_ = PathOf(saverFileName);
-    settingsPath_ = saverPath_.substr(0, saverPath_.find_last_of('.')) + ".INI";
+    settingsName_ = saverFileName.substr(0, saverFileName.find_last_of('.')) + ".INI";
     CopyFileA(WindowsPath(QS_E2E_SAVER_PATH).c_str(), saverPath_.c_str(), FALSE);
 }
 
@@ -61,44 +65,38 @@ RunFolder::~RunFolder() {
 }
 
 void RunFolder::WriteSettings(const std::vector<std::string>& initLines) const {
-    std::ofstream out(settingsPath_, std::ios::binary | std::ios::trunc);
-    out << "[INIT]\r\n";
-    for (const auto& line : initLines) out << line << "\r\n";
+    std::string text = "[INIT]\r\n";
+    for (const auto& line : initLines) text += line + "\r\n";
+    WriteText(settingsName_, text);
 }
 
 std::map<std::string, std::string> RunFolder::ReadSettings() const {
     std::vector<char> text(1 << 16);
-    GetPrivateProfileSectionA("INIT", text.data(), static_cast<DWORD>(text.size()), settingsPath_.c_str());
+    GetPrivateProfileSectionA("INIT", text.data(), static_cast<DWORD>(text.size()), PathOf(settingsName_).c_str());
     std::map<std::string, std::string> values;
     for (const char* line = text.data(); *line; line += std::strlen(line) + 1)
         if (const char* equals = std::strchr(line, '=')) values[std::string(line, equals)] = equals + 1;
     return values;
 }
 
-std::string RunFolder::SettingsText() const {
-    std::ifstream in(settingsPath_, std::ios::binary);
+std::string RunFolder::ReadText(const std::string& name) const {
     std::ostringstream text;
-    if (in) text << in.rdbuf();
+    if (std::ifstream in{PathOf(name), std::ios::binary}) text << in.rdbuf();
     return text.str();
 }
 
 std::string RunFolder::WriteSolidBitmap(const std::string& name, int width, int height, COLORREF colour) const {
-    const int rowBytes = (width * 3 + 3) & ~3;
-    BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, static_cast<DWORD>(rowBytes * height), 0, 0, 0, 0};
+    std::string row;
+    for (int x = 0; x < width; ++x) row += {char(GetBValue(colour)), char(GetGValue(colour)), char(GetRValue(colour))};
+    row.resize((row.size() + 3) & ~std::size_t{3});  // rows are padded to four bytes
+    BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, DWORD(row.size() * height), 0, 0, 0, 0};
     const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
     const BITMAPFILEHEADER file{0x4D42 /* "BM" */, offset + info.biSizeImage, 0, 0, offset};
-    std::string row(static_cast<size_t>(rowBytes), '\0');
-    for (int x = 0; x < width; ++x) {
-        row[x * 3u] = static_cast<char>(GetBValue(colour));
-        row[x * 3u + 1] = static_cast<char>(GetGValue(colour));
-        row[x * 3u + 2] = static_cast<char>(GetRValue(colour));
-    }
-    const std::string path = PathOf(name);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    for (int y = 0; y < height; ++y) out << row;
-    return path;
+    std::string text(reinterpret_cast<const char*>(&file), sizeof file);
+    text.append(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int y = 0; y < height; ++y) text += row;
+    WriteText(name, text);
+    return PathOf(name);
 }
 
 std::string RunFolder::CopyIn(const std::string& source, const std::string& name) const {
@@ -124,7 +122,10 @@ SaverProcess::SaverProcess(const RunFolder& run, const std::string& arguments) {
 }
 
 SaverProcess::~SaverProcess() {
-    Kill();
+    if (Running()) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 5000);
+    }
     if (process_) CloseHandle(process_);
 }
 
@@ -134,18 +135,11 @@ std::optional<DWORD> SaverProcess::ExitCode() const {
     return code;
 }
 
-void SaverProcess::Kill() {
-    if (Running()) {
-        TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, 5000);
-    }
-}
-
 std::vector<HWND> SaverProcess::TopLevelWindows() const {
-    std::vector<HWND> all, mine;
+    std::vector<HWND> all;
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
-    std::copy_if(all.begin(), all.end(), std::back_inserter(mine), [&](HWND w) { return ProcessOfWindow(w) == id_; });
-    return mine;
+    std::erase_if(all, [&](HWND w) { return ProcessOfWindow(w) != id_; });
+    return all;
 }
 
 HWND SaverProcess::WaitForWindow(const std::string& caption, Ms deadline, const std::string& button) const {
@@ -162,11 +156,6 @@ HWND SaverProcess::WaitForWindow(const std::string& caption, Ms deadline, const 
         },
         deadline);
     return found;
-}
-
-std::string ClassOf(HWND window) {
-    char name[256] = {};
-    return std::string(name, static_cast<size_t>(std::max(GetClassNameA(window, name, sizeof name), 0)));
 }
 
 std::vector<HWND> Descendants(HWND parent) {
@@ -186,38 +175,48 @@ std::string TextOf(HWND window) {
 
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text) {
     for (HWND child : Descendants(parent))
-        if ((className.empty() || lstrcmpiA(ClassOf(child).c_str(), className.c_str()) == 0) &&
-            (!text || TextOf(child) == *text))
-            return child;
+        if ((className.empty() || OfClass(child, className)) && (!text || TextOf(child) == *text)) return child;
     return nullptr;
 }
 
+std::vector<HWND> EditorLists(HWND editor) {
+    std::vector<HWND> lists = Descendants(editor);
+    std::erase_if(lists, [](HWND w) { return !OfClass(w, "ListBox"); });
+    const auto width = [](HWND w) { return ScreenRect(w).right - ScreenRect(w).left; };
+    std::sort(lists.begin(), lists.end(), [&](HWND a, HWND b) { return width(a) > width(b); });
+    const auto left = [](HWND a, HWND b) { return ScreenRect(a).left < ScreenRect(b).left; };
+    if (!lists.empty()) std::sort(lists.begin() + 1, lists.end(), left);
+    return lists;
+}
+
+POINT RowPoint(HWND list, int row, int x) {
+    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    POINT p{x, (row - static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0))) * height + height / 2};
+    ClientToScreen(list, &p);
+    return p;
+}
+
 void PressKey(WORD virtualKey, WORD held) {
-    const auto key = [](WORD vk, DWORD flags) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki = {vk, static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), flags, 0, 0};
-        return in;
+    std::vector<INPUT> keys;
+    const auto key = [&](WORD vk, DWORD flags) {
+        keys.emplace_back().type = INPUT_KEYBOARD;
+        keys.back().ki = {vk, static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), flags, 0, 0};
     };
-    std::vector<INPUT> keys = {key(virtualKey, 0), key(virtualKey, KEYEVENTF_KEYUP)};
-    if (held) {
-        keys.insert(keys.begin(), key(held, 0));
-        keys.push_back(key(held, KEYEVENTF_KEYUP));
-    }
+    if (held) key(held, 0);
+    key(virtualKey, 0);
+    key(virtualKey, KEYEVENTF_KEYUP);
+    if (held) key(held, KEYEVENTF_KEYUP);
     SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }
 
 void ClickAt(int x, int y) {
-    const auto mouse = [&](DWORD flags) {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        // 0..65535 across the primary screen; a pixel's centre maps back to that pixel.
-        in.mi = {static_cast<LONG>((x * 65536LL + 32768) / ScreenWidth()),
-                 static_cast<LONG>((y * 65536LL + 32768) / ScreenHeight()), 0,
-                 MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags, 0, 0};
-        return in;
-    };
-    INPUT click[2] = {mouse(MOUSEEVENTF_LEFTDOWN), mouse(MOUSEEVENTF_LEFTUP)};
+    // 0..65535 across the primary screen; a pixel's centre maps back to that pixel.
+    const LONG ax = static_cast<LONG>((x * 65536LL + 32768) / ScreenWidth());
+    const LONG ay = static_cast<LONG>((y * 65536LL + 32768) / ScreenHeight());
+    INPUT click[2] = {};
+    for (INPUT& in : click) in.type = INPUT_MOUSE, in.mi = {ax, ay, 0, MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE, 0, 0};
+    click[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
     SendInput(2, click, sizeof(INPUT));
 }
 

@@ -19,6 +19,7 @@
 namespace qs::e2e {
 
 using Ms = std::chrono::milliseconds;
+using Clock = std::chrono::steady_clock;
 
 // A Wine process can take seconds to start on a loaded machine; once it runs, the
 // product's own promises are much shorter.
@@ -32,6 +33,9 @@ std::string WindowsPath(const std::string& path);
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline);
 // Only for checking that something does NOT happen within a span.
 inline void PumpFor(Ms span) { WaitUntil([] { return false; }, span); }
+inline double MsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
 
 // A fresh temporary folder holding a copy of the saver under the given name; removed
 // with all it holds when the object goes.
@@ -48,14 +52,15 @@ public:
     // The settings file: [INIT] and these lines.
     void WriteSettings(const std::vector<std::string>& initLines) const;
     std::map<std::string, std::string> ReadSettings() const;  // section [INIT]
-    std::string SettingsText() const;                         // empty when there is none
+    std::string SettingsText() const { return ReadText(settingsName_); }
+    std::string ReadText(const std::string& name) const;  // empty when there is none
     // A 24-bit bitmap of one colour, so that a test can predict the pixels shown.
     std::string WriteSolidBitmap(const std::string& name, int width, int height, COLORREF colour) const;
     std::string CopyIn(const std::string& source, const std::string& name) const;
     void WriteText(const std::string& name, const std::string& text) const;
 
 private:
-    std::string folder_, saverPath_, settingsPath_;
+    std::string folder_, saverPath_, settingsName_;
 };
 
 class SaverProcess {
@@ -70,7 +75,6 @@ public:
     bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
     bool WaitForExit(Ms deadline) const { return WaitUntil([this] { return !Running(); }, deadline); }
     std::optional<DWORD> ExitCode() const;
-    void Kill();
     std::vector<HWND> TopLevelWindows() const;
     // A top-level window of the process with exactly this caption, hidden or not; with a
     // button caption, only once it is visible and holds that button (a dialog exists,
@@ -86,24 +90,35 @@ inline DWORD ProcessOfWindow(HWND window) {
     DWORD id = 0;
     return GetWindowThreadProcessId(window, &id) ? id : 0;
 }
-std::string ClassOf(HWND window);
 inline HWND FindTopLevel(const std::string& caption) { return FindWindowA(nullptr, caption.c_str()); }
 std::vector<HWND> Descendants(HWND parent);
 // Asked with WM_GETTEXT: GetWindowText does not ask another process's controls.
 std::string TextOf(HWND window);
 // The first descendant of the class (any case, "" for any) with that text (if given).
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text = std::nullopt);
+inline bool ShowsLabel(HWND top, const std::string& text) { return FindChild(top, "Static", text) != nullptr; }
 inline RECT ScreenRect(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return r;
 }
 inline int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
+// The editor's four list boxes: the name list (the widest), then the Center, HStretch and
+// VStretch columns from left to right.
+std::vector<HWND> EditorLists(HWND editor);
+// The screen point at the vertical middle of a list's row, x pixels into its client area.
+POINT RowPoint(HWND list, int row, int x);
 
 // A key pressed and released, inside `held` (e.g. VK_MENU) if given.
 void PressKey(WORD virtualKey, WORD held = 0);
 void ClickAt(int x, int y);
 void ClickCentre(HWND window);
+// Clicks the button of the window with this caption; false when there is none.
+inline bool ClickButton(HWND window, const std::string& caption) {
+    HWND button = FindChild(window, "Button", caption);
+    if (button) ClickCentre(button);
+    return button != nullptr;
+}
 bool CursorShowing();
 
 inline int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }

@@ -3,8 +3,6 @@
 // Cancel and the question Cancel asks, and the about box.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "e2e_driver.h"
 
 namespace qs::e2e {
@@ -25,12 +23,6 @@ protected:
         if (dialog) SetForegroundWindow(dialog);
         return dialog;
     }
-    // Clicks a button of the window; false when there is none.
-    static bool Click(HWND window, const std::string& caption) {
-        HWND button = FindChild(window, "Button", caption);
-        if (button) ClickCentre(button);
-        return button != nullptr;
-    }
     static bool IsChecked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
     RunFolder run_;
@@ -49,7 +41,7 @@ TEST_P(OpensOn, TheDialogWithItsControlsAndLeavesNoFileWhenCancelled) {
     EXPECT_EQ(TextOf(FindChild(dialog, "Edit")), "10");
     EXPECT_NE(FindChild(dialog, "ScrollBar"), nullptr);
 
-    ASSERT_TRUE(Click(dialog, "&Cancel"));
+    ASSERT_TRUE(ClickButton(dialog, "&Cancel"));
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     EXPECT_EQ(run_.SettingsText(), "") << "an untouched dialog writes nothing";
 }
@@ -91,7 +83,7 @@ TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPictureAndTheTopArrowAn
     ClickAt((bar.left + bar.right) / 2, bar.top + 3);
     EXPECT_TRUE(WaitUntil([&] { return TextOf(delay) == "6"; }, kReactionDeadline)) << TextOf(delay);
 
-    ASSERT_TRUE(Click(dialog, "&OK"));
+    ASSERT_TRUE(ClickButton(dialog, "&OK"));
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline)) << "OK asks nothing and closes";
     EXPECT_EQ(run_.ReadSettings()["Delay_0"], "6");
 }
@@ -104,12 +96,12 @@ TEST_F(SettingsDialog, TheAboutBoxOpensAndClosesWithEscAndCancelAfterAChangeAsks
     SaverProcess saver(run_, "/C");
     HWND dialog = Open(saver);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(Click(dialog, "&About..."));
+    ASSERT_TRUE(ClickButton(dialog, "&About..."));
     HWND about = saver.WaitForWindow("About Quillo Slide Show", kReactionDeadline, "OK");
     ASSERT_NE(about, nullptr) << "no about box";
     for (const char* text : {"Quillo Slide Show", "Version 1.3.67", "Project page:", "http://quillo-e2e.example/",
                              "Configured notice for this test."})
-        EXPECT_NE(FindChild(about, "Static", text), nullptr) << text;
+        EXPECT_TRUE(ShowsLabel(about, text)) << text;
     EXPECT_NE(FindChild(about, "Button", "&System Info..."), nullptr);
     EXPECT_FALSE(IsWindowEnabled(dialog)) << "the about box is modal over the settings dialog";
     SetForegroundWindow(about);
@@ -122,11 +114,11 @@ TEST_F(SettingsDialog, TheAboutBoxOpensAndClosesWithEscAndCancelAfterAChangeAsks
     ASSERT_TRUE(WaitUntil([&] { return IsChecked(random); }, kReactionDeadline));
     for (const char* answer : {"&No", "&Yes"}) {
         SCOPED_TRACE(answer);
-        ASSERT_TRUE(Click(dialog, "&Cancel"));
+        ASSERT_TRUE(ClickButton(dialog, "&Cancel"));
         HWND box = saver.WaitForWindow("Screen Saver", kReactionDeadline, answer);
         ASSERT_NE(box, nullptr) << "no question asked";
-        EXPECT_NE(FindChild(box, "Static", "Do you want to ignore all changes and exit?"), nullptr);
-        ASSERT_TRUE(Click(box, answer));
+        EXPECT_TRUE(ShowsLabel(box, "Do you want to ignore all changes and exit?"));
+        ASSERT_TRUE(ClickButton(box, answer));
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kReactionDeadline));
         if (answer[1] == 'N') {
             ASSERT_TRUE(IsWindow(dialog));

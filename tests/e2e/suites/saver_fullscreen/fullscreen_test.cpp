@@ -2,9 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <memory>
-#include <string>
 
 #include "e2e_driver.h"
 
@@ -21,23 +19,25 @@ const RECT kScreen{0, 0, 1024, 768};
 class FullScreen : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(ScreenWidth(), 1024) << "the tests assume the 1024 x 768 test display";
-        ASSERT_EQ(ScreenHeight(), 768);
+        ASSERT_TRUE(ScreenWidth() == 1024 && ScreenHeight() == 768) << "the tests assume the 1024 x 768 test display";
         SetCursorPos(3, 3);  // away from everything the tests click or move to
         red_ = run_.WriteSolidBitmap("red.bmp", 200, 100, kRed);
         green_ = run_.WriteSolidBitmap("green.bmp", 100, 200, kGreen);
     }
 
     // Writes the settings, starts "/S" and waits for its window.
-    HWND Start(std::unique_ptr<SaverProcess>& saver, const std::vector<std::string>& settings) {
+    HWND Start(const std::vector<std::string>& settings) {
+        saver_.reset();
         run_.WriteSettings(settings);
-        saver = std::make_unique<SaverProcess>(run_, "/S");
-        HWND window = saver->WaitForWindow(kSaverCaption, kStartDeadline);
+        saver_ = std::make_unique<SaverProcess>(run_, "/S");
+        HWND window = saver_->WaitForWindow(kSaverCaption, kStartDeadline);
         EXPECT_NE(window, nullptr) << "no window captioned " << kSaverCaption;
         return window;
     }
 
     RunFolder run_;
+    std::unique_ptr<SaverProcess> saver_;
+    const std::string bgBlue_ = "BGColor_0=" + std::to_string(kBlue);
     std::string red_, green_;
 };
 
@@ -55,10 +55,9 @@ TEST_F(FullScreen, ShowsTheFirstSlideAtOnceCoveringTheScreenPlacedByItsFlagsAndA
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("Center/HStretch/VStretch = ") + c.flags[0] + "/" + c.flags[1] + "/" + c.flags[2]);
-        std::unique_ptr<SaverProcess> saver;
-        HWND window = Start(saver, {"BGColor_0=" + std::to_string(kBlue), "Delay_0=10", "PictureCount_0=1",
-                                    "FileSpec_1=" + red_, std::string("Center_1=") + c.flags[0],
-                                    std::string("HStretch_1=") + c.flags[1], std::string("VStretch_1=") + c.flags[2]});
+        HWND window = Start({bgBlue_, "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + red_,
+                             std::string("Center_1=") + c.flags[0], std::string("HStretch_1=") + c.flags[1],
+                             std::string("VStretch_1=") + c.flags[2]});
         ASSERT_NE(window, nullptr);
         const RECT visible{std::max<LONG>(c.red.left, 0), c.red.top, std::min<LONG>(c.red.right, 1024), c.red.bottom};
         EXPECT_TRUE(WaitForScreenPixel((visible.left + visible.right) / 2, (visible.top + visible.bottom) / 2, kRed,
@@ -76,22 +75,21 @@ TEST_F(FullScreen, ShowsTheFirstSlideAtOnceCoveringTheScreenPlacedByItsFlagsAndA
         EXPECT_FALSE(CursorShowing());
 
         PressKey('Q');
-        EXPECT_TRUE(saver->WaitForExit(kExitDeadline));
+        EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
         EXPECT_EQ(FindTopLevel(kSaverCaption), nullptr);
         EXPECT_TRUE(CursorShowing());
     }
 }
 
 TEST_F(FullScreen, TheNextSlideFollowsOnceTheDelayHasPassedAndOnlyAFourthMoveEndsTheRun) {
-    std::unique_ptr<SaverProcess> saver;
-    HWND window = Start(saver, {"BGColor_0=" + std::to_string(kBlue), "Delay_0=2", "PictureCount_0=2",
-                                "FileSpec_1=" + red_, "Center_1=True", "FileSpec_2=" + green_, "Center_2=True"});
+    HWND window = Start({bgBlue_, "Delay_0=2", "PictureCount_0=2", "FileSpec_1=" + red_, "Center_1=True",
+                         "FileSpec_2=" + green_, "Center_2=True"});
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitForScreenPixel(512, 384, kRed, kSlideShown));
-    const auto first = std::chrono::steady_clock::now();
+    const auto first = Clock::now();
     // Delay 2 keeps a slide for 3 seconds of the whole-second clock: more than 2 s of real time.
     ASSERT_TRUE(WaitForScreenPixel(512, 384, kGreen, Ms(6000)));
-    const auto held = std::chrono::duration_cast<Ms>(std::chrono::steady_clock::now() - first).count();
+    const double held = MsSince(first);
     EXPECT_GT(held, 2000);
     EXPECT_LT(held, 4500);
     // The green picture is 100 x 200: the red one is gone, the background shows beside it.
@@ -103,16 +101,14 @@ TEST_F(FullScreen, TheNextSlideFollowsOnceTheDelayHasPassedAndOnlyAFourthMoveEnd
     for (const POINT& p : {POINT{3, 3}, POINT{100, 100}, POINT{512, 384}, POINT{300, 600}})
         PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
     PumpFor(Ms(1000));
-    ASSERT_TRUE(saver->Running()) << "three moves ended the run";
+    ASSERT_TRUE(saver_->Running()) << "three moves ended the run";
     PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(700, 200));
-    EXPECT_TRUE(saver->WaitForExit(kExitDeadline)) << "the fourth move did not end the run";
+    EXPECT_TRUE(saver_->WaitForExit(kExitDeadline)) << "the fourth move did not end the run";
 }
 
 TEST_F(FullScreen, AMissingPictureGivesTheTextSlide) {
-    std::unique_ptr<SaverProcess> saver;
-    ASSERT_NE(Start(saver, {"BGColor_0=0", "Delay_0=10", "PictureCount_0=1",
-                            "FileSpec_1=" + run_.PathOf("no such picture.jpg")}),
-              nullptr);
+    const std::string missing = run_.PathOf("no such picture.jpg");
+    ASSERT_NE(Start({"BGColor_0=0", "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + missing}), nullptr);
     // On black the text is light yellow: the heading across the top, the path below it.
     const COLORREF kLightYellow = RGB(255, 255, 127);
     EXPECT_TRUE(WaitUntil([&] { return CountScreenPixels(RECT{0, 0, 1024, 128}, kLightYellow, 24) > 200; },
@@ -125,11 +121,9 @@ TEST_F(FullScreen, AMissingPictureGivesTheTextSlide) {
 }
 
 TEST_F(FullScreen, ASecondStartOpensNothingAndAClickEndsTheFirstWhichWritesItsSettingsBackNormalised) {
-    std::unique_ptr<SaverProcess> saver;
-    ASSERT_NE(Start(saver, {"BGColor_0=" + std::to_string(kBlue), "RandomDisplay_0=yes", "Delay_0=5000",
-                            "PictureCount_0=2.6", "FileSpec_1=" + red_, "Center_1=-1", "FileSpec_2=" + green_,
-                            "HStretch_2=true", "FileSpec_3=" + red_, "VStretch_3=TRUE",
-                            "FileSpec_4=kept beyond the count"}),
+    ASSERT_NE(Start({bgBlue_, "RandomDisplay_0=yes", "Delay_0=5000", "PictureCount_0=2.6", "FileSpec_1=" + red_,
+                     "Center_1=-1", "FileSpec_2=" + green_, "HStretch_2=true", "FileSpec_3=" + red_, "VStretch_3=TRUE",
+                     "FileSpec_4=kept beyond the count"}),
               nullptr);
     ASSERT_TRUE(WaitForScreenPixel(512, 384, kRed, kSlideShown));  // the first slide, centred
 
@@ -139,18 +133,18 @@ TEST_F(FullScreen, ASecondStartOpensNothingAndAClickEndsTheFirstWhichWritesItsSe
     SaverProcess second(other, "/s");
     EXPECT_TRUE(second.WaitForExit(kStartDeadline));
     EXPECT_EQ(second.ExitCode(), std::optional<DWORD>(0));
-    EXPECT_TRUE(saver->Running());
+    EXPECT_TRUE(saver_->Running());
     EXPECT_EQ(other.SettingsText(), untouched);
 
     ClickAt(512, 384);  // on the picture: it counts as on the window
-    ASSERT_TRUE(saver->WaitForExit(kExitDeadline));
-    const std::string blue = std::to_string(kBlue);
+    ASSERT_TRUE(saver_->WaitForExit(kExitDeadline));
     const std::map<std::string, std::string> expected = {
-        {"BGColor_0", blue},        {"RandomDisplay_0", "False"},  {"Delay_0", "10"},        {"PreviewFlag_0", "False"},
-        {"DisplayWarnings_0", "False"}, {"PictureCount_0", "3"},   {"FileSpec_1", red_},     {"Center_1", "True"},
-        {"HStretch_1", "False"},    {"VStretch_1", "False"},       {"FileSpec_2", green_},   {"Center_2", "False"},
-        {"HStretch_2", "True"},     {"VStretch_2", "False"},       {"FileSpec_3", red_},     {"Center_3", "False"},
-        {"HStretch_3", "False"},    {"VStretch_3", "True"},        {"FileSpec_4", "kept beyond the count"},
+        {"BGColor_0", std::to_string(kBlue)}, {"RandomDisplay_0", "False"}, {"Delay_0", "10"},
+        {"PreviewFlag_0", "False"},     {"DisplayWarnings_0", "False"}, {"PictureCount_0", "3"},
+        {"FileSpec_1", red_},           {"Center_1", "True"},        {"HStretch_1", "False"},  {"VStretch_1", "False"},
+        {"FileSpec_2", green_},         {"Center_2", "False"},       {"HStretch_2", "True"},   {"VStretch_2", "False"},
+        {"FileSpec_3", red_},           {"Center_3", "False"},       {"HStretch_3", "False"},  {"VStretch_3", "True"},
+        {"FileSpec_4", "kept beyond the count"},
     };
     EXPECT_EQ(run_.ReadSettings(), expected);
 }

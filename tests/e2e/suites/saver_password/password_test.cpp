@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "e2e_driver.h"
@@ -23,14 +21,12 @@ const std::string kAppDefaults = std::string("Software\\Wine\\AppDefaults\\") + 
 std::optional<std::string> UserValue(const std::string& key, const char* name) {
     char data[256] = {};
     DWORD size = sizeof data - 1;
-    const LSTATUS status = RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size);
-    return status == ERROR_SUCCESS ? std::optional<std::string>(data) : std::nullopt;
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size)) return std::nullopt;
+    return data;
 }
 void SetUserValue(const std::string& key, const char* name, const std::optional<std::string>& value) {
-    if (!value)
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), name);
-    else
-        RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, value->c_str(), DWORD(value->size() + 1));
+    if (value) RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, value->c_str(), DWORD(value->size() + 1));
+    else RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), name);
 }
 
 // Whether the flag of SystemParametersInfo action 97 stands, as any process sees it now:
@@ -72,8 +68,8 @@ protected:
     }
     void Answer(bool accept) const { run_->WriteText("password-answer.txt", accept ? "1" : "0"); }
     int Calls() const {
-        std::ifstream log(run_->PathOf("password-calls.txt"));
-        return static_cast<int>(std::count(std::istreambuf_iterator<char>(log), {}, '\n'));
+        const std::string log = run_->ReadText("password-calls.txt");
+        return static_cast<int>(std::count(log.begin(), log.end(), '\n'));
     }
     // A refused check leaves the show running, the cursor hidden again.
     void ExpectRefusedAsCall(int call) {

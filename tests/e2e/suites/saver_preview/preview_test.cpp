@@ -52,26 +52,18 @@ bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadlin
 
 // A picture path that tells whether the saver tried to load it: a named pipe of this
 // process, which opening the "file" connects to.
-class PictureProbe {
-public:
-    PictureProbe() {
-        static std::atomic<int> sequence{0};
-        path_ = "\\\\.\\pipe\\qs-e2e-probe-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(sequence++) + ".bmp";
-        pipe_ = CreateNamedPipeA(path_.c_str(), PIPE_ACCESS_DUPLEX, PIPE_NOWAIT, 1, 4096, 4096, 0, nullptr);
-    }
-    ~PictureProbe() { CloseHandle(pipe_); }
-    const std::string& Path() const { return path_; }
+struct PictureProbe {
+    ~PictureProbe() { CloseHandle(pipe); }
     // A pipe that does not wait reports at once whether a client has connected (or
     // connected and gone again) since it was made.
     bool Opened() const {
-        return !ConnectNamedPipe(pipe_, nullptr) &&
+        return !ConnectNamedPipe(pipe, nullptr) &&
                (GetLastError() == ERROR_PIPE_CONNECTED || GetLastError() == ERROR_NO_DATA);
     }
-
-private:
-    std::string path_;
-    HANDLE pipe_;
+    inline static std::atomic<int> sequence{0};
+    const std::string path = "\\\\.\\pipe\\qs-e2e-probe-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(sequence++) + ".bmp";
+    const HANDLE pipe = CreateNamedPipeA(path.c_str(), PIPE_ACCESS_DUPLEX, PIPE_NOWAIT, 1, 4096, 4096, 0, nullptr);
 };
 
 TEST(Preview, TheSurfaceFillsTheHostShowsTheShowAndEndsOnWmCloseOrWithTheHost) {
@@ -120,9 +112,7 @@ TEST(Preview, WithoutALiveHostOrWithAnUnknownSwitchTheSaverEndsAtOnceShowingNoth
         bool draws = false, keepsFile = true;
     } cases[] = {
         {"/P " + HandleText(host.get()), true},
-        {"/P", false, false},
-        {"/p 0", false, false},
-        {"/P " + deadHandle, false, false},
+        {"/P", false, false}, {"/p 0", false, false}, {"/P " + deadHandle, false, false},
         {"/p 99999999999", false, false},
         {"/a 0"},  // the system's password dialog with no owner (a stub under Wine)
         {"/A"}, {"-s"}, {"/x"}, {"s"}, {"/a 4294967296"},
@@ -131,7 +121,7 @@ TEST(Preview, WithoutALiveHostOrWithAnUnknownSwitchTheSaverEndsAtOnceShowingNoth
         SCOPED_TRACE(c.arguments);
         RunFolder run;
         PictureProbe probe;
-        WriteShow(run, probe.Path());
+        WriteShow(run, probe.path);
         const std::string settings = run.SettingsText();
         SaverProcess saver(run, c.arguments);
         ASSERT_TRUE(saver.Started());
