@@ -10,21 +10,15 @@
 namespace qs::test {
 
 namespace {
-constexpr std::int64_t kMsPerDay = 86'400'000;
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    const std::int64_t q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
+constexpr std::int64_t kMsPerDay = 86'400'000; // the wall time never goes before day 0
 } // namespace
 
 double FakeClock::Now() {
-    ++nowReads_;
-    return static_cast<double>(FloorDiv(wallMs_, 1000)) / platform::kSecondsPerDay;
+    return static_cast<double>(wallMs_ / 1000) / platform::kSecondsPerDay;
 }
 
 double FakeClock::SecondsAfterMidnight() {
-    return static_cast<double>(wallMs_ - FloorDiv(wallMs_, kMsPerDay) * kMsPerDay) / 1000.0;
+    return static_cast<double>(wallMs_ % kMsPerDay) / 1000.0;
 }
 
 void FakeClock::SetDateTime(int year, int month, int day, int hour, int minute, int second, int millisecond) {
@@ -37,7 +31,7 @@ void FakeClock::SetNow(double dateValue) {
 }
 
 void FakeClock::SetSecondsAfterMidnight(double seconds) {
-    wallMs_ = FloorDiv(wallMs_, kMsPerDay) * kMsPerDay + std::llround(seconds * 1000.0);
+    wallMs_ = wallMs_ / kMsPerDay * kMsPerDay + std::llround(seconds * 1000.0);
 }
 
 void FakeClock::Advance(double seconds) {
@@ -63,7 +57,7 @@ platform::WindowHandle FakeSystem::FindWindowByCaption(const std::string& captio
     findCalls.push_back(caption);
     const auto same = [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); };
     for (const auto& [h, w] : windows_)
-        if (w.parent == 0 && w.caption.size() == caption.size() &&
+        if (w.caption.size() == caption.size() &&
             std::equal(caption.begin(), caption.end(), w.caption.begin(), same))
             return h;
     return 0;
@@ -74,12 +68,6 @@ bool FakeSystem::GetClientRect(platform::WindowHandle h, platform::RectPx& rect)
     return w && (rect = w->client, true);
 }
 
-platform::WindowHandle FakeSystem::AddWindow(const std::string& caption, platform::RectPx client,
-                                             platform::WindowHandle parent) {
-    windows_[nextHandle_ += 0x10] = Window{caption, client, parent};
-    return nextHandle_;
-}
-
 FakeSystem::Window* FakeSystem::Live(platform::WindowHandle h) {
     const auto it = windows_.find(h);
     return it == windows_.end() ? nullptr : &it->second;
@@ -88,7 +76,7 @@ FakeSystem::Window* FakeSystem::Live(platform::WindowHandle h) {
 std::int32_t FakePasswords::VerifyScreenSavePwd(platform::WindowHandle owner) {
     verifyCalls.push_back(owner);
     if (onVerify) onVerify();
-    if (verifyResults.empty()) return verifyDefault;
+    if (verifyResults.empty()) return 1;
     const std::int32_t result = verifyResults.front();
     verifyResults.pop_front();
     return result;

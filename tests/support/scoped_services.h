@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -34,12 +33,10 @@ public:
     void SetSecondsAfterMidnight(double seconds); // keeps the day
     void Advance(double seconds); // seconds >= 0
     void AdvanceMs(std::uint64_t ms) { wallMs_ += static_cast<std::int64_t>(ms), monotonicMs_ += ms; }
-    int nowReads() const { return nowReads_; }
 
 private:
     std::int64_t wallMs_ = 0;
     std::uint64_t monotonicMs_ = 0;
-    int nowReads_ = 0;
 };
 
 // Rnd() hands out the queued values, then 0 (counted in exhaustedDraws).
@@ -47,8 +44,6 @@ class FakeRandom final : public platform::Random {
 public:
     void Randomize() override { ++randomizeCount; }
     double Rnd() override;
-
-    void Queue(std::initializer_list<double> values) { queued.insert(queued.end(), values); }
 
     std::deque<double> queued;
     int randomizeCount = 0, draws = 0, exhaustedDraws = 0;
@@ -61,10 +56,10 @@ public:
     platform::ScreenMetrics metrics{};
 };
 
-// ShowCursor's display count (0 at start) and its calls (true: show).
+// ShowCursor's display count, 0 at start.
 class FakeCursor final : public platform::Cursor {
 public:
-    int ShowCursor(bool show) override { return calls.push_back(show), displayCount += show ? 1 : -1; }
+    int ShowCursor(bool show) override { return displayCount += show ? 1 : -1; }
     bool GetPosition(std::int32_t& x, std::int32_t& y) override {
         if (position) x = position->x, y = position->y;
         return position.has_value();
@@ -73,11 +68,10 @@ public:
     struct Point { std::int32_t x = 0, y = 0; };
     std::optional<Point> position;
     int displayCount = 0;
-    std::vector<bool> calls;
 };
 
 // The window-manager calls against a table of pretend windows (handles never reused).
-// FindWindowByCaption matches live top-level windows by caption, ignoring case; calls on
+// FindWindowByCaption matches live windows by caption, ignoring case; calls on
 // a handle of no live window fail.
 class FakeSystem final : public platform::System {
 public:
@@ -94,23 +88,25 @@ public:
     bool MakeTopmost(platform::WindowHandle h) override { return IsWindow(h); }
 
     void DestroyWindow(platform::WindowHandle h) { windows_.erase(h); }
-    platform::WindowHandle AddWindow(const std::string& caption, platform::RectPx client = {},
-                                     platform::WindowHandle parent = 0);
+    platform::WindowHandle AddWindow(const std::string& caption, platform::RectPx client = {}) {
+        windows_[nextHandle_ += 0x10] = Window{caption, client};
+        return nextHandle_;
+    }
 
     platform::OsVersionInfo version;
     std::vector<ParametersCall> parametersCalls;
     std::vector<std::string> findCalls;
 
 private:
-    struct Window { std::string caption; platform::RectPx client; platform::WindowHandle parent = 0; };
+    struct Window { std::string caption; platform::RectPx client; };
     Window* Live(platform::WindowHandle h);
 
     std::map<platform::WindowHandle, Window> windows_;
     platform::WindowHandle nextHandle_ = 0x10000;
 };
 
-// VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or
-// verifyDefault once they are used up.
+// VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or 1 (the
+// password is right) once they are used up.
 class FakePasswords final : public platform::Passwords {
 public:
     struct ChangeCall { std::string provider; platform::WindowHandle owner = 0; std::uint32_t reserved1 = 0, reserved2 = 0; };
@@ -123,7 +119,6 @@ public:
     std::vector<ChangeCall> changeCalls;
     std::vector<platform::WindowHandle> verifyCalls;
     std::deque<std::int32_t> verifyResults;
-    std::int32_t verifyDefault = 1;
     std::function<void()> onVerify;
 };
 
@@ -149,11 +144,10 @@ public:
 class FakeProcess final : public platform::Process {
 public:
     std::string ExecutablePath() override { return executablePath; }
-    std::string CommandArguments() override { return ++argumentReads, arguments; }
+    std::string CommandArguments() override { return arguments; }
 
     std::string executablePath = "C:\\SAVERS\\QuilloSlides.scr";
     std::string arguments;
-    int argumentReads = 0;
 };
 
 class ScopedServices {

@@ -56,7 +56,8 @@ TEST(Pictures, ExifOrientationTurnsTheSizeAndThePixels) {
     const char* expected[] = {"RGBW", "GRWB", "WBGR", "BWRG", "RBGW", "BRWG", "WGBR", "GWRB"};
     for (int orientation = 1; orientation <= 8; ++orientation) {
         SCOPED_TRACE(orientation);
-        const Bytes bytes = InsertAfterSoi(Jpeg(), ExifApp1(ExifTiff(orientation)));
+        Bytes bytes = Jpeg(), app1 = ExifApp1(ExifTiff(orientation));
+        bytes.insert(bytes.begin() + 2, app1.begin(), app1.end()); // right after the start-of-image marker
         auto picture = tk::LoadPicture(TempFile("exif" + std::to_string(orientation) + ".jpg", bytes));
         ASSERT_TRUE(picture);
         const int w = picture->widthPx(), h = picture->heightPx();

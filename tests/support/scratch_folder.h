@@ -1,6 +1,4 @@
 // A fresh folder for one test's files, removed with everything in it afterwards.
-// File(name) gives a file in it in the program's own form: the folder as the system names
-// it, then "\" and the name, as the program joins paths.
 #pragma once
 
 #include <filesystem>
@@ -12,9 +10,9 @@
 
 namespace qs::test {
 
-class SettingsTempDir {
+class ScratchFolder {
 public:
-    SettingsTempDir() {
+    ScratchFolder() {
         // Test programs run side by side: a random name, made by whoever creates it first.
         std::random_device random;
         std::error_code error;
@@ -24,25 +22,26 @@ public:
         }
         if (path_.empty()) throw std::runtime_error("no temporary folder could be made");
     }
-    ~SettingsTempDir() {
+    ~ScratchFolder() {
         std::error_code error;
         std::filesystem::remove_all(path_, error);
     }
-    SettingsTempDir(const SettingsTempDir&) = delete;
-    SettingsTempDir& operator=(const SettingsTempDir&) = delete;
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    const std::filesystem::path& HostPath() const { return path_; }
+    const std::filesystem::path& path() const { return path_; }
+    // The file in the program's own form: the folder as the system names it, "\", the name.
     std::string File(const std::string& name) const { return path_.string() + "\\" + name; }
-
-    // Raw access to a file in the folder, bypassing every backend.
-    void WriteBytes(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path_ / name, std::ios::binary | std::ios::trunc) << bytes;
+    // Writes the bytes to `name` in the folder and returns the file's full path.
+    template <class Bytes> std::string write(const std::string& name, const Bytes& bytes) const {
+        std::ofstream(path_ / name, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return (path_ / name).string();
     }
-    std::string ReadBytes(const std::string& name) const {
+    std::string read(const std::string& name) const {
         std::ifstream in(path_ / name, std::ios::binary);
         return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
-    bool Exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
 
 private:
     std::filesystem::path path_;
