@@ -46,13 +46,6 @@ double FakeRandom::Rnd() {
     return value;
 }
 
-bool FakeSystem::GetVersionInfo(platform::OsVersionInfo& info) {
-    const std::uint32_t size = info.dwOSVersionInfoSize;
-    info = version;
-    info.dwOSVersionInfoSize = size;
-    return true;
-}
-
 platform::WindowHandle FakeSystem::FindWindowByCaption(const std::string& caption) {
     findCalls.push_back(caption);
     const auto same = [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); };
@@ -61,16 +54,6 @@ platform::WindowHandle FakeSystem::FindWindowByCaption(const std::string& captio
             std::equal(caption.begin(), caption.end(), w.caption.begin(), same))
             return h;
     return 0;
-}
-
-bool FakeSystem::GetClientRect(platform::WindowHandle h, platform::RectPx& rect) {
-    const Window* w = Live(h);
-    return w && (rect = w->client, true);
-}
-
-FakeSystem::Window* FakeSystem::Live(platform::WindowHandle h) {
-    const auto it = windows_.find(h);
-    return it == windows_.end() ? nullptr : &it->second;
 }
 
 std::int32_t FakePasswords::VerifyScreenSavePwd(platform::WindowHandle owner) {

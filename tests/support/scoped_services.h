@@ -78,13 +78,19 @@ public:
     struct ParametersCall { unsigned action = 0, param = 0; bool pointerGiven = false; unsigned winIni = 0; };
 
     FakeSystem() { version.dwMajorVersion = 10, version.dwBuildNumber = 19045, version.dwPlatformId = 2; }
-    bool GetVersionInfo(platform::OsVersionInfo& info) override;
+    bool GetVersionInfo(platform::OsVersionInfo& info) override {
+        info = version;
+        return true;
+    }
     bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) override {
         return parametersCalls.push_back({action, param, pv != nullptr, winIni}), true;
     }
     platform::WindowHandle FindWindowByCaption(const std::string& caption) override;
-    bool IsWindow(platform::WindowHandle h) override { return Live(h) != nullptr; }
-    bool GetClientRect(platform::WindowHandle h, platform::RectPx& rect) override;
+    bool IsWindow(platform::WindowHandle h) override { return windows_.count(h) != 0; }
+    bool GetClientRect(platform::WindowHandle h, platform::RectPx& rect) override {
+        const auto w = windows_.find(h);
+        return w != windows_.end() && (rect = w->second.client, true);
+    }
     bool MakeTopmost(platform::WindowHandle h) override { return IsWindow(h); }
 
     void DestroyWindow(platform::WindowHandle h) { windows_.erase(h); }
@@ -99,7 +105,6 @@ public:
 
 private:
     struct Window { std::string caption; platform::RectPx client; };
-    Window* Live(platform::WindowHandle h);
 
     std::map<platform::WindowHandle, Window> windows_;
     platform::WindowHandle nextHandle_ = 0x10000;
