@@ -12,15 +12,10 @@ namespace qs::test {
 
 class ScratchFolder {
 public:
-    ScratchFolder() {
-        // Test programs run side by side: a random name, made by whoever creates it first.
-        std::random_device random;
-        std::error_code error;
-        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
-            const auto candidate = std::filesystem::temp_directory_path() / ("qs-test-" + std::to_string(random()));
-            if (std::filesystem::create_directory(candidate, error)) path_ = candidate;
-        }
-        if (path_.empty()) throw std::runtime_error("no temporary folder could be made");
+    // A random name: test programs run side by side.
+    ScratchFolder()
+        : path_(std::filesystem::temp_directory_path() / ("qs-test-" + std::to_string(std::random_device{}()))) {
+        if (!std::filesystem::create_directory(path_)) throw std::runtime_error("no temporary folder could be made");
     }
     ~ScratchFolder() {
         std::error_code error;

@@ -48,6 +48,12 @@ Bytes MakeGif(int width, int height) {
     return b;
 }
 
+Bytes ProgressiveJpeg() {
+    return {
+#include "progressive_jpeg.inc"
+    };
+}
+
 Bytes ExifTiff(int orientation, bool bigEndian) {
     const std::uint8_t order = bigEndian ? 'M' : 'I';
     Bytes t{order, order};

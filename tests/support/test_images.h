@@ -17,6 +17,9 @@ Bytes MakeGif(int width, int height);
 Bytes MakeBmp(int width, int height);
 Bytes MakePng(int width, int height);
 Bytes MakeJpeg(int width, int height);
+// 48 x 32, made once with ImageMagick (-interlace JPEG): several scans with tables between.
+// Wine's JPEG encoder writes baseline only, and photos from the web are often progressive.
+Bytes ProgressiveJpeg();
 
 // A TIFF block ("II" little-endian or "MM" big-endian) whose IFD0 holds the single
 // entry tag 0x0112 (orientation), type SHORT, count 1.

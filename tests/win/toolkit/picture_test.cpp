@@ -22,14 +22,6 @@ auto& Data(const tk::Picture& p) { return dynamic_cast<const tk::win32::WicPictu
 
 Bytes Jpeg() { return EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48); }
 
-// 48 x 32, made once with ImageMagick (-interlace JPEG): Wine's JPEG encoder writes
-// baseline only, and photos from the web are often progressive.
-Bytes ProgressiveJpeg() {
-    return {
-#include "progressive_jpeg.inc"
-    };
-}
-
 TEST(Pictures, EachFormatLoadsAtItsNaturalSize) {
     EnsureToolkit();
     const std::tuple<const char*, Bytes, int, int> files[] = {
