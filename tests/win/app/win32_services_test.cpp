@@ -52,15 +52,6 @@ TEST(Win32Random, TwoSeededGeneratorsDiffer) {
     }
 }
 
-// The call goes to mpr's export when the system has one; Wine's returns at once.
-TEST(Win32Passwords, ChangeDialogIsFoundInMprAtRunTime) {
-    HMODULE mpr = LoadLibraryA("mpr.dll");
-    ASSERT_NE(mpr, nullptr);
-    const bool exported = GetProcAddress(mpr, "PwdChangePasswordA") != nullptr;
-    EXPECT_EQ(MakeWin32Passwords()->PwdChangePassword("SCRSAVE", 0, 0, 0), exported);
-    FreeLibrary(mpr);
-}
-
 std::string SystemFile(const char* name) {
     char folder[MAX_PATH] = {};
     GetSystemDirectoryA(folder, MAX_PATH);
