@@ -2,6 +2,9 @@
 // held in memory for one test, and puts the previous service table back at its end.
 #pragma once
 
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -12,10 +15,19 @@
 #include <vector>
 
 #include "memory_registry.h"
+#include "platform/date_value.h"
 #include "platform/services.h"
 #include "settings_memory_profile.h"
 
 namespace qs::test {
+
+// The front of the queue, taken off it, or `otherwise` when it is empty.
+template <class T> T Next(std::deque<T>& queue, T otherwise) {
+    if (queue.empty()) return otherwise;
+    const T value = queue.front();
+    queue.pop_front();
+    return value;
+}
 
 // Moves only when the test moves it. Now() is cut to whole seconds as the real clock's
 // is; Advance() moves the wall time and the monotonic count, the Set...() calls the wall
@@ -24,17 +36,25 @@ class FakeClock final : public platform::Clock {
 public:
     FakeClock() { SetDateTime(2024, 3, 1, 12, 0, 0); }
 
-    double Now() override;
-    double SecondsAfterMidnight() override;
+    double Now() override { return static_cast<double>(wallMs_ / 1000) / platform::kSecondsPerDay; }
+    double SecondsAfterMidnight() override { return static_cast<double>(wallMs_ % kMsPerDay) / 1000.0; }
     std::uint64_t MonotonicMs() override { return monotonicMs_; }
 
-    void SetDateTime(int year, int month, int day, int hour, int minute, int second, int millisecond = 0);
-    void SetNow(double dateValue);
-    void SetSecondsAfterMidnight(double seconds); // keeps the day
-    void Advance(double seconds); // seconds >= 0
+    void SetDateTime(int year, int month, int day, int hour, int minute, int second, int millisecond = 0) {
+        const std::int64_t days = platform::DaySerial(year, month, day);
+        wallMs_ = days * kMsPerDay + ((hour * 60LL + minute) * 60LL + second) * 1000LL + millisecond;
+    }
+    void SetNow(double dateValue) { wallMs_ = std::llround(dateValue * static_cast<double>(kMsPerDay)); }
+    void SetSecondsAfterMidnight(double seconds) { // keeps the day
+        wallMs_ = wallMs_ / kMsPerDay * kMsPerDay + std::llround(seconds * 1000.0);
+    }
+    void Advance(double seconds) {
+        AdvanceMs(seconds > 0 ? static_cast<std::uint64_t>(std::llround(seconds * 1000.0)) : 0);
+    }
     void AdvanceMs(std::uint64_t ms) { wallMs_ += static_cast<std::int64_t>(ms), monotonicMs_ += ms; }
 
 private:
+    static constexpr std::int64_t kMsPerDay = 86'400'000; // the wall time never goes before day 0
     std::int64_t wallMs_ = 0;
     std::uint64_t monotonicMs_ = 0;
 };
@@ -43,7 +63,11 @@ private:
 class FakeRandom final : public platform::Random {
 public:
     void Randomize() override { ++randomizeCount; }
-    double Rnd() override;
+    double Rnd() override {
+        ++draws;
+        if (queued.empty()) ++exhaustedDraws;
+        return Next(queued, 0.0);
+    }
 
     std::deque<double> queued;
     int randomizeCount = 0, draws = 0, exhaustedDraws = 0;
@@ -85,7 +109,13 @@ public:
     bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) override {
         return parametersCalls.push_back({action, param, pv != nullptr, winIni}), true;
     }
-    platform::WindowHandle FindWindowByCaption(const std::string& caption) override;
+    platform::WindowHandle FindWindowByCaption(const std::string& caption) override {
+        findCalls.push_back(caption);
+        const auto same = [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); };
+        for (const auto& [h, w] : windows_)
+            if (std::equal(caption.begin(), caption.end(), w.caption.begin(), w.caption.end(), same)) return h;
+        return 0;
+    }
     bool IsWindow(platform::WindowHandle h) override { return windows_.count(h) != 0; }
     bool GetClientRect(platform::WindowHandle h, platform::RectPx& rect) override {
         const auto w = windows_.find(h);
@@ -119,7 +149,11 @@ public:
                            std::uint32_t reserved2) override {
         return changeCalls.push_back({provider, owner, reserved1, reserved2}), true;
     }
-    std::int32_t VerifyScreenSavePwd(platform::WindowHandle owner) override;
+    std::int32_t VerifyScreenSavePwd(platform::WindowHandle owner) override {
+        verifyCalls.push_back(owner);
+        if (onVerify) onVerify();
+        return Next(verifyResults, 1);
+    }
 
     std::vector<ChangeCall> changeCalls;
     std::vector<platform::WindowHandle> verifyCalls;
@@ -157,7 +191,11 @@ public:
 
 class ScopedServices {
 public:
-    ScopedServices();
+    ScopedServices() : saved_(platform::services()) {
+        platform::services() = {.clock = &clock, .random = &random, .screen = &screen, .cursor = &cursor,
+                                .system = &system, .passwords = &passwords, .shell = &shell, .process = &process,
+                                .profile = &profile, .registry = &registry};
+    }
     ~ScopedServices() { platform::services() = saved_; }
     ScopedServices(const ScopedServices&) = delete;
     ScopedServices& operator=(const ScopedServices&) = delete;
