@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/win32/profile_win32.h"
-#include "support/settings_temp_dir.h"
+#include "support/scratch_folder.h"
 
 #include <windows.h>
 // windows.h's A/W renaming would otherwise reach the interface's method names.
@@ -31,7 +31,7 @@ protected:
         for (const auto& c : cases) EXPECT_EQ(Get(file, c[0], c[1]), c[2]) << c[0] << "/" << c[1];
     }
 
-    qs::test::SettingsTempDir dir_;
+    qs::test::ScratchFolder dir_;
     std::unique_ptr<qs::platform::ProfileFile> profile_ = qs::platform::MakeWin32ProfileFile();
 };
 
@@ -42,7 +42,7 @@ const std::string kMixedFile =
     "[INIT]\r\nkey12=in second INIT\r\n[AboutDlg]\r\nHomePage=x\r\n";
 
 TEST_F(ProfileContract, ReadsTrimmedNamesAnyCaseAndValuesWithoutQuotes) {
-    dir_.WriteBytes("mixed.ini", kMixedFile);
+    dir_.write("mixed.ini", kMixedFile);
     ExpectReads("mixed.ini", {
         {"init", "key1", "value one"}, {" INIT ", " KEY1 ", "value one"}, // trimmed, any case, the first one wins
         {"init", "key2", "quoted"}, {"init", "key3", "single"}, {"init", "key4", "\"unmatched"},
@@ -51,20 +51,20 @@ TEST_F(ProfileContract, ReadsTrimmedNamesAnyCaseAndValuesWithoutQuotes) {
         {"init", "key12", "DEF"}, {"init", "missing", "DEF"}, {"nosuch", "k", "DEF"}, // a second [INIT] is never searched
     });
     EXPECT_EQ(Get("absent.ini", "INIT", "Delay_0"), "DEF");
-    EXPECT_FALSE(dir_.Exists("absent.ini")) << "reading must not create the file";
+    EXPECT_FALSE(std::filesystem::exists(dir_.path() / "absent.ini")) << "reading must not create the file";
 }
 
 TEST_F(ProfileContract, WritesCreateTheFileAndChangeOnlyTheirKey) {
     ASSERT_TRUE(Put("new.ini", "INIT", "BGColor_0", "0"));
-    EXPECT_EQ(dir_.ReadBytes("new.ini"), "[INIT]\r\nBGColor_0=0\r\n");
-    dir_.WriteBytes("mixed.ini", kMixedFile);
+    EXPECT_EQ(dir_.read("new.ini"), "[INIT]\r\nBGColor_0=0\r\n");
+    dir_.write("mixed.ini", kMixedFile);
     EXPECT_EQ(Get("mixed.ini", "INIT", "key1"), "value one");
     const char* const puts[][3] = {{"init", "KEY1", "new"}, {"INIT", "added", "x"}, {"Other", "k", "y"}};
     for (const auto& put : puts) ASSERT_TRUE(Put("mixed.ini", put[0], put[1], put[2]));
     ExpectReads("mixed.ini", {{"init", "key1", "new"}, {"init", "added", "x"}, {"other", "k", "y"},
                               {"init", "key2", "quoted"}, {"AboutDlg", "HomePage", "x"}});
     for (const char* value : {"1", "22"}) { // the copy of the section sees what others write
-        dir_.WriteBytes("mixed.ini", std::string("[INIT]\r\nk=") + value + "\r\n");
+        dir_.write("mixed.ini", std::string("[INIT]\r\nk=") + value + "\r\n");
         EXPECT_EQ(Get("mixed.ini", "INIT", "k"), value);
     }
 }
@@ -75,7 +75,7 @@ TEST_F(ProfileContract, ReadsALargeSectionWholeAndSkipsUnchangedWrites) {
     std::string text = "[INIT]\r\nq=\"quoted\"\r\n";
     const auto path = [](int i) { return "C:\\pictures\\" + std::to_string(i) + ".jpg"; };
     for (int i = 1; i <= 6000; ++i) text += "FileSpec_" + std::to_string(i) + "=" + path(i) + "\r\n";
-    dir_.WriteBytes("big.ini", text);
+    dir_.write("big.ini", text);
     for (int i : {1, 2999, 6000}) EXPECT_EQ(Get("big.ini", "INIT", "filespec_" + std::to_string(i)), path(i));
     EXPECT_EQ(Get("big.ini", "INIT", "FileSpec_6001"), "DEF");
     HANDLE held = CreateFileA(dir_.File("big.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -84,9 +84,9 @@ TEST_F(ProfileContract, ReadsALargeSectionWholeAndSkipsUnchangedWrites) {
     EXPECT_TRUE(Put("big.ini", "INIT", "q", "\"quoted\""));
     EXPECT_FALSE(Put("big.ini", "INIT", "q", "quoted")) << "reads the same, but is another text";
     CloseHandle(held);
-    EXPECT_EQ(dir_.ReadBytes("big.ini"), text);
+    EXPECT_EQ(dir_.read("big.ini"), text);
     ASSERT_TRUE(Put("big.ini", "INIT", "q", "quoted"));
-    EXPECT_NE(dir_.ReadBytes("big.ini").find("q=quoted\r\n"), std::string::npos);
+    EXPECT_NE(dir_.read("big.ini").find("q=quoted\r\n"), std::string::npos);
     EXPECT_EQ(Get("big.ini", "INIT", "FileSpec_3"), path(3));
 }
 

@@ -15,7 +15,7 @@
 #include "settings/registry_functions.h"
 #include "settings/registry_settings.h"
 #include "support/scoped_services.h"
-#include "support/settings_temp_dir.h"
+#include "support/scratch_folder.h"
 
 namespace qs {
 namespace {
@@ -44,7 +44,7 @@ protected:
     test::ScopedServices os;
     std::unique_ptr<platform::Registry> registry_ = platform::MakeWin32Registry();
     std::unique_ptr<platform::ProfileFile> profile_ = platform::MakeWin32ProfileFile();
-    test::SettingsTempDir dir_;
+    test::ScratchFolder dir_;
     const std::string name_ = "QuilloTest" + std::to_string(std::random_device{}());
     const std::string key_ = "Software\\" + name_ + "\\A\\B";
     std::uint32_t type_ = 77;
@@ -95,12 +95,12 @@ TEST_F(RegistryContract, WritesTextAndNumbersIntoAnExistingKeyOnly) {
 TEST_F(RegistryContract, TheSettingsFilesValueWinsAndIsCopiedIntoTheProgramsKey) {
     const std::string section = "Software\\Brindle\\QuilloSaverF1\\" + name_;
     const std::string file = "[" + name_ + "]\r\nHomePage=" + std::string(2000, 'h') + "\r\nEmpty=\r\n";
-    dir_.WriteBytes("QuilloSlides.INI", file);
+    dir_.write("QuilloSlides.INI", file);
     for (int call = 0; call < 2; ++call) {
         EXPECT_EQ(GetRegistrySetting(name_, "HomePage", "dflt"), std::string(1023, 'h'));
         EXPECT_EQ(Stored(section, "HomePage"), std::make_pair(DWORD(REG_SZ), std::string(1023, 'h') + '\0'));
     }
-    EXPECT_EQ(dir_.ReadBytes("QuilloSlides.INI"), file) << "the settings file is not changed";
+    EXPECT_EQ(dir_.read("QuilloSlides.INI"), file) << "the settings file is not changed";
     ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, section.c_str(), "Number", REG_DWORD, "\x05\0\0\0", 4), 0);
     ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, section.c_str(), "Empty", REG_SZ, "kept", 5), 0);
     const std::pair<const char*, const char*> cases[] = {{"Number", "5"}, {"Empty", "kept"}, {"Nowhere", "dflt"}};

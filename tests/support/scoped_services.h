@@ -2,10 +2,12 @@
 // held in memory for one test, and puts the previous service table back at its end.
 #pragma once
 
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -13,10 +15,19 @@
 #include <vector>
 
 #include "memory_registry.h"
+#include "platform/date_value.h"
 #include "platform/services.h"
 #include "settings_memory_profile.h"
 
 namespace qs::test {
+
+// The front of the queue, taken off it, or `otherwise` when it is empty.
+template <class T> T Next(std::deque<T>& queue, T otherwise) {
+    if (queue.empty()) return otherwise;
+    const T value = queue.front();
+    queue.pop_front();
+    return value;
+}
 
 // Moves only when the test moves it. Now() is cut to whole seconds as the real clock's
 // is; Advance() moves the wall time and the monotonic count, the Set...() calls the wall
@@ -25,30 +36,38 @@ class FakeClock final : public platform::Clock {
 public:
     FakeClock() { SetDateTime(2024, 3, 1, 12, 0, 0); }
 
-    double Now() override;
-    double SecondsAfterMidnight() override;
+    double Now() override { return static_cast<double>(wallMs_ / 1000) / platform::kSecondsPerDay; }
+    double SecondsAfterMidnight() override { return static_cast<double>(wallMs_ % kMsPerDay) / 1000.0; }
     std::uint64_t MonotonicMs() override { return monotonicMs_; }
 
-    void SetDateTime(int year, int month, int day, int hour, int minute, int second, int millisecond = 0);
-    void SetNow(double dateValue);
-    void SetSecondsAfterMidnight(double seconds); // keeps the day
-    void Advance(double seconds); // seconds >= 0
+    void SetDateTime(int year, int month, int day, int hour, int minute, int second, int millisecond = 0) {
+        const std::int64_t days = platform::DaySerial(year, month, day);
+        wallMs_ = days * kMsPerDay + ((hour * 60LL + minute) * 60LL + second) * 1000LL + millisecond;
+    }
+    void SetNow(double dateValue) { wallMs_ = std::llround(dateValue * static_cast<double>(kMsPerDay)); }
+    void SetSecondsAfterMidnight(double seconds) { // keeps the day
+        wallMs_ = wallMs_ / kMsPerDay * kMsPerDay + std::llround(seconds * 1000.0);
+    }
+    void Advance(double seconds) {
+        AdvanceMs(seconds > 0 ? static_cast<std::uint64_t>(std::llround(seconds * 1000.0)) : 0);
+    }
     void AdvanceMs(std::uint64_t ms) { wallMs_ += static_cast<std::int64_t>(ms), monotonicMs_ += ms; }
-    int nowReads() const { return nowReads_; }
 
 private:
+    static constexpr std::int64_t kMsPerDay = 86'400'000; // the wall time never goes before day 0
     std::int64_t wallMs_ = 0;
     std::uint64_t monotonicMs_ = 0;
-    int nowReads_ = 0;
 };
 
 // Rnd() hands out the queued values, then 0 (counted in exhaustedDraws).
 class FakeRandom final : public platform::Random {
 public:
     void Randomize() override { ++randomizeCount; }
-    double Rnd() override;
-
-    void Queue(std::initializer_list<double> values) { queued.insert(queued.end(), values); }
+    double Rnd() override {
+        ++draws;
+        if (queued.empty()) ++exhaustedDraws;
+        return Next(queued, 0.0);
+    }
 
     std::deque<double> queued;
     int randomizeCount = 0, draws = 0, exhaustedDraws = 0;
@@ -61,10 +80,10 @@ public:
     platform::ScreenMetrics metrics{};
 };
 
-// ShowCursor's display count (0 at start) and its calls (true: show).
+// ShowCursor's display count, 0 at start.
 class FakeCursor final : public platform::Cursor {
 public:
-    int ShowCursor(bool show) override { return calls.push_back(show), displayCount += show ? 1 : -1; }
+    int ShowCursor(bool show) override { return displayCount += show ? 1 : -1; }
     bool GetPosition(std::int32_t& x, std::int32_t& y) override {
         if (position) x = position->x, y = position->y;
         return position.has_value();
@@ -73,44 +92,56 @@ public:
     struct Point { std::int32_t x = 0, y = 0; };
     std::optional<Point> position;
     int displayCount = 0;
-    std::vector<bool> calls;
 };
 
 // The window-manager calls against a table of pretend windows (handles never reused).
-// FindWindowByCaption matches live top-level windows by caption, ignoring case; calls on
+// FindWindowByCaption matches live windows by caption, ignoring case; calls on
 // a handle of no live window fail.
 class FakeSystem final : public platform::System {
 public:
     struct ParametersCall { unsigned action = 0, param = 0; bool pointerGiven = false; unsigned winIni = 0; };
 
     FakeSystem() { version.dwMajorVersion = 10, version.dwBuildNumber = 19045, version.dwPlatformId = 2; }
-    bool GetVersionInfo(platform::OsVersionInfo& info) override;
+    bool GetVersionInfo(platform::OsVersionInfo& info) override {
+        info = version;
+        return true;
+    }
     bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) override {
         return parametersCalls.push_back({action, param, pv != nullptr, winIni}), true;
     }
-    platform::WindowHandle FindWindowByCaption(const std::string& caption) override;
-    bool IsWindow(platform::WindowHandle h) override { return Live(h) != nullptr; }
-    bool GetClientRect(platform::WindowHandle h, platform::RectPx& rect) override;
+    platform::WindowHandle FindWindowByCaption(const std::string& caption) override {
+        findCalls.push_back(caption);
+        const auto same = [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); };
+        for (const auto& [h, w] : windows_)
+            if (std::equal(caption.begin(), caption.end(), w.caption.begin(), w.caption.end(), same)) return h;
+        return 0;
+    }
+    bool IsWindow(platform::WindowHandle h) override { return windows_.count(h) != 0; }
+    bool GetClientRect(platform::WindowHandle h, platform::RectPx& rect) override {
+        const auto w = windows_.find(h);
+        return w != windows_.end() && (rect = w->second.client, true);
+    }
     bool MakeTopmost(platform::WindowHandle h) override { return IsWindow(h); }
 
     void DestroyWindow(platform::WindowHandle h) { windows_.erase(h); }
-    platform::WindowHandle AddWindow(const std::string& caption, platform::RectPx client = {},
-                                     platform::WindowHandle parent = 0);
+    platform::WindowHandle AddWindow(const std::string& caption, platform::RectPx client = {}) {
+        windows_[nextHandle_ += 0x10] = Window{caption, client};
+        return nextHandle_;
+    }
 
     platform::OsVersionInfo version;
     std::vector<ParametersCall> parametersCalls;
     std::vector<std::string> findCalls;
 
 private:
-    struct Window { std::string caption; platform::RectPx client; platform::WindowHandle parent = 0; };
-    Window* Live(platform::WindowHandle h);
+    struct Window { std::string caption; platform::RectPx client; };
 
     std::map<platform::WindowHandle, Window> windows_;
     platform::WindowHandle nextHandle_ = 0x10000;
 };
 
-// VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or
-// verifyDefault once they are used up.
+// VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or 1 (the
+// password is right) once they are used up.
 class FakePasswords final : public platform::Passwords {
 public:
     struct ChangeCall { std::string provider; platform::WindowHandle owner = 0; std::uint32_t reserved1 = 0, reserved2 = 0; };
@@ -118,12 +149,15 @@ public:
                            std::uint32_t reserved2) override {
         return changeCalls.push_back({provider, owner, reserved1, reserved2}), true;
     }
-    std::int32_t VerifyScreenSavePwd(platform::WindowHandle owner) override;
+    std::int32_t VerifyScreenSavePwd(platform::WindowHandle owner) override {
+        verifyCalls.push_back(owner);
+        if (onVerify) onVerify();
+        return Next(verifyResults, 1);
+    }
 
     std::vector<ChangeCall> changeCalls;
     std::vector<platform::WindowHandle> verifyCalls;
     std::deque<std::int32_t> verifyResults;
-    std::int32_t verifyDefault = 1;
     std::function<void()> onVerify;
 };
 
@@ -149,16 +183,19 @@ public:
 class FakeProcess final : public platform::Process {
 public:
     std::string ExecutablePath() override { return executablePath; }
-    std::string CommandArguments() override { return ++argumentReads, arguments; }
+    std::string CommandArguments() override { return arguments; }
 
     std::string executablePath = "C:\\SAVERS\\QuilloSlides.scr";
     std::string arguments;
-    int argumentReads = 0;
 };
 
 class ScopedServices {
 public:
-    ScopedServices();
+    ScopedServices() : saved_(platform::services()) {
+        platform::services() = {.clock = &clock, .random = &random, .screen = &screen, .cursor = &cursor,
+                                .system = &system, .passwords = &passwords, .shell = &shell, .process = &process,
+                                .profile = &profile, .registry = &registry};
+    }
     ~ScopedServices() { platform::services() = saved_; }
     ScopedServices(const ScopedServices&) = delete;
     ScopedServices& operator=(const ScopedServices&) = delete;

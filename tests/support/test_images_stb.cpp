@@ -1,4 +1,4 @@
-// The PNG and JPEG writers, from stb_image_write (Debian libstb-dev, native build only).
+// The BMP, PNG and JPEG writers, from stb_image_write (Debian libstb-dev, native build only).
 #if !defined(_WIN32)
 
 #include "test_images.h"
@@ -11,10 +11,11 @@ namespace qs::test {
 
 namespace {
 
-// Rows top down, red, green and blue.
-Bytes Rgb(int width, int height) {
+// Rows top down of red, green and blue in a colour pattern.
+Bytes Pixels(int width, int height) {
     Bytes pixels;
-    for (int i = 0; i < width * height * 3; ++i) pixels.push_back(Pattern(i / 3 % width, i / 3 / width, i % 3));
+    for (int i = 0; i < width * height * 3; ++i)
+        pixels.push_back(static_cast<std::uint8_t>(i / 3 % width * 7 + i / 3 / width * 13 + i % 3 * 80));
     return pixels;
 }
 
@@ -25,22 +26,22 @@ void Append(void* context, void* data, int size) {
 
 } // namespace
 
+Bytes MakeBmp(int width, int height) {
+    Bytes out;
+    stbi_write_bmp_to_func(Append, &out, width, height, 3, Pixels(width, height).data());
+    return out;
+}
+
 Bytes MakePng(int width, int height) {
-    const Bytes pixels = Rgb(width, height);
     Bytes out;
-    stbi_write_png_to_func(Append, &out, width, height, 3, pixels.data(), width * 3);
+    stbi_write_png_to_func(Append, &out, width, height, 3, Pixels(width, height).data(), width * 3);
     return out;
 }
 
-Bytes MakeJpeg(int width, int height, int quality) {
-    const Bytes pixels = Rgb(width, height);
+Bytes MakeJpeg(int width, int height) {
     Bytes out;
-    stbi_write_jpg_to_func(Append, &out, width, height, 3, pixels.data(), quality);
+    stbi_write_jpg_to_func(Append, &out, width, height, 3, Pixels(width, height).data(), 90);
     return out;
-}
-
-Bytes MakeJpegWithOrientation(int width, int height, int orientation, bool bigEndian) {
-    return InsertAfterSoi(MakeJpeg(width, height), ExifApp1(ExifTiff(orientation, bigEndian)));
 }
 
 } // namespace qs::test

@@ -1,9 +1,5 @@
-// The headless toolkit for native tests (it exists in the native build only).
-//
-// ToolkitTest adds to SettingsFixture a fresh HeadlessBackend, whose virtual clock drives
-// the FakeClock: ui().advance(ms) fires the form timers and moves os.clock by the same
-// time, in step with each firing. At its end it destroys the forms kept by NewForm and
-// removes the backend.
+// ToolkitTest adds to SettingsFixture a fresh headless toolkit (native build only) whose
+// ui().advance(ms) fires the form timers and moves os.clock in step with each firing.
 #pragma once
 
 #include <memory>

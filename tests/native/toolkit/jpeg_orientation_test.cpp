@@ -31,29 +31,16 @@ Bytes Segment(std::uint8_t marker, const Bytes& payload) {
                 payload});
 }
 
-Bytes Exif(const Bytes& tiff) { return Segment(0xE1, Cat({{'E', 'x', 'i', 'f', 0, 0}, tiff})); }
+Bytes JpegWithTiff(const Bytes& tiff) { return Cat({kSoi, ExifApp1(tiff), {0xFF, 0xD9}}); }
 
-// A little-endian TIFF block with one IFD entry, every field chosen by the case.
-Bytes Tiff(std::uint16_t magic, std::uint32_t ifdOffset, std::uint16_t count, std::uint16_t type,
-           std::uint32_t valueCount, std::uint32_t value) {
-    Bytes t{'I', 'I'};
-    const auto put = [&](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) t.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF));
-    };
-    put(magic, 2), put(ifdOffset, 4), put(count, 2), put(0x0112, 2), put(type, 2), put(valueCount, 4);
-    put(value, 4), put(0, 4);
-    return t;
+// A JPEG with ExifTiff(orientation), its little-endian field of `size` bytes at `at` set to `value`.
+Bytes Patched(std::size_t at, int size, std::uint32_t value, int orientation = 6) {
+    Bytes tiff = ExifTiff(orientation);
+    for (int i = 0; i < size; ++i) tiff[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    return JpegWithTiff(tiff);
 }
 
-Bytes JpegWithTiff(const Bytes& tiff) { return Cat({kSoi, Exif(tiff), {0xFF, 0xD9}}); }
-
 TEST(JpegOrientation, GoodAndDamagedInputIsAnsweredWithoutReadingOutside) {
-    const auto tiff = [](std::uint16_t magic, std::uint32_t ifdOffset, std::uint16_t count, std::uint16_t type,
-                         std::uint32_t value, std::uint32_t valueCount = 1) {
-        return JpegWithTiff(Tiff(magic, ifdOffset, count, type, valueCount, value));
-    };
-    Bytes unknownOrder = ExifTiff(6);
-    unknownOrder[1] = 'M';
     Bytes manySegments = kSoi;
     for (int i = 0; i < 100000; ++i) manySegments.insert(manySegments.end(), {0xFF, 0xE0, 0, 2});
     const struct {
@@ -66,23 +53,23 @@ TEST(JpegOrientation, GoodAndDamagedInputIsAnsweredWithoutReadingOutside) {
         {"Empty", {}, 1},
         {"NotAJpeg", {0x89, 'P', 'N', 'G', 0, 0}, 1},
         {"PlainJpegWithoutExif", MakeJpeg(4, 4), 1},
-        {"ExifAfterOtherApp1", Cat({kSoi, Segment(0xE1, {'h', 't', 't', 'p', ':'}), Exif(ExifTiff(3))}), 3},
-        {"FillBytesBeforeMarker", Cat({kSoi, {0xFF, 0xFF, 0xFF}, Exif(ExifTiff(5))}), 5},
-        {"ImageDataBeforeExif", Cat({kSoi, Segment(0xDA, {0, 0}), Exif(ExifTiff(6))}), 1},
-        {"GarbageWhereMarkerBelongs", Cat({kSoi, {0x12, 0x34}, Exif(ExifTiff(6))}), 1},
-        {"SegmentLengthOne", Cat({kSoi, {0xFF, 0xE0, 0x00, 0x01}, Exif(ExifTiff(6))}), 1},
+        {"ExifAfterOtherApp1", Cat({kSoi, Segment(0xE1, {'h', 't', 't', 'p', ':'}), ExifApp1(ExifTiff(3))}), 3},
+        {"FillBytesBeforeMarker", Cat({kSoi, {0xFF, 0xFF, 0xFF}, ExifApp1(ExifTiff(5))}), 5},
+        {"ImageDataBeforeExif", Cat({kSoi, Segment(0xDA, {0, 0}), ExifApp1(ExifTiff(6))}), 1},
+        {"GarbageWhereMarkerBelongs", Cat({kSoi, {0x12, 0x34}, ExifApp1(ExifTiff(6))}), 1},
+        {"SegmentLengthOne", Cat({kSoi, {0xFF, 0xE0, 0x00, 0x01}, ExifApp1(ExifTiff(6))}), 1},
         {"SegmentLongerThanFile", Cat({kSoi, {0xFF, 0xE1, 0x40, 0x00, 'E', 'x', 'i', 'f', 0, 0}}), 1},
         {"ExifWithoutZeroes", Cat({kSoi, Segment(0xE1, {'E', 'x', 'i', 'f', 'I', 'I', 42, 0})}), 1},
-        {"UnknownByteOrder", JpegWithTiff(unknownOrder), 1},
-        {"WrongMagic", tiff(43, 8, 1, 3, 6), 1},
-        {"IfdOffsetHuge", tiff(42, 0xFFFFFFF0u, 1, 3, 6), 1},
-        {"IfdOffsetAtLastByte", tiff(42, 25, 1, 3, 6), 1},
-        {"HugeEntryCountIsCutToWhatIsThere", tiff(42, 8, 0xFFFF, 3, 6), 6},
-        {"LongType", tiff(42, 8, 1, 4, 8), 8},
-        {"AsciiType", tiff(42, 8, 1, 2, 6), 1},
-        {"TwoValues", tiff(42, 8, 1, 3, 6, 2), 1},
-        {"ValueNine", tiff(42, 8, 1, 3, 9), 1},
-        {"EndlessRunOfSegmentsIsCut", Cat({manySegments, Exif(ExifTiff(6))}), 1},
+        {"UnknownByteOrder", Patched(1, 1, 'M'), 1},
+        {"WrongMagic", Patched(2, 2, 43), 1},
+        {"IfdOffsetHuge", Patched(4, 4, 0xFFFFFFF0u), 1},
+        {"IfdOffsetAtLastByte", Patched(4, 4, 25), 1},
+        {"HugeEntryCountIsCutToWhatIsThere", Patched(8, 2, 0xFFFF), 6},
+        {"LongType", Patched(12, 2, 4, 8), 8},
+        {"AsciiType", Patched(12, 2, 2), 1},
+        {"TwoValues", Patched(14, 4, 2), 1},
+        {"ValueNine", JpegWithTiff(ExifTiff(9)), 1},
+        {"EndlessRunOfSegmentsIsCut", Cat({manySegments, ExifApp1(ExifTiff(6))}), 1},
         {"AllFillBytes", Cat({kSoi, Bytes(5000, 0xFF)}), 1},
     };
     for (const auto& c : cases) EXPECT_EQ(OrientationOf(c.bytes), c.expected) << c.name;

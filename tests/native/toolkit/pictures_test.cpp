@@ -14,11 +14,6 @@
 namespace qs::test {
 namespace {
 
-// 48 x 32, made once with ImageMagick (-interlace JPEG): several scans with tables between.
-const Bytes kProgressiveJpeg = {
-#include "../../win/toolkit/progressive_jpeg.inc"
-};
-
 Bytes Cut(Bytes v, std::size_t keep) {
     v.resize(keep);
     return v;
@@ -51,6 +46,7 @@ std::string Declared(const Bytes& v) {
 
 TEST(PictureHeader, WholeFilesWithinTheLimitsAreReadAndEveryOtherIsRefused) {
     const Bytes jpeg = MakeJpeg(64, 48), png = MakePng(50, 20), gif = MakeGif(40, 40), bmp = MakeBmp(40, 30);
+    const Bytes progressive = ProgressiveJpeg();
     const std::size_t sof = After(jpeg, 0xC0) + 3; // the height, then the width
     const struct {
         const char* name;
@@ -60,7 +56,7 @@ TEST(PictureHeader, WholeFilesWithinTheLimitsAreReadAndEveryOtherIsRefused) {
         {"bitmap", bmp, "bmp 40 x 30"},
         {"gif", MakeGif(21, 13), "gif 21 x 13"},
         {"baseline jpeg", jpeg, "jpeg 64 x 48"},
-        {"progressive jpeg", kProgressiveJpeg, "jpeg 48 x 32"},
+        {"progressive jpeg", progressive, "jpeg 48 x 32"},
         {"png", png, "png 50 x 20"},
         {"the largest side", Claiming(png, 16, 4, 65535, 1), "png 65535 x 1"},
         {"64 Mi pixels", Claiming(png, 16, 4, 8192, 8192), "png 8192 x 8192"},
@@ -69,7 +65,7 @@ TEST(PictureHeader, WholeFilesWithinTheLimitsAreReadAndEveryOtherIsRefused) {
         {"jpeg signature only", {0xFF, 0xD8, 0xFF, 0xE0}, "refused"},
         {"jpeg without end marker", Cut(jpeg, jpeg.size() - 2), "refused"},
         {"jpeg scan cut short", Cut(jpeg, jpeg.size() - 40), "refused"},
-        {"progressive cut short", Cut(kProgressiveJpeg, kProgressiveJpeg.size() * 4 / 5), "refused"},
+        {"progressive cut short", Cut(progressive, progressive.size() * 4 / 5), "refused"},
         {"jpeg table of nonsense length", Claiming(jpeg, After(jpeg, 0xC4), 1, 0, 3), "refused"},
         {"png half", Cut(png, png.size() / 2), "refused"},
         {"gif half", Cut(gif, gif.size() / 2), "refused"},

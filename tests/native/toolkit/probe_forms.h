@@ -13,16 +13,42 @@ namespace qs::test {
 
 using Log = std::vector<std::string>;
 
-// A form with its lifecycle handlers logged.
-class LifecycleForm : public tk::Form {
+// A dialog-like form with one control of each kind; each handler logs "<control>_<event>",
+// the form's own handlers "Form_<event>".
+class ControlsForm : public tk::Form {
 public:
-    explicit LifecycleForm(std::string name = "LifecycleForm") : Form(std::move(name)) {}
+    ControlsForm() : Form("ControlsForm") {
+        const auto logged = [this](const tk::Component& c, const char* event) {
+            return [this, &c, event] { log.push_back(c.Name() + "_" + event); };
+        };
+        chk.Click = logged(chk, "Click"), txt.Change = logged(txt, "Change"), bar.Change = logged(bar, "Change");
+        list.Click = logged(list, "Click"), list.Scroll = logged(list, "Scroll"), checks.Click = logged(checks, "Click");
+        ok.Click = logged(ok, "Click"), cancel.Click = logged(cancel, "Click");
+        for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel}) {
+            c->GotFocus = logged(*c, "GotFocus");
+            c->LostFocus = logged(*c, "LostFocus");
+        }
+        ok.setDefault(true);
+        cancel.setCancel(true);
+    }
 
     Log log;
     std::int16_t cancelQuery = 0, cancelUnload = 0;
     std::vector<int> unloadModes;
     std::function<void()> onQueryUnload, onUnload, onKeyDown;
     std::int16_t consumeKey = -1; // Form_KeyDown sets the key code to 0 for this key
+
+    tk::Frame frame{*this, "optionsFrame", "&Options", 120, 120, 3000, 2000};
+    tk::CheckBox chk{frame, "randomBox", "&Random order", 120, 240, 1500, 300};
+    tk::Label lbl{frame, "delayLabel", "&Delay", 120, 600, 600, 255};
+    tk::TextBox txt{frame, "delayBox", "60", 720, 600, 500, 300};
+    tk::VScrollBar bar{frame, "delaySpin", 1260, 600, 255, 345, 2, 598, 540};
+    tk::ListBox list{*this, "rowList", 3300, 120, 2000, 2535};
+    tk::ListBox checks{*this, "checkList", 5400, 120, 1000, 2535, true};
+    tk::PictureBox pic{*this, "pictureBox", 120, 2300, 1500, 900, tk::BorderStyle::FixedSingle};
+    tk::CommandButton ok{*this, "okButton", "&OK", 3000, 3400, 960, 375};
+    tk::CommandButton cancel{*this, "cancelButton", "&Cancel", 4100, 3400, 960, 375};
+    tk::Timer timer{*this, "timer", 100, false};
 
 protected:
     void Form_Load() override { log.push_back("Form_Load"); }
@@ -46,37 +72,6 @@ private:
         log.push_back(name);
         if (hook) hook();
     }
-};
-
-// A dialog-like form with one control of each kind; each handler logs "<control>_<event>".
-class ControlsForm : public LifecycleForm {
-public:
-    ControlsForm() : LifecycleForm("ControlsForm") {
-        const auto logged = [this](const tk::Component& c, const char* event) {
-            return [this, &c, event] { log.push_back(c.Name() + "_" + event); };
-        };
-        chk.Click = logged(chk, "Click"), txt.Change = logged(txt, "Change"), bar.Change = logged(bar, "Change");
-        list.Click = logged(list, "Click"), list.Scroll = logged(list, "Scroll"), checks.Click = logged(checks, "Click");
-        ok.Click = logged(ok, "Click"), cancel.Click = logged(cancel, "Click");
-        for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel}) {
-            c->GotFocus = logged(*c, "GotFocus");
-            c->LostFocus = logged(*c, "LostFocus");
-        }
-        ok.setDefault(true);
-        cancel.setCancel(true);
-    }
-
-    tk::Frame frame{*this, "optionsFrame", "&Options", 120, 120, 3000, 2000};
-    tk::CheckBox chk{frame, "randomBox", "&Random order", 120, 240, 1500, 300};
-    tk::Label lbl{frame, "delayLabel", "&Delay", 120, 600, 600, 255};
-    tk::TextBox txt{frame, "delayBox", "60", 720, 600, 500, 300};
-    tk::VScrollBar bar{frame, "delaySpin", 1260, 600, 255, 345, 2, 598, 540};
-    tk::ListBox list{*this, "rowList", 3300, 120, 2000, 2535};
-    tk::ListBox checks{*this, "checkList", 5400, 120, 1000, 2535, true};
-    tk::PictureBox pic{*this, "pictureBox", 120, 2300, 1500, 900, tk::BorderStyle::FixedSingle};
-    tk::CommandButton ok{*this, "okButton", "&OK", 3000, 3400, 960, 375};
-    tk::CommandButton cancel{*this, "cancelButton", "&Cancel", 4100, 3400, 960, 375};
-    tk::Timer timer{*this, "timer", 100, false};
 };
 
 // Gives the controls TabIndex 0, 1, 2, ... in the order listed.

@@ -48,26 +48,8 @@ TEST(Win32Random, TwoSeededGeneratorsDiffer) {
     EXPECT_NE(a->Rnd(), b->Rnd()) << "the performance counter differs between two calls";
     for (int i = 0; i < 1000; ++i) {
         const double r = a->Rnd();
-        ASSERT_GE(r, 0.0);
-        ASSERT_LT(r, 1.0);
+        ASSERT_TRUE(r >= 0.0 && r < 1.0) << r;
     }
-}
-
-TEST(Win32Cursor, ShowCursorCountsBothWays) {
-    auto cursor = MakeWin32Cursor();
-    const int start = cursor->ShowCursor(true);
-    EXPECT_EQ(cursor->ShowCursor(false), start - 1);
-    EXPECT_EQ(cursor->ShowCursor(false), start - 2);
-    EXPECT_EQ(cursor->ShowCursor(true), start - 1);
-}
-
-// The call goes to mpr's export when the system has one; Wine's returns at once.
-TEST(Win32Passwords, ChangeDialogIsFoundInMprAtRunTime) {
-    HMODULE mpr = LoadLibraryA("mpr.dll");
-    ASSERT_NE(mpr, nullptr);
-    const bool exported = GetProcAddress(mpr, "PwdChangePasswordA") != nullptr;
-    EXPECT_EQ(MakeWin32Passwords()->PwdChangePassword("SCRSAVE", 0, 0, 0), exported);
-    FreeLibrary(mpr);
 }
 
 std::string SystemFile(const char* name) {
@@ -79,28 +61,10 @@ std::string SystemFile(const char* name) {
 TEST(Win32Shell, FindsFilesOnlyAndStartsExistingProgramsOnly) {
     auto shell = MakeWin32Shell();
     EXPECT_TRUE(shell->FileExists(SystemFile("kernel32.dll")));
-    char folder[MAX_PATH] = {};
-    GetSystemDirectoryA(folder, MAX_PATH);
-    EXPECT_FALSE(shell->FileExists(folder));
+    EXPECT_FALSE(shell->FileExists(SystemFile("")));
     EXPECT_FALSE(shell->FileExists(SystemFile("no-such-file.quillo")));
     EXPECT_TRUE(shell->StartProgram(SystemFile("hostname.exe")));
     EXPECT_FALSE(shell->StartProgram(SystemFile("no-such-program.exe")));
-}
-
-TEST(Win32Process, KnowsItsExecutableAndArguments) {
-    auto process = MakeWin32Process();
-    char expected[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, expected, MAX_PATH);
-    EXPECT_EQ(process->ExecutablePath(), expected);
-    const std::string path = process->ExecutablePath();
-    EXPECT_NE(path.find("app_win_tests"), std::string::npos);
-
-    std::string joined;
-    const auto argv = ::testing::internal::GetArgvs();
-    for (std::size_t i = 1; i < argv.size(); ++i) {
-        joined += (i > 1 ? " " : "") + argv[i];
-    }
-    EXPECT_EQ(process->CommandArguments(), joined);
 }
 
 TEST(SaverResources, CarryTheVersionIconManifestAndDescription) {

@@ -30,7 +30,17 @@ public:
     tk::ListBox checks{*this, "checkList", 120, 1000, 3000, 1500, true};
     tk::TextBox text{*this, "delayBox", "", 120, 2700, 1500, 345};
     tk::Timer timer{*this, "timer", 20, false};
-    int okClicks = 0, cancelClicks = 0, checkClicks = 0;
+    int okClicks = 0, cancelClicks = 0, checkClicks = 0, queries = 0, unloads = 0, lastMode = -1;
+    bool refuse = false, fail = false;
+
+protected:
+    void Form_QueryUnload(std::int16_t& cancel, int mode) override {
+        ++queries;
+        lastMode = mode;
+        if (fail) throw std::runtime_error("query failed");
+        if (refuse) cancel = 1;
+    }
+    void Form_Unload(std::int16_t&) override { ++unloads; }
 };
 
 class Controls : public ::testing::Test {
@@ -109,31 +119,8 @@ TEST_F(Controls, AHandlerThatThrowsEndsOnlyItsOwnWork) {
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 3; })) << "a failed tick stopped the timer";
 }
 
-// Every way a window is closed goes through QueryUnload (the saver's password check hangs
-// on it), and a modal form disables its owner while other forms' timers keep running.
-class Closing : public tk::Form {
-public:
-    Closing() : Form("Closing") {
-        setBorderStyle(tk::BorderStyle::None);
-        setClientSize(3000, 3000);
-    }
-    int queries = 0, unloads = 0, lastMode = -1;
-    bool refuse = false, fail = false;
-
-protected:
-    void Form_QueryUnload(std::int16_t& cancel, int mode) override {
-        ++queries;
-        lastMode = mode;
-        if (fail) throw std::runtime_error("query failed");
-        if (refuse) cancel = 1;
-    }
-    void Form_Unload(std::int16_t&) override { ++unloads; }
-};
-
-TEST(Closing, CloseBoxAndSessionEndAskQueryUnloadWhichMayRefuseOrFail) {
-    EnsureToolkit();
-    Closing form;
-    form.Show();
+// Every way a window is closed goes through QueryUnload: the saver's password check hangs on it.
+TEST_F(Controls, CloseBoxAndSessionEndAskQueryUnloadWhichMayRefuseOrFail) {
     const HWND hwnd = H(form);
     for (bool fail : {false, true}) {
         form.refuse = !fail, form.fail = fail;

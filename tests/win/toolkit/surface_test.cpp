@@ -41,29 +41,22 @@ int Count(HWND hwnd, COLORREF colour, RECT area) {
 // Paints what is pending in the window and the child windows over it, now.
 void Paint(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
-class Surfaces : public ::testing::Test {
-protected:
-    void SetUp() override {
-        EnsureToolkit();
-        form.Load();
-        form.setBackColor(tk::Rgb(255, 255, 255));
-        form.setForeColor(tk::Rgb(0, 0, 0));
-        form.Font.Size = 24;
-        form.Font.Bold = true;
-    }
-    void TearDown() override { form.Unload(); }
-    void showAndSettle() {
+// Drawing made while hidden shows, and stays through hiding and repainting until Cls;
+// an image lies above the text, and where it is hidden the text shows again.
+TEST(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
+    EnsureToolkit();
+    DrawingForm form;
+    form.Load();
+    form.setBackColor(tk::Rgb(255, 255, 255));
+    form.setForeColor(tk::Rgb(0, 0, 0));
+    form.Font.Size = 24;
+    form.Font.Bold = true;
+    const auto showAndSettle = [&] {
         form.Show();
         ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(H(form)) != FALSE; }));
         PumpFor(100);
         Paint(H(form));
-    }
-    DrawingForm form;
-};
-
-// Drawing made while hidden shows, and stays through hiding and repainting until Cls;
-// an image lies above the text, and where it is hidden the text shows again.
-TEST_F(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
+    };
     form.Print("WWWWWW");
     form.CurrentX = 1500;
     form.CurrentY = 300;
@@ -97,6 +90,7 @@ TEST_F(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
     Paint(H(form));
     EXPECT_EQ(Count(H(form), RGB(0, 0, 0), RECT{0, 0, 300, 200}), 0);
     EXPECT_EQ(Count(H(form), RGB(255, 255, 0), boxArea), 100 * 100);
+    form.Unload();
 }
 
 } // namespace

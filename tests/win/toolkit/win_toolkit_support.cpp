@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "platform/services.h"
+#include "support/scratch_folder.h"
 #include "toolkit/application.h"
 #include "toolkit/win32/win32_backend.h"
 
@@ -38,17 +39,8 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
 }
 
 std::string TempFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    static const std::string folder = [] {
-        char base[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, base);
-        std::string path = std::string(base) + "qs_toolkit_" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(path.c_str(), nullptr);
-        return path;
-    }();
-    const std::string path = folder + "\\" + name;
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(bytes.data()),
-                                                                   static_cast<std::streamsize>(bytes.size()));
-    return path;
+    static const ScratchFolder folder;
+    return folder.write(name, bytes);
 }
 
 std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int height, bool quadrants) {

@@ -22,7 +22,7 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 inline void PumpFor(int ms) { PumpUntil([] { return false; }, ms); }
 inline HWND H(const tk::Component& c) { return reinterpret_cast<HWND>(c.peer()->hwnd()); }
 
-// `name` in a folder of this process's own under the temporary folder, holding `bytes`.
+// `name` in a folder of this process's own, removed at exit, holding `bytes`.
 std::string TempFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
 // A picture encoded by the imaging component's own encoder (JPEG, PNG, TIFF, BMP):
 // red, green / blue, white quadrants, or all red.
