@@ -5,7 +5,8 @@ set -uo pipefail
 
 packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev libstb-dev
           mingw-w64 g++-mingw-w64-x86-64 g++-mingw-w64-i686
-          wine wine64 xvfb xauth xdotool imagemagick python3 nsis)
+          wine wine64 xvfb xauth xdotool imagemagick python3 nsis
+          clang libfuzzer-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -16,6 +16,14 @@ cmake --preset native >/dev/null && cmake --build --preset native -j"$jobs" || {
 step "native: tests"
 ctest --preset native -j"$jobs" || status=1
 
+step "asan: the native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset asan >/dev/null && cmake --build --preset asan -j"$jobs" || { echo "asan build failed"; exit 1; }
+ctest --preset asan -j"$jobs" || status=1
+
+step "fuzz: configure, build, and about 10 s per fuzz target"
+cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j"$jobs" || { echo "fuzz build failed"; exit 1; }
+FUZZ_JOBS="$jobs" scripts/fuzz.sh 10 || status=1
+
 for preset in win64 win32; do
   step "$preset: configure and build"
   cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j"$jobs" || { echo "$preset build failed"; exit 1; }
