@@ -57,7 +57,7 @@ TEST(PasswordOption, IsOnForEveryStoredFormOfANonZeroValue) {
     // GetRegValue gives binary data as the whole 1024-byte buffer, zeros after the data.
     const auto binary = [](std::string data) { return data + std::string(1024 - data.size(), '\0'); };
     const std::pair<RegVariant, bool> cases[] = {
-        {RegVariant{}, false}, {std::string(" 2 "), true}, {std::string("0.5"), false}, {std::string("0.6"), true},
+        {std::monostate{}, false}, {std::string(" 2 "), true}, {std::string("0.5"), false}, {std::string("0.6"), true},
         {std::string("70000"), true}, {std::string("False"), false}, {std::string("yes"), true},
         {std::int32_t{65536}, true}, {std::int32_t{0}, false}, {binary(std::string("\1\0\0\0", 4)), true},
         {binary(std::string(4, '\0')), false}};
