@@ -5,9 +5,4 @@ namespace qs {
 double LastSlideTime = 0.0;
 bool DiscardSettings = false;
 
-void ResetSharedState() {
-    LastSlideTime = 0.0;
-    DiscardSettings = false;
-}
-
 } // namespace qs

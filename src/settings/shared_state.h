@@ -11,7 +11,4 @@ extern double LastSlideTime;
 // While true, releasing the settings object writes nothing.
 extern bool DiscardSettings;
 
-// Puts every item above back to its value at process start (for tests).
-void ResetSharedState();
-
 } // namespace qs

@@ -128,7 +128,7 @@ void Form::Hide() {
     notify(Prop::Visible);
 }
 
-bool Form::Unload(int unloadMode) {
+bool Form::Unload(CloseReason reason) {
     if (!loaded_) return true;
     // A close asked for while this form is closing already (from one of its own
     // handlers, or a handler they trigger) is the same close; it does nothing more.
@@ -139,10 +139,10 @@ bool Form::Unload(int unloadMode) {
         bool& unloading;
         ~CloseEnd() { unloading = false; }
     } end{unloading_};
-    std::int16_t cancel = 0;
-    Form_QueryUnload(cancel, unloadMode);
-    if (cancel == 0) Form_Unload(cancel);
-    if (cancel != 0) return false;
+    bool cancel = false;
+    Form_QueryUnload(cancel, reason);
+    if (!cancel) Form_Unload(cancel);
+    if (cancel) return false;
     visible_ = false;
     activeControl_ = nullptr;
     dropPeers();

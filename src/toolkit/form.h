@@ -95,7 +95,7 @@ public:
     // handlers the peers are dropped (children first), so the form's timers stop, and
     // backend().formUnloaded is told. A form destroyed while loaded drops its peers
     // without running its handlers.
-    bool Unload(int unloadMode = vbFormCode);
+    bool Unload(CloseReason reason = CloseReason::Code);
 
     // The control with the keyboard focus, or null.
     Control* ActiveControl() const { return activeControl_; }
@@ -104,7 +104,7 @@ public:
 
     // --- user input entry points (peers and the headless driver) ---
     // The close box, Alt+F4, WM_CLOSE.
-    bool userClose(int unloadMode = vbFormControlMenu);
+    bool userClose(CloseReason reason = CloseReason::ControlMenu);
     // A key pressed while the form is active: Form_KeyDown first when KeyPreview is on
     // (or when no control has the focus), then Enter/Esc to the default/cancel button,
     // Alt+letter to the control with that access key, Tab to the next control, and the
@@ -146,8 +146,8 @@ protected:
     // --- form events; subclasses override the ones they handle ---
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
-    virtual void Form_QueryUnload(std::int16_t& cancel, int unloadMode) { (void)cancel, (void)unloadMode; }
-    virtual void Form_Unload(std::int16_t& cancel) { (void)cancel; }
+    virtual void Form_QueryUnload(bool& cancel, CloseReason reason) { (void)cancel, (void)reason; }
+    virtual void Form_Unload(bool& cancel) { (void)cancel; }
     virtual void Form_KeyDown(std::int16_t& keyCode, std::int16_t& shift) { (void)keyCode, (void)shift; }
     virtual void Form_MouseDown(int button, int shift, float x, float y) { (void)button, (void)shift, (void)x, (void)y; }
     virtual void Form_MouseMove(int button, int shift, float x, float y) { (void)button, (void)shift, (void)x, (void)y; }

@@ -88,10 +88,10 @@ void Form::focusFirstControl() {
     if (!order.empty()) order.front()->SetFocus();
 }
 
-bool Form::userClose(int unloadMode) {
+bool Form::userClose(CloseReason reason) {
     // A disabled window's close box cannot be used; the session ending still closes it.
-    if (unloadMode == vbFormControlMenu && !enabled_) return false;
-    return Unload(unloadMode);
+    if (reason == CloseReason::ControlMenu && !enabled_) return false;
+    return Unload(reason);
 }
 
 bool Form::userKeyDownPreview(std::int16_t keyCode, std::int16_t shift) {

@@ -67,12 +67,12 @@ constexpr std::int16_t vbKeyHome = 0x24;
 constexpr std::int16_t vbKeyEnd = 0x23;
 constexpr std::int16_t vbKeySpace = 0x20;
 
-// Why a form is being unloaded (QueryUnload's UnloadMode).
-constexpr int vbFormControlMenu = 0; // the close box, Alt+F4, WM_CLOSE
-constexpr int vbFormCode = 1;        // Unload called from code
-constexpr int vbAppWindows = 2;      // the Windows session is ending
-constexpr int vbAppTaskManager = 3;
-constexpr int vbFormOwner = 5;
+// Why a form is being unloaded, as Form_QueryUnload is told.
+enum class CloseReason {
+    ControlMenu, // the close box, Alt+F4, WM_CLOSE
+    Code,        // Unload called from code
+    AppWindows,  // the Windows session is ending
+};
 
 // The error a common dialog reports when the user cancels and CancelError is set.
 constexpr int cdlCancel = 32755;

@@ -13,6 +13,12 @@
 
 namespace qs::test {
 
+// The process-wide values back at their start.
+inline void ResetSharedState() {
+    LastSlideTime = 0.0;
+    DiscardSettings = false;
+}
+
 // Drops the settings object without writing anything, so the next access reads afresh.
 inline void ResetAppSettings() {
     const bool discard = DiscardSettings;

@@ -252,10 +252,10 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam != SIZE_MINIMIZED) canvas_.resize(LOWORD(lParam), HIWORD(lParam), backgroundColor());
         return 0;
     case WM_CLOSE:
-        form_.userClose(vbFormControlMenu);
+        form_.userClose(CloseReason::ControlMenu);
         return 0;
     case WM_QUERYENDSESSION:
-        return form_.userClose(vbAppWindows) ? TRUE : FALSE;
+        return form_.userClose(CloseReason::AppWindows) ? TRUE : FALSE;
     case kKeyPreviewMessage:
         return form_.userKeyDownPreview(static_cast<std::int16_t>(wParam), ShiftState()) ? TRUE : FALSE;
     case WM_ACTIVATE:

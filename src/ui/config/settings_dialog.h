@@ -58,7 +58,7 @@ public:
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(std::int16_t& cancel, int unloadMode) override;
+    void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override;
 
 private:
     SettingsDialogModel model_;

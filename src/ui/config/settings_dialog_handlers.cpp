@@ -88,11 +88,11 @@ void SettingsDialog::cancelButton_Click() {
     Unload();
 }
 
-void SettingsDialog::Form_QueryUnload(std::int16_t& cancel, int /*unloadMode*/) {
+void SettingsDialog::Form_QueryUnload(bool& cancel, tk::CloseReason) {
     if (!model_.mustAskBeforeClosing()) return;
     const int answer = tk::MsgBox("Do you want to ignore all changes and exit?", tk::vbYesNo + tk::vbQuestion,
                                   "Screen Saver", this);
-    if (answer != tk::vbYes) cancel = -1;
+    if (answer != tk::vbYes) cancel = true;
 }
 
 } // namespace qs::ui

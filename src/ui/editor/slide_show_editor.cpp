@@ -241,9 +241,9 @@ void SlideShowEditor::applyList() {
     });
 }
 
-void SlideShowEditor::Form_QueryUnload(std::int16_t& Cancel, int /*UnloadMode*/) {
+void SlideShowEditor::Form_QueryUnload(bool& cancel, tk::CloseReason) {
     if (!model_.close()) {
-        Cancel = 1;
+        cancel = true;
         return;
     }
     ClsSettings& settings = AppSettings();
@@ -253,7 +253,7 @@ void SlideShowEditor::Form_QueryUnload(std::int16_t& Cancel, int /*UnloadMode*/)
     changes_.pending = true;
 }
 
-void SlideShowEditor::Form_Unload(std::int16_t& /*Cancel*/) {
+void SlideShowEditor::Form_Unload(bool& /*cancel*/) {
     if (!pictureCountLabel_) return;
     const std::int32_t count = AppSettings().pictureCount();
     // Two blanks before the word: the editor's own text, not the settings dialog's.

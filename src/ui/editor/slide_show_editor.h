@@ -66,8 +66,8 @@ public:
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(std::int16_t& Cancel, int UnloadMode) override;
-    void Form_Unload(std::int16_t& Cancel) override;
+    void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override;
+    void Form_Unload(bool& cancel) override;
     void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
 
 private:

@@ -109,18 +109,18 @@ void SaverWindow::countMove(float x, float y) {
     }
 }
 
-void SaverWindow::Form_QueryUnload(std::int16_t& cancel, int) {
+void SaverWindow::Form_QueryUnload(bool& cancel, tk::CloseReason) {
     if (!guardsPassword()) return;
     ShowCursorFully();
     const std::int32_t verdict = platform::services().passwords->VerifyScreenSavePwd(hWnd());
     // Only the low 16 bits of the answer count.
     if (static_cast<std::int16_t>(verdict) == 0) {
         HideCursorFully();
-        cancel = 1; // any non-zero value keeps the window
+        cancel = true;
     }
 }
 
-void SaverWindow::Form_Unload(std::int16_t&) {
+void SaverWindow::Form_Unload(bool&) {
     ShowCursorFully();
     if (guardsPassword()) TellSystemSaverRuns(false);
 }

@@ -28,8 +28,8 @@ public:
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(std::int16_t& cancel, int unloadMode) override;
-    void Form_Unload(std::int16_t& cancel) override;
+    void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override;
+    void Form_Unload(bool& cancel) override;
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t& shift) override;
     void Form_MouseDown(int button, int shift, float x, float y) override;
     void Form_MouseMove(int button, int shift, float x, float y) override;

@@ -42,7 +42,7 @@ std::string SlidePath(int i) {
 // n slides in settings held in memory: nothing is read from or written to a real file.
 struct Environment {
     explicit Environment(int n) {
-        qs::ResetSharedState();
+        qs::test::ResetSharedState();
         qs::tk::SetBackend(std::make_unique<qs::tk::headless::HeadlessBackend>());
         AppSettings().setDisplayWarnings(true);
         AppSettings().setPictureCount(0);

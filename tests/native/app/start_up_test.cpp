@@ -12,6 +12,7 @@
 #include "app/mode_windows.h"
 #include "settings/shared_state.h"
 #include "support/scoped_services.h"
+#include "support/settings_fixture.h"
 #include "support/settings_memory_profile.h"
 
 namespace qs {
@@ -91,7 +92,7 @@ TEST(Main, StartsTheScheduleAndOpensTheModeOfTheFirstTwoCharactersWithTheHandleA
                                            : std::vector<std::string>{});
         EXPECT_TRUE(profile.reads.empty() && profile.writes.empty()) << "Main leaves the settings alone";
     }
-    ResetSharedState();
+    test::ResetSharedState();
 }
 
 } // namespace

@@ -22,12 +22,12 @@ TEST_F(ToolkitTest, ShowLoadsActivatesAndFocusesTheFirstControlInTabOrder) {
 
 TEST_F(ToolkitTest, QueryUnloadThenUnloadEitherMayCancel) {
     const struct {
-        std::int16_t cancelQuery, cancelUnload;
+        bool cancelQuery, cancelUnload;
         Log expectedLog;
         bool closes;
-    } cases[] = {{0, 0, {"Form_QueryUnload", "Form_Unload"}, true},
-                 {-1, 0, {"Form_QueryUnload"}, false}, // any non-zero value cancels
-                 {0, 1, {"Form_QueryUnload", "Form_Unload"}, false}};
+    } cases[] = {{false, false, {"Form_QueryUnload", "Form_Unload"}, true},
+                 {true, false, {"Form_QueryUnload"}, false},
+                 {false, true, {"Form_QueryUnload", "Form_Unload"}, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.cancelQuery << "/" << c.cancelUnload);
         ControlsForm form;
@@ -38,7 +38,7 @@ TEST_F(ToolkitTest, QueryUnloadThenUnloadEitherMayCancel) {
         form.cancelUnload = c.cancelUnload;
         EXPECT_EQ(form.Unload(), c.closes);
         EXPECT_EQ(form.log, c.expectedLog);
-        EXPECT_EQ(form.unloadModes, (std::vector<int>{tk::vbFormCode}));
+        EXPECT_EQ(form.reasons, (std::vector<tk::CloseReason>{tk::CloseReason::Code}));
         EXPECT_EQ(form.IsLoaded() && form.Visible(), !c.closes);
         EXPECT_EQ(ui().nextDue(form.timer).has_value(), !c.closes) << "closing stops the form's timers";
     }
@@ -49,17 +49,18 @@ TEST_F(ToolkitTest, CloseBoxCanBeRetriedAndIsDeadOnADisabledFormButSessionEndClo
     EXPECT_TRUE(form.Unload()) << "a form not loaded closes without handlers";
     EXPECT_TRUE(form.log.empty());
     form.Show();
-    form.cancelQuery = 1;
+    form.cancelQuery = true;
     EXPECT_FALSE(form.userClose());
-    form.cancelQuery = 0;
+    form.cancelQuery = false;
     form.setEnabled(false);
     EXPECT_FALSE(form.userClose());
     form.setEnabled(true);
     EXPECT_TRUE(form.userClose());
     form.Show();
     form.setEnabled(false);
-    EXPECT_TRUE(form.userClose(tk::vbAppWindows));
-    EXPECT_EQ(form.unloadModes, (std::vector<int>{tk::vbFormControlMenu, tk::vbFormControlMenu, tk::vbAppWindows}));
+    EXPECT_TRUE(form.userClose(tk::CloseReason::AppWindows));
+    using enum tk::CloseReason;
+    EXPECT_EQ(form.reasons, (std::vector<tk::CloseReason>{ControlMenu, ControlMenu, AppWindows}));
 }
 
 // A close asked for during a close is the same close; one whose handler failed is over.

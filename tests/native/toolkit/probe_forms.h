@@ -33,8 +33,8 @@ public:
     }
 
     Log log;
-    std::int16_t cancelQuery = 0, cancelUnload = 0;
-    std::vector<int> unloadModes;
+    bool cancelQuery = false, cancelUnload = false;
+    std::vector<tk::CloseReason> reasons;
     std::function<void()> onQueryUnload, onUnload, onKeyDown;
     std::int16_t consumeKey = -1; // Form_KeyDown sets the key code to 0 for this key
 
@@ -53,12 +53,12 @@ public:
 protected:
     void Form_Load() override { log.push_back("Form_Load"); }
     void Form_Activate() override { log.push_back("Form_Activate"); }
-    void Form_QueryUnload(std::int16_t& cancel, int unloadMode) override {
-        unloadModes.push_back(unloadMode);
+    void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override {
+        reasons.push_back(reason);
         run("Form_QueryUnload", onQueryUnload);
         cancel = cancelQuery;
     }
-    void Form_Unload(std::int16_t& cancel) override {
+    void Form_Unload(bool& cancel) override {
         run("Form_Unload", onUnload);
         cancel = cancelUnload;
     }

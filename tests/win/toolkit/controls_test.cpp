@@ -30,17 +30,18 @@ public:
     tk::ListBox checks{*this, "checkList", 120, 1000, 3000, 1500, true};
     tk::TextBox text{*this, "delayBox", "", 120, 2700, 1500, 345};
     tk::Timer timer{*this, "timer", 20, false};
-    int okClicks = 0, cancelClicks = 0, checkClicks = 0, queries = 0, unloads = 0, lastMode = -1;
+    int okClicks = 0, cancelClicks = 0, checkClicks = 0, queries = 0, unloads = 0;
+    tk::CloseReason lastReason = tk::CloseReason::Code;
     bool refuse = false, fail = false;
 
 protected:
-    void Form_QueryUnload(std::int16_t& cancel, int mode) override {
+    void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override {
         ++queries;
-        lastMode = mode;
+        lastReason = reason;
         if (fail) throw std::runtime_error("query failed");
-        if (refuse) cancel = 1;
+        if (refuse) cancel = true;
     }
-    void Form_Unload(std::int16_t&) override { ++unloads; }
+    void Form_Unload(bool&) override { ++unloads; }
 };
 
 class Controls : public ::testing::Test {
@@ -126,12 +127,12 @@ TEST_F(Controls, CloseBoxAndSessionEndAskQueryUnloadWhichMayRefuseOrFail) {
         form.refuse = !fail, form.fail = fail;
         PostMessageA(hwnd, WM_CLOSE, 0, 0);
         ASSERT_TRUE(PumpUntil([&] { return form.queries == 1 + fail; }));
-        EXPECT_EQ(form.lastMode, tk::vbFormControlMenu);
+        EXPECT_EQ(form.lastReason, tk::CloseReason::ControlMenu);
         EXPECT_TRUE(form.IsLoaded() && IsWindow(hwnd)) << (fail ? "failed" : "refused");
     }
     form.refuse = form.fail = false;
     EXPECT_TRUE(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0));
-    EXPECT_EQ(form.lastMode, tk::vbAppWindows);
+    EXPECT_EQ(form.lastReason, tk::CloseReason::AppWindows);
     EXPECT_EQ(form.unloads, 1);
     EXPECT_FALSE(IsWindow(hwnd));
 }
