@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "support/scoped_services.h"
+#include "support/settings_fixture.h"
 #include "settings/app_settings.h"
 #include "settings/shared_state.h"
 #include "toolkit/application.h"
