@@ -18,6 +18,8 @@ void SettingsDialog::Form_Load() {
     DiscardSettings = true;
     monitor.setBackColor(BackColor());
     colourSwatch.setBackColor(AppSettings().bgColor());
+    // The monitor's screen is in the show's colour from its first paint, before the first tick.
+    monitorScreen.setBackColor(AppSettings().bgColor());
     randomOrderBox.setValue(AppSettings().randomDisplay() ? 1 : 0);
     const std::int32_t delay = AppSettings().delay();
     const SettingsDialogModel::DelayStart start = model_.open(delay);

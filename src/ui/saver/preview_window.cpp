@@ -22,6 +22,8 @@ PreviewWindow::PreviewWindow(platform::WindowHandle host)
 }
 
 void PreviewWindow::Form_Load() {
+    // In the show's colour before the host first shows it, not the system's.
+    surface.setBackColor(AppSettings().bgColor());
     surface.moveIntoHost(host_);
     surfaceInHost_ = true;
     MakeNextSlideDue(AppSettings().delay());

@@ -52,6 +52,8 @@ SaverWindow::SaverWindow()
 }
 
 void SaverWindow::Form_Load() {
+    // In the show's colour before the window first shows, not the system's.
+    setBackColor(AppSettings().bgColor());
     setCaption(MainModule::kFullScreenCaption);
     platform::Services& os = platform::services();
     os.system->MakeTopmost(hWnd());

@@ -97,11 +97,7 @@ std::string TextOf(HWND window);
 // The first descendant of the class (any case, "" for any) with that text (if given).
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text = std::nullopt);
 inline bool ShowsLabel(HWND top, const std::string& text) { return FindChild(top, "Static", text) != nullptr; }
-inline RECT ScreenRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
+inline RECT ScreenRect(HWND window) { RECT r{}; GetWindowRect(window, &r); return r; }
 inline int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 // The editor's four list boxes: the name list (the widest), then the Center, HStretch and
 // VStretch columns from left to right.

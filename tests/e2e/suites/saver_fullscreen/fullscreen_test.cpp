@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 
 #include "e2e_driver.h"
 
@@ -25,11 +26,17 @@ protected:
         green_ = run_.WriteSolidBitmap("green.bmp", 100, 200, kGreen);
     }
 
-    // Writes the settings, starts "/S" and waits for its window.
-    HWND Start(const std::vector<std::string>& settings) {
+    // Writes the settings, starts "/S" and waits for its window; with `watchCentre`, first for
+    // the red slide at the centre, which shows nothing before it but the desktop and the blue background.
+    HWND Start(const std::vector<std::string>& settings, bool watchCentre = false) {
         saver_.reset();
         run_.WriteSettings(settings);
+        const COLORREF desktop = ScreenPixel(512, 384);
         saver_ = std::make_unique<SaverProcess>(run_, "/S");
+        std::set<COLORREF> seen{desktop, kBlue, kRed};
+        EXPECT_TRUE(!watchCentre ||
+                    WaitUntil([&] { return *seen.insert(ScreenPixel(512, 384)).first == kRed; }, kStartDeadline));
+        EXPECT_EQ(seen, (std::set<COLORREF>{desktop, kBlue, kRed})) << "colours at the centre before the first slide";
         HWND window = saver_->WaitForWindow(kSaverCaption, kStartDeadline);
         EXPECT_NE(window, nullptr) << "no window captioned " << kSaverCaption;
         return window;
@@ -81,11 +88,10 @@ TEST_F(FullScreen, ShowsTheFirstSlideAtOnceCoveringTheScreenPlacedByItsFlagsAndA
     }
 }
 
-TEST_F(FullScreen, TheNextSlideFollowsOnceTheDelayHasPassedAndOnlyAFourthMoveEndsTheRun) {
+TEST_F(FullScreen, TheFirstFrameIsTheBackgroundTheNextSlideFollowsOnceTheDelayHasPassedAndOnlyAFourthMoveEndsTheRun) {
     HWND window = Start({bgBlue_, "Delay_0=2", "PictureCount_0=2", "FileSpec_1=" + red_, "Center_1=True",
-                         "FileSpec_2=" + green_, "Center_2=True"});
+                         "FileSpec_2=" + green_, "Center_2=True"}, true);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(WaitForScreenPixel(512, 384, kRed, kSlideShown));
     const auto first = Clock::now();
     // Delay 2 keeps a slide for 3 seconds of the whole-second clock: more than 2 s of real time.
     ASSERT_TRUE(WaitForScreenPixel(512, 384, kGreen, Ms(6000)));
