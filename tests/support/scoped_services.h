@@ -61,6 +61,13 @@ public:
     platform::ScreenMetrics metrics{};
 };
 
+// One 1024 x 768 primary monitor unless the test lays out others.
+class FakeMonitors final : public platform::Monitors {
+public:
+    std::vector<platform::MonitorArea> List() override { return layout; }
+    std::vector<platform::MonitorArea> layout{{{0, 0, 1024, 768}, true}};
+};
+
 // ShowCursor's display count (0 at start) and its calls (true: show).
 class FakeCursor final : public platform::Cursor {
 public:
@@ -169,6 +176,7 @@ public:
     FakeClock clock;
     FakeRandom random;
     FakeScreen screen;
+    FakeMonitors monitors;
     FakeCursor cursor;
     FakeSystem system;
     FakePasswords passwords;

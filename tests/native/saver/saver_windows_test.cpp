@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "support/toolkit_fixture.h"
+#include "settings/app_settings.h"
 #include "toolkit/application.h"
 #include "ui/saver/password_option.h"
 #include "ui/saver/preview_window.h"
@@ -129,6 +130,51 @@ TEST_F(SaverTest, TheFourthRealMoveWithinTwentySecondsEndsTheShow) {
             else window.userMouseMove(0, 0, m.x * kTwips, m.y * kTwips);
         }
         EXPECT_FALSE(window.IsLoaded()) << "the last move ends it";
+    }
+}
+
+// Every monitor but the primary gets a cover, wherever it lies; a key, a click or a close
+// on a cover ends the show, asking the password once, and moves count on all monitors.
+TEST_F(SaverTest, EveryOtherMonitorGetsACoverWhoseInputIsTheShows) {
+    const platform::MonitorArea primary{{0, 0, 1024, 768}, true};
+    const std::vector<platform::MonitorArea> layouts[] = {{primary, {{1024, 0, 2304, 1024}}},
+                                                          {primary, {{-1280, -200, 0, 824}}},
+                                                          {primary, {{0, -600, 800, 0}}, {{1024, 100, 1824, 700}}}};
+    os.system.version.dwPlatformId = 1; // the Windows 95 family: the saver asks for the password
+    PutRegValue(os.registry, platform::kHkeyCurrentUser, kDesktop, kOption, kDwordOne->first, kDwordOne->second);
+    for (const auto& layout : layouts) {
+        for (int input = 0; input < 4; ++input) { // a key, a click, a close request, moves
+            SCOPED_TRACE(testing::Message() << layout.size() << " monitors, input " << input);
+            os.monitors.layout = layout;
+            os.passwords.verifyCalls.clear();
+            const platform::RectPx& last = layout.back().rect;
+            os.cursor.position = FakeCursor::Point{last.left + 5, last.top + 5};
+            SaverWindow& window = Show();
+            std::vector<std::array<float, 4>> covered, expected;
+            for (const auto& m : layout)
+                if (!m.primary) expected.push_back({m.rect.left * kTwips, m.rect.top * kTwips,
+                                                    (m.rect.right - m.rect.left) * kTwips,
+                                                    (m.rect.bottom - m.rect.top) * kTwips});
+            tk::Form* cover = nullptr;
+            for (tk::Form* form : tk::LoadedForms()) {
+                if (form == &window) continue;
+                cover = form, covered.push_back({form->Left(), form->Top(), form->Width(), form->Height()});
+                EXPECT_TRUE(form->borderStyle() == tk::BorderStyle::None && form->BackColor() == AppSettings().bgColor());
+            }
+            ASSERT_EQ(covered, expected);
+            if (input == 0) cover->userKey('A', 0);
+            if (input == 1) cover->userMouseDown(tk::vbLeftButton, 0, 0, 0);
+            if (input == 2) cover->userClose();
+            if (input == 3) {
+                // The first is where the cursor was at load, on the cover's monitor: no move.
+                const std::pair<tk::Form*, int> moves[] = {{cover, 5}, {cover, 6}, {&window, 20}, {cover, 7}};
+                for (const auto& [form, at] : moves) form->userMouseMove(0, 0, at * kTwips, at * kTwips);
+                EXPECT_TRUE(window.IsLoaded());
+                window.userMouseMove(0, 0, 30 * kTwips, 30 * kTwips);
+            }
+            EXPECT_TRUE(tk::LoadedForms().empty());
+            EXPECT_EQ(os.passwords.verifyCalls.size(), 1u);
+        }
     }
 }
 
