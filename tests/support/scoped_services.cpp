@@ -95,7 +95,7 @@ std::int32_t FakePasswords::VerifyScreenSavePwd(platform::WindowHandle owner) {
 }
 
 ScopedServices::ScopedServices() : saved_(platform::services()) {
-    platform::services() = {.clock = &clock, .random = &random, .screen = &screen, .monitors = &monitors,
+    platform::services() = {.clock = &clock, .random = &random, .screen = &screen, .monitors = &screen,
                             .cursor = &cursor, .system = &system, .passwords = &passwords, .shell = &shell,
                             .process = &process, .profile = &profile, .registry = &registry};
 }

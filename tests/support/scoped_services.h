@@ -54,18 +54,13 @@ public:
     int randomizeCount = 0, draws = 0, exhaustedDraws = 0;
 };
 
-// 1024 x 768 pixels at 15 twips per pixel unless the test changes them.
-class FakeScreen final : public platform::Screen {
+// 1024 x 768 pixels at 15 twips per pixel, on one monitor, unless the test changes them.
+class FakeScreen final : public platform::Screen, public platform::Monitors {
 public:
     platform::ScreenMetrics Metrics() override { return metrics; }
+    std::vector<platform::MonitorArea> List() override { return monitors; }
     platform::ScreenMetrics metrics{};
-};
-
-// One 1024 x 768 primary monitor unless the test lays out others.
-class FakeMonitors final : public platform::Monitors {
-public:
-    std::vector<platform::MonitorArea> List() override { return layout; }
-    std::vector<platform::MonitorArea> layout{{{0, 0, 1024, 768}, true}};
+    std::vector<platform::MonitorArea> monitors{{{0, 0, 1024, 768}, true}};
 };
 
 // ShowCursor's display count (0 at start) and its calls (true: show).
@@ -176,7 +171,6 @@ public:
     FakeClock clock;
     FakeRandom random;
     FakeScreen screen;
-    FakeMonitors monitors;
     FakeCursor cursor;
     FakeSystem system;
     FakePasswords passwords;
