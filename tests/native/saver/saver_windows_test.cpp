@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "support/toolkit_fixture.h"
 #include "settings/app_settings.h"
+#include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
 #include "ui/saver/password_option.h"
 #include "ui/saver/preview_window.h"
