@@ -1,6 +1,6 @@
 # Sourced by the test and run scripts: one virtual display, one fresh Wine prefix and one
 # persistent wineserver for the whole run, all removed again when the script exits.
-# Honours QS_DISPLAY_SIZE (default 1024x768x24).
+# Honours QS_DISPLAY_SIZE (default 1024x768x24) and QS_SECOND_SCREEN (see qs_two_monitor_run).
 
 qs_wine_start() {
   export WINEDEBUG=-all
@@ -10,7 +10,9 @@ qs_wine_start() {
     for n in $(seq 91 140); do
       [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] || break
     done
-    Xvfb ":${n}" -screen 0 "${QS_DISPLAY_SIZE:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+    # QS_SECOND_SCREEN adds a second screen, which Xinerama makes a second monitor.
+    Xvfb ":${n}" ${QS_SECOND_SCREEN:++xinerama} -screen 0 "${QS_DISPLAY_SIZE:-1024x768x24}" \
+      ${QS_SECOND_SCREEN:+-screen 1 "$QS_SECOND_SCREEN"} -nolisten tcp >/dev/null 2>&1 &
     QS_XVFB_PID=$!
     export DISPLAY=":${n}"
     local i
@@ -26,6 +28,12 @@ qs_wine_start() {
   # keep the wait from ever returning).
   wineboot -i >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1 || true
+  if [ -n "${QS_SECOND_SCREEN:-}" ]; then
+    # Wine sees the monitors through Xinerama only without XRandR; read when the desktop
+    # starts, so before the persistent server does.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w >/dev/null 2>&1 || true
+  fi
   wineserver -p >/dev/null 2>&1
   # Start the prefix's background services now, with no output attached: started later
   # by a test program's first call that needs them, they would inherit its output and
@@ -53,3 +61,14 @@ qs_wine_stop() {
 qs_wine32_available() {
   dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'
 }
+
+# Runs a Windows program on a display of its own with a second, 800 x 600 monitor, in a
+# fresh Wine session removed again when it ends. Xvfb puts both screens at the origin;
+# one of another size is needed, as Wine reports a second monitor of the same rectangle
+# as a copy of the first and enumerates one monitor.
+qs_two_monitor_run() (
+  unset QS_KEEP_DISPLAY DISPLAY
+  QS_SECOND_SCREEN=800x600x24
+  qs_wine_start
+  wine "$@"
+)

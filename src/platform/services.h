@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace qs::platform {
 
@@ -79,6 +80,20 @@ struct OsVersionInfo {
 
 struct RectPx {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// A monitor of the desktop, in virtual-screen pixels: the primary's top-left corner is
+// 0, 0, so a monitor left of or above it has negative coordinates.
+struct MonitorArea {
+    RectPx rect;
+    bool primary = false;
+};
+
+class Monitors {
+public:
+    virtual ~Monitors() = default;
+    // Every monitor the system reports (EnumDisplayMonitors), the primary flagged.
+    virtual std::vector<MonitorArea> List() = 0;
 };
 
 // user32/kernel32 calls of the saver windows and start-up.
@@ -175,6 +190,7 @@ struct Services {
     Clock* clock = nullptr;
     Random* random = nullptr;
     Screen* screen = nullptr;
+    Monitors* monitors = nullptr;
     Cursor* cursor = nullptr;
     System* system = nullptr;
     Passwords* passwords = nullptr;

@@ -73,11 +73,13 @@ public:
     int randomizeCount = 0, draws = 0, exhaustedDraws = 0;
 };
 
-// 1024 x 768 pixels at 15 twips per pixel unless the test changes them.
-class FakeScreen final : public platform::Screen {
+// 1024 x 768 pixels at 15 twips per pixel, on one monitor, unless the test changes them.
+class FakeScreen final : public platform::Screen, public platform::Monitors {
 public:
     platform::ScreenMetrics Metrics() override { return metrics; }
+    std::vector<platform::MonitorArea> List() override { return monitors; }
     platform::ScreenMetrics metrics{};
+    std::vector<platform::MonitorArea> monitors{{{0, 0, 1024, 768}, true}};
 };
 
 // ShowCursor's display count, 0 at start.
@@ -192,9 +194,9 @@ public:
 class ScopedServices {
 public:
     ScopedServices() : saved_(platform::services()) {
-        platform::services() = {.clock = &clock, .random = &random, .screen = &screen, .cursor = &cursor,
-                                .system = &system, .passwords = &passwords, .shell = &shell, .process = &process,
-                                .profile = &profile, .registry = &registry};
+        platform::services() = {.clock = &clock, .random = &random, .screen = &screen, .monitors = &screen,
+                                .cursor = &cursor, .system = &system, .passwords = &passwords, .shell = &shell,
+                                .process = &process, .profile = &profile, .registry = &registry};
     }
     ~ScopedServices() { platform::services() = saved_; }
     ScopedServices(const ScopedServices&) = delete;

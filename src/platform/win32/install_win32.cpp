@@ -13,6 +13,7 @@ void InstallDefaultServices() {
         s.clock = MakeWin32Clock().release();
         s.random = MakeWin32Random().release();
         s.screen = MakeWin32Screen().release();
+        s.monitors = MakeWin32Monitors().release();
         s.cursor = MakeWin32Cursor().release();
         s.system = MakeWin32System().release();
         s.passwords = MakeWin32Passwords().release();

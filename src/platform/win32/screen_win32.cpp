@@ -3,6 +3,7 @@
 #include <optional>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "platform/win32/services_win32.h"
 
@@ -46,6 +47,27 @@ private:
     std::optional<std::pair<double, double>> resolution_;
 };
 
+class Win32Monitors final : public Monitors {
+public:
+    std::vector<MonitorArea> List() override {
+        std::vector<MonitorArea> found;
+        EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&found));
+        return found;
+    }
+
+private:
+    static BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoW(monitor, &info)) {
+            const RECT& r = info.rcMonitor;
+            reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back(
+                {{r.left, r.top, r.right, r.bottom}, (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+        }
+        return TRUE;
+    }
+};
+
 class Win32Cursor final : public Cursor {
 public:
     int ShowCursor(bool show) override {
@@ -64,6 +86,10 @@ public:
 
 std::unique_ptr<Screen> MakeWin32Screen() {
     return std::make_unique<Win32Screen>();
+}
+
+std::unique_ptr<Monitors> MakeWin32Monitors() {
+    return std::make_unique<Win32Monitors>();
 }
 
 std::unique_ptr<Cursor> MakeWin32Cursor() {

@@ -11,6 +11,7 @@ namespace qs::platform {
 std::unique_ptr<Clock> MakeWin32Clock();
 std::unique_ptr<Random> MakeWin32Random();
 std::unique_ptr<Screen> MakeWin32Screen();
+std::unique_ptr<Monitors> MakeWin32Monitors();
 std::unique_ptr<Cursor> MakeWin32Cursor();
 std::unique_ptr<System> MakeWin32System();
 std::unique_ptr<Passwords> MakeWin32Passwords();

@@ -47,7 +47,7 @@ SaverWindow::SaverWindow()
     // Moves over the picture count as moves over the window; the picture reports
     // positions on itself.
     slidePicture.MouseMove = [this](int, int, float x, float y) {
-        countMove(slidePicture.Left() + x, slidePicture.Top() + y);
+        countMove(ScreenPixelOf(*this, slidePicture.Left() + x, slidePicture.Top() + y));
     };
 }
 
@@ -71,6 +71,7 @@ void SaverWindow::Form_Load() {
     }
 
     MakeNextSlideDue(AppSettings().delay());
+    covers_ = CoverOtherMonitors(*this);
 }
 
 void SaverWindow::Form_KeyDown(std::int16_t&, std::int16_t&) {
@@ -82,18 +83,19 @@ void SaverWindow::Form_MouseDown(int, int, float, float) {
 }
 
 void SaverWindow::Form_MouseMove(int, int, float x, float y) {
-    countMove(x, y);
+    countMove(ScreenPixelOf(*this, x, y));
 }
 
-CursorPoint SaverWindow::screenPixel(float x, float y) const {
+CursorPoint ScreenPixelOf(const tk::Form& window, float x, float y) {
     const double perPixelX = tk::Screen::TwipsPerPixelX() > 0 ? tk::Screen::TwipsPerPixelX() : 15.0;
     const double perPixelY = tk::Screen::TwipsPerPixelY() > 0 ? tk::Screen::TwipsPerPixelY() : 15.0;
-    return CursorPoint{static_cast<std::int32_t>(std::lround((Left() + x) / perPixelX)),
-                       static_cast<std::int32_t>(std::lround((Top() + y) / perPixelY))};
+    return CursorPoint{static_cast<std::int32_t>(std::lround((window.Left() + x) / perPixelX)),
+                       static_cast<std::int32_t>(std::lround((window.Top() + y) / perPixelY))};
 }
 
-void SaverWindow::countMove(float x, float y) {
-    if (!stillCursor_.moved(screenPixel(x, y))) return;
+// The movement rule: the fourth move within 20 seconds of the first ends the run.
+void SaverWindow::countMove(CursorPoint screenPixel) {
+    if (!stillCursor_.moved(screenPixel)) return;
 
     // A 16-bit count that wraps instead of overflowing.
     mouseMoves_ = static_cast<std::int16_t>(static_cast<std::uint16_t>(mouseMoves_) + 1u);
@@ -123,6 +125,9 @@ void SaverWindow::Form_QueryUnload(bool& cancel, tk::CloseReason) {
 }
 
 void SaverWindow::Form_Unload(bool&) {
+    // Only unloaded, not destroyed: the cover whose close request ended the show is still
+    // in its own unload.
+    for (const auto& cover : covers_) cover->Unload();
     ShowCursorFully();
     if (guardsPassword()) TellSystemSaverRuns(false);
 }

@@ -5,10 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "render/next_slide.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
+#include "ui/saver/monitor_cover.h"
 #include "ui/saver/still_cursor_filter.h"
 
 namespace qs::ui {
@@ -19,12 +22,19 @@ enum class OsPlatform : std::uint32_t { Win32s = 0, Windows = 1, NT = 2 };
 // The platform the program runs on, as the system's version query reports it.
 OsPlatform QueryOsPlatform();
 
+// The screen pixel under a position given in a window's client twips.
+CursorPoint ScreenPixelOf(const tk::Form& window, float x, float y);
+
 class SaverWindow : public tk::Form {
 public:
     SaverWindow();
 
     tk::Timer slideTimer;
     tk::Image slidePicture;
+
+    // A mouse move at a screen pixel, over this window or a cover of another monitor: the
+    // movement rule counts the moves on every monitor together.
+    void countMove(CursorPoint screenPixel);
 
 protected:
     void Form_Load() override;
@@ -38,10 +48,6 @@ private:
     // The system asks for the password itself on the NT family; only the Windows 95
     // family leaves that, and the running flag, to the saver.
     bool guardsPassword() const { return osPlatform_ != OsPlatform::NT && usePassword_; }
-    // The movement rule: the fourth move within 20 seconds of the first ends the run.
-    void countMove(float x, float y);
-    // The screen pixel under a position given in the window's client twips.
-    CursorPoint screenPixel(float x, float y) const;
 
     ShowState show_;
     bool usePassword_ = false;
@@ -51,6 +57,7 @@ private:
     // Seconds after midnight of the first counted move; 0 = none.
     std::int32_t firstMoveTime_ = 0;
     StillCursorFilter stillCursor_;
+    std::vector<std::unique_ptr<MonitorCover>> covers_;
 };
 
 } // namespace qs::ui

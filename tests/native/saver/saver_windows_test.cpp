@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/app_settings.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
 #include "ui/saver/password_option.h"
@@ -129,6 +130,35 @@ TEST_F(SaverTest, TheFourthRealMoveWithinTwentySecondsEndsTheShow) {
             else window.userMouseMove(0, 0, m.x * kTwips, m.y * kTwips);
         }
         EXPECT_FALSE(window.IsLoaded()) << "the last move ends it";
+    }
+}
+
+// Every monitor but the primary gets a cover, wherever it lies; a click or a close on a
+// cover ends the show, asking the password once, and moves count on all monitors.
+TEST_F(SaverTest, EveryOtherMonitorGetsACoverWhoseInputIsTheShows) {
+    const auto placed = [](const tk::Form* f) { return std::array{f->Left(), f->Top(), f->Width(), f->Height()}; };
+    os.screen.monitors = {{{-1280, -200, 0, 824}}, {{0, 0, 1024, 768}, true}, {{0, -600, 800, 0}}};
+    os.cursor.position = FakeCursor::Point{5, -595}; // on the monitor above
+    os.system.version.dwPlatformId = 1; // the Windows 95 family: the saver asks for the password
+    PutRegValue(os.registry, platform::kHkeyCurrentUser, kDesktop, kOption, kDwordOne->first, kDwordOne->second);
+    for (int input = 0; input < 3; ++input) { // a click, a close request, moves
+        SaverWindow& window = Show();
+        ASSERT_EQ(tk::LoadedForms().size(), 3u);
+        tk::Form *left = tk::LoadedForms()[1], *above = tk::LoadedForms()[2];
+        EXPECT_EQ((std::vector{placed(left), placed(above)}),
+                  (std::vector<std::array<float, 4>>{{-19200, -3000, 19200, 15360}, {0, -9000, 12000, 9000}}));
+        EXPECT_TRUE(above->borderStyle() == tk::BorderStyle::None && above->BackColor() == AppSettings().bgColor());
+        if (input == 0) above->userMouseDown(tk::vbLeftButton, 0, 0, 0);
+        if (input == 1) above->userClose();
+        if (input == 2) { // the first is where the cursor was at load: no move
+            for (const auto& [form, at] :
+                 {std::pair<tk::Form*, int>{above, 5}, {above, 6}, {&window, 20}, {left, 7}, {&window, 30}}) {
+                EXPECT_TRUE(window.IsLoaded());
+                form->userMouseMove(0, 0, at * kTwips, at * kTwips);
+            }
+        }
+        EXPECT_TRUE(tk::LoadedForms().empty()) << "input " << input;
+        EXPECT_EQ(os.passwords.verifyCalls.size(), input + 1u) << "asked once";
     }
 }
 

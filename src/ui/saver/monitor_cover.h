@@ -1,0 +1,37 @@
+// MonitorCover: a borderless, topmost window in the show's background colour over a
+// monitor other than the primary, for as long as the full-screen show runs. Its input is
+// the show's: a key, a button or a close request ends the show through the show's own
+// close path (so the password is asked once), and its mouse moves count toward the
+// show's movement rule.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/services.h"
+#include "toolkit/form.h"
+
+namespace qs::ui {
+
+class SaverWindow;
+
+class MonitorCover : public tk::Form {
+public:
+    MonitorCover(SaverWindow& show, const platform::RectPx& monitor);
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override;
+    void Form_KeyDown(std::int16_t& keyCode, std::int16_t& shift) override;
+    void Form_MouseDown(int button, int shift, float x, float y) override;
+    void Form_MouseMove(int button, int shift, float x, float y) override;
+
+private:
+    SaverWindow& show_;
+};
+
+// Opens a cover over every monitor but the primary, which the show's window covers.
+std::vector<std::unique_ptr<MonitorCover>> CoverOtherMonitors(SaverWindow& show);
+
+} // namespace qs::ui
