@@ -29,6 +29,19 @@ std::optional<std::int32_t> LeadingWholeNumber(const std::string& text) {
     return number ? RoundToInt32(*number) : std::nullopt;
 }
 
+std::optional<std::int32_t> CountNumber(const std::string& text) {
+    const std::optional<double> count = WholeNumber(text);
+    return count ? RoundToInt32(*count) : std::nullopt;
+}
+
+// Where each key's text sits in ReadTexts_: the order Class_Initialize reads them in.
+enum ReadSlot : std::size_t { kBgColorSlot, kRandomSlot, kDelaySlot, kPreviewSlot, kWarningsSlot, kCountSlot };
+enum EntrySlot : std::size_t { kFileSpecSlot, kCenterSlot, kHStretchSlot, kVStretchSlot, kSlotsPerEntry };
+
+std::size_t EntrySlotOf(std::int32_t index, EntrySlot key) {
+    return kCountSlot + 1 + static_cast<std::size_t>(index - 1) * kSlotsPerEntry + key;
+}
+
 } // namespace
 
 ClsSettings::ClsSettings() {
@@ -64,22 +77,34 @@ void ClsSettings::PutParm(const std::string& stem, const std::string& value, std
     }
 }
 
-void ClsSettings::ReadFlag(bool& field, const std::string& stem, std::int32_t index) const {
-    if (const std::optional<bool> flag = BooleanText(GetParm(stem, index))) {
+std::string ClsSettings::ReadParm(const std::string& stem, std::int32_t index) {
+    return ReadTexts_.emplace_back(GetParm(stem, index));
+}
+
+void ClsSettings::ReadFlag(bool& field, const std::string& stem, std::int32_t index) {
+    if (const std::optional<bool> flag = BooleanText(ReadParm(stem, index))) {
         field = *flag;
     }
 }
 
-void ClsSettings::WriteFlag(const std::string& stem, bool flag, std::int32_t index) const {
-    PutParm(stem, std::string(FlagText(flag)), index);
+void ClsSettings::WriteParm(std::size_t slot, const std::string& stem, const std::string& value,
+                            std::int32_t index) const {
+    // A key never read (an entry added since) is always written.
+    if (slot >= ReadTexts_.size() || ReadTexts_[slot] != value) {
+        PutParm(stem, value, index);
+    }
+}
+
+void ClsSettings::WriteFlag(std::size_t slot, const std::string& stem, bool flag, std::int32_t index) const {
+    WriteParm(slot, stem, std::string(FlagText(flag)), index);
 }
 
 void ClsSettings::Class_Initialize() {
-    if (const std::optional<std::int32_t> color = LeadingWholeNumber(GetParm("BGColor"))) {
+    if (const std::optional<std::int32_t> color = LeadingWholeNumber(ReadParm("BGColor"))) {
         bgColor_ = *color;
     }
     ReadFlag(RandomDisplay_, "RandomDisplay");
-    if (const std::optional<std::int32_t> delay = LeadingWholeNumber(GetParm("Delay"))) {
+    if (const std::optional<std::int32_t> delay = LeadingWholeNumber(ReadParm("Delay"))) {
         Delay_ = *delay;
     }
     if (Delay_ < kMinDelay || Delay_ > kMaxDelay) {
@@ -88,17 +113,16 @@ void ClsSettings::Class_Initialize() {
     ReadFlag(PreviewFlag_, "PreviewFlag");
     ReadFlag(DisplayWarnings_, "DisplayWarnings");
 
-    const std::optional<double> count = WholeNumber(GetParm("PictureCount"));
-    const std::optional<std::int32_t> whole = count ? RoundToInt32(*count) : std::nullopt;
-    if (whole && *whole <= kMaxPictureCount) {
-        PictureCount_ = *whole;
+    if (const std::optional<std::int32_t> count = CountNumber(ReadParm("PictureCount"))) {
+        PictureCount_ = std::min(*count, kMaxPictureCount);
     }
     if (PictureCount_ > 0) {
         Slides_.assign(static_cast<std::size_t>(PictureCount_), SlideEntry{});
+        ReadTexts_.reserve(ReadTexts_.size() + Slides_.size() * kSlotsPerEntry);
     }
     for (std::int32_t i = 1; i <= PictureCount_; ++i) {
         SlideEntry& entry = Slides_[static_cast<std::size_t>(i - 1)];
-        entry.FileSpec = GetParm("FileSpec", i);
+        entry.FileSpec = ReadParm("FileSpec", i);
         ReadFlag(entry.Center, "Center", i);
         ReadFlag(entry.HStretch, "HStretch", i);
         ReadFlag(entry.VStretch, "VStretch", i);
@@ -109,21 +133,26 @@ void ClsSettings::Class_Terminate() {
     if (DiscardSettings) {
         return;
     }
-    PutParm("BGColor", std::to_string(bgColor_));
-    WriteFlag("RandomDisplay", RandomDisplay_);
-    PutParm("Delay", std::to_string(Delay_));
-    WriteFlag("PreviewFlag", PreviewFlag_);
-    WriteFlag("DisplayWarnings", DisplayWarnings_);
+    WriteParm(kBgColorSlot, "BGColor", std::to_string(bgColor_));
+    WriteFlag(kRandomSlot, "RandomDisplay", RandomDisplay_);
+    WriteParm(kDelaySlot, "Delay", std::to_string(Delay_));
+    WriteFlag(kPreviewSlot, "PreviewFlag", PreviewFlag_);
+    WriteFlag(kWarningsSlot, "DisplayWarnings", DisplayWarnings_);
     const auto held = static_cast<std::int32_t>(Slides_.size());
     for (std::int32_t i = 1; i <= held; ++i) {
         const SlideEntry& entry = Slides_[static_cast<std::size_t>(i - 1)];
-        PutParm("FileSpec", entry.FileSpec, i);
-        WriteFlag("Center", entry.Center, i);
-        WriteFlag("HStretch", entry.HStretch, i);
-        WriteFlag("VStretch", entry.VStretch, i);
+        WriteParm(EntrySlotOf(i, kFileSpecSlot), "FileSpec", entry.FileSpec, i);
+        WriteFlag(EntrySlotOf(i, kCenterSlot), "Center", entry.Center, i);
+        WriteFlag(EntrySlotOf(i, kHStretchSlot), "HStretch", entry.HStretch, i);
+        WriteFlag(EntrySlotOf(i, kVStretchSlot), "VStretch", entry.VStretch, i);
     }
+    // A count above the limit, its first entries still all held, stays as read: the
+    // entries beyond are the user's too.
+    const std::string& readCount = ReadTexts_[kCountSlot];
+    const std::optional<std::int32_t> stored = CountNumber(readCount);
+    const bool keepStored = held == kMaxPictureCount && stored && *stored > kMaxPictureCount;
     // Last, so that the count never covers an entry not yet written.
-    PutParm("PictureCount", std::to_string(held));
+    WriteParm(kCountSlot, "PictureCount", keepStored ? readCount : std::to_string(held));
 }
 
 SlideEntry* ClsSettings::Entry(std::int32_t index) {

@@ -1,25 +1,31 @@
 // ClsSettings: the one in-memory copy of everything the saver keeps between runs, and
 // SlideEntry, one slide of the show. Construction reads the whole settings file (section
-// "INIT" of the file INIFile names, one profile call per key); release writes it all back
-// unless DiscardSettings is set. Every accessor works on memory only.
+// "INIT" of the file INIFile names, one profile call per key); release writes back, unless
+// DiscardSettings is set, only the keys whose text now differs from what was read (a key
+// that was absent read as ""; a value the reading corrected, such as a Delay of 1, differs).
+// Another process may hold the settings at the same time (a preview while the settings
+// dialog is open): keys this process left alone keep whatever the other one wrote.
+// Every accessor works on memory only.
 //
 // Slides are numbered from 1. Per-entry accessors given a number outside 1..PictureCount
 // read an empty path and false flags and change nothing (callers keep to the range).
 //
 // Size of the list: the list never holds more than kMaxPictureCount entries. Each entry
-// costs four profile calls when the settings are read and four more when they are
+// costs four profile calls when the settings are read and up to four more when they are
 // written, and the Windows profile functions search the file anew for every call, so
 // the time grows with the square of the count. A hundred thousand entries is far beyond
 // any real slide show (the editor handles ten thousand comfortably) while a count such as
 // 2000000000 would ask for gigabytes and hours of profile calls. Hence:
 // - a PictureCount_0 above kMaxPictureCount (up to the 32-bit limit, e.g. 2000000000)
-//   counts as unreadable, like a number beyond the 32-bit range: the count is 0, no entry
-//   key is read, and the release writes PictureCount_0=0 while the entry keys stay in the
-//   file. Every other setting of the file is read and written back as usual;
+//   reads the first kMaxPictureCount entries, which the show uses; while the list still
+//   holds that many, the release writes the count back as it was read, so the entries
+//   beyond stay part of the stored list. An unreadable count (not a number, beyond
+//   the 32-bit range) reads as 0 and a negative one as itself, with no entry read;
 // - PictureCount set above kMaxPictureCount holds kMaxPictureCount entries;
 // - FileSpec with an index above kMaxPictureCount stores nothing.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -87,8 +93,10 @@ private:
     const SlideEntry* Entry(std::int32_t index) const;
     bool Flag(std::int32_t index, bool SlideEntry::*flag) const;
     void SetFlag(std::int32_t index, bool SlideEntry::*flag, bool value);
-    void ReadFlag(bool& field, const std::string& stem, std::int32_t index = 0) const;
-    void WriteFlag(const std::string& stem, bool flag, std::int32_t index = 0) const;
+    std::string ReadParm(const std::string& stem, std::int32_t index = 0);
+    void ReadFlag(bool& field, const std::string& stem, std::int32_t index = 0);
+    void WriteParm(std::size_t slot, const std::string& stem, const std::string& value, std::int32_t index = 0) const;
+    void WriteFlag(std::size_t slot, const std::string& stem, bool flag, std::int32_t index = 0) const;
 
     std::int32_t bgColor_ = 0;
     bool PreviewFlag_ = false;
@@ -97,6 +105,8 @@ private:
     std::int32_t Delay_ = 0;
     std::int32_t PictureCount_ = 0;
     std::vector<SlideEntry> Slides_; // Slides_[i - 1] is entry i
+    // Each key's text as read, in the order read: the six settings, then four per entry.
+    std::vector<std::string> ReadTexts_;
 };
 
 } // namespace qs

@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "settings/app_settings.h"
 #include "settings/cls_settings.h"
@@ -51,7 +52,7 @@ TEST_F(Settings, TheCountMustBeAWholeNumberWithinTheListsLimit) {
     const std::pair<const char*, std::int32_t> cases[] = {
         {"3", 3}, {"-3", -3}, // stays as read, and no entry is read
         {"abc", 0}, {"2.5", 2}, {"3.5", 4}, {" 2 ", 2}, {"1E1", 10}, {"2e", 0},
-        {"3 pictures", 0}, {"99999999999", 0}, {"2000000000", 0}, {"100001", 0}};
+        {"3 pictures", 0}, {"99999999999", 0}, {"2000000000", kMaxPictureCount}}; // the first entries
     for (const auto& [text, count] : cases) {
         const std::string file = std::string("[INIT]\r\nPictureCount_0=") + text + "\r\nDelay_0=30\r\nFileSpec_1=p1\r\n";
         SetFile(file);
@@ -86,6 +87,30 @@ TEST_F(Settings, ReleaseWritesEverythingAsHeldWithTheCountLast) {
                           "PreviewFlag_0=False\r\nDisplayWarnings_0=False\r\nFileSpec_1=C:\\a.jpg\r\nCenter_1=False\r\n"
                           "HStretch_1=False\r\nVStretch_1=True\r\nFileSpec_2=D:\\Holiday 2024\\b.gif\r\n"
                           "Center_2=True\r\nHStretch_2=False\r\nVStretch_2=False\r\nPictureCount_0=2\r\n");
+}
+
+TEST_F(Settings, ReleaseWritesOnlyTheKeysThatDifferFromWhatWasRead) {
+    const std::string top = "[INIT]\r\nBGColor_0=0\r\nRandomDisplay_0=False\r\nPreviewFlag_0=False\r\n"
+                            "DisplayWarnings_0=False\r\nPictureCount_0=1\r\nFileSpec_1=a\r\nCenter_1=True\r\n";
+    const std::string rest = "HStretch_1=False\r\nVStretch_1=False\r\n";
+    const auto none = [](ClsSettings&) {};
+    const std::tuple<std::string, void (*)(ClsSettings&), std::vector<std::string>> cases[] = {
+        {top + "Delay_0=30\r\n" + rest, none, {}},
+        {top + "Delay_0=1\r\n" + rest, none, {"INIT/Delay_0"}}, // read as 10
+        {top + "Delay_0=30\r\nVStretch_1=False\r\n", none, {"INIT/HStretch_1"}}, // missing: read as False
+        {top + "Delay_0=30\r\n" + rest, [](ClsSettings& s) { s.setFileSpec(1, "b"), s.setHStretch(1, true); },
+         {"INIT/FileSpec_1", "INIT/HStretch_1"}}};
+    for (const auto& [file, change, writes] : cases) {
+        SetFile(file);
+        profile.writes.clear();
+        { ClsSettings s; change(s); }
+        EXPECT_EQ(profile.writes, writes) << file;
+    }
+    SetFile("[INIT]\r\nPictureCount_0=150000\r\n");
+    { EXPECT_EQ(ClsSettings().pictureCount(), kMaxPictureCount) << "the show uses the first entries"; }
+    EXPECT_NE(FileText().find("PictureCount_0=150000\r\n"), std::string::npos) << "the rest stay listed";
+    { ClsSettings().setPictureCount(3); }
+    EXPECT_NE(FileText().find("PictureCount_0=3\r\n"), std::string::npos) << "a shortened list writes its count";
 }
 
 TEST_F(Settings, TheListGrowsWithEmptyEntriesShrinksFromTheEndAndKeepsToItsLimit) {
