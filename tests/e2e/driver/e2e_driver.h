@@ -10,10 +10,13 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace qs::e2e {
@@ -86,6 +89,18 @@ private:
     DWORD id_ = 0;
 };
 
+// A "/P" run's host, as the display-settings dialog's little monitor: a frameless popup.
+using Host = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>;
+inline Host MakeHost() {
+    HWND host = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_CLIPCHILDREN, 40, 40, 152, 112, nullptr,
+                                nullptr, nullptr, nullptr);
+    ShowWindow(host, SW_SHOWNOACTIVATE);
+    return Host(host, DestroyWindow);
+}
+// Handles are 32-bit values even in 64-bit processes; the command line carries them signed.
+inline std::string HandleText(HWND window) {
+    return std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
+}
 inline DWORD ProcessOfWindow(HWND window) {
     DWORD id = 0;
     return GetWindowThreadProcessId(window, &id) ? id : 0;

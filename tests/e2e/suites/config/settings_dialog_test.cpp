@@ -1,6 +1,6 @@
 // "/C" end to end: the settings dialog of the real saver under Wine, its live preview
-// inside the monitor picture, the delay arrows, what reaches the settings file after OK,
-// Cancel and the question Cancel asks, and the about box.
+// inside the monitor picture, the delay arrows, what reaches the settings file after OK
+// (a "/P" run beside it ending later keeps it), Cancel and the question it asks, the about box.
 #include <gtest/gtest.h>
 
 #include "e2e_driver.h"
@@ -54,6 +54,9 @@ TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPictureAndTheTopArrowAn
     // Built with append: GCC 12 for i686 warns falsely about "literal" + std::string here.
     run_.WriteSettings({std::string("BGColor_0=").append(std::to_string(kRed)), "Delay_0=5", "PictureCount_0=1",
                         "FileSpec_1=" + green, "Center_1=True"});
+    Host host = MakeHost();
+    SaverProcess preview(run_, "/P " + HandleText(host.get()));
+    ASSERT_TRUE(WaitUntil([&] { return GetWindow(host.get(), GW_CHILD) != nullptr; }, kStartDeadline));
     SaverProcess saver(run_, "/C");
     HWND dialog = Open(saver);
     ASSERT_NE(dialog, nullptr);
@@ -85,6 +88,8 @@ TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPictureAndTheTopArrowAn
 
     ASSERT_TRUE(ClickButton(dialog, "&OK"));
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline)) << "OK asks nothing and closes";
+    host.reset();
+    ASSERT_TRUE(preview.WaitForExit(kExitDeadline));
     EXPECT_EQ(run_.ReadSettings()["Delay_0"], "6");
 }
 

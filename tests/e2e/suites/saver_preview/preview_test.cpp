@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdint>
-#include <memory>
 
 #include "e2e_driver.h"
 
@@ -20,20 +18,6 @@ constexpr Ms kEndsSoon{2000};
 void WriteShow(const RunFolder& run, const std::string& picture) {
     run.WriteSettings({"BGColor_0=" + std::to_string(kBlue), "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + picture,
                        "Center_1=True"});
-}
-
-// A window of this process standing in for the display-settings dialog's little monitor:
-// a frameless popup, so that its client area is its whole size.
-using Host = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>;
-Host MakeHost() {
-    HWND host = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_CLIPCHILDREN, 40, 40, 152, 112, nullptr,
-                                nullptr, nullptr, nullptr);
-    ShowWindow(host, SW_SHOWNOACTIVATE);
-    return Host(host, DestroyWindow);
-}
-// Handles are 32-bit values even in 64-bit processes; the command line carries them signed.
-std::string HandleText(HWND window) {
-    return std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
 }
 
 // Asks a surface what its own drawing holds at a client pixel: Wine does not put the
