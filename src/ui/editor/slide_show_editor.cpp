@@ -9,7 +9,6 @@
 #include "platform/services.h"
 #include "render/slide_schedule.h"
 #include "settings/app_settings.h"
-#include "settings/shared_state.h"
 #include "toolkit/application.h"
 
 namespace qs::ui {
