@@ -23,7 +23,7 @@ protected:
 class CommandButtonPeer final : public ButtonPeer {
 public:
     explicit CommandButtonPeer(CommandButton& button) : ButtonPeer(button), button_(button) {
-        create("BUTTON", BS_NOTIFY | (button.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, button.Caption());
+        create(L"BUTTON", BS_NOTIFY | (button.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, button.Caption());
     }
 
     bool onCommand(int code) override {
@@ -35,9 +35,9 @@ public:
 protected:
     void syncOwn(Prop what, int) override {
         if (!handle()) return;
-        if (what == Prop::Created || what == Prop::Caption) SetWindowTextA(handle(), button_.Caption().c_str());
+        if (what == Prop::Created || what == Prop::Caption) SetWindowTextW(handle(), platform::Widen(button_.Caption()).c_str());
         if (what == Prop::Created || what == Prop::DefaultCancel) {
-            SendMessageA(handle(), BM_SETSTYLE, button_.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+            SendMessageW(handle(), BM_SETSTYLE, button_.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
         }
     }
 
@@ -48,7 +48,7 @@ private:
 class CheckBoxPeer final : public ButtonPeer {
 public:
     explicit CheckBoxPeer(CheckBox& box) : ButtonPeer(box), box_(box) {
-        create("BUTTON", BS_CHECKBOX | BS_NOTIFY, 0, box.Caption());
+        create(L"BUTTON", BS_CHECKBOX | BS_NOTIFY, 0, box.Caption());
     }
 
     bool onCommand(int code) override {
@@ -60,9 +60,9 @@ public:
 protected:
     void syncOwn(Prop what, int) override {
         if (!handle()) return;
-        if (what == Prop::Created || what == Prop::Caption) SetWindowTextA(handle(), box_.Caption().c_str());
+        if (what == Prop::Created || what == Prop::Caption) SetWindowTextW(handle(), platform::Widen(box_.Caption()).c_str());
         if (what == Prop::Created || what == Prop::Value) {
-            SendMessageA(handle(), BM_SETCHECK, box_.Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+            SendMessageW(handle(), BM_SETCHECK, box_.Value() ? BST_CHECKED : BST_UNCHECKED, 0);
         }
     }
 

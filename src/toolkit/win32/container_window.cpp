@@ -210,7 +210,8 @@ void SurfaceCanvas::drawText(int x, int y, const std::string& text, HFONT font, 
     SelectedObject selected(dc_.get(), font);
     SetBkMode(dc_.get(), TRANSPARENT);
     SetTextColor(dc_.get(), color);
-    TextOutA(dc_.get(), x, y, text.data(), static_cast<int>(text.size()));
+    const std::wstring wide = platform::Widen(text);
+    TextOutW(dc_.get(), x, y, wide.data(), static_cast<int>(wide.size()));
 }
 
 void SurfaceCanvas::blit(HDC dc, const RECT& area, COLORREF fill) const {

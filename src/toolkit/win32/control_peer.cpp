@@ -57,7 +57,7 @@ bool SyncCommon(HWND hwnd, Control& control, Prop what) {
     }
 }
 
-bool ControlPeer::create(const char* className, DWORD style, DWORD exStyle, const std::string& text) {
+bool ControlPeer::create(const wchar_t* className, DWORD style, DWORD exStyle, const std::string& text) {
     const RECT r = ControlRectPx(control_);
     HWND parent = ParentWindow(control_);
     if (!parent) return false;
@@ -65,7 +65,7 @@ bool ControlPeer::create(const char* className, DWORD style, DWORD exStyle, cons
     HWND h = createControl(className, exStyle, style | CommonStyle(control_), text, r.left, r.top,
                            r.right - r.left, r.bottom - r.top, parent);
     if (!h) return false;
-    SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(DefaultControlFont())), FALSE);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(DefaultControlFont())), FALSE);
     if (!control_.ToolTipText().empty()) SetToolTip(control_, h);
     return true;
 }
@@ -112,16 +112,16 @@ void SetToolTip(Control& control, HWND controlWindow) {
         tip = form->tooltip();
         if (!tip) return;
     }
-    TTTOOLINFOA info{};
-    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = GetParent(controlWindow);
     info.uId = reinterpret_cast<UINT_PTR>(controlWindow);
-    SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     if (control.ToolTipText().empty()) return;
-    std::string text = control.ToolTipText();
+    std::wstring text = platform::Widen(control.ToolTipText());
     info.lpszText = text.data();
-    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 } // namespace qs::tk::win32

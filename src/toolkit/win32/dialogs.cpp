@@ -29,7 +29,8 @@ int DialogResult(bool cancelError) {
 } // namespace
 
 int Win32Backend::messageBox(const std::string& prompt, int flags, const std::string& title, Form* owner) {
-    const int answer = MessageBoxA(OwnerWindow(owner), prompt.c_str(), title.c_str(), static_cast<UINT>(flags));
+    const int answer = MessageBoxW(OwnerWindow(owner), platform::Widen(prompt).c_str(), platform::Widen(title).c_str(),
+                                   static_cast<UINT>(flags));
     return answer == 0 ? vbCancel : answer; // 0: the box could not be shown at all
 }
 
@@ -38,13 +39,13 @@ int Win32Backend::showColorDialog(CommonDialog& dialog) {
                                   RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
                                   RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
                                   RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)};
-    CHOOSECOLORA cc{};
+    CHOOSECOLORW cc{};
     cc.lStructSize = sizeof cc;
     cc.hwndOwner = OwnerWindow(&dialog.form());
     cc.rgbResult = ToColorRef(dialog.Color);
     cc.lpCustColors = custom;
     cc.Flags = static_cast<DWORD>(dialog.Flags);
-    if (ChooseColorA(&cc)) {
+    if (ChooseColorW(&cc)) {
         dialog.Color = static_cast<Color>(cc.rgbResult & 0xFFFFFFu);
         return 0;
     }
@@ -53,25 +54,28 @@ int Win32Backend::showColorDialog(CommonDialog& dialog) {
 
 int Win32Backend::showOpenDialog(CommonDialog& dialog) {
     // "Pictures|*.jpg;*.gif|All|*.*" -> pairs separated by NULs, ending in two NULs.
-    std::string filter = dialog.Filter;
-    std::replace(filter.begin(), filter.end(), '|', '\0');
-    filter.push_back('\0');
-    filter.push_back('\0');
-    std::vector<char> file(32 * 1024, '\0');
-    std::copy_n(dialog.FileName.begin(), std::min(dialog.FileName.size(), file.size() - 1), file.begin());
+    std::wstring filter = platform::Widen(dialog.Filter);
+    std::replace(filter.begin(), filter.end(), L'|', L'\0');
+    filter.push_back(L'\0');
+    filter.push_back(L'\0');
+    const std::wstring initialName = platform::Widen(dialog.FileName);
+    const std::wstring initialDir = platform::Widen(dialog.InitDir);
+    const std::wstring title = platform::Widen(dialog.DialogTitle);
+    std::vector<wchar_t> file(32 * 1024, L'\0');
+    std::copy_n(initialName.begin(), std::min(initialName.size(), file.size() - 1), file.begin());
 
-    OPENFILENAMEA ofn{};
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = OwnerWindow(&dialog.form());
     ofn.lpstrFilter = dialog.Filter.empty() ? nullptr : filter.c_str();
     ofn.nFilterIndex = static_cast<DWORD>(std::max(dialog.FilterIndex, 0));
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());
-    ofn.lpstrInitialDir = dialog.InitDir.empty() ? nullptr : dialog.InitDir.c_str();
-    ofn.lpstrTitle = dialog.DialogTitle.empty() ? nullptr : dialog.DialogTitle.c_str();
+    ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+    ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
     ofn.Flags = static_cast<DWORD>(dialog.Flags) | OFN_EXPLORER;
-    if (GetOpenFileNameA(&ofn)) {
-        dialog.FileName = file.data();
+    if (GetOpenFileNameW(&ofn)) {
+        dialog.FileName = platform::Narrow(file.data());
         dialog.FilterIndex = static_cast<int>(ofn.nFilterIndex);
         return 0;
     }

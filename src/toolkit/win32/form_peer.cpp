@@ -40,8 +40,8 @@ void StylesFor(const Form& form, DWORD& style, DWORD& ex) {
 HWND HiddenOwner() {
     static HWND owner = [] {
         RegisterOwnClasses();
-        return CreateWindowExA(0, kTimerHostClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+        return CreateWindowExW(0, kTimerHostClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
     }();
     return owner;
 }
@@ -72,8 +72,8 @@ FormPeer::FormPeer(Form& form) : form_(form) {
     createOwn(kFormClass, ex, style, form.Caption(), 0, 0, 0, 0, owner, nullptr);
     if (!handle()) return;
     MirrorScope mirror;
-    SendMessageA(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIconHandle(false)));
-    SendMessageA(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(AppIconHandle(true)));
+    SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIconHandle(false)));
+    SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(AppIconHandle(true)));
     applyGeometry();
     canvas_.clear(backgroundColor());
 }
@@ -101,8 +101,8 @@ void FormPeer::applyGeometry() {
     const int cw = std::max(0, TwipsToPxX(form_.ScaleWidth()));
     const int ch = std::max(0, TwipsToPxY(form_.ScaleHeight()));
     RECT r{0, 0, cw, ch};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(handle(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(handle(), GWL_EXSTYLE)));
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_EXSTYLE)));
     const int w = r.right - r.left, h = r.bottom - r.top;
     // The form places itself (centred at load when it asks for it).
     const int x = TwipsToPxX(form_.Left()), y = TwipsToPxY(form_.Top());
@@ -112,12 +112,12 @@ void FormPeer::applyGeometry() {
 
 void FormPeer::applyStyles() {
     if (!handle()) return;
-    SetWindowTextA(handle(), form_.Caption().c_str());
+    SetWindowTextW(handle(), platform::Widen(form_.Caption()).c_str());
     const Picture& icon = form_.Icon();
     HICON big = AppIconHandle(false), small = AppIconHandle(true);
     if (auto* data = dynamic_cast<const IconPictureData*>(icon.data().get())) big = small = data->icon;
-    SendMessageA(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageA(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
 void FormPeer::sync(Prop what, int) {
@@ -189,9 +189,9 @@ void FormPeer::renderContent(HDC dc, const RECT& area) {
 
 HWND FormPeer::tooltip() {
     if (!tooltip_ && handle()) {
-        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+                                   GetModuleHandleW(nullptr), nullptr);
     }
     return tooltip_;
 }
@@ -199,7 +199,7 @@ HWND FormPeer::tooltip() {
 LRESULT FormPeer::defaultButtonId() {
     // The focused push button acts as the default while it has the focus.
     HWND focus = GetFocus();
-    if (focus && IsChild(handle(), focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON)) {
+    if (focus && IsChild(handle(), focus) && (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON)) {
         return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
     }
     if (CommandButton* def = form_.defaultButton()) {
@@ -309,7 +309,7 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return defaultHandling(msg, wParam, lParam);
     }
     case WM_CHAR:
-        form_.userChar(static_cast<char>(wParam));
+        form_.userChar(CodePageChar(wParam));
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

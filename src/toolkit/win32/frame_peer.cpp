@@ -29,7 +29,7 @@ public:
             return;
         }
         if (handle()) {
-            SetWindowTextA(handle(), frame_.Caption().c_str());
+            SetWindowTextW(handle(), platform::Widen(frame_.Caption()).c_str());
             InvalidateRect(handle(), nullptr, FALSE);
         }
     }
@@ -76,11 +76,11 @@ protected:
 private:
     void paintBox(HDC dc, const RECT& box) {
         SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
-        TEXTMETRICA tm{};
-        GetTextMetricsA(dc, &tm);
-        const std::string& caption = frame_.Caption();
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
+        const std::wstring caption = platform::Widen(frame_.Caption());
         RECT text{8, 0, box.right - 8, tm.tmHeight};
-        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CALCRECT | DT_SINGLELINE);
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CALCRECT | DT_SINGLELINE);
         if (!caption.empty()) {
             text.left -= 2;
             text.right += 2;
@@ -95,7 +95,7 @@ private:
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, GetSysColor(frame_.Enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
             text.left += 2;
-            DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_SINGLELINE);
+            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_SINGLELINE);
         }
     }
 

@@ -12,7 +12,7 @@ namespace {
 class LabelPeer final : public ControlPeer {
 public:
     explicit LabelPeer(Label& label) : ControlPeer(label), label_(label) {
-        create("STATIC", SS_NOTIFY | SS_LEFT, 0, label.Caption());
+        create(L"STATIC", SS_NOTIFY | SS_LEFT, 0, label.Caption());
     }
 
     bool onCommand(int code) override {
@@ -24,7 +24,7 @@ public:
 protected:
     void syncOwn(Prop what, int) override {
         if (!handle()) return;
-        if (what == Prop::Created || what == Prop::Caption) SetWindowTextA(handle(), label_.Caption().c_str());
+        if (what == Prop::Created || what == Prop::Caption) SetWindowTextW(handle(), platform::Widen(label_.Caption()).c_str());
         InvalidateRect(handle(), nullptr, FALSE);
     }
 
@@ -72,18 +72,18 @@ private:
         SetBkMode(dc, TRANSPARENT);
         const UINT format = DT_WORDBREAK | DT_EXPANDTABS; // left-aligned, as every label of the program
         RECT text = client;
-        const std::string& caption = label_.Caption();
+        const std::wstring caption = platform::Widen(label_.Caption());
         if (label_.Enabled()) {
             SetTextColor(dc, ToColorRef(label_.ForeColor()));
-            DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
+            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
         } else {
             // The engraved look of disabled text.
             RECT shadow = text;
             OffsetRect(&shadow, 1, 1);
             SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-            DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &shadow, format);
+            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &shadow, format);
             SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-            DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
+            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
         }
         BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
     }

@@ -15,8 +15,8 @@ int ListRowHeightPx(bool checkStyle) {
     if (HDC dc = GetDC(nullptr)) {
         {
             SelectedObject selected(dc, FontFor(DefaultControlFont()));
-            TEXTMETRICA tm{};
-            if (GetTextMetricsA(dc, &tm)) text = tm.tmHeight;
+            TEXTMETRICW tm{};
+            if (GetTextMetricsW(dc, &tm)) text = tm.tmHeight;
         }
         ReleaseDC(nullptr, dc);
     }
@@ -30,15 +30,15 @@ public:
     explicit ListBoxPeer(ListBox& list) : ControlPeer(list), list_(list) {
         DWORD style = WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL;
         if (list.CheckStyle()) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
-        if (create("LISTBOX", style, WS_EX_CLIENTEDGE, {})) {
-            SendMessageA(handle(), LB_SETITEMHEIGHT, 0, ListRowHeightPx(list.CheckStyle()));
+        if (create(L"LISTBOX", style, WS_EX_CLIENTEDGE, {})) {
+            SendMessageW(handle(), LB_SETITEMHEIGHT, 0, ListRowHeightPx(list.CheckStyle()));
         }
     }
 
     bool onCommand(int code) override {
         if (code != LBN_SELCHANGE) return false;
         if (MirrorScope::active()) return true;
-        const int row = static_cast<int>(SendMessageA(handle(), LB_GETCURSEL, 0, 0));
+        const int row = static_cast<int>(SendMessageW(handle(), LB_GETCURSEL, 0, 0));
         auto alive = lifeToken();
         list_.userSelect(row);
         if (*alive) scrolled();
@@ -68,10 +68,10 @@ public:
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(!list_.Enabled() ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         if (known) {
-            const std::string& s = list_.List(index);
+            const std::wstring s = platform::Widen(list_.List(index));
             RECT t = text;
             t.left += 1;
-            DrawTextA(dc, s.c_str(), static_cast<int>(s.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            DrawTextW(dc, s.c_str(), static_cast<int>(s.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
         if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &text);
         return true;
@@ -88,18 +88,18 @@ protected:
         switch (what) {
         case Prop::Created:
         case Prop::RowsCleared:
-            SendMessageA(h, LB_RESETCONTENT, 0, 0);
+            SendMessageW(h, LB_RESETCONTENT, 0, 0);
             for (int r = 0; r < list_.ListCount(); ++r) add(r);
             break;
         case Prop::RowInserted:
             if (index >= 0 && index < list_.ListCount()) add(index);
             break;
         case Prop::RowRemoved:
-            SendMessageA(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+            SendMessageW(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
             break;
         case Prop::RowText:
             if (index >= 0 && index < list_.ListCount()) {
-                SendMessageA(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+                SendMessageW(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
                 add(index);
             }
             break;
@@ -122,8 +122,8 @@ protected:
     }
 
     void place() {
-        SendMessageA(handle(), LB_SETCURSEL, static_cast<WPARAM>(list_.ListIndex()), 0);
-        SendMessageA(handle(), LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, list_.TopIndex())), 0);
+        SendMessageW(handle(), LB_SETCURSEL, static_cast<WPARAM>(list_.ListIndex()), 0);
+        SendMessageW(handle(), LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, list_.TopIndex())), 0);
     }
 
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
@@ -133,7 +133,7 @@ protected:
                 redrawHeld_ = false;
                 if (placeAfterHold_) place();
                 placeAfterHold_ = false;
-                SendMessageA(handle(), WM_SETREDRAW, TRUE, 0);
+                SendMessageW(handle(), WM_SETREDRAW, TRUE, 0);
                 InvalidateRect(handle(), nullptr, TRUE);
             }
             return 0;
@@ -166,10 +166,10 @@ private:
     // A list hidden itself is left alone: turning redrawing back on could show it.
     void holdRedraw() {
         HWND h = handle();
-        if (redrawHeld_ || IsWindowVisible(h) || (GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) == 0) return;
-        SendMessageA(h, WM_SETREDRAW, FALSE, 0);
+        if (redrawHeld_ || IsWindowVisible(h) || (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) == 0) return;
+        SendMessageW(h, WM_SETREDRAW, FALSE, 0);
         redrawHeld_ = true;
-        PostMessageA(h, kReleaseRedraw, 0, 0);
+        PostMessageW(h, kReleaseRedraw, 0, 0);
     }
 
     static constexpr UINT kReleaseRedraw = WM_APP + 0x51;
@@ -179,13 +179,13 @@ private:
     void invalidateRow(int index) {
         if (redrawHeld_) return; // every row is drawn anew when redrawing resumes
         RECT r{};
-        if (SendMessageA(handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) != LB_ERR)
+        if (SendMessageW(handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) != LB_ERR)
             InvalidateRect(handle(), &r, FALSE);
     }
 
     void add(int row) {
-        SendMessageA(handle(), LB_INSERTSTRING, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(list_.List(row).c_str()));
+        const std::wstring text = platform::Widen(list_.List(row));
+        SendMessageW(handle(), LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.c_str()));
     }
 
     // Lets the control act, then reports a changed top row as the user's scrolling.
@@ -198,7 +198,7 @@ private:
 
     void scrolled() {
         if (MirrorScope::active() || !handle()) return;
-        const int top = static_cast<int>(SendMessageA(handle(), LB_GETTOPINDEX, 0, 0));
+        const int top = static_cast<int>(SendMessageW(handle(), LB_GETTOPINDEX, 0, 0));
         if (top != list_.TopIndex()) list_.userScroll(top);
     }
 
@@ -206,7 +206,7 @@ private:
         auto alive = lifeToken();
         if (GetFocus() != handle()) SetFocus(handle());
         if (!*alive) return;
-        const LRESULT hit = SendMessageA(handle(), LB_ITEMFROMPOINT, 0, lParam);
+        const LRESULT hit = SendMessageW(handle(), LB_ITEMFROMPOINT, 0, lParam);
         if (HIWORD(hit) != 0) return; // below the last row
         const int row = static_cast<int>(LOWORD(hit));
         if (row < 0 || row >= list_.ListCount()) return;

@@ -17,7 +17,7 @@ HWND WindowOf(const Form* form) {
 
 // True when the window with the focus takes Tab itself, as a multi-line text box would.
 bool TabWanted(HWND focus, MSG& msg) {
-    const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&msg));
+    const LRESULT code = SendMessageW(focus, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&msg));
     return (code & (DLGC_WANTTAB | DLGC_WANTMESSAGE)) != 0;
 }
 
@@ -25,7 +25,7 @@ bool TabWanted(HWND focus, MSG& msg) {
 // that every enclosing loop sees it too) or the queue failed.
 bool PumpOne(Win32Backend& backend) {
     MSG msg;
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) {
         PostQuitMessage(static_cast<int>(msg.wParam));
         return false;
@@ -41,31 +41,31 @@ void Win32Backend::processMessage(MSG& msg) {
     FormPeer* peer = root ? FormPeerOf(root) : nullptr;
     if (!peer) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
         return;
     }
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         auto alive = peer->lifeToken();
-        const bool consumed = SendMessageA(root, kKeyPreviewMessage, msg.wParam, 0) != 0;
+        const bool consumed = SendMessageW(root, kKeyPreviewMessage, msg.wParam, 0) != 0;
         if (consumed || !*alive) return; // used by Form_KeyDown, or the form is gone with it
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !TabWanted(msg.hwnd, msg)) {
             // The dialog manager would walk the windows' stacking order; the form's own
             // handler of WM_NEXTDLGCTL follows its tab order instead.
-            SendMessageA(root, WM_NEXTDLGCTL, (GetKeyState(VK_SHIFT) & 0x8000) != 0, 0);
+            SendMessageW(root, WM_NEXTDLGCTL, (GetKeyState(VK_SHIFT) & 0x8000) != 0, 0);
             return;
         }
         const bool previous = keyPreviewed_;
         keyPreviewed_ = true;
-        if (!IsDialogMessageA(root, &msg)) {
+        if (!IsDialogMessageW(root, &msg)) {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            DispatchMessageW(&msg);
         }
         keyPreviewed_ = previous;
         return;
     }
-    if (IsDialogMessageA(root, &msg)) return;
+    if (IsDialogMessageW(root, &msg)) return;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
 }
 
 void Win32Backend::runMessageLoop() {
@@ -73,7 +73,7 @@ void Win32Backend::runMessageLoop() {
         if (!PumpOne(*this)) {
             // Asked to quit: the program ends without its windows' say, as on any quit.
             MSG drop;
-            PeekMessageA(&drop, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+            PeekMessageW(&drop, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
             return;
         }
     }
@@ -88,7 +88,7 @@ void Win32Backend::runModal(Form& form, Form* owner) {
         HWND before = previousActive_;
         if (before && before != self && IsWindow(before) && FormPeerOf(before)) ownerWindow = before;
     }
-    if (ownerWindow && ownerWindow != self) SetWindowLongPtrA(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
+    if (ownerWindow && ownerWindow != self) SetWindowLongPtrW(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
 
     // The owner and every other form take no input while the dialog is up; the timers,
     // on their own hidden window, keep running.
@@ -122,7 +122,7 @@ void Win32Backend::runModal(Form& form, Form* owner) {
 
 void Win32Backend::formUnloaded(Form&) {
     // Wakes a loop waiting in GetMessage so that it sees no form is left.
-    if (LoadedForms().empty()) PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    if (LoadedForms().empty()) PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
 } // namespace qs::tk::win32

@@ -29,11 +29,11 @@ std::unordered_map<HWND, WNDPROC>& ControlProcs() {
 LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     NativeWindow* window = NativeWindow::fromHandle(hwnd);
     if (!window && msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         window = static_cast<NativeWindow*>(create->lpCreateParams);
         if (window) window->attach(hwnd);
     }
-    if (!window) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!window) return DefWindowProcW(hwnd, msg, wParam, lParam);
     return window->dispatch(msg, wParam, lParam);
 }
 
@@ -97,21 +97,21 @@ void RaiseAboveEarlierSiblings(HWND child) {
 }
 } // namespace
 
-HWND NativeWindow::createOwn(const char* className, DWORD exStyle, DWORD style, const std::string& text, int x,
+HWND NativeWindow::createOwn(const wchar_t* className, DWORD exStyle, DWORD style, const std::string& text, int x,
                              int y, int w, int h, HWND parent, HMENU menuOrId) {
     RegisterOwnClasses();
-    HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, x, y, w, h, parent, menuOrId,
-                                GetModuleHandleA(nullptr), this);
+    HWND hwnd = CreateWindowExW(exStyle, className, platform::Widen(text).c_str(), style, x, y, w, h, parent,
+                                menuOrId, GetModuleHandleW(nullptr), this);
     if (hwnd && (style & WS_CHILD)) RaiseAboveEarlierSiblings(hwnd);
     return hwnd;
 }
 
-HWND NativeWindow::createControl(const char* className, DWORD exStyle, DWORD style, const std::string& text,
+HWND NativeWindow::createControl(const wchar_t* className, DWORD exStyle, DWORD style, const std::string& text,
                                  int x, int y, int w, int h, HWND parent) {
     static UINT nextId = 1000; // clear of IDOK / IDCANCEL, which the dialog keys send
-    HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, x, y, w, h, parent,
+    HWND hwnd = CreateWindowExW(exStyle, className, platform::Widen(text).c_str(), style, x, y, w, h, parent,
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextId++)),
-                                GetModuleHandleA(nullptr), nullptr);
+                                GetModuleHandleW(nullptr), nullptr);
     if (!hwnd) return nullptr;
     RaiseAboveEarlierSiblings(hwnd);
     attach(hwnd);
@@ -137,7 +137,7 @@ void NativeWindow::destroyWindow() {
 
 LRESULT NativeWindow::defaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (controlProc_) return CallWindowProcW(controlProc_, hwnd_, msg, wParam, lParam);
-    return DefWindowProcA(hwnd_, msg, wParam, lParam);
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }
 
 LRESULT NativeWindow::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -150,7 +150,7 @@ namespace {
 void WriteHandlerFailure(UINT msg, const char* what) {
     char line[400];
     std::snprintf(line, sizeof line, "QuilloSlides: the handler of window message 0x%04X failed: %s\n", msg, what);
-    OutputDebugStringA(line);
+    OutputDebugStringW(platform::Widen(line).c_str());
 }
 } // namespace
 
@@ -183,26 +183,26 @@ void RegisterOwnClasses() {
     static bool done = false;
     if (done) return;
     done = true;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc{};
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW wc{};
     wc.lpfnWndProc = OwnWindowProc;
     wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     // No class brush: every class paints its whole area itself, without flicker.
     wc.hbrBackground = nullptr;
 
     wc.style = CS_DBLCLKS;
     wc.lpszClassName = kFormClass;
-    RegisterClassA(&wc);
+    RegisterClassW(&wc);
     wc.lpszClassName = kPictureBoxClass;
-    RegisterClassA(&wc);
+    RegisterClassW(&wc);
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpszClassName = kFrameClass;
-    RegisterClassA(&wc);
+    RegisterClassW(&wc);
     wc.style = 0;
     wc.hCursor = nullptr;
     wc.lpszClassName = kTimerHostClass;
-    RegisterClassA(&wc);
+    RegisterClassW(&wc);
 }
 
 MirrorScope::MirrorScope() { ++g_mirrorDepth; }

@@ -15,7 +15,7 @@ namespace {
 // (wParam = x, lParam = y): the preview surface lives in another process's window, whose
 // drawing Wine does not put on the screen, and a device context cannot cross processes.
 UINT SurfacePixelMessage() {
-    static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
+    static const UINT message = RegisterWindowMessageW(L"QuilloSlides.SurfacePixel");
     return message;
 }
 } // namespace

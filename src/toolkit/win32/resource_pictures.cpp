@@ -13,8 +13,8 @@ HICON AppIconHandle(bool small) {
     const int cx = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
     const int cy = GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON);
     // LR_SHARED: the system keeps one copy for the module; nothing to destroy.
-    HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, cx, cy, LR_SHARED);
-    if (!icon) icon = LoadImageA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION), IMAGE_ICON, cx, cy, LR_SHARED);
+    HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, cx, cy, LR_SHARED);
+    if (!icon) icon = LoadImageW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION), IMAGE_ICON, cx, cy, LR_SHARED);
     return static_cast<HICON>(icon);
 }
 
@@ -30,7 +30,7 @@ Picture AppIconPicture() {
         int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
         if (data->icon && GetIconInfo(data->icon, &info)) {
             const GdiObject<HBITMAP> color(info.hbmColor), mask(info.hbmMask); // copies made for us
-            if (color && GetObjectA(color.get(), sizeof bm, &bm)) {
+            if (color && GetObjectW(color.get(), sizeof bm, &bm)) {
                 w = bm.bmWidth;
                 h = bm.bmHeight;
             }
@@ -49,8 +49,8 @@ Picture ResourcePictureNamed(std::string_view name) {
     if (auto it = loaded.find(name); it != loaded.end()) return it->second;
     const std::string key(name);
     Picture picture;
-    HMODULE module = GetModuleHandleA(nullptr);
-    if (HRSRC res = FindResourceA(module, key.c_str(), reinterpret_cast<LPCSTR>(RT_RCDATA))) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    if (HRSRC res = FindResourceW(module, platform::Widen(key).c_str(), reinterpret_cast<LPCWSTR>(RT_RCDATA))) {
         HGLOBAL handle = LoadResource(module, res);
         const void* bytes = handle ? LockResource(handle) : nullptr;
         const DWORD size = SizeofResource(module, res);

@@ -9,7 +9,7 @@ namespace {
 
 class VScrollBarPeer final : public ControlPeer {
 public:
-    explicit VScrollBarPeer(VScrollBar& bar) : ControlPeer(bar), bar_(bar) { create("SCROLLBAR", SBS_VERT, 0, {}); }
+    explicit VScrollBarPeer(VScrollBar& bar) : ControlPeer(bar), bar_(bar) { create(L"SCROLLBAR", SBS_VERT, 0, {}); }
 
     bool onScroll(int code, int) override {
         if (MirrorScope::active()) return true;

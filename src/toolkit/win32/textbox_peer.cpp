@@ -11,21 +11,22 @@ namespace {
 class TextBoxPeer final : public ControlPeer {
 public:
     explicit TextBoxPeer(TextBox& box) : ControlPeer(box), box_(box) {
-        create("EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, box.Text());
+        create(L"EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, box.Text());
     }
 
 protected:
     void syncOwn(Prop what, int) override {
         if (!handle() || (what != Prop::Created && what != Prop::Text)) return;
-        SetWindowTextA(handle(), box_.Text().c_str());
-        const auto end = static_cast<WPARAM>(box_.Text().size());
-        SendMessageA(handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
+        const std::wstring text = platform::Widen(box_.Text());
+        SetWindowTextW(handle(), text.c_str());
+        const auto end = static_cast<WPARAM>(text.size());
+        SendMessageW(handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
     }
 
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
         switch (msg) {
         case WM_CHAR: {
-            const auto ch = static_cast<unsigned char>(wParam);
+            const auto ch = static_cast<unsigned char>(CodePageChar(wParam));
             if (ch >= 32 || ch == 8) box_.userChar(static_cast<char>(ch));
             return 0;
         }

@@ -42,9 +42,9 @@ HFONT FontFor(const FontSpec& wanted) {
     const long height = -std::lround(wanted.Size * dpi / 72.0);
     Key key{wanted.Name, height, wanted.Bold, wanted.Italic, wanted.Underline, dpi};
     if (auto it = fonts.find(key); it != fonts.end()) return it->second;
-    HFONT font = CreateFontA(static_cast<int>(height), 0, 0, 0, wanted.Bold ? FW_BOLD : FW_NORMAL, wanted.Italic,
+    HFONT font = CreateFontW(static_cast<int>(height), 0, 0, 0, wanted.Bold ? FW_BOLD : FW_NORMAL, wanted.Italic,
                              wanted.Underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.Name.c_str());
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, platform::Widen(wanted.Name).c_str());
     if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     fonts.emplace(std::move(key), font);
     return font;

@@ -52,8 +52,6 @@ inline constexpr IID kIidSourceTransform = {0x3B16811B, 0x6A43, 0x4EC9, {0xB7, 0
 // The imaging factory of this thread (COM initialised on first use), or null.
 IWICImagingFactory* WicFactory();
 
-std::wstring Widen(const std::string& ansi);
-
 // The first frame of a picture in a file (memory == null) or in memory.
 struct OpenedFrame {
     Com<IWICStream> stream;

@@ -33,14 +33,6 @@ IWICImagingFactory* WicFactory() {
     return factory;
 }
 
-std::wstring Widen(const std::string& ansi) {
-    if (ansi.empty()) return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(n, 0)), L'\0');
-    if (n > 0) MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
-    return wide;
-}
-
 bool OpenFrame(const std::string& path, const void* memory, std::size_t size, OpenedFrame& out) {
     IWICImagingFactory* factory = WicFactory();
     if (!factory) return false;
@@ -53,7 +45,7 @@ bool OpenFrame(const std::string& path, const void* memory, std::size_t size, Op
         hr = factory->CreateDecoderFromStream(out.stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
                                               out.decoder.out());
     } else {
-        hr = factory->CreateDecoderFromFilename(Widen(path).c_str(), nullptr, GENERIC_READ,
+        hr = factory->CreateDecoderFromFilename(platform::Widen(path).c_str(), nullptr, GENERIC_READ,
                                                 WICDecodeMetadataCacheOnDemand, out.decoder.out());
     }
     if (FAILED(hr) || FAILED(out.decoder->GetFrame(0, out.frame.out()))) return false;
@@ -64,12 +56,12 @@ bool OpenFrame(const std::string& path, const void* memory, std::size_t size, Op
 
 namespace {
 
-// A picture file read through the ANSI file API, as the program names its files;
+// A picture file read through the wide file API, its UTF-8 name widened;
 // invalid when the file cannot be opened.
 class FileBytes final : public ByteSource {
 public:
     explicit FileBytes(const std::string& path) {
-        HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        HANDLE h = CreateFileW(platform::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
         if (h == INVALID_HANDLE_VALUE) return;
         LARGE_INTEGER size{};

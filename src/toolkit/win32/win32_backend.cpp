@@ -73,9 +73,10 @@ SizeTwips Win32Backend::measureText(const FontSpec& font, std::string_view text)
     if (!dc) return result;
     SelectedObject selected(dc, FontFor(font));
     SIZE size{0, 0};
-    if (!text.empty()) GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
+    const std::wstring wide = platform::Widen(text);
+    if (!wide.empty()) GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
     result.Width = PxToTwipsX(size.cx);
     result.Height = PxToTwipsY(tm.tmHeight); // the line height, for empty text too
     return result;
@@ -88,8 +89,8 @@ SizeTwips Win32Backend::formFrameExtra(const Form& form) {
     if (auto* peer = form.peer()) {
         if (HWND h = reinterpret_cast<HWND>(peer->hwnd())) {
             RECT r{0, 0, 0, 0};
-            AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(h, GWL_STYLE)), FALSE,
-                               static_cast<DWORD>(GetWindowLongPtrA(h, GWL_EXSTYLE)));
+            AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(h, GWL_STYLE)), FALSE,
+                               static_cast<DWORD>(GetWindowLongPtrW(h, GWL_EXSTYLE)));
             extra.Width = PxToTwipsX(r.right - r.left);
             extra.Height = PxToTwipsY(r.bottom - r.top);
             return extra;
@@ -123,17 +124,17 @@ Picture Win32Backend::appIcon() { return AppIconPicture(); }
 Picture Win32Backend::resourcePicture(std::string_view name) { return ResourcePictureNamed(name); }
 
 HCURSOR CursorFor(int mousePointer, const std::string& mouseIcon) {
-    LPCSTR id = nullptr;
+    LPCWSTR id = nullptr;
     switch (mousePointer) {
-    case vbArrow: id = reinterpret_cast<LPCSTR>(IDC_ARROW); break;
-    case vbHourglass: id = reinterpret_cast<LPCSTR>(IDC_WAIT); break;
+    case vbArrow: id = reinterpret_cast<LPCWSTR>(IDC_ARROW); break;
+    case vbHourglass: id = reinterpret_cast<LPCWSTR>(IDC_WAIT); break;
     case vbCustom:
         // The one custom pointer the program uses is the pointing hand of its links.
-        id = mouseIcon == "HAND" ? reinterpret_cast<LPCSTR>(IDC_HAND) : reinterpret_cast<LPCSTR>(IDC_ARROW);
+        id = reinterpret_cast<LPCWSTR>(mouseIcon == "HAND" ? IDC_HAND : IDC_ARROW);
         break;
     default: return nullptr;
     }
-    return LoadCursorA(nullptr, id);
+    return LoadCursorW(nullptr, id);
 }
 
 bool ApplyCursor(HWND, LPARAM lParam, int mousePointer, const std::string& mouseIcon) {
@@ -161,8 +162,8 @@ void Win32Backend::setScreenPointer(int shape) {
     if (under) GetWindowThreadProcessId(under, &pid);
     if (under && pid == GetCurrentProcessId()) {
         // Let the window under the pointer choose again, now, not at the next move.
-        const LRESULT hit = SendMessageA(under, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
-        SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(hit, WM_MOUSEMOVE));
+        const LRESULT hit = SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
+        SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(hit, WM_MOUSEMOVE));
     } else if (HCURSOR c = CursorFor(shape, {})) {
         SetCursor(c);
     }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/win32/wide_text.h"
 #include "toolkit/component.h"
 #include "toolkit/types.h"
 
@@ -60,10 +61,10 @@ public:
 
 protected:
     // Creates a window of one of the backend's own classes (see RegisterOwnClass).
-    HWND createOwn(const char* className, DWORD exStyle, DWORD style, const std::string& text, int x, int y,
+    HWND createOwn(const wchar_t* className, DWORD exStyle, DWORD style, const std::string& text, int x, int y,
                    int w, int h, HWND parent, HMENU menuOrId);
     // Creates a standard control and subclasses it so that its messages come here.
-    HWND createControl(const char* className, DWORD exStyle, DWORD style, const std::string& text, int x, int y,
+    HWND createControl(const wchar_t* className, DWORD exStyle, DWORD style, const std::string& text, int x, int y,
                        int w, int h, HWND parent);
     void destroyWindow();
 
@@ -86,10 +87,10 @@ private:
 };
 
 // The window classes of the backend, registered on first use.
-constexpr const char* kFormClass = "QuilloForm";
-constexpr const char* kPictureBoxClass = "QuilloPictureBox";
-constexpr const char* kFrameClass = "QuilloFrame";
-constexpr const char* kTimerHostClass = "QuilloTimerHost";
+constexpr const wchar_t* kFormClass = L"QuilloForm";
+constexpr const wchar_t* kPictureBoxClass = L"QuilloPictureBox";
+constexpr const wchar_t* kFrameClass = L"QuilloFrame";
+constexpr const wchar_t* kTimerHostClass = L"QuilloTimerHost";
 void RegisterOwnClasses();
 
 // While a peer mirrors a component into its window, the window's notifications come
@@ -109,5 +110,13 @@ ContainerWindow* ContainerOf(const Control& control);
 RECT ControlRectPx(const Control& control);
 // The key-state bits (vbShiftMask, ...) of the keyboard now.
 std::int16_t ShiftState();
+
+// A typed character (WM_CHAR of a Unicode window) as the key code a window of the
+// system's code page receives: KeyPress codes are that code page's, "?" where it has none.
+inline char CodePageChar(WPARAM unit) {
+    const wchar_t wide = static_cast<wchar_t>(unit);
+    char ansi = '?';
+    return WideCharToMultiByte(CP_ACP, 0, &wide, 1, &ansi, 1, nullptr, nullptr) == 1 ? ansi : '?';
+}
 
 } // namespace qs::tk::win32
