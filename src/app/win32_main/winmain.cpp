@@ -10,6 +10,7 @@
 
 #include "app/main_module.h"
 #include "platform/services.h"
+#include "platform/win32/wide_text.h"
 #include "settings/app_settings.h"
 #include "toolkit/application.h"
 #include "ui/modes/install_mode_windows.h"
@@ -48,7 +49,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
         exitCode = Run();
     } catch (const std::exception& e) {
-        OutputDebugStringA(("QuilloSlides: the program failed: " + std::string(e.what()) + "\n").c_str());
+        OutputDebugStringW(qs::platform::Widen("QuilloSlides: the program failed: " + std::string(e.what()) + "\n").c_str());
     }
     if (SUCCEEDED(com)) {
         CoUninitialize();

@@ -16,13 +16,13 @@ using VerifyScreenSavePwdFn = BOOL(WINAPI*)(HWND);
 // rest of the process: the dialogs it shows may keep running code from it.
 class LateBound {
 public:
-    LateBound(const char* library, const char* function) : library_(library), function_(function) {}
+    LateBound(const wchar_t* library, const char* function) : library_(library), function_(function) {}
 
     template <typename Fn>
     Fn Get() {
         if (!tried_) {
             tried_ = true;
-            if (HMODULE module = LoadLibraryA(library_)) {
+            if (HMODULE module = LoadLibraryW(library_)) {
                 address_ = GetProcAddress(module, function_);
             }
         }
@@ -31,7 +31,7 @@ public:
     }
 
 private:
-    const char* library_;
+    const wchar_t* library_;
     const char* function_;
     bool tried_ = false;
     FARPROC address_ = nullptr;
@@ -58,8 +58,9 @@ public:
     }
 
 private:
-    LateBound pwdChange_{"mpr.dll", "PwdChangePasswordA"};
-    LateBound verify_{"password.cpl", "VerifyScreenSavePwd"};
+    // The Windows 95 family's mpr has only the code-page form; the provider name is ASCII.
+    LateBound pwdChange_{L"mpr.dll", "PwdChangePasswordA"};
+    LateBound verify_{L"password.cpl", "VerifyScreenSavePwd"};
 };
 } // namespace
 

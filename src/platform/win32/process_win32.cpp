@@ -2,6 +2,7 @@
 
 #include "platform/command_line.h"
 #include "platform/win32/services_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace qs::platform {
 
@@ -9,18 +10,18 @@ namespace {
 class Win32Process final : public Process {
 public:
     std::string ExecutablePath() override {
-        // GetModuleFileNameA truncates silently when the buffer is too small; grow
+        // GetModuleFileNameW truncates silently when the buffer is too small; grow
         // until the path and its terminator fit.
-        std::string path(MAX_PATH, '\0');
+        std::wstring path(MAX_PATH, L'\0');
         constexpr std::size_t kLongestPath = 32768;
         while (path.size() <= kLongestPath) {
-            const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+            const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
             if (length == 0) {
                 return {};
             }
             if (length < path.size()) {
                 path.resize(length);
-                return path;
+                return Narrow(path);
             }
             path.resize(path.size() * 2);
         }
@@ -28,8 +29,8 @@ public:
     }
 
     std::string CommandArguments() override {
-        const char* commandLine = GetCommandLineA();
-        return ArgumentsFromCommandLine(commandLine ? commandLine : "");
+        const wchar_t* commandLine = GetCommandLineW();
+        return ArgumentsFromCommandLine(commandLine ? Narrow(commandLine) : std::string());
     }
 };
 } // namespace

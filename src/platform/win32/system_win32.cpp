@@ -1,8 +1,11 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "platform/win32/services_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_handles.h"
 
 namespace qs::platform {
@@ -13,26 +16,32 @@ static_assert(sizeof(OSVERSIONINFOA) == 148, "the version record is 148 bytes");
 class Win32System final : public System {
 public:
     bool GetVersionInfo(OsVersionInfo& info) override {
-        OSVERSIONINFOA record{};
-        record.dwOSVersionInfoSize = info.dwOSVersionInfoSize;
-        if (!::GetVersionExA(&record)) {
+        // The record keeps the 148-byte layout the callers size; the wide call fills its own.
+        if (info.dwOSVersionInfoSize != sizeof(OSVERSIONINFOA)) {
+            SetLastError(ERROR_INSUFFICIENT_BUFFER);
+            return false;
+        }
+        OSVERSIONINFOW record{};
+        record.dwOSVersionInfoSize = sizeof record;
+        if (!::GetVersionExW(&record)) {
             return false;
         }
         info.dwMajorVersion = record.dwMajorVersion;
         info.dwMinorVersion = record.dwMinorVersion;
         info.dwBuildNumber = record.dwBuildNumber;
         info.dwPlatformId = record.dwPlatformId;
-        static_assert(sizeof(info.szCSDVersion) == sizeof(record.szCSDVersion));
-        std::memcpy(info.szCSDVersion, record.szCSDVersion, sizeof(info.szCSDVersion));
+        const std::string servicePack = Narrow(record.szCSDVersion);
+        std::memset(info.szCSDVersion, 0, sizeof info.szCSDVersion);
+        std::memcpy(info.szCSDVersion, servicePack.data(), std::min(servicePack.size(), sizeof info.szCSDVersion - 1));
         return true;
     }
 
     bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) override {
-        return ::SystemParametersInfoA(action, param, pv, winIni) != FALSE;
+        return ::SystemParametersInfoW(action, param, pv, winIni) != FALSE;
     }
 
     WindowHandle FindWindowByCaption(const std::string& caption) override {
-        return FromHwnd(FindWindowA(nullptr, caption.c_str()));
+        return FromHwnd(FindWindowW(nullptr, Widen(caption).c_str()));
     }
 
     bool IsWindow(WindowHandle h) override {
