@@ -238,22 +238,5 @@ std::string_view ProfileDefault(std::string_view value) {
     return TrimRight(UpToNul(value));
 }
 
-std::uint32_t CopyProfileValue(std::string_view value, char* buffer, std::uint32_t size) {
-    if (buffer == nullptr || size == 0) {
-        return 0;
-    }
-    const bool quoted =
-        value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
-    if (quoted) {
-        value.remove_prefix(1);
-    }
-    std::size_t copied = std::min<std::size_t>(value.size(), size - 1);
-    if (quoted && size >= value.size() && copied > 0) {
-        --copied;
-    }
-    std::memcpy(buffer, value.data(), copied);
-    buffer[copied] = '\0';
-    return static_cast<std::uint32_t>(copied);
-}
 
 } // namespace qs::platform

@@ -78,6 +78,28 @@ std::string_view ProfileDefault(std::string_view value);
 // closing quote is dropped as the last character copied whenever the buffer has room
 // for the value without its opening quote, so a buffer exactly that long loses the
 // character before the closing quote as well ("abcdef" in quotes, buffer 7: "abcde").
-std::uint32_t CopyProfileValue(std::string_view value, char* buffer, std::uint32_t size);
+// Characters are bytes here, UTF-16 units in the wide form the Win32 profile counts in.
+template <typename Char>
+std::uint32_t CopyProfileValue(std::basic_string_view<Char> value, Char* buffer, std::uint32_t size) {
+    if (buffer == nullptr || size == 0) {
+        return 0;
+    }
+    const bool quoted =
+        value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+    if (quoted) {
+        value.remove_prefix(1);
+    }
+    std::size_t copied = value.size() < size - 1 ? value.size() : size - 1;
+    if (quoted && size >= value.size() && copied > 0) {
+        --copied;
+    }
+    value.copy(buffer, copied);
+    buffer[copied] = Char{};
+    return static_cast<std::uint32_t>(copied);
+}
+
+inline std::uint32_t CopyProfileValue(std::string_view value, char* buffer, std::uint32_t size) {
+    return CopyProfileValue<char>(value, buffer, size);
+}
 
 } // namespace qs::platform

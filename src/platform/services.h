@@ -150,17 +150,24 @@ public:
     virtual std::string CommandArguments() = 0;
 };
 
-// Profile (INI) files, with the semantics of GetPrivateProfileStringA / WritePrivateProfileStringA.
+// Profile (INI) files, with the semantics of GetPrivateProfileStringW / WritePrivateProfileStringW;
+// text in UTF-8.
 class ProfileFile {
 public:
     virtual ~ProfileFile() = default;
-    // Copies at most size - 1 characters of the value (or the default) into buffer,
-    // zero-terminated, and returns the number of characters copied.
-    virtual std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,
-                                                  const std::string& defaultValue, char* buffer,
-                                                  std::uint32_t size, const std::string& file) = 0;
+    // The value (or the default) as a buffer of size characters receives it: at most
+    // size - 1 of them.
+    virtual std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                                const std::string& defaultValue, std::uint32_t size,
+                                                const std::string& file) = 0;
     virtual bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                            const std::string& value, const std::string& file) = 0;
+    // Whether the text survives a file in the system's code page, the form the profile
+    // functions give a file they create.
+    virtual bool FitsCodePage(const std::string& text) = 0;
+    // Turns the file, created if missing, into the profile functions' Unicode form (UTF-16
+    // with its byte-order mark), which they keep when they write to it; its content stays.
+    virtual bool UseUnicodeForm(const std::string& file) = 0;
 };
 
 // The registry calls of advapi32, with their status codes (0 = ERROR_SUCCESS).

@@ -65,10 +65,7 @@ std::string ClsSettings::GetParm(const std::string& stem, std::int32_t index) co
     if (profile == nullptr) {
         return {};
     }
-    char buffer[kParmBufferSize] = {};
-    const std::uint32_t length =
-        profile->GetPrivateProfileString(kSection, KeyName(stem, index), "", buffer, kParmBufferSize, iniFile());
-    return length == 0 ? std::string() : std::string(buffer, std::min(length, kParmBufferSize - 1));
+    return profile->GetPrivateProfileString(kSection, KeyName(stem, index), "", kParmBufferSize, iniFile());
 }
 
 void ClsSettings::PutParm(const std::string& stem, const std::string& value, std::int32_t index) const {
@@ -87,16 +84,17 @@ void ClsSettings::ReadFlag(bool& field, const std::string& stem, std::int32_t in
     }
 }
 
-void ClsSettings::WriteParm(std::size_t slot, const std::string& stem, const std::string& value,
-                            std::int32_t index) const {
+void ClsSettings::WriteParm(std::vector<ParmWrite>& writes, std::size_t slot, const std::string& stem,
+                            const std::string& value, std::int32_t index) const {
     // A key never read (an entry added since) is always written.
     if (slot >= ReadTexts_.size() || ReadTexts_[slot] != value) {
-        PutParm(stem, value, index);
+        writes.push_back({stem, value, index});
     }
 }
 
-void ClsSettings::WriteFlag(std::size_t slot, const std::string& stem, bool flag, std::int32_t index) const {
-    WriteParm(slot, stem, std::string(FlagText(flag)), index);
+void ClsSettings::WriteFlag(std::vector<ParmWrite>& writes, std::size_t slot, const std::string& stem, bool flag,
+                            std::int32_t index) const {
+    WriteParm(writes, slot, stem, std::string(FlagText(flag)), index);
 }
 
 void ClsSettings::Class_Initialize() {
@@ -133,18 +131,23 @@ void ClsSettings::Class_Terminate() {
     if (DiscardSettings) {
         return;
     }
-    WriteParm(kBgColorSlot, "BGColor", std::to_string(bgColor_));
-    WriteFlag(kRandomSlot, "RandomDisplay", RandomDisplay_);
-    WriteParm(kDelaySlot, "Delay", std::to_string(Delay_));
-    WriteFlag(kPreviewSlot, "PreviewFlag", PreviewFlag_);
-    WriteFlag(kWarningsSlot, "DisplayWarnings", DisplayWarnings_);
+    platform::ProfileFile* profile = platform::services().profile;
+    if (profile == nullptr) {
+        return;
+    }
+    std::vector<ParmWrite> writes;
+    WriteParm(writes, kBgColorSlot, "BGColor", std::to_string(bgColor_));
+    WriteFlag(writes, kRandomSlot, "RandomDisplay", RandomDisplay_);
+    WriteParm(writes, kDelaySlot, "Delay", std::to_string(Delay_));
+    WriteFlag(writes, kPreviewSlot, "PreviewFlag", PreviewFlag_);
+    WriteFlag(writes, kWarningsSlot, "DisplayWarnings", DisplayWarnings_);
     const auto held = static_cast<std::int32_t>(Slides_.size());
     for (std::int32_t i = 1; i <= held; ++i) {
         const SlideEntry& entry = Slides_[static_cast<std::size_t>(i - 1)];
-        WriteParm(EntrySlotOf(i, kFileSpecSlot), "FileSpec", entry.FileSpec, i);
-        WriteFlag(EntrySlotOf(i, kCenterSlot), "Center", entry.Center, i);
-        WriteFlag(EntrySlotOf(i, kHStretchSlot), "HStretch", entry.HStretch, i);
-        WriteFlag(EntrySlotOf(i, kVStretchSlot), "VStretch", entry.VStretch, i);
+        WriteParm(writes, EntrySlotOf(i, kFileSpecSlot), "FileSpec", entry.FileSpec, i);
+        WriteFlag(writes, EntrySlotOf(i, kCenterSlot), "Center", entry.Center, i);
+        WriteFlag(writes, EntrySlotOf(i, kHStretchSlot), "HStretch", entry.HStretch, i);
+        WriteFlag(writes, EntrySlotOf(i, kVStretchSlot), "VStretch", entry.VStretch, i);
     }
     // A count above the limit, its first entries still all held, stays as read: the
     // entries beyond are the user's too.
@@ -152,7 +155,20 @@ void ClsSettings::Class_Terminate() {
     const std::optional<std::int32_t> stored = CountNumber(readCount);
     const bool keepStored = held == kMaxPictureCount && stored && *stored > kMaxPictureCount;
     // Last, so that the count never covers an entry not yet written.
-    WriteParm(kCountSlot, "PictureCount", keepStored ? readCount : std::to_string(held));
+    WriteParm(writes, kCountSlot, "PictureCount", keepStored ? readCount : std::to_string(held));
+
+    // The profile functions write a file they create in the system's code page, where a
+    // character outside it would come back as "?": a value that does not fit turns the file
+    // into their Unicode form first, which they keep. Otherwise the file keeps its form, so
+    // code-page text stays byte for byte what it was.
+    const bool fits = std::all_of(writes.begin(), writes.end(),
+                                  [profile](const ParmWrite& write) { return profile->FitsCodePage(write.value); });
+    if (!fits) {
+        profile->UseUnicodeForm(iniFile());
+    }
+    for (const ParmWrite& write : writes) {
+        PutParm(write.stem, write.value, write.index);
+    }
 }
 
 SlideEntry* ClsSettings::Entry(std::int32_t index) {

@@ -95,8 +95,15 @@ private:
     void SetFlag(std::int32_t index, bool SlideEntry::*flag, bool value);
     std::string ReadParm(const std::string& stem, std::int32_t index = 0);
     void ReadFlag(bool& field, const std::string& stem, std::int32_t index = 0);
-    void WriteParm(std::size_t slot, const std::string& stem, const std::string& value, std::int32_t index = 0) const;
-    void WriteFlag(std::size_t slot, const std::string& stem, bool flag, std::int32_t index = 0) const;
+    struct ParmWrite {
+        std::string stem;
+        std::string value;
+        std::int32_t index;
+    };
+    void WriteParm(std::vector<ParmWrite>& writes, std::size_t slot, const std::string& stem, const std::string& value,
+                   std::int32_t index = 0) const;
+    void WriteFlag(std::vector<ParmWrite>& writes, std::size_t slot, const std::string& stem, bool flag,
+                   std::int32_t index = 0) const;
 
     std::int32_t bgColor_ = 0;
     bool PreviewFlag_ = false;

@@ -33,10 +33,7 @@ std::string ReadIniString(const std::string& file, const std::string& section, c
     if (profile == nullptr) {
         return {};
     }
-    char buffer[kIniBufferSize] = {};
-    const std::uint32_t length =
-        profile->GetPrivateProfileString(section, key, "", buffer, kIniBufferSize, file);
-    return length == 0 ? std::string() : std::string(buffer, std::min(length, kIniBufferSize - 1));
+    return profile->GetPrivateProfileString(section, key, "", kIniBufferSize, file);
 }
 
 std::string GetRegistrySetting(const std::string& section, const std::string& key, const std::string& fallback) {

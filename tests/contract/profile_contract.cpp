@@ -20,9 +20,7 @@ class ProfileContract : public testing::Test {
 protected:
     std::string Get(const std::string& file, const std::string& section, const std::string& key,
                     std::uint32_t size = 255) {
-        std::vector<char> buffer(size);
-        return std::string(buffer.data(),
-                           profile_->GetPrivateProfileString(section, key, "DEF", buffer.data(), size, dir_.File(file)));
+        return profile_->GetPrivateProfileString(section, key, "DEF", size, dir_.File(file));
     }
     bool Put(const std::string& file, const std::string& section, const std::string& key, const std::string& value) {
         return profile_->WritePrivateProfileString(section, key, value, dir_.File(file));
@@ -88,6 +86,26 @@ TEST_F(ProfileContract, ReadsALargeSectionWholeAndSkipsUnchangedWrites) {
     ASSERT_TRUE(Put("big.ini", "INIT", "q", "quoted"));
     EXPECT_NE(dir_.read("big.ini").find("q=quoted\r\n"), std::string::npos);
     EXPECT_EQ(Get("big.ini", "INIT", "FileSpec_3"), path(3));
+}
+
+// A value outside the code page: the file takes the Unicode form, keeping what it held,
+// and carries any character; the 254-character cut counts characters, not UTF-8 bytes.
+TEST_F(ProfileContract, UnicodeFormKeepsTheFileAndCarriesAnyCharacter) {
+    const std::string greek = "C:\\\xCE\xA6\xCF\x89\xCF\x84\xCE\xBF\\\xE5\x86\x99\xE7\x9C\x9F.jpg";
+    std::string omegas;
+    for (int i = 0; i < 300; ++i) omegas += "\xCF\x89";
+    EXPECT_TRUE(profile_->FitsCodePage("C:\\caf\xC3\xA9\\a.jpg"));
+    EXPECT_FALSE(profile_->FitsCodePage(greek));
+    for (const char* file : {"ansi.ini", "absent.ini"}) {
+        if (std::string(file) == "ansi.ini") dir_.write(file, std::string("[INIT]\r\nk=caf\xE9\r\n"));
+        ASSERT_TRUE(profile_->UseUnicodeForm(dir_.File(file)));
+        EXPECT_EQ(dir_.read(file).substr(0, 2), "\xFF\xFE") << file;
+        ASSERT_TRUE(Put(file, "INIT", "FileSpec_1", greek));
+        ASSERT_TRUE(Put(file, "INIT", "long", omegas));
+        EXPECT_EQ(dir_.read(file).substr(0, 2), "\xFF\xFE") << file;
+        ExpectReads(file, {{"INIT", "FileSpec_1", greek}, {"INIT", "long", omegas.substr(0, 254 * 2)}});
+    }
+    EXPECT_EQ(Get("ansi.ini", "INIT", "k"), "caf\xC3\xA9");
 }
 
 } // namespace

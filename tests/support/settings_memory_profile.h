@@ -2,6 +2,7 @@
 // Windows profile functions (platform/profile_text.h), with the keys each call read or wrote.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -15,18 +16,29 @@ namespace qs::test {
 
 class MemoryProfileFile final : public platform::ProfileFile {
 public:
-    std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,
-                                          const std::string& fallback, char* buffer, std::uint32_t size,
-                                          const std::string& file) override {
+    std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                        const std::string& fallback, std::uint32_t size,
+                                        const std::string& file) override {
         reads.push_back(section + "/" + key);
         const auto found = files_.find(file);
         const auto value = found == files_.end() ? std::nullopt : found->second.Read(section, key);
-        return platform::CopyProfileValue(value ? *value : platform::ProfileDefault(fallback), buffer, size);
+        std::string buffer(size, '\0');
+        buffer.resize(platform::CopyProfileValue(value ? *value : platform::ProfileDefault(fallback), buffer.data(), size));
+        return buffer;
     }
     bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
                                    const std::string& file) override {
         writes.push_back(section + "/" + key);
         files_[file].Write(section, key, value);
+        return true;
+    }
+
+    // An ASCII code page stands in for the system's.
+    bool FitsCodePage(const std::string& text) override {
+        return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    }
+    bool UseUnicodeForm(const std::string& file) override {
+        unicodeForm.emplace(file, writes.size());
         return true;
     }
 
@@ -38,6 +50,7 @@ public:
     }
 
     std::vector<std::string> reads, writes; // "section/key" of each call, in order
+    std::map<std::string, std::size_t> unicodeForm; // file -> the writes made before it took that form
 
 private:
     std::map<std::string, platform::ProfileText> files_;

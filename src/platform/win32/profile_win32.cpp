@@ -1,21 +1,29 @@
-// The profile file functions of kernel32, with one section read whole.
+// The profile file functions of kernel32 (wide forms), with one section read whole.
 //
 // The settings are read one key at a time, four keys a slide, and every
-// GetPrivateProfileStringA call opens the file and searches it anew: under Wine a
+// GetPrivateProfileStringW call opens the file and searches it anew: under Wine a
 // 10,000-slide file took about half a minute to read. So the first read of a section
-// takes all of it in one GetPrivateProfileSectionA call and later reads are answered
-// from that copy, read by the system's rules (profile_text.h; the contract tests hold
-// the copy to the system's answers), for as long as the file on disk keeps its time and size. Writes still go through
-// WritePrivateProfileStringA one key at a time; a write that would leave the key's value
-// as it is (the functions change nothing then) is not made.
+// takes all of it in one GetPrivateProfileSectionW call and later reads are answered
+// from that copy, kept in UTF-8 and read by the system's rules (profile_text.h; the
+// contract tests hold the copy to the system's answers), for as long as the file on disk
+// keeps its time and size. Writes still go through WritePrivateProfileStringW one key at
+// a time; a write that would leave the key's value as it is (the functions change nothing
+// then) is not made.
+//
+// The functions read a file in the system's code page or, when it starts with the UTF-16
+// byte-order mark, in UTF-16, and write it in the form it has; a file they create is in
+// the code page.
 #include "platform/win32/profile_win32.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/profile_text.h"
+#include "platform/win32/wide_text.h"
 
 // windows.h renames these to their A/W forms, which would rename our interface's
 // methods here and nowhere else.
@@ -38,7 +46,7 @@ struct Stamp {
 
 std::optional<Stamp> StampOf(const std::string& file) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data) ||
+    if (!GetFileAttributesExW(Widen(file).c_str(), GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return std::nullopt;
     }
@@ -62,17 +70,18 @@ std::string_view TrimmedName(const std::string& name) {
 // as the text of a file holding only that section; nothing when it cannot be had whole.
 std::optional<std::string> SectionText(const std::string& section, const std::string& file) {
     constexpr DWORD kLargest = 256u << 20;
-    const std::string name(TrimmedName(section));
+    const std::wstring name = Widen(TrimmedName(section));
+    const std::wstring wideFile = Widen(file);
     for (DWORD size = 64u << 10; size <= kLargest; size *= 2) {
-        std::string buffer(size, '\0');
-        const DWORD copied = ::GetPrivateProfileSectionA(name.c_str(), buffer.data(), size, file.c_str());
+        std::wstring buffer(size, L'\0');
+        const DWORD copied = ::GetPrivateProfileSectionW(name.c_str(), buffer.data(), size, wideFile.c_str());
         if (copied >= size - 2) {
             continue; // cut short: ask again with more room
         }
         std::string text = "[" + section + "]\r\n";
         for (std::size_t at = 0; at < copied;) {
-            const std::size_t end = buffer.find('\0', at);
-            text.append(buffer, at, end - at).append("\r\n");
+            const std::size_t end = buffer.find(L'\0', at);
+            text.append(Narrow(std::wstring_view(buffer).substr(at, end - at))).append("\r\n");
             at = end + 1;
         }
         return text;
@@ -80,20 +89,69 @@ std::optional<std::string> SectionText(const std::string& section, const std::st
     return std::nullopt;
 }
 
+constexpr std::string_view kUtf16Mark = "\xFF\xFE";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF"; // Wine's own third form
+
+// The whole file; nothing when it cannot be read (a missing file reads as empty).
+std::optional<std::string> FileBytes(const std::wstring& file) {
+    HANDLE h = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        return GetLastError() == ERROR_FILE_NOT_FOUND ? std::optional<std::string>(std::string()) : std::nullopt;
+    }
+    std::string bytes;
+    char chunk[64 * 1024];
+    DWORD read = 0;
+    bool ok = true;
+    while ((ok = ReadFile(h, chunk, sizeof chunk, &read, nullptr) != FALSE) && read > 0) {
+        bytes.append(chunk, read);
+    }
+    CloseHandle(h);
+    return ok ? std::optional<std::string>(std::move(bytes)) : std::nullopt;
+}
+
+bool WriteBytes(const std::wstring& file, std::string_view bytes) {
+    HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE &&
+                    written == bytes.size();
+    return CloseHandle(h) != FALSE && ok;
+}
+
+std::wstring FromCodePage(UINT codePage, std::string_view bytes) {
+    if (bytes.empty()) {
+        return {};
+    }
+    const int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
+    return wide;
+}
+
 class Win32ProfileFile final : public ProfileFile {
 public:
-    std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,
-                                          const std::string& defaultValue, char* buffer, std::uint32_t size,
-                                          const std::string& file) override {
-        if (const ProfileText* copy = CopyOf(section, key, file)) {
-            if (buffer == nullptr || size == 0) {
-                return 0;
-            }
-            const std::optional<std::string> value = copy->Read(section, key);
-            return CopyProfileValue(value ? *value : ProfileDefault(defaultValue), buffer, size);
+    std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                        const std::string& defaultValue, std::uint32_t size,
+                                        const std::string& file) override {
+        if (size == 0) {
+            return {};
         }
-        return ::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer, size,
-                                          file.c_str());
+        std::wstring buffer(size, L'\0');
+        std::uint32_t copied = 0;
+        if (const ProfileText* copy = CopyOf(section, key, file)) {
+            const std::optional<std::string> value = copy->Read(section, key);
+            const std::wstring wide = Widen(value ? *value : ProfileDefault(defaultValue));
+            copied = CopyProfileValue<wchar_t>(wide, buffer.data(), size);
+        } else {
+            copied = ::GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(),
+                                                Widen(defaultValue).c_str(), buffer.data(), size,
+                                                Widen(file).c_str());
+        }
+        return Narrow(std::wstring_view(buffer.data(), std::min<std::size_t>(copied, size - 1)));
     }
 
     bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
@@ -103,7 +161,8 @@ public:
             return true; // the key holds that value already
         }
         const bool written =
-            ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
+            ::WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
+                                         Widen(file).c_str()) != FALSE;
         // The copy took the same change; it stays good if the file now holds just that.
         // A line break inside the text makes more lines of it than the copy knows.
         const bool oneLine = (key + value).find_first_of("\r\n") == std::string::npos;
@@ -114,6 +173,39 @@ public:
             copy_.reset();
         }
         return written;
+    }
+
+    bool FitsCodePage(const std::string& text) override {
+        const std::wstring wide = Widen(text);
+        if (wide.empty() || GetACP() == CP_UTF8) {
+            return true;
+        }
+        BOOL lost = FALSE;
+        const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                          nullptr, 0, nullptr, &lost);
+        return n > 0 && !lost;
+    }
+
+    bool UseUnicodeForm(const std::string& file) override {
+        const std::wstring name = Widen(file);
+        const std::optional<std::string> bytes = FileBytes(name);
+        if (!bytes) {
+            return false;
+        }
+        const std::string_view content(*bytes);
+        if (content.substr(0, 2) == kUtf16Mark || content.substr(0, 2) == "\xFE\xFF") {
+            return true; // UTF-16 already
+        }
+        const bool utf8 = content.substr(0, kUtf8Mark.size()) == kUtf8Mark;
+        const std::wstring text = utf8 ? FromCodePage(CP_UTF8, content.substr(kUtf8Mark.size()))
+                                       : FromCodePage(CP_ACP, content);
+        std::string unicode(kUtf16Mark);
+        for (const wchar_t unit : text) {
+            unicode.push_back(static_cast<char>(unit & 0xFF));
+            unicode.push_back(static_cast<char>((unit >> 8) & 0xFF));
+        }
+        copy_.reset();
+        return WriteBytes(name, unicode);
     }
 
 private:
@@ -132,8 +224,8 @@ private:
             return nullptr;
         }
         const bool same = copy_ && copy_->file == file &&
-                          CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, copy_->section.c_str(), -1,
-                                         section.c_str(), -1) == CSTR_EQUAL;
+                          CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, Widen(copy_->section).c_str(), -1,
+                                         Widen(section).c_str(), -1) == CSTR_EQUAL;
         const std::optional<Stamp> stamp = StampOf(file);
         if (!stamp) {
             copy_.reset();
