@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -71,17 +72,20 @@ void RunFolder::WriteSettings(const std::vector<std::string>& initLines) const {
 }
 
 std::map<std::string, std::string> RunFolder::ReadSettings() const {
-    std::vector<char> text(1 << 16);
-    GetPrivateProfileSectionA("INIT", text.data(), static_cast<DWORD>(text.size()), PathOf(settingsName_).c_str());
+    std::vector<wchar_t> text(1 << 16);
+    GetPrivateProfileSectionW(L"INIT", text.data(), static_cast<DWORD>(text.size()), Wide(PathOf(settingsName_)).c_str());
     std::map<std::string, std::string> values;
-    for (const char* line = text.data(); *line; line += std::strlen(line) + 1)
-        if (const char* equals = std::strchr(line, '=')) values[std::string(line, equals)] = equals + 1;
+    for (const wchar_t* at = text.data(); *at; at += std::wcslen(at) + 1) {
+        const std::string line = Utf8(at);
+        if (const std::size_t equals = line.find('='); equals != std::string::npos)
+            values[line.substr(0, equals)] = line.substr(equals + 1);
+    }
     return values;
 }
 
 std::string RunFolder::ReadText(const std::string& name) const {
     std::ostringstream text;
-    if (std::ifstream in{PathOf(name), std::ios::binary}) text << in.rdbuf();
+    if (std::ifstream in{std::filesystem::path(Wide(PathOf(name))), std::ios::binary}) text << in.rdbuf();
     return text.str();
 }
 
@@ -105,7 +109,7 @@ std::string RunFolder::CopyIn(const std::string& source, const std::string& name
 }
 
 void RunFolder::WriteText(const std::string& name, const std::string& text) const {
-    std::ofstream(PathOf(name), std::ios::binary | std::ios::trunc) << text;
+    std::ofstream(std::filesystem::path(Wide(PathOf(name))), std::ios::binary | std::ios::trunc) << text;
 }
 
 SaverProcess::SaverProcess(const RunFolder& run, const std::string& arguments) {
@@ -171,6 +175,14 @@ std::string TextOf(HWND window) {
                              2000, &copied))
         return {};
     return std::string(buffer, std::min<std::size_t>(copied, sizeof buffer - 1));
+}
+
+std::string WideTextOf(HWND window) {
+    wchar_t buffer[1024] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, &copied))
+        return {};
+    return Utf8(std::wstring(buffer, std::min<std::size_t>(copied, 1023)));
 }
 
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text) {

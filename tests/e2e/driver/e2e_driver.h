@@ -31,6 +31,21 @@ inline constexpr Ms kExitDeadline{5000};
 inline constexpr char kSettingsCaption[] = "Quillo Screen Saver Settings";
 inline constexpr char kSaverCaption[] = "Quillo ScrSav Main Form";
 
+// UTF-8, as the program carries text, and UTF-16, as the wide API takes it.
+inline std::wstring Wide(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                                             wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+inline std::string Utf8(const std::wstring& wide) {
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                                             utf8.data(), static_cast<int>(utf8.size()), nullptr,
+                                                             nullptr)));
+    return utf8;
+}
+
 // A Unix path under Wine as Windows programs see it (Z:\...); a Windows path unchanged.
 std::string WindowsPath(const std::string& path);
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline);
@@ -52,9 +67,11 @@ public:
     std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
     const std::string& SaverPath() const { return saverPath_; }
 
+    // File and folder names are UTF-8.
+    void MakeFolder(const std::string& name) const { CreateDirectoryW(Wide(PathOf(name)).c_str(), nullptr); }
     // The settings file: [INIT] and these lines.
     void WriteSettings(const std::vector<std::string>& initLines) const;
-    std::map<std::string, std::string> ReadSettings() const;  // section [INIT]
+    std::map<std::string, std::string> ReadSettings() const;  // section [INIT], in UTF-8, either form of file
     std::string SettingsText() const { return ReadText(settingsName_); }
     std::string ReadText(const std::string& name) const;  // empty when there is none
     // A 24-bit bitmap of one colour, so that a test can predict the pixels shown.
@@ -109,6 +126,7 @@ inline HWND FindTopLevel(const std::string& caption) { return FindWindowA(nullpt
 std::vector<HWND> Descendants(HWND parent);
 // Asked with WM_GETTEXT: GetWindowText does not ask another process's controls.
 std::string TextOf(HWND window);
+std::string WideTextOf(HWND window);  // in UTF-8
 // The first descendant of the class (any case, "" for any) with that text (if given).
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text = std::nullopt);
 inline bool ShowsLabel(HWND top, const std::string& text) { return FindChild(top, "Static", text) != nullptr; }
