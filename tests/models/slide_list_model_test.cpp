@@ -324,6 +324,9 @@ TEST(ShortenedName, KeepsTheTailThatFitsFromABackslash) {
     Texts shortened;
     for (const std::string& n : names) shortened.push_back(ShortenedName(n, 10, width));
     EXPECT_EQ(shortened, (Texts{"C:\\a.jpg", "0123456789", "(...)123456789x", "(...)\\sun.jpg", "(...)\\\\\\\\\\\\\\\\\\\\"}));
+    // Never half of a UTF-8 character: here the byte that fits starts inside one.
+    EXPECT_EQ(ShortenedName("a\xCE\xB1\xCE\xB2\xCE\xB3\xCE\xB4\xCE\xB5\xCE\xB6\xCE\xB7\xCE\xB8.jpg", 9, width),
+              "(...)\xCE\xB7\xCE\xB8.jpg");
 }
 
 } // namespace

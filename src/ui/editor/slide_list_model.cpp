@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace qs::ui {
 namespace {
@@ -36,14 +37,20 @@ std::string ShortenedName(const std::string& path, double limit,
     if (!(width(path) > limit)) return path;
     // Characters go from the front until the tail fits. A tail is never wider than a
     // longer one, so the first fitting tail is found by halving instead of by measuring
-    // every shorter tail in turn; cutting every character always fits.
-    std::size_t cut = 1, last = path.size();
+    // every shorter tail in turn; cutting every character always fits. A character is a
+    // whole UTF-8 sequence: a cut never splits one.
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (i == 0 || (static_cast<unsigned char>(path[i]) & 0xC0) != 0x80) starts.push_back(i);
+    }
+    starts.push_back(path.size());
+    std::size_t cut = 1, last = starts.size() - 1;
     while (cut < last) {
         const std::size_t mid = cut + (last - cut) / 2;
-        if (width(path.substr(mid)) > limit) cut = mid + 1;
+        if (width(path.substr(starts[mid])) > limit) cut = mid + 1;
         else last = mid;
     }
-    std::string tail = path.substr(std::min(cut, path.size()));
+    std::string tail = path.substr(starts[std::min(cut, starts.size() - 1)]);
     const std::size_t backslash = tail.find('\\');
     if (backslash != std::string::npos) tail.erase(0, backslash);
     return "(...)" + tail;
