@@ -14,7 +14,7 @@ inline constexpr char kFullScreenCaption[] = "Quillo ScrSav Main Form";
 // an unknown switch, or when the handle after "/P" or "/A" does not fit 32 bits.
 void Main();
 
-// True when no top-level window of any program has this caption (FindWindowA with no
+// True when no top-level window of any program has this caption (FindWindowW with no
 // class name; the system compares captions without regard to letter case).
 bool WindowNotFound(const std::string& caption);
 

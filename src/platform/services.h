@@ -68,7 +68,7 @@ public:
     }
 };
 
-// The operating-system version record as GetVersionExA fills it (148 bytes).
+// The operating-system version record in the code-page layout GetVersionExA fills (148 bytes).
 struct OsVersionInfo {
     std::uint32_t dwOSVersionInfoSize = 148;
     std::uint32_t dwMajorVersion = 0;
@@ -103,11 +103,11 @@ public:
 class System {
 public:
     virtual ~System() = default;
-    // GetVersionExA: fills info (its size field must say 148 first); false on failure.
+    // GetVersionExW: fills info (its size field must say 148 first); false on failure.
     virtual bool GetVersionInfo(OsVersionInfo& info) = 0;
-    // SystemParametersInfoA with a pointer to a 32-bit value (or null).
+    // SystemParametersInfoW with a pointer to a 32-bit value (or null).
     virtual bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) = 0;
-    // FindWindowA with no class name: a top-level window with this whole caption (the
+    // FindWindowW with no class name: a top-level window with this whole caption (the
     // call ignores letter case), or 0.
     virtual WindowHandle FindWindowByCaption(const std::string& caption) = 0;
     virtual bool IsWindow(WindowHandle h) = 0;
@@ -133,7 +133,7 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
-    // ShellExecuteA(owner, "open", target, NULL, NULL, SW_SHOWNORMAL); > 32 is success.
+    // ShellExecuteW(owner, "open", target, NULL, NULL, SW_SHOWNORMAL); > 32 is success.
     virtual std::intptr_t ShellOpen(WindowHandle owner, const std::string& target) = 0;
     virtual bool FileExists(const std::string& path) = 0;
     // Starts a program in a normal window with the focus; false when it could not be started.
