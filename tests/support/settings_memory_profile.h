@@ -35,12 +35,9 @@ public:
 
     // An ASCII code page stands in for the system's.
     bool FitsCodePage(const std::string& text) override {
-        return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
     }
-    bool UseUnicodeForm(const std::string& file) override {
-        unicodeForm.emplace(file, writes.size());
-        return true;
-    }
+    bool UseUnicodeForm(const std::string& file) override { return unicodeForm.emplace(file, writes.size()), true; }
 
     void SetText(const std::string& file, const std::string& text) { files_[file] = platform::ProfileText(text); }
     bool Has(const std::string& file) const { return files_.count(file) > 0; }

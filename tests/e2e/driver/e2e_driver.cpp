@@ -24,6 +24,18 @@ bool OfClass(HWND window, const std::string& className) {
 }
 } // namespace
 
+std::wstring Wide(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), int(wide.size())));
+    return wide;
+}
+
+std::string Utf8(const std::wstring& wide) {
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), int(utf8.size()), 0, 0));
+    return utf8;
+}
+
 std::string WindowsPath(const std::string& path) {
     if (path.empty() || path[0] != '/') return path;
     std::string converted = "Z:" + path;
@@ -109,7 +121,9 @@ std::string RunFolder::CopyIn(const std::string& source, const std::string& name
 }
 
 void RunFolder::WriteText(const std::string& name, const std::string& text) const {
-    std::ofstream(std::filesystem::path(Wide(PathOf(name))), std::ios::binary | std::ios::trunc) << text;
+    const std::filesystem::path path(Wide(PathOf(name)));  // names are UTF-8; a folder in them is made
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 SaverProcess::SaverProcess(const RunFolder& run, const std::string& arguments) {
@@ -169,15 +183,6 @@ std::vector<HWND> Descendants(HWND parent) {
 }
 
 std::string TextOf(HWND window) {
-    char buffer[1024] = {};
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                             2000, &copied))
-        return {};
-    return std::string(buffer, std::min<std::size_t>(copied, sizeof buffer - 1));
-}
-
-std::string WideTextOf(HWND window) {
     wchar_t buffer[1024] = {};
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, &copied))
@@ -189,6 +194,13 @@ HWND FindChild(HWND parent, const std::string& className, const std::optional<st
     for (HWND child : Descendants(parent))
         if ((className.empty() || OfClass(child, className)) && (!text || TextOf(child) == *text)) return child;
     return nullptr;
+}
+
+std::string RowText(HWND list, int row) {
+    std::wstring wide(static_cast<std::size_t>(std::max<LRESULT>(SendMessageW(list, LB_GETTEXTLEN, row, 0), 0)) + 1, 0);
+    const LRESULT got = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
+    wide.resize(std::min(static_cast<std::size_t>(std::max<LRESULT>(got, 0)), wide.size() - 1));
+    return Utf8(wide);
 }
 
 std::vector<HWND> EditorLists(HWND editor) {

@@ -32,19 +32,8 @@ inline constexpr char kSettingsCaption[] = "Quillo Screen Saver Settings";
 inline constexpr char kSaverCaption[] = "Quillo ScrSav Main Form";
 
 // UTF-8, as the program carries text, and UTF-16, as the wide API takes it.
-inline std::wstring Wide(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                                             wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-inline std::string Utf8(const std::wstring& wide) {
-    std::string utf8(wide.size() * 3, '\0');
-    utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                                             utf8.data(), static_cast<int>(utf8.size()), nullptr,
-                                                             nullptr)));
-    return utf8;
-}
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(const std::wstring& wide);
 
 // A Unix path under Wine as Windows programs see it (Z:\...); a Windows path unchanged.
 std::string WindowsPath(const std::string& path);
@@ -67,8 +56,6 @@ public:
     std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
     const std::string& SaverPath() const { return saverPath_; }
 
-    // File and folder names are UTF-8.
-    void MakeFolder(const std::string& name) const { CreateDirectoryW(Wide(PathOf(name)).c_str(), nullptr); }
     // The settings file: [INIT] and these lines.
     void WriteSettings(const std::vector<std::string>& initLines) const;
     std::map<std::string, std::string> ReadSettings() const;  // section [INIT], in UTF-8, either form of file
@@ -124,13 +111,15 @@ inline DWORD ProcessOfWindow(HWND window) {
 }
 inline HWND FindTopLevel(const std::string& caption) { return FindWindowA(nullptr, caption.c_str()); }
 std::vector<HWND> Descendants(HWND parent);
-// Asked with WM_GETTEXT: GetWindowText does not ask another process's controls.
+// Asked with WM_GETTEXT: GetWindowText does not ask another process's controls. In UTF-8.
 std::string TextOf(HWND window);
-std::string WideTextOf(HWND window);  // in UTF-8
 // The first descendant of the class (any case, "" for any) with that text (if given).
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text = std::nullopt);
 inline bool ShowsLabel(HWND top, const std::string& text) { return FindChild(top, "Static", text) != nullptr; }
 inline RECT ScreenRect(HWND window) { RECT r{}; GetWindowRect(window, &r); return r; }
+// Asked in UTF-16, given in UTF-8: Wine hands another process's rows back in UTF-16 even to
+// the code-page message, longer than the length it reports.
+std::string RowText(HWND list, int row);
 inline int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 // The editor's four list boxes: the name list (the widest), then the Center, HStretch and
 // VStretch columns from left to right.

@@ -12,18 +12,6 @@ namespace {
 
 constexpr Ms kDialogDeadline{10000};
 
-// Asked in UTF-16: Wine hands another process's rows back in UTF-16 even to the ANSI
-// message, longer than the length it reports.
-std::string RowText(HWND list, int row) {
-    std::wstring wide(static_cast<std::size_t>(std::max<LRESULT>(SendMessageW(list, LB_GETTEXTLEN, row, 0), 0)) + 1, 0);
-    const LRESULT got = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
-    wide.resize(std::min(static_cast<std::size_t>(std::max<LRESULT>(got, 0)), wide.size() - 1));
-    std::string text(wide.size() * 2, '\0');
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                                          static_cast<int>(text.size()), nullptr, nullptr);
-    return text.substr(0, static_cast<std::size_t>(std::max(bytes, 0)));
-}
-
 // Characters, whatever keys would make them on this keyboard.
 void TypeText(const std::string& text) {
     for (unsigned char c : text) {
