@@ -123,6 +123,24 @@ TEST_F(FullScreen, AMissingPictureGivesTheTextSlide) {
     EXPECT_TRUE(SameColour(ScreenPixel(896, 384), kBlack));
     EXPECT_LT(CountScreenPixels(RECT{256, 192, 768, 576}, kBlack, 24), 512 * 384 * 3 / 4) << "no icon in the middle";
     EXPECT_GT(CountScreenPixels(RECT{0, 748, 1024, 768}, kLightYellow, 24), 10) << "the credit line";
+
+    // The heading is 25 points at the screen's resolution: its capitals are over half its em
+    // high. Its rows come first, unbroken; the path below it reaches these columns too.
+    HDC screen = GetDC(nullptr);
+    const double em = 25.0 * GetDeviceCaps(screen, LOGPIXELSY) / 72;
+    ReleaseDC(nullptr, screen);
+    const std::vector<COLORREF> heading = ScreenPixels(RECT{400, 0, 624, 192});
+    int rows = 0;
+    for (auto row = heading.begin(); row < heading.end(); row += 224) {
+        const bool ink = std::any_of(row, row + 224, [&](COLORREF p) { return SameColour(p, kLightYellow, 24); });
+        if (!ink && rows > 0) break;
+        rows += ink;
+    }
+    EXPECT_GT(rows, em / 2);
+    EXPECT_LT(rows, em);
+    // Drawn smoothly from the icon's largest image: more colours than a 32 x 32 image holds.
+    const std::vector<COLORREF> icon = ScreenPixels(RECT{256, 192, 768, 576});
+    EXPECT_GT(std::set<COLORREF>(icon.begin(), icon.end()).size(), 1024u);
 }
 
 TEST_F(FullScreen, ASecondStartOpensNothingAndAClickEndsTheFirstWhichWritesItsSettingsBackNormalised) {
