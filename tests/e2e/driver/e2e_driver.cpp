@@ -247,7 +247,7 @@ bool WaitForScreenPixel(int x, int y, COLORREF colour, Ms deadline, int toleranc
     return WaitUntil([&] { return SameColour(ScreenPixel(x, y), colour, tolerance); }, deadline);
 }
 
-std::vector<COLORREF> ScreenPixels(const RECT& area) {
+std::vector<std::uint32_t> ScreenPixels(const RECT& area) {
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return {};
     BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
@@ -262,16 +262,14 @@ std::vector<COLORREF> ScreenPixels(const RECT& area) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    std::vector<COLORREF> colours;
-    if (read)
-        for (std::uint32_t p : pixels) colours.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-    return colours;
+    return read ? pixels : std::vector<std::uint32_t>{};
 }
 
 int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance) {
-    const std::vector<COLORREF> pixels = ScreenPixels(area);
-    return static_cast<int>(
-        std::count_if(pixels.begin(), pixels.end(), [&](COLORREF p) { return SameColour(p, colour, tolerance); }));
+    const std::vector<std::uint32_t> pixels = ScreenPixels(area);
+    return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [&](std::uint32_t p) {
+        return SameColour(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF), colour, tolerance);
+    }));
 }
 
 } // namespace qs::e2e
