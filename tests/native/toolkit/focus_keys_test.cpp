@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "probe_forms.h"
+#include "support/probe_forms.h"
 #include "support/toolkit_fixture.h"
 
 namespace qs::test {

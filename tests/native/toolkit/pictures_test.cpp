@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "probe_forms.h"
+#include "support/probe_forms.h"
 #include "support/test_images.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/picture_header.h"
