@@ -45,7 +45,8 @@ std::string Declared(const Bytes& v) {
 }
 
 TEST(PictureHeader, WholeFilesWithinTheLimitsAreReadAndEveryOtherIsRefused) {
-    const Bytes jpeg = MakeJpeg(64, 48), png = MakePng(50, 20), gif = DataFile("saver/quadrants.gif"), bmp = MakeBmp(40, 30);
+    const Bytes jpeg = MakeJpeg(64, 48), png = MakePng(50, 20), bmp = MakeBmp(40, 30);
+    const Bytes gif = DataFile("saver/quadrants.gif");
     const Bytes progressive = ProgressiveJpeg();
     const std::size_t sof = After(jpeg, 0xC0) + 3; // the height, then the width
     const struct {
@@ -87,7 +88,7 @@ TEST_F(ToolkitTest, ImageTakesTheNaturalSizeInWholeScreenPixelsUnlessStretched) 
     const Bytes gif = DataFile("saver/quadrants.gif");
     EXPECT_FALSE(tk::LoadPicture(folder.write("cut.gif", Cut(gif, gif.size() - 4)))) << "the checks come first";
     image.setPicture(*tk::LoadPicture(folder.write("whole.gif", gif)));
-    EXPECT_EQ((std::array{image.Left(), image.Width(), image.Height()}), (std::array<float, 3>{240, 320 * 12, 240 * 20}));
+    EXPECT_EQ((std::array{image.Left(), image.Width(), image.Height()}), (std::array<float, 3>{240, 3840, 4800}));
     image.setPicture(tk::Picture());
     EXPECT_FLOAT_EQ(image.Width(), 320 * 12) << "an empty picture keeps the size";
     tk::Image stretched(form, "img", 0, 0, 1630, 1320, true);
