@@ -51,8 +51,9 @@ TEST_F(AboutBoxTest, ListsHoldTheConfiguredTexts) {
     const ui::AboutBox design;
     MemoryRegistry registries[2]; // what the first case copies there would fill the second's gaps
     const auto lists = {&ui::AboutBox::linkDescriptionLabels, &ui::AboutBox::linkLabels, &ui::AboutBox::noticeLabels};
-    for (const auto& [lines, expected] : cases) {
-        os.UseRegistry(&registries[&lines == &cases[0].first ? 0 : 1]);
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        const auto& [lines, expected] = cases[k];
+        os.UseRegistry(&registries[k]);
         const ui::AboutBox& about = Open(lines);
         int l = 0;
         for (auto list : lists) {

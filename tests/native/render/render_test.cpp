@@ -177,22 +177,23 @@ TEST_F(RenderTest, SlidesFollowInListOrderOrAtRandom) {
 }
 
 TEST_F(RenderTest, ATextSlideShowsTheIconTheHeadingAndOnAWindowTheCredit) {
-    enum Cause { NoEntries, MissingFile, NotAPicture };
-    struct Case {
+    const std::string notes = files.write("notes.bmp", Bytes{'h', 'i'}); // no picture
+    const struct {
         Area area;
-        Cause cause;
+        std::optional<std::string> path; // none: no entries
         tk::Color background, text; // light yellow on black only, dark blue on anything else
         int screenPx;
         double headingPoints; // 25 on a surface as wide as the screen, its share on others
         std::array<float, 4> icon; // left, top, width, height: half the outer size, centred
+    } cases[] = {
+        {Area::Screen, std::nullopt, 0, tk::Rgb(255, 255, 127), 1024, 25.0, {3840, 2880, 7680, 5760}},
+        {Area::Screen, (files.path() / "gone.jpg").string(), tk::Rgb(255, 255, 255), tk::Rgb(0, 0, 127), 1024, 25.0,
+         {3840, 2880, 7680, 5760}},
+        {Area::Preview, notes, 0, tk::Rgb(255, 255, 127), 2048, 1.25, {384, 288, 768, 576}},
     };
-    const Case cases[] = {
-        {Area::Screen, NoEntries, 0, tk::Rgb(255, 255, 127), 1024, 25.0, {3840, 2880, 7680, 5760}},
-        {Area::Screen, MissingFile, tk::Rgb(255, 255, 255), tk::Rgb(0, 0, 127), 1024, 25.0, {3840, 2880, 7680, 5760}},
-        {Area::Preview, NotAPicture, 0, tk::Rgb(255, 255, 127), 2048, 1.25, {384, 288, 768, 576}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.cause);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.value_or("no entries"));
+        const std::optional<std::string>& path = c.path;
         os.screen.metrics.widthPx = c.screenPx;
         auto [surface, e] = surfaces.at(c.area);
         const auto font = [base = surface.Font](double size, bool bold, bool italic) {
@@ -200,9 +201,6 @@ TEST_F(RenderTest, ATextSlideShowsTheIconTheHeadingAndOnAWindowTheCredit) {
             f.Size = size, f.Bold = bold, f.Italic = italic;
             return f;
         };
-        const std::optional<std::string> paths[] = {std::nullopt, (files.path() / "gone.jpg").string(),
-                                                    files.write("notes.bmp", Bytes{'h', 'i'})};
-        const std::optional<std::string> path = paths[c.cause];
         UseShow(path ? std::vector<TestSlide>{{*path, true, true, true}} : std::vector<TestSlide>{}, 10, false,
                 c.background);
         surface.Print("earlier text");
