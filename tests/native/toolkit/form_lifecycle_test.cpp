@@ -20,45 +20,37 @@ TEST_F(ToolkitTest, ShowLoadsActivatesAndFocusesTheFirstControlInTabOrder) {
     EXPECT_TRUE(form.IsLoaded() && !form.Visible());
 }
 
-TEST_F(ToolkitTest, QueryUnloadThenUnloadEitherMayCancel) {
+// The close box of a disabled form is dead, but the session's end still closes it.
+TEST_F(ToolkitTest, EveryCloseAsksQueryUnloadThenUnloadEitherOfWhichMayCancel) {
+    using enum tk::CloseReason;
     const struct {
-        bool cancelQuery, cancelUnload;
-        Log expectedLog;
+        tk::CloseReason how; // Code: Unload(); the others: userClose(how)
+        bool cancelQuery, cancelUnload, disabled;
+        Log log;
         bool closes;
-    } cases[] = {{false, false, {"Form_QueryUnload", "Form_Unload"}, true},
-                 {true, false, {"Form_QueryUnload"}, false},
-                 {false, true, {"Form_QueryUnload", "Form_Unload"}, false}};
+    } cases[] = {{Code, false, false, false, {"Form_QueryUnload", "Form_Unload"}, true},
+                 {Code, true, false, false, {"Form_QueryUnload"}, false},
+                 {Code, false, true, false, {"Form_QueryUnload", "Form_Unload"}, false},
+                 {ControlMenu, false, false, false, {"Form_QueryUnload", "Form_Unload"}, true},
+                 {ControlMenu, true, false, false, {"Form_QueryUnload"}, false},
+                 {ControlMenu, false, false, true, {}, false},
+                 {AppWindows, false, false, true, {"Form_QueryUnload", "Form_Unload"}, true}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.cancelQuery << "/" << c.cancelUnload);
+        SCOPED_TRACE(::testing::Message() << int(c.how) << c.cancelQuery << c.cancelUnload << c.disabled);
         ControlsForm form;
         form.Show();
+        form.setEnabled(!c.disabled);
         form.log.clear();
         form.cancelQuery = c.cancelQuery;
         form.cancelUnload = c.cancelUnload;
-        EXPECT_EQ(form.Unload(), c.closes);
-        EXPECT_EQ(form.log, c.expectedLog);
-        EXPECT_EQ(form.reasons, (std::vector<tk::CloseReason>{tk::CloseReason::Code}));
+        EXPECT_EQ(c.how == Code ? form.Unload() : form.userClose(c.how), c.closes);
+        EXPECT_EQ(form.log, c.log);
+        EXPECT_EQ(form.reasons, c.log.empty() ? std::vector<tk::CloseReason>{} : std::vector{c.how});
         EXPECT_EQ(form.IsLoaded() && form.Visible(), !c.closes);
     }
-}
-
-TEST_F(ToolkitTest, CloseBoxCanBeRetriedAndIsDeadOnADisabledFormButSessionEndCloses) {
-    ControlsForm form;
-    EXPECT_TRUE(form.Unload()) << "a form not loaded closes without handlers";
-    EXPECT_TRUE(form.log.empty());
-    form.Show();
-    form.cancelQuery = true;
-    EXPECT_FALSE(form.userClose());
-    form.cancelQuery = false;
-    form.setEnabled(false);
-    EXPECT_FALSE(form.userClose());
-    form.setEnabled(true);
-    EXPECT_TRUE(form.userClose());
-    form.Show();
-    form.setEnabled(false);
-    EXPECT_TRUE(form.userClose(tk::CloseReason::AppWindows));
-    using enum tk::CloseReason;
-    EXPECT_EQ(form.reasons, (std::vector<tk::CloseReason>{ControlMenu, ControlMenu, AppWindows}));
+    ControlsForm never;
+    EXPECT_TRUE(never.Unload()) << "a form not loaded closes without handlers";
+    EXPECT_TRUE(never.log.empty());
 }
 
 // A close asked for during a close is the same close; one whose handler failed is over.
