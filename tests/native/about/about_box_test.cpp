@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+#include "support/memory_registry.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
 #include "ui/about/about_box.h"

@@ -10,6 +10,8 @@
 #include "app/command_number.h"
 #include "app/main_module.h"
 #include "app/mode_windows.h"
+#include "settings/shared_state.h"
+#include "support/scoped_services.h"
 #include "support/settings_fixture.h"
 
 namespace qs {

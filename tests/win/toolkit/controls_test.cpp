@@ -7,6 +7,8 @@
 #include <stdexcept>
 
 #include "support/probe_forms.h"
+#include "toolkit/application.h"
+#include "toolkit/controls.h"
 #include "win_toolkit_support.h"
 
 namespace qs::test::win {
