@@ -1,13 +1,13 @@
 // List boxes, plain or with a check box drawn at the left of every row (owner-drawn
 // fixed rows). The component owns rows, checks, the current row and the top row; the
 // control shows them and reports clicks, keys and scrolling.
-#include <shellapi.h>
-
 #include "platform/win32/wide_text.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
 #include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/list_metrics.h"
+
+#include <shellapi.h>
 
 namespace qs::tk::win32 {
 
