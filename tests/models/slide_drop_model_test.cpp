@@ -1,9 +1,6 @@
 // Pictures dropped on the editor's list: where the block goes, what is selected and shown.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "ui/editor/slide_list_model.h"
 
 namespace qs::ui {
@@ -13,11 +10,11 @@ using Texts = std::vector<std::string>;
 
 class DropView : public SlideListView {
 public:
-    const SlideListModel* model = nullptr;
+    SlideListModel model{*this};
     std::vector<Slide> rows;
     Texts log;
-    void rowsReplaced() override { rows = model->slides(); }
-    void rowInserted(int r) override { rows.insert(rows.begin() + r, model->slides()[static_cast<std::size_t>(r)]); }
+    void rowsReplaced() override { rows = model.slides(); }
+    void rowInserted(int r) override { rows.insert(rows.begin() + r, model.slides()[static_cast<std::size_t>(r)]); }
     void rowRemoved(int) override {}
     void rowMoved(int, int) override {}
     void optionChanged(int, SlideOption) override {}
@@ -34,46 +31,36 @@ public:
 
 struct DropCase {
     int rows, selected;
-    Texts dropped;
-    Texts order; // the paths afterwards; the dropped ones centred and not stretched
-    int newSelected;
+    Texts dropped, order; // the paths afterwards: s1.. stretched, the dropped ones centred
     const char* position;
     Texts log;
 };
 class Drop : public ::testing::TestWithParam<DropCase> {};
 
-TEST_P(Drop, AddsTheBlockAsAddWouldEachSlide) {
+TEST_P(Drop, AddsTheBlockAsAddAddsEachSlide) {
     const DropCase& c = GetParam();
     DropView view;
-    SlideListModel model(view);
-    view.model = &model;
-    std::vector<Slide> slides;
+    std::vector<Slide> slides, expected;
     for (int k = 1; k <= c.rows; ++k) slides.push_back({"s" + std::to_string(k), false, true, true});
-    model.open(slides, true, false);
-    if (c.selected >= 0) model.select(c.selected);
+    view.model.open(slides, true, false);
+    view.model.select(c.selected);
     view.log.clear();
-    model.addSlides(c.dropped);
-    Texts order;
-    for (const Slide& s : model.slides()) {
-        order.push_back(s.path);
-        const bool dropped = s.path[0] != 's';
-        EXPECT_EQ((Slide{s.path, dropped, !dropped, !dropped}), s);
-    }
-    EXPECT_EQ(order, c.order);
-    EXPECT_EQ(view.rows, model.slides());
-    EXPECT_EQ(model.selectedRow(), c.newSelected);
-    EXPECT_EQ(model.positionText(), c.position);
+    view.model.addSlides(c.dropped);
+    for (const std::string& p : c.order) expected.push_back({p, p[0] != 's', p[0] == 's', p[0] == 's'});
+    EXPECT_EQ(view.model.slides(), expected);
+    EXPECT_EQ(view.rows, expected);
+    EXPECT_EQ(view.model.positionText(), c.position);
     EXPECT_EQ(view.log, c.log);
-    EXPECT_EQ(model.dirty(), !c.dropped.empty());
+    EXPECT_EQ(view.model.dirty(), !c.dropped.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Drop,
-    ::testing::Values(DropCase{0, -1, {"a", "b"}, {"a", "b"}, -1, "(0/2)", {}},
-                      DropCase{3, 1, {"a", "b"}, {"s1", "s2", "a", "b", "s3"}, 3, "(4/5)", {"focus", "draw b"}},
-                      DropCase{3, -1, {"a"}, {"a", "s1", "s2", "s3"}, 0, "(1/4)", {"focus", "draw a"}},
-                      DropCase{3, 2, {"a", "b"}, {"s1", "s2", "s3", "a", "b"}, 4, "(5/5)", {"focus", "draw b"}},
-                      DropCase{2, 0, {}, {"s1", "s2"}, 0, "0/0", {}}));
+    ::testing::Values(DropCase{0, -1, {"a", "b"}, {"a", "b"}, "(0/2)", {}},
+                      DropCase{3, 1, {"a", "b"}, {"s1", "s2", "a", "b", "s3"}, "(4/5)", {"focus", "draw b"}},
+                      DropCase{3, -1, {"a"}, {"a", "s1", "s2", "s3"}, "(1/4)", {"focus", "draw a"}},
+                      DropCase{2, 1, {"a", "b"}, {"s1", "s2", "a", "b"}, "(4/4)", {"focus", "draw b"}},
+                      DropCase{2, 0, {}, {"s1", "s2"}, "0/0", {}}));
 
 } // namespace
 } // namespace qs::ui
