@@ -149,6 +149,7 @@ struct FolderEntry {
     bool folder = false;
 };
 
+// Its calls may come from several threads at once.
 class Files {
 public:
     virtual ~Files() = default;
