@@ -27,6 +27,8 @@ void PreviewWindow::Form_Load() {
     surface.moveIntoHost(host_);
     surfaceInHost_ = true;
     MakeNextSlideDue(AppSettings().delay());
+    // Decoded at the surface's own size, off the user-interface thread.
+    PrepareSlidesAhead(show_, surface);
 }
 
 void PreviewWindow::showNextSlideOrEnd() {
