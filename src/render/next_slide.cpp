@@ -54,8 +54,7 @@ std::optional<std::string> ShowPrepared(ShowState& show, ClsSettings& settings, 
                                         tk::Surface& surface, tk::Image& element) {
     const SlideKey key = KeyOf(settings, slide, surface);
     std::optional<FileStamp> stamp;
-    if (!key.path.empty())
-        if (const auto s = tk::PictureFileStamp(key.path)) stamp = FileStamp{s->size, s->writeTime};
+    if (const auto s = tk::PictureFileStamp(key.path)) stamp = FileStamp{s->size, s->writeTime};
     switch (show.prefetch.atDue(key, stamp)) {
     case DueAction::Wait:
         Order(show, key);

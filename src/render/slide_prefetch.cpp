@@ -33,13 +33,15 @@ bool SlidePrefetch::prepared(const SlideKey& key, bool loaded, const std::option
 }
 
 DueAction SlidePrefetch::atDue(const SlideKey& key, const std::optional<FileStamp>& stamp) {
-    if (!stamp) {
-        job_.reset();
-        return DueAction::ShowText;
-    }
     if (job_ && job_->key == key) {
         if (job_->state == State::Preparing) return DueAction::Wait;
+        // A file that cannot be stamped (a device, say) is taken as it was prepared.
         if (job_->stamp == stamp) return job_->state == State::Loaded ? DueAction::ShowPicture : DueAction::ShowText;
+        if (!stamp) {
+            // The file went after it was prepared: nothing can be shown.
+            job_.reset();
+            return DueAction::ShowText;
+        }
     }
     // Prepared for another slide, surface or options, or from the file as it was before.
     job_.reset();

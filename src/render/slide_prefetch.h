@@ -61,9 +61,9 @@ public:
 
     // A slide is due. `stamp` is the due slide's file as it is now (nullopt when it
     // cannot be read, or the path is empty).
-    // - A file that cannot be read gives the text slide at once.
     // - What was prepared for the same key and the same file is shown (the picture, or
     //   the text slide when it did not load).
+    // - A file gone since it was prepared gives the text slide at once.
     // - Otherwise the old slide stays (Wait), and the caller orders `key`. A slide whose
     //   picture is not ready at its due tick thus comes at the first tick after it is,
     //   the clock's rule having already let it through: the show never decodes on the

@@ -33,7 +33,7 @@ tk::DisplayPlace PlaceOf(const tk::Picture& picture, const SlideKey& key) {
 
 PreparedSlide PrepareSlide(const SlideKey& key) {
     PreparedSlide slide{key, std::nullopt, StampOf(key.path)};
-    if (slide.stamp && !key.path.empty())
+    if (!key.path.empty())
         slide.picture = tk::PreparePicture(key.path, [&](const tk::Picture& p) { return PlaceOf(p, key); });
     return slide;
 }
