@@ -39,7 +39,6 @@ protected:
         WriteSettings("Delay_0=10\r\nPictureCount_0=1\r\nCenter_1=True\r\nFileSpec_1=" + std::string(QS_TEST_DATA_DIR) +
                       "/saver/quadrants.gif");
     }
-    ~SaverTest() override { tk::releaseKeptForms(); }
     SaverWindow& Show() {
         SaverWindow& window = tk::NewForm<SaverWindow>();
         window.Show();
