@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Benchmarks the real QuilloSlides.scr under Wine on a 1920 x 1080 virtual screen.
 # Not part of the tests: it prints figures with baselines measured in the same run.
-#   tests/bench/run_bench.sh [idle seconds, default 60]
+#   bench/run_bench.sh [idle seconds, default 60]
 # 1. and 2. (start to first slide, a 24-megapixel JPEG): saver_bench, see its source.
 # 3. CPU while the show idles between slides, read from /proc for the saver's process;
 #    baseline: Wine's notepad, idle over the same span at the same time.
 set -uo pipefail
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/.."
 root=$(pwd)
 
 scripts/setup.sh || exit 1
@@ -30,7 +30,7 @@ export QS_DISPLAY_SIZE=1920x1080x24
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
 qs_wine_start
-wine build/win64/tests/e2e/saver_bench.exe "$work/big.jpg" "$work/small.jpg" >"$work/bench.txt" 2>&1
+wine build/win64/bench/saver_bench.exe "$work/big.jpg" "$work/small.jpg" >"$work/bench.txt" 2>&1
 cat "$work/bench.txt"
 
 # 3. Idle CPU.
