@@ -1,40 +1,51 @@
 #!/usr/bin/env bash
 # Benchmarks the real QuilloSlides.scr under Wine on a 1920 x 1080 virtual screen.
-# Not part of the tests: it prints figures with baselines measured in the same run.
-#   bench/run_bench.sh [idle seconds, default 60]
-# 1. and 2. (start to first slide, a 24-megapixel JPEG): saver_bench, see its source.
+# Not part of the tests: every figure is printed beside a baseline measured in the same run.
+#   bench/run_bench.sh        (about ten minutes)
+# QS_BENCH_SLIDES (default 100000) sets the large list, QS_BENCH_IDLE_SECONDS (default 30)
+# the idle span, QS_BENCH_INTERVAL_SECONDS (default 24, at least 20) the interval's span.
+# 1. The show with 24-megapixel photos against small pictures (flash, first slide,
+#    interval, window-thread work, key latency, memory): saver_bench, see its source.
+# 2. A large slide list against three slides ("/S", "/C", the editor): large_list_bench.
 # 3. CPU while the show idles between slides, read from /proc for the saver's process;
 #    baseline: Wine's notepad, idle over the same span at the same time.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-scripts/setup.sh || exit 1
+scripts/setup.sh >/dev/null || exit 1
 cmake --preset win64 >/dev/null || exit 1
-cmake --build --preset win64 --target QuilloSlides saver_bench -j2 || exit 1
+cmake --build --preset win64 --target QuilloSlides saver_bench large_list_bench -j2 >/dev/null || exit 1
 
 work=$(mktemp -d /tmp/qs-bench.XXXXXX)
-trap 'rm -rf "$work"' EXIT
-# The same scene at 24 megapixels (6000 x 4000) and at 640 x 427: a gradient with a flat
-# magenta centre whose colour the benchmark waits for.
+# Two scenes at 24 megapixels (6000 x 4000, noise over a gradient, so that the JPEG is as
+# large as a camera's, about 17 MB) and at 640 x 427, each with a flat centre, magenta in
+# the first and cyan in the second, whose colour the benchmark waits for.
 scene() {
-  convert -size "$1" gradient:'#203a43-#2c5364' \
-      -fill '#ff00ff' -draw "rectangle $2" \
-      -quality 90 "$3"
+  local w=${1%x*} h=${1#*x}
+  convert -size "$1" gradient:'#203a43-#2c5364' -attenuate 0.6 +noise Gaussian \
+      -fill "$2" -draw "rectangle $((w / 3)),$((h / 3)) $((w * 2 / 3)),$((h * 2 / 3))" \
+      -quality 92 "$3"
 }
-scene 6000x4000 "2000,1333 4000,2666" "$work/big.jpg"
-scene 640x427 "213,142 426,284" "$work/small.jpg"
-echo "pictures: $(du -h "$work/big.jpg" | cut -f1) (6000 x 4000), $(du -h "$work/small.jpg" | cut -f1) (640 x 427)"
+scene 6000x4000 '#ff00ff' "$work/big1.jpg"; scene 6000x4000 '#00ffff' "$work/big2.jpg"
+scene 640x427 '#ff00ff' "$work/small1.jpg"; scene 640x427 '#00ffff' "$work/small2.jpg"
+echo "pictures: $(du -h "$work/big1.jpg" | cut -f1) (6000 x 4000), $(du -h "$work/small1.jpg" | cut -f1) (640 x 427)"
 
 export QS_DISPLAY_SIZE=1920x1080x24
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
 qs_wine_start
-wine build/win64/bench/saver_bench.exe "$work/big.jpg" "$work/small.jpg" >"$work/bench.txt" 2>&1
-cat "$work/bench.txt"
+trap 'qs_wine_stop; rm -rf "$work"' EXIT
+echo "== the show: 24 MP photos against small pictures"
+# The saver's own error output (a crash's report) goes apart; only its gist is shown.
+wine build/win64/bench/saver_bench.exe "$work/big1.jpg" "$work/big2.jpg" "$work/small1.jpg" "$work/small2.jpg" \
+  "${QS_BENCH_INTERVAL_SECONDS:-24}" 2>"$work/saver_bench.err"
+grep '^wine: Unhandled' "$work/saver_bench.err" | sort | uniq -c
+echo "== large lists: ${QS_BENCH_SLIDES:-100000} slides against 3"
+wine build/win64/bench/large_list_bench.exe "${QS_BENCH_SLIDES:-100000}" 2>&1
 
-# 3. Idle CPU.
-idle_seconds="${1:-60}"
+echo "== idle CPU"
+idle_seconds="${QS_BENCH_IDLE_SECONDS:-30}"
 idle="$work/idle"
 mkdir -p "$idle"
 cp build/win64/src/QuilloSlides.scr "$idle/"
@@ -70,4 +81,3 @@ saver_rate=$(( (s1 - s0) * 60 / idle_seconds )); notepad_rate=$(( (n1 - n0) * 60
 echo "idle span ${idle_seconds} s ($((idle_seconds * 10 / 4)) ticks of the 400 ms timer)"
 awk -v s="$saver_rate" -v n="$notepad_rate" 'BEGIN {
   printf "%-44s %10.1f %-4s baseline %10.1f %-4s ratio %6.2f\n", "idle CPU per minute (ms)", s, "ms", n, "ms", (n > 0 ? s / n : 0) }'
-wineserver -k >/dev/null 2>&1
