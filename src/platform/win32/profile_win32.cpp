@@ -12,8 +12,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/profile_text.h"
 
@@ -60,10 +62,12 @@ std::string_view TrimmedName(const std::string& name) {
 
 // The section as the profile functions return it, one "name=value" line after another,
 // as the text of a file holding only that section; nothing when it cannot be had whole.
-std::optional<std::string> SectionText(const std::string& section, const std::string& file) {
+// The section never takes more room than the file: the first try is that large.
+std::optional<std::string> SectionText(const std::string& section, const std::string& file, DWORD fileSize) {
     constexpr DWORD kLargest = 256u << 20;
     const std::string name(TrimmedName(section));
-    for (DWORD size = 64u << 10; size <= kLargest; size *= 2) {
+    const DWORD first = fileSize >= kLargest - 16 ? kLargest : std::max<DWORD>(64u << 10, fileSize + 16);
+    for (DWORD size = first; size <= kLargest; size *= 2) {
         std::string buffer(size, '\0');
         const DWORD copied = ::GetPrivateProfileSectionA(name.c_str(), buffer.data(), size, file.c_str());
         if (copied >= size - 2) {
@@ -94,6 +98,30 @@ public:
         }
         return ::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer, size,
                                           file.c_str());
+    }
+
+    // The file is looked at once for all the keys, not once a key.
+    std::vector<std::string> ReadKeys(const std::string& section, const std::vector<std::string>& keys,
+                                      std::uint32_t size, const std::string& file) override {
+        const ProfileText* copy = CopyOf(section, "", file);
+        if (copy == nullptr || size == 0) {
+            return ProfileFile::ReadKeys(section, keys, size, file);
+        }
+        const std::vector<std::optional<std::string>> stored = copy->Read(section, keys);
+        std::vector<std::string> values;
+        values.reserve(keys.size());
+        std::string buffer(size, '\0');
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            const std::string_view name = TrimmedName(keys[k]);
+            if (!name.empty() && name.front() == ';') {
+                values.push_back(ProfileFile::ReadKeys(section, {keys[k]}, size, file).front());
+                continue;
+            }
+            const std::uint32_t length =
+                CopyProfileValue(stored[k] ? *stored[k] : ProfileDefault(""), buffer.data(), size);
+            values.emplace_back(buffer.data(), length);
+        }
+        return values;
     }
 
     bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
@@ -142,7 +170,7 @@ private:
         if (same && copy_->stamp == *stamp) {
             return &copy_->text;
         }
-        std::optional<std::string> text = SectionText(section, file);
+        std::optional<std::string> text = SectionText(section, file, stamp->sizeHigh != 0 ? MAXDWORD : stamp->sizeLow);
         if (!text || StampOf(file) != stamp) {
             copy_.reset(); // unreadable, or changed while it was read
             return nullptr;
