@@ -58,8 +58,17 @@ std::string StatField(const std::string& stat, int n) {
     return field;
 }
 
-// The Linux process id of the newest saver process; 0 when none runs.
-int SaverUnixPid() {
+// Whether the Linux process runs in this Wine prefix: other Wine sessions may run savers too.
+bool InThisPrefix(const std::string& procDir) {
+    char prefix[1024] = {};
+    if (!GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix)) return true;  // not under Wine
+    const std::string variables = ReadLinuxFile(procDir + "/environ");
+    const std::string wanted = std::string("WINEPREFIX=") + prefix + '\0';
+    return ('\0' + variables).find('\0' + wanted) != std::string::npos;
+}
+
+// The Linux process id of the saver started from the run folder; 0 when none runs.
+int SaverUnixPid(const std::string& folder) {
     WIN32_FIND_DATAA entry;
     HANDLE find = FindFirstFileA("Z:\\proc\\*", &entry);
     if (find == INVALID_HANDLE_VALUE) return 0;
@@ -68,7 +77,8 @@ int SaverUnixPid() {
     do {
         const std::string dir = "/proc/" + std::string(entry.cFileName);
         if (std::atoi(entry.cFileName) <= 0 ||
-            ReadLinuxFile(dir + "/cmdline").find("QuilloSlides.scr") == std::string::npos)
+            ReadLinuxFile(dir + "/cmdline").find(folder + "\\QuilloSlides.scr") == std::string::npos ||
+            !InThisPrefix(dir))
             continue;
         const std::string stat = ReadLinuxFile(dir + "/stat");
         const long long started = std::atoll(StatField(stat, 22).c_str());
@@ -113,7 +123,7 @@ std::vector<std::string> Settings(int delay, const std::vector<std::string>& pic
 // One "/S" run from its creation, sampling the screen's centre about every 5 ms.
 class ShowRun {
 public:
-    ShowRun(RunFolder& run, int delay, const std::vector<std::string>& pictures) {
+    ShowRun(RunFolder& run, int delay, const std::vector<std::string>& pictures) : folder_(run.Folder()) {
         SetCursorPos(0, 0);
         run.WriteSettings(Settings(delay, pictures));
         desktop_ = Centre();
@@ -144,7 +154,7 @@ public:
     }
     bool SlideSeen() const { return shown_ >= 0; }
     int FlashSamples() const { return flash_; }
-    int UnixPid() { return pid_ ? pid_ : (pid_ = SaverUnixPid()); }
+    int UnixPid() { return pid_ ? pid_ : (pid_ = SaverUnixPid(folder_)); }
     HWND Window() { return window_ ? window_ : (window_ = FindTopLevel(kSaverCaption)); }
 
     // A key, then the wait for the process's end: milliseconds between the two.
@@ -160,6 +170,7 @@ public:
     }
 
 private:
+    std::string folder_;
     std::optional<SaverProcess> saver_;
     Clock::time_point start_;
     COLORREF desktop_ = 0;
