@@ -116,6 +116,9 @@ public:
 
     // The screen-wide mouse pointer (vbDefault, vbHourglass, ...).
     virtual void setScreenPointer(int shape) = 0;
+    // Windows created from now on measure in the real pixels of the monitor they are on,
+    // where the system offers that (per-monitor scaling); otherwise nothing changes.
+    virtual void useMonitorPixels() {}
 };
 
 } // namespace qs::tk

@@ -56,12 +56,15 @@ public:
         const int index = static_cast<int>(item.itemID);
         const bool known = index < list_.ListCount();
         const int box = ListCheckBoxPx();
-        RECT check{row.left + 1, row.top + (row.bottom - row.top - box) / 2, row.left + 1 + box, 0};
+        // The margins grow with the scaling, as the box does, so that the text starts where
+        // the editor's cover over the name list's boxes ends at every resolution.
+        const int pad = MulDiv(1, ScreenDpiY(), 96), gap = MulDiv(2, ScreenDpiY(), 96);
+        RECT check{row.left + pad, row.top + (row.bottom - row.top - box) / 2, row.left + pad + box, 0};
         check.bottom = check.top + box;
         DrawFrameControl(dc, &check, DFC_BUTTON,
                          DFCS_BUTTONCHECK | (known && list_.Selected(index) ? DFCS_CHECKED : 0) |
                              (list_.Enabled() ? 0 : DFCS_INACTIVE));
-        RECT text{check.right + 2, row.top, row.right, row.bottom};
+        RECT text{check.right + gap, row.top, row.right, row.bottom};
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
         if (selected) FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
         SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
@@ -70,7 +73,7 @@ public:
         if (known) {
             const std::string& s = list_.List(index);
             RECT t = text;
-            t.left += 1;
+            t.left += pad;
             DrawTextA(dc, s.c_str(), static_cast<int>(s.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
         if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &text);

@@ -160,9 +160,11 @@ std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const vo
     const bool swap = OrientationSwapsAxes(data->orientation);
     data->widthPx = static_cast<int>(swap ? frame.height : frame.width);
     data->heightPx = static_cast<int>(swap ? frame.width : frame.height);
-    // HIMETRIC at the screen's resolution: one picture pixel shows as one screen pixel.
-    data->himetricWidth = MulDiv(data->widthPx, 2540, ScreenDpiX());
-    data->himetricHeight = MulDiv(data->heightPx, 2540, ScreenDpiY());
+    // HIMETRIC at the screen's resolution: one picture pixel shows as one screen pixel. A
+    // picture stored with the program is drawn for the dialogs at 96 dpi and grows with them.
+    const bool stored = memory != nullptr;
+    data->himetricWidth = MulDiv(data->widthPx, 2540, stored ? 96 : ScreenDpiX());
+    data->himetricHeight = MulDiv(data->heightPx, 2540, stored ? 96 : ScreenDpiY());
     KeepWarmFrame(data.get(), std::move(opened));
     return Picture(std::move(data));
 }

@@ -35,6 +35,7 @@ public:
     Picture appIcon() override;
     Picture resourcePicture(std::string_view name) override;
     void setScreenPointer(int shape) override;
+    void useMonitorPixels() override;
 
     // The backend in force, when it is this one.
     static Win32Backend* current();
