@@ -1,10 +1,13 @@
 // List boxes, plain or with a check box drawn at the left of every row (owner-drawn
 // fixed rows). The component owns rows, checks, the current row and the top row; the
-// control shows them and reports clicks, keys and scrolling.
+// control shows them and reports clicks, keys, scrolling and files dropped on it.
+#include "platform/win32/wide_text.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
 #include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/list_metrics.h"
+
+#include <shellapi.h>
 
 namespace qs::tk::win32 {
 
@@ -32,6 +35,7 @@ public:
         if (list.CheckStyle()) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
         if (create("LISTBOX", style, WS_EX_CLIENTEDGE, {})) {
             SendMessageA(handle(), LB_SETITEMHEIGHT, 0, ListRowHeightPx(list.CheckStyle()));
+            if (list.FilesDropped) DragAcceptFiles(handle(), TRUE);
         }
     }
 
@@ -163,6 +167,9 @@ protected:
         case WM_VSCROLL:
         case WM_MOUSEWHEEL:
             return afterNative(msg, wParam, lParam);
+        case WM_DROPFILES:
+            dropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
         default:
             return ControlPeer::handleMessage(msg, wParam, lParam);
         }
@@ -239,6 +246,20 @@ private:
         const int x = static_cast<short>(LOWORD(lParam));
         if (x < 1 + ListCheckBoxPx() + 1) list_.userToggleCheck(row);
         else list_.userSelect(row);
+    }
+
+    // The paths come in UTF-16 and go on in UTF-8; the drop is released before the
+    // handler runs, as the handler may take long.
+    void dropFiles(HDROP drop) {
+        std::vector<std::string> paths;
+        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+            path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+            paths.push_back(platform::Narrow(path));
+        }
+        DragFinish(drop);
+        list_.userDropFiles(paths);
     }
 
     ListBox& list_;
