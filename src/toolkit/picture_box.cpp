@@ -15,13 +15,6 @@ namespace {
 // A bordered picture box has the sunken 3D edge: two pixels on each side.
 constexpr float kBorderPixels = 2;
 
-// Twips at natural size, snapped to whole screen pixels as a bitmap is shown.
-float NaturalTwips(std::int32_t himetric, float twipsPerPixel) {
-    if (twipsPerPixel <= 0) return static_cast<float>(HimetricToTwips(himetric));
-    const double pixels = std::round(HimetricToTwips(himetric) / twipsPerPixel);
-    return static_cast<float>(pixels * twipsPerPixel);
-}
-
 // With Stretch off an image takes its picture's natural size.
 void TakeNaturalSize(Image& image, const Picture& p) {
     if (p.empty()) return;
