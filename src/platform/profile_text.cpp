@@ -45,6 +45,26 @@ std::string Fold(std::string_view name) {
     return folded;
 }
 
+char FoldChar(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool FoldedEqual(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return FoldChar(x) == FoldChar(y); });
+}
+
+// FNV-1a over the folded name.
+std::size_t FoldedHash(std::string_view name) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (char c : name) {
+        hash = (hash ^ static_cast<unsigned char>(FoldChar(c))) * 1099511628211ull;
+    }
+    hash ^= hash >> 33; // mixed, so that names differing in their last digits spread
+    hash *= 0xff51afd7ed558ccdull;
+    hash ^= hash >> 33;
+    return static_cast<std::size_t>(hash);
+}
+
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -97,9 +117,9 @@ void ProfileText::Parse() {
         if (equals != std::string_view::npos) {
             line.equals = line.begin + equals;
         }
-        sections_[current].keys.emplace(Fold(content.substr(0, equals)), index);
-        sections_[current].lastLine = index;
         lines_.push_back(line);
+        lines_.back().firstOfKey = AddKey(sections_[current], index);
+        sections_[current].lastLine = index;
     }
 }
 
@@ -122,11 +142,83 @@ std::optional<std::string> ProfileText::Read(std::string_view section, std::stri
     if (found == nullptr) {
         return std::nullopt;
     }
-    const auto entry = found->keys.find(Fold(key));
-    if (entry == found->keys.end() || lines_[entry->second].equals == npos) {
+    const std::size_t line = FindKey(*found, key);
+    return line == npos ? std::nullopt : ValueOf(lines_[line]);
+}
+
+std::string_view ProfileText::KeyName(const Line& line) const {
+    const std::size_t end = line.equals == npos ? line.end : line.equals;
+    return Trim(std::string_view(bytes_).substr(line.begin, end - line.begin));
+}
+
+std::size_t ProfileText::FindKey(const Section& section, std::string_view name) const {
+    if (section.keySlots.empty()) {
+        return npos;
+    }
+    name = Trim(name);
+    const std::size_t hash = FoldedHash(name);
+    const std::size_t mask = section.keySlots.size() - 1;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const Section::KeySlot& held = section.keySlots[slot];
+        if (held.line == npos || (held.hash == hash && FoldedEqual(KeyName(lines_[held.line]), name))) {
+            return held.line;
+        }
+    }
+}
+
+bool ProfileText::AddKey(Section& section, std::size_t line) {
+    const std::string_view name = KeyName(lines_[line]);
+    if (FindKey(section, name) != npos) {
+        return false;
+    }
+    const auto place = [](std::vector<Section::KeySlot>& slots, Section::KeySlot key) {
+        const std::size_t mask = slots.size() - 1;
+        std::size_t slot = key.hash & mask;
+        while (slots[slot].line != npos) slot = (slot + 1) & mask;
+        slots[slot] = key;
+    };
+    if ((section.keyCount + 1) * 2 > section.keySlots.size()) {
+        std::vector<Section::KeySlot> grown(std::max<std::size_t>(16, section.keySlots.size() * 2));
+        for (const Section::KeySlot& held : section.keySlots) {
+            if (held.line != npos) place(grown, held);
+        }
+        section.keySlots.swap(grown);
+    }
+    place(section.keySlots, {line, FoldedHash(name)});
+    ++section.keyCount;
+    return true;
+}
+
+std::optional<std::string> ProfileText::ValueOf(const Line& line) const {
+    if (line.equals == npos) {
         return std::nullopt;
     }
-    return std::string(StoredValue(lines_[entry->second]));
+    return std::string(StoredValue(line));
+}
+
+std::vector<std::optional<std::string>> ProfileText::Read(std::string_view section,
+                                                          const std::vector<std::string>& keys) const {
+    std::vector<std::optional<std::string>> values(keys.size());
+    const Section* found = FindSection(section);
+    if (found == nullptr) {
+        return values;
+    }
+    std::size_t next = npos; // the line after the last key found: the likely next one
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        if (next != npos && next <= found->lastLine && lines_[next].firstOfKey) {
+            if (FoldedEqual(KeyName(lines_[next]), Trim(keys[k]))) {
+                values[k] = ValueOf(lines_[next]);
+                ++next;
+                continue;
+            }
+        }
+        const std::size_t line = FindKey(*found, keys[k]);
+        if (line != npos) {
+            values[k] = ValueOf(lines_[line]);
+            next = line + 1;
+        }
+    }
+    return values;
 }
 
 void ProfileText::ReplaceInLine(std::size_t index, std::size_t from, std::size_t count, std::string_view text) {
@@ -186,13 +278,13 @@ void ProfileText::InsertKeyLine(Section& section, std::string_view keyName, std:
         if (appended) {
             continue;
         }
-        for (auto& entry : other.keys) {
-            if (entry.second >= index) {
-                ++entry.second;
+        for (Section::KeySlot& key : other.keySlots) {
+            if (key.line != npos && key.line >= index) {
+                ++key.line;
             }
         }
     }
-    section.keys.emplace(Fold(keyName), index);
+    lines_[index].firstOfKey = AddKey(section, index);
     section.lastLine = index;
 }
 
@@ -213,12 +305,11 @@ bool ProfileText::Write(std::string_view section, std::string_view key, std::str
         Parse();
         return true;
     }
-    const auto entry = found->keys.find(Fold(keyName));
-    if (entry == found->keys.end()) {
+    const std::size_t index = FindKey(*found, keyName);
+    if (index == npos) {
         InsertKeyLine(*found, keyName, keyLine);
         return true;
     }
-    const std::size_t index = entry->second;
     const Line line = lines_[index];
     if (line.equals == npos) {
         std::string assignment("=");

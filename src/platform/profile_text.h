@@ -35,28 +35,43 @@ public:
     // The key's value as stored (trimmed; CopyProfileValue removes surrounding quotes),
     // or nothing when the section or key is missing or the key has no value.
     std::optional<std::string> Read(std::string_view section, std::string_view key) const;
+    // Each key's value as Read gives it. Keys asked for in the order the file holds them
+    // (a slide list) are found by stepping along the lines, without a search each.
+    std::vector<std::optional<std::string>> Read(std::string_view section, const std::vector<std::string>& keys) const;
 
     // Sets the key's value; true when the text changed. Writing the value a key
     // already holds changes nothing.
     bool Write(std::string_view section, std::string_view key, std::string_view value);
 
 private:
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
     struct Line {
         std::size_t begin = 0;   // first byte of the line
         std::size_t end = 0;     // end of its content (before the line break)
         std::size_t next = 0;    // first byte after the line break
         std::size_t equals = std::string::npos; // position of the first "=", if any
+        bool firstOfKey = false; // a key's first line in its section: the one read
     };
     struct Section {
         std::size_t lastLine = npos;  // its last non-blank line (the header, or a key)
-        std::unordered_map<std::string, std::size_t> keys; // folded name -> first line
+        // Each key's first line, by its folded name: open addressing over line numbers
+        // (npos: free), so that a file of a hundred thousand slides costs no allocation a key.
+        struct KeySlot {
+            std::size_t line = npos;
+            std::size_t hash = 0;
+        };
+        std::vector<KeySlot> keySlots;
+        std::size_t keyCount = 0;
     };
-    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
     void Parse();
     Section* FindSection(std::string_view section);
     const Section* FindSection(std::string_view section) const;
     std::string_view StoredValue(const Line& line) const;
+    std::optional<std::string> ValueOf(const Line& line) const;
+    std::string_view KeyName(const Line& line) const;
+    std::size_t FindKey(const Section& section, std::string_view name) const; // its line, or npos
+    bool AddKey(Section& section, std::size_t line); // false: the name has a line already
     // Edits keep the index up to date instead of parsing the whole text again, so that
     // writing every key of a large file one by one does not cost the square of its size.
     void ReplaceInLine(std::size_t index, std::size_t from, std::size_t count, std::string_view text);

@@ -1,5 +1,7 @@
 #include "platform/services.h"
 
+#include <algorithm>
+
 namespace qs::platform {
 
 Services& services() {
@@ -7,6 +9,18 @@ Services& services() {
     // translation units find the table already constructed.
     static Services table;
     return table;
+}
+
+std::vector<std::string> ProfileFile::ReadKeys(const std::string& section, const std::vector<std::string>& keys,
+                                               std::uint32_t size, const std::string& file) {
+    std::vector<std::string> values;
+    values.reserve(keys.size());
+    std::string buffer(size, '\0');
+    for (const std::string& key : keys) {
+        const std::uint32_t length = size == 0 ? 0 : GetPrivateProfileString(section, key, "", buffer.data(), size, file);
+        values.emplace_back(buffer.data(), std::min(length, size == 0 ? 0 : size - 1));
+    }
+    return values;
 }
 
 } // namespace qs::platform

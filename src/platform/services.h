@@ -192,6 +192,11 @@ public:
     // Turns the file, created if missing, into the profile functions' Unicode form (UTF-16
     // with its byte-order mark), which they keep when they write to it; its content stays.
     virtual bool UseUnicodeForm(const std::string& file) = 0;
+    // Each key's value (empty default, at most size - 1 characters) as GetPrivateProfileString
+    // reads it, taken from one look at the file where the platform can: a list of a hundred
+    // thousand slides is four hundred thousand keys.
+    virtual std::vector<std::string> ReadKeys(const std::string& section, const std::vector<std::string>& keys,
+                                              std::uint32_t size, const std::string& file);
 };
 
 // The registry calls of advapi32, with their status codes (0 = ERROR_SUCCESS).

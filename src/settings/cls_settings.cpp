@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
+#include <utility>
 
 #include "platform/services.h"
 #include "settings/settings_file_path.h"
@@ -115,16 +116,35 @@ void ClsSettings::Class_Initialize() {
         PictureCount_ = std::min(*count, kMaxPictureCount);
     }
     if (PictureCount_ > 0) {
-        Slides_.assign(static_cast<std::size_t>(PictureCount_), SlideEntry{});
-        ReadTexts_.reserve(ReadTexts_.size() + Slides_.size() * kSlotsPerEntry);
+        readEntries();
     }
+}
+
+// All entries' keys in one request, in the order of EntrySlotOf.
+void ClsSettings::readEntries() {
+    Slides_.assign(static_cast<std::size_t>(PictureCount_), SlideEntry{});
+    static constexpr const char* kStems[kSlotsPerEntry] = {"FileSpec", "Center", "HStretch", "VStretch"};
+    std::vector<std::string> keys;
+    keys.reserve(Slides_.size() * kSlotsPerEntry);
     for (std::int32_t i = 1; i <= PictureCount_; ++i) {
-        SlideEntry& entry = Slides_[static_cast<std::size_t>(i - 1)];
-        entry.FileSpec = ReadParm("FileSpec", i);
-        ReadFlag(entry.Center, "Center", i);
-        ReadFlag(entry.HStretch, "HStretch", i);
-        ReadFlag(entry.VStretch, "VStretch", i);
+        for (const char* stem : kStems) keys.push_back(KeyName(stem, i));
     }
+    std::vector<std::string> texts;
+    if (platform::ProfileFile* profile = platform::services().profile) {
+        texts = profile->ReadKeys(kSection, keys, kParmBufferSize, iniFile());
+    }
+    texts.resize(keys.size());
+    ReadTexts_.reserve(ReadTexts_.size() + texts.size());
+    for (std::size_t e = 0; e < Slides_.size(); ++e) {
+        SlideEntry& entry = Slides_[e];
+        const std::string* text = &texts[e * kSlotsPerEntry];
+        entry.FileSpec = text[kFileSpecSlot];
+        for (auto [slot, flag] : {std::pair{kCenterSlot, &SlideEntry::Center}, std::pair{kHStretchSlot, &SlideEntry::HStretch},
+                                  std::pair{kVStretchSlot, &SlideEntry::VStretch}}) {
+            if (const std::optional<bool> on = BooleanText(text[slot])) entry.*flag = *on;
+        }
+    }
+    for (std::string& text : texts) ReadTexts_.push_back(std::move(text));
 }
 
 void ClsSettings::Class_Terminate() {

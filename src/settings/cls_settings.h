@@ -1,6 +1,7 @@
 // ClsSettings: the one in-memory copy of everything the saver keeps between runs, and
 // SlideEntry, one slide of the show. Construction reads the whole settings file (section
-// "INIT" of the file INIFile names, one profile call per key); release writes back, unless
+// "INIT" of the file INIFile names: the six settings one key at a time, then every entry's
+// keys in one request to the profile); release writes back, unless
 // DiscardSettings is set, only the keys whose text now differs from what was read (a key
 // that was absent read as ""; a value the reading corrected, such as a Delay of 1, differs).
 // Another process may hold the settings at the same time (a preview while the settings
@@ -11,7 +12,7 @@
 // read an empty path and false flags and change nothing (callers keep to the range).
 //
 // Size of the list: the list never holds more than kMaxPictureCount entries. Each entry
-// costs four profile calls when the settings are read and up to four more when they are
+// costs four keys when the settings are read and up to four profile calls when they are
 // written, and the Windows profile functions search the file anew for every call, so
 // the time grows with the square of the count. A hundred thousand entries is far beyond
 // any real slide show (the editor handles ten thousand comfortably) while a count such as
@@ -95,6 +96,7 @@ private:
     void SetFlag(std::int32_t index, bool SlideEntry::*flag, bool value);
     std::string ReadParm(const std::string& stem, std::int32_t index = 0);
     void ReadFlag(bool& field, const std::string& stem, std::int32_t index = 0);
+    void readEntries();
     struct ParmWrite {
         std::string stem;
         std::string value;

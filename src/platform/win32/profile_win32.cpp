@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/profile_text.h"
 #include "platform/win32/wide_text.h"
@@ -68,11 +69,13 @@ std::string_view TrimmedName(const std::string& name) {
 
 // The section as the profile functions return it, one "name=value" line after another,
 // as the text of a file holding only that section; nothing when it cannot be had whole.
-std::optional<std::string> SectionText(const std::string& section, const std::string& file) {
+// The section never takes more room than the file: the first try is that large.
+std::optional<std::string> SectionText(const std::string& section, const std::string& file, DWORD fileSize) {
     constexpr DWORD kLargest = 256u << 20;
     const std::wstring name = Widen(TrimmedName(section));
     const std::wstring wideFile = Widen(file);
-    for (DWORD size = 64u << 10; size <= kLargest; size *= 2) {
+    const DWORD first = fileSize >= kLargest - 16 ? kLargest : std::max<DWORD>(64u << 10, fileSize + 16);
+    for (DWORD size = first; size <= kLargest; size *= 2) {
         std::wstring buffer(size, L'\0');
         const DWORD copied = ::GetPrivateProfileSectionW(name.c_str(), buffer.data(), size, wideFile.c_str());
         if (copied >= size - 2) {
@@ -152,6 +155,31 @@ public:
                                                 Widen(file).c_str());
         }
         return Narrow(std::wstring_view(buffer.data(), std::min<std::size_t>(copied, size - 1)));
+    }
+
+    // The file is looked at once for all the keys, not once a key.
+    std::vector<std::string> ReadKeys(const std::string& section, const std::vector<std::string>& keys,
+                                      std::uint32_t size, const std::string& file) override {
+        const ProfileText* copy = CopyOf(section, "", file);
+        if (copy == nullptr || size == 0) {
+            return ProfileFile::ReadKeys(section, keys, size, file);
+        }
+        const std::vector<std::optional<std::string>> stored = copy->Read(section, keys);
+        std::vector<std::string> values;
+        values.reserve(keys.size());
+        std::wstring buffer(size, L'\0');
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            const std::string_view name = TrimmedName(keys[k]);
+            if (!name.empty() && name.front() == ';') {
+                values.push_back(ProfileFile::ReadKeys(section, {keys[k]}, size, file).front());
+                continue;
+            }
+            // The limit counts characters, as the system's own read does.
+            const std::wstring wide = Widen(stored[k] ? *stored[k] : ProfileDefault(""));
+            const std::uint32_t length = CopyProfileValue<wchar_t>(wide, buffer.data(), size);
+            values.push_back(Narrow(std::wstring_view(buffer.data(), length)));
+        }
+        return values;
     }
 
     bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
@@ -234,7 +262,7 @@ private:
         if (same && copy_->stamp == *stamp) {
             return &copy_->text;
         }
-        std::optional<std::string> text = SectionText(section, file);
+        std::optional<std::string> text = SectionText(section, file, stamp->sizeHigh != 0 ? MAXDWORD : stamp->sizeLow);
         if (!text || StampOf(file) != stamp) {
             copy_.reset(); // unreadable, or changed while it was read
             return nullptr;

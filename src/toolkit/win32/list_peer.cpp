@@ -88,15 +88,20 @@ protected:
     void syncOwn(Prop what, int index) override {
         HWND h = handle();
         if (!h) return;
-        if (what == Prop::RowInserted || what == Prop::RowRemoved || what == Prop::RowText ||
-            what == Prop::RowsCleared || what == Prop::RowChecked) {
+        const bool rowChange = what == Prop::RowInserted || what == Prop::RowRemoved || what == Prop::RowText ||
+                               what == Prop::RowsCleared;
+        if (rowChange || what == Prop::RowChecked) {
             holdRedraw();
+        }
+        if (rowChange && redrawHeld_ && (refillAfterHold_ || ++heldRowChanges_ > kRefillAfter)) {
+            refillAfterHold_ = true;
+            placeAfterHold_ = true;
+            return;
         }
         switch (what) {
         case Prop::Created:
         case Prop::RowsCleared:
-            SendMessageW(h, LB_RESETCONTENT, 0, 0);
-            for (int r = 0; r < list_.ListCount(); ++r) add(r);
+            refill();
             break;
         case Prop::RowInserted:
             if (index >= 0 && index < list_.ListCount()) add(index);
@@ -138,8 +143,10 @@ protected:
         case kReleaseRedraw:
             if (redrawHeld_) {
                 redrawHeld_ = false;
+                if (refillAfterHold_) refill();
                 if (placeAfterHold_) place();
-                placeAfterHold_ = false;
+                placeAfterHold_ = refillAfterHold_ = false;
+                heldRowChanges_ = 0;
                 SendMessageW(handle(), WM_SETREDRAW, TRUE, 0);
                 InvalidateRect(handle(), nullptr, TRUE);
             }
@@ -183,8 +190,24 @@ private:
     }
 
     static constexpr UINT kReleaseRedraw = WM_APP + 0x51;
+    // Past this many row changes while held, the rows are not passed on one by one but
+    // the list is filled anew at the release, one list after the other: the system grows
+    // a list's storage in small steps, and lists filled row by row side by side make it
+    // copy the rows over and over (four lists of 100,000 rows took seconds under Wine).
+    static constexpr int kRefillAfter = 256;
     bool redrawHeld_ = false;
     bool placeAfterHold_ = false;
+    bool refillAfterHold_ = false;
+    int heldRowChanges_ = 0;
+
+    void refill() {
+        HWND h = handle();
+        SendMessageW(h, LB_RESETCONTENT, 0, 0);
+        std::size_t bytes = 0;
+        for (int r = 0; r < list_.ListCount(); ++r) bytes += (list_.List(r).size() + 1) * sizeof(wchar_t);
+        SendMessageW(h, LB_INITSTORAGE, static_cast<WPARAM>(list_.ListCount()), static_cast<LPARAM>(bytes));
+        for (int r = 0; r < list_.ListCount(); ++r) add(r);
+    }
 
     void invalidateRow(int index) {
         if (redrawHeld_) return; // every row is drawn anew when redrawing resumes

@@ -71,14 +71,20 @@ SizeTwips Win32Backend::measureText(const FontSpec& font, std::string_view text)
     if (!measureDc_) measureDc_ = MemoryDc(nullptr); // the screen's resolution
     HDC dc = measureDc_.get();
     if (!dc) return result;
-    SelectedObject selected(dc, FontFor(font));
+    // The font stays selected in this DC of our own: selecting one makes the system look
+    // it up anew, which cost more than the measuring when the editor sizes 100,000 names.
+    if (HFONT wanted = FontFor(font); wanted != measureFont_) {
+        SelectObject(dc, wanted);
+        measureFont_ = wanted;
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
+        measureLineHeight_ = tm.tmHeight;
+    }
     SIZE size{0, 0};
     const std::wstring wide = platform::Widen(text);
     if (!wide.empty()) GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
     result.Width = PxToTwipsX(size.cx);
-    result.Height = PxToTwipsY(tm.tmHeight); // the line height, for empty text too
+    result.Height = PxToTwipsY(measureLineHeight_); // the line height, for empty text too
     return result;
 }
 

@@ -62,6 +62,8 @@ private:
     // Kept for measuring text: a screen DC fetched per measurement costs several server
     // calls under Wine, and the editor measures every row's name when it opens.
     MemoryDc measureDc_;
+    HFONT measureFont_ = nullptr; // selected in measureDc_, with its line height
+    long measureLineHeight_ = 0;
 };
 
 // Peers, one per kind of component.

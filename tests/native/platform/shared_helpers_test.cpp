@@ -105,6 +105,11 @@ TEST(ProfileTextEdits, ManyEditsAgreeWithAFreshParse) {
             for (const std::string& k : keys) {
                 ASSERT_EQ(text.Read(s, k), fresh.Read(s, k)) << "step " << step << " [" << s << "] " << k;
             }
+            std::vector<std::string> asked = keys;
+            asked.insert(asked.end(), {" key_3 ", "KEY_2", "Key_2", "Key_1"});
+            const auto all = text.Read(s, asked);
+            for (std::size_t k = 0; k < asked.size(); ++k)
+                ASSERT_EQ(all[k], fresh.Read(s, asked[k])) << "step " << step << " [" << s << "] " << asked[k];
         }
     }
 }

@@ -2,7 +2,7 @@
 // toolkit, against the floor of the same run: four bare list boxes filled with as many
 // rows, without the editor's work (name shortening, the working list, handlers).
 //
-//   build/native/tests/bench/editor_bench [--slides=N]
+//   build/native/bench/editor_bench [--slides=N]
 //
 // Prints Google Benchmark's table and then one summary line per list size: the
 // editor's opening time, the floor, their ratio and the one-second budget.

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Benchmarks the real QuilloSlides.scr under Wine on a 1920 x 1080 virtual screen.
+# Not part of the tests: every figure is printed beside a baseline measured in the same run.
+#   bench/run_bench.sh        (about ten minutes)
+# QS_BENCH_SLIDES (default 100000) sets the large list, QS_BENCH_IDLE_SECONDS (default 30)
+# the idle span, QS_BENCH_INTERVAL_SECONDS (default 24, at least 20) the interval's span.
+# 1. The show with 24-megapixel photos against small pictures (flash, first slide,
+#    interval, window-thread work, key latency, memory): saver_bench, see its source.
+# 2. A large slide list against three slides ("/S", "/C", the editor): large_list_bench.
+# 3. CPU while the show idles between slides, read from /proc for the saver's process;
+#    baseline: Wine's notepad, idle over the same span at the same time.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+scripts/setup.sh >/dev/null || exit 1
+cmake --preset win64 >/dev/null || exit 1
+cmake --build --preset win64 --target QuilloSlides saver_bench large_list_bench -j2 >/dev/null || exit 1
+
+work=$(mktemp -d /tmp/qs-bench.XXXXXX)
+# Two scenes at 24 megapixels (6000 x 4000, noise over a gradient, so that the JPEG is as
+# large as a camera's, about 17 MB) and at 640 x 427, each with a flat centre, magenta in
+# the first and cyan in the second, whose colour the benchmark waits for.
+scene() {
+  local w=${1%x*} h=${1#*x}
+  convert -size "$1" gradient:'#203a43-#2c5364' -attenuate 0.6 +noise Gaussian \
+      -fill "$2" -draw "rectangle $((w / 3)),$((h / 3)) $((w * 2 / 3)),$((h * 2 / 3))" \
+      -quality 92 "$3"
+}
+scene 6000x4000 '#ff00ff' "$work/big1.jpg"; scene 6000x4000 '#00ffff' "$work/big2.jpg"
+scene 640x427 '#ff00ff' "$work/small1.jpg"; scene 640x427 '#00ffff' "$work/small2.jpg"
+echo "pictures: $(du -h "$work/big1.jpg" | cut -f1) (6000 x 4000), $(du -h "$work/small1.jpg" | cut -f1) (640 x 427)"
+
+export QS_DISPLAY_SIZE=1920x1080x24
+# shellcheck source=scripts/wine-env.sh
+source scripts/wine-env.sh
+qs_wine_start
+trap 'qs_wine_stop; rm -rf "$work"' EXIT
+echo "== the show: 24 MP photos against small pictures"
+# A crashing saver's report (Wine writes it to the output the saver inherits) is counted,
+# not shown.
+wine build/win64/bench/saver_bench.exe "$work/big1.jpg" "$work/big2.jpg" "$work/small1.jpg" "$work/small2.jpg" \
+  "${QS_BENCH_INTERVAL_SECONDS:-24}" >"$work/saver_bench.out" 2>&1
+grep -E '^(screen|flash|first slide|interval|UI work|memory|key latency|  \(the saver)' "$work/saver_bench.out"
+crashes=$(grep -c '^Unhandled exception' "$work/saver_bench.out")
+[ "$crashes" -gt 0 ] && echo "the saver crashed $crashes times (Wine's crash reports left out)"
+echo "== large lists: ${QS_BENCH_SLIDES:-100000} slides against 3"
+wine build/win64/bench/large_list_bench.exe "${QS_BENCH_SLIDES:-100000}" 2>&1
+
+echo "== idle CPU"
+idle_seconds="${QS_BENCH_IDLE_SECONDS:-30}"
+idle="$work/idle"
+mkdir -p "$idle"
+cp build/win64/src/QuilloSlides.scr "$idle/"
+convert -size 320x240 xc:'#ff0000' "BMP3:$idle/red.bmp"
+printf '[INIT]\r\nBGColor_0=0\r\nDelay_0=1000\r\nPictureCount_0=1\r\nFileSpec_1=%s\r\nCenter_1=True\r\n' \
+  "Z:$(printf '%s' "$idle/red.bmp" | tr '/' '\\')" >"$idle/QuilloSlides.INI"
+(cd "$idle" && exec wine QuilloSlides.scr /S >/dev/null 2>&1) &
+(exec wine notepad.exe >/dev/null 2>&1) &
+
+# The Linux process of a Windows program: the newest whose command line names it, in this
+# Wine prefix (other Wine sessions on the machine may run the same programs).
+unix_pid() {
+  local p
+  for p in $(pgrep -f "$1"); do
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$p"
+  done | tail -1
+}
+# User plus system CPU time of a process so far, in milliseconds.
+cpu_ms() {
+  local ticks
+  ticks=$(awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null) || return 1
+  echo $((ticks * 1000 / $(getconf CLK_TCK)))
+}
+saver_pid="" notepad_pid=""
+for _ in $(seq 1 300); do
+  saver_pid=$(unix_pid 'QuilloSlides.scr /S'); notepad_pid=$(unix_pid 'notepad.exe')
+  [ -n "$saver_pid" ] && [ -n "$notepad_pid" ] && break
+  sleep 0.1
+done
+if [ -z "$saver_pid" ] || [ -z "$notepad_pid" ]; then
+  echo "idle CPU: the saver or notepad did not start"; exit 1
+fi
+# Past start-up and the first slide before the span begins.
+sleep 10
+s0=$(cpu_ms "$saver_pid"); n0=$(cpu_ms "$notepad_pid")
+sleep "$idle_seconds"
+s1=$(cpu_ms "$saver_pid"); n1=$(cpu_ms "$notepad_pid")
+saver_rate=$(( (s1 - s0) * 60 / idle_seconds )); notepad_rate=$(( (n1 - n0) * 60 / idle_seconds ))
+echo "idle span ${idle_seconds} s ($((idle_seconds * 10 / 4)) ticks of the 400 ms timer)"
+awk -v s="$saver_rate" -v n="$notepad_rate" 'BEGIN {
+  printf "%-44s %10.1f %-4s baseline %10.1f %-4s ratio %6.2f\n", "idle CPU per minute (ms)", s, "ms", n, "ms", (n > 0 ? s / n : 0) }'
