@@ -161,6 +161,17 @@ public:
                                                   std::uint32_t size, const std::string& file) = 0;
     virtual bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                            const std::string& value, const std::string& file) = 0;
+    // Several keys of one section, in order, leaving the file as one call each would; an
+    // implementation may write them all at once. True when every write succeeded.
+    virtual bool WritePrivateProfileStrings(const std::string& section,
+                                            const std::vector<std::pair<std::string, std::string>>& values,
+                                            const std::string& file) {
+        bool written = true;
+        for (const auto& [key, value] : values) {
+            written = WritePrivateProfileString(section, key, value, file) && written;
+        }
+        return written;
+    }
 };
 
 // The registry calls of advapi32, with their status codes (0 = ERROR_SUCCESS).

@@ -88,14 +88,14 @@ void ClsSettings::ReadFlag(bool& field, const std::string& stem, std::int32_t in
 }
 
 void ClsSettings::WriteParm(std::size_t slot, const std::string& stem, const std::string& value,
-                            std::int32_t index) const {
+                            std::int32_t index) {
     // A key never read (an entry added since) is always written.
     if (slot >= ReadTexts_.size() || ReadTexts_[slot] != value) {
-        PutParm(stem, value, index);
+        Writes_.emplace_back(KeyName(stem, index), value);
     }
 }
 
-void ClsSettings::WriteFlag(std::size_t slot, const std::string& stem, bool flag, std::int32_t index) const {
+void ClsSettings::WriteFlag(std::size_t slot, const std::string& stem, bool flag, std::int32_t index) {
     WriteParm(slot, stem, std::string(FlagText(flag)), index);
 }
 
@@ -153,6 +153,9 @@ void ClsSettings::Class_Terminate() {
     const bool keepStored = held == kMaxPictureCount && stored && *stored > kMaxPictureCount;
     // Last, so that the count never covers an entry not yet written.
     WriteParm(kCountSlot, "PictureCount", keepStored ? readCount : std::to_string(held));
+    if (platform::ProfileFile* profile = platform::services().profile; profile && !Writes_.empty()) {
+        profile->WritePrivateProfileStrings(kSection, Writes_, iniFile());
+    }
 }
 
 SlideEntry* ClsSettings::Entry(std::int32_t index) {

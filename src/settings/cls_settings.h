@@ -28,6 +28,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qs {
@@ -95,8 +96,8 @@ private:
     void SetFlag(std::int32_t index, bool SlideEntry::*flag, bool value);
     std::string ReadParm(const std::string& stem, std::int32_t index = 0);
     void ReadFlag(bool& field, const std::string& stem, std::int32_t index = 0);
-    void WriteParm(std::size_t slot, const std::string& stem, const std::string& value, std::int32_t index = 0) const;
-    void WriteFlag(std::size_t slot, const std::string& stem, bool flag, std::int32_t index = 0) const;
+    void WriteParm(std::size_t slot, const std::string& stem, const std::string& value, std::int32_t index = 0);
+    void WriteFlag(std::size_t slot, const std::string& stem, bool flag, std::int32_t index = 0);
 
     std::int32_t bgColor_ = 0;
     bool PreviewFlag_ = false;
@@ -107,6 +108,8 @@ private:
     std::vector<SlideEntry> Slides_; // Slides_[i - 1] is entry i
     // Each key's text as read, in the order read: the six settings, then four per entry.
     std::vector<std::string> ReadTexts_;
+    // The keys the release writes, in order, handed to the profile in one call.
+    std::vector<std::pair<std::string, std::string>> Writes_;
 };
 
 } // namespace qs

@@ -7,11 +7,16 @@
 // from that copy, read by the system's rules (profile_text.h; the contract tests hold
 // the copy to the system's answers), for as long as the file on disk keeps its time and size. Writes still go through
 // WritePrivateProfileStringA one key at a time; a write that would leave the key's value
-// as it is (the functions change nothing then) is not made.
+// as it is (the functions change nothing then) is not made. The functions rewrite the
+// whole file for every key, so a release that writes many keys (a long list whose flags
+// were stored as 1 or not at all) would take hours under Wine: such a batch is made on
+// the file's text by the same rules and written once.
 #include "platform/win32/profile_win32.h"
 
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -25,6 +30,8 @@
 namespace qs::platform {
 
 namespace {
+
+constexpr std::uint64_t kReadsTrustACopyMs = 100;
 
 struct Stamp {
     FILETIME written{};
@@ -80,12 +87,27 @@ std::optional<std::string> SectionText(const std::string& section, const std::st
     return std::nullopt;
 }
 
+// The whole file; nothing when it exists but cannot be read, empty when it does not exist.
+std::optional<std::string> FileText(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES ? std::optional<std::string>("")
+                                                                          : std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A file in UTF-16 is the functions' own business.
+bool Utf16(const std::string& text) {
+    return text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'));
+}
+
 class Win32ProfileFile final : public ProfileFile {
 public:
     std::uint32_t GetPrivateProfileString(const std::string& section, const std::string& key,
                                           const std::string& defaultValue, char* buffer, std::uint32_t size,
                                           const std::string& file) override {
-        if (const ProfileText* copy = CopyOf(section, key, file)) {
+        if (const ProfileText* copy = CopyOf(section, key, file, kReadsTrustACopyMs)) {
             if (buffer == nullptr || size == 0) {
                 return 0;
             }
@@ -116,17 +138,40 @@ public:
         return written;
     }
 
+    bool WritePrivateProfileStrings(const std::string& section,
+                                    const std::vector<std::pair<std::string, std::string>>& values,
+                                    const std::string& file) override {
+        constexpr std::size_t kOneByOne = 64;
+        std::optional<std::string> text =
+            values.size() > kOneByOne && NamesAFolder(file) ? FileText(file) : std::nullopt;
+        if (!text || Utf16(*text)) {
+            return ProfileFile::WritePrivateProfileStrings(section, values, file);
+        }
+        ProfileText edited(std::move(*text));
+        copy_.reset();
+        if (!edited.Write(section, values)) {
+            return true;
+        }
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        return static_cast<bool>(out.write(edited.Bytes().data(), static_cast<std::streamsize>(edited.Bytes().size())));
+    }
+
 private:
     struct Copy {
         std::string section;
         std::string file;
         Stamp stamp;
         ProfileText text;
+        std::uint64_t checkedAt = 0; // GetTickCount64 of the last check against the file
     };
 
     // The section's lines leave out comment lines (";" first), and the lines before the
     // first header form no section that can be asked for: those go to the system alone.
-    ProfileText* CopyOf(const std::string& section, const std::string& key, const std::string& file) {
+    // A read may take a copy checked against the file less than trustMs ago: the settings
+    // read four keys a slide in one burst, and checking the file for each of 400,000 keys
+    // took seconds under Wine.
+    ProfileText* CopyOf(const std::string& section, const std::string& key, const std::string& file,
+                        std::uint64_t trustMs = 0) {
         const std::string_view name = TrimmedName(key);
         if (!NamesAFolder(file) || TrimmedName(section).empty() || (!name.empty() && name.front() == ';')) {
             return nullptr;
@@ -134,12 +179,17 @@ private:
         const bool same = copy_ && copy_->file == file &&
                           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, copy_->section.c_str(), -1,
                                          section.c_str(), -1) == CSTR_EQUAL;
+        const std::uint64_t now = GetTickCount64();
+        if (same && now - copy_->checkedAt < trustMs) {
+            return &copy_->text;
+        }
         const std::optional<Stamp> stamp = StampOf(file);
         if (!stamp) {
             copy_.reset();
             return nullptr;
         }
         if (same && copy_->stamp == *stamp) {
+            copy_->checkedAt = now;
             return &copy_->text;
         }
         std::optional<std::string> text = SectionText(section, file);
@@ -147,7 +197,7 @@ private:
             copy_.reset(); // unreadable, or changed while it was read
             return nullptr;
         }
-        copy_ = Copy{section, file, *stamp, ProfileText(std::move(*text))};
+        copy_ = Copy{section, file, *stamp, ProfileText(std::move(*text)), now};
         return &copy_->text;
     }
 
