@@ -14,11 +14,7 @@ using namespace qs::e2e;
 
 enum class Opens { Nothing, Settings, ShowOrNothing, PreviewOrNothing };
 
-struct Case {
-    std::string arguments;
-    Opens opens;
-    std::unique_ptr<SaverProcess> process;
-};
+struct Case { std::string arguments; Opens opens; std::unique_ptr<SaverProcess> process; };
 
 // What the switch (the first two characters after the blanks) asks for. A second "/S"
 // beside a running one opens nothing, and "/P" shows only in a window that exists.
@@ -47,8 +43,8 @@ TEST(CommandLineCorpus, EachRunEndsOrOpensTheWindowItsSwitchNamesAndNoneCrashes)
     Host live = MakeHost();
     HWND dead = MakeHost().get(); // destroyed at once
     const std::string switches[] = {"/S", "/s", "/P", "/p", "/C", "/c", "/A", "/a", "-s", "S", "/", "/X", "", " \t/p"};
-    const std::string handles[] = {HandleText(live.get()), HandleText(dead), "0", "-1", "4294967296", "1e9", "1D2",
-                                   "99999999999999999999", "0x40", " 12 34", "-2147483648", "abc", ""};
+    const std::string handles[] = {HandleText(live.get()), HandleText(dead), "0", "-1", "4294967296", "1e9", "1D12",
+                                   "99999999999999999999", "0x40", " 12 34 56 78 90", "-2147483648", "abc", ""};
     const std::string separators[] = {"", " ", ":", "\t", "  "};
     Random random(15);
     std::vector<Case> cases;

@@ -1,9 +1,8 @@
-// What the corpora share: a fixed-seed random source, a deadline that ends the process
-// when one case overruns it, and the process's peak memory.
+// What the corpora share: a fixed-seed random source and a deadline that ends the process
+// when one case overruns it.
 #pragma once
 
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -17,7 +16,7 @@ using Bytes = std::vector<std::uint8_t>;
 using Random = std::mt19937;
 
 // A case still running when the timer fires is a hang: the process ends at once, naming
-// it, since nothing after a hung step could be trusted.
+// it, as nothing after a hung step could be trusted.
 class Deadline {
 public:
     Deadline(std::string what, DWORD ms) : what_(std::move(what)) {
@@ -37,14 +36,8 @@ private:
     HANDLE timer_ = nullptr;
 };
 
-inline std::uint64_t PeakPrivateBytes() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.PeakPagefileUsage;
-}
-
-inline void FlipBits(Bytes& bytes, Random& random, int count) {
-    for (int i = 0; i < count && !bytes.empty(); ++i) bytes[random() % bytes.size()] ^= std::uint8_t(1u << random() % 8);
+template <class Text> void FlipBits(Text& bytes, Random& random, int count) {
+    for (int i = 0; i < count && !bytes.empty(); ++i) bytes[random() % bytes.size()] ^= 1u << random() % 8;
 }
 
 } // namespace qs::test::robustness

@@ -41,9 +41,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitializeCommonControls();
     // The picture decoders are COM objects used from this, the one user-interface thread.
     // COM stays up until the process ends: the forms kept by NewForm and the cached
-    // pictures are static objects, destroyed after WinMain returns, and releasing their
-    // decoders after CoUninitialize (which unloads the imaging library) crashed the exit
-    // of a run that had shown a picture.
+    // pictures are static objects, destroyed after WinMain returns, and their decoders
+    // are COM objects, which must not be released after CoUninitialize.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     int exitCode = 1;
     // The process edge: window messages have their own boundary in the window procedure;

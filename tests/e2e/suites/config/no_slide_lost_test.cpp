@@ -3,6 +3,8 @@
 // is the settings dialog suite's) leaves the dialog's change and every slide in the file.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "e2e_driver.h"
 
 namespace qs::e2e {
@@ -20,9 +22,8 @@ TEST(NoSlideLost, ACountAboveTheLimitIsWrittenBackAsReadAfterAFullScreenRun) {
     PressKey('Q');
     ASSERT_TRUE(saver.WaitForExit(kStartDeadline));
     auto settings = run.ReadSettings();
-    EXPECT_EQ(settings["PictureCount_0"], "150000");
-    EXPECT_EQ(settings["Delay_0"], "10") << "the run wrote back what it corrected";
-    EXPECT_EQ(settings["FileSpec_1"], red);
+    EXPECT_EQ((std::array{settings["PictureCount_0"], settings["Delay_0"], settings["FileSpec_1"]}),
+              (std::array<std::string, 3>{"150000", "10", red})) << "Delay_0 as the run corrected it";
 }
 
 TEST(NoSlideLost, APreviewEndingBeforeTheDialogsOkLeavesTheDialogsChangeAndEverySlide) {
@@ -44,11 +45,9 @@ TEST(NoSlideLost, APreviewEndingBeforeTheDialogsOkLeavesTheDialogsChangeAndEvery
     ASSERT_TRUE(ClickButton(dialog, "&OK"));
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     auto settings = run.ReadSettings();
-    EXPECT_EQ(settings["RandomDisplay_0"], "True");
-    EXPECT_EQ(settings["Delay_0"], "10");
-    EXPECT_EQ(settings["PictureCount_0"], "2");
-    EXPECT_EQ(settings["FileSpec_2"], red);
-    EXPECT_EQ(settings["Center_2"], "True");
+    EXPECT_EQ((std::array{settings["RandomDisplay_0"], settings["Delay_0"], settings["PictureCount_0"],
+                          settings["FileSpec_2"], settings["Center_2"]}),
+              (std::array<std::string, 5>{"True", "10", "2", red, "True"}));
 }
 
 } // namespace
