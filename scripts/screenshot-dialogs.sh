@@ -2,6 +2,7 @@
 # Screenshots of the settings dialog (with its live preview running the sample slide
 # show), of the about box and of the slide-show editor, as Wine shows them at 96 DPI on
 # a virtual display: out/screenshots/settings-dialog.png, about-box.png, editor.png
+# QS_DPI=192 shows them at another scaling (192 is 200 %), named e.g. editor-192dpi.png.
 # The about box shows a configured link and notice, so that a long list can be judged.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -13,6 +14,7 @@ cmake --build --preset win64 --target QuilloSlides -j2 || { echo "screenshots: b
 
 run="$root/out/dialogs"
 shots="$root/out/screenshots"
+suffix=${QS_DPI:+-${QS_DPI}dpi}
 rm -rf "$run"
 mkdir -p "$run" "$shots"
 cp build/win64/src/QuilloSlides.scr "$run/"
@@ -26,6 +28,9 @@ pictures="Z:$(printf '%s' "$run" | tr '/' '\\')"
     'Warning1=Your own pictures as a screen saver.' 'Warning2=Free to copy and share.'
 } | sed -e 's/$/\r/' >"$run/QuilloSlides.INI"
 
+# A display as large in inches as the usual 1024 x 768 at 96 dpi, as a screen of that scaling is.
+dpi=${QS_DPI:-96}
+export QS_DISPLAY_SIZE=${QS_DISPLAY_SIZE:-$((1024 * dpi / 96))x$((768 * dpi / 96))x24}
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
 qs_wine_start
@@ -58,11 +63,11 @@ saver=$!
 status=0
 if dialog=$(wait_window "Quillo Screen Saver Settings"); then
   sleep 3 # the preview's first slides
-  shoot "$dialog" "$shots/settings-dialog.png"
+  shoot "$dialog" "$shots/settings-dialog$suffix.png"
   xdotool windowfocus --sync "$dialog" key alt+a
   if about=$(wait_window "About Quillo Slide Show"); then
     sleep 0.5
-    shoot "$about" "$shots/about-box.png"
+    shoot "$about" "$shots/about-box$suffix.png"
     xdotool windowfocus --sync "$about" key Escape
   else
     echo "screenshots: the about box did not open" >&2; status=1
@@ -74,7 +79,7 @@ if dialog=$(wait_window "Quillo Screen Saver Settings"); then
     # it alone changes nothing): its path, its position and its preview.
     xdotool windowfocus --sync "$editor" key Down key Down
     sleep 1
-    shoot "$editor" "$shots/editor.png"
+    shoot "$editor" "$shots/editor$suffix.png"
     xdotool windowfocus --sync "$editor" key alt+c
   else
     echo "screenshots: the editor did not open" >&2; status=1

@@ -6,7 +6,7 @@ set -uo pipefail
 packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev libstb-dev
           mingw-w64 g++-mingw-w64-x86-64 g++-mingw-w64-i686
           wine wine64 xvfb xauth xdotool imagemagick python3 nsis
-          clang libfuzzer-14-dev)
+          clang libfuzzer-14-dev libx11-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 # Sourced by the test and run scripts: one virtual display, one fresh Wine prefix and one
 # persistent wineserver for the whole run, all removed again when the script exits.
-# Honours QS_DISPLAY_SIZE (default 1024x768x24) and QS_SECOND_SCREEN (see qs_two_monitor_run).
+# Honours QS_DISPLAY_SIZE (default 1024x768x24), QS_SECOND_SCREEN (see qs_two_monitor_run)
+# and QS_DPI (the display's scaling in dots per inch, 96 when unset; see qs_dpi_run).
 
 qs_wine_start() {
   export WINEDEBUG=-all
@@ -32,6 +33,14 @@ qs_wine_start() {
     # Wine sees the monitors through Xinerama only without XRandR; read when the desktop
     # starts, so before the persistent server does.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w >/dev/null 2>&1 || true
+  fi
+  if [ -n "${QS_DPI:-}" ]; then
+    # The system's resolution, as the display settings' scaling sets it (192 is 200 %);
+    # read when the desktop starts, so before the persistent server does.
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$QS_DPI" /f >/dev/null 2>&1
+    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+      /v LogPixels /t REG_DWORD /d "$QS_DPI" /f >/dev/null 2>&1
     wineserver -w >/dev/null 2>&1 || true
   fi
   wineserver -p >/dev/null 2>&1
@@ -71,4 +80,17 @@ qs_two_monitor_run() (
   QS_SECOND_SCREEN=800x600x24
   qs_wine_start
   wine "$@"
+)
+
+# Runs Windows programs one after another on a display of its own whose system
+# resolution is QS_DPI dots per inch (192 when unset), in one fresh Wine session removed
+# again when they end; fails when any of them fails. Arguments they share go through the
+# environment (GTEST_FILTER, for instance).
+qs_dpi_run() (
+  unset QS_KEEP_DISPLAY DISPLAY
+  QS_DPI=${QS_DPI:-192}
+  qs_wine_start
+  status=0
+  for program in "$@"; do wine "$program" || status=1; done
+  exit $status
 )

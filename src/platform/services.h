@@ -3,6 +3,7 @@
 // the native build has no implementation of its own: its tests install doubles.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -140,6 +141,29 @@ public:
     virtual bool StartProgram(const std::string& path) = 0;
 };
 
+// Files and folders, named by full paths in UTF-8.
+enum class PathKind { Missing, File, Folder };
+
+struct FolderEntry {
+    std::string name;
+    bool folder = false;
+};
+
+// Its calls may come from several threads at once.
+class Files {
+public:
+    virtual ~Files() = default;
+    // What the path names; Missing also when it cannot be read.
+    virtual PathKind Kind(const std::string& path) = 0;
+    // The names in a folder, in no particular order, without "." and ".."; none when the
+    // folder cannot be read. A folder that only links elsewhere is left out, so that a walk
+    // through the tree ends.
+    virtual std::vector<FolderEntry> ListFolder(const std::string& folder) = 0;
+    // Up to `count` bytes from the start of a file; fewer when it is shorter, none when it
+    // cannot be read.
+    virtual std::string ReadStart(const std::string& path, std::size_t count) = 0;
+};
+
 // The running executable and its command line.
 class Process {
 public:
@@ -206,6 +230,7 @@ struct Services {
     System* system = nullptr;
     Passwords* passwords = nullptr;
     Shell* shell = nullptr;
+    Files* files = nullptr;
     Process* process = nullptr;
     ProfileFile* profile = nullptr;
     Registry* registry = nullptr;

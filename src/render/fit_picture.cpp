@@ -2,8 +2,7 @@
 
 #include <optional>
 
-#include "render/screen_share.h"
-#include "toolkit/picture.h"
+#include "toolkit/application.h"
 
 namespace qs {
 namespace {
@@ -17,72 +16,64 @@ double StretchRatio(double target, double current) {
 }
 
 float Stored(double value) { return static_cast<float>(value); }
-
-struct Size {
-    double width = 0, height = 0;
-};
-
-// The element's size after screen scaling: the picture's natural size on this surface.
-Size ScaleToScreen(tk::Image& element, const tk::Surface& surface) {
-    const double f = ScaledToScreen(surface.surfaceWidth(), 1.0);
-    element.setWidth(Stored(element.Width() * f));
-    element.setHeight(Stored(element.Height() * f));
-    return {element.Width(), element.Height()};
-}
-
-void Fit(tk::Image& element, const tk::Surface& surface, Size natural, bool hStretch, bool vStretch) {
-    const float scaleWidth = surface.surfaceScaleWidth();
-    const float scaleHeight = surface.surfaceScaleHeight();
-    if (hStretch && vStretch) {
-        element.setWidth(scaleWidth);
-        element.setHeight(scaleHeight);
-        element.setLeft(0);
-        element.setTop(0);
-    } else if (hStretch) {
-        const double k = StretchRatio(scaleWidth, element.Width());
-        element.setWidth(scaleWidth);
-        element.setLeft(0);
-        element.setHeight(Stored(element.Height() * k));
-    } else if (vStretch) {
-        const double k = StretchRatio(scaleHeight, element.Height());
-        element.setHeight(scaleHeight);
-        element.setTop(0);
-        element.setWidth(Stored(element.Width() * k));
-    } else {
-        element.setWidth(Stored(natural.width));
-        element.setHeight(Stored(natural.height));
-    }
-}
-
-void Place(tk::Image& element, const tk::Surface& surface, bool center) {
-    if (center) {
-        element.setLeft(Stored((static_cast<double>(surface.surfaceScaleWidth()) - element.Width()) / 2));
-        element.setTop(Stored((static_cast<double>(surface.surfaceScaleHeight()) - element.Height()) / 2));
-    } else {
-        element.setTop(0);
-        element.setLeft(0);
-    }
+// A negative size is no size: the element stores it as zero.
+float StoredSize(double value) {
+    const float size = Stored(value);
+    return size < 0 ? 0.0f : size;
 }
 
 } // namespace
 
+ElementBox FitBox(float naturalWidth, float naturalHeight, float surfaceWidth, float scaleWidth, float scaleHeight,
+                  double screenWidth, bool center, bool hStretch, bool vStretch) {
+    // The picture keeps on this surface the share of the screen it would have on the whole
+    // screen; a screen that reports no width counts the surface as screen-wide.
+    const double f = screenWidth > 0 ? surfaceWidth * 1.0 / screenWidth : 1.0;
+    ElementBox e{0, 0, StoredSize(naturalWidth), StoredSize(naturalHeight)};
+    e.width = StoredSize(e.width * f);
+    e.height = StoredSize(e.height * f);
+    if (hStretch && vStretch) {
+        e.width = StoredSize(scaleWidth);
+        e.height = StoredSize(scaleHeight);
+    } else if (hStretch) {
+        const double k = StretchRatio(scaleWidth, e.width);
+        e.width = StoredSize(scaleWidth);
+        e.height = StoredSize(e.height * k);
+    } else if (vStretch) {
+        const double k = StretchRatio(scaleHeight, e.height);
+        e.height = StoredSize(scaleHeight);
+        e.width = StoredSize(e.width * k);
+    }
+    if (center) {
+        e.left = Stored((static_cast<double>(scaleWidth) - e.width) / 2);
+        e.top = Stored((static_cast<double>(scaleHeight) - e.height) / 2);
+    }
+    return e;
+}
+
+void FitLoadedPicture(tk::Image& element, tk::Surface& surface, const tk::Picture& picture, bool center,
+                      bool hStretch, bool vStretch) {
+    element.setVisible(false);
+    // Without Stretch the element takes the new picture's natural size, the starting
+    // point of the screen scaling.
+    element.setStretch(false);
+    element.setPicture(picture);
+    surface.Cls();
+    element.setStretch(true);
+    const ElementBox e = FitBox(element.Width(), element.Height(), surface.surfaceWidth(),
+                                surface.surfaceScaleWidth(), surface.surfaceScaleHeight(), tk::Screen::Width(),
+                                center, hStretch, vStretch);
+    element.Move(e.left, e.top, e.width, e.height);
+}
+
 std::string FitPicture(tk::Image& element, tk::Surface& surface, const std::string& path, bool center,
                        bool hStretch, bool vStretch) {
     element.setVisible(false);
-    // Without Stretch the element takes the new picture's natural size, the starting
-    // point of the screen scaling below.
     element.setStretch(false);
     if (path.empty()) return {};
-
     std::optional<tk::Picture> picture = tk::LoadPicture(path);
     if (!picture) return {};
-    element.setPicture(*picture);
-
-    surface.Cls();
-    element.setStretch(true);
-    const Size natural = ScaleToScreen(element, surface);
-    Fit(element, surface, natural, hStretch, vStretch);
-    Place(element, surface, center);
+    FitLoadedPicture(element, surface, *picture, center, hStretch, vStretch);
     return path;
 }
 

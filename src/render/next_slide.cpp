@@ -1,6 +1,5 @@
 #include "render/next_slide.h"
 
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,32 +10,64 @@
 #include "render/text_slide.h"
 #include "settings/app_settings.h"
 #include "settings/shared_state.h"
+#include "toolkit/application.h"
 
 namespace qs {
 namespace {
 
-std::int32_t RandomSlide(ClsSettings& settings) {
-    const std::int32_t count = settings.pictureCount();
-    const double r = platform::services().random->Rnd();
-    const double pick = std::floor(r * count) + 1;
-    // With a large count, r * count can round up to count itself for r just below 1;
-    // an empty list gives 1.
-    if (!(pick <= count)) return count > 0 ? count : 1;
-    return static_cast<std::int32_t>(pick);
+std::int32_t ChooseNext(ShowState& show, ClsSettings& settings) {
+    return show.prefetch.nextSlide(settings.randomDisplay(), settings.pictureCount(), show.currentSlide,
+                                   [] { return platform::services().random->Rnd(); });
 }
 
-std::int32_t FollowingSlide(ClsSettings& settings, std::int32_t current) {
-    // Widened so that a slide number at the top of its range wraps instead of overflowing.
-    const std::int64_t next = std::int64_t{current} + 1;
-    if (next > settings.pictureCount()) return 1;
-    return static_cast<std::int32_t>(next);
+SlideKey KeyOf(ClsSettings& settings, std::int32_t slide, const tk::Surface& surface) {
+    return SlideKey{settings.fileSpec(slide),
+                    settings.center(slide),
+                    settings.hStretch(slide),
+                    settings.vStretch(slide),
+                    {surface.surfaceWidth(), surface.surfaceScaleWidth(), surface.surfaceScaleHeight(),
+                     tk::Screen::Width(), tk::Screen::TwipsPerPixelX(), tk::Screen::TwipsPerPixelY()}};
 }
 
-// The path on success, the empty string when no picture could be shown.
-std::string ShowPicture(ClsSettings& settings, std::int32_t slide, tk::Surface& surface, tk::Image& element) {
-    if (settings.pictureCount() <= 0) return {};
-    return FitPicture(element, surface, settings.fileSpec(slide), settings.center(slide), settings.hStretch(slide),
-                      settings.vStretch(slide));
+void Order(ShowState& show, const SlideKey& key) {
+    if (show.prefetch.order(key)) {
+        show.prepared.reset();
+        show.preparer->prepare(key);
+    }
+}
+
+void PrepareNext(ShowState& show, const tk::Surface& surface) {
+    ClsSettings& settings = AppSettings();
+    const std::int32_t slide = ChooseNext(show, settings);
+    if (settings.pictureCount() > 0) Order(show, KeyOf(settings, slide, surface));
+}
+
+void TakeFinished(ShowState& show) {
+    std::optional<PreparedSlide> done = show.preparer->takeFinished();
+    if (done && show.prefetch.prepared(done->key, done->picture.has_value(), done->stamp))
+        show.prepared = std::move(done->picture);
+}
+
+// The due slide with a picture prepared ahead: what it shows, or nullopt while the old
+// slide stays. The empty string stands for the text slide.
+std::optional<std::string> ShowPrepared(ShowState& show, ClsSettings& settings, std::int32_t slide,
+                                        tk::Surface& surface, tk::Image& element) {
+    const SlideKey key = KeyOf(settings, slide, surface);
+    std::optional<FileStamp> stamp;
+    if (const auto s = tk::PictureFileStamp(key.path)) stamp = FileStamp{s->size, s->writeTime};
+    switch (show.prefetch.atDue(key, stamp)) {
+    case DueAction::Wait:
+        Order(show, key);
+        return std::nullopt;
+    case DueAction::ShowText:
+        element.setVisible(false);
+        element.setStretch(false);
+        return std::string();
+    case DueAction::ShowPicture:
+        break;
+    }
+    FitLoadedPicture(element, surface, *show.prepared, key.center, key.hStretch, key.vStretch);
+    return key.path;
 }
 
 } // namespace
@@ -47,16 +78,29 @@ void NextSlide(ShowState& show, tk::Form& window, tk::Surface& surface, tk::Imag
     ClsSettings& settings = AppSettings();
     const tk::Color background = settings.bgColor();
     if (surface.BackColor() != background) surface.setBackColor(background);
+    if (show.preparer) TakeFinished(show);
 
     platform::Clock& clock = *platform::services().clock;
     const double elapsed = (clock.Now() - LastSlideTime) * kScheduleSecondsPerDay;
     if (!(elapsed > settings.delay())) return;
 
-    const std::int32_t slide =
-        settings.randomDisplay() ? RandomSlide(settings) : FollowingSlide(settings, show.currentSlide);
+    const std::int32_t slide = ChooseNext(show, settings);
+    std::string shown;
+    if (settings.pictureCount() > 0) {
+        if (show.preparer) {
+            const auto prepared = ShowPrepared(show, settings, slide, surface, pictureElement);
+            if (!prepared) return;
+            shown = *prepared;
+        } else {
+            shown = FitPicture(pictureElement, surface, settings.fileSpec(slide), settings.center(slide),
+                               settings.hStretch(slide), settings.vStretch(slide));
+        }
+    }
     show.currentSlide = slide;
+    show.prefetch.takeSlide();
+    show.prepared.reset();
 
-    if (ShowPicture(settings, slide, surface, pictureElement).empty()) {
+    if (shown.empty()) {
         std::optional<std::string> missingPath;
         if (settings.pictureCount() > 0) missingPath = settings.fileSpec(slide);
         DrawTextSlide(window, surface, pictureElement, missingPath);
@@ -65,6 +109,12 @@ void NextSlide(ShowState& show, tk::Form& window, tk::Surface& surface, tk::Imag
     pictureElement.setVisible(true);
     // Read after drawing: a slow picture load must not eat into the time the slide is on show.
     LastSlideTime = clock.Now();
+    if (show.preparer) PrepareNext(show, surface);
+}
+
+void PrepareSlidesAhead(ShowState& show, const tk::Surface& surface) {
+    if (!show.preparer) show.preparer = std::make_unique<SlidePreparer>();
+    PrepareNext(show, surface);
 }
 
 } // namespace qs

@@ -57,6 +57,8 @@ bool hasBackend() { return BackendSlot() != nullptr; }
 
 void RunMessageLoop() { backend().runMessageLoop(); }
 
+void UseMonitorPixels() { backend().useMonitorPixels(); }
+
 const std::vector<Form*>& LoadedForms() { return LoadedList(); }
 
 void registerLoadedForm(Form& form) {

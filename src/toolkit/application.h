@@ -19,6 +19,10 @@ void SetBackend(std::unique_ptr<Backend> backend);
 Backend& backend();
 bool hasBackend();
 
+// The windows opened from now on draw in the real pixels of their monitor, whatever
+// its scaling (see Backend::useMonitorPixels).
+void UseMonitorPixels();
+
 // Runs the message loop until no form is loaded (returns at once when none is).
 void RunMessageLoop();
 

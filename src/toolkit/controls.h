@@ -280,6 +280,9 @@ public:
 
     std::function<void()> Click;
     std::function<void()> Scroll;
+    // Files and folders dropped on the list from another program, as full paths. A list
+    // takes drops only when this is set before its form loads.
+    std::function<void(const std::vector<std::string>& paths)> FilesDropped;
 
     // The user selects a row (mouse or keys): it becomes current; Click runs if it changed.
     void userSelect(int row);
@@ -289,6 +292,8 @@ public:
     void userScroll(int topRow);
     // Arrow keys, Page Up/Down, Home/End move the current row; Space toggles a check.
     bool userKey(std::int16_t keyCode);
+    // The user drops files on the list.
+    void userDropFiles(const std::vector<std::string>& paths);
     bool canFocus() const override { return true; }
 
 private:

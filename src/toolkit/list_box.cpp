@@ -188,4 +188,8 @@ bool ListBox::userKey(std::int16_t keyCode) {
     return true;
 }
 
+void ListBox::userDropFiles(const std::vector<std::string>& paths) {
+    if (acceptsInput() && !paths.empty()) detail::fire(FilesDropped, paths);
+}
+
 } // namespace qs::tk

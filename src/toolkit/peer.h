@@ -4,6 +4,7 @@
 // entry points, which run the same handlers as changes made from code.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -111,11 +112,18 @@ public:
     virtual int showOpenDialog(CommonDialog& dialog) = 0;
 
     virtual std::optional<Picture> loadPicture(const std::string& path) = 0;
+    // Both may be called from any thread (see PreparePicture, PictureFileStamp).
+    virtual std::optional<Picture> preparePicture(const std::string& path,
+                                                  const std::function<DisplayPlace(const Picture&)>& placeOf) = 0;
+    virtual std::optional<FileStamp> fileStamp(const std::string& path) = 0;
     virtual Picture appIcon() = 0;
     virtual Picture resourcePicture(std::string_view name) = 0;
 
     // The screen-wide mouse pointer (vbDefault, vbHourglass, ...).
     virtual void setScreenPointer(int shape) = 0;
+    // Windows created from now on measure in the real pixels of the monitor they are on,
+    // where the system offers that (per-monitor scaling); otherwise nothing changes.
+    virtual void useMonitorPixels() {}
 };
 
 } // namespace qs::tk

@@ -1,10 +1,25 @@
 #include "toolkit/picture.h"
 
+#include <cmath>
+
 #include "toolkit/application.h"
 
 namespace qs::tk {
 
 std::optional<Picture> LoadPicture(const std::string& path) { return backend().loadPicture(path); }
+
+std::optional<FileStamp> PictureFileStamp(const std::string& path) { return backend().fileStamp(path); }
+
+std::optional<Picture> PreparePicture(const std::string& path,
+                                      const std::function<DisplayPlace(const Picture&)>& placeOf) {
+    return backend().preparePicture(path, placeOf);
+}
+
+float NaturalTwips(std::int32_t himetric, float twipsPerPixel) {
+    if (twipsPerPixel <= 0) return static_cast<float>(HimetricToTwips(himetric));
+    const double pixels = std::round(HimetricToTwips(himetric) / twipsPerPixel);
+    return static_cast<float>(pixels * twipsPerPixel);
+}
 
 Picture AppIcon() { return backend().appIcon(); }
 

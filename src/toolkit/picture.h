@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +49,28 @@ private:
 // A missing, truncated or undecodable file gives std::nullopt; nothing is thrown.
 std::optional<Picture> LoadPicture(const std::string& path);
 
+// A file's size and last-write time, as far as a prepared picture cares.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t writeTime = 0;
+};
+// Nullopt when the file cannot be read (missing, a folder, an empty path).
+std::optional<FileStamp> PictureFileStamp(const std::string& path);
+
+// Where a picture is to be drawn, in pixels of its surface's client area: the picture
+// element's rectangle (it may reach beyond the area) and the area's size.
+struct DisplayPlace {
+    int left = 0, top = 0, width = 0, height = 0;
+    int clientWidth = 0, clientHeight = 0;
+};
+
+// LoadPicture for a thread other than the user-interface thread: loads the picture and,
+// once its natural size is known, decodes it for the place `placeOf` gives, so that
+// drawing it there later takes no decoding. The picture may then go to the
+// user-interface thread; this thread keeps nothing of it.
+std::optional<Picture> PreparePicture(const std::string& path,
+                                      const std::function<DisplayPlace(const Picture&)>& placeOf);
+
 // The program's icon: the picture a window's Icon holds by default.
 Picture AppIcon();
 
@@ -56,5 +79,8 @@ Picture ResourcePicture(std::string_view name);
 
 // HIMETRIC <-> twips: 2540 HIMETRIC = 1440 twips = 1 inch.
 constexpr double HimetricToTwips(double himetric) { return himetric * 1440.0 / 2540.0; }
+
+// Twips at natural size, snapped to whole screen pixels as a bitmap is shown.
+float NaturalTwips(std::int32_t himetric, float twipsPerPixel);
 
 } // namespace qs::tk

@@ -15,13 +15,6 @@ namespace {
 // A bordered picture box has the sunken 3D edge: two pixels on each side.
 constexpr float kBorderPixels = 2;
 
-// Twips at natural size, snapped to whole screen pixels as a bitmap is shown.
-float NaturalTwips(std::int32_t himetric, float twipsPerPixel) {
-    if (twipsPerPixel <= 0) return static_cast<float>(HimetricToTwips(himetric));
-    const double pixels = std::round(HimetricToTwips(himetric) / twipsPerPixel);
-    return static_cast<float>(pixels * twipsPerPixel);
-}
-
 // With Stretch off an image takes its picture's natural size.
 void TakeNaturalSize(Image& image, const Picture& p) {
     if (p.empty()) return;
@@ -29,21 +22,15 @@ void TakeNaturalSize(Image& image, const Picture& p) {
                NaturalTwips(p.Height(), Screen::TwipsPerPixelY()));
 }
 
-// The screen's twips per pixel as a whole number, a half going to the even neighbour; a
-// factor no 32-bit integer holds never comes from a real screen and counts as the usual 15.
-std::int64_t WholeTwipsPerPixel(double factor) {
-    const double whole = std::nearbyint(factor);
-    if (!(whole >= std::numeric_limits<std::int32_t>::min() && whole <= std::numeric_limits<std::int32_t>::max()))
-        return 15;
-    return static_cast<std::int64_t>(whole);
-}
-
-// Twips of a pixel length. Real client areas are far too small to overflow 32 bits; a
-// host reporting absurd numbers gets the largest surface instead of a wrapped one.
+// Twips of a pixel length, with the screen's own factor (7.5 at 192 dpi), so that the
+// length converts back to the same whole pixels. Real client areas are far too small to
+// overflow 32 bits; a host reporting absurd numbers gets the largest surface instead of a
+// wrapped one, and a factor no real screen reports counts as the usual 15.
 float TwipsOf(std::int64_t pixels, double twipsPerPixel) {
-    const std::int64_t twips = pixels * WholeTwipsPerPixel(twipsPerPixel);
-    return static_cast<float>(std::clamp<std::int64_t>(twips, std::numeric_limits<std::int32_t>::min(),
-                                                       std::numeric_limits<std::int32_t>::max()));
+    if (!(twipsPerPixel > 0 && twipsPerPixel < 1440)) twipsPerPixel = 15;
+    const double twips = static_cast<double>(pixels) * twipsPerPixel;
+    return static_cast<float>(std::clamp<double>(twips, std::numeric_limits<std::int32_t>::min(),
+                                                 std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace

@@ -249,20 +249,30 @@ std::optional<PictureHeader> ReadTiff(ByteSource& src) {
 
 } // namespace
 
+std::optional<PictureFormat> PictureSignature(const void* start, std::size_t size) {
+    const auto starts = [&](const char* signature, std::size_t length) {
+        return size >= length && std::memcmp(start, signature, length) == 0;
+    };
+    if (starts("\xFF\xD8", 2)) return PictureFormat::Jpeg;
+    if (starts("\x89PNG\r\n\x1a\n", 8)) return PictureFormat::Png;
+    if (starts("GIF87a", 6) || starts("GIF89a", 6)) return PictureFormat::Gif;
+    if (starts("BM", 2)) return PictureFormat::Bmp;
+    if (starts("II*\0", 4) || starts("MM\0*", 4)) return PictureFormat::Tiff;
+    return std::nullopt;
+}
+
 std::optional<PictureHeader> ReadPictureHeader(ByteSource& bytes) {
     std::uint8_t magic[8] = {};
-    if (bytes.read(0, magic, sizeof magic) < 4) return std::nullopt;
+    const std::size_t got = bytes.read(0, magic, sizeof magic);
+    const std::optional<PictureFormat> format = PictureSignature(magic, got);
+    if (got < 4 || !format) return std::nullopt;
     std::optional<PictureHeader> h;
-    if (magic[0] == 0xFF && magic[1] == 0xD8) {
-        h = ReadJpeg(bytes);
-    } else if (std::memcmp(magic, "\x89PNG\r\n\x1a\n", 8) == 0) {
-        h = ReadPng(bytes);
-    } else if (std::memcmp(magic, "GIF87a", 6) == 0 || std::memcmp(magic, "GIF89a", 6) == 0) {
-        h = ReadGif(bytes);
-    } else if (magic[0] == 'B' && magic[1] == 'M') {
-        h = ReadBmp(bytes);
-    } else if (std::memcmp(magic, "II*\0", 4) == 0 || std::memcmp(magic, "MM\0*", 4) == 0) {
-        h = ReadTiff(bytes);
+    switch (*format) {
+    case PictureFormat::Jpeg: h = ReadJpeg(bytes); break;
+    case PictureFormat::Png: h = ReadPng(bytes); break;
+    case PictureFormat::Gif: h = ReadGif(bytes); break;
+    case PictureFormat::Bmp: h = ReadBmp(bytes); break;
+    case PictureFormat::Tiff: h = ReadTiff(bytes); break;
     }
     if (!h || h->width == 0 || h->height == 0) return std::nullopt;
     if (h->width > kMaxPictureSide || h->height > kMaxPictureSide) return std::nullopt;

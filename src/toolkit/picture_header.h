@@ -44,6 +44,10 @@ private:
 constexpr std::uint64_t kMaxPicturePixels = 64ull * 1024 * 1024;
 constexpr std::uint32_t kMaxPictureSide = 65535;
 
+// The format that a file's first bytes announce (8 of them tell every format), with no
+// further check: the loader goes on only with a file that passes this.
+std::optional<PictureFormat> PictureSignature(const void* start, std::size_t size);
+
 // The format and declared size, when the bytes are a JPEG, PNG, GIF, BMP or TIFF whose
 // structure is complete (JPEG: every segment and scan through the end-of-image marker;
 // PNG: every chunk through IEND; GIF: through its first complete image; BMP: the pixel

@@ -1,8 +1,9 @@
 // MemoryRegistry: the registry calls against keys held in memory, with the status codes
 // the program relies on: 2 for a missing key or value, 234 and the size needed when the
-// data does not fit, 6 for a handle that is not open. Names ignore letter case, empty
-// levels of a path are skipped. The keys every Windows user has exist from the start.
-// PutRegValue stores a test's value (type and bytes as given) in any registry.
+// data does not fit (how handles are kept is the registry contract's, against the real
+// one). Names ignore letter case, empty levels of a path are skipped. The keys every
+// Windows user has exist from the start. PutRegValue stores a test's value (type and
+// bytes as given) in any registry.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -26,13 +27,11 @@ public:
     std::int32_t RegOpenKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t,
                               platform::RegKey& result) override {
         const std::string path = Resolve(root, subKey);
-        if (path.empty()) return kInvalidHandle;
         return keys_.count(path) == 0 ? platform::kErrorFileNotFound : Open(path, result);
     }
     std::int32_t RegCreateKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t,
                                 platform::RegKey& result) override {
         const std::string path = Resolve(root, subKey);
-        if (path.empty()) return kInvalidHandle;
         for (std::size_t end = path.find('\\'); end != std::string::npos; end = path.find('\\', end + 1))
             keys_[path.substr(0, end)];
         keys_[path];
@@ -40,7 +39,6 @@ public:
     }
     std::int32_t RegQueryValueEx(platform::RegKey key, const std::string& name, std::uint32_t* type,
                                  std::uint8_t* data, std::uint32_t* size) override {
-        if (handles_.count(key) == 0) return kInvalidHandle;
         const auto& values = keys_[handles_[key]];
         const auto value = values.find(Fold(name));
         if (value == values.end()) return platform::kErrorFileNotFound;
@@ -53,25 +51,22 @@ public:
     }
     std::int32_t RegSetValueEx(platform::RegKey key, const std::string& name, std::uint32_t type,
                                const std::uint8_t* data, std::uint32_t size) override {
-        if (handles_.count(key) == 0) return kInvalidHandle;
         keys_[handles_[key]][Fold(name)] = {type, std::string(reinterpret_cast<const char*>(data), size)};
         return 0;
     }
-    std::int32_t RegCloseKey(platform::RegKey key) override { return handles_.erase(key) > 0 ? 0 : kInvalidHandle; }
+    std::int32_t RegCloseKey(platform::RegKey key) override { return handles_.erase(key) == 1 ? 0 : 6; } // 6: not open
 
 private:
-    static constexpr std::int32_t kInvalidHandle = 6;
     static std::string Fold(std::string name) {
         for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return name;
     }
-    // The folded full path of subKey below root, or "" for a root that is no open key.
+    // The folded full path of subKey below root.
     std::string Resolve(platform::RegKey root, const std::string& subKey) const {
         const auto open = handles_.find(root);
         std::string path = open != handles_.end()                 ? open->second
-                           : root == platform::kHkeyCurrentUser  ? "hkcu"
-                           : root == platform::kHkeyLocalMachine ? "hklm" : "";
-        for (std::size_t at = 0, end = 0; !path.empty() && at <= subKey.size(); at = end + 1) {
+                           : root == platform::kHkeyLocalMachine ? "hklm" : "hkcu";
+        for (std::size_t at = 0, end = 0; at <= subKey.size(); at = end + 1) {
             end = std::min(subKey.find('\\', at), subKey.size());
             if (end > at) path.append("\\").append(Fold(subKey.substr(at, end - at)));
         }

@@ -30,7 +30,7 @@ template <class T> T Next(std::deque<T>& queue, T otherwise) {
 }
 
 // Moves only when the test moves it. Now() is cut to whole seconds as the real clock's
-// is; Advance() moves the wall time and the monotonic count, the Set...() calls the wall
+// is; AdvanceMs() moves the wall time and the monotonic count, the Set...() calls the wall
 // time only (a changed system clock). Starts at 1 March 2024, 12:00:00.
 class FakeClock final : public platform::Clock {
 public:
@@ -48,9 +48,6 @@ public:
     void SetSecondsAfterMidnight(double seconds) { // keeps the day
         wallMs_ = wallMs_ / kMsPerDay * kMsPerDay + std::llround(seconds * 1000.0);
     }
-    void Advance(double seconds) {
-        AdvanceMs(seconds > 0 ? static_cast<std::uint64_t>(std::llround(seconds * 1000.0)) : 0);
-    }
     void AdvanceMs(std::uint64_t ms) { wallMs_ += static_cast<std::int64_t>(ms), monotonicMs_ += ms; }
 
 private:
@@ -59,18 +56,14 @@ private:
     std::uint64_t monotonicMs_ = 0;
 };
 
-// Rnd() hands out the queued values, then 0 (counted in exhaustedDraws).
+// Rnd() hands out the queued values, then 0.
 class FakeRandom final : public platform::Random {
 public:
     void Randomize() override { ++randomizeCount; }
-    double Rnd() override {
-        ++draws;
-        if (queued.empty()) ++exhaustedDraws;
-        return Next(queued, 0.0);
-    }
+    double Rnd() override { return Next(queued, 0.0); }
 
     std::deque<double> queued;
-    int randomizeCount = 0, draws = 0, exhaustedDraws = 0;
+    int randomizeCount = 0;
 };
 
 // 1024 x 768 pixels at 15 twips per pixel, on one monitor, unless the test changes them.
@@ -96,14 +89,13 @@ public:
     int displayCount = 0;
 };
 
-// The window-manager calls against a table of pretend windows (handles never reused).
-// FindWindowByCaption matches live windows by caption, ignoring case; calls on
-// a handle of no live window fail.
+// The window-manager calls against a table of pretend windows; FindWindowByCaption ignores
+// letter case, and calls on a handle of no window fail. The NT family unless a test says.
 class FakeSystem final : public platform::System {
 public:
     struct ParametersCall { unsigned action = 0, param = 0; bool pointerGiven = false; unsigned winIni = 0; };
 
-    FakeSystem() { version.dwMajorVersion = 10, version.dwBuildNumber = 19045, version.dwPlatformId = 2; }
+    FakeSystem() { version.dwPlatformId = 2; }
     bool GetVersionInfo(platform::OsVersionInfo& info) override {
         info = version;
         return true;
@@ -112,7 +104,6 @@ public:
         return parametersCalls.push_back({action, param, pv != nullptr, winIni}), true;
     }
     platform::WindowHandle FindWindowByCaption(const std::string& caption) override {
-        findCalls.push_back(caption);
         const auto same = [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); };
         for (const auto& [h, w] : windows_)
             if (std::equal(caption.begin(), caption.end(), w.caption.begin(), w.caption.end(), same)) return h;
@@ -125,7 +116,6 @@ public:
     }
     bool MakeTopmost(platform::WindowHandle h) override { return IsWindow(h); }
 
-    void DestroyWindow(platform::WindowHandle h) { windows_.erase(h); }
     platform::WindowHandle AddWindow(const std::string& caption, platform::RectPx client = {}) {
         windows_[nextHandle_ += 0x10] = Window{caption, client};
         return nextHandle_;
@@ -133,7 +123,6 @@ public:
 
     platform::OsVersionInfo version;
     std::vector<ParametersCall> parametersCalls;
-    std::vector<std::string> findCalls;
 
 private:
     struct Window { std::string caption; platform::RectPx client; };
@@ -170,15 +159,13 @@ public:
     std::intptr_t ShellOpen(platform::WindowHandle owner, const std::string& target) override {
         return openCalls.push_back({owner, target}), openResult;
     }
-    bool FileExists(const std::string& path) override {
-        return existsQueries.push_back(path), existingFiles.count(path) != 0;
-    }
+    bool FileExists(const std::string& path) override { return existingFiles.count(path) != 0; }
     bool StartProgram(const std::string& path) override { return startedPrograms.push_back(path), startResult; }
 
     std::vector<OpenCall> openCalls;
     std::intptr_t openResult = 42;
     std::set<std::string> existingFiles;
-    std::vector<std::string> existsQueries, startedPrograms;
+    std::vector<std::string> startedPrograms;
     bool startResult = true;
 };
 

@@ -1,6 +1,8 @@
 #include "test_images.h"
 
-#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace qs::test {
 
@@ -13,39 +15,9 @@ void Put(Bytes& b, std::uint32_t v, int bytes, bool big = false) {
 
 } // namespace
 
-Bytes MakeGif(int width, int height) {
-    Bytes b{'G', 'I', 'F', '8', '9', 'a'};
-    Put(b, static_cast<std::uint32_t>(width), 2);
-    Put(b, static_cast<std::uint32_t>(height), 2);
-    b.insert(b.end(), {0xF7, 0, 0}); // global table of 256 colours
-    for (int i = 0; i < 256 * 3; ++i) b.push_back(static_cast<std::uint8_t>(i * 85));
-    b.push_back(0x2C);
-    Put(b, 0, 4);
-    Put(b, static_cast<std::uint32_t>(width), 2);
-    Put(b, static_cast<std::uint32_t>(height), 2);
-    b.insert(b.end(), {0, 8}); // no local table; minimum code size
-    // Nine-bit literal codes only, packed least significant bit first, with a clear code
-    // before the table would need 10-bit codes: valid LZW without a real compressor.
-    Bytes codes;
-    std::uint32_t buffer = 0;
-    int bits = 0;
-    const auto put = [&](unsigned code) {
-        buffer |= code << bits;
-        for (bits += 9; bits >= 8; bits -= 8, buffer >>= 8) codes.push_back(static_cast<std::uint8_t>(buffer));
-    };
-    for (int i = 0; i < width * height; ++i) {
-        if (i % 250 == 0) put(256); // clear
-        put(static_cast<unsigned>((i % width + i / width) & 0xFF));
-    }
-    put(257); // end
-    if (bits > 0) codes.push_back(static_cast<std::uint8_t>(buffer));
-    for (std::size_t at = 0; at < codes.size(); at += 255) {
-        const auto n = std::min<std::size_t>(255, codes.size() - at);
-        b.push_back(static_cast<std::uint8_t>(n));
-        b.insert(b.end(), codes.data() + at, codes.data() + at + n);
-    }
-    b.insert(b.end(), {0, 0x3B});
-    return b;
+Bytes DataFile(const std::string& name) {
+    std::ifstream in(std::string(QS_TEST_DATA_DIR) + "/" + name, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 Bytes ProgressiveJpeg() {

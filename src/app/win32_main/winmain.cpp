@@ -29,6 +29,9 @@ int Run() {
     qs::ui::InstallModeWindows();
     qs::MainModule::Main();
     qs::tk::RunMessageLoop();
+    // The windows go now, not among the static objects at exit: a show's worker thread,
+    // perhaps still decoding, is joined while the runtime is whole.
+    qs::tk::releaseKeptForms();
     // Writes the settings file, but only if some window created the settings object:
     // the password mode and unknown switches never do, and leave the file alone.
     qs::ReleaseAppSettings();

@@ -18,6 +18,7 @@ void InstallDefaultServices() {
         s.system = MakeWin32System().release();
         s.passwords = MakeWin32Passwords().release();
         s.shell = MakeWin32Shell().release();
+        s.files = MakeWin32Files().release();
         s.process = MakeWin32Process().release();
         s.profile = MakeWin32ProfileFile().release();
         s.registry = MakeWin32Registry().release();

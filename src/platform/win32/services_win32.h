@@ -16,6 +16,7 @@ std::unique_ptr<Cursor> MakeWin32Cursor();
 std::unique_ptr<System> MakeWin32System();
 std::unique_ptr<Passwords> MakeWin32Passwords();
 std::unique_ptr<Shell> MakeWin32Shell();
+std::unique_ptr<Files> MakeWin32Files();
 std::unique_ptr<Process> MakeWin32Process();
 
 } // namespace qs::platform

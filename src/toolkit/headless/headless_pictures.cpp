@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -50,11 +51,9 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
-} // namespace
-
-std::optional<Picture> HeadlessBackend::loadPicture(const std::string& path) {
-    pictureLoads_.push_back(path);
-    const auto bytes = ReadWholeFile(path, kMaxPictureFileBytes);
+// Touches nothing of the backend's state: prepared pictures load on other threads.
+std::optional<Picture> LoadFile(const std::string& path) {
+    const auto bytes = ReadWholeFile(path, HeadlessBackend::kMaxPictureFileBytes);
     if (!bytes) return std::nullopt;
     // The structure and the declared size are checked before any pixel memory is asked for.
     MemoryBytes source(bytes->data(), bytes->size());
@@ -68,6 +67,30 @@ std::optional<Picture> HeadlessBackend::loadPicture(const std::string& path) {
     if (header->format == PictureFormat::Jpeg && OrientationSwapsAxes(JpegOrientation(bytes->data(), bytes->size())))
         std::swap(width, height);
     return Picture(MakeData(PictureType::Bitmap, path, width, height));
+}
+
+} // namespace
+
+std::optional<Picture> HeadlessBackend::loadPicture(const std::string& path) {
+    pictureLoads_.push_back(path);
+    return LoadFile(path);
+}
+
+// Nothing is drawn here, so a prepared picture only needs to have loaded.
+std::optional<Picture> HeadlessBackend::preparePicture(const std::string& path,
+                                                       const std::function<DisplayPlace(const Picture&)>&) {
+    return LoadFile(path);
+}
+
+std::optional<FileStamp> HeadlessBackend::fileStamp(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path file(path);
+    if (path.empty() || !std::filesystem::is_regular_file(file, error)) return std::nullopt;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error) return std::nullopt;
+    const auto time = std::filesystem::last_write_time(file, error);
+    if (error) return std::nullopt;
+    return FileStamp{size, static_cast<std::int64_t>(time.time_since_epoch().count())};
 }
 
 Picture HeadlessBackend::appIcon() { return Picture(MakeData(PictureType::Icon, "APPICON", 32, 32)); }

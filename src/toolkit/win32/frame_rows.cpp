@@ -1,4 +1,6 @@
 // Reading bitmap sources as premultiplied BGRA, and the one frame kept warm.
+#include <mutex>
+
 #include "toolkit/win32/wic_common.h"
 
 namespace qs::tk::win32 {
@@ -61,6 +63,9 @@ bool FrameRows::read(int y, int count, int x, int width, std::uint8_t* out) {
 }
 
 namespace {
+// Pictures prepared ahead load on other threads, which never keep their frame here but
+// may drop a picture, and with it its entry.
+std::mutex warmMutex;
 struct Warm {
     const void* owner = nullptr;
     std::unique_ptr<OpenedFrame> frame;
@@ -76,6 +81,7 @@ Warm& Slot() {
 } // namespace
 
 void KeepWarmFrame(const void* picture, std::unique_ptr<OpenedFrame> frame) {
+    std::lock_guard lock(warmMutex);
     Warm& w = Slot();
     w.frame.reset(); // the old one goes before the new one is kept: never two at once
     w.owner = picture;
@@ -83,6 +89,7 @@ void KeepWarmFrame(const void* picture, std::unique_ptr<OpenedFrame> frame) {
 }
 
 std::unique_ptr<OpenedFrame> TakeWarmFrame(const void* picture) {
+    std::lock_guard lock(warmMutex);
     Warm& w = Slot();
     if (!w.frame || w.owner != picture) return nullptr;
     w.owner = nullptr;
@@ -90,6 +97,7 @@ std::unique_ptr<OpenedFrame> TakeWarmFrame(const void* picture) {
 }
 
 void DropWarmFrame(const void* picture) {
+    std::lock_guard lock(warmMutex);
     Warm& w = Slot();
     if (w.owner == picture) {
         w.frame.reset();

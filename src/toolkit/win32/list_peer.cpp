@@ -1,10 +1,13 @@
 // List boxes, plain or with a check box drawn at the left of every row (owner-drawn
 // fixed rows). The component owns rows, checks, the current row and the top row; the
-// control shows them and reports clicks, keys and scrolling.
+// control shows them and reports clicks, keys, scrolling and files dropped on it.
+#include "platform/win32/wide_text.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
 #include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/list_metrics.h"
+
+#include <shellapi.h>
 
 namespace qs::tk::win32 {
 
@@ -32,6 +35,7 @@ public:
         if (list.CheckStyle()) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
         if (create("LISTBOX", style, WS_EX_CLIENTEDGE, {})) {
             SendMessageA(handle(), LB_SETITEMHEIGHT, 0, ListRowHeightPx(list.CheckStyle()));
+            if (list.FilesDropped) DragAcceptFiles(handle(), TRUE);
         }
     }
 
@@ -56,12 +60,15 @@ public:
         const int index = static_cast<int>(item.itemID);
         const bool known = index < list_.ListCount();
         const int box = ListCheckBoxPx();
-        RECT check{row.left + 1, row.top + (row.bottom - row.top - box) / 2, row.left + 1 + box, 0};
+        // The margins grow with the scaling, as the box does, so that the text starts where
+        // the editor's cover over the name list's boxes ends at every resolution.
+        const int pad = MulDiv(1, ScreenDpiY(), 96), gap = MulDiv(2, ScreenDpiY(), 96);
+        RECT check{row.left + pad, row.top + (row.bottom - row.top - box) / 2, row.left + pad + box, 0};
         check.bottom = check.top + box;
         DrawFrameControl(dc, &check, DFC_BUTTON,
                          DFCS_BUTTONCHECK | (known && list_.Selected(index) ? DFCS_CHECKED : 0) |
                              (list_.Enabled() ? 0 : DFCS_INACTIVE));
-        RECT text{check.right + 2, row.top, row.right, row.bottom};
+        RECT text{check.right + gap, row.top, row.right, row.bottom};
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
         if (selected) FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
         SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
@@ -70,7 +77,7 @@ public:
         if (known) {
             const std::string& s = list_.List(index);
             RECT t = text;
-            t.left += 1;
+            t.left += pad;
             DrawTextA(dc, s.c_str(), static_cast<int>(s.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
         if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &text);
@@ -153,6 +160,9 @@ protected:
         case WM_VSCROLL:
         case WM_MOUSEWHEEL:
             return afterNative(msg, wParam, lParam);
+        case WM_DROPFILES:
+            dropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
         default:
             return ControlPeer::handleMessage(msg, wParam, lParam);
         }
@@ -213,6 +223,20 @@ private:
         const int x = static_cast<short>(LOWORD(lParam));
         if (x < 1 + ListCheckBoxPx() + 1) list_.userToggleCheck(row);
         else list_.userSelect(row);
+    }
+
+    // The paths come in UTF-16 and go on in UTF-8; the drop is released before the
+    // handler runs, as the handler may take long.
+    void dropFiles(HDROP drop) {
+        std::vector<std::string> paths;
+        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+            path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+            paths.push_back(platform::Narrow(path));
+        }
+        DragFinish(drop);
+        list_.userDropFiles(paths);
     }
 
     ListBox& list_;

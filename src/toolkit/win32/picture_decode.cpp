@@ -76,8 +76,8 @@ bool DecodeReducedJpeg(OpenedFrame& f, int storedWidth, int storedHeight, std::v
 }
 
 std::shared_ptr<DecodedBitmap> Decode(const WicPictureData& picture, int targetWidth, int targetHeight,
-                                      const PixelRect& region) {
-    std::unique_ptr<OpenedFrame> opened = TakeWarmFrame(&picture);
+                                      const PixelRect& region, std::unique_ptr<OpenedFrame> opened) {
+    if (!opened) opened = TakeWarmFrame(&picture);
     if (!opened) {
         opened = std::make_unique<OpenedFrame>();
         if (!OpenFrame(picture.source, picture.memory, picture.memorySize, *opened)) return nullptr;
@@ -129,19 +129,42 @@ bool SameRegion(const PixelRect& a, const PixelRect& b) {
     return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
 }
 
-} // namespace
+// The cached display bitmap when it holds `region` of the picture at this size.
+bool CacheHolds(const WicPictureData::CacheEntry& c, int targetWidth, int targetHeight, const PixelRect& region) {
+    return c.bitmap && c.targetWidth == targetWidth && c.targetHeight == targetHeight && c.region.x <= region.x &&
+           c.region.y <= region.y && region.x + region.width <= c.region.x + c.region.width &&
+           region.y + region.height <= c.region.y + c.region.height;
+}
 
-std::shared_ptr<DecodedBitmap> DecodeForDisplay(const WicPictureData& picture, int targetWidth, int targetHeight,
-                                                const PixelRect& region) {
+std::shared_ptr<DecodedBitmap> DecodeIntoCache(const WicPictureData& picture, int targetWidth, int targetHeight,
+                                               const PixelRect& region, std::unique_ptr<OpenedFrame> opened) {
     if (targetWidth <= 0 || targetHeight <= 0 || region.width <= 0 || region.height <= 0) return nullptr;
     auto& c = picture.cache;
     if (c.bitmap && c.targetWidth == targetWidth && c.targetHeight == targetHeight && SameRegion(c.region, region))
         return c.bitmap;
     // Drop the old entry first: two display bitmaps of one picture are never needed at once.
     c.bitmap.reset();
-    auto bitmap = Decode(picture, targetWidth, targetHeight, region);
+    auto bitmap = Decode(picture, targetWidth, targetHeight, region, std::move(opened));
     if (bitmap) c = {targetWidth, targetHeight, region, bitmap};
     return bitmap;
+}
+
+} // namespace
+
+std::shared_ptr<DecodedBitmap> DecodeForDisplay(const WicPictureData& picture, int targetWidth, int targetHeight,
+                                                const PixelRect& region) {
+    return DecodeIntoCache(picture, targetWidth, targetHeight, region, nullptr);
+}
+
+bool DecodeAhead(const WicPictureData& picture, const DisplayPlace& place, std::unique_ptr<OpenedFrame> frame) {
+    const RECT dest{place.left, place.top, place.left + place.width, place.top + place.height};
+    const RECT client{0, 0, place.clientWidth, place.clientHeight};
+    RECT shown{};
+    // Nothing of it shows: there is nothing to decode, and drawing it costs nothing.
+    if (place.width <= 0 || place.height <= 0 || !IntersectRect(&shown, &dest, &client)) return true;
+    const PixelRect region{shown.left - dest.left, shown.top - dest.top, shown.right - shown.left,
+                           shown.bottom - shown.top};
+    return DecodeIntoCache(picture, place.width, place.height, region, std::move(frame)) != nullptr;
 }
 
 void DrawPicture(HDC dc, const Picture& picture, const RECT& dest, const RECT& visible) {
@@ -161,7 +184,16 @@ void DrawPicture(HDC dc, const Picture& picture, const RECT& dest, const RECT& v
     if (!wic) return;
     const PixelRect region{shown.left - dest.left, shown.top - dest.top, shown.right - shown.left,
                            shown.bottom - shown.top};
-    auto bitmap = DecodeForDisplay(*wic, w, h, region);
+    // A bitmap decoded ahead for the whole visible part serves any part of it.
+    int fromX = 0, fromY = 0;
+    std::shared_ptr<DecodedBitmap> bitmap;
+    if (CacheHolds(wic->cache, w, h, region)) {
+        bitmap = wic->cache.bitmap;
+        fromX = region.x - wic->cache.region.x;
+        fromY = region.y - wic->cache.region.y;
+    } else {
+        bitmap = DecodeForDisplay(*wic, w, h, region);
+    }
     if (!bitmap) return;
     MemoryDc memory(dc);
     if (!memory) return;
@@ -169,10 +201,10 @@ void DrawPicture(HDC dc, const Picture& picture, const RECT& dest, const RECT& v
     SelectedObject selected(mem, bitmap->bitmap());
     if (bitmap->hasAlpha()) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(dc, shown.left, shown.top, region.width, region.height, mem, 0, 0, region.width, region.height,
-                   blend);
+        AlphaBlend(dc, shown.left, shown.top, region.width, region.height, mem, fromX, fromY, region.width,
+                   region.height, blend);
     } else {
-        BitBlt(dc, shown.left, shown.top, region.width, region.height, mem, 0, 0, SRCCOPY);
+        BitBlt(dc, shown.left, shown.top, region.width, region.height, mem, fromX, fromY, SRCCOPY);
     }
 }
 

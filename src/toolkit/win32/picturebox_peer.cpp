@@ -46,7 +46,9 @@ void PictureBoxPeer::restoreBackground() {
     canvas_.clear(backgroundColor());
     const Picture& picture = box_.Picture();
     if (!picture.empty() && canvas_.dc()) {
-        RECT dest{0, 0, picture.widthPx(), picture.heightPx()};
+        // At its natural size, which for a picture drawn for the dialogs grows with the scaling.
+        RECT dest{0, 0, TwipsToPxX(static_cast<float>(HimetricToTwips(picture.Width()))),
+                  TwipsToPxY(static_cast<float>(HimetricToTwips(picture.Height())))};
         DrawPicture(canvas_.dc(), picture, dest, RECT{0, 0, canvas_.width(), canvas_.height()});
     }
 }

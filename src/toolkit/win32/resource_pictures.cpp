@@ -1,5 +1,6 @@
 // Pictures stored with the program: its icon and RCDATA resources ("MONITOR", "LOGO").
 #include <map>
+#include <optional>
 #include <string>
 
 #include "app/win32_main/resource_ids.h"
@@ -18,8 +19,28 @@ HICON AppIconHandle(bool small) {
     return static_cast<HICON>(icon);
 }
 
+namespace {
+
+// The largest image of the program's icon (256 x 256, stored as PNG) as a picture, so
+// that the text slide scales it smoothly to half the screen instead of blowing up the
+// window-sized image. Empty when the icon holds no image the decoder reads.
+std::optional<Picture> LargestIconImage() {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(IDI_APP), reinterpret_cast<LPCSTR>(RT_GROUP_ICON));
+    HGLOBAL groupData = group ? LoadResource(module, group) : nullptr;
+    auto* directory = static_cast<BYTE*>(groupData ? LockResource(groupData) : nullptr);
+    const int id = directory ? LookupIconIdFromDirectoryEx(directory, TRUE, 256, 256, LR_DEFAULTCOLOR) : 0;
+    HRSRC image = id ? FindResourceA(module, MAKEINTRESOURCEA(id), reinterpret_cast<LPCSTR>(RT_ICON)) : nullptr;
+    HGLOBAL imageData = image ? LoadResource(module, image) : nullptr;
+    const void* bytes = imageData ? LockResource(imageData) : nullptr;
+    return bytes ? LoadPictureFromMemory(bytes, SizeofResource(module, image), "icon") : std::nullopt;
+}
+
+} // namespace
+
 Picture AppIconPicture() {
     static const Picture picture = [] {
+        if (auto largest = LargestIconImage()) return *largest;
         auto data = std::make_shared<IconPictureData>();
         data->type = PictureType::Icon;
         data->source = "icon";

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/win32/wide_text.h"
 #include "toolkit/application.h"
 #include "toolkit/jpeg_orientation.h"
 #include "toolkit/win32/wic_common.h"
@@ -136,8 +137,10 @@ bool DecodesCompletely(OpenedFrame& f, PictureFormat format) {
     return true;
 }
 
+// The frame checked at load goes to `frameOut` when given, else it is kept warm for the
+// picture's first drawing.
 std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const void* memory, std::size_t size,
-                            const std::string& source) {
+                            const std::string& source, std::unique_ptr<OpenedFrame>* frameOut = nullptr) {
     auto header = ReadPictureHeader(bytes);
     if (!header) return std::nullopt;
     auto opened = std::make_unique<OpenedFrame>();
@@ -160,14 +163,43 @@ std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const vo
     const bool swap = OrientationSwapsAxes(data->orientation);
     data->widthPx = static_cast<int>(swap ? frame.height : frame.width);
     data->heightPx = static_cast<int>(swap ? frame.width : frame.height);
-    // HIMETRIC at the screen's resolution: one picture pixel shows as one screen pixel.
-    data->himetricWidth = MulDiv(data->widthPx, 2540, ScreenDpiX());
-    data->himetricHeight = MulDiv(data->heightPx, 2540, ScreenDpiY());
-    KeepWarmFrame(data.get(), std::move(opened));
+    // HIMETRIC at the screen's resolution: one picture pixel shows as one screen pixel. A
+    // picture stored with the program is drawn for the dialogs at 96 dpi and grows with them.
+    const bool stored = memory != nullptr;
+    data->himetricWidth = MulDiv(data->widthPx, 2540, stored ? 96 : ScreenDpiX());
+    data->himetricHeight = MulDiv(data->heightPx, 2540, stored ? 96 : ScreenDpiY());
+    if (frameOut) {
+        *frameOut = std::move(opened);
+    } else {
+        KeepWarmFrame(data.get(), std::move(opened));
+    }
     return Picture(std::move(data));
 }
 
 } // namespace
+
+std::optional<Picture> PreparePictureFromFile(const std::string& path,
+                                              const std::function<DisplayPlace(const Picture&)>& placeOf) {
+    FileBytes bytes(path);
+    if (!bytes.valid() || bytes.size() == 0) return std::nullopt;
+    std::unique_ptr<OpenedFrame> frame;
+    std::optional<Picture> picture = Load(bytes, path, nullptr, 0, path, &frame);
+    if (!picture) return std::nullopt;
+    // The frame was opened on this thread and is released on it, inside DecodeAhead.
+    if (!DecodeAhead(static_cast<const WicPictureData&>(*picture->data()), placeOf(*picture), std::move(frame)))
+        return std::nullopt;
+    return picture;
+}
+
+std::optional<FileStamp> FileStampOf(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (path.empty() || !GetFileAttributesExW(platform::Widen(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return FileStamp{(std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
+                     static_cast<std::int64_t>((std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                                               data.ftLastWriteTime.dwLowDateTime)};
+}
 
 std::optional<Picture> LoadPictureFromFile(const std::string& path) {
     FileBytes bytes(path);

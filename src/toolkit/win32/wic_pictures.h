@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -66,6 +67,12 @@ public:
 };
 
 std::optional<Picture> LoadPictureFromFile(const std::string& path);
+// LoadPictureFromFile on any thread, decoded at once for `placeOf`'s place (see
+// PreparePicture); it keeps nothing of the file open.
+std::optional<Picture> PreparePictureFromFile(const std::string& path,
+                                              const std::function<DisplayPlace(const Picture&)>& placeOf);
+// The file's size and last-write time; nullopt when it is no file that can be read.
+std::optional<FileStamp> FileStampOf(const std::string& path);
 // Bytes that stay valid for the life of the process (a resource).
 std::optional<Picture> LoadPictureFromMemory(const void* data, std::size_t size, const std::string& source);
 
@@ -74,6 +81,11 @@ std::optional<Picture> LoadPictureFromMemory(const void* data, std::size_t size,
 // when the picture cannot be decoded.
 std::shared_ptr<DecodedBitmap> DecodeForDisplay(const WicPictureData& picture, int targetWidth, int targetHeight,
                                                 const PixelRect& region);
+
+struct OpenedFrame;
+// The part of the picture that shows at `place`, decoded into its cache from `frame` (or
+// the file, when null). False when it cannot be decoded.
+bool DecodeAhead(const WicPictureData& picture, const DisplayPlace& place, std::unique_ptr<OpenedFrame> frame);
 
 // Draws a picture scaled to `dest` (pixels of dc, may reach beyond the visible part);
 // only the part inside `visible` is decoded and drawn.

@@ -118,6 +118,17 @@ std::optional<Picture> Win32Backend::loadPicture(const std::string& path) {
     }
 }
 
+std::optional<Picture> Win32Backend::preparePicture(const std::string& path,
+                                                    const std::function<DisplayPlace(const Picture&)>& placeOf) {
+    try {
+        return PreparePictureFromFile(path, placeOf);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<FileStamp> Win32Backend::fileStamp(const std::string& path) { return FileStampOf(path); }
+
 Picture Win32Backend::appIcon() { return AppIconPicture(); }
 
 Picture Win32Backend::resourcePicture(std::string_view name) { return ResourcePictureNamed(name); }

@@ -27,6 +27,8 @@ void SettingsDialog::Form_Load() {
     delaySpin.setValue(start.spinValue);
     // The first tick of the preview already finds a slide due.
     MakeNextSlideDue(delay);
+    // The monitor's slides are decoded at its size, off the user-interface thread.
+    PrepareSlidesAhead(show_, monitorScreen);
     pictureCountLabel.setCaption(SettingsDialogModel::pictureCountCaption(AppSettings().pictureCount()));
     model_.finishOpening();
 }

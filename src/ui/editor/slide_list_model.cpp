@@ -1,6 +1,7 @@
 #include "ui/editor/slide_list_model.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace qs::ui {
@@ -193,10 +194,17 @@ void SlideListModel::keyDown(int keyCode, bool shift, bool ctrl, bool alt) {
 
 // Each list keeps its current row on the same slide; removing that slide leaves none.
 void SlideListModel::insertRow(int row, Slide slide) {
-    rows_.insert(rows_.begin() + row, std::move(slide));
-    if (selected_ >= row) ++selected_;
+    std::vector<Slide> one;
+    one.push_back(std::move(slide));
+    insertRows(row, std::move(one));
+}
+
+void SlideListModel::insertRows(int row, std::vector<Slide> slides) {
+    const int count = static_cast<int>(slides.size());
+    rows_.insert(rows_.begin() + row, std::make_move_iterator(slides.begin()), std::make_move_iterator(slides.end()));
+    if (selected_ >= row) selected_ += count;
     for (int& r : columnRows_)
-        if (r >= row) ++r;
+        if (r >= row) r += count;
 }
 
 Slide SlideListModel::removeRow(int row) {
@@ -228,6 +236,26 @@ void SlideListModel::add() {
         if (moveSelection(at)) refresh(false);
     }
     refresh(false);
+    updatePosition();
+}
+
+// Into an empty list, as Add, without selecting; the list has the focus only when a row
+// is selected in it. The preview shows the last slide alone, however many come.
+void SlideListModel::addSlides(std::vector<std::string> paths) {
+    if (paths.empty()) return;
+    markChanged();
+    const bool wasEmpty = rows_.empty();
+    const int at = selected_ + 1;
+    const int count = static_cast<int>(paths.size());
+    std::vector<Slide> slides;
+    slides.reserve(paths.size());
+    for (std::string& path : paths) slides.push_back(Slide{std::move(path), true, false, false});
+    insertRows(at, std::move(slides));
+    view_.rowsInserted(at, count);
+    if (!wasEmpty) {
+        view_.focusSlideList();
+        if (moveSelection(at + count - 1)) refresh(false);
+    }
     updatePosition();
 }
 

@@ -45,6 +45,10 @@ public:
     // The lists follow the model's rows.
     virtual void rowsReplaced() = 0;
     virtual void rowInserted(int row) = 0;
+    // `count` rows inserted from `first` on at once.
+    virtual void rowsInserted(int first, int count) {
+        for (int row = first; row < first + count; ++row) rowInserted(row);
+    }
     virtual void rowRemoved(int row) = 0;
     virtual void rowMoved(int from, int to) = 0;
     virtual void optionChanged(int row, SlideOption which) = 0;
@@ -116,6 +120,11 @@ public:
     void moveUp();
     void moveDown();
     void removeAll();
+    // Pictures dropped on the list: in one block, in the order given, below the selected
+    // row (at the top when none is), each as Add makes it. In a list that had rows the
+    // last of them is selected afterwards, as after that many Adds; none are, nothing
+    // changes.
+    void addSlides(std::vector<std::string> paths);
 
 private:
     void load(std::vector<Slide> slides);
@@ -127,6 +136,7 @@ private:
     void refresh(bool force);
     void optionClicked(SlideOption which);
     void insertRow(int row, Slide slide);
+    void insertRows(int row, std::vector<Slide> slides);
     Slide removeRow(int row);
     int maxTop() const;
     bool confirm(const std::string& question);

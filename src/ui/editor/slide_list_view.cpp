@@ -1,11 +1,13 @@
 // What the working list asks of the editor form: the four lists following its rows, the
-// preview of the selected slide, the questions and the file dialog of Add.
+// preview of the selected slide, the questions and the file dialog of Add; and the
+// pictures dropped on the list.
 #include <exception>
 #include <string>
 
 #include "render/fit_picture.h"
 #include "settings/app_settings.h"
 #include "toolkit/application.h"
+#include "ui/editor/dropped_pictures.h"
 #include "ui/editor/slide_show_editor.h"
 
 namespace qs::ui {
@@ -61,6 +63,12 @@ void SlideShowEditor::rowsReplaced() {
 void SlideShowEditor::rowInserted(int row) {
     const Slide& slide = model_.slides()[static_cast<std::size_t>(row)];
     insertListRow(row, displayName(slide.path), slide);
+}
+
+void SlideShowEditor::rowsInserted(int first, int count) {
+    listArea.setVisible(false);
+    for (int row = first; row < first + count; ++row) rowInserted(row);
+    listArea.setVisible(true);
 }
 
 void SlideShowEditor::rowRemoved(int row) {
@@ -137,6 +145,15 @@ std::optional<std::string> SlideShowEditor::pickPicture() {
         return std::nullopt;
     }
     return pictureDialog.FileName;
+}
+
+// Files dropped on the name list: the pictures among them, as the platform's folders
+// hold them, become slides.
+std::vector<std::string> SlideShowEditor::droppedPictures(const std::vector<std::string>& paths) {
+    platform::Files* files = platform::services().files;
+    if (!files) return {};
+    BusyPointer busy;
+    return DroppedPictures(paths, *files);
 }
 
 std::vector<Slide> SlideShowEditor::storedSlides() {

@@ -151,6 +151,10 @@ void SlideShowEditor::bindHandlers() {
     upButton.Click = [this] { act([this] { model_.moveUp(); }); };
     downButton.Click = [this] { act([this] { model_.moveDown(); }); };
     deleteAllButton.Click = [this] { act([this] { model_.removeAll(); }); };
+    nameList.FilesDropped = [this](const std::vector<std::string>& paths) {
+        std::vector<std::string> pictures = droppedPictures(paths);
+        act([&] { model_.addSlides(std::move(pictures)); });
+    };
     previewBox.Click = [this] {
         if (!following_) act([this] { model_.setPreview(previewBox.Value() == 1); });
     };

@@ -4,7 +4,8 @@
 // click, key and command does. The four list boxes show the model's rows: nameList the
 // shortened paths, optionLists(0..2) the Center, HStretch and VStretch checks, each
 // column clipped to its check boxes beside the names. Apply and OK copy the model's
-// slides into AppSettings; the two option boxes write their settings at once.
+// slides into AppSettings; the two option boxes write their settings at once. Files and
+// folders dropped on nameList add the pictures among them.
 //
 // The form in slide_show_editor.cpp; what the model asks of it (rows, preview,
 // questions, the file dialog) in slide_list_view.cpp.
@@ -75,6 +76,7 @@ private:
     void fitOptionColumns();
     void bindHandlers();
     void applyList();
+    std::vector<std::string> droppedPictures(const std::vector<std::string>& paths);
     // Runs a model operation with the lists' own handlers silenced (the form changes
     // them to follow the model), then shows what the model holds.
     template <class Operation>
@@ -86,6 +88,7 @@ private:
     // --- SlideListView (slide_list_view.cpp) ---
     void rowsReplaced() override;
     void rowInserted(int row) override;
+    void rowsInserted(int first, int count) override;
     void rowRemoved(int row) override;
     void rowMoved(int from, int to) override;
     void optionChanged(int row, SlideOption which) override;

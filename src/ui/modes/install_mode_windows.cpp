@@ -17,11 +17,15 @@ public:
         tk::NewForm<SettingsDialog>().Show();
     }
 
+    // The show's windows draw pictures in each monitor's real pixels; the dialogs keep
+    // the system's one scaling (see the program's manifest).
     void ShowFullScreen() override {
+        tk::UseMonitorPixels();
         tk::NewForm<SaverWindow>().Show();
     }
 
     void LoadPreview(platform::WindowHandle host) override {
+        tk::UseMonitorPixels();
         tk::NewForm<PreviewWindow>(host).Load();
     }
 };

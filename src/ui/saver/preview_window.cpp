@@ -27,6 +27,9 @@ void PreviewWindow::Form_Load() {
     surface.moveIntoHost(host_);
     surfaceInHost_ = true;
     MakeNextSlideDue(AppSettings().delay());
+    // Decoded at the surface's own size, off the user-interface thread. Without a live
+    // host the first tick ends the run, and no slide is tried.
+    if (platform::services().system->IsWindow(host_)) PrepareSlidesAhead(show_, surface);
 }
 
 void PreviewWindow::showNextSlideOrEnd() {

@@ -71,6 +71,8 @@ void SaverWindow::Form_Load() {
     }
 
     MakeNextSlideDue(AppSettings().delay());
+    // The first picture decodes while the window comes up.
+    PrepareSlidesAhead(show_, *this);
     covers_ = CoverOtherMonitors(*this);
 }
 

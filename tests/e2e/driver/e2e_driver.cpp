@@ -247,9 +247,9 @@ bool WaitForScreenPixel(int x, int y, COLORREF colour, Ms deadline, int toleranc
     return WaitUntil([&] { return SameColour(ScreenPixel(x, y), colour, tolerance); }, deadline);
 }
 
-int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance) {
+std::vector<std::uint32_t> ScreenPixels(const RECT& area) {
     const int width = area.right - area.left, height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) return 0;
+    if (width <= 0 || height <= 0) return {};
     BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);  // 0x00RRGGBB
     HDC screen = GetDC(nullptr);
@@ -262,7 +262,12 @@ int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return !read ? 0 : static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [&](std::uint32_t p) {
+    return read ? pixels : std::vector<std::uint32_t>{};
+}
+
+int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance) {
+    const std::vector<std::uint32_t> pixels = ScreenPixels(area);
+    return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [&](std::uint32_t p) {
         return SameColour(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF), colour, tolerance);
     }));
 }

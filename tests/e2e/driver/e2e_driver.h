@@ -139,5 +139,7 @@ COLORREF ScreenPixel(int x, int y);
 bool SameColour(COLORREF a, COLORREF b, int tolerance = 8);
 bool WaitForScreenPixel(int x, int y, COLORREF colour, Ms deadline, int tolerance = 8);
 int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance = 8);
+// The area's pixels row by row as 0x00RRGGBB; empty when the screen could not be read.
+std::vector<std::uint32_t> ScreenPixels(const RECT& area);
 
 } // namespace qs::e2e

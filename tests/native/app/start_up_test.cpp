@@ -13,7 +13,6 @@
 #include "settings/shared_state.h"
 #include "support/scoped_services.h"
 #include "support/settings_fixture.h"
-#include "support/settings_memory_profile.h"
 
 namespace qs {
 namespace {
@@ -52,8 +51,6 @@ public:
 
 TEST(Main, StartsTheScheduleAndOpensTheModeOfTheFirstTwoCharactersWithTheHandleAfterThem) {
     test::ScopedServices os;
-    test::MemoryProfileFile profile;
-    os.UseProfile(&profile);
     RecordingModeWindows windows;
     const std::tuple<const char*, const char*, std::int32_t> cases[] = { // arguments, opened, handle
         // Settings: no switch, or /C in any case; whatever follows is ignored.
@@ -68,29 +65,29 @@ TEST(Main, StartsTheScheduleAndOpensTheModeOfTheFirstTwoCharactersWithTheHandleA
         {"/p 2147483648", "", 0}, {"/p -2147483649", "", 0}, {"/p 1e400", "", 0}, {"/p 2147483647.5", "", 0},
         {"/a 4660", "password", 4660}, {"/A", "password", 0}, {"/a 4294967296", "", 0},
         {"-s", "", 0}, {" /s", "", 0}, {"//s", "", 0}, {"\\s", "", 0}};
-    for (const auto& [arguments, opened, handle] : cases) {
-        SCOPED_TRACE(arguments);
-        os.process.arguments = arguments;
-        windows.opened.clear();
-        os.passwords.changeCalls.clear();
-        os.system.findCalls.clear();
-        os.clock.SetDateTime(2024, 5, 17, 21, 45, 30, 600);
-        const int seeds = os.random.randomizeCount;
-        MainModule::Main();
-        for (const auto& call : os.passwords.changeCalls) {
-            EXPECT_TRUE(call.provider == "SCRSAVE" && call.reserved1 + call.reserved2 == 0u);
-            windows.opened.push_back({"password", call.owner});
+    // The second time round a full-screen saver runs already: only a full-screen start gives way to it.
+    for (const bool running : {false, true}) {
+        if (running) os.system.AddWindow("QUILLO SCRSAV MAIN FORM");
+        for (const auto& [arguments, opened, handle] : cases) {
+            SCOPED_TRACE(testing::Message() << arguments << (running ? " beside a running saver" : ""));
+            os.process.arguments = arguments;
+            windows.opened.clear();
+            os.passwords.changeCalls.clear();
+            os.clock.SetDateTime(2024, 5, 17, 21, 45, 30, 600);
+            const int seeds = os.random.randomizeCount;
+            MainModule::Main();
+            for (const auto& call : os.passwords.changeCalls) {
+                EXPECT_TRUE(call.provider == "SCRSAVE" && call.reserved1 + call.reserved2 == 0u);
+                windows.opened.push_back({"password", call.owner});
+            }
+            const std::vector<Opened> expected = {{opened, app::HandleFromInt32(handle)}};
+            const bool opens = opened[0] && !(running && std::string(opened) == "full screen");
+            EXPECT_EQ(windows.opened, opens ? expected : std::vector<Opened>{});
+            // Whatever opens, the generator is seeded and the schedule starts now, in whole seconds.
+            EXPECT_EQ(os.random.randomizeCount, seeds + 1);
+            EXPECT_DOUBLE_EQ(LastSlideTime, 45429.0 + (21 * 3600 + 45 * 60 + 30) / 86400.0);
+            EXPECT_TRUE(os.profile.reads.empty() && os.profile.writes.empty()) << "Main leaves the settings alone";
         }
-        const std::vector<Opened> expected = {{opened, app::HandleFromInt32(handle)}};
-        EXPECT_EQ(windows.opened, opened[0] ? expected : std::vector<Opened>{});
-        // Whatever opens, the generator is seeded and the schedule starts now, in whole seconds.
-        EXPECT_EQ(os.random.randomizeCount, seeds + 1);
-        EXPECT_DOUBLE_EQ(LastSlideTime, 45429.0 + (21 * 3600 + 45 * 60 + 30) / 86400.0);
-        // Only full screen looks for a running saver.
-        EXPECT_EQ(os.system.findCalls, std::string(opened) == "full screen"
-                                           ? std::vector<std::string>{"Quillo ScrSav Main Form"}
-                                           : std::vector<std::string>{});
-        EXPECT_TRUE(profile.reads.empty() && profile.writes.empty()) << "Main leaves the settings alone";
     }
     test::ResetSharedState();
 }

@@ -39,7 +39,6 @@ protected:
         WriteSettings("Delay_0=10\r\nPictureCount_0=1\r\nCenter_1=True\r\nFileSpec_1=" + std::string(QS_TEST_DATA_DIR) +
                       "/saver/quadrants.gif");
     }
-    ~SaverTest() override { tk::releaseKeptForms(); }
     SaverWindow& Show() {
         SaverWindow& window = tk::NewForm<SaverWindow>();
         window.Show();
@@ -162,9 +161,9 @@ TEST_F(SaverTest, EveryOtherMonitorGetsACoverWhoseInputIsTheShows) {
     }
 }
 
-TEST_F(SaverTest, TheSurfaceTakesTheHostsClientSizeInWholeTwipsPerPixelAtItsTopLeft) {
+TEST_F(SaverTest, TheSurfaceTakesTheHostsClientSizeToThePixelAtItsTopLeft) {
     const std::tuple<platform::RectPx, double, float, float> cases[] = { // client, twips per pixel, size
-        {{10, 20, 162, 132}, 12, 1824, 1344}, {{0, 0, 10, 10}, 7.5, 80, 80}, {{0, 0, 0, 0}, 15, 0, 0}};
+        {{10, 20, 162, 132}, 12, 1824, 1344}, {{0, 0, 151, 112}, 7.5, 1132.5f, 840}, {{0, 0, 0, 0}, 15, 0, 0}};
     for (const auto& [client, twips, width, height] : cases) {
         os.screen.metrics.twipsPerPixelX = os.screen.metrics.twipsPerPixelY = twips;
         PreviewWindow& window = tk::NewForm<PreviewWindow>(os.system.AddWindow("host", client));

@@ -3,10 +3,9 @@
 // control's handler once before they return, and setting the value it holds runs nothing.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <stdexcept>
 
-#include "probe_forms.h"
+#include "support/probe_forms.h"
 #include "support/toolkit_fixture.h"
 
 namespace qs::test {
@@ -66,6 +65,14 @@ TEST_F(ToolkitTest, KeysReachTheRightControl) {
         {"an arrow for the focused list", tk::vbKeyDown, 0, [](auto& f) { f.list.SetFocus(); }, {"rowList_Click"}, true},
         {"Space toggles a focused check box", tk::vbKeySpace, 0, nullptr, {"randomBox_Click"}, true},
         {"a disabled form takes no keys", tk::vbKeyReturn, 0, [](auto& f) { f.setEnabled(false); }, {}, false},
+        {"without key preview the focused control takes the key", 'X', 0, nullptr, {}, false},
+        {"key preview sees the key first", tk::vbKeyReturn, 0, [](auto& f) { f.setKeyPreview(true); },
+         {"Form_KeyDown", "okButton_Click"}, true},
+        {"a consumed key goes no further", tk::vbKeyReturn, 0,
+         [](auto& f) { f.setKeyPreview(true), f.consumeKey = tk::vbKeyReturn; }, {"Form_KeyDown"}, true},
+        {"closing the form ends the key", tk::vbKeyReturn, 0,
+         [](auto& f) { f.setKeyPreview(true), f.onKeyDown = [&f] { f.Unload(); }; },
+         {"Form_KeyDown", "Form_QueryUnload", "Form_Unload"}, true},
     };
     for (const auto& c : cases) {
         ControlsForm form;
@@ -76,21 +83,6 @@ TEST_F(ToolkitTest, KeysReachTheRightControl) {
         EXPECT_EQ(form.userKey(c.key, c.shift), c.used) << c.name;
         EXPECT_EQ(form.log, c.expected) << c.name;
     }
-}
-
-TEST_F(FocusTest, KeyPreviewSeesEveryKeyFirstAndMayConsumeOrCloseIt) {
-    form.userKey('X', 0);
-    EXPECT_EQ(form.log, Log{}) << "without preview a focused control takes the key";
-    form.setKeyPreview(true);
-    form.userKey(tk::vbKeyReturn, 0);
-    form.consumeKey = tk::vbKeyReturn;
-    EXPECT_TRUE(form.userKey(tk::vbKeyReturn, 0));
-    EXPECT_EQ(form.log, (Log{"Form_KeyDown", "okButton_Click", "Form_KeyDown"})) << "a consumed key goes no further";
-    form.consumeKey = -1;
-    form.onKeyDown = [&] { form.Unload(); };
-    EXPECT_TRUE(form.userKey(tk::vbKeyReturn, 0));
-    EXPECT_FALSE(form.IsLoaded());
-    EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "okButton_Click"), 1) << "closing the form ends the key";
 }
 
 TEST_F(ToolkitTest, ChangesFromCodeRunTheHandlerOnceWithTheNewStateAndNothingWhenTheValueStays) {

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "probe_forms.h"
+#include "support/probe_forms.h"
 #include "support/toolkit_fixture.h"
 
 namespace qs::test {

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "probe_forms.h"
+#include "support/probe_forms.h"
 #include "support/test_images.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/picture_header.h"
@@ -45,7 +45,8 @@ std::string Declared(const Bytes& v) {
 }
 
 TEST(PictureHeader, WholeFilesWithinTheLimitsAreReadAndEveryOtherIsRefused) {
-    const Bytes jpeg = MakeJpeg(64, 48), png = MakePng(50, 20), gif = MakeGif(40, 40), bmp = MakeBmp(40, 30);
+    const Bytes jpeg = MakeJpeg(64, 48), png = MakePng(50, 20), bmp = MakeBmp(40, 30);
+    const Bytes gif = DataFile("saver/quadrants.gif");
     const Bytes progressive = ProgressiveJpeg();
     const std::size_t sof = After(jpeg, 0xC0) + 3; // the height, then the width
     const struct {
@@ -54,7 +55,7 @@ TEST(PictureHeader, WholeFilesWithinTheLimitsAreReadAndEveryOtherIsRefused) {
         const char* expected;
     } cases[] = {
         {"bitmap", bmp, "bmp 40 x 30"},
-        {"gif", MakeGif(21, 13), "gif 21 x 13"},
+        {"gif", gif, "gif 320 x 240"},
         {"baseline jpeg", jpeg, "jpeg 64 x 48"},
         {"progressive jpeg", progressive, "jpeg 48 x 32"},
         {"png", png, "png 50 x 20"},
@@ -84,12 +85,12 @@ TEST_F(ToolkitTest, ImageTakesTheNaturalSizeInWholeScreenPixelsUnlessStretched) 
     os.screen.metrics.twipsPerPixelY = 20;
     ControlsForm form;
     tk::Image image(form.pic, "bgimage", 240, 240, 855, 855);
-    const Bytes gif = MakeGif(97, 13);
+    const Bytes gif = DataFile("saver/quadrants.gif");
     EXPECT_FALSE(tk::LoadPicture(folder.write("cut.gif", Cut(gif, gif.size() - 4)))) << "the checks come first";
-    image.setPicture(*tk::LoadPicture(folder.write("odd.gif", gif)));
-    EXPECT_EQ((std::array{image.Left(), image.Width(), image.Height()}), (std::array<float, 3>{240, 97 * 12, 13 * 20}));
+    image.setPicture(*tk::LoadPicture(folder.write("whole.gif", gif)));
+    EXPECT_EQ((std::array{image.Left(), image.Width(), image.Height()}), (std::array<float, 3>{240, 3840, 4800}));
     image.setPicture(tk::Picture());
-    EXPECT_FLOAT_EQ(image.Width(), 97 * 12) << "an empty picture keeps the size";
+    EXPECT_FLOAT_EQ(image.Width(), 320 * 12) << "an empty picture keeps the size";
     tk::Image stretched(form, "img", 0, 0, 1630, 1320, true);
     stretched.setPicture(*tk::LoadPicture(folder.write("p.png", MakePng(10, 20))));
     EXPECT_FLOAT_EQ(stretched.Width(), 1630);

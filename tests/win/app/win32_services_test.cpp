@@ -39,6 +39,7 @@ TEST(Win32Clock, AgreesWithTheSystemTimeToTheSecond) {
     EXPECT_LT(std::min(distance, 86400.0 - distance), 1.0);
 }
 
+// The generator itself, its range and spread are the native suite's; here, the seed.
 TEST(Win32Random, TwoSeededGeneratorsDiffer) {
     auto a = MakeWin32Random();
     auto b = MakeWin32Random();
@@ -46,10 +47,6 @@ TEST(Win32Random, TwoSeededGeneratorsDiffer) {
     a->Randomize();
     b->Randomize();
     EXPECT_NE(a->Rnd(), b->Rnd()) << "the performance counter differs between two calls";
-    for (int i = 0; i < 1000; ++i) {
-        const double r = a->Rnd();
-        ASSERT_TRUE(r >= 0.0 && r < 1.0) << r;
-    }
 }
 
 std::string SystemFile(const char* name) {

@@ -25,7 +25,7 @@ Bytes Jpeg() { return EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48); }
 TEST(Pictures, EachFormatLoadsAtItsNaturalSize) {
     EnsureToolkit();
     const std::tuple<const char*, Bytes, int, int> files[] = {
-        {"handmade.gif", MakeGif(21, 13), 21, 13},
+        {"quadrants.gif", DataFile("saver/quadrants.gif"), 320, 240},
         {"progressive.jpg", ProgressiveJpeg(), 48, 32},
         {"picture.png", EncodeWithWic(GUID_ContainerFormatPng, 50, 20), 50, 20},
     };

@@ -1,5 +1,6 @@
-// Forms for the toolkit's own tests: every handler writes its name into `log`, and
-// hooks let a test act inside a handler (cancel, unload again, move the focus).
+// A probe form for the toolkit's own tests on both backends: every handler writes its
+// name into `log`, and hooks let a test act inside a handler (cancel, unload again, move
+// the focus).
 #pragma once
 
 #include <functional>

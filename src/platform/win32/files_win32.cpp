@@ -1,0 +1,58 @@
+// Files and folders through the wide API: a name outside the system's code page is
+// listed and read like any other.
+#include <windows.h>
+
+#include "platform/win32/services_win32.h"
+#include "platform/win32/wide_text.h"
+
+namespace qs::platform {
+
+namespace {
+
+class Win32Files final : public Files {
+public:
+    PathKind Kind(const std::string& path) override {
+        const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
+    }
+
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override {
+        std::vector<FolderEntry> entries;
+        std::wstring pattern = Widen(folder);
+        if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
+        pattern += L'*';
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return entries;
+        do {
+            const std::wstring_view name = found.cFileName;
+            const bool folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            if (name == L"." || name == L"..") continue;
+            // A junction or symbolic link may lead back up the tree.
+            if (folder && (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) continue;
+            entries.push_back({Narrow(name), folder});
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+        return entries;
+    }
+
+    std::string ReadStart(const std::string& path, std::size_t count) override {
+        HANDLE file =
+            CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return {};
+        std::string bytes(count, '\0');
+        DWORD got = 0;
+        if (!ReadFile(file, bytes.data(), static_cast<DWORD>(count), &got, nullptr)) got = 0;
+        CloseHandle(file);
+        bytes.resize(got);
+        return bytes;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Files> MakeWin32Files() { return std::make_unique<Win32Files>(); }
+
+} // namespace qs::platform
