@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <utility>
 
 namespace qs::platform {
@@ -323,6 +324,58 @@ bool ProfileText::Write(std::string_view section, std::string_view key, std::str
     }
     ReplaceInLine(index, line.equals + 1, line.end - line.equals - 1, newValue);
     return true;
+}
+
+bool ProfileText::Write(std::string_view section, const std::vector<std::pair<std::string, std::string>>& values) {
+    const Section* found = FindSection(UpToNul(section));
+    std::map<std::size_t, std::string_view> newValues; // of keys with a value, by line
+    std::vector<const std::pair<std::string, std::string>*> valueless;
+    std::string added; // lines of the keys the section lacks
+    for (const auto& entry : values) {
+        const std::string_view key = Trim(UpToNul(entry.first)), value = TrimLeft(UpToNul(entry.second));
+        const std::size_t line = found ? FindKey(*found, key) : npos;
+        if (line == npos) {
+            added.append(key).append("=").append(value).append(kLineBreak);
+        } else if (lines_[line].equals == npos) {
+            valueless.push_back(&entry);
+        } else {
+            newValues[line] = value;
+        }
+    }
+    std::string text;
+    std::size_t from = 0;
+    bool changed = !added.empty();
+    for (const auto& [index, value] : newValues) {
+        const Line& line = lines_[index];
+        if (StoredValue(line) != value) {
+            text.append(bytes_, from, line.equals + 1 - from).append(value);
+            from = line.end;
+            changed = true;
+        }
+    }
+    // New keys go after the section's last line, or in a new section at the end.
+    std::size_t at = bytes_.size();
+    if (found && found->lastLine != npos) {
+        const Line& last = lines_[found->lastLine];
+        if (!added.empty() && last.next == last.end) {
+            added.insert(0, kLineBreak); // the file's last line had no line break
+        }
+        at = last.next;
+    } else if (found) {
+        at = contentStart_;
+    } else if (!added.empty()) {
+        const bool open = !bytes_.empty() && bytes_.back() != '\n' && bytes_.back() != '\r';
+        added.insert(0, std::string(open ? kLineBreak : "").append("[").append(Trim(UpToNul(section))).append("]").append(kLineBreak));
+    }
+    if (changed) {
+        text.append(bytes_, from, at - from).append(added).append(bytes_, at);
+        bytes_ = std::move(text);
+        Parse();
+    }
+    for (const auto* entry : valueless) {
+        changed = Write(section, entry->first, entry->second) || changed;
+    }
+    return changed;
 }
 
 std::string_view ProfileDefault(std::string_view value) {

@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace qs::platform {
@@ -42,6 +43,9 @@ public:
     // Sets the key's value; true when the text changed. Writing the value a key
     // already holds changes nothing.
     bool Write(std::string_view section, std::string_view key, std::string_view value);
+    // As Write for each key in turn (each key once), in one pass over the text for the keys
+    // the section holds already: one by one, every change would move the text after it.
+    bool Write(std::string_view section, const std::vector<std::pair<std::string, std::string>>& values);
 
 private:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);

@@ -15,10 +15,8 @@ std::vector<std::string> ProfileFile::ReadKeys(const std::string& section, const
                                                std::uint32_t size, const std::string& file) {
     std::vector<std::string> values;
     values.reserve(keys.size());
-    std::string buffer(size, '\0');
     for (const std::string& key : keys) {
-        const std::uint32_t length = size == 0 ? 0 : GetPrivateProfileString(section, key, "", buffer.data(), size, file);
-        values.emplace_back(buffer.data(), std::min(length, size == 0 ? 0 : size - 1));
+        values.push_back(GetPrivateProfileString(section, key, "", size, file));
     }
     return values;
 }

@@ -197,6 +197,17 @@ public:
     // thousand slides is four hundred thousand keys.
     virtual std::vector<std::string> ReadKeys(const std::string& section, const std::vector<std::string>& keys,
                                               std::uint32_t size, const std::string& file);
+    // Several keys of one section, in order, leaving the file as one call each would; an
+    // implementation may write them all at once. True when every write succeeded.
+    virtual bool WritePrivateProfileStrings(const std::string& section,
+                                            const std::vector<std::pair<std::string, std::string>>& values,
+                                            const std::string& file) {
+        bool written = true;
+        for (const auto& [key, value] : values) {
+            written = WritePrivateProfileString(section, key, value, file) && written;
+        }
+        return written;
+    }
 };
 
 // The registry calls of advapi32, with their status codes (0 = ERROR_SUCCESS).

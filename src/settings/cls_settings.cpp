@@ -69,12 +69,6 @@ std::string ClsSettings::GetParm(const std::string& stem, std::int32_t index) co
     return profile->GetPrivateProfileString(kSection, KeyName(stem, index), "", kParmBufferSize, iniFile());
 }
 
-void ClsSettings::PutParm(const std::string& stem, const std::string& value, std::int32_t index) const {
-    if (platform::ProfileFile* profile = platform::services().profile) {
-        profile->WritePrivateProfileString(kSection, KeyName(stem, index), value, iniFile());
-    }
-}
-
 std::string ClsSettings::ReadParm(const std::string& stem, std::int32_t index) {
     return ReadTexts_.emplace_back(GetParm(stem, index));
 }
@@ -89,7 +83,7 @@ void ClsSettings::WriteParm(std::vector<ParmWrite>& writes, std::size_t slot, co
                             const std::string& value, std::int32_t index) const {
     // A key never read (an entry added since) is always written.
     if (slot >= ReadTexts_.size() || ReadTexts_[slot] != value) {
-        writes.push_back({stem, value, index});
+        writes.emplace_back(KeyName(stem, index), value);
     }
 }
 
@@ -182,12 +176,12 @@ void ClsSettings::Class_Terminate() {
     // into their Unicode form first, which they keep. Otherwise the file keeps its form, so
     // code-page text stays byte for byte what it was.
     const bool fits = std::all_of(writes.begin(), writes.end(),
-                                  [profile](const ParmWrite& write) { return profile->FitsCodePage(write.value); });
+                                  [profile](const ParmWrite& write) { return profile->FitsCodePage(write.second); });
     if (!fits) {
         profile->UseUnicodeForm(iniFile());
     }
-    for (const ParmWrite& write : writes) {
-        PutParm(write.stem, write.value, write.index);
+    if (!writes.empty()) {
+        profile->WritePrivateProfileStrings(kSection, writes, iniFile());
     }
 }
 

@@ -29,6 +29,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qs {
@@ -85,7 +86,6 @@ public:
     std::string iniFile() const;
     // One key of section "INIT": stem + "_" + index. At most 254 characters come back.
     std::string GetParm(const std::string& stem, std::int32_t index = 0) const;
-    void PutParm(const std::string& stem, const std::string& value, std::int32_t index = 0) const;
 
 private:
     void Class_Initialize();
@@ -97,11 +97,8 @@ private:
     std::string ReadParm(const std::string& stem, std::int32_t index = 0);
     void ReadFlag(bool& field, const std::string& stem, std::int32_t index = 0);
     void readEntries();
-    struct ParmWrite {
-        std::string stem;
-        std::string value;
-        std::int32_t index;
-    };
+    // A key and the text to write to it.
+    using ParmWrite = std::pair<std::string, std::string>;
     void WriteParm(std::vector<ParmWrite>& writes, std::size_t slot, const std::string& stem, const std::string& value,
                    std::int32_t index = 0) const;
     void WriteFlag(std::vector<ParmWrite>& writes, std::size_t slot, const std::string& stem, bool flag,
@@ -116,6 +113,7 @@ private:
     std::vector<SlideEntry> Slides_; // Slides_[i - 1] is entry i
     // Each key's text as read, in the order read: the six settings, then four per entry.
     std::vector<std::string> ReadTexts_;
+    // The keys the release writes, in order, handed to the profile in one call.
 };
 
 } // namespace qs

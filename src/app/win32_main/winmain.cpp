@@ -44,7 +44,10 @@ int Run() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitializeCommonControls();
     // The picture decoders are COM objects used from this, the one user-interface thread.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    // COM stays up until the process ends: the forms kept by NewForm and the cached
+    // pictures are static objects, destroyed after WinMain returns, and their decoders
+    // are COM objects, which must not be released after CoUninitialize.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     int exitCode = 1;
     // The process edge: window messages have their own boundary in the window procedure;
     // what fails outside any message (start-up, the final settings write) is reported here
@@ -53,9 +56,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         exitCode = Run();
     } catch (const std::exception& e) {
         OutputDebugStringW(qs::platform::Widen("QuilloSlides: the program failed: " + std::string(e.what()) + "\n").c_str());
-    }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
     }
     return exitCode;
 }

@@ -6,9 +6,12 @@
 // takes all of it in one GetPrivateProfileSectionW call and later reads are answered
 // from that copy, kept in UTF-8 and read by the system's rules (profile_text.h; the
 // contract tests hold the copy to the system's answers), for as long as the file on disk
-// keeps its time and size. Writes still go through WritePrivateProfileStringW one key at
-// a time; a write that would leave the key's value as it is (the functions change nothing
-// then) is not made.
+// keeps its time and size. Writes go through WritePrivateProfileStringW one key at a time;
+// a write that would leave the key's value as it is (the functions change nothing then) is
+// not made. The functions rewrite the whole file for every key, so a release that writes
+// many keys (a long list whose flags were stored as 1 or not at all) would take hours
+// under Wine: such a batch of plain ASCII is made on the file's text by the same rules and
+// written once.
 //
 // The functions read a file in the system's code page or, when it starts with the UTF-16
 // byte-order mark, in UTF-16, and write it in the form it has; a file they create is in
@@ -234,6 +237,31 @@ public:
         }
         copy_.reset();
         return WriteBytes(name, unicode);
+    }
+
+    bool WritePrivateProfileStrings(const std::string& section,
+                                    const std::vector<std::pair<std::string, std::string>>& values,
+                                    const std::string& file) override {
+        constexpr std::size_t kOneByOne = 64;
+        const auto ascii = [](const std::string& text) {
+            return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        };
+        const bool plain = std::all_of(values.begin(), values.end(), [&](const auto& kv) {
+            return ascii(kv.first) && ascii(kv.second);
+        }) && ascii(section);
+        const std::wstring name = Widen(file);
+        std::optional<std::string> text =
+            plain && values.size() > kOneByOne && NamesAFolder(file) ? FileBytes(name) : std::nullopt;
+        // A file in UTF-16 is the functions' own business.
+        if (!text || text->substr(0, 2) == kUtf16Mark || text->substr(0, 2) == "\xFE\xFF") {
+            return ProfileFile::WritePrivateProfileStrings(section, values, file);
+        }
+        ProfileText edited(std::move(*text));
+        copy_.reset();
+        if (!edited.Write(section, values)) {
+            return true;
+        }
+        return WriteBytes(name, edited.Bytes());
     }
 
 private:

@@ -70,8 +70,12 @@ struct Warm {
     const void* owner = nullptr;
     std::unique_ptr<OpenedFrame> frame;
 };
+// Never destroyed: pictures held by static objects (the forms kept to the end of the
+// process, the cached resource pictures) drop their frame during static destruction,
+// when a static slot could be gone already; releasing its frame twice crashed the exit
+// of a run that had shown a picture.
 Warm& Slot() {
-    static Warm warm;
+    static Warm& warm = *new Warm;
     return warm;
 }
 } // namespace
