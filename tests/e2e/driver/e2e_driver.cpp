@@ -115,15 +115,23 @@ std::string RunFolder::WriteSolidBitmap(const std::string& name, int width, int 
     return PathOf(name);
 }
 
-std::string RunFolder::CopyIn(const std::string& source, const std::string& name) const {
-    CopyFileA(source.c_str(), PathOf(name).c_str(), FALSE);
-    return PathOf(name);
-}
-
 void RunFolder::WriteText(const std::string& name, const std::string& text) const {
     const std::filesystem::path path(Wide(PathOf(name)));  // names are UTF-8; a folder in them is made
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+Host MakeHost() {
+    HWND host = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_CLIPCHILDREN, 40, 40, 152, 112, nullptr,
+                                nullptr, nullptr, nullptr);
+    ShowWindow(host, SW_SHOWNOACTIVATE);
+    return Host(host, DestroyWindow);
+}
+
+HWND WaitForSurface(HWND host) {
+    HWND surface = nullptr;
+    WaitUntil([&] { return (surface = GetWindow(host, GW_CHILD)) != nullptr; }, kStartDeadline);
+    return surface;
 }
 
 SaverProcess::SaverProcess(const RunFolder& run, const std::string& arguments) {
@@ -203,21 +211,38 @@ std::string RowText(HWND list, int row) {
     return Utf8(wide);
 }
 
-std::vector<HWND> EditorLists(HWND editor) {
-    std::vector<HWND> lists = Descendants(editor);
-    std::erase_if(lists, [](HWND w) { return !OfClass(w, "ListBox"); });
-    const auto width = [](HWND w) { return ScreenRect(w).right - ScreenRect(w).left; };
-    std::sort(lists.begin(), lists.end(), [&](HWND a, HWND b) { return width(a) > width(b); });
-    const auto left = [](HWND a, HWND b) { return ScreenRect(a).left < ScreenRect(b).left; };
-    if (!lists.empty()) std::sort(lists.begin() + 1, lists.end(), left);
-    return lists;
-}
-
 POINT RowPoint(HWND list, int row, int x) {
     const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     POINT p{x, (row - static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0))) * height + height / 2};
     ClientToScreen(list, &p);
     return p;
+}
+
+HWND OpenSettings(const SaverProcess& saver) {
+    HWND dialog = saver.WaitForWindow(kSettingsCaption, kStartDeadline, "&OK");
+    if (dialog) SetForegroundWindow(dialog);
+    return dialog;
+}
+
+HWND OpenEditor(const SaverProcess& saver, HWND settings, std::vector<HWND>& lists) {
+    HWND editor = nullptr;
+    const auto listsShown = [&] {
+        lists = Descendants(editor);
+        std::erase_if(lists, [](HWND w) { return !OfClass(w, "ListBox"); });
+        const auto width = [](HWND w) { return ScreenRect(w).right - ScreenRect(w).left; };
+        std::sort(lists.begin(), lists.end(), [&](HWND a, HWND b) { return width(a) > width(b); });
+        const auto left = [](HWND a, HWND b) { return ScreenRect(a).left < ScreenRect(b).left; };
+        if (!lists.empty()) std::sort(lists.begin() + 1, lists.end(), left);
+        return IsWindowVisible(editor) && lists.size() == 4;
+    };
+    if (!settings || !ClickButton(settings, "&Edit Slides...")) return nullptr;
+    editor = saver.WaitForWindow("Edit Slide Show", kDialogDeadline);
+    return editor && WaitUntil(listsShown, kDialogDeadline) ? editor : nullptr;
+}
+
+bool OkBothAndExit(const SaverProcess& saver, HWND editor, HWND settings) {
+    return ClickButton(editor, "&OK") && WaitUntil([&] { return !IsWindow(editor); }, kDialogDeadline) &&
+           ClickButton(settings, "&OK") && saver.WaitForExit(kExitDeadline);
 }
 
 void PressKey(WORD virtualKey, WORD held) {
@@ -247,6 +272,18 @@ void ClickAt(int x, int y) {
 void ClickCentre(HWND window) {
     const RECT r = ScreenRect(window);
     ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+bool ClickButton(HWND window, const std::string& caption) {
+    HWND button = FindChild(window, "Button", caption);
+    if (button) ClickCentre(button);
+    return button != nullptr;
+}
+
+bool ClickCheck(HWND window, const std::string& caption) {
+    HWND box = FindChild(window, "Button", caption);
+    if (box) ClickCentre(box);
+    return box && WaitUntil([&] { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }, Ms(3000));
 }
 
 bool CursorShowing() {

@@ -1,10 +1,7 @@
-// The end-to-end driver: runs the real QuilloSlides.scr as a separate process under Wine
-// (or Windows) and acts on it as a user and the system would.
-//
-// Every wait has a deadline and pumps this thread's messages meanwhile, so that windows
-// of the test itself (a preview host) keep answering the saver. Nothing sleeps for a
-// fixed time to let something happen. Input goes through SendInput, the path of real
-// hardware input. The suites share one display, so their ctest entries hold one lock.
+// The end-to-end driver: runs the real QuilloSlides.scr as its own process under Wine and
+// acts on it as a user and the system would. Every wait has a deadline and pumps this
+// thread's messages, so the test's own windows (a preview host) keep answering the saver;
+// nothing sleeps to let something happen. Input goes through SendInput, as hardware's does.
 #pragma once
 
 #include <windows.h>
@@ -24,28 +21,23 @@ namespace qs::e2e {
 using Ms = std::chrono::milliseconds;
 using Clock = std::chrono::steady_clock;
 
-// A Wine process can take seconds to start on a loaded machine; once it runs, the
-// product's own promises are much shorter.
+// A Wine process can take seconds to start on a loaded machine; the product's own promises are shorter.
 inline constexpr Ms kStartDeadline{20000};
 inline constexpr Ms kExitDeadline{5000};
+inline constexpr Ms kDialogDeadline{10000};
 inline constexpr char kSettingsCaption[] = "Quillo Screen Saver Settings";
 inline constexpr char kSaverCaption[] = "Quillo ScrSav Main Form";
+inline constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
 
-// UTF-8, as the program carries text, and UTF-16, as the wide API takes it.
 std::wstring Wide(const std::string& utf8);
 std::string Utf8(const std::wstring& wide);
-
 // A Unix path under Wine as Windows programs see it (Z:\...); a Windows path unchanged.
 std::string WindowsPath(const std::string& path);
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline);
 // Only for checking that something does NOT happen within a span.
 inline void PumpFor(Ms span) { WaitUntil([] { return false; }, span); }
-inline double MsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
-// A fresh temporary folder holding a copy of the saver under the given name; removed
-// with all it holds when the object goes.
+// A fresh temporary folder holding a copy of the saver under the given name; removed with all it holds.
 class RunFolder {
 public:
     explicit RunFolder(const std::string& saverFileName = "QuilloSlides.scr");
@@ -56,14 +48,12 @@ public:
     std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
     const std::string& SaverPath() const { return saverPath_; }
 
-    // The settings file: [INIT] and these lines.
-    void WriteSettings(const std::vector<std::string>& initLines) const;
+    void WriteSettings(const std::vector<std::string>& initLines) const;  // [INIT] and these lines
     std::map<std::string, std::string> ReadSettings() const;  // section [INIT], in UTF-8, either form of file
     std::string SettingsText() const { return ReadText(settingsName_); }
     std::string ReadText(const std::string& name) const;  // empty when there is none
     // A 24-bit bitmap of one colour, so that a test can predict the pixels shown.
     std::string WriteSolidBitmap(const std::string& name, int width, int height, COLORREF colour) const;
-    std::string CopyIn(const std::string& source, const std::string& name) const;
     void WriteText(const std::string& name, const std::string& text) const;
 
 private:
@@ -95,21 +85,17 @@ private:
 
 // A "/P" run's host, as the display-settings dialog's little monitor: a frameless popup.
 using Host = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>;
-inline Host MakeHost() {
-    HWND host = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_CLIPCHILDREN, 40, 40, 152, 112, nullptr,
-                                nullptr, nullptr, nullptr);
-    ShowWindow(host, SW_SHOWNOACTIVATE);
-    return Host(host, DestroyWindow);
-}
+Host MakeHost();
 // Handles are 32-bit values even in 64-bit processes; the command line carries them signed.
 inline std::string HandleText(HWND window) {
     return std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
 }
+// The surface a "/P" run puts into the host; null when none comes in time.
+HWND WaitForSurface(HWND host);
 inline DWORD ProcessOfWindow(HWND window) {
     DWORD id = 0;
     return GetWindowThreadProcessId(window, &id) ? id : 0;
 }
-inline HWND FindTopLevel(const std::string& caption) { return FindWindowA(nullptr, caption.c_str()); }
 std::vector<HWND> Descendants(HWND parent);
 // Asked with WM_GETTEXT: GetWindowText does not ask another process's controls. In UTF-8.
 std::string TextOf(HWND window);
@@ -117,26 +103,29 @@ std::string TextOf(HWND window);
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text = std::nullopt);
 inline bool ShowsLabel(HWND top, const std::string& text) { return FindChild(top, "Static", text) != nullptr; }
 inline RECT ScreenRect(HWND window) { RECT r{}; GetWindowRect(window, &r); return r; }
-// Asked in UTF-16, given in UTF-8: Wine hands another process's rows back in UTF-16 even to
-// the code-page message, longer than the length it reports.
+// Asked in UTF-16: Wine hands another process's rows back in UTF-16 even to the code-page
+// message, longer than the length it reports.
 std::string RowText(HWND list, int row);
 inline int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
-// The editor's four list boxes: the name list (the widest), then the Center, HStretch and
-// VStretch columns from left to right.
-std::vector<HWND> EditorLists(HWND editor);
 // The screen point at the vertical middle of a list's row, x pixels into its client area.
 POINT RowPoint(HWND list, int row, int x);
+
+// The settings dialog of a "/C" run, in front; null when it does not come.
+HWND OpenSettings(const SaverProcess& saver);
+// The editor opened from the settings dialog, once `lists` holds its four list boxes: the
+// name list (the widest), then the Center, HStretch and VStretch columns from left to right.
+HWND OpenEditor(const SaverProcess& saver, HWND settings, std::vector<HWND>& lists);
+// OK on the editor, then on the settings dialog; true once the run has ended.
+bool OkBothAndExit(const SaverProcess& saver, HWND editor, HWND settings);
 
 // A key pressed and released, inside `held` (e.g. VK_MENU) if given.
 void PressKey(WORD virtualKey, WORD held = 0);
 void ClickAt(int x, int y);
 void ClickCentre(HWND window);
 // Clicks the button of the window with this caption; false when there is none.
-inline bool ClickButton(HWND window, const std::string& caption) {
-    HWND button = FindChild(window, "Button", caption);
-    if (button) ClickCentre(button);
-    return button != nullptr;
-}
+bool ClickButton(HWND window, const std::string& caption);
+// Clicks the check box with this caption; true once it shows checked.
+bool ClickCheck(HWND window, const std::string& caption);
 bool CursorShowing();
 
 inline int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }

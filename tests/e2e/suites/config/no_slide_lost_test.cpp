@@ -12,12 +12,12 @@ namespace {
 
 TEST(NoSlideLost, ACountAboveTheLimitIsWrittenBackAsReadAfterAFullScreenRun) {
     RunFolder run;
-    const std::string red = run.WriteSolidBitmap("red.bmp", 64, 48, RGB(255, 0, 0));
+    const std::string red = run.WriteSolidBitmap("red.bmp", 64, 48, kRed);
     run.WriteSettings({"Delay_0=1", "PictureCount_0=150000", "FileSpec_1=" + red});
     SaverProcess saver(run, "/S");
     HWND window = saver.WaitForWindow(kSaverCaption, kStartDeadline);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(WaitForScreenPixel(10, 10, RGB(255, 0, 0), kStartDeadline)) << "the first slide";
+    ASSERT_TRUE(WaitForScreenPixel(10, 10, kRed, kStartDeadline)) << "the first slide";
     SetForegroundWindow(window);
     PressKey('Q');
     ASSERT_TRUE(saver.WaitForExit(kStartDeadline));
@@ -28,20 +28,18 @@ TEST(NoSlideLost, ACountAboveTheLimitIsWrittenBackAsReadAfterAFullScreenRun) {
 
 TEST(NoSlideLost, APreviewEndingBeforeTheDialogsOkLeavesTheDialogsChangeAndEverySlide) {
     RunFolder run;
-    const std::string red = run.WriteSolidBitmap("red.bmp", 64, 48, RGB(255, 0, 0));
+    const std::string red = run.WriteSolidBitmap("red.bmp", 64, 48, kRed);
     run.WriteSettings({"Delay_0=1", "PictureCount_0=2", "FileSpec_1=" + red, "FileSpec_2=" + red, "Center_2=1"});
     Host host = MakeHost();
     SaverProcess preview(run, "/P " + HandleText(host.get()));
-    ASSERT_TRUE(WaitUntil([&] { return GetWindow(host.get(), GW_CHILD) != nullptr; }, kStartDeadline));
+    ASSERT_NE(WaitForSurface(host.get()), nullptr);
     SaverProcess saver(run, "/C");
-    HWND dialog = saver.WaitForWindow(kSettingsCaption, kStartDeadline, "&OK");
+    HWND dialog = OpenSettings(saver);
     ASSERT_NE(dialog, nullptr);
     host.reset();
     ASSERT_TRUE(preview.WaitForExit(kExitDeadline));
     SetForegroundWindow(dialog);
-    HWND random = FindChild(dialog, "Button", "Random order");
-    ClickCentre(random);
-    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(random, BM_GETCHECK, 0, 0) == BST_CHECKED; }, Ms(3000)));
+    ASSERT_TRUE(ClickCheck(dialog, "Random order"));
     ASSERT_TRUE(ClickButton(dialog, "&OK"));
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     auto settings = run.ReadSettings();

@@ -8,7 +8,6 @@
 namespace qs::e2e {
 namespace {
 
-constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0);
 constexpr Ms kReactionDeadline{3000};
 
 class SettingsDialog : public ::testing::Test {
@@ -17,14 +16,6 @@ protected:
     // The about box copies what it reads into the registry of this Wine prefix.
     void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brindle\\QuilloSaverF1\\AboutDlg"); }
 
-    HWND Open(SaverProcess& saver) {
-        HWND dialog = saver.WaitForWindow(kSettingsCaption, kStartDeadline, "&OK");
-        EXPECT_NE(dialog, nullptr) << "no window captioned " << kSettingsCaption;
-        if (dialog) SetForegroundWindow(dialog);
-        return dialog;
-    }
-    static bool IsChecked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
     RunFolder run_;
 };
 
@@ -32,7 +23,7 @@ class OpensOn : public SettingsDialog, public ::testing::WithParamInterface<cons
 
 TEST_P(OpensOn, TheDialogWithItsControlsAndLeavesNoFileWhenCancelled) {
     SaverProcess saver(run_, GetParam());
-    HWND dialog = Open(saver);
+    HWND dialog = OpenSettings(saver);
     ASSERT_NE(dialog, nullptr);
     for (const char* caption : {"&OK", "&Cancel", "&About...", "Select...", "&Edit Slides...", "Random order"})
         EXPECT_NE(FindChild(dialog, "Button", caption), nullptr) << caption;
@@ -56,9 +47,9 @@ TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPictureAndTheTopArrowAn
                         "FileSpec_1=" + green, "Center_1=True"});
     Host host = MakeHost();
     SaverProcess preview(run_, "/P " + HandleText(host.get()));
-    ASSERT_TRUE(WaitUntil([&] { return GetWindow(host.get(), GW_CHILD) != nullptr; }, kStartDeadline));
+    ASSERT_NE(WaitForSurface(host.get()), nullptr);
     SaverProcess saver(run_, "/C");
-    HWND dialog = Open(saver);
+    HWND dialog = OpenSettings(saver);
     ASSERT_NE(dialog, nullptr);
     // monitorScreen at 15 twips a pixel: monitor at (4200, 360) twips, monitorScreen (270, 270)
     // inside it, 2290 x 1680 twips.
@@ -99,7 +90,7 @@ TEST_F(SettingsDialog, TheAboutBoxOpensAndClosesWithEscAndCancelAfterAChangeAsks
                                        "Warning1=Configured notice for this test.\r\n");
     const std::string before = run_.SettingsText();
     SaverProcess saver(run_, "/C");
-    HWND dialog = Open(saver);
+    HWND dialog = OpenSettings(saver);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ClickButton(dialog, "&About..."));
     HWND about = saver.WaitForWindow("About Quillo Slide Show", kReactionDeadline, "OK");
@@ -114,9 +105,7 @@ TEST_F(SettingsDialog, TheAboutBoxOpensAndClosesWithEscAndCancelAfterAChangeAsks
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, kReactionDeadline));
     ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, kReactionDeadline));
 
-    HWND random = FindChild(dialog, "Button", "Random order");
-    ClickCentre(random);
-    ASSERT_TRUE(WaitUntil([&] { return IsChecked(random); }, kReactionDeadline));
+    ASSERT_TRUE(ClickCheck(dialog, "Random order"));
     for (const char* answer : {"&No", "&Yes"}) {
         SCOPED_TRACE(answer);
         ASSERT_TRUE(ClickButton(dialog, "&Cancel"));
@@ -127,7 +116,8 @@ TEST_F(SettingsDialog, TheAboutBoxOpensAndClosesWithEscAndCancelAfterAChangeAsks
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kReactionDeadline));
         if (answer[1] == 'N') {
             ASSERT_TRUE(IsWindow(dialog));
-            EXPECT_TRUE(IsChecked(random)) << "No keeps the change";
+            EXPECT_EQ(SendMessageA(FindChild(dialog, "Button", "Random order"), BM_GETCHECK, 0, 0), BST_CHECKED)
+                << "No keeps the change";
         }
     }
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));

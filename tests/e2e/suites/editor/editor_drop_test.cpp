@@ -29,11 +29,9 @@ TEST(EditorDrop, AddsThePicturesOfADroppedFolderAndFileBelowTheSelectedRow) {
     run.WriteText("drop\\notes.jpg", "not a picture");
     run.WriteSettings({"PictureCount_0=2", "FileSpec_1=" + run.PathOf("a.bmp"), "FileSpec_2=" + run.PathOf("b.bmp")});
     SaverProcess saver(run, "/C");
-    HWND settings = saver.WaitForWindow(kSettingsCaption, kStartDeadline, "&Edit Slides..."), editor = nullptr;
-    ASSERT_TRUE(settings && ClickButton(settings, "&Edit Slides..."));
     std::vector<HWND> lists;
-    ASSERT_TRUE(WaitUntil([&] { return (editor = FindTopLevel("Edit Slide Show")) && IsWindowVisible(editor) &&
-                                       (lists = EditorLists(editor)).size() == 4; }, Ms{10000}));
+    HWND settings = OpenSettings(saver), editor = OpenEditor(saver, settings, lists);
+    ASSERT_NE(editor, nullptr);
     const POINT row = RowPoint(lists[0], 0, 40);
     ClickAt(row.x, row.y);
     std::string command = QS_E2E_XDND_DROP " " + std::to_string(row.x) + " " + std::to_string(row.y + 20) + " " +
@@ -43,8 +41,7 @@ TEST(EditorDrop, AddsThePicturesOfADroppedFolderAndFileBelowTheSelectedRow) {
     PROCESS_INFORMATION started{};
     ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &started));
     ASSERT_TRUE(WaitUntil([&] { return ShowsLabel(editor, "(6/7)"); }, Ms{20000})) << "the drop was not added";
-    ASSERT_TRUE(ClickButton(editor, "&OK") && WaitUntil([&] { return !IsWindow(editor); }, Ms{10000}));
-    ASSERT_TRUE(ClickButton(settings, "&OK") && saver.WaitForExit(kExitDeadline));
+    ASSERT_TRUE(OkBothAndExit(saver, editor, settings));
     auto ini = run.ReadSettings();
     for (int i = 1; i <= 7; ++i) {
         EXPECT_EQ(ini["FileSpec_" + std::to_string(i)], WindowsPath(run.PathOf(pictures[i - 1]))) << i;

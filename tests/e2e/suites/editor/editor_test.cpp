@@ -3,14 +3,10 @@
 // settings file the process writes when it ends.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "e2e_driver.h"
 
 namespace qs::e2e {
 namespace {
-
-constexpr Ms kDialogDeadline{10000};
 
 // Characters, whatever keys would make them on this keyboard.
 void TypeText(const std::string& text) {
@@ -33,7 +29,7 @@ protected:
         ASSERT_TRUE(Shows(position));
     }
     // A click on a row's check box in an option column; only its clip shows the column.
-    void ClickCheck(int column, int row) {
+    void ClickOption(int column, int row) {
         ClickAt(ScreenRect(GetParent(lists_[column + 1])).left + 7, RowPoint(lists_[column + 1], row, 0).y);
     }
     bool Shows(const std::string& label) {
@@ -46,9 +42,9 @@ protected:
 };
 
 TEST_F(Editor, ShowsSelectsAddsMovesTogglesAndDeletesSlidesAndOkWritesThem) {
-    const std::string red = WindowsPath(run_.WriteSolidBitmap("red.bmp", 200, 100, RGB(255, 0, 0)));
-    const std::string green = WindowsPath(run_.WriteSolidBitmap("green.bmp", 200, 100, RGB(0, 255, 0)));
-    const std::string blue = WindowsPath(run_.WriteSolidBitmap("blue.bmp", 200, 100, RGB(0, 0, 255)));
+    const std::string red = WindowsPath(run_.WriteSolidBitmap("red.bmp", 200, 100, kRed));
+    const std::string green = WindowsPath(run_.WriteSolidBitmap("green.bmp", 200, 100, kGreen));
+    const std::string blue = WindowsPath(run_.WriteSolidBitmap("blue.bmp", 200, 100, kBlue));
     const std::string added = WindowsPath(run_.WriteSolidBitmap("added.bmp", 40, 40, RGB(90, 90, 90)));
     std::vector<std::string> lines = {"PreviewFlag_0=True", "BGColor_0=16777215", "PictureCount_0=3"};
     // Red is not centred: an added slide is centred by itself, not after its neighbour.
@@ -58,13 +54,9 @@ TEST_F(Editor, ShowsSelectsAddsMovesTogglesAndDeletesSlidesAndOkWritesThem) {
                                    std::string("HStretch_") + n + "=False", std::string("VStretch_") + n + "=False"});
     run_.WriteSettings(lines);
     SaverProcess saver(run_, "/C");
-    HWND settings = saver.WaitForWindow(kSettingsCaption, kStartDeadline, "&Edit Slides...");
-    ASSERT_NE(settings, nullptr) << "the settings dialog did not open";
-    ASSERT_TRUE(ClickButton(settings, "&Edit Slides..."));
-    editor_ = saver.WaitForWindow("Edit Slide Show", kDialogDeadline);
+    HWND settings = OpenSettings(saver);
+    editor_ = OpenEditor(saver, settings, lists_);
     ASSERT_NE(editor_, nullptr) << "the editor did not open";
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(editor_) && (lists_ = EditorLists(editor_)).size() == 4; },
-                          kDialogDeadline));
     EXPECT_TRUE(IsWindow(settings));
 
     for (HWND list : lists_) EXPECT_EQ(RowCount(list), 3);
@@ -83,9 +75,8 @@ TEST_F(Editor, ShowsSelectsAddsMovesTogglesAndDeletesSlidesAndOkWritesThem) {
     }
     ASSERT_NE(preview, nullptr) << "no preview surface";
     const RECT pr = ScreenRect(preview);
-    EXPECT_TRUE(WaitForScreenPixel((pr.left + pr.right) / 2, (pr.top + pr.bottom) / 2, RGB(0, 255, 0),
-                                   kDialogDeadline));
-    ClickCheck(1, 1);  // HStretch of green
+    EXPECT_TRUE(WaitForScreenPixel((pr.left + pr.right) / 2, (pr.top + pr.bottom) / 2, kGreen, kDialogDeadline));
+    ClickOption(1, 1);  // HStretch of green
 
     // Add below red, through the real file-open dialog: red, added, green, blue.
     ClickRow(0, "(1/3)");
@@ -113,10 +104,7 @@ TEST_F(Editor, ShowsSelectsAddsMovesTogglesAndDeletesSlidesAndOkWritesThem) {
     ASSERT_TRUE(ClickButton(question, "&Yes"));
     ASSERT_TRUE(WaitUntil([&] { return RowCount(lists_[0]) == 3; }, kDialogDeadline)) << "the slide stayed";
 
-    ASSERT_TRUE(ClickButton(editor_, "&OK"));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor_); }, kDialogDeadline)) << "the editor stayed open";
-    ASSERT_TRUE(ClickButton(settings, "&OK"));
-    ASSERT_TRUE(saver.WaitForExit(kExitDeadline)) << "the settings dialog stayed open";
+    ASSERT_TRUE(OkBothAndExit(saver, editor_, settings)) << "the editor or the settings dialog stayed open";
     auto ini = run_.ReadSettings();
     const std::map<std::string, std::string> expected = {
         {"PictureCount_0", "3"}, {"FileSpec_1", red},      {"Center_1", "False"},   {"HStretch_1", "False"},

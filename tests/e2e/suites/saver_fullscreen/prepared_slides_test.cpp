@@ -1,14 +1,10 @@
 // "/S" with 24-megapixel pictures, each prepared while the one before it shows.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "e2e_driver.h"
 
 namespace qs::e2e {
 namespace {
-
-constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
 
 class PreparedSlides : public ::testing::Test {
 protected:

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 
 #include "e2e_driver.h"
 
@@ -13,8 +12,6 @@ namespace qs::e2e {
 namespace {
 
 constexpr char kSaver98[] = "QuilloSaver98.scr";
-constexpr COLORREF kRed = RGB(255, 0, 0);
-
 constexpr char kDesktop[] = "Control Panel\\Desktop", kOption[] = "ScreenSaveUsePassword";
 const std::string kAppDefaults = std::string("Software\\Wine\\AppDefaults\\") + kSaver98;
 
@@ -57,7 +54,7 @@ protected:
         saver_.reset();
         run_ = std::make_unique<RunFolder>(saverName);
         SetUserValue(kDesktop, kOption, option);
-        run_->CopyIn(WindowsPath(QS_E2E_PASSWORD_CPL_PATH), "password.cpl");
+        CopyFileA(WindowsPath(QS_E2E_PASSWORD_CPL_PATH).c_str(), run_->PathOf("password.cpl").c_str(), FALSE);
         Answer(accept);
         run_->WriteSettings({"BGColor_0=0", "PictureCount_0=1",
                              "FileSpec_1=" + run_->WriteSolidBitmap("red.bmp", 64, 64, kRed), "Center_1=True"});

@@ -9,7 +9,6 @@
 namespace qs::e2e {
 namespace {
 
-constexpr COLORREF kBlue = RGB(0, 0, 255), kRed = RGB(255, 0, 0);
 // The host watch runs on the 400 ms timer; a process also needs a moment to end.
 constexpr Ms kEndsSoon{2000};
 
@@ -58,9 +57,8 @@ TEST(Preview, TheSurfaceFillsTheHostShowsTheShowAndEndsOnWmCloseOrWithTheHost) {
         Host host = MakeHost();
         ASSERT_NE(host, nullptr);
         SaverProcess saver(run, "/P " + HandleText(host.get()));
-        HWND surface = nullptr;
-        ASSERT_TRUE(WaitUntil([&] { return (surface = GetWindow(host.get(), GW_CHILD)) != nullptr; }, kStartDeadline))
-            << "no surface in the host";
+        HWND surface = WaitForSurface(host.get());
+        ASSERT_NE(surface, nullptr) << "no surface in the host";
         EXPECT_EQ(ProcessOfWindow(surface), saver.Id());
         RECT placed = ScreenRect(surface);
         MapWindowPoints(nullptr, host.get(), reinterpret_cast<POINT*>(&placed), 2);

@@ -8,8 +8,6 @@
 namespace qs::e2e {
 namespace {
 
-constexpr Ms kDialogDeadline{10000};
-
 // The path goes into the dialog's file-name box, then Open.
 void AddThroughFileDialog(const SaverProcess& saver, HWND editor, const std::string& path) {
     ASSERT_TRUE(ClickButton(editor, "&Add"));
@@ -25,17 +23,14 @@ TEST(UnicodePaths, GreekFolderAndJapaneseFileGoFromTheDialogToTheScreenAndBack) 
     SetCursorPos(3, 3);
     RunFolder run;
     const std::string greekFolder = "\xCE\xA6\xCF\x89\xCF\x84\xCE\xBF\xCE\xB3\xCF\x81\xCE\xB1\xCF\x86\xCE\xAF\xCE\xB5\xCF\x82";
-    const std::string greek = run.WriteSolidBitmap(greekFolder + "\\red.bmp", 200, 100, RGB(255, 0, 0));
-    const std::string japanese = run.WriteSolidBitmap("\xE5\x86\x99\xE7\x9C\x9F.bmp", 200, 100, RGB(0, 255, 0));
+    const std::string greek = run.WriteSolidBitmap(greekFolder + "\\red.bmp", 200, 100, kRed);
+    const std::string japanese = run.WriteSolidBitmap("\xE5\x86\x99\xE7\x9C\x9F.bmp", 200, 100, kGreen);
     run.WriteSettings({"Delay_0=2", "BGColor_0=0"});
     {
         SaverProcess saver(run, "/C");
-        HWND settings = saver.WaitForWindow(kSettingsCaption, kStartDeadline, "&Edit Slides...");
-        ASSERT_TRUE(settings && ClickButton(settings, "&Edit Slides...")) << "the settings dialog did not open";
-        HWND editor = saver.WaitForWindow("Edit Slide Show", kDialogDeadline);
         std::vector<HWND> lists;
-        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(editor) && (lists = EditorLists(editor)).size() == 4; },
-                              kDialogDeadline));
+        HWND settings = OpenSettings(saver), editor = OpenEditor(saver, settings, lists);
+        ASSERT_NE(editor, nullptr) << "the editor did not open";
         AddThroughFileDialog(saver, editor, greek);
         AddThroughFileDialog(saver, editor, japanese); // at the top, selected
         ASSERT_TRUE(WaitUntil([&] { return RowCount(lists[0]) == 2; }, kDialogDeadline)) << "not both were added";
@@ -47,9 +42,8 @@ TEST(UnicodePaths, GreekFolderAndJapaneseFileGoFromTheDialogToTheScreenAndBack) 
         ASSERT_TRUE(ClickButton(editor, "&Delete"));
         HWND question = saver.WaitForWindow("Screen Saver", kDialogDeadline, "&No");
         EXPECT_TRUE(question && ShowsLabel(question, "Do you want to delete " + RowText(lists[0], 0) + "?"));
-        ASSERT_TRUE(question && ClickButton(question, "&No") && ClickButton(editor, "&OK"));
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }, kDialogDeadline)) << "the editor stayed open";
-        ASSERT_TRUE(ClickButton(settings, "&OK") && saver.WaitForExit(kExitDeadline));
+        ASSERT_TRUE(question && ClickButton(question, "&No"));
+        ASSERT_TRUE(OkBothAndExit(saver, editor, settings)) << "the editor or the settings dialog stayed open";
     }
     const auto expectWritten = [&] {
         EXPECT_EQ(run.SettingsText().substr(0, 2), "\xFF\xFE") << "not in the Unicode form";
@@ -58,8 +52,8 @@ TEST(UnicodePaths, GreekFolderAndJapaneseFileGoFromTheDialogToTheScreenAndBack) 
     };
     expectWritten();
     SaverProcess show(run, "/S"); // list order, each centred on black
-    EXPECT_TRUE(WaitForScreenPixel(512, 384, RGB(0, 255, 0), kStartDeadline)) << "the Japanese-named picture";
-    EXPECT_TRUE(WaitForScreenPixel(512, 384, RGB(255, 0, 0), Ms(6000))) << "the picture in the Greek-named folder";
+    EXPECT_TRUE(WaitForScreenPixel(512, 384, kGreen, kStartDeadline)) << "the Japanese-named picture";
+    EXPECT_TRUE(WaitForScreenPixel(512, 384, kRed, Ms(6000))) << "the picture in the Greek-named folder";
     PressKey('Q');
     ASSERT_TRUE(show.WaitForExit(kExitDeadline));
     expectWritten(); // read by that run and written back as read
