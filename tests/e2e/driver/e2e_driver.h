@@ -121,6 +121,7 @@ bool OkBothAndExit(const SaverProcess& saver, HWND editor, HWND settings);
 // A key pressed and released, inside `held` (e.g. VK_MENU) if given.
 void PressKey(WORD virtualKey, WORD held = 0);
 void ClickAt(int x, int y);
+inline void ClickAt(POINT p) { ClickAt(p.x, p.y); }
 void ClickCentre(HWND window);
 // Clicks the button of the window with this caption; false when there is none.
 bool ClickButton(HWND window, const std::string& caption);

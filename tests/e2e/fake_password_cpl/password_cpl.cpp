@@ -1,7 +1,5 @@
-// A password.cpl for the end-to-end tests of the Windows 95 family's password check; the
-// saver loads it from its own folder, as it would load the system's. It answers as
-// password-answer.txt beside it says ("1": right), so a test can refuse and then accept,
-// and adds a line to password-calls.txt at each call, so a test can count the checks.
+// The password.cpl the saver loads from its own folder: it answers as password-answer.txt beside it
+// says ("1": right), and adds a character to password-calls.txt at each call, so a test can count them.
 #include <windows.h>
 
 #include <fstream>
@@ -19,6 +17,6 @@ std::string BesideThisModule(const char* name) {
 } // namespace
 
 extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND) {
-    std::ofstream(BesideThisModule("password-calls.txt"), std::ios::app) << "call\n";
+    std::ofstream(BesideThisModule("password-calls.txt"), std::ios::app) << '.';
     return std::ifstream(BesideThisModule("password-answer.txt")).get() == '1';
 }

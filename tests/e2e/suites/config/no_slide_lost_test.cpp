@@ -7,8 +7,7 @@
 
 #include "e2e_driver.h"
 
-namespace qs::e2e {
-namespace {
+using namespace qs::e2e;
 
 TEST(NoSlideLost, ACountAboveTheLimitIsWrittenBackAsReadAfterAFullScreenRun) {
     RunFolder run;
@@ -47,6 +46,3 @@ TEST(NoSlideLost, APreviewEndingBeforeTheDialogsOkLeavesTheDialogsChangeAndEvery
                           settings["FileSpec_2"], settings["Center_2"]}),
               (std::array<std::string, 5>{"True", "10", "2", red, "True"}));
 }
-
-} // namespace
-} // namespace qs::e2e

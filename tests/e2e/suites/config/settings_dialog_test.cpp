@@ -5,8 +5,7 @@
 
 #include "e2e_driver.h"
 
-namespace qs::e2e {
-namespace {
+using namespace qs::e2e;
 
 constexpr Ms kReactionDeadline{3000};
 
@@ -123,6 +122,3 @@ TEST_F(SettingsDialog, TheAboutBoxOpensAndClosesWithEscAndCancelAfterAChangeAsks
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     EXPECT_EQ(run_.SettingsText(), before);
 }
-
-} // namespace
-} // namespace qs::e2e

@@ -4,8 +4,7 @@
 
 #include "e2e_driver.h"
 
-namespace qs::e2e {
-namespace {
+using namespace qs::e2e;
 
 std::string FileUri(const std::string& windowsPath) {
     using ToUnix = char*(__cdecl*)(const wchar_t*);
@@ -22,7 +21,6 @@ TEST(EditorDrop, AddsThePicturesOfADroppedFolderAndFileBelowTheSelectedRow) {
     GTEST_SKIP() << "no X11 drag source was built (libx11-dev)";
 #else
     RunFolder run;
-    for (const char* folder : {"drop", "drop\\sub"}) CreateDirectoryA(run.PathOf(folder).c_str(), nullptr);
     // In the order they are expected: a, then the dropped ones in natural order, then b.
     const char* pictures[] = {"a.bmp", "drop\\img2.bmp", "drop\\img10.bmp", "drop\\noext", "drop\\sub\\c.bmp", "top.bmp", "b.bmp"};
     for (const char* name : pictures) run.WriteSolidBitmap(name, 8, 8, RGB(9, 9, 9));
@@ -33,7 +31,7 @@ TEST(EditorDrop, AddsThePicturesOfADroppedFolderAndFileBelowTheSelectedRow) {
     HWND settings = OpenSettings(saver), editor = OpenEditor(saver, settings, lists);
     ASSERT_NE(editor, nullptr);
     const POINT row = RowPoint(lists[0], 0, 40);
-    ClickAt(row.x, row.y);
+    ClickAt(row);
     std::string command = QS_E2E_XDND_DROP " " + std::to_string(row.x) + " " + std::to_string(row.y + 20) + " " +
                           FileUri(run.PathOf("top.bmp")) + " " + FileUri(run.PathOf("drop"));
     STARTUPINFOA start{};
@@ -49,6 +47,3 @@ TEST(EditorDrop, AddsThePicturesOfADroppedFolderAndFileBelowTheSelectedRow) {
     }
 #endif
 }
-
-} // namespace
-} // namespace qs::e2e

@@ -1,12 +1,9 @@
-// The slide-show editor of the real QuilloSlides.scr, opened from the settings dialog
-// ("/C") and driven with the mouse and keyboard; what it did is read back from the
-// settings file the process writes when it ends.
+// The editor opened from "/C", driven with the mouse and keyboard, read back from the settings file.
 #include <gtest/gtest.h>
 
 #include "e2e_driver.h"
 
-namespace qs::e2e {
-namespace {
+using namespace qs::e2e;
 
 // Characters, whatever keys would make them on this keyboard.
 void TypeText(const std::string& text) {
@@ -18,102 +15,86 @@ void TypeText(const std::string& text) {
     }
 }
 
-class Editor : public ::testing::Test {
-protected:
-    void SetUp() override { SetCursorPos(3, 3); }
-
-    // A click on a row's name, right of the strip that hides the list's own check boxes.
-    void ClickRow(int row, const std::string& position) {
-        const POINT p = RowPoint(lists_[0], row, 40);
-        ClickAt(p.x, p.y);
-        ASSERT_TRUE(Shows(position));
-    }
-    // A click on a row's check box in an option column; only its clip shows the column.
-    void ClickOption(int column, int row) {
-        ClickAt(ScreenRect(GetParent(lists_[column + 1])).left + 7, RowPoint(lists_[column + 1], row, 0).y);
-    }
-    bool Shows(const std::string& label) {
-        return WaitUntil([&] { return ShowsLabel(editor_, label); }, kDialogDeadline);
-    }
-
-    RunFolder run_;
-    HWND editor_ = nullptr;
-    std::vector<HWND> lists_;  // the names, then the Center, HStretch and VStretch columns
-};
-
-TEST_F(Editor, ShowsSelectsAddsMovesTogglesAndDeletesSlidesAndOkWritesThem) {
-    const std::string red = WindowsPath(run_.WriteSolidBitmap("red.bmp", 200, 100, kRed));
-    const std::string green = WindowsPath(run_.WriteSolidBitmap("green.bmp", 200, 100, kGreen));
-    const std::string blue = WindowsPath(run_.WriteSolidBitmap("blue.bmp", 200, 100, kBlue));
-    const std::string added = WindowsPath(run_.WriteSolidBitmap("added.bmp", 40, 40, RGB(90, 90, 90)));
+TEST(Editor, ShowsSelectsAddsMovesTogglesAndDeletesSlidesAndOkWritesThem) {
+    SetCursorPos(3, 3);
+    RunFolder run;
+    const std::string red = WindowsPath(run.WriteSolidBitmap("red.bmp", 200, 100, kRed));
+    const std::string green = WindowsPath(run.WriteSolidBitmap("green.bmp", 200, 100, kGreen));
+    const std::string blue = WindowsPath(run.WriteSolidBitmap("blue.bmp", 200, 100, kBlue));
+    const std::string added = WindowsPath(run.WriteSolidBitmap("added.bmp", 40, 40, RGB(90, 90, 90)));
     std::vector<std::string> lines = {"PreviewFlag_0=True", "BGColor_0=16777215", "PictureCount_0=3"};
     // Red is not centred: an added slide is centred by itself, not after its neighbour.
     for (const auto& [n, path] : {std::pair{"1", red}, {"2", green}, {"3", blue}})
         lines.insert(lines.end(), {std::string("FileSpec_") + n + "=" + path,
                                    std::string("Center_") + n + (path == red ? "=False" : "=True"),
                                    std::string("HStretch_") + n + "=False", std::string("VStretch_") + n + "=False"});
-    run_.WriteSettings(lines);
-    SaverProcess saver(run_, "/C");
-    HWND settings = OpenSettings(saver);
-    editor_ = OpenEditor(saver, settings, lists_);
-    ASSERT_NE(editor_, nullptr) << "the editor did not open";
+    run.WriteSettings(lines);
+    SaverProcess saver(run, "/C");
+    std::vector<HWND> lists;
+    HWND settings = OpenSettings(saver), editor = OpenEditor(saver, settings, lists);
+    ASSERT_NE(editor, nullptr) << "the editor did not open";
+    const auto shows = [&](const std::string& label) {
+        return WaitUntil([&] { return ShowsLabel(editor, label); }, kDialogDeadline);
+    };
+    // On a row's name, right of the strip that hides the list's own check boxes.
+    const auto clickRow = [&](int row, const std::string& position) {
+        ClickAt(RowPoint(lists[0], row, 40));
+        ASSERT_TRUE(shows(position));
+    };
     EXPECT_TRUE(IsWindow(settings));
 
-    for (HWND list : lists_) EXPECT_EQ(RowCount(list), 3);
-    EXPECT_NE(RowText(lists_[0], 1).find("green.bmp"), std::string::npos) << RowText(lists_[0], 1);
-    EXPECT_TRUE(ShowsLabel(editor_, "0/0"));
+    for (HWND list : lists) EXPECT_EQ(RowCount(list), 3);
+    EXPECT_NE(RowText(lists[0], 1).find("green.bmp"), std::string::npos) << RowText(lists[0], 1);
+    EXPECT_TRUE(ShowsLabel(editor, "0/0"));
 
     // Selecting a row shows its full path, its position and its picture in the preview.
-    ClickRow(1, "(2/3)");
-    EXPECT_TRUE(ShowsLabel(editor_, green)) << "the full path";
+    clickRow(1, "(2/3)");
+    EXPECT_TRUE(ShowsLabel(editor, green)) << "the full path";
     HWND preview = nullptr;
-    for (HWND w : Descendants(editor_)) {
+    for (HWND w : Descendants(editor)) {
         const RECT r = ScreenRect(w);
-        if (GetParent(w) == editor_ && IsWindowVisible(w) && r.right - r.left > 90 && r.right - r.left < 130 &&
+        if (GetParent(w) == editor && IsWindowVisible(w) && r.right - r.left > 90 && r.right - r.left < 130 &&
             r.bottom - r.top > 70 && r.bottom - r.top < 100)
             preview = w;
     }
     ASSERT_NE(preview, nullptr) << "no preview surface";
     const RECT pr = ScreenRect(preview);
     EXPECT_TRUE(WaitForScreenPixel((pr.left + pr.right) / 2, (pr.top + pr.bottom) / 2, kGreen, kDialogDeadline));
-    ClickOption(1, 1);  // HStretch of green
+    // On green's HStretch box; only the column's clip shows it.
+    ClickAt({ScreenRect(GetParent(lists[2])).left + 7, RowPoint(lists[2], 1, 0).y});
 
     // Add below red, through the real file-open dialog: red, added, green, blue.
-    ClickRow(0, "(1/3)");
-    ASSERT_TRUE(ClickButton(editor_, "&Add"));
+    clickRow(0, "(1/3)");
+    ASSERT_TRUE(ClickButton(editor, "&Add"));
     HWND open = saver.WaitForWindow("Select Picture", kDialogDeadline);
     ASSERT_NE(open, nullptr) << "the file-open dialog did not open";
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == open; }, kDialogDeadline));
     TypeText(added);
     PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return RowCount(lists_[0]) == 4; }, kDialogDeadline)) << "nothing was added";
-    ASSERT_TRUE(Shows("(2/4)"));
+    ASSERT_TRUE(WaitUntil([&] { return RowCount(lists[0]) == 4; }, kDialogDeadline)) << "nothing was added";
+    ASSERT_TRUE(shows("(2/4)"));
     // Up to the top, then down twice: red, green, added, blue.
     for (const auto& [button, position] : {std::pair{"&Up", "(1/4)"}, {"Do&wn", "(2/4)"}, {"Do&wn", "(3/4)"}}) {
-        ASSERT_TRUE(ClickButton(editor_, button)) << button;
-        ASSERT_TRUE(Shows(position)) << button;
+        ASSERT_TRUE(ClickButton(editor, button)) << button;
+        ASSERT_TRUE(shows(position)) << button;
     }
     PressKey('H', VK_MENU);  // toggles HStretch of the selected slide: added
 
-    ClickRow(3, "(4/4)");
-    ASSERT_TRUE(ClickButton(editor_, "&Delete"));
+    clickRow(3, "(4/4)");
+    ASSERT_TRUE(ClickButton(editor, "&Delete"));
     HWND question = saver.WaitForWindow("Screen Saver", kDialogDeadline, "&Yes");
     ASSERT_NE(question, nullptr) << "the delete question did not come";
-    EXPECT_TRUE(WaitUntil([&] { return ShowsLabel(question, "Do you want to delete " + RowText(lists_[0], 3) + "?"); },
+    EXPECT_TRUE(WaitUntil([&] { return ShowsLabel(question, "Do you want to delete " + RowText(lists[0], 3) + "?"); },
                           kDialogDeadline));
     ASSERT_TRUE(ClickButton(question, "&Yes"));
-    ASSERT_TRUE(WaitUntil([&] { return RowCount(lists_[0]) == 3; }, kDialogDeadline)) << "the slide stayed";
+    ASSERT_TRUE(WaitUntil([&] { return RowCount(lists[0]) == 3; }, kDialogDeadline)) << "the slide stayed";
 
-    ASSERT_TRUE(OkBothAndExit(saver, editor_, settings)) << "the editor or the settings dialog stayed open";
-    auto ini = run_.ReadSettings();
-    const std::map<std::string, std::string> expected = {
-        {"PictureCount_0", "3"}, {"FileSpec_1", red},      {"Center_1", "False"},   {"HStretch_1", "False"},
-        {"VStretch_1", "False"}, {"FileSpec_2", green},    {"Center_2", "True"},    {"HStretch_2", "True"},
-        {"VStretch_2", "False"}, {"FileSpec_3", added},    {"Center_3", "True"},    {"HStretch_3", "True"},
-        {"VStretch_3", "False"},
-    };
-    for (const auto& [key, value] : expected) EXPECT_EQ(ini[key], value) << key;
+    ASSERT_TRUE(OkBothAndExit(saver, editor, settings)) << "the editor or the settings dialog stayed open";
+    auto ini = run.ReadSettings();
+    for (const auto& [key, value] : std::map<std::string, std::string>{
+             {"PictureCount_0", "3"}, {"FileSpec_1", red},   {"Center_1", "False"}, {"HStretch_1", "False"},
+             {"VStretch_1", "False"}, {"FileSpec_2", green}, {"Center_2", "True"},  {"HStretch_2", "True"},
+             {"VStretch_2", "False"}, {"FileSpec_3", added}, {"Center_3", "True"},  {"HStretch_3", "True"},
+             {"VStretch_3", "False"}})
+        EXPECT_EQ(ini[key], value) << key;
 }
-
-} // namespace
-} // namespace qs::e2e

@@ -7,8 +7,7 @@
 
 #include "e2e_driver.h"
 
-namespace qs::e2e {
-namespace {
+using namespace qs::e2e;
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 // The first tick comes 400 ms after the window has loaded and draws once the
@@ -188,6 +187,3 @@ TEST(TwoMonitors, TheShowCoversBothAndAKeyOnTheSecondEndsIt) {
     PostMessageA(second, WM_KEYDOWN, 'Q', 0);
     EXPECT_TRUE(saver.WaitForExit(kExitDeadline));
 }
-
-} // namespace
-} // namespace qs::e2e

@@ -3,8 +3,7 @@
 
 #include "e2e_driver.h"
 
-namespace qs::e2e {
-namespace {
+using namespace qs::e2e;
 
 class PreparedSlides : public ::testing::Test {
 protected:
@@ -60,6 +59,3 @@ TEST_F(PreparedSlides, AFileChangedAfterItWasPreparedShowsAsItIsNow) {
         EXPECT_EQ(CountScreenPixels(RECT{0, 0, 1024, 128}, kLightYellow, 24) > 200, deleted);
     }
 }
-
-} // namespace
-} // namespace qs::e2e

@@ -1,15 +1,10 @@
-// The password check of the full-screen run: asked on the Windows 95 family when the
-// system's option is on, never on the NT family. Wine reports the Windows 95 family for
-// an executable name given the per-application version "win98"; the test password.cpl
-// beside the saver answers as the test says.
+// The password check of "/S": asked on the Windows 95 family when the system's option is on, never on
+// the NT family. Wine reports the Windows 95 family for an executable given the version "win98".
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "e2e_driver.h"
 
-namespace qs::e2e {
-namespace {
+using namespace qs::e2e;
 
 constexpr char kSaver98[] = "QuilloSaver98.scr";
 constexpr char kDesktop[] = "Control Panel\\Desktop", kOption[] = "ScreenSaveUsePassword";
@@ -40,15 +35,14 @@ bool ScreenSaverRunningFlag() {
 class PasswordCheck : public ::testing::Test {
 protected:
     void SetUp() override { SetUserValue(kAppDefaults, "Version", "win98"); }
-    // Puts the system's option back as it was and takes the Windows 98 version off.
     void TearDown() override {
         saver_.reset();
         SetUserValue(kDesktop, kOption, savedOption_);
         SetUserValue(kAppDefaults, "Version", std::nullopt);
     }
 
-    // Starts "/S" in a run folder whose saver has this name, with the option at `option`
-    // and the test password.cpl answering `accept`, and waits for the first slide.
+    // "/S" of a saver of this name, with the option at `option` and the test password.cpl answering
+    // `accept`; returns on the first slide.
     void StartShow(const char* saverName, std::optional<std::string> option, bool accept) {
         SetCursorPos(3, 3);
         saver_.reset();
@@ -64,10 +58,7 @@ protected:
         ASSERT_TRUE(WaitForScreenPixel(ScreenWidth() / 2, ScreenHeight() / 2, kRed, Ms(5000)));
     }
     void Answer(bool accept) const { run_->WriteText("password-answer.txt", accept ? "1" : "0"); }
-    int Calls() const {
-        const std::string log = run_->ReadText("password-calls.txt");
-        return static_cast<int>(std::count(log.begin(), log.end(), '\n'));
-    }
+    int Calls() const { return static_cast<int>(run_->ReadText("password-calls.txt").size()); }
     // A refused check leaves the show running, the cursor hidden again.
     void ExpectRefusedAsCall(int call) {
         ASSERT_TRUE(WaitUntil([&] { return Calls() == call; }, kExitDeadline));
@@ -114,6 +105,3 @@ TEST_F(PasswordCheck, NoneIsAskedWithTheOptionOffOrOnTheNtFamily) {
         EXPECT_EQ(Calls(), 0);
     }
 }
-
-} // namespace
-} // namespace qs::e2e

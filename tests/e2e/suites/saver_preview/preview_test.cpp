@@ -1,13 +1,12 @@
-// "/P" end to end: the saver's surface inside a host window of this test process, the
-// way the display-settings dialog hosts it; and the switches that show nothing at all.
+// "/P": the saver's surface inside a host window of this process, as the display settings host it;
+// and the switches that show nothing at all.
 #include <gtest/gtest.h>
 
 #include <atomic>
 
 #include "e2e_driver.h"
 
-namespace qs::e2e {
-namespace {
+using namespace qs::e2e;
 
 // The host watch runs on the 400 ms timer; a process also needs a moment to end.
 constexpr Ms kEndsSoon{2000};
@@ -23,14 +22,9 @@ void WriteShow(const RunFolder& run, const std::string& picture) {
 // drawing of a child window of another process on the screen.
 bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline) {
     static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
-    return WaitUntil(
-        [&] {
-            DWORD_PTR answer = 0;
-            return SendMessageTimeoutA(surface, message, static_cast<WPARAM>(x), static_cast<LPARAM>(y),
-                                       SMTO_ABORTIFHUNG, 2000, &answer) &&
-                   answer <= 0xFFFFFF && SameColour(static_cast<COLORREF>(answer), colour);
-        },
-        deadline);
+    DWORD_PTR answer = 0;
+    const auto ask = [&] { return SendMessageTimeoutA(surface, message, x, y, SMTO_ABORTIFHUNG, 2000, &answer); };
+    return WaitUntil([&] { return ask() && answer <= 0xFFFFFF && SameColour(COLORREF(answer), colour); }, deadline);
 }
 
 // A picture path that tells whether the saver tried to load it: a named pipe of this
@@ -94,8 +88,7 @@ TEST(Preview, WithoutALiveHostOrWithAnUnknownSwitchTheSaverEndsAtOnceShowingNoth
         bool draws = false, keepsFile = true;
     } cases[] = {
         {"/P " + HandleText(host.get()), true},
-        {"/P", false, false}, {"/p 0", false, false}, {"/P " + deadHandle, false, false},
-        {"/p 99999999999", false, false},
+        {"/P", false, false}, {"/p 0", false, false}, {"/P " + deadHandle, false, false}, {"/p 99999999999", false, false},
         {"/a 0"},  // the system's password dialog with no owner (a stub under Wine)
         {"/A"}, {"-s"}, {"/x"}, {"s"}, {"/a 4294967296"},
     };
@@ -119,6 +112,3 @@ TEST(Preview, WithoutALiveHostOrWithAnUnknownSwitchTheSaverEndsAtOnceShowingNoth
         }
     }
 }
-
-} // namespace
-} // namespace qs::e2e

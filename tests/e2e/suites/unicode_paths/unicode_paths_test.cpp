@@ -5,8 +5,7 @@
 
 #include "e2e_driver.h"
 
-namespace qs::e2e {
-namespace {
+using namespace qs::e2e;
 
 // The path goes into the dialog's file-name box, then Open.
 void AddThroughFileDialog(const SaverProcess& saver, HWND editor, const std::string& path) {
@@ -58,6 +57,3 @@ TEST(UnicodePaths, GreekFolderAndJapaneseFileGoFromTheDialogToTheScreenAndBack) 
     ASSERT_TRUE(show.WaitForExit(kExitDeadline));
     expectWritten(); // read by that run and written back as read
 }
-
-} // namespace
-} // namespace qs::e2e
