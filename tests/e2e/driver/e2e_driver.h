@@ -62,8 +62,7 @@ private:
 
 class SaverProcess {
 public:
-    // Starts the saver of the run folder, in that folder, with e.g. "/S" or "/P 1234".
-    SaverProcess(const RunFolder& run, const std::string& arguments);
+    SaverProcess(const RunFolder& run, const std::string& arguments);  // in the run folder, e.g. "/S"
     ~SaverProcess();  // kills it if it still runs
     SaverProcess(const SaverProcess&) = delete;
 
@@ -73,9 +72,8 @@ public:
     bool WaitForExit(Ms deadline) const { return WaitUntil([this] { return !Running(); }, deadline); }
     std::optional<DWORD> ExitCode() const;
     std::vector<HWND> TopLevelWindows() const;
-    // A top-level window of the process with exactly this caption, hidden or not; with a
-    // button caption, only once it is visible and holds that button (a dialog exists,
-    // hidden, before its controls do). Null when none comes in time.
+    // A top-level window of the process with exactly this caption, hidden or not; with a button caption, only
+    // once it is visible and holds that button (a dialog exists, hidden, before its controls do).
     HWND WaitForWindow(const std::string& caption, Ms deadline, const std::string& button = "") const;
 
 private:
@@ -123,7 +121,6 @@ void PressKey(WORD virtualKey, WORD held = 0);
 void ClickAt(int x, int y);
 inline void ClickAt(POINT p) { ClickAt(p.x, p.y); }
 void ClickCentre(HWND window);
-// Clicks the button of the window with this caption; false when there is none.
 bool ClickButton(HWND window, const std::string& caption);
 // Clicks the check box with this caption; true once it shows checked.
 bool ClickCheck(HWND window, const std::string& caption);
