@@ -167,8 +167,7 @@ std::vector<HWND> SaverProcess::TopLevelWindows() const {
 }
 
 HWND SaverProcess::WaitForWindow(const std::string& caption, Ms deadline, const std::string& button) const {
-    // FindWindowEx reads the caption the system keeps, without a message: a busy saver
-    // cannot block the test.
+    // FindWindowEx reads the caption without a message: a busy saver cannot block the test.
     HWND found = nullptr;
     WaitUntil(
         [&] {

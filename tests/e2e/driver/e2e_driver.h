@@ -1,7 +1,5 @@
-// The end-to-end driver: runs the real QuilloSlides.scr as its own process under Wine and
-// acts on it as a user and the system would. Every wait has a deadline and pumps this
-// thread's messages, so the test's own windows (a preview host) keep answering the saver;
-// nothing sleeps to let something happen. Input goes through SendInput, as hardware's does.
+// Runs the real QuilloSlides.scr under Wine and acts on it as a user would. Every wait has a deadline and
+// pumps this thread's messages, so a preview host of the test keeps answering; nothing sleeps to let things happen.
 #pragma once
 
 #include <windows.h>
@@ -88,7 +86,6 @@ Host MakeHost();
 inline std::string HandleText(HWND window) {
     return std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
 }
-// The surface a "/P" run puts into the host; null when none comes in time.
 HWND WaitForSurface(HWND host);
 inline DWORD ProcessOfWindow(HWND window) {
     DWORD id = 0;
@@ -101,8 +98,7 @@ std::string TextOf(HWND window);
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text = std::nullopt);
 inline bool ShowsLabel(HWND top, const std::string& text) { return FindChild(top, "Static", text) != nullptr; }
 inline RECT ScreenRect(HWND window) { RECT r{}; GetWindowRect(window, &r); return r; }
-// Asked in UTF-16: Wine hands another process's rows back in UTF-16 even to the code-page
-// message, longer than the length it reports.
+// Asked in UTF-16: Wine answers another process's code-page request in UTF-16, longer than it reports.
 std::string RowText(HWND list, int row);
 inline int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 // The screen point at the vertical middle of a list's row, x pixels into its client area.
@@ -110,8 +106,7 @@ POINT RowPoint(HWND list, int row, int x);
 
 // The settings dialog of a "/C" run, in front; null when it does not come.
 HWND OpenSettings(const SaverProcess& saver);
-// The editor opened from the settings dialog, once `lists` holds its four list boxes: the
-// name list (the widest), then the Center, HStretch and VStretch columns from left to right.
+// The editor opened from the settings dialog, once `lists` holds the names, Center, HStretch, VStretch.
 HWND OpenEditor(const SaverProcess& saver, HWND settings, std::vector<HWND>& lists);
 // OK on the editor, then on the settings dialog; true once the run has ended.
 bool OkBothAndExit(const SaverProcess& saver, HWND editor, HWND settings);

@@ -1,7 +1,9 @@
-// "/C" end to end: the settings dialog of the real saver under Wine, its live preview
-// inside the monitor picture, the delay arrows, what reaches the settings file after OK
-// (a "/P" run beside it ending later keeps it), Cancel and the question it asks, the about box.
+// "/C": the settings dialog, its preview in the monitor picture, the delay arrows, OK beside a "/P" run, Cancel
+// and its question, the about box; and no slide lost by "/S".
 #include <gtest/gtest.h>
+
+#include <array>
+#include <tuple>
 
 #include "e2e_driver.h"
 
@@ -39,48 +41,61 @@ TEST_P(OpensOn, TheDialogWithItsControlsAndLeavesNoFileWhenCancelled) {
 INSTANTIATE_TEST_SUITE_P(Switches, OpensOn, ::testing::Values("/C", "/c:1234", ""),
                          [](const auto& info) { return std::to_string(info.index); });
 
-TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPictureAndTheTopArrowAndOkWriteTheDelay) {
+// A "/P" run beside the dialog ends after its OK or before it: the file keeps the dialog's delay and every slide.
+TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPictureAndTheTopArrowAndOkWriteTheDelayWhicheverRunEndsLast) {
     const std::string green = run_.WriteSolidBitmap("green.bmp", 300, 200, kGreen);
-    // Built with append: GCC 12 for i686 warns falsely about "literal" + std::string here.
-    run_.WriteSettings({std::string("BGColor_0=").append(std::to_string(kRed)), "Delay_0=5", "PictureCount_0=1",
-                        "FileSpec_1=" + green, "Center_1=True"});
-    Host host = MakeHost();
-    SaverProcess preview(run_, "/P " + HandleText(host.get()));
-    ASSERT_NE(WaitForSurface(host.get()), nullptr);
-    SaverProcess saver(run_, "/C");
-    HWND dialog = OpenSettings(saver);
-    ASSERT_NE(dialog, nullptr);
-    // monitorScreen at 15 twips a pixel: monitor at (4200, 360) twips, monitorScreen (270, 270)
-    // inside it, 2290 x 1680 twips.
-    POINT origin{0, 0};
-    ClientToScreen(dialog, &origin);
-    const int left = origin.x + (4200 + 270) / 15, top = origin.y + (360 + 270) / 15;
-    const RECT screen{left, top, left + 2290 / 15, top + 1680 / 15};
-    const RECT inner{screen.left + 2, screen.top + 2, screen.right - 2, screen.bottom - 2};
-    // The preview ticks every 100 ms and shows its first slide once the clock has moved on by a second.
-    ASSERT_TRUE(WaitUntil([&] { return CountScreenPixels(inner, kGreen) > 200; }, Ms(4000)))
-        << "no picture in the monitor's screen";
-    EXPECT_GT(CountScreenPixels(inner, kRed), 5000) << "the background colour around the picture";
-    // Scaled down and centred.
-    const int cx = (screen.left + screen.right) / 2, cy = (screen.top + screen.bottom) / 2;
-    EXPECT_TRUE(SameColour(ScreenPixel(cx, cy), kGreen));
-    EXPECT_TRUE(SameColour(ScreenPixel(screen.left + 4, screen.top + 4), kRed));
-    // Around the screen area: the monitor's dark recess and its bezel, never the slide.
-    const RECT ring{screen.left - 12, screen.top - 12, screen.right + 12, screen.top - 1};
-    EXPECT_EQ(CountScreenPixels(ring, kGreen) + CountScreenPixels(ring, kRed), 0);
-    EXPECT_TRUE(SameColour(ScreenPixel(screen.left - 2, cy), RGB(0x2e, 0x33, 0x38), 16));
-    EXPECT_TRUE(SameColour(ScreenPixel(screen.left - 10, cy), RGB(0xd8, 0xd4, 0xc8), 16));
+    for (const auto& [previewEndsFirst, delayRead, delayWritten] : {std::tuple{false, "5", "6"}, {true, "1", "11"}}) {
+        SCOPED_TRACE(previewEndsFirst ? "preview ends first" : "preview ends last");
+        // Built with append: GCC 12 for i686 warns falsely about "literal" + std::string here.
+        run_.WriteSettings({std::string("BGColor_0=").append(std::to_string(kRed)), std::string("Delay_0=") + delayRead,
+                            "PictureCount_0=2", "FileSpec_1=" + green, "Center_1=True", "FileSpec_2=" + green,
+                            "Center_2=1"});
+        Host host = MakeHost();
+        SaverProcess preview(run_, "/P " + HandleText(host.get()));
+        ASSERT_NE(WaitForSurface(host.get()), nullptr);
+        SaverProcess saver(run_, "/C");
+        HWND dialog = OpenSettings(saver);
+        ASSERT_NE(dialog, nullptr);
+        if (previewEndsFirst) {
+            host.reset();
+            ASSERT_TRUE(preview.WaitForExit(kExitDeadline));
+            SetForegroundWindow(dialog);
+            ASSERT_TRUE(ClickCheck(dialog, "Random order"));
+        }
+        // At 15 twips a pixel: the monitor at (4200, 360), its screen (270, 270) inside it, 2290 x 1680.
+        POINT origin{0, 0};
+        ClientToScreen(dialog, &origin);
+        const int left = origin.x + (4200 + 270) / 15, top = origin.y + (360 + 270) / 15;
+        const RECT screen{left, top, left + 2290 / 15, top + 1680 / 15};
+        const RECT inner{screen.left + 2, screen.top + 2, screen.right - 2, screen.bottom - 2};
+        // The preview ticks every 100 ms and shows its first slide once the clock has moved on by a second.
+        ASSERT_TRUE(WaitUntil([&] { return CountScreenPixels(inner, kGreen) > 200; }, Ms(4000)))
+            << "no picture in the monitor's screen";
+        EXPECT_GT(CountScreenPixels(inner, kRed), 5000) << "the background colour around the picture";
+        // Scaled down and centred.
+        const int cx = (screen.left + screen.right) / 2, cy = (screen.top + screen.bottom) / 2;
+        EXPECT_TRUE(SameColour(ScreenPixel(cx, cy), kGreen));
+        EXPECT_TRUE(SameColour(ScreenPixel(screen.left + 4, screen.top + 4), kRed));
+        // Around the screen area: the monitor's dark recess and its bezel, never the slide.
+        const RECT ring{screen.left - 12, screen.top - 12, screen.right + 12, screen.top - 1};
+        EXPECT_EQ(CountScreenPixels(ring, kGreen) + CountScreenPixels(ring, kRed), 0);
+        EXPECT_TRUE(SameColour(ScreenPixel(screen.left - 2, cy), RGB(0x2e, 0x33, 0x38), 16));
+        EXPECT_TRUE(SameColour(ScreenPixel(screen.left - 10, cy), RGB(0xd8, 0xd4, 0xc8), 16));
 
-    HWND delay = FindChild(dialog, "Edit");
-    const RECT bar = ScreenRect(FindChild(dialog, "ScrollBar"));
-    ClickAt((bar.left + bar.right) / 2, bar.top + 3);
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(delay) == "6"; }, kReactionDeadline)) << TextOf(delay);
+        HWND delay = FindChild(dialog, "Edit");
+        const RECT bar = ScreenRect(FindChild(dialog, "ScrollBar"));
+        ClickAt((bar.left + bar.right) / 2, bar.top + 3);
+        EXPECT_TRUE(WaitUntil([&] { return TextOf(delay) == delayWritten; }, kReactionDeadline)) << TextOf(delay);
 
-    ASSERT_TRUE(ClickButton(dialog, "&OK"));
-    ASSERT_TRUE(saver.WaitForExit(kExitDeadline)) << "OK asks nothing and closes";
-    host.reset();
-    ASSERT_TRUE(preview.WaitForExit(kExitDeadline));
-    EXPECT_EQ(run_.ReadSettings()["Delay_0"], "6");
+        ASSERT_TRUE(ClickButton(dialog, "&OK"));
+        ASSERT_TRUE(saver.WaitForExit(kExitDeadline)) << "OK asks nothing and closes";
+        host.reset();
+        ASSERT_TRUE(preview.WaitForExit(kExitDeadline));
+        auto settings = run_.ReadSettings();
+        EXPECT_EQ((std::array{settings["Delay_0"], settings["RandomDisplay_0"], settings["PictureCount_0"],
+                              settings["FileSpec_2"], settings["Center_2"]}),
+                  (std::array<std::string, 5>{delayWritten, previewEndsFirst ? "True" : "False", "2", green, "True"}));
+    }
 }
 
 TEST_F(SettingsDialog, TheAboutBoxOpensAndClosesWithEscAndCancelAfterAChangeAsksNoKeepsAndYesWritesNothing) {
@@ -121,4 +136,20 @@ TEST_F(SettingsDialog, TheAboutBoxOpensAndClosesWithEscAndCancelAfterAChangeAsks
     }
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     EXPECT_EQ(run_.SettingsText(), before);
+}
+
+TEST(NoSlideLost, ACountAboveTheLimitIsWrittenBackAsReadAfterAFullScreenRun) {
+    RunFolder run;
+    const std::string red = run.WriteSolidBitmap("red.bmp", 64, 48, kRed);
+    run.WriteSettings({"Delay_0=1", "PictureCount_0=150000", "FileSpec_1=" + red});
+    SaverProcess saver(run, "/S");
+    HWND window = saver.WaitForWindow(kSaverCaption, kStartDeadline);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitForScreenPixel(10, 10, kRed, kStartDeadline)) << "the first slide";
+    SetForegroundWindow(window);
+    PressKey('Q');
+    ASSERT_TRUE(saver.WaitForExit(kStartDeadline));
+    auto settings = run.ReadSettings();
+    EXPECT_EQ((std::array{settings["PictureCount_0"], settings["Delay_0"], settings["FileSpec_1"]}),
+              (std::array<std::string, 3>{"150000", "10", red})) << "Delay_0 as the run corrected it";
 }

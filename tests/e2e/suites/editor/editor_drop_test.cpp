@@ -1,5 +1,4 @@
-// A folder and a file dragged from a Linux program (an X11 client, as a file manager is)
-// onto the real editor's name list; Wine hands the drop on as WM_DROPFILES.
+// A folder and a file dragged from an X11 client, as from a file manager, onto the editor's name list.
 #include <gtest/gtest.h>
 
 #include "e2e_driver.h"

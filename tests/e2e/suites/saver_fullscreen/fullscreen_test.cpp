@@ -10,8 +10,7 @@
 using namespace qs::e2e;
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
-// The first tick comes 400 ms after the window has loaded and draws once the
-// whole-second clock has moved on: within about 1.4 s of the window, decoding aside.
+// The first tick comes 400 ms after the window loads and draws once the whole-second clock has moved on.
 constexpr Ms kFirstSlideDeadline{2000};
 constexpr Ms kSlideShown{5000};  // for tests about something else than that speed
 const RECT kScreen{0, 0, 1024, 768};
@@ -25,8 +24,7 @@ protected:
         green_ = run_.WriteSolidBitmap("green.bmp", 100, 200, kGreen);
     }
 
-    // Writes the settings, starts "/S" and waits for its window; with `watchCentre`, first for
-    // the red slide at the centre, which shows nothing before it but the desktop and the blue background.
+    // "/S" on these settings; with `watchCentre`, the centre shows only the desktop and blue before red.
     HWND Start(const std::vector<std::string>& settings, bool watchCentre = false) {
         saver_.reset();
         run_.WriteSettings(settings);
@@ -168,8 +166,7 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT r, LPARAM list) {
     return reinterpret_cast<std::multiset<Corners>*>(list)->emplace(r->left, r->top, r->right, r->bottom), TRUE;
 }
 
-// Runs only on a display with two monitors (qs_two_monitor_run in scripts/wine-env.sh). The
-// show's window covers the primary exactly, the other window the second monitor.
+// Only on a display with two monitors (qs_two_monitor_run in scripts/wine-env.sh).
 TEST(TwoMonitors, TheShowCoversBothAndAKeyOnTheSecondEndsIt) {
     std::multiset<Corners> monitors, shown;
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));

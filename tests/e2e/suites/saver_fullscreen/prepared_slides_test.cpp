@@ -7,8 +7,7 @@ using namespace qs::e2e;
 
 class PreparedSlides : public ::testing::Test {
 protected:
-    // "/S" on black with red, green and blue stretched over the screen, each for `delay`
-    // seconds; returns once red is on show, while green is being prepared.
+    // Red, green and blue stretched on black, each `delay` seconds; returns on red, while green is prepared.
     void StartOnRed(int delay) {
         SetCursorPos(3, 3);
         std::vector<std::string> lines{"BGColor_0=0", "Delay_0=" + std::to_string(delay), "PictureCount_0=3"};

@@ -21,9 +21,8 @@ void SetUserValue(const std::string& key, const char* name, const std::optional<
     else RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), name);
 }
 
-// Whether the flag of SystemParametersInfo action 97 stands, as any process sees it now:
-// Wine keeps it in a volatile value, and SystemParametersInfo would answer from this
-// process's own earlier copy.
+// Action 97's flag as any process sees it now: Wine keeps it in a volatile value, and SystemParametersInfo
+// would answer from this process's own earlier copy.
 bool ScreenSaverRunningFlag() {
     if (const auto wine = UserValue("Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop",
                                     "WINE_ScreenSaverRunning"))
@@ -41,8 +40,7 @@ protected:
         SetUserValue(kAppDefaults, "Version", std::nullopt);
     }
 
-    // "/S" of a saver of this name, with the option at `option` and the test password.cpl answering
-    // `accept`; returns on the first slide.
+    // "/S" with the option at `option` and the test password.cpl answering `accept`; returns on the first slide.
     void StartShow(const char* saverName, std::optional<std::string> option, bool accept) {
         SetCursorPos(3, 3);
         saver_.reset();

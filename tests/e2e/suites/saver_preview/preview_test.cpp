@@ -11,15 +11,13 @@ using namespace qs::e2e;
 // The host watch runs on the 400 ms timer; a process also needs a moment to end.
 constexpr Ms kEndsSoon{2000};
 
-// One centred slide on blue. A 1024 x 512 picture is scaled to about 152 x 76 on a
-// surface 152 pixels wide and covers its middle.
+// One centred slide on blue: 1024 x 512 pixels become about 152 x 76, the middle of a 152-pixel surface.
 void WriteShow(const RunFolder& run, const std::string& picture) {
     run.WriteSettings({"BGColor_0=" + std::to_string(kBlue), "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + picture,
                        "Center_1=True"});
 }
 
-// Asks a surface what its own drawing holds at a client pixel: Wine does not put the
-// drawing of a child window of another process on the screen.
+// Asked of the surface: Wine does not put the drawing of another process's child window on the screen.
 bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline) {
     static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
     DWORD_PTR answer = 0;
@@ -27,12 +25,10 @@ bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadlin
     return WaitUntil([&] { return ask() && answer <= 0xFFFFFF && SameColour(COLORREF(answer), colour); }, deadline);
 }
 
-// A picture path that tells whether the saver tried to load it: a named pipe of this
-// process, which opening the "file" connects to.
+// A picture path that tells whether the saver tried to load it: a pipe of this process.
 struct PictureProbe {
     ~PictureProbe() { CloseHandle(pipe); }
-    // A pipe that does not wait reports at once whether a client has connected (or
-    // connected and gone again) since it was made.
+    // A pipe that does not wait tells at once whether a client has connected (and maybe gone) since.
     bool Opened() const {
         return !ConnectNamedPipe(pipe, nullptr) &&
                (GetLastError() == ERROR_PIPE_CONNECTED || GetLastError() == ERROR_NO_DATA);
@@ -78,8 +74,7 @@ TEST(Preview, TheSurfaceFillsTheHostShowsTheShowAndEndsOnWmCloseOrWithTheHost) {
     }
 }
 
-// Only a live host gets a slide tried; the rest end at once, drawing nothing. Switches
-// other than "/P" never touch the settings file ("/P" writes back what it read).
+// Only a live host gets a slide tried; the rest end at once. Only "/P" writes the settings back.
 TEST(Preview, WithoutALiveHostOrWithAnUnknownSwitchTheSaverEndsAtOnceShowingNothing) {
     const Host host = MakeHost();
     const std::string deadHandle = HandleText(MakeHost().get());  // destroyed at once
@@ -88,7 +83,8 @@ TEST(Preview, WithoutALiveHostOrWithAnUnknownSwitchTheSaverEndsAtOnceShowingNoth
         bool draws = false, keepsFile = true;
     } cases[] = {
         {"/P " + HandleText(host.get()), true},
-        {"/P", false, false}, {"/p 0", false, false}, {"/P " + deadHandle, false, false}, {"/p 99999999999", false, false},
+        {"/P", false, false}, {"/p 0", false, false},
+        {"/P " + deadHandle, false, false}, {"/p 99999999999", false, false},
         {"/a 0"},  // the system's password dialog with no owner (a stub under Wine)
         {"/A"}, {"-s"}, {"/x"}, {"s"}, {"/a 4294967296"},
     };

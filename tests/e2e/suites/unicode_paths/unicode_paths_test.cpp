@@ -1,13 +1,11 @@
-// Paths outside the system's code page, end to end: a picture in a folder named in Greek and
-// one in a file named in Japanese, added through the real file-open dialog, shown by the
-// editor, written to the settings file in its Unicode form, and shown by "/S" from it.
+// Paths outside the code page: Greek and Japanese names from the file dialog to the editor, the Unicode
+// settings file and the screen of "/S".
 #include <gtest/gtest.h>
 
 #include "e2e_driver.h"
 
 using namespace qs::e2e;
 
-// The path goes into the dialog's file-name box, then Open.
 void AddThroughFileDialog(const SaverProcess& saver, HWND editor, const std::string& path) {
     ASSERT_TRUE(ClickButton(editor, "&Add"));
     HWND open = saver.WaitForWindow("Select Picture", kDialogDeadline);
