@@ -64,7 +64,6 @@ public:
     ~SaverProcess();  // kills it if it still runs
     SaverProcess(const SaverProcess&) = delete;
 
-    bool Started() const { return process_ != nullptr; }
     DWORD Id() const { return id_; }
     bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
     bool WaitForExit(Ms deadline) const { return WaitUntil([this] { return !Running(); }, deadline); }

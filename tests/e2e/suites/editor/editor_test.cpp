@@ -22,13 +22,11 @@ TEST(Editor, ShowsSelectsAddsMovesTogglesAndDeletesSlidesAndOkWritesThem) {
     const std::string green = WindowsPath(run.WriteSolidBitmap("green.bmp", 200, 100, kGreen));
     const std::string blue = WindowsPath(run.WriteSolidBitmap("blue.bmp", 200, 100, kBlue));
     const std::string added = WindowsPath(run.WriteSolidBitmap("added.bmp", 40, 40, RGB(90, 90, 90)));
-    std::vector<std::string> lines = {"PreviewFlag_0=True", "BGColor_0=16777215", "PictureCount_0=3"};
     // Red is not centred: an added slide is centred by itself, not after its neighbour.
-    for (const auto& [n, path] : {std::pair{"1", red}, {"2", green}, {"3", blue}})
-        lines.insert(lines.end(), {std::string("FileSpec_") + n + "=" + path,
-                                   std::string("Center_") + n + (path == red ? "=False" : "=True"),
-                                   std::string("HStretch_") + n + "=False", std::string("VStretch_") + n + "=False"});
-    run.WriteSettings(lines);
+    run.WriteSettings({"PreviewFlag_0=True", "BGColor_0=16777215", "PictureCount_0=3", "FileSpec_1=" + red,
+                       "Center_1=False", "HStretch_1=False", "VStretch_1=False", "FileSpec_2=" + green,
+                       "Center_2=True", "HStretch_2=False", "VStretch_2=False", "FileSpec_3=" + blue, "Center_3=True",
+                       "HStretch_3=False", "VStretch_3=False"});
     SaverProcess saver(run, "/C");
     std::vector<HWND> lists;
     HWND settings = OpenSettings(saver), editor = OpenEditor(saver, settings, lists);

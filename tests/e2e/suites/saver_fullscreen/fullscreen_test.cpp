@@ -47,21 +47,20 @@ protected:
 
 TEST_F(FullScreen, ShowsTheFirstSlideAtOnceCoveringTheScreenPlacedByItsFlagsAndAKeyEndsIt) {
     const struct {
-        const char* flags[3];  // Center, HStretch, VStretch
-        RECT red;              // where the 200 x 100 picture lands
+        const char *center, *hStretch, *vStretch;
+        RECT red;  // where the 200 x 100 picture lands
     } cases[] = {
-        {{"True", "False", "False"}, {412, 334, 612, 434}},
-        {{"False", "False", "False"}, {0, 0, 200, 100}},
-        {{"False", "True", "True"}, {0, 0, 1024, 768}},
-        {{"False", "True", "False"}, {0, 0, 1024, 512}},
-        {{"True", "True", "False"}, {0, 128, 1024, 640}},
-        {{"True", "False", "True"}, {-256, 0, 1280, 768}},  // wider than the screen: its middle shows
+        {"Center_1=True", "HStretch_1=False", "VStretch_1=False", {412, 334, 612, 434}},
+        {"Center_1=False", "HStretch_1=False", "VStretch_1=False", {0, 0, 200, 100}},
+        {"Center_1=False", "HStretch_1=True", "VStretch_1=True", {0, 0, 1024, 768}},
+        {"Center_1=False", "HStretch_1=True", "VStretch_1=False", {0, 0, 1024, 512}},
+        {"Center_1=True", "HStretch_1=True", "VStretch_1=False", {0, 128, 1024, 640}},
+        {"Center_1=True", "HStretch_1=False", "VStretch_1=True", {-256, 0, 1280, 768}},  // wider: its middle shows
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string("Center/HStretch/VStretch = ") + c.flags[0] + "/" + c.flags[1] + "/" + c.flags[2]);
-        HWND window = Start({bgBlue_, "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + red_,
-                             std::string("Center_1=") + c.flags[0], std::string("HStretch_1=") + c.flags[1],
-                             std::string("VStretch_1=") + c.flags[2]});
+        SCOPED_TRACE(std::string(c.center) + " " + c.hStretch + " " + c.vStretch);
+        HWND window = Start({bgBlue_, "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + red_, c.center, c.hStretch,
+                             c.vStretch});
         ASSERT_NE(window, nullptr);
         const RECT visible{std::max<LONG>(c.red.left, 0), c.red.top, std::min<LONG>(c.red.right, 1024), c.red.bottom};
         EXPECT_TRUE(WaitForScreenPixel((visible.left + visible.right) / 2, (visible.top + visible.bottom) / 2, kRed,
