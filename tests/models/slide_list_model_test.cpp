@@ -156,6 +156,36 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"DeleteAllDeclined", 3, 1, &M::removeAll, {false}, {1, 2, 3}, 1, "(2/3)", "s2", {kDeleteAll}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Dropped pictures go in as one block where Add would put a slide.
+struct DropCase {
+    int rows, selected;
+    Texts dropped, order; // the paths afterwards: s1.. as opened, the dropped ones centred
+    const char* position;
+    Texts log;
+};
+class Drop : public SlideList, public ::testing::WithParamInterface<DropCase> {};
+
+TEST_P(Drop, AddsTheBlockAsAddAddsEachSlide) {
+    const DropCase& c = GetParam();
+    Open(c.rows, true, false, c.selected);
+    model.addSlides(c.dropped);
+    Slides expected;
+    for (const std::string& p : c.order)
+        expected.push_back(p[0] == 's' ? Numbered(c.rows)[std::stoi(p.substr(1)) - 1] : Slide{p, true});
+    EXPECT_EQ(model.slides(), expected);
+    EXPECT_EQ(model.positionText(), c.position);
+    EXPECT_EQ(view.log, c.log);
+    EXPECT_EQ(model.dirty(), !c.dropped.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Drop,
+    ::testing::Values(DropCase{0, -1, {"a", "b"}, {"a", "b"}, "(0/2)", {}},
+                      DropCase{3, 1, {"a", "b"}, {"s1", "s2", "a", "b", "s3"}, "(4/5)", {"focus", "draw b C"}},
+                      DropCase{3, -1, {"a"}, {"a", "s1", "s2", "s3"}, "(1/4)", {"focus", "draw a C"}},
+                      DropCase{2, 1, {"a", "b"}, {"s1", "s2", "a", "b"}, "(4/4)", {"focus", "draw b C"}},
+                      DropCase{2, 0, {}, {"s1", "s2"}, "0/0", {}}));
+
 // A cancelled dialog adds nothing; the same file may be added twice; with warnings
 // silenced the deleting commands ask nothing.
 TEST_F(SlideList, AddAndSilencedDeletes) {
