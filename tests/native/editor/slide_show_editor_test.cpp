@@ -3,6 +3,7 @@
 // questions, the file dialog and the preview. The test plays the user.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -11,6 +12,7 @@
 #include "support/test_images.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
+#include "ui/editor/dropped_pictures.h"
 #include "ui/editor/slide_show_editor.h"
 
 namespace qs::test {
@@ -219,6 +221,15 @@ TEST_F(Editor, ColumnsStayLevelWithTheNames) {
     ed().downButton.userClick();
     EXPECT_EQ(ed().nameList.TopIndex(), 22);
     expectLevel();
+}
+
+TEST(NaturalNameOrder, CountsDigitRunsByValueIgnoresCaseAndIsTotal) {
+    Texts names = {"img10.jpg", "IMG2.jpg", "b", "img1.jpg", "img02.jpg", "img.jpg", "a10b", "a2b", "img2.jpg",
+                   "x100000000000000000000", "x99999999999999999999", "Zeta", "alpha"};
+    std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return ui::NaturalNameLess(a, b); });
+    EXPECT_EQ(names, (Texts{"a2b", "a10b", "alpha", "b", "img.jpg", "img1.jpg", "IMG2.jpg", "img02.jpg", "img2.jpg",
+                            "img10.jpg", "x99999999999999999999", "x100000000000000000000", "Zeta"}));
+    EXPECT_FALSE(ui::NaturalNameLess("img2", "img2"));
 }
 
 } // namespace
