@@ -1,5 +1,3 @@
-// The editor's working list without a window: its commands, selection, options, keys,
-// Apply, Reset and the close rule, against a view that records what the user would see.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,8 +21,6 @@ namespace {
 using Texts = std::vector<std::string>;
 using Slides = std::vector<Slide>;
 
-// Mirrors the rows as the model reports them, and logs the preview, the questions and
-// the focus in the order they happen.
 class RecordingView : public SlideListView {
 public:
     const SlideListModel* model = nullptr;
@@ -56,7 +52,6 @@ public:
     Slides storedSlides() override { return stored; }
 };
 
-// s1 .. sN with options that differ from slide to slide.
 Slides Numbered(int n) {
     Slides slides;
     for (int k = 1; k <= n; ++k) slides.push_back({"s" + std::to_string(k), k % 2 == 1, k % 3 == 0, k % 4 == 0});
@@ -77,7 +72,6 @@ protected:
         view.rows[row].setOption(which, on);
         model.clickOption(which, row, on);
     }
-    // The lists follow the model after every operation.
     void TearDown() override {
         EXPECT_EQ(view.rows, model.slides());
         EXPECT_TRUE(view.answers.empty()) << "an answer was never asked for";
@@ -269,7 +263,6 @@ TEST_F(SlideList, ThePreviewOptionRedrawsAtOnceAndCountsAsAChange) {
     EXPECT_EQ(model.positionText(), "(1/3)");
 }
 
-// Leaving and Reset: whether they ask, whether they go ahead, and what they restore.
 struct DiscardCase {
     const char* name;
     bool reset, change, silenced;

@@ -1,6 +1,5 @@
-// The settings dialog on the headless toolkit with its settings file in memory: what
-// the window adds to its model. The delay mapping is the model's (tests/models); the
-// captions, the top arrow, OK and Cancel are proven on the real program under Wine.
+// The delay mapping is the model's (tests/models); the captions, the top arrow, OK and
+// Cancel are proven on the real program under Wine.
 #include <gtest/gtest.h>
 
 #include <memory>

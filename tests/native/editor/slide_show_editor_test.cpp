@@ -1,6 +1,4 @@
-// The editor form over the headless toolkit: what only the form can get wrong, the
-// wiring of its lists, boxes and buttons to the working list, the settings, the
-// questions, the file dialog and the preview. The test plays the user.
+// What only the form can get wrong: the wiring of its controls to the working list (tests/models).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -56,7 +54,6 @@ protected:
         return *editor_;
     }
     ui::SlideShowEditor& ed() { return *editor_; }
-    // The rows as the four lists show them: the name's text and the three checks.
     Slides Rows() {
         Slides rows;
         for (int r = 0; r < ed().nameList.ListCount(); ++r)

@@ -1,6 +1,4 @@
-// The sequencer on the surfaces a slide is drawn on (the headless screen is 1024 x 768
-// pixels, 15360 x 11520 twips): when a slide is due, which comes next, how it is fitted,
-// and the text slide where no picture can be shown.
+// The headless screen is 1024 x 768 pixels, 15360 x 11520 twips.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -65,7 +63,6 @@ protected:
     std::string Bitmap(int widthPx, int heightPx) {
         return files.write("picture" + std::to_string(files_++) + ".bmp", MakeBmp(widthPx, heightPx));
     }
-    // Replaces every option and the whole slide list of AppSettings.
     void UseShow(const std::vector<TestSlide>& slides, std::int32_t delay = 10, bool random = false,
                  tk::Color background = 0) {
         ClsSettings& settings = AppSettings();
@@ -77,7 +74,6 @@ protected:
             settings.setVStretch(i, slide.vStretch);
         }
     }
-    // One timer tick of the window showing the area; DueTick makes a slide due first.
     void Tick(Area area = Area::Screen) {
         NextSlide(show, surfaces, surfaces.at(area).first, surfaces.at(area).second);
     }
@@ -270,7 +266,6 @@ TEST(SlidePrefetch, WhatWasPreparedShowsUntilItsSlideOptionsSurfaceOrFileChange)
     }
 }
 
-// The slides shown, on the injected clock, with or without preparing them ahead.
 TEST_F(RenderTest, PreparedAheadTheSlidesFollowTheSameOrderAndSeed) {
     std::vector<TestSlide> slides;
     for (int i = 1; i <= 5; ++i) slides.push_back({Bitmap(8 + i, 8)});

@@ -1,6 +1,5 @@
-// The saver windows: what ends the full-screen run, its cursor and the password check on
-// the Windows 95 family, and the preview surface's size. The Wine suites prove the real
-// password dialog, the system's flag, and the preview's life in a real host window.
+// The Wine suites prove the real password dialog, the system's flag, and the preview's
+// life in a real host window.
 #include <gtest/gtest.h>
 
 #include <array>

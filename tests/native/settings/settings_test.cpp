@@ -1,5 +1,3 @@
-// The settings object: what each key of the settings file turns into, what its release
-// writes back, and the process's single object, created on first access, released once.
 #include <gtest/gtest.h>
 
 #include <map>
