@@ -12,9 +12,10 @@
 //   Interval     the mean time between slide changes at Delay 2 over the span, the list of
 //                big photos against the same list of small pictures.
 //   UI work      CPU time of the show's window thread per slide change, big against small.
-//   Key latency  a key to the end of the process during a slide change (pressed the moment
-//                the window stops answering messages or, if it never does, the moment the
-//                next slide shows), against the same while the show idles.
+//   Key latency  a key to the show's window going, and to the end of the process, during a
+//                slide change (pressed the moment the window stops answering messages or, if
+//                it never does, the moment the next slide shows, while the slide after it is
+//                being prepared), against the same while the show idles.
 //   Memory       the peak resident size (VmHWM) of the saver's process with the big list,
 //                against the small list.
 // Wine gives no other process's CPU times or memory through the Windows API, so the last
@@ -121,6 +122,10 @@ std::vector<std::string> Settings(int delay, const std::vector<std::string>& pic
 }
 
 // One "/S" run from its creation, sampling the screen's centre about every 5 ms.
+struct KeyTimes {
+    double windowGone = -1, exit = -1;
+};
+
 class ShowRun {
 public:
     ShowRun(RunFolder& run, int delay, const std::vector<std::string>& pictures) : folder_(run.Folder()) {
@@ -157,16 +162,24 @@ public:
     int UnixPid() { return pid_ ? pid_ : (pid_ = SaverUnixPid(folder_)); }
     HWND Window() { return window_ ? window_ : (window_ = FindTopLevel(kSaverCaption)); }
 
-    // A key, then the wait for the process's end: milliseconds between the two.
-    double KeyToExit() {
-        if (Window()) SetForegroundWindow(Window());
+    // A key, then the wait for the show's window to go and for the process's end:
+    // milliseconds from the key to each.
+    KeyTimes KeyToExit() {
+        HWND window = Window();
+        if (window) SetForegroundWindow(window);
         const auto pressed = Clock::now();
         PressKey(VK_SPACE);
-        while (saver_->Running() && MsSince(pressed) < 30000) Sleep(1);
+        KeyTimes t;
+        while (saver_->Running() && MsSince(pressed) < 30000) {
+            if (t.windowGone < 0 && !(window && IsWindow(window) && IsWindowVisible(window))) t.windowGone = MsSince(pressed);
+            Sleep(1);
+        }
         const double ms = saver_->Running() ? -1 : MsSince(pressed);
+        t.exit = ms;
+        if (t.windowGone < 0) t.windowGone = ms;
         if (saver_->ExitCode().value_or(0) != 0)
             std::printf("  (the saver ended with exit code 0x%lx after the key)\n", saver_->ExitCode().value_or(0));
-        return ms;
+        return t;
     }
 
 private:
@@ -220,7 +233,7 @@ bool Busy(HWND window) {
            GetLastError() == ERROR_TIMEOUT;
 }
 
-double KeyDuringChange(RunFolder& run, const std::vector<std::string>& pictures) {
+KeyTimes KeyDuringChange(RunFolder& run, const std::vector<std::string>& pictures) {
     ShowRun show(run, 2, pictures);
     bool next = false;
     show.Watch([&] { return show.SlideSeen(); }, [](double) {});
@@ -229,7 +242,7 @@ double KeyDuringChange(RunFolder& run, const std::vector<std::string>& pictures)
     return show.KeyToExit();
 }
 
-double KeyWhileIdle(RunFolder& run, const std::string& picture) {
+KeyTimes KeyWhileIdle(RunFolder& run, const std::string& picture) {
     ShowRun show(run, 1000, {picture});
     show.Watch([&] { return show.SlideSeen(); }, [](double) {});
     PumpFor(Ms(1000));
@@ -272,11 +285,16 @@ int main(int argc, char** argv) {
     Report("interval: mean at Delay 2", bigShow.interval, smallShow.interval, "ms", "goal ratio at most 1.05");
     Report("UI work: window thread CPU per slide change", bigShow.uiPerChange, smallShow.uiPerChange, "ms");
     Report("memory: peak resident (VmHWM)", bigShow.peakMb, smallShow.peakMb, "MB", "goal under 40 MB");
-    std::vector<double> during, idle;
+    std::vector<double> during, idle, duringGone, idleGone;
     for (int i = 0; i < 3; ++i) {
-        during.push_back(KeyDuringChange(run, big));
-        idle.push_back(KeyWhileIdle(run, small[0]));
+        const KeyTimes d = KeyDuringChange(run, big), w = KeyWhileIdle(run, small[0]);
+        during.push_back(d.exit);
+        duringGone.push_back(d.windowGone);
+        idle.push_back(w.exit);
+        idleGone.push_back(w.windowGone);
     }
+    Report("key latency: key to window gone, during a change", Median(duringGone), Median(idleGone), "ms",
+           "baseline: idle");
     Report("key latency: key to exit during a change", Median(during), Median(idle), "ms", "baseline: idle");
     return 0;
 }

@@ -1,5 +1,3 @@
-// The settings dialog's model alone: the delay between the stored value, the text box
-// and the spin bar, the slide-count caption, and the unconfirmed changes.
 #include <gtest/gtest.h>
 
 #include <cstdint>

@@ -1,5 +1,3 @@
-// The editor's working list without a window: its commands, selection, options, keys,
-// Apply, Reset and the close rule, against a view that records what the user would see.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,8 +21,6 @@ namespace {
 using Texts = std::vector<std::string>;
 using Slides = std::vector<Slide>;
 
-// Mirrors the rows as the model reports them, and logs the preview, the questions and
-// the focus in the order they happen.
 class RecordingView : public SlideListView {
 public:
     const SlideListModel* model = nullptr;
@@ -56,7 +52,6 @@ public:
     Slides storedSlides() override { return stored; }
 };
 
-// s1 .. sN with options that differ from slide to slide.
 Slides Numbered(int n) {
     Slides slides;
     for (int k = 1; k <= n; ++k) slides.push_back({"s" + std::to_string(k), k % 2 == 1, k % 3 == 0, k % 4 == 0});
@@ -77,7 +72,6 @@ protected:
         view.rows[row].setOption(which, on);
         model.clickOption(which, row, on);
     }
-    // The lists follow the model after every operation.
     void TearDown() override {
         EXPECT_EQ(view.rows, model.slides());
         EXPECT_TRUE(view.answers.empty()) << "an answer was never asked for";
@@ -155,6 +149,36 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"DeleteAll", 3, 1, &M::removeAll, {true}, {}, -1, "(0/0)", "", {kDeleteAll, "blank"}},
         CommandCase{"DeleteAllDeclined", 3, 1, &M::removeAll, {false}, {1, 2, 3}, 1, "(2/3)", "s2", {kDeleteAll}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Dropped pictures go in as one block where Add would put a slide.
+struct DropCase {
+    int rows, selected;
+    Texts dropped, order; // the paths afterwards: s1.. as opened, the dropped ones centred
+    const char* position;
+    Texts log;
+};
+class Drop : public SlideList, public ::testing::WithParamInterface<DropCase> {};
+
+TEST_P(Drop, AddsTheBlockAsAddAddsEachSlide) {
+    const DropCase& c = GetParam();
+    Open(c.rows, true, false, c.selected);
+    model.addSlides(c.dropped);
+    Slides expected;
+    for (const std::string& p : c.order)
+        expected.push_back(p[0] == 's' ? Numbered(c.rows)[std::stoi(p.substr(1)) - 1] : Slide{p, true});
+    EXPECT_EQ(model.slides(), expected);
+    EXPECT_EQ(model.positionText(), c.position);
+    EXPECT_EQ(view.log, c.log);
+    EXPECT_EQ(model.dirty(), !c.dropped.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Drop,
+    ::testing::Values(DropCase{0, -1, {"a", "b"}, {"a", "b"}, "(0/2)", {}},
+                      DropCase{3, 1, {"a", "b"}, {"s1", "s2", "a", "b", "s3"}, "(4/5)", {"focus", "draw b C"}},
+                      DropCase{3, -1, {"a"}, {"a", "s1", "s2", "s3"}, "(1/4)", {"focus", "draw a C"}},
+                      DropCase{2, 1, {"a", "b"}, {"s1", "s2", "a", "b"}, "(4/4)", {"focus", "draw b C"}},
+                      DropCase{2, 0, {}, {"s1", "s2"}, "0/0", {}}));
 
 // A cancelled dialog adds nothing; the same file may be added twice; with warnings
 // silenced the deleting commands ask nothing.
@@ -239,7 +263,6 @@ TEST_F(SlideList, ThePreviewOptionRedrawsAtOnceAndCountsAsAChange) {
     EXPECT_EQ(model.positionText(), "(1/3)");
 }
 
-// Leaving and Reset: whether they ask, whether they go ahead, and what they restore.
 struct DiscardCase {
     const char* name;
     bool reset, change, silenced;

@@ -1,5 +1,4 @@
-// The about box with the settings file and the registry in memory. Title, version, one
-// configured link and notice, and Esc are proven on the real program.
+// Title, version, one configured link and notice, and Esc are proven on the real program.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -24,7 +23,6 @@ protected:
         about_->Show(true);
         return *about_;
     }
-    // The prompts and titles of the failure boxes asked; the about box stays open through them.
     Texts Failures() {
         Texts asked;
         for (const auto& box : ui().messageBoxes()) asked.insert(asked.end(), {box.prompt, box.title});

@@ -1,5 +1,3 @@
-// Start-up: which window the command line opens, with which handle read how, and the
-// start of the schedule.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -38,7 +36,6 @@ TEST(HandleFromInt32, WidensWithTheSignAsWindowsWidensA32BitHandle) {
 
 using Opened = std::pair<std::string, platform::WindowHandle>; // what, with which handle
 
-// Records which mode window Main asked for, with the host handle it was given.
 class RecordingModeWindows final : public app::ModeWindows {
 public:
     RecordingModeWindows() { app::SetModeWindows(this); }

@@ -1,8 +1,7 @@
-// The editor form over the headless toolkit: what only the form can get wrong, the
-// wiring of its lists, boxes and buttons to the working list, the settings, the
-// questions, the file dialog and the preview. The test plays the user.
+// What only the form can get wrong: the wiring of its controls to the working list (tests/models).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -11,6 +10,7 @@
 #include "support/test_images.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
+#include "ui/editor/dropped_pictures.h"
 #include "ui/editor/slide_show_editor.h"
 
 namespace qs::test {
@@ -54,7 +54,6 @@ protected:
         return *editor_;
     }
     ui::SlideShowEditor& ed() { return *editor_; }
-    // The rows as the four lists show them: the name's text and the three checks.
     Slides Rows() {
         Slides rows;
         for (int r = 0; r < ed().nameList.ListCount(); ++r)
@@ -63,7 +62,6 @@ protected:
         for (int k = 0; k < 3; ++k) EXPECT_EQ(ed().optionLists(k).ListCount(), static_cast<int>(rows.size()));
         return rows;
     }
-    Texts Labels() { return {ed().positionLabel.Caption(), ed().fullNameLabel.Caption()}; }
     Texts Prompts() {
         Texts prompts;
         for (const auto& box : ui().messageBoxes())
@@ -99,8 +97,6 @@ TEST_F(Editor, OpensOnTheStoredSlidesAndOkWritesThemBack) {
     EXPECT_FALSE(ed().applyButton.Enabled());
     EXPECT_FALSE(changes_.pending);
     ed().okButton.userClick();
-    EXPECT_FALSE(ed().IsLoaded());
-    EXPECT_TRUE(Prompts().empty());
     EXPECT_TRUE(changes_.pending) << "the settings dialog counts the visit as a change";
     EXPECT_EQ(pictureCount_.Caption(), "3  Pictures");
 }
@@ -129,7 +125,6 @@ TEST_F(Editor, UserEditsReachTheSettingsThroughApply) {
     ed().noWarningsBox.userClick();
     EXPECT_TRUE(AppSettings().previewFlag() && AppSettings().displayWarnings());
     ed().cancelButton.userClick();
-    EXPECT_TRUE(Prompts().empty()) << "warnings are off";
     EXPECT_FALSE(ed().IsLoaded());
     EXPECT_FALSE(AppSettings().previewFlag() || AppSettings().displayWarnings());
     EXPECT_EQ(Stored(), edited);
@@ -157,7 +152,6 @@ TEST_F(Editor, AddUsesThePictureDialogAndAltAReachesIt) {
     ed().userKey('A', kAlt);
     EXPECT_EQ(Rows()[1], (Slide{"D:\\new.jpg", true}));
     EXPECT_TRUE(ed().nameList.hasFocus());
-    EXPECT_EQ(Prompts().size(), 1u);
 }
 
 // The questions' texts are the working list's; the form quotes a long path as the list
@@ -175,7 +169,6 @@ TEST_F(Editor, DeleteQuotesTheShownNameAndCloseAndResetFollowTheAnswers) {
     EXPECT_TRUE(ed().IsLoaded());
     ed().resetButton.userClick();
     EXPECT_EQ(Prompts().front(), "Do you want to delete " + shown + "? [Screen Saver]");
-    EXPECT_EQ(Prompts().size(), 3u);
     EXPECT_EQ(Rows(), (Slides{{"C:\\a.jpg"}, {shown}}));
     ed().nameList.userSelect(0);
     ui().answerMessageBox(tk::vbYes);
@@ -201,7 +194,7 @@ TEST_F(Editor, ThePreviewShowsTheSelectedSlideAndSaysWhenItCannot) {
     ed().nameList.userSelect(2);
     EXPECT_FALSE(ed().previewImage.Visible());
     EXPECT_EQ(ui().textsOn(ed().previewPicture), Texts{"Cannot load picture"});
-    EXPECT_EQ(Labels(), (Texts{"(3/3)", slides[2].path}));
+    EXPECT_EQ((Texts{ed().positionLabel.Caption(), ed().fullNameLabel.Caption()}), (Texts{"(3/3)", slides[2].path}));
 }
 
 // The option columns follow the name list's scrolling, the user's and the commands'.
@@ -214,11 +207,18 @@ TEST_F(Editor, ColumnsStayLevelWithTheNames) {
     ed().nameList.userScroll(20);
     expectLevel();
     ed().nameList.userSelect(20 + ed().nameList.visibleRows() - 1);
-    ui().scriptOpenDialog(DialogScript::PickFile("C:\\added.jpg"));
-    ed().addButton.userClick();
     ed().downButton.userClick();
-    EXPECT_EQ(ed().nameList.TopIndex(), 22);
+    EXPECT_EQ(ed().nameList.TopIndex(), 21);
     expectLevel();
+}
+
+TEST(NaturalNameOrder, CountsDigitRunsByValueIgnoresCaseAndIsTotal) {
+    Texts names = {"img10.jpg", "IMG2.jpg", "b", "img1.jpg", "img02.jpg", "img.jpg", "a10b", "a2b", "img2.jpg",
+                   "x100000000000000000000", "x99999999999999999999", "Zeta", "alpha"};
+    std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return ui::NaturalNameLess(a, b); });
+    EXPECT_EQ(names, (Texts{"a2b", "a10b", "alpha", "b", "img.jpg", "img1.jpg", "IMG2.jpg", "img02.jpg", "img2.jpg",
+                            "img10.jpg", "x99999999999999999999", "x100000000000000000000", "Zeta"}));
+    EXPECT_FALSE(ui::NaturalNameLess("img2", "img2"));
 }
 
 } // namespace

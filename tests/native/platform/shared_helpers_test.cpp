@@ -1,7 +1,3 @@
-// Helpers both platforms share: the argument string of a command line, date values, the
-// random-number generator the slides are drawn with, and the profile text, which keeps an
-// index of its keys and edits it in place instead of parsing the text again: after any run
-// of edits it must find what a fresh parse finds.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -87,6 +83,7 @@ TEST(UniformRandom, ValuesAreUniformInTheHalfOpenUnitInterval) {
     for (int count : bins) EXPECT_NEAR(count, kDraws / kBins, 600);
 }
 
+// The profile text edits its index of keys in place instead of parsing the text again.
 TEST(ProfileTextEdits, ManyEditsAgreeWithAFreshParse) {
     std::mt19937 generator(2024);
     const std::vector<std::string> sections = {"", "A", "b", "INIT"};

@@ -1,13 +1,13 @@
-// The sequencer on the surfaces a slide is drawn on (the headless screen is 1024 x 768
-// pixels, 15360 x 11520 twips): when a slide is due, which comes next, how it is fitted,
-// and the text slide where no picture can be shown.
+// The headless screen is 1024 x 768 pixels, 15360 x 11520 twips.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -63,7 +63,6 @@ protected:
     std::string Bitmap(int widthPx, int heightPx) {
         return files.write("picture" + std::to_string(files_++) + ".bmp", MakeBmp(widthPx, heightPx));
     }
-    // Replaces every option and the whole slide list of AppSettings.
     void UseShow(const std::vector<TestSlide>& slides, std::int32_t delay = 10, bool random = false,
                  tk::Color background = 0) {
         ClsSettings& settings = AppSettings();
@@ -75,7 +74,6 @@ protected:
             settings.setVStretch(i, slide.vStretch);
         }
     }
-    // One timer tick of the window showing the area; DueTick makes a slide due first.
     void Tick(Area area = Area::Screen) {
         NextSlide(show, surfaces, surfaces.at(area).first, surfaces.at(area).second);
     }
@@ -161,7 +159,6 @@ TEST_F(RenderTest, SlidesFollowInListOrderOrAtRandom) {
         UseShow(slides, 10, random);
         os.random.queued.assign(draws.begin(), draws.end());
         show.currentSlide = 6;
-        const std::size_t loads = ui().pictureLoads().size();
         std::vector<std::int32_t> got;
         for (std::size_t i = 0; i < chosen.size(); ++i) {
             DueTick();
@@ -171,7 +168,6 @@ TEST_F(RenderTest, SlidesFollowInListOrderOrAtRandom) {
             }
         }
         EXPECT_EQ(got, chosen) << entries;
-        EXPECT_EQ(ui().pictureLoads().size() - loads, entries > 0 ? chosen.size() : 0u);
         EXPECT_TRUE(os.random.queued.empty()) << "one value per due tick";
     }
 }
@@ -234,6 +230,61 @@ TEST_F(RenderTest, ATextSlideShowsTheIconTheHeadingAndOnAWindowTheCredit) {
             drawn.emplace_back(ops[i].text, ops[i].color, ops[i].x, ops[i].y, ops[i].font);
         EXPECT_EQ(drawn, expected);
         EXPECT_EQ(LastSlideTime, os.clock.Now());
+    }
+}
+
+SlideKey Changed(SlideKey key, void (*change)(SlideKey&)) { return change(key), key; }
+
+TEST(SlidePrefetch, WhatWasPreparedShowsUntilItsSlideOptionsSurfaceOrFileChange) {
+    const SlideKey key{"a.jpg", true, false, false, {15360, 15360, 11520, 15360, 15, 15}};
+    const FileStamp stamp{100, 7};
+    const struct {
+        SlideKey due;
+        std::optional<FileStamp> now;
+        bool loaded;
+        DueAction action;
+    } cases[] = {
+        {key, stamp, true, DueAction::ShowPicture},
+        {key, stamp, false, DueAction::ShowText},
+        {key, std::nullopt, true, DueAction::ShowText},
+        {Changed(key, [](SlideKey& k) { k.path = "b.jpg"; }), stamp, true, DueAction::Wait},
+        {Changed(key, [](SlideKey& k) { k.center = false; }), stamp, true, DueAction::Wait},
+        {Changed(key, [](SlideKey& k) { k.surface.scaleHeight = 11000; }), stamp, true, DueAction::Wait},
+        {key, FileStamp{101, 7}, true, DueAction::Wait},
+        {key, FileStamp{100, 8}, true, DueAction::Wait},
+    };
+    for (const auto& c : cases) {
+        SlidePrefetch prefetch;
+        EXPECT_TRUE(prefetch.order(key) && !prefetch.order(key)) << "prepared once";
+        EXPECT_EQ(prefetch.atDue(key, stamp), DueAction::Wait) << "not ready yet";
+        EXPECT_FALSE(prefetch.prepared(Changed(key, [](SlideKey& k) { k.vStretch = true; }), true, stamp));
+        EXPECT_TRUE(prefetch.prepared(key, c.loaded, stamp));
+        EXPECT_EQ(prefetch.atDue(c.due, c.now), c.action) << c.due.path << c.due.center;
+        EXPECT_TRUE(c.action != DueAction::Wait || prefetch.order(c.due)) << "dropped: prepared again";
+    }
+}
+
+TEST_F(RenderTest, PreparedAheadTheSlidesFollowTheSameOrderAndSeed) {
+    std::vector<TestSlide> slides;
+    for (int i = 1; i <= 5; ++i) slides.push_back({Bitmap(8 + i, 8)});
+    const std::vector<std::int32_t> expected[] = {{1, 2, 3, 4, 5, 1}, {5, 1, 3, 2, 4, 2}};
+    for (const bool random : {false, true}) {
+        for (const bool ahead : {false, true}) {
+            UseShow(slides, 10, random);
+            os.random.queued = {0.9, 0.1, 0.5, 0.3, 0.7, 0.2, 0.95};
+            ShowState run;
+            if (ahead) PrepareSlidesAhead(run, surfaces);
+            std::vector<std::int32_t> shown;
+            for (auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+                 shown.size() < 6 && std::chrono::steady_clock::now() < end; std::this_thread::yield()) {
+                LastSlideTime = 0.0;
+                NextSlide(run, surfaces, surfaces, surfaces.screenImg);
+                if (LastSlideTime == 0.0) continue; // being prepared
+                shown.push_back(run.currentSlide);
+                EXPECT_EQ(surfaces.screenImg.Picture().data()->source, AppSettings().fileSpec(run.currentSlide));
+            }
+            EXPECT_EQ(shown, expected[random]) << random << ahead;
+        }
     }
 }
 

@@ -1,6 +1,5 @@
-// The saver windows: what ends the full-screen run, its cursor and the password check on
-// the Windows 95 family, and the preview surface's size. The Wine suites prove the real
-// password dialog, the system's flag, and the preview's life in a real host window.
+// The Wine suites prove the real password dialog, the system's flag, and the preview's
+// life in a real host window.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -24,9 +23,6 @@ namespace {
 // HKCU\Control Panel\Desktop\ScreenSaveUsePassword as its type and bytes, or no such value.
 using OptionValue = std::optional<std::pair<std::uint32_t, std::string>>;
 
-using ui::PreviewWindow;
-using ui::SaverWindow;
-
 constexpr unsigned kSpiScreenSaverRunning = 97;
 constexpr float kTwips = 15; // the screen is 1024 x 768 pixels of 15 twips
 const char *const kDesktop = "Control Panel\\Desktop", *const kOption = "ScreenSaveUsePassword";
@@ -39,8 +35,8 @@ protected:
         WriteSettings("Delay_0=10\r\nPictureCount_0=1\r\nCenter_1=True\r\nFileSpec_1=" + std::string(QS_TEST_DATA_DIR) +
                       "/saver/quadrants.gif");
     }
-    SaverWindow& Show() {
-        SaverWindow& window = tk::NewForm<SaverWindow>();
+    ui::SaverWindow& Show() {
+        auto& window = tk::NewForm<ui::SaverWindow>();
         window.Show();
         return window;
     }
@@ -82,7 +78,7 @@ TEST_F(SaverTest, OnlyOffNtWithTheOptionOnTheSaverAsksAndTellsTheSystemItRuns) {
         os.cursor.displayCount = cursorAtStart;
         if (option) PutRegValue(os.registry, platform::kHkeyCurrentUser, kDesktop, kOption, option->first,
                                 option->second);
-        SaverWindow& window = Show();
+        auto& window = Show();
         EXPECT_EQ(os.cursor.displayCount, hidden);
         EXPECT_EQ(RunningFlags(), guards ? std::vector<unsigned>{1} : std::vector<unsigned>{});
         os.passwords.verifyResults = {0x10000, 0x10001}; // only the low sixteen bits count
@@ -119,7 +115,7 @@ TEST_F(SaverTest, TheFourthRealMoveWithinTwentySecondsEndsTheShow) {
     };
     for (const auto& [name, moves] : cases) {
         SCOPED_TRACE(name);
-        SaverWindow& window = Show();
+        auto& window = Show();
         window.slidePicture.Move(100 * kTwips, 50 * kTwips, 200 * kTwips, 100 * kTwips);
         for (std::size_t i = 0; i < moves.size(); ++i) {
             EXPECT_TRUE(window.IsLoaded()) << "ended before move " << i + 1;
@@ -141,7 +137,7 @@ TEST_F(SaverTest, EveryOtherMonitorGetsACoverWhoseInputIsTheShows) {
     os.system.version.dwPlatformId = 1; // the Windows 95 family: the saver asks for the password
     PutRegValue(os.registry, platform::kHkeyCurrentUser, kDesktop, kOption, kDwordOne->first, kDwordOne->second);
     for (int input = 0; input < 3; ++input) { // a click, a close request, moves
-        SaverWindow& window = Show();
+        auto& window = Show();
         ASSERT_EQ(tk::LoadedForms().size(), 3u);
         tk::Form *left = tk::LoadedForms()[1], *above = tk::LoadedForms()[2];
         EXPECT_EQ((std::vector{placed(left), placed(above)}),
@@ -166,7 +162,7 @@ TEST_F(SaverTest, TheSurfaceTakesTheHostsClientSizeToThePixelAtItsTopLeft) {
         {{10, 20, 162, 132}, 12, 1824, 1344}, {{0, 0, 151, 112}, 7.5, 1132.5f, 840}, {{0, 0, 0, 0}, 15, 0, 0}};
     for (const auto& [client, twips, width, height] : cases) {
         os.screen.metrics.twipsPerPixelX = os.screen.metrics.twipsPerPixelY = twips;
-        PreviewWindow& window = tk::NewForm<PreviewWindow>(os.system.AddWindow("host", client));
+        auto& window = tk::NewForm<ui::PreviewWindow>(os.system.AddWindow("host", client));
         window.Load(); // as Main does for "/P"
         EXPECT_EQ((std::array{window.surface.Left(), window.surface.Top(), window.surface.Width(),
                               window.surface.Height()}),

@@ -1,6 +1,3 @@
-// The keyboard focus, the keys a form handles (key preview, Enter and Esc, access keys,
-// Tab order, keys for the focused control), and changes made from code: they run the
-// control's handler once before they return, and setting the value it holds runs nothing.
 #include <gtest/gtest.h>
 
 #include <stdexcept>

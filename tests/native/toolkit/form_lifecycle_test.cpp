@@ -1,5 +1,3 @@
-// Loading, showing, the timer's ticks, and the one path of every close:
-// Form_QueryUnload, then Form_Unload, either of which may cancel.
 #include <gtest/gtest.h>
 
 #include <stdexcept>

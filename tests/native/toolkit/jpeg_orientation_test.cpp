@@ -1,5 +1,3 @@
-// The EXIF orientation reader on good files and on every kind of damage: it must
-// answer 1 for anything it cannot trust and never read outside the bytes given.
 #include <gtest/gtest.h>
 
 #include "support/test_images.h"

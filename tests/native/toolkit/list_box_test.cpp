@@ -1,5 +1,4 @@
-// List box row rules: insertion and removal around the current row, Clear, TopIndex
-// clamping and scrolling into view. Keys and check-box rows are the real list box's.
+// Keys and check-box rows are the real list box's (the Windows suite).
 #include <gtest/gtest.h>
 
 #include <array>

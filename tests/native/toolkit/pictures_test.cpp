@@ -1,6 +1,3 @@
-// The picture structure checks both backends make before decoding: the format and the
-// declared size of a whole file; a cut, damaged or oversized one is refused. And an
-// image's natural size in whole screen pixels.
 #include <gtest/gtest.h>
 
 #include <array>
