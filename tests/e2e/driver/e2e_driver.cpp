@@ -119,19 +119,6 @@ void RunFolder::WriteText(const std::string& name, const std::string& text) cons
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
-Host MakeHost() {
-    HWND host = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_CLIPCHILDREN, 40, 40, 152, 112, nullptr,
-                                nullptr, nullptr, nullptr);
-    ShowWindow(host, SW_SHOWNOACTIVATE);
-    return Host(host, DestroyWindow);
-}
-
-HWND WaitForSurface(HWND host) {
-    HWND surface = nullptr;
-    WaitUntil([&] { return (surface = GetWindow(host, GW_CHILD)) != nullptr; }, kStartDeadline);
-    return surface;
-}
-
 SaverProcess::SaverProcess(const RunFolder& run, const std::string& arguments) {
     std::string commandLine = "\"" + run.SaverPath() + "\" " + arguments;
     STARTUPINFOA startup{};
@@ -215,12 +202,6 @@ POINT RowPoint(HWND list, int row, int x) {
     return p;
 }
 
-HWND OpenSettings(const SaverProcess& saver) {
-    HWND dialog = saver.WaitForWindow(kSettingsCaption, kStartDeadline, "&OK");
-    if (dialog) SetForegroundWindow(dialog);
-    return dialog;
-}
-
 HWND OpenEditor(const SaverProcess& saver, HWND settings, std::vector<HWND>& lists) {
     HWND editor = nullptr;
     const auto listsShown = [&] {
@@ -269,12 +250,6 @@ void ClickAt(int x, int y) {
 void ClickCentre(HWND window) {
     const RECT r = ScreenRect(window);
     ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
-bool ClickButton(HWND window, const std::string& caption) {
-    HWND button = FindChild(window, "Button", caption);
-    if (button) ClickCentre(button);
-    return button != nullptr;
 }
 
 bool ClickCheck(HWND window, const std::string& caption) {

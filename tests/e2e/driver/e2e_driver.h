@@ -80,12 +80,21 @@ private:
 
 // A "/P" run's host, as the display-settings dialog's little monitor: a frameless popup.
 using Host = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>;
-Host MakeHost();
+inline Host MakeHost() {
+    HWND host = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_CLIPCHILDREN, 40, 40, 152, 112, nullptr,
+                                nullptr, nullptr, nullptr);
+    ShowWindow(host, SW_SHOWNOACTIVATE);
+    return Host(host, DestroyWindow);
+}
 // Handles are 32-bit values even in 64-bit processes; the command line carries them signed.
 inline std::string HandleText(HWND window) {
     return std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
 }
-HWND WaitForSurface(HWND host);
+inline HWND WaitForSurface(HWND host) {
+    HWND surface = nullptr;
+    WaitUntil([&] { return (surface = GetWindow(host, GW_CHILD)) != nullptr; }, kStartDeadline);
+    return surface;
+}
 inline DWORD ProcessOfWindow(HWND window) {
     DWORD id = 0;
     return GetWindowThreadProcessId(window, &id) ? id : 0;
@@ -104,7 +113,11 @@ inline int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_G
 POINT RowPoint(HWND list, int row, int x);
 
 // The settings dialog of a "/C" run, in front; null when it does not come.
-HWND OpenSettings(const SaverProcess& saver);
+inline HWND OpenSettings(const SaverProcess& saver) {
+    HWND dialog = saver.WaitForWindow(kSettingsCaption, kStartDeadline, "&OK");
+    if (dialog) SetForegroundWindow(dialog);
+    return dialog;
+}
 // The editor opened from the settings dialog, once `lists` holds the names, Center, HStretch, VStretch.
 HWND OpenEditor(const SaverProcess& saver, HWND settings, std::vector<HWND>& lists);
 // OK on the editor, then on the settings dialog; true once the run has ended.
@@ -115,7 +128,11 @@ void PressKey(WORD virtualKey, WORD held = 0);
 void ClickAt(int x, int y);
 inline void ClickAt(POINT p) { ClickAt(p.x, p.y); }
 void ClickCentre(HWND window);
-bool ClickButton(HWND window, const std::string& caption);
+inline bool ClickButton(HWND window, const std::string& caption) {
+    HWND button = FindChild(window, "Button", caption);
+    if (button) ClickCentre(button);
+    return button != nullptr;
+}
 // Clicks the check box with this caption; true once it shows checked.
 bool ClickCheck(HWND window, const std::string& caption);
 bool CursorShowing();
