@@ -28,7 +28,7 @@ std::wstring Wide(const std::string& utf8) {
     return wide;
 }
 
-std::string Utf8(const std::wstring& wide) {
+static std::string Utf8(const std::wstring& wide) {
     std::string utf8(wide.size() * 3, '\0');
     utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), int(utf8.size()), 0, 0));
     return utf8;
@@ -110,6 +110,11 @@ std::string RunFolder::WriteSolidBitmap(const std::string& name, int width, int 
     text.append(reinterpret_cast<const char*>(&info), sizeof info);
     for (int y = 0; y < height; ++y) text += row;
     WriteText(name, text);
+    return PathOf(name);
+}
+
+std::string RunFolder::CopyIn(const std::string& source, const std::string& name) const {
+    CopyFileA(source.c_str(), PathOf(name).c_str(), FALSE);
     return PathOf(name);
 }
 
@@ -195,6 +200,16 @@ std::string RowText(HWND list, int row) {
     return Utf8(wide);
 }
 
+std::vector<HWND> EditorLists(HWND editor) {
+    std::vector<HWND> lists = Descendants(editor);
+    std::erase_if(lists, [](HWND w) { return !OfClass(w, "ListBox"); });
+    const auto width = [](HWND w) { return ScreenRect(w).right - ScreenRect(w).left; };
+    std::sort(lists.begin(), lists.end(), [&](HWND a, HWND b) { return width(a) > width(b); });
+    const auto left = [](HWND a, HWND b) { return ScreenRect(a).left < ScreenRect(b).left; };
+    if (!lists.empty()) std::sort(lists.begin() + 1, lists.end(), left);
+    return lists;
+}
+
 POINT RowPoint(HWND list, int row, int x) {
     const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     POINT p{x, (row - static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0))) * height + height / 2};
@@ -203,19 +218,10 @@ POINT RowPoint(HWND list, int row, int x) {
 }
 
 HWND OpenEditor(const SaverProcess& saver, HWND settings, std::vector<HWND>& lists) {
-    HWND editor = nullptr;
-    const auto listsShown = [&] {
-        lists = Descendants(editor);
-        std::erase_if(lists, [](HWND w) { return !OfClass(w, "ListBox"); });
-        const auto width = [](HWND w) { return ScreenRect(w).right - ScreenRect(w).left; };
-        std::sort(lists.begin(), lists.end(), [&](HWND a, HWND b) { return width(a) > width(b); });
-        const auto left = [](HWND a, HWND b) { return ScreenRect(a).left < ScreenRect(b).left; };
-        if (!lists.empty()) std::sort(lists.begin() + 1, lists.end(), left);
-        return IsWindowVisible(editor) && lists.size() == 4;
-    };
     if (!settings || !ClickButton(settings, "&Edit Slides...")) return nullptr;
-    editor = saver.WaitForWindow("Edit Slide Show", kDialogDeadline);
-    return editor && WaitUntil(listsShown, kDialogDeadline) ? editor : nullptr;
+    HWND editor = saver.WaitForWindow("Edit Slide Show", kDialogDeadline);
+    const auto shown = [&] { return IsWindowVisible(editor) && (lists = EditorLists(editor)).size() == 4; };
+    return editor && WaitUntil(shown, kDialogDeadline) ? editor : nullptr;
 }
 
 bool OkBothAndExit(const SaverProcess& saver, HWND editor, HWND settings) {

@@ -28,12 +28,14 @@ inline constexpr char kSaverCaption[] = "Quillo ScrSav Main Form";
 inline constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
 
 std::wstring Wide(const std::string& utf8);
-std::string Utf8(const std::wstring& wide);
 // A Unix path under Wine as Windows programs see it (Z:\...); a Windows path unchanged.
 std::string WindowsPath(const std::string& path);
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline);
 // Only for checking that something does NOT happen within a span.
 inline void PumpFor(Ms span) { WaitUntil([] { return false; }, span); }
+inline double MsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
 
 // A fresh temporary folder holding a copy of the saver under the given name; removed with all it holds.
 class RunFolder {
@@ -52,6 +54,7 @@ public:
     std::string ReadText(const std::string& name) const;  // empty when there is none
     // A 24-bit bitmap of one colour, so that a test can predict the pixels shown.
     std::string WriteSolidBitmap(const std::string& name, int width, int height, COLORREF colour) const;
+    std::string CopyIn(const std::string& source, const std::string& name) const;
     void WriteText(const std::string& name, const std::string& text) const;
 
 private:
@@ -99,6 +102,7 @@ inline DWORD ProcessOfWindow(HWND window) {
     DWORD id = 0;
     return GetWindowThreadProcessId(window, &id) ? id : 0;
 }
+inline HWND FindTopLevel(const std::string& caption) { return FindWindowA(nullptr, caption.c_str()); }
 std::vector<HWND> Descendants(HWND parent);
 // Asked with WM_GETTEXT: GetWindowText does not ask another process's controls. In UTF-8.
 std::string TextOf(HWND window);
@@ -109,6 +113,8 @@ inline RECT ScreenRect(HWND window) { RECT r{}; GetWindowRect(window, &r); retur
 // Asked in UTF-16: Wine answers another process's code-page request in UTF-16, longer than it reports.
 std::string RowText(HWND list, int row);
 inline int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
+// The editor's list boxes: the names (the widest), then the Center, HStretch and VStretch columns, left to right.
+std::vector<HWND> EditorLists(HWND editor);
 // The screen point at the vertical middle of a list's row, x pixels into its client area.
 POINT RowPoint(HWND list, int row, int x);
 
@@ -118,7 +124,7 @@ inline HWND OpenSettings(const SaverProcess& saver) {
     if (dialog) SetForegroundWindow(dialog);
     return dialog;
 }
-// The editor opened from the settings dialog, once `lists` holds the names, Center, HStretch, VStretch.
+// The editor opened from the settings dialog, once `lists` holds its EditorLists.
 HWND OpenEditor(const SaverProcess& saver, HWND settings, std::vector<HWND>& lists);
 // OK on the editor, then on the settings dialog; true once the run has ended.
 bool OkBothAndExit(const SaverProcess& saver, HWND editor, HWND settings);

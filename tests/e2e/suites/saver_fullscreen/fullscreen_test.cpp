@@ -77,7 +77,7 @@ TEST_F(FullScreen, ShowsTheFirstSlideAtOnceCoveringTheScreenPlacedByItsFlagsAndA
 
         PressKey('Q');
         EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
-        EXPECT_EQ(FindWindowA(nullptr, kSaverCaption), nullptr);
+        EXPECT_EQ(FindTopLevel(kSaverCaption), nullptr);
         EXPECT_TRUE(CursorShowing());
     }
 }

@@ -46,7 +46,7 @@ protected:
         saver_.reset();
         run_ = std::make_unique<RunFolder>(saverName);
         SetUserValue(kDesktop, kOption, option);
-        CopyFileA(WindowsPath(QS_E2E_PASSWORD_CPL_PATH).c_str(), run_->PathOf("password.cpl").c_str(), FALSE);
+        run_->CopyIn(WindowsPath(QS_E2E_PASSWORD_CPL_PATH), "password.cpl");
         Answer(accept);
         run_->WriteSettings({"BGColor_0=0", "PictureCount_0=1",
                              "FileSpec_1=" + run_->WriteSolidBitmap("red.bmp", 64, 64, kRed), "Center_1=True"});
