@@ -47,8 +47,9 @@ TEST(EditorDrop, AddsThePicturesOfADroppedFolderAndFileBelowTheSelectedRow) {
     ASSERT_TRUE(ClickButton(settings, "&OK") && saver.WaitForExit(kExitDeadline));
     auto ini = run.ReadSettings();
     for (int i = 1; i <= 7; ++i) {
-        EXPECT_EQ(ini["FileSpec_" + std::to_string(i)], WindowsPath(run.PathOf(pictures[i - 1]))) << i;
-        EXPECT_EQ(ini["Center_" + std::to_string(i)], i == 1 || i == 7 ? "False" : "True") << i;
+        const std::string n = std::to_string(i);
+        EXPECT_EQ(ini["FileSpec_" + n], WindowsPath(run.PathOf(pictures[i - 1]))) << i;
+        EXPECT_EQ(ini["Center_" + n], i == 1 || i == 7 ? "False" : "True") << i;
     }
 #endif
 }
