@@ -4,6 +4,11 @@
 # and QS_DPI (the display's scaling in dots per inch, 96 when unset; see qs_dpi_run).
 
 qs_wine_start() {
+  # Wine stores a Windows file name on the Unix side in the locale's character set: with
+  # none set (a bare CI shell), a folder named in Greek cannot be made at all.
+  if [ "$(locale charmap 2>/dev/null)" != "UTF-8" ]; then
+    export LC_ALL=C.UTF-8
+  fi
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   if [ -z "${QS_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then

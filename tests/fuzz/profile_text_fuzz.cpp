@@ -21,16 +21,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::vector<std::string> keys{"Center_1", "delay", "PictureCount", " FileSpec_7 ", "Nothing"};
     const auto together = profile.Read("INIT", keys);
-    for (std::size_t k = 0; k < keys.size(); ++k) {
+    for (std::size_t k = 0; k < keys.size(); ++k)
         if (together[k] != profile.Read("INIT", keys[k])) std::abort();
-    }
     qs::platform::ProfileText oneByOne(profile.Bytes());
     const std::vector<std::pair<std::string, std::string>> writes{{"Center_1", "True"}, {"Delay", "12"}, {"New_1", "x y"}};
     profile.Write("INIT", writes);
     for (const auto& [key, value] : writes) oneByOne.Write("INIT", key, value);
-    for (const auto& [key, value] : writes) {
+    for (const auto& [key, value] : writes)
         if (profile.Read("INIT", key) != value || qs::platform::ProfileText(profile.Bytes()).Read("INIT", key) != value ||
-            oneByOne.Read("INIT", key) != value) std::abort();
-    }
+            oneByOne.Read("INIT", key) != value)
+            std::abort();
     return 0;
 }

@@ -1,9 +1,7 @@
-// Mutated settings files through the program's window modes, run in this process the way
-// Main runs them: at least 1,000 files made here from a good one with a fixed seed (binary
-// garbage, NUL bytes, byte-order marks, 100,000 keys, 1 MB lines, duplicate sections),
-// each through "/S" ended by a key and "/C" closed with Cancel and with OK. No run may
-// crash or last 10 s, none loses a slide (the file read afresh holds the list the run
-// showed), and Cancel leaves the file as it was.
+// 1,000 mutated settings files (binary garbage, NUL bytes, byte-order marks, 100,000 keys,
+// 1 MB lines, duplicate sections), each through "/S" ended by a key and "/C" closed with
+// Cancel and with OK, in this process as Main runs them. No run may crash or last 10 s, the
+// file read afresh holds the list the run showed, and Cancel leaves the file as it was.
 #include <gtest/gtest.h>
 
 #include "app/main_module.h"
@@ -80,7 +78,6 @@ TEST(SettingsCorpus, EachFileGoesThroughTheShowAndTheDialogsCancelAndOkWithoutLo
     static test::FakeProcess process; // the settings file is the executable's name with .INI
     platform::services().process = &process;
     const ScratchFolder folder;
-    // One run of a mode, ended by a key ("/S") or by the button.
     const auto run = [&](std::size_t index, const std::string& text, const char* mode, const char* button) {
         const std::string name = "case" + std::to_string(index) + mode[1] + (button ? button[1] : 'K');
         SCOPED_TRACE(name);

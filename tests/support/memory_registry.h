@@ -1,9 +1,7 @@
-// MemoryRegistry: the registry calls against keys held in memory, with the status codes
-// the program relies on: 2 for a missing key or value, 234 and the size needed when the
-// data does not fit (how handles are kept is the registry contract's, against the real
-// one). Names ignore letter case, empty levels of a path are skipped. The keys every
-// Windows user has exist from the start. PutRegValue stores a test's value (type and
-// bytes as given) in any registry.
+// The registry calls against keys held in memory, with the status codes the program relies
+// on: 2 for a missing key or value, 234 and the size needed when the data does not fit.
+// Names ignore letter case, empty levels of a path are skipped; the keys every Windows user
+// has exist from the start.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -61,7 +59,6 @@ private:
         for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return name;
     }
-    // The folded full path of subKey below root.
     std::string Resolve(platform::RegKey root, const std::string& subKey) const {
         const auto open = handles_.find(root);
         std::string path = open != handles_.end()                 ? open->second

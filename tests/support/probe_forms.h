@@ -1,6 +1,5 @@
-// A probe form for the toolkit's own tests on both backends: every handler writes its
-// name into `log`, and hooks let a test act inside a handler (cancel, unload again, move
-// the focus).
+// A probe form for the toolkit's own tests on both backends, with hooks that let a test act
+// inside a handler (cancel, unload again, move the focus).
 #pragma once
 
 #include <functional>
@@ -75,13 +74,11 @@ private:
     }
 };
 
-// Gives the controls TabIndex 0, 1, 2, ... in the order listed.
 inline void SetTabOrder(std::initializer_list<tk::Control*> controls) {
     int index = 0;
     for (tk::Control* c : controls) c->setTabIndex(index++);
 }
 
-// Puts `count` rows "row 0", "row 1", ... into the list.
 inline void FillRows(tk::ListBox& list, int count) {
     for (int i = 0; i < count; ++i) list.AddItem("row " + std::to_string(i));
 }

@@ -21,7 +21,6 @@
 
 namespace qs::test {
 
-// The front of the queue, taken off it, or `otherwise` when it is empty.
 template <class T> T Next(std::deque<T>& queue, T otherwise) {
     if (queue.empty()) return otherwise;
     const T value = queue.front();
@@ -29,9 +28,8 @@ template <class T> T Next(std::deque<T>& queue, T otherwise) {
     return value;
 }
 
-// Moves only when the test moves it. Now() is cut to whole seconds as the real clock's
-// is; AdvanceMs() moves the wall time and the monotonic count, the Set...() calls the wall
-// time only (a changed system clock). Starts at 1 March 2024, 12:00:00.
+// Moves only when the test moves it; Now() is in whole seconds as the real clock's is. The
+// Set...() calls move the wall time only (a changed system clock). Starts 1 March 2024, 12:00.
 class FakeClock final : public platform::Clock {
 public:
     FakeClock() { SetDateTime(2024, 3, 1, 12, 0, 0); }
@@ -96,10 +94,7 @@ public:
     struct ParametersCall { unsigned action = 0, param = 0; bool pointerGiven = false; unsigned winIni = 0; };
 
     FakeSystem() { version.dwPlatformId = 2; }
-    bool GetVersionInfo(platform::OsVersionInfo& info) override {
-        info = version;
-        return true;
-    }
+    bool GetVersionInfo(platform::OsVersionInfo& info) override { return info = version, true; }
     bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) override {
         return parametersCalls.push_back({action, param, pv != nullptr, winIni}), true;
     }

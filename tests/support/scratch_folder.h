@@ -27,7 +27,6 @@ public:
     const std::filesystem::path& path() const { return path_; }
     // The file in the program's own form: the folder as the system names it, "\", the name.
     std::string File(const std::string& name) const { return path_.string() + "\\" + name; }
-    // Writes the bytes to `name` in the folder and returns the file's full path.
     template <class Bytes> std::string write(const std::string& name, const Bytes& bytes) const {
         std::ofstream(path_ / name, std::ios::binary | std::ios::trunc)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

@@ -1,6 +1,5 @@
-// SettingsFixture: doubles for every service, the settings file held in memory at the
-// path FakeProcess's executable gives, and the process-wide state back at its start
-// values before and after each test.
+// Doubles for every service, the settings file in memory at the path FakeProcess's executable
+// gives, and the process-wide state at its start values before and after each test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,7 +12,6 @@
 
 namespace qs::test {
 
-// The process-wide values back at their start.
 inline void ResetSharedState() {
     LastSlideTime = 0.0;
     DiscardSettings = false;
@@ -39,7 +37,6 @@ protected:
     }
 
     void SetFile(const std::string& text) { profile.SetText(kIniFile, text); }
-    // Section [INIT] with these lines ("\r\n" after each).
     void WriteSettings(const std::string& lines) { SetFile("[INIT]\r\n" + lines); }
     std::string FileText() const { return profile.Text(kIniFile); }
 

@@ -1,5 +1,5 @@
-// MemoryProfileFile: profile files held in memory, read and edited by the rules of the
-// Windows profile functions (platform/profile_text.h), with the keys each call read or wrote.
+// Profile files in memory, read and edited by the rules of the Windows profile functions
+// (platform/profile_text.h), with the keys each call read or wrote.
 #pragma once
 
 #include <algorithm>

@@ -28,20 +28,17 @@ void Append(void* context, void* data, int size) {
 
 Bytes MakeBmp(int width, int height) {
     Bytes out;
-    stbi_write_bmp_to_func(Append, &out, width, height, 3, Pixels(width, height).data());
-    return out;
+    return stbi_write_bmp_to_func(Append, &out, width, height, 3, Pixels(width, height).data()), out;
 }
 
 Bytes MakePng(int width, int height) {
     Bytes out;
-    stbi_write_png_to_func(Append, &out, width, height, 3, Pixels(width, height).data(), width * 3);
-    return out;
+    return stbi_write_png_to_func(Append, &out, width, height, 3, Pixels(width, height).data(), width * 3), out;
 }
 
 Bytes MakeJpeg(int width, int height) {
     Bytes out;
-    stbi_write_jpg_to_func(Append, &out, width, height, 3, Pixels(width, height).data(), 90);
-    return out;
+    return stbi_write_jpg_to_func(Append, &out, width, height, 3, Pixels(width, height).data(), 90), out;
 }
 
 } // namespace qs::test

@@ -1,5 +1,5 @@
-// ToolkitTest adds to SettingsFixture a fresh headless toolkit (native build only) whose
-// ui().advance(ms) fires the form timers and moves os.clock in step with each firing.
+// A fresh headless toolkit on top of SettingsFixture: ui().advance(ms) fires the form timers
+// and moves os.clock in step with each firing.
 #pragma once
 
 #include <memory>

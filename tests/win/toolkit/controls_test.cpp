@@ -1,6 +1,7 @@
 // What a user's clicks and keys do on real controls: each reaches the component's
 // handler once, and changes made from code are mirrored without running handlers a
-// second time; closing, modal forms, and a handler that throws.
+// second time; closing, modal forms, a handler that throws, and rows changed by the
+// hundred while a list cannot be seen.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -110,6 +111,28 @@ TEST_F(Controls, CloseBoxAndSessionEndAskQueryUnloadWhichMayRefuseOrFail) {
     EXPECT_EQ(form.reasons.back(), tk::CloseReason::AppWindows);
     EXPECT_EQ(Runs("Form_Unload"), 1);
     EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST(ListFill, ManyRowsChangedBeforeTheFormShowsReachTheControlInOrder) {
+    EnsureToolkit();
+    ControlsForm form;
+    form.Load();
+    FillRows(form.checks, 600);
+    form.checks.RemoveItem(0);
+    form.checks.AddItem("first", 0);
+    form.checks.setSelected(7, true);
+    form.checks.setListIndex(550);
+    form.Show();
+    HWND list = H(form.checks);
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 600; }));
+    PumpFor(50);
+    char text[32] = {};
+    for (int row : {0, 1, 7, 550, 599}) {
+        SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
+        EXPECT_EQ(text, form.checks.List(row)) << row;
+    }
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 550);
+    form.Unload();
 }
 
 TEST(ModalLoop, AnotherFormsTimerKeepsFiringWhileTheOwnerIsDisabled) {

@@ -53,12 +53,10 @@ TEST(Pictures, ExifOrientationTurnsTheSizeAndThePixels) {
         auto picture = tk::LoadPicture(TempFile("exif" + std::to_string(orientation) + ".jpg", bytes));
         ASSERT_TRUE(picture);
         const int w = picture->widthPx(), h = picture->heightPx();
-        EXPECT_EQ(w, orientation >= 5 ? 48 : 64);
-        EXPECT_EQ(h, orientation >= 5 ? 64 : 48);
+        EXPECT_EQ((std::array{w, h}), (orientation >= 5 ? std::array{48, 64} : std::array{64, 48}));
         auto bitmap = DecodeForDisplay(Data(*picture), w, h, PixelRect{0, 0, w, h});
         ASSERT_TRUE(bitmap);
-        ASSERT_EQ(bitmap->width(), w);
-        ASSERT_EQ(bitmap->height(), h);
+        ASSERT_EQ((std::array{bitmap->width(), bitmap->height()}), (std::array{w, h}));
         std::string seen;
         const int corners[4][2] = {{3, 3}, {w - 4, 3}, {3, h - 4}, {w - 4, h - 4}};
         for (const auto& [x, y] : corners) {
@@ -105,8 +103,7 @@ TEST(Pictures, ALargePhotoDrawnAtScreenSizeNeverHoldsAFullSizeBitmap) {
     ReleaseDC(nullptr, screen);
     const auto& cache = Data(*picture).cache;
     ASSERT_TRUE(cache.bitmap);
-    EXPECT_EQ(cache.bitmap->width(), 1024);
-    EXPECT_EQ(cache.bitmap->height(), 768);
+    EXPECT_EQ((std::array{cache.bitmap->width(), cache.bitmap->height()}), (std::array{1024, 768}));
 }
 
 } // namespace

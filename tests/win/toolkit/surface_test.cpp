@@ -1,4 +1,5 @@
-// Surfaces keep their drawing across hiding and repainting; images lie above the text.
+// Drawing made while hidden shows, and stays through hiding and repainting until Cls; an
+// image lies above the text, and where it is hidden the text shows again.
 #include <gtest/gtest.h>
 #include <wincodec.h>
 
@@ -41,8 +42,6 @@ int Count(HWND hwnd, COLORREF colour, RECT area) {
 // Paints what is pending in the window and the child windows over it, now.
 void Paint(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
-// Drawing made while hidden shows, and stays through hiding and repainting until Cls;
-// an image lies above the text, and where it is hidden the text shows again.
 TEST(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
     EnsureToolkit();
     DrawingForm form;

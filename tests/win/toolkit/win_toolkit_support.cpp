@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "support/scratch_folder.h"
 #include "toolkit/application.h"
+#include "toolkit/win32/wic_common.h"
 #include "toolkit/win32/win32_backend.h"
 
 namespace qs::test::win {
@@ -56,27 +57,24 @@ std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int he
         }
     const std::string path = TempFile("encode.tmp", {});
     const std::wstring wide(path.begin(), path.end());
-    IWICImagingFactory* factory = nullptr;
-    IWICStream* stream = nullptr;
-    IWICBitmapEncoder* encoder = nullptr;
-    IWICBitmapFrameEncode* frame = nullptr;
-    IPropertyBag2* options = nullptr;
+    IWICImagingFactory* factory = tk::win32::WicFactory();
+    tk::win32::Com<IWICStream> stream;
+    tk::win32::Com<IWICBitmapEncoder> encoder;
+    tk::win32::Com<IWICBitmapFrameEncode> frame;
+    tk::win32::Com<IPropertyBag2> options;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const bool ok = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                               IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
-                    SUCCEEDED(factory->CreateStream(&stream)) &&
+    const bool ok = factory && SUCCEEDED(factory->CreateStream(stream.out())) &&
                     SUCCEEDED(stream->InitializeFromFilename(wide.c_str(), GENERIC_WRITE)) &&
-                    SUCCEEDED(factory->CreateEncoder(container, nullptr, &encoder)) &&
-                    SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
-                    SUCCEEDED(encoder->CreateNewFrame(&frame, &options)) && SUCCEEDED(frame->Initialize(options)) &&
+                    SUCCEEDED(factory->CreateEncoder(container, nullptr, encoder.out())) &&
+                    SUCCEEDED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) &&
+                    SUCCEEDED(encoder->CreateNewFrame(frame.out(), options.out())) &&
+                    SUCCEEDED(frame->Initialize(options.get())) &&
                     SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) &&
                     SUCCEEDED(frame->SetPixelFormat(&format)) && IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
                     SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), stride,
                                                  static_cast<UINT>(pixels.size()), pixels.data())) &&
                     SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
-    for (IUnknown* object : std::initializer_list<IUnknown*>{options, frame, encoder, stream, factory})
-        if (object) object->Release();
+    frame.reset(), encoder.reset(), stream.reset(); // the file is complete once the stream is released
     std::ifstream in(path, std::ios::binary);
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return ok ? bytes : std::vector<std::uint8_t>{};
