@@ -68,6 +68,7 @@ public:
     SaverProcess(const SaverProcess&) = delete;
 
     DWORD Id() const { return id_; }
+    bool Started() const { return process_ != nullptr; }
     bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
     bool WaitForExit(Ms deadline) const { return WaitUntil([this] { return !Running(); }, deadline); }
     std::optional<DWORD> ExitCode() const;
