@@ -83,7 +83,7 @@ void ClsSettings::WriteParm(std::vector<ParmWrite>& writes, std::size_t slot, co
                             const std::string& value, std::int32_t index) const {
     // A key never read (an entry added since) is always written.
     if (slot >= ReadTexts_.size() || ReadTexts_[slot] != value) {
-        writes.emplace_back(KeyName(stem, index), value);
+        writes.push_back({slot, KeyName(stem, index), value});
     }
 }
 
@@ -175,13 +175,29 @@ void ClsSettings::Class_Terminate() {
     // character outside it would come back as "?": a value that does not fit turns the file
     // into their Unicode form first, which they keep. Otherwise the file keeps its form, so
     // code-page text stays byte for byte what it was.
-    const bool fits = std::all_of(writes.begin(), writes.end(),
-                                  [profile](const ParmWrite& write) { return profile->FitsCodePage(write.second); });
+    // A process whose user changed nothing (a show, a preview) writes only its corrections,
+    // and not to a key another process wrote since it read it (the settings dialog's OK while
+    // a preview ran): whichever process ends last, the user's confirmed settings stay.
+    std::vector<std::string> readKeys;
+    for (const ParmWrite& write : writes) {
+        if (!Changed_ && write.slot < ReadTexts_.size()) readKeys.push_back(write.key);
+    }
+    const std::vector<std::string> now =
+        readKeys.empty() ? std::vector<std::string>() : profile->ReadKeys(kSection, readKeys, kParmBufferSize, iniFile());
+    std::vector<std::pair<std::string, std::string>> kept;
+    std::size_t asked = 0;
+    for (ParmWrite& write : writes) {
+        if (Changed_ || write.slot >= ReadTexts_.size() || now[asked++] == ReadTexts_[write.slot]) {
+            kept.emplace_back(std::move(write.key), std::move(write.value));
+        }
+    }
+    const bool fits = std::all_of(kept.begin(), kept.end(),
+                                  [profile](const auto& write) { return profile->FitsCodePage(write.second); });
     if (!fits) {
         profile->UseUnicodeForm(iniFile());
     }
-    if (!writes.empty()) {
-        profile->WritePrivateProfileStrings(kSection, writes, iniFile());
+    if (!kept.empty()) {
+        profile->WritePrivateProfileStrings(kSection, kept, iniFile());
     }
 }
 
@@ -202,6 +218,7 @@ bool ClsSettings::Flag(std::int32_t index, bool SlideEntry::*flag) const {
 }
 
 void ClsSettings::SetFlag(std::int32_t index, bool SlideEntry::*flag, bool value) {
+    Changed_ = true;
     if (SlideEntry* entry = Entry(index)) {
         entry->*flag = value;
     }
@@ -220,6 +237,7 @@ std::string ClsSettings::fileSpec(std::int32_t index) const {
 }
 
 void ClsSettings::setFileSpec(std::int32_t index, const std::string& path) {
+    Changed_ = true;
     if (index < 1 || index > kMaxPictureCount) {
         return;
     }
@@ -232,6 +250,7 @@ void ClsSettings::setFileSpec(std::int32_t index, const std::string& path) {
 }
 
 void ClsSettings::setPictureCount(std::int32_t count) {
+    Changed_ = true;
     if (count < 1) {
         PictureCount_ = count;
         Slides_.clear();

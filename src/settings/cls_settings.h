@@ -5,7 +5,9 @@
 // DiscardSettings is set, only the keys whose text now differs from what was read (a key
 // that was absent read as ""; a value the reading corrected, such as a Delay of 1, differs).
 // Another process may hold the settings at the same time (a preview while the settings
-// dialog is open): keys this process left alone keep whatever the other one wrote.
+// dialog is open): keys this process left alone keep whatever the other one wrote, and a
+// process whose user changed nothing does not write its corrections over a key the other
+// one wrote since.
 // Every accessor works on memory only.
 //
 // Slides are numbered from 1. Per-entry accessors given a number outside 1..PictureCount
@@ -54,14 +56,14 @@ public:
     ClsSettings& operator=(const ClsSettings&) = delete;
 
     bool randomDisplay() const { return RandomDisplay_; }
-    void setRandomDisplay(bool random) { RandomDisplay_ = random; }
+    void setRandomDisplay(bool random) { RandomDisplay_ = random; Changed_ = true; }
     bool displayWarnings() const { return DisplayWarnings_; }
-    void setDisplayWarnings(bool flag) { DisplayWarnings_ = flag; }
+    void setDisplayWarnings(bool flag) { DisplayWarnings_ = flag; Changed_ = true; }
     std::int32_t delay() const { return Delay_; }
     // Stored unchanged; the 2 to 1000 rule applies only when the file is read.
-    void setDelay(std::int32_t delay) { Delay_ = delay; }
+    void setDelay(std::int32_t delay) { Delay_ = delay; Changed_ = true; }
     bool previewFlag() const { return PreviewFlag_; }
-    void setPreviewFlag(bool flag) { PreviewFlag_ = flag; }
+    void setPreviewFlag(bool flag) { PreviewFlag_ = flag; Changed_ = true; }
 
     bool hStretch(std::int32_t index) const;
     void setHStretch(std::int32_t index, bool flag);
@@ -80,7 +82,7 @@ public:
     void setPictureCount(std::int32_t count);
 
     std::int32_t bgColor() const { return bgColor_; }
-    void setBgColor(std::int32_t color) { bgColor_ = color; }
+    void setBgColor(std::int32_t color) { bgColor_ = color; Changed_ = true; }
 
     // The settings file: the executable's folder, "\", its name without extension, ".INI".
     std::string iniFile() const;
@@ -97,14 +99,20 @@ private:
     std::string ReadParm(const std::string& stem, std::int32_t index = 0);
     void ReadFlag(bool& field, const std::string& stem, std::int32_t index = 0);
     void readEntries();
-    // A key and the text to write to it.
-    using ParmWrite = std::pair<std::string, std::string>;
+    // A key to write: where its text read at the start is kept, its name and its new text.
+    struct ParmWrite {
+        std::size_t slot;
+        std::string key;
+        std::string value;
+    };
     void WriteParm(std::vector<ParmWrite>& writes, std::size_t slot, const std::string& stem, const std::string& value,
                    std::int32_t index = 0) const;
     void WriteFlag(std::vector<ParmWrite>& writes, std::size_t slot, const std::string& stem, bool flag,
                    std::int32_t index = 0) const;
 
     std::int32_t bgColor_ = 0;
+    // A setter was called: this process's settings were confirmed by its user.
+    bool Changed_ = false;
     bool PreviewFlag_ = false;
     bool DisplayWarnings_ = false;
     bool RandomDisplay_ = false;
