@@ -128,16 +128,6 @@ bool WriteBytes(const std::wstring& file, std::string_view bytes) {
     return CloseHandle(h) != FALSE && ok;
 }
 
-std::wstring FromCodePage(UINT codePage, std::string_view bytes) {
-    if (bytes.empty()) {
-        return {};
-    }
-    const int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
-    return wide;
-}
-
 class Win32ProfileFile final : public ProfileFile {
 public:
     std::string GetPrivateProfileString(const std::string& section, const std::string& key,
@@ -228,8 +218,8 @@ public:
             return true; // UTF-16 already
         }
         const bool utf8 = content.substr(0, kUtf8Mark.size()) == kUtf8Mark;
-        const std::wstring text = utf8 ? FromCodePage(CP_UTF8, content.substr(kUtf8Mark.size()))
-                                       : FromCodePage(CP_ACP, content);
+        const std::wstring text = utf8 ? Widen(content.substr(kUtf8Mark.size()))
+                                       : Widen(content, CP_ACP);
         std::string unicode(kUtf16Mark);
         for (const wchar_t unit : text) {
             unicode.push_back(static_cast<char>(unit & 0xFF));

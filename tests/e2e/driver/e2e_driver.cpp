@@ -22,18 +22,6 @@ bool OfClass(HWND window, const std::string& className) {
 }
 } // namespace
 
-std::wstring Wide(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), int(wide.size())));
-    return wide;
-}
-
-static std::string Utf8(const std::wstring& wide) {
-    std::string utf8(wide.size() * 3, '\0');
-    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), int(utf8.size()), 0, 0));
-    return utf8;
-}
-
 std::string WindowsPath(const std::string& path) {
     if (path.empty() || path[0] != '/') return path;
     std::string converted = "Z:" + path;
@@ -83,10 +71,11 @@ void RunFolder::WriteSettings(const std::vector<std::string>& initLines) const {
 
 std::map<std::string, std::string> RunFolder::ReadSettings() const {
     std::vector<wchar_t> text(1 << 16);
-    GetPrivateProfileSectionW(L"INIT", text.data(), static_cast<DWORD>(text.size()), Wide(PathOf(settingsName_)).c_str());
+    GetPrivateProfileSectionW(L"INIT", text.data(), static_cast<DWORD>(text.size()),
+                              platform::Widen(PathOf(settingsName_)).c_str());
     std::map<std::string, std::string> values;
     for (const wchar_t* at = text.data(); *at; at += std::wcslen(at) + 1) {
-        const std::string line = Utf8(at);
+        const std::string line = platform::Narrow(at);
         if (const std::size_t equals = line.find('='); equals != std::string::npos)
             values[line.substr(0, equals)] = line.substr(equals + 1);
     }
@@ -95,7 +84,7 @@ std::map<std::string, std::string> RunFolder::ReadSettings() const {
 
 std::string RunFolder::ReadText(const std::string& name) const {
     std::ostringstream text;
-    if (std::ifstream in{std::filesystem::path(Wide(PathOf(name))), std::ios::binary}) text << in.rdbuf();
+    if (std::ifstream in{std::filesystem::path(platform::Widen(PathOf(name))), std::ios::binary}) text << in.rdbuf();
     return text.str();
 }
 
@@ -119,7 +108,7 @@ std::string RunFolder::CopyIn(const std::string& source, const std::string& name
 }
 
 void RunFolder::WriteText(const std::string& name, const std::string& text) const {
-    const std::filesystem::path path(Wide(PathOf(name)));  // names are UTF-8; a folder in them is made
+    const std::filesystem::path path(platform::Widen(PathOf(name)));  // names are UTF-8; a folder in them is made
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
@@ -184,7 +173,7 @@ std::string TextOf(HWND window) {
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, &copied))
         return {};
-    return Utf8(std::wstring(buffer, std::min<std::size_t>(copied, 1023)));
+    return platform::Narrow(std::wstring(buffer, std::min<std::size_t>(copied, 1023)));
 }
 
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text) {
@@ -197,7 +186,7 @@ std::string RowText(HWND list, int row) {
     std::wstring wide(static_cast<std::size_t>(std::max<LRESULT>(SendMessageW(list, LB_GETTEXTLEN, row, 0), 0)) + 1, 0);
     const LRESULT got = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
     wide.resize(std::min(static_cast<std::size_t>(std::max<LRESULT>(got, 0)), wide.size() - 1));
-    return Utf8(wide);
+    return platform::Narrow(wide);
 }
 
 std::vector<HWND> EditorLists(HWND editor) {

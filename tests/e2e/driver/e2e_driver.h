@@ -14,6 +14,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "platform/win32/wide_text.h"
+
 namespace qs::e2e {
 
 using Ms = std::chrono::milliseconds;
@@ -27,7 +29,6 @@ inline constexpr char kSettingsCaption[] = "Quillo Screen Saver Settings";
 inline constexpr char kSaverCaption[] = "Quillo ScrSav Main Form";
 inline constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
 
-std::wstring Wide(const std::string& utf8);
 // A Unix path under Wine as Windows programs see it (Z:\...); a Windows path unchanged.
 std::string WindowsPath(const std::string& path);
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline);

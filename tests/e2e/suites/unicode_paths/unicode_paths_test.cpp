@@ -10,7 +10,7 @@ void AddThroughFileDialog(const SaverProcess& saver, HWND editor, const std::str
     ASSERT_TRUE(ClickButton(editor, "&Add"));
     HWND open = saver.WaitForWindow("Select Picture", kDialogDeadline);
     ASSERT_TRUE(open && WaitUntil([&] { return IsWindowVisible(open); }, kDialogDeadline)) << "no file dialog";
-    SendMessageW(FindChild(open, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(path).c_str()));
+    SendMessageW(FindChild(open, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(qs::platform::Widen(path).c_str()));
     ClickCentre(GetDlgItem(open, IDOK));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(open); }, kDialogDeadline)) << "the dialog stayed open";
 }
