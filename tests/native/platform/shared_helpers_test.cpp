@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "platform/command_line.h"
 #include "platform/date_value.h"
-#include "platform/profile_text.h"
 #include "platform/uniform_random.h"
 
 namespace qs::platform {
@@ -81,34 +79,6 @@ TEST(UniformRandom, ValuesAreUniformInTheHalfOpenUnitInterval) {
     }
     EXPECT_NEAR(sum / kDraws, 0.5, 0.006);
     for (int count : bins) EXPECT_NEAR(count, kDraws / kBins, 600);
-}
-
-// The profile text edits its index of keys in place instead of parsing the text again.
-TEST(ProfileTextEdits, ManyEditsAgreeWithAFreshParse) {
-    std::mt19937 generator(2024);
-    const std::vector<std::string> sections = {"", "A", "b", "INIT"};
-    std::vector<std::string> keys;
-    for (int i = 0; i < 12; ++i) keys.push_back("Key_" + std::to_string(i));
-    // Blank and comment lines, lone CR and LF, a repeated section and a last line without a break.
-    ProfileText text("junk\r\n[A]\n;c\r\n\r\n[INIT]\rKey_1=x\r\n[A]\r\nKey_2=shadowed\r\nlast");
-    for (int step = 0; step < 600; ++step) {
-        const std::string& section = sections[generator() % sections.size()];
-        const std::string& key = keys[generator() % keys.size()];
-        const std::string value = std::string(generator() % 6, 'v') + std::to_string(step % 7);
-        text.Write(section, key, value);
-        ASSERT_EQ(text.Read(section, key), value) << "step " << step;
-        const ProfileText fresh(text.Bytes());
-        for (const std::string& s : sections) {
-            for (const std::string& k : keys) {
-                ASSERT_EQ(text.Read(s, k), fresh.Read(s, k)) << "step " << step << " [" << s << "] " << k;
-            }
-            std::vector<std::string> asked = keys;
-            asked.insert(asked.end(), {" key_3 ", "KEY_2", "Key_2", "Key_1"});
-            const auto all = text.Read(s, asked);
-            for (std::size_t k = 0; k < asked.size(); ++k)
-                ASSERT_EQ(all[k], fresh.Read(s, asked[k])) << "step " << step << " [" << s << "] " << asked[k];
-        }
-    }
 }
 
 } // namespace
