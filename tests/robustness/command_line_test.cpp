@@ -1,7 +1,5 @@
-// Odd command lines against the real QuilloSlides.scr: 200 made here with a fixed seed,
-// switches in any case mixed with window handles (live, dead, garbage), garbage and lines
-// of up to 30,000 characters, run four at a time. Each run ends by itself or opens the
-// window its switch names (and then ends when that window is closed); none crashes.
+// 200 odd command lines against the real QuilloSlides.scr, four at a time: each run ends by itself or
+// opens the window its switch names (and ends when that window is closed); none crashes.
 #include <gtest/gtest.h>
 
 #include "corpus_support.h"
@@ -27,8 +25,7 @@ Opens SwitchOpens(const std::string& arguments) {
                                       : Opens::Nothing;
 }
 
-// The preview surface a run put into a window of another process (a handle the command
-// line names, or one a garbage number happens to name), or null.
+// The preview surface a run put into another process's window (named, or hit by a garbage number), or null.
 HWND SurfaceOf(DWORD process) {
     for (HWND top = GetTopWindow(nullptr); top; top = GetWindow(top, GW_HWNDNEXT))
         if (ProcessOfWindow(top) != process)

@@ -1,7 +1,6 @@
-// Damaged pictures through the loader FitPicture uses, then drawn: 1,000 and more JPEG, GIF,
-// BMP, PNG and TIFF files made from good ones with a fixed seed (cut, bits flipped, lengths
-// and declared sizes rewritten, decompression bombs). Each ends within 2 s; the peak private
-// memory stays under 256 MiB, less than one full-size bitmap of the largest picture accepted.
+// Damaged pictures (cut, bits flipped, lengths and declared sizes rewritten, decompression bombs) through
+// the loader FitPicture uses, then drawn. Each ends within 2 s; the peak private memory stays under
+// 256 MiB, less than one full-size bitmap of the largest picture accepted.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <psapi.h>

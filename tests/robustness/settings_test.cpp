@@ -1,7 +1,6 @@
-// 1,000 mutated settings files (binary garbage, NUL bytes, byte-order marks, 100,000 keys,
-// 1 MB lines, duplicate sections), each through "/S" ended by a key and "/C" closed with
-// Cancel and with OK, in this process as Main runs them. No run may crash or last 10 s, the
-// file read afresh holds the list the run showed, and Cancel leaves the file as it was.
+// 1,000 mutated settings files, each through "/S" ended by a key and "/C" closed with Cancel and with OK,
+// in this process as Main runs them. No run may crash or last 10 s, the file read afresh holds the list
+// the run showed, and Cancel leaves the file as it was.
 #include <gtest/gtest.h>
 
 #include "app/main_module.h"

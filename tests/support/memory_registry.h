@@ -19,9 +19,6 @@ namespace qs::test {
 
 class MemoryRegistry final : public platform::Registry {
 public:
-    MemoryRegistry() {
-        for (const char* path : {"hkcu\\software", "hkcu\\control panel\\desktop", "hklm\\software"}) keys_[path];
-    }
     std::int32_t RegOpenKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t,
                               platform::RegKey& result) override {
         const std::string path = Resolve(root, subKey);
@@ -74,7 +71,8 @@ private:
         return 0;
     }
 
-    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys_; // by folded path
+    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys_{ // by folded path
+        {"hkcu\\software", {}}, {"hkcu\\control panel\\desktop", {}}, {"hklm\\software", {}}};
     std::map<platform::RegKey, std::string> handles_;
     platform::RegKey lastHandle_ = 0x1000;
 };

@@ -27,14 +27,8 @@ inline void ResetAppSettings() {
 
 class SettingsFixture : public testing::Test {
 protected:
-    SettingsFixture() {
-        ResetSharedState();
-        ResetAppSettings();
-    }
-    ~SettingsFixture() override {
-        ResetAppSettings();
-        ResetSharedState();
-    }
+    SettingsFixture() { ResetSharedState(), ResetAppSettings(); }
+    ~SettingsFixture() override { ResetAppSettings(), ResetSharedState(); }
 
     void SetFile(const std::string& text) { profile.SetText(kIniFile, text); }
     void WriteSettings(const std::string& lines) { SetFile("[INIT]\r\n" + lines); }

@@ -8,7 +8,6 @@ namespace qs::test {
 
 namespace {
 
-// `bytes` bytes of v, least significant first unless big.
 void Put(Bytes& b, std::uint32_t v, int bytes, bool big = false) {
     for (int i = 0; i < bytes; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * (big ? bytes - 1 - i : i))));
 }
@@ -29,8 +28,7 @@ Bytes ProgressiveJpeg() {
 Bytes ExifTiff(int orientation, bool bigEndian) {
     const std::uint8_t order = bigEndian ? 'M' : 'I';
     Bytes t{order, order};
-    // Magic, IFD0 offset, one entry: orientation, SHORT, count 1, the value and padding;
-    // then no next IFD.
+    // Magic, IFD0 offset, one entry: orientation, SHORT, count 1, the value and padding; no next IFD.
     for (const auto& [value, size] : {std::pair{42u, 2}, {8u, 4}, {1u, 2}, {0x0112u, 2}, {3u, 2}, {1u, 4},
                                      {static_cast<unsigned>(orientation) & 0xFFFF, 2}, {0u, 2}, {0u, 4}})
         Put(t, value, size, bigEndian);

@@ -46,12 +46,9 @@ RunFolder::RunFolder(const std::string& saverFileName) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     static std::atomic<int> sequence{0};
-    while (folder_.empty()) {
-        const std::string candidate = std::string(temp) + "qs-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                      std::to_string(sequence++);
-        if (CreateDirectoryA(candidate.c_str(), nullptr)) folder_ = candidate;
-        else if (GetLastError() != ERROR_ALREADY_EXISTS) break;
-    }
+    const std::string stem = std::string(temp) + "qs-e2e-" + std::to_string(GetCurrentProcessId()) + "-";
+    do folder_ = stem + std::to_string(sequence++);
+    while (!CreateDirectoryA(folder_.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
     saverPath_ = PathOf(saverFileName);
     settingsName_ = saverFileName.substr(0, saverFileName.find_last_of('.')) + ".INI";
     CopyFileA(WindowsPath(QS_E2E_SAVER_PATH).c_str(), saverPath_.c_str(), FALSE);
@@ -149,17 +146,15 @@ std::vector<HWND> SaverProcess::TopLevelWindows() const {
 
 HWND SaverProcess::WaitForWindow(const std::string& caption, Ms deadline, const std::string& button) const {
     // FindWindowEx reads the caption without a message: a busy saver cannot block the test.
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, caption.c_str())) != nullptr;)
-                if (ProcessOfWindow(w) == id_ &&
-                    (button.empty() || (IsWindowVisible(w) && FindChild(w, "Button", button))))
-                    return (found = w) != nullptr;
-            return false;
-        },
-        deadline);
-    return found;
+    HWND w = nullptr;
+    const auto found = [&] {
+        for (w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, caption.c_str())) != nullptr;)
+            if (ProcessOfWindow(w) == id_ &&
+                (button.empty() || (IsWindowVisible(w) && FindChild(w, "Button", button))))
+                return true;
+        return false;
+    };
+    return WaitUntil(found, deadline) ? w : nullptr;
 }
 
 std::vector<HWND> Descendants(HWND parent) {
@@ -220,14 +215,11 @@ bool OkBothAndExit(const SaverProcess& saver, HWND editor, HWND settings) {
 
 void PressKey(WORD virtualKey, WORD held) {
     std::vector<INPUT> keys;
-    const auto key = [&](WORD vk, DWORD flags) {
+    for (const auto& [vk, up] : {std::pair{held, false}, {virtualKey, false}, {virtualKey, true}, {held, true}}) {
+        if (vk == 0) continue;
         keys.emplace_back().type = INPUT_KEYBOARD;
-        keys.back().ki = {vk, static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), flags, 0, 0};
-    };
-    if (held) key(held, 0);
-    key(virtualKey, 0);
-    key(virtualKey, KEYEVENTF_KEYUP);
-    if (held) key(held, KEYEVENTF_KEYUP);
+        keys.back().ki = {vk, static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), up ? KEYEVENTF_KEYUP : 0u, 0, 0};
+    }
     SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }
 

@@ -29,7 +29,7 @@ inline constexpr char kSettingsCaption[] = "Quillo Screen Saver Settings";
 inline constexpr char kSaverCaption[] = "Quillo ScrSav Main Form";
 inline constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
 
-// A Unix path under Wine as Windows programs see it (Z:\...); a Windows path unchanged.
+// A Unix path as Windows programs see it under Wine (Z:\...).
 std::string WindowsPath(const std::string& path);
 bool WaitUntil(const std::function<bool()>& condition, Ms deadline);
 // Only for checking that something does NOT happen within a span.

@@ -62,7 +62,6 @@ TEST_F(Settings, TheCountMustBeAWholeNumberWithinTheListsLimit) {
     }
 }
 
-// Reading each entry's keys is proven by the Wine suite, which reads a whole list back.
 TEST_F(Settings, AnEntryWithoutAPathStaysAndLongValuesAreCutTo254Characters) {
     const std::string longPath = "C:\\" + std::string(300, 'p') + ".jpg";
     SetFile("[INIT]\r\nPictureCount_0=2\r\nHStretch_1=True\r\nFileSpec_2=" + longPath + "\r\n");
@@ -119,8 +118,7 @@ TEST_F(Settings, TheListGrowsWithEmptyEntriesShrinksFromTheEndAndKeepsToItsLimit
     EXPECT_FALSE(s.center(5) || s.hStretch(6) || s.vStretch(7));
     s.setFileSpec(2, "C:\\two.bmp");
     EXPECT_TRUE(s.pictureCount() == 7 && s.center(2)) << "an existing index only stores the path";
-    s.setPictureCount(3);
-    s.setPictureCount(5);
+    s.setPictureCount(3), s.setPictureCount(5);
     EXPECT_EQ(s.fileSpec(3), "p3");
     EXPECT_TRUE(s.fileSpec(4).empty() && !s.center(4)) << "dropped by the shrink";
     s.setPictureCount(2000000000);
@@ -182,8 +180,7 @@ TEST_F(Settings, TheSettingsFileIsNamedAfterTheExecutable) {
     }
 }
 
-// The settings file takes the profile functions' Unicode form before the first write, exactly
-// when a value written does not fit the system's code page.
+// The file turns Unicode before the first write, exactly when a value written does not fit the code page.
 TEST_F(Settings, TurnsUnicodeBeforeWritingOnlyWhatTheCodePageCannotHold) {
     const std::string greek = "C:\\\xCE\xA6\xCF\x89\\\xE5\x86\x99.jpg";
     const std::tuple<std::string, std::string, bool, bool> cases[] = { // file, path added, discarded, Unicode
