@@ -17,6 +17,11 @@
 
 namespace qs::test {
 
+inline std::string Lowered(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
 class MemoryRegistry final : public platform::Registry {
 public:
     std::int32_t RegOpenKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t,
@@ -35,7 +40,7 @@ public:
     std::int32_t RegQueryValueEx(platform::RegKey key, const std::string& name, std::uint32_t* type,
                                  std::uint8_t* data, std::uint32_t* size) override {
         const auto& values = keys_[handles_[key]];
-        const auto value = values.find(Fold(name));
+        const auto value = values.find(Lowered(name));
         if (value == values.end()) return platform::kErrorFileNotFound;
         const auto& [storedType, bytes] = value->second;
         if (type != nullptr) *type = storedType;
@@ -46,23 +51,19 @@ public:
     }
     std::int32_t RegSetValueEx(platform::RegKey key, const std::string& name, std::uint32_t type,
                                const std::uint8_t* data, std::uint32_t size) override {
-        keys_[handles_[key]][Fold(name)] = {type, std::string(reinterpret_cast<const char*>(data), size)};
+        keys_[handles_[key]][Lowered(name)] = {type, std::string(reinterpret_cast<const char*>(data), size)};
         return 0;
     }
     std::int32_t RegCloseKey(platform::RegKey key) override { return handles_.erase(key) == 1 ? 0 : 6; } // 6: not open
 
 private:
-    static std::string Fold(std::string name) {
-        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return name;
-    }
     std::string Resolve(platform::RegKey root, const std::string& subKey) const {
         const auto open = handles_.find(root);
         std::string path = open != handles_.end()                 ? open->second
                            : root == platform::kHkeyLocalMachine ? "hklm" : "hkcu";
         for (std::size_t at = 0, end = 0; at <= subKey.size(); at = end + 1) {
             end = std::min(subKey.find('\\', at), subKey.size());
-            if (end > at) path.append("\\").append(Fold(subKey.substr(at, end - at)));
+            if (end > at) path.append("\\").append(Lowered(subKey.substr(at, end - at)));
         }
         return path;
     }

@@ -2,8 +2,6 @@
 // held in memory for one test, and puts the previous service table back at its end.
 #pragma once
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <deque>
@@ -22,10 +20,8 @@
 namespace qs::test {
 
 template <class T> T Next(std::deque<T>& queue, T otherwise) {
-    if (queue.empty()) return otherwise;
-    const T value = queue.front();
-    queue.pop_front();
-    return value;
+    if (!queue.empty()) otherwise = queue.front(), queue.pop_front();
+    return otherwise;
 }
 
 // Moves only when the test moves it; Now() is in whole seconds as the real clock's is. The
@@ -99,9 +95,8 @@ public:
         return parametersCalls.push_back({action, param, pv != nullptr, winIni}), true;
     }
     platform::WindowHandle FindWindowByCaption(const std::string& caption) override {
-        const auto same = [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); };
         for (const auto& [h, w] : windows_)
-            if (std::equal(caption.begin(), caption.end(), w.caption.begin(), w.caption.end(), same)) return h;
+            if (Lowered(w.caption) == Lowered(caption)) return h;
         return 0;
     }
     bool IsWindow(platform::WindowHandle h) override { return windows_.count(h) != 0; }

@@ -40,7 +40,6 @@ public:
     bool UseUnicodeForm(const std::string& file) override { return unicodeForm.emplace(file, writes.size()), true; }
 
     void SetText(const std::string& file, const std::string& text) { files_[file] = platform::ProfileText(text); }
-    bool Has(const std::string& file) const { return files_.count(file) > 0; }
     std::string Text(const std::string& file) const {
         const auto found = files_.find(file);
         return found == files_.end() ? std::string() : found->second.Bytes();

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <string>
-#include <vector>
 
 #include "platform/command_line.h"
 #include "platform/date_value.h"
@@ -34,33 +32,20 @@ TEST(DateValue, DaySerialAgreesWithTheStandardCalendar) {
     }
 }
 
-TEST(DateValue, TimeOfDayIsAFraction) {
-    EXPECT_DOUBLE_EQ(DateValue(1899, 12, 30, 12, 0, 0), 0.5);
-    EXPECT_DOUBLE_EQ(DateValue(2024, 3, 1, 23, 59, 59), 45352.0 + 86399.0 / 86400.0);
+// To the second the Wine suite holds the system clock to these; the milliseconds only here.
+TEST(DateValue, SecondsOfDayCountTheMilliseconds) {
     EXPECT_DOUBLE_EQ(SecondsOfDay(1, 2, 3, 500), 3723.5);
     EXPECT_DOUBLE_EQ(SecondsOfDay(23, 59, 59, 999), 86399.999);
 }
 
-std::uint64_t g_timer = 0;
-std::uint64_t TestTimer() { return g_timer; }
+std::uint64_t TestTimer() { return 0; }
 
-std::vector<double> Draw(UniformRandom& random, int count) {
-    std::vector<double> values;
-    for (int i = 0; i < count; ++i) values.push_back(random.Rnd());
-    return values;
-}
-
-// Timer readings of two runs often differ in a few low bits only.
-TEST(UniformRandom, RandomizeSeedsOnceFromTheTimerAndNeighbouringSeedsShareNoDraw) {
-    UniformRandom a(&TestTimer), seeded(&TestTimer);
-    g_timer = 0xABCDF0;
-    a.Randomize();
-    seeded.Seed(0xABCDF0);
-    const std::vector<double> x = Draw(a, 20);
-    EXPECT_EQ(x, Draw(seeded, 20));
-    seeded.Seed(0xABCDEF);
-    const std::vector<double> y = Draw(seeded, 20);
-    for (std::size_t i = 0; i < x.size(); ++i) EXPECT_NE(x[i], y[i]) << "draw " << i;
+// Timer readings of two runs often differ in a few low bits only; that Randomize seeds
+// from the timer is the Wine suite's.
+TEST(UniformRandom, NeighbouringSeedsShareNoDraw) {
+    UniformRandom a(&TestTimer), b(&TestTimer);
+    a.Seed(0xABCDF0), b.Seed(0xABCDEF);
+    for (int i = 0; i < 20; ++i) EXPECT_NE(a.Rnd(), b.Rnd()) << "draw " << i;
 }
 
 // With a fixed seed the check is deterministic; the bounds leave more than six
