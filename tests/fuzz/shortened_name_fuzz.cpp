@@ -1,6 +1,5 @@
-// Any path and width limit for the slide list's names, a name's width being its count
-// of characters: a name that fits stays whole, any other one becomes "(...)" and a tail
-// of the path that fits.
+// Any path and width limit (a name's width: its count of characters): a name that fits stays whole,
+// any other one becomes "(...)" and a tail of the path that fits.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>

@@ -44,20 +44,17 @@ TEST(CommandLineCorpus, EachRunEndsOrOpensTheWindowItsSwitchNamesAndNoneCrashes)
                                    "99999999999999999999", "0x40", " 12 34 56 78 90", "-2147483648", "abc", ""};
     const std::string separators[] = {"", " ", ":", "\t", "  "};
     Random random(15);
-    std::vector<Case> cases;
-    while (cases.size() < 200) {
-        std::string arguments = switches[random() % std::size(switches)] + separators[random() % std::size(separators)] +
-                                handles[random() % std::size(handles)];
-        const std::size_t tail = random() % 4 == 0 ? random() % 30000 : random() % 3 == 0 ? random() % 40 : 0;
-        for (std::size_t i = 0; i < tail; ++i) arguments += static_cast<char>(i == 0 ? 'x' : 32 + random() % 95);
-        cases.push_back({arguments, SwitchOpens(arguments), nullptr});
-    }
-    for (std::size_t first = 0; first < cases.size(); first += 4) {
-        const std::size_t end = std::min(cases.size(), first + 4);
-        for (std::size_t i = first; i < end; ++i) cases[i].process = std::make_unique<SaverProcess>(run, cases[i].arguments);
-        for (std::size_t i = first; i < end; ++i) {
-            const Case& c = cases[i];
-            SCOPED_TRACE(std::to_string(i) + ": " + c.arguments.substr(0, 80));
+    for (int batch = 0; batch < 50; ++batch) { // four runs at a time
+        std::vector<Case> cases;
+        while (cases.size() < 4) {
+            std::string arguments = switches[random() % std::size(switches)];
+            arguments += separators[random() % std::size(separators)] + handles[random() % std::size(handles)];
+            const std::size_t tail = random() % 4 == 0 ? random() % 30000 : random() % 3 == 0 ? random() % 40 : 0;
+            for (std::size_t i = 0; i < tail; ++i) arguments += static_cast<char>(i == 0 ? 'x' : 32 + random() % 95);
+            cases.push_back({arguments, SwitchOpens(arguments), std::make_unique<SaverProcess>(run, arguments)});
+        }
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::to_string(batch) + ": " + c.arguments.substr(0, 80));
             ASSERT_TRUE(c.process->Started());
             HWND opened = nullptr;
             const auto find = [&] {

@@ -1,18 +1,13 @@
-// What the corpora share: a fixed-seed random source and a deadline that ends the process
-// when one case overruns it.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace qs::test::robustness {
 
-using Bytes = std::vector<std::uint8_t>;
 using Random = std::mt19937;
 
 // A case still running when the timer fires is a hang: the process ends at once, naming

@@ -16,8 +16,6 @@ namespace {
 
 using namespace qs::test::win;
 
-constexpr std::uint64_t kMemoryBound = 256ull << 20;
-
 struct Field { std::size_t at; int width; bool big, size; }; // a size, or else a length
 
 std::uint32_t Get(const Bytes& b, std::size_t at, int width, bool big) {
@@ -149,7 +147,7 @@ TEST(PictureCorpus, EachDamagedPictureLoadsAndDrawsOrIsRefusedInTimeWithinTheMem
     EXPECT_GE(loaded, 8) << "the good files load";
     PROCESS_MEMORY_COUNTERS memory{};
     K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-    EXPECT_LT(memory.PeakPagefileUsage, kMemoryBound);
+    EXPECT_LT(memory.PeakPagefileUsage, 256ull << 20);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// ScopedServices installs a fresh set of the fakes below, a profile file and a registry
-// held in memory for one test, and puts the previous service table back at its end.
+// ScopedServices installs fresh fakes of every service for one test and puts the previous ones back at its end.
 #pragma once
 
 #include <cmath>
@@ -20,8 +19,10 @@
 namespace qs::test {
 
 template <class T> T Next(std::deque<T>& queue, T otherwise) {
-    if (!queue.empty()) otherwise = queue.front(), queue.pop_front();
-    return otherwise;
+    if (queue.empty()) return otherwise;
+    const T value = queue.front();
+    queue.pop_front();
+    return value;
 }
 
 // Moves only when the test moves it; Now() is in whole seconds as the real clock's is. The

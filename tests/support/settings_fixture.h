@@ -27,8 +27,12 @@ inline void ResetAppSettings() {
 
 class SettingsFixture : public testing::Test {
 protected:
-    SettingsFixture() { ResetSharedState(), ResetAppSettings(); }
-    ~SettingsFixture() override { ResetAppSettings(), ResetSharedState(); }
+    SettingsFixture() { Reset(); }
+    ~SettingsFixture() override { Reset(); }
+    static void Reset() {
+        ResetAppSettings();
+        ResetSharedState();
+    }
 
     void SetFile(const std::string& text) { profile.SetText(kIniFile, text); }
     void WriteSettings(const std::string& lines) { SetFile("[INIT]\r\n" + lines); }

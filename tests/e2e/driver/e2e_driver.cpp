@@ -10,21 +10,18 @@
 
 namespace qs::e2e {
 
-namespace {
-BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
+static BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
     reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
     return TRUE;
 }
-bool OfClass(HWND window, const std::string& className) {
+static bool OfClass(HWND window, const std::string& className) {
     char name[256] = {};
     GetClassNameA(window, name, sizeof name);
     return lstrcmpiA(name, className.c_str()) == 0;
 }
-} // namespace
 
 std::string WindowsPath(const std::string& path) {
-    if (path.empty() || path[0] != '/') return path;
-    std::string converted = "Z:" + path;
+    std::string converted = path.starts_with('/') ? "Z:" + path : path;
     std::replace(converted.begin(), converted.end(), '/', '\\');
     return converted;
 }
@@ -43,10 +40,9 @@ bool WaitUntil(const std::function<bool()>& condition, Ms deadline) {
 }
 
 RunFolder::RunFolder(const std::string& saverFileName) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
     static std::atomic<int> sequence{0};
-    const std::string stem = std::string(temp) + "qs-e2e-" + std::to_string(GetCurrentProcessId()) + "-";
+    const std::string stem = (std::filesystem::temp_directory_path() / "qs-e2e-").string() +
+                             std::to_string(GetCurrentProcessId()) + "-";
     do folder_ = stem + std::to_string(sequence++);
     while (!CreateDirectoryA(folder_.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
     saverPath_ = PathOf(saverFileName);
@@ -251,11 +247,11 @@ bool CursorShowing() {
     return !GetCursorInfo(&info) || (info.flags & CURSOR_SHOWING) != 0;
 }
 
+static COLORREF Colour(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
 COLORREF ScreenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return colour;
+    const std::vector<std::uint32_t> pixel = ScreenPixels(RECT{x, y, x + 1, y + 1});
+    return pixel.empty() ? CLR_INVALID : Colour(pixel[0]);
 }
 
 bool SameColour(COLORREF a, COLORREF b, int tolerance) {
@@ -286,10 +282,8 @@ std::vector<std::uint32_t> ScreenPixels(const RECT& area) {
 }
 
 int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance) {
-    const std::vector<std::uint32_t> pixels = ScreenPixels(area);
-    return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [&](std::uint32_t p) {
-        return SameColour(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF), colour, tolerance);
-    }));
+    const auto same = [&](std::uint32_t rgb) { return SameColour(Colour(rgb), colour, tolerance); };
+    return static_cast<int>(std::ranges::count_if(ScreenPixels(area), same));
 }
 
 } // namespace qs::e2e

@@ -148,7 +148,6 @@ bool CursorShowing();
 inline int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 inline int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 COLORREF ScreenPixel(int x, int y);
-// Within `tolerance` in each of red, green and blue.
 bool SameColour(COLORREF a, COLORREF b, int tolerance = 8);
 bool WaitForScreenPixel(int x, int y, COLORREF colour, Ms deadline, int tolerance = 8);
 int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance = 8);

@@ -20,8 +20,7 @@ TEST(CommandLine, DropsTheProgramNameAndTheBlanksAfterIt) {
     for (const auto& [line, arguments] : cases) EXPECT_EQ(ArgumentsFromCommandLine(line), arguments) << line;
 }
 
-// Day 0 is 30 December 1899. Walking every day of 1600..9999 with the civil-day count of
-// std::chrono checks leap years and month lengths independently.
+// Day 0 is 30 December 1899; std::chrono's civil-day count checks leap years and month lengths independently.
 TEST(DateValue, DaySerialAgreesWithTheStandardCalendar) {
     using namespace std::chrono;
     const sys_days epoch = year{1899} / December / 30;
@@ -40,16 +39,14 @@ TEST(DateValue, SecondsOfDayCountTheMilliseconds) {
 
 std::uint64_t TestTimer() { return 0; }
 
-// Timer readings of two runs often differ in a few low bits only; that Randomize seeds
-// from the timer is the Wine suite's.
+// Timer readings of two runs often differ in a few low bits only (Randomize's timer: the Wine suite).
 TEST(UniformRandom, NeighbouringSeedsShareNoDraw) {
     UniformRandom a(&TestTimer), b(&TestTimer);
     a.Seed(0xABCDF0), b.Seed(0xABCDEF);
     for (int i = 0; i < 20; ++i) EXPECT_NE(a.Rnd(), b.Rnd()) << "draw " << i;
 }
 
-// With a fixed seed the check is deterministic; the bounds leave more than six
-// standard deviations of room for any sound generator.
+// A fixed seed keeps it deterministic; the bounds leave more than six standard deviations for a sound generator.
 TEST(UniformRandom, ValuesAreUniformInTheHalfOpenUnitInterval) {
     UniformRandom random(&TestTimer);
     random.Seed(42);

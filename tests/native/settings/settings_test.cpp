@@ -85,20 +85,15 @@ TEST_F(Settings, ReleaseWritesEverythingAsHeldWithTheCountLast) {
 }
 
 TEST_F(Settings, ReleaseWritesOnlyTheKeysThatDifferFromWhatWasRead) {
-    const std::string top = "[INIT]\r\nBGColor_0=0\r\nRandomDisplay_0=False\r\nPreviewFlag_0=False\r\n"
-                            "DisplayWarnings_0=False\r\nPictureCount_0=1\r\nFileSpec_1=a\r\nCenter_1=True\r\n";
-    const std::string rest = "HStretch_1=False\r\nVStretch_1=False\r\n";
-    const std::tuple<std::string, void (*)(ClsSettings&), std::vector<std::string>> cases[] = {
-        {top + "Delay_0=30\r\n" + rest, nullptr, {}},
-        {top + "Delay_0=1\r\n" + rest, nullptr, {"INIT/Delay_0"}}, // read as 10
-        {top + "Delay_0=30\r\nVStretch_1=False\r\n", nullptr, {"INIT/HStretch_1"}}, // missing: read as False
-        {top + "Delay_0=30\r\n" + rest, [](ClsSettings& s) { s.setFileSpec(1, "b"), s.setHStretch(1, true); },
-         {"INIT/FileSpec_1", "INIT/HStretch_1"}}};
-    for (const auto& [file, change, writes] : cases) {
-        SetFile(file), profile.writes.clear();
-        { ClsSettings s; if (change) change(s); }
-        EXPECT_EQ(profile.writes, writes) << file;
-    }
+    const std::string file = "[INIT]\r\nBGColor_0=0\r\nRandomDisplay_0=False\r\nPreviewFlag_0=False\r\nDelay_0=30\r\n"
+                             "DisplayWarnings_0=False\r\nPictureCount_0=1\r\nFileSpec_1=a\r\nCenter_1=True\r\n"
+                             "HStretch_1=False\r\nVStretch_1=False\r\n";
+    SetFile(file);
+    { ClsSettings s; }
+    EXPECT_EQ(profile.writes, std::vector<std::string>{}) << "nothing differs";
+    SetFile(file);
+    { ClsSettings s; s.setFileSpec(1, "b"), s.setHStretch(1, true); }
+    EXPECT_EQ(profile.writes, (std::vector<std::string>{"INIT/FileSpec_1", "INIT/HStretch_1"}));
     // A full list of missing entries: guards against edits of the text growing with the square of the list.
     SetFile("[INIT]\r\nPictureCount_0=150000\r\n");
     { ClsSettings s; EXPECT_EQ(s.pictureCount(), kMaxPictureCount); s.setFileSpec(kMaxPictureCount, "C:\\z.jpg"); }
@@ -119,9 +114,7 @@ TEST_F(Settings, TheListGrowsWithEmptyEntriesShrinksFromTheEndAndKeepsToItsLimit
     s.setPictureCount(3), s.setPictureCount(5);
     EXPECT_EQ(s.fileSpec(3), "p3");
     EXPECT_TRUE(s.fileSpec(4).empty() && !s.center(4)) << "dropped by the shrink";
-    s.setPictureCount(2000000000);
-    EXPECT_EQ(s.pictureCount(), kMaxPictureCount);
-    s.setFileSpec(kMaxPictureCount + 1, "beyond");
+    s.setPictureCount(2000000000), s.setFileSpec(kMaxPictureCount + 1, "beyond");
     EXPECT_EQ(s.pictureCount(), kMaxPictureCount);
 }
 
@@ -130,8 +123,7 @@ TEST_F(Settings, IndicesOutsideTheListAreHarmless) {
     s.setFileSpec(1, "a");
     for (const std::int32_t index : {0, -1, 2, 1000000, -2147483647 - 1}) {
         s.setCenter(index, true), s.setHStretch(index, true), s.setVStretch(index, true);
-        EXPECT_FALSE(s.center(index) || s.hStretch(index) || s.vStretch(index)) << index;
-        EXPECT_EQ(s.fileSpec(index), "") << index;
+        EXPECT_FALSE(s.center(index) || s.hStretch(index) || s.vStretch(index) || s.fileSpec(index) != "") << index;
     }
     for (const std::int32_t index : {0, -5, 2147483647}) s.setFileSpec(index, "outside");
     EXPECT_TRUE(s.pictureCount() == 1 && s.fileSpec(1) == "a");
