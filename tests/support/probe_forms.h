@@ -1,4 +1,5 @@
-// A probe form for the toolkit's own tests on both backends, with hooks that let a test act
+// A probe form for the toolkit's own tests on both backends: one control of each kind whose
+// handlers log "<control>_<event>" (the form's own "Form_<event>"), and hooks that let a test act
 // inside a handler (cancel, unload again, move the focus).
 #pragma once
 
@@ -13,8 +14,6 @@ namespace qs::test {
 
 using Log = std::vector<std::string>;
 
-// A dialog-like form with one control of each kind; each handler logs "<control>_<event>",
-// the form's own handlers "Form_<event>".
 class ControlsForm : public tk::Form {
 public:
     ControlsForm() : Form("ControlsForm") {
@@ -24,10 +23,8 @@ public:
         chk.Click = logged(chk, "Click"), txt.Change = logged(txt, "Change"), bar.Change = logged(bar, "Change");
         list.Click = logged(list, "Click"), list.Scroll = logged(list, "Scroll"), checks.Click = logged(checks, "Click");
         ok.Click = logged(ok, "Click"), cancel.Click = logged(cancel, "Click");
-        for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel}) {
-            c->GotFocus = logged(*c, "GotFocus");
-            c->LostFocus = logged(*c, "LostFocus");
-        }
+        for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel})
+            c->GotFocus = logged(*c, "GotFocus"), c->LostFocus = logged(*c, "LostFocus");
         ok.setDefault(true);
         cancel.setCancel(true);
     }

@@ -12,11 +12,9 @@ namespace qs::test {
 
 class ToolkitTest : public SettingsFixture {
 protected:
-    ToolkitTest() {
-        auto backend = std::make_unique<tk::headless::HeadlessBackend>();
-        backend->onAdvance = [this](std::uint64_t elapsedMs) { os.clock.AdvanceMs(elapsedMs); };
-        backend_ = backend.get();
-        tk::SetBackend(std::move(backend));
+    ToolkitTest() : backend_(new tk::headless::HeadlessBackend) {
+        backend_->onAdvance = [this](std::uint64_t elapsedMs) { os.clock.AdvanceMs(elapsedMs); };
+        tk::SetBackend(std::unique_ptr<tk::Backend>(backend_));
     }
     ~ToolkitTest() override {
         tk::releaseKeptForms();
@@ -25,7 +23,7 @@ protected:
     tk::headless::HeadlessBackend& ui() { return *backend_; }
 
 private:
-    tk::headless::HeadlessBackend* backend_ = nullptr;
+    tk::headless::HeadlessBackend* backend_;
 };
 
 } // namespace qs::test

@@ -158,32 +158,30 @@ TEST_F(ControlsFormTest, KeysReachTheRightControl) {
 }
 
 TEST_F(ControlsFormTest, ChangesFromCodeRunTheHandlerOnceWithTheNewStateAndNothingWhenTheValueStays) {
-    using State = std::function<int(ControlsForm&)>;
-    const State barValue = [](ControlsForm& f) { return int(f.bar.Value()); }, none = [](ControlsForm&) { return 0; };
     const struct {
         const char* handler; // nullptr: none may run
         Act prepare, change;
-        State state;
     } cases[] = {
-        {"randomBox_Click", [](auto& f) { f.chk.setValue(1); }, [](auto& f) { f.chk.setValue(0); },
-         [](ControlsForm& f) { return int(f.chk.Value()); }},
-        {"delayBox_Change", nullptr, [](auto& f) { f.txt.setText("11"); }, [](ControlsForm& f) { return std::stoi(f.txt.Text()); }},
-        {"delaySpin_Change", nullptr, [](auto& f) { f.bar.setValue(5000); }, barValue}, // clamped to Max
-        {"delaySpin_Change", nullptr, [](auto& f) { f.bar.setMax(100); }, barValue},    // Max below the value
-        {"rowList_Click", [](auto& f) { f.list.setListIndex(3); }, [](auto& f) { f.list.setListIndex(-1); },
-         [](ControlsForm& f) { return f.list.ListIndex(); }},
-        {"rowList_Scroll", nullptr, [](auto& f) { f.list.setTopIndex(4); }, [](ControlsForm& f) { return f.list.TopIndex(); }},
-        {"checkList_Click", nullptr, [](auto& f) { f.checks.setSelected(2, true); },
-         [](ControlsForm& f) { return int(f.checks.Selected(2)); }},
-        {nullptr, nullptr, [](auto& f) { f.list.AddItem("new", 0); }, none},
-        {nullptr, nullptr, [](auto& f) { f.list.RemoveItem(5); }, none}, // the current row
-        {nullptr, nullptr, [](auto& f) { while (f.list.ListCount() > 3) f.list.RemoveItem(0); }, none},
-        {nullptr, nullptr, [](auto& f) { f.list.Clear(); }, none},
-        {nullptr, nullptr, [](auto& f) { f.chk.setValue(7); }, none},                           // out of range
-        {nullptr, nullptr, [](auto& f) { f.list.setListIndex(99); }, none},                     // out of range
-        {nullptr, nullptr, [](auto& f) { f.list.setTopIndex(f.list.TopIndex() + 100); }, none}, // already at the end
-        {nullptr, nullptr, [](auto& f) { f.bar.setMin(100); }, none}, // the range still holds the value
-        {nullptr, nullptr, [](auto& f) { f.chk.setEnabled(false), f.chk.userClick(); }, none},
+        {"randomBox_Click", [](auto& f) { f.chk.setValue(1); }, [](auto& f) { f.chk.setValue(0); }},
+        {"delayBox_Change", nullptr, [](auto& f) { f.txt.setText("11"); }},
+        {"delaySpin_Change", nullptr, [](auto& f) { f.bar.setValue(5000); }}, // clamped to Max
+        {"delaySpin_Change", nullptr, [](auto& f) { f.bar.setMax(100); }},    // Max below the value
+        {"rowList_Click", [](auto& f) { f.list.setListIndex(3); }, [](auto& f) { f.list.setListIndex(-1); }},
+        {"rowList_Scroll", nullptr, [](auto& f) { f.list.setTopIndex(4); }},
+        {"checkList_Click", nullptr, [](auto& f) { f.checks.setSelected(2, true); }},
+        {nullptr, nullptr, [](auto& f) { f.list.AddItem("new", 0); }},
+        {nullptr, nullptr, [](auto& f) { f.list.RemoveItem(5); }}, // the current row
+        {nullptr, nullptr, [](auto& f) { while (f.list.ListCount() > 3) f.list.RemoveItem(0); }},
+        {nullptr, nullptr, [](auto& f) { f.list.Clear(); }},
+        {nullptr, nullptr, [](auto& f) { f.chk.setValue(7); }},                           // out of range
+        {nullptr, nullptr, [](auto& f) { f.list.setListIndex(99); }},                     // out of range
+        {nullptr, nullptr, [](auto& f) { f.list.setTopIndex(f.list.TopIndex() + 100); }}, // already at the end
+        {nullptr, nullptr, [](auto& f) { f.bar.setMin(100); }}, // the range still holds the value
+        {nullptr, nullptr, [](auto& f) { f.chk.setEnabled(false), f.chk.userClick(); }},
+    };
+    const auto state = [](ControlsForm& f) { // what a handler reads
+        return std::array<int, 6>{f.chk.Value(), std::stoi(f.txt.Text()), f.bar.Value(), f.list.ListIndex(),
+                                  f.list.TopIndex(), f.checks.Selected(2)};
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.handler ? c.handler : "no handler, case " + std::to_string(&c - cases));
@@ -193,14 +191,14 @@ TEST_F(ControlsFormTest, ChangesFromCodeRunTheHandlerOnceWithTheNewStateAndNothi
             f.list.setTopIndex(1000); // clamped: the last rows fill the list
             if (c.prepare) c.prepare(f);
         });
-        std::vector<int> seen; // the state each handler run saw
+        std::vector<std::array<int, 6>> seen; // the state each handler run saw
         for (std::function<void()>* slot : {&form.chk.Click, &form.txt.Change, &form.bar.Change, &form.list.Click,
                                             &form.list.Scroll, &form.checks.Click})
-            *slot = [&, logging = *slot] { seen.push_back(c.state(form)), logging(); };
+            *slot = [&, logging = *slot] { seen.push_back(state(form)), logging(); };
         c.change(form);
         c.change(form);
         EXPECT_EQ(form.log, c.handler ? Log{c.handler} : Log{});
-        EXPECT_EQ(seen, c.handler ? std::vector<int>{c.state(form)} : std::vector<int>{});
+        EXPECT_EQ(seen, c.handler ? std::vector{state(form)} : decltype(seen){});
     }
 }
 
@@ -229,9 +227,11 @@ TEST_F(ControlsFormTest, InsertingAndRemovingKeepTheCurrentRowOnItsItemQuietly) 
     }
 }
 
-TEST_F(ControlsFormTest, TopIndexStaysWithinTheLastFullPageWithoutScrollEvents) {
+// A top row moved from code runs Scroll like any other change from code, so lists coupled
+// through Scroll (the editor's option columns) stay level; one pulled back by fewer rows runs nothing.
+TEST_F(ControlsFormTest, TheTopRowStaysWithinTheLastFullPageAndFollowsTheCurrentRow) {
     ControlsForm& form = Fresh(40);
-    const int last = 40 - form.list.visibleRows();
+    const int shown = form.list.visibleRows(), last = 40 - shown;
     for (auto [request, expected] : {std::pair{5, 5}, {last + 1, last}, {-3, 0}}) {
         form.list.setTopIndex(request);
         EXPECT_EQ(form.list.TopIndex(), expected) << "request " << request;
@@ -239,17 +239,11 @@ TEST_F(ControlsFormTest, TopIndexStaysWithinTheLastFullPageWithoutScrollEvents) 
     form.list.setTopIndex(1000);
     form.log.clear();
     for (int i = 0; i < 10; ++i) form.list.RemoveItem(0);
-    EXPECT_EQ(form.list.TopIndex(), 30 - form.list.visibleRows()) << "fewer rows pull the top back";
+    EXPECT_EQ(form.list.TopIndex(), 30 - shown) << "fewer rows pull the top back";
     EXPECT_EQ(form.log, Log{});
     form.list.Clear();
     EXPECT_EQ((std::array{form.list.ListCount(), form.list.ListIndex(), form.list.TopIndex()}), (std::array{0, -1, 0}));
-}
-
-// A top row moved from code runs Scroll like any other change from code, so lists
-// coupled through Scroll (the editor's option columns) stay level.
-TEST_F(ControlsFormTest, TheCurrentRowScrollsIntoViewAndReportsScroll) {
-    ControlsForm& form = Fresh(40);
-    const int shown = form.list.visibleRows();
+    FillRows(form.list, 40);
     const struct {
         int row, top;
         Log log;
