@@ -1,5 +1,6 @@
-// The toolkit's rules on the headless backend. The plain Enter and access-key cases, the keys
-// and check-box rows of a real list box, and the timers' own firing are the Windows suite's.
+// The toolkit's rules on the headless backend. The plain Enter and access-key cases, the keys and
+// check-box rows of a real list box, the timers' own firing and the ways to close a form (each
+// through its real message) are the Windows suite's.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -36,36 +37,6 @@ TEST_F(ControlsFormTest, ShowLoadsActivatesAndFocusesTheFirstControlInTabOrder) 
     EXPECT_EQ(form.log, (Log{"Form_Load", "Form_Activate", "cancelButton_GotFocus"})) << "a second Show runs nothing";
     form.Hide();
     EXPECT_TRUE(form.IsLoaded() && !form.Visible());
-}
-
-// The close box of a disabled form is dead, but the session's end still closes it.
-TEST_F(ControlsFormTest, EveryCloseAsksQueryUnloadThenUnloadEitherOfWhichMayCancel) {
-    using enum tk::CloseReason;
-    const struct {
-        tk::CloseReason how; // Code: Unload(); the others: userClose(how)
-        bool cancelQuery, cancelUnload, disabled;
-        Log log;
-        bool closes;
-    } cases[] = {{Code, false, false, false, {"Form_QueryUnload", "Form_Unload"}, true},
-                 {Code, true, false, false, {"Form_QueryUnload"}, false},
-                 {Code, false, true, false, {"Form_QueryUnload", "Form_Unload"}, false},
-                 {ControlMenu, false, false, false, {"Form_QueryUnload", "Form_Unload"}, true},
-                 {ControlMenu, true, false, false, {"Form_QueryUnload"}, false},
-                 {ControlMenu, false, false, true, {}, false},
-                 {AppWindows, false, false, true, {"Form_QueryUnload", "Form_Unload"}, true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << int(c.how) << c.cancelQuery << c.cancelUnload << c.disabled);
-        ControlsForm& form = Fresh(0, [&](auto& f) {
-            f.setEnabled(!c.disabled), f.cancelQuery = c.cancelQuery, f.cancelUnload = c.cancelUnload;
-        });
-        EXPECT_EQ(c.how == Code ? form.Unload() : form.userClose(c.how), c.closes);
-        EXPECT_EQ(form.log, c.log);
-        EXPECT_EQ(form.reasons, c.log.empty() ? std::vector<tk::CloseReason>{} : std::vector{c.how});
-        EXPECT_EQ(form.IsLoaded() && form.Visible(), !c.closes);
-    }
-    ControlsForm never;
-    EXPECT_TRUE(never.Unload()) << "a form not loaded closes without handlers";
-    EXPECT_TRUE(never.log.empty());
 }
 
 // A close asked for during a close is the same close; one whose handler failed is over.

@@ -89,23 +89,42 @@ TEST_F(Controls, AHandlerThatThrowsEndsOnlyItsOwnWork) {
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 3; })) << "a failed tick stopped the timer";
 }
 
-// Every way a window is closed goes through QueryUnload: the saver's password check hangs on it.
-TEST_F(Controls, CloseBoxAndSessionEndAskQueryUnloadWhichMayRefuseOrFail) {
-    const HWND hwnd = H(form);
-    for (bool fail : {false, true}) {
-        form.cancelQuery = !fail;
-        form.onQueryUnload = [fail] { if (fail) throw std::runtime_error("query failed"); };
-        PostMessageA(hwnd, WM_CLOSE, 0, 0);
-        ASSERT_TRUE(PumpUntil([&] { return Runs("Form_QueryUnload") == 1 + fail; }));
-        EXPECT_EQ(form.reasons.back(), tk::CloseReason::ControlMenu);
-        EXPECT_TRUE(form.IsLoaded() && IsWindow(hwnd)) << (fail ? "failed" : "refused");
+// Every way a window is closed goes through QueryUnload, which may refuse or fail: the saver's
+// password check hangs on it. The close box of a disabled form is dead; the session's end is not.
+TEST(Closing, EveryCloseAsksQueryUnloadThenUnloadEitherOfWhichMayCancel) {
+    EnsureToolkit();
+    using enum tk::CloseReason;
+    const struct {
+        tk::CloseReason how; // Code: Unload(); ControlMenu: WM_CLOSE; AppWindows: WM_QUERYENDSESSION
+        bool cancelQuery, cancelUnload, disabled, fails;
+        Log log;
+        bool closes;
+    } cases[] = {{Code, false, false, false, false, {"Form_QueryUnload", "Form_Unload"}, true},
+                 {Code, true, false, false, false, {"Form_QueryUnload"}, false},
+                 {Code, false, true, false, false, {"Form_QueryUnload", "Form_Unload"}, false},
+                 {ControlMenu, false, false, false, false, {"Form_QueryUnload", "Form_Unload"}, true},
+                 {ControlMenu, true, false, false, false, {"Form_QueryUnload"}, false},
+                 {ControlMenu, false, false, false, true, {"Form_QueryUnload"}, false},
+                 {ControlMenu, false, false, true, false, {}, false},
+                 {AppWindows, false, false, true, false, {"Form_QueryUnload", "Form_Unload"}, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << int(c.how) << c.cancelQuery << c.cancelUnload << c.disabled << c.fails);
+        ControlsForm form;
+        form.Show();
+        form.setEnabled(!c.disabled), form.cancelQuery = c.cancelQuery, form.cancelUnload = c.cancelUnload;
+        form.onQueryUnload = [&] { if (c.fails) throw std::runtime_error("query failed"); };
+        form.log.clear();
+        const HWND hwnd = H(form);
+        const LRESULT answer = c.how == Code ? form.Unload()
+                               : SendMessageW(hwnd, c.how == ControlMenu ? WM_CLOSE : WM_QUERYENDSESSION, 0, 0);
+        EXPECT_EQ(answer != 0, c.closes && c.how != ControlMenu) << "the answer of Unload and of the session's end";
+        EXPECT_EQ(form.log, c.log);
+        EXPECT_EQ(form.reasons, c.log.empty() ? std::vector<tk::CloseReason>{} : std::vector{c.how});
+        EXPECT_EQ(form.IsLoaded() && form.Visible() && IsWindow(hwnd), !c.closes);
     }
-    form.cancelQuery = false;
-    form.onQueryUnload = nullptr;
-    EXPECT_TRUE(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0));
-    EXPECT_EQ(form.reasons.back(), tk::CloseReason::AppWindows);
-    EXPECT_EQ(Runs("Form_Unload"), 1);
-    EXPECT_FALSE(IsWindow(hwnd));
+    ControlsForm never;
+    EXPECT_TRUE(never.Unload()) << "a form not loaded closes without handlers";
+    EXPECT_TRUE(never.log.empty());
 }
 
 TEST(ListFill, ManyRowsChangedBeforeTheFormShowsReachTheControlInOrder) {
