@@ -52,22 +52,19 @@ protected:
     void Form_Activate() override { log.push_back("Form_Activate"); }
     void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override {
         reasons.push_back(reason);
-        run("Form_QueryUnload", onQueryUnload);
+        log.push_back("Form_QueryUnload");
+        if (onQueryUnload) onQueryUnload();
         cancel = cancelQuery;
     }
     void Form_Unload(bool& cancel) override {
-        run("Form_Unload", onUnload);
+        log.push_back("Form_Unload");
+        if (onUnload) onUnload();
         cancel = cancelUnload;
     }
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t&) override {
-        run("Form_KeyDown", onKeyDown);
+        log.push_back("Form_KeyDown");
+        if (onKeyDown) onKeyDown();
         if (keyCode == consumeKey) keyCode = 0;
-    }
-
-private:
-    void run(const char* name, const std::function<void()>& hook) {
-        log.push_back(name);
-        if (hook) hook();
     }
 };
 

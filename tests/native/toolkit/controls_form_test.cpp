@@ -1,6 +1,5 @@
-// The toolkit's rules on the headless backend. The plain Enter and access-key cases, the keys and
-// check-box rows of a real list box, the timers' own firing and the ways to close a form (each
-// through its real message) are the Windows suite's.
+// The toolkit's rules on the headless backend. Closing, the plain Enter and access keys, a real list
+// box's keys and check-box rows, and the timers' own firing are the Windows suite's.
 #include <gtest/gtest.h>
 
 #include <array>

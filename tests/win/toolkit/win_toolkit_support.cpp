@@ -14,11 +14,7 @@
 namespace qs::test::win {
 
 void EnsureToolkit() {
-    static const bool done = [] {
-        platform::InstallDefaultServices();
-        tk::InitializeToolkit();
-        return true;
-    }();
+    static const bool done = (platform::InstallDefaultServices(), tk::InitializeToolkit(), true);
     (void)done;
 }
 
