@@ -239,7 +239,7 @@ TEST_F(ControlsFormTest, ImageTakesTheNaturalSizeInWholeScreenPixelsUnlessStretc
     ControlsForm& form = probe.emplace();
     tk::Image image(form.pic, "bgimage", 240, 240, 855, 855);
     const Bytes gif = DataFile("saver/quadrants.gif");
-    EXPECT_FALSE(tk::LoadPicture(folder.write("cut.gif", Bytes(gif.begin(), gif.end() - 4)))) << "the checks come first";
+    EXPECT_FALSE(tk::LoadPicture(folder.write("c.gif", Bytes(gif.begin(), gif.end() - 4)))) << "the checks come first";
     image.setPicture(*tk::LoadPicture(folder.write("whole.gif", gif)));
     EXPECT_EQ((std::array{image.Left(), image.Width(), image.Height()}), (std::array<float, 3>{240, 3840, 4800}));
     image.setPicture(tk::Picture());

@@ -1,5 +1,4 @@
-// Helpers of the Win32 toolkit tests: the toolkit set up once per process, message
-// pumping with a deadline, picture files and window contents.
+// Helpers of the Win32 toolkit tests: the toolkit, message pumping with a deadline, picture files.
 #pragma once
 
 #include <windows.h>
