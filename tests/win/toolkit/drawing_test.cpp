@@ -17,8 +17,6 @@
 namespace qs::test::win {
 namespace {
 
-using tk::win32::DecodeForDisplay, tk::win32::PixelRect;
-
 auto& Data(const tk::Picture& p) { return dynamic_cast<const tk::win32::WicPictureData&>(*p.data()); }
 
 Bytes Jpeg() { return EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48); }
@@ -60,7 +58,7 @@ TEST(Pictures, ExifOrientationTurnsTheSizeAndThePixels) {
         ASSERT_TRUE(picture);
         const int w = picture->widthPx(), h = picture->heightPx();
         EXPECT_EQ((std::array{w, h}), (orientation >= 5 ? std::array{48, 64} : std::array{64, 48}));
-        auto bitmap = DecodeForDisplay(Data(*picture), w, h, PixelRect{0, 0, w, h});
+        auto bitmap = tk::win32::DecodeForDisplay(Data(*picture), w, h, tk::win32::PixelRect{0, 0, w, h});
         ASSERT_TRUE(bitmap);
         ASSERT_EQ((std::array{bitmap->width(), bitmap->height()}), (std::array{w, h}));
         std::string seen;
