@@ -1,13 +1,10 @@
-// What a user's clicks and keys do on real controls, closing, modal forms, a handler that
-// throws, and rows changed by the hundred while a list cannot be seen.
+// Real controls: the user's clicks and keys, closing, a modal loop, a handler that throws, a list filled while hidden.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "support/probe_forms.h"
-#include "toolkit/application.h"
-#include "toolkit/controls.h"
 #include "win_toolkit_support.h"
 
 namespace qs::test::win {
@@ -30,7 +27,6 @@ protected:
         PumpFor(50);
         form.log.clear();
     }
-    void TearDown() override { form.Unload(); }
     int Runs(const std::string& handler) const { return int(std::count(form.log.begin(), form.log.end(), handler)); }
     ControlsForm form;
 };

@@ -10,7 +10,6 @@
 #include "support/test_images.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
-#include "toolkit/picture.h"
 #include "toolkit/win32/wic_pictures.h"
 #include "win_toolkit_support.h"
 
