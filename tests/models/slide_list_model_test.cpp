@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -99,28 +100,30 @@ TEST_F(SlideList, OpensWithNothingSelectedAndSelectingShowsTheSlide) {
 }
 
 // Adding below the selection and Up and Down carrying a slide's options are proven by the
-// Wine suite on the real editor.
+// Wine suite on the real editor. Dropped pictures go in as one block where Add would put a slide.
 struct CommandCase {
     const char* name;
     int rows, selected;
-    void (SlideListModel::*command)();
+    std::function<void(SlideListModel&)> command;
     std::deque<bool> answers;
-    std::vector<int> order; // the slides' numbers in their new order; 0 for the added one
+    Texts order; // the paths afterwards: s1.. as opened, any other a new centred slide
     int newSelected;
     const char* position;
     const char* shown;
-    Texts log; // with the preview on
+    Texts log;
+    bool preview = true;
 };
 class Command : public SlideList, public ::testing::WithParamInterface<CommandCase> {};
 
 TEST_P(Command, ChangesRowsSelectionAndDisplays) {
     const CommandCase& c = GetParam();
-    Open(c.rows, true, false, c.selected);
+    Open(c.rows, c.preview, false, c.selected);
     view.answers = c.answers;
     view.picked = "added";
-    (model.*c.command)();
+    c.command(model);
     Slides expected;
-    for (int k : c.order) expected.push_back(k ? Numbered(c.rows)[k - 1] : Slide{"added", true});
+    for (const std::string& p : c.order)
+        expected.push_back(p[0] == 's' ? Numbered(c.rows)[std::stoi(p.substr(1)) - 1] : Slide{p, true});
     EXPECT_EQ(model.slides(), expected);
     EXPECT_EQ(model.selectedRow(), c.newSelected);
     EXPECT_EQ(Shows(), (Texts{c.position, c.shown}));
@@ -129,61 +132,46 @@ TEST_P(Command, ChangesRowsSelectionAndDisplays) {
 }
 
 const std::string kDelete2 = "Do you want to delete row s2?", kDeleteAll = "Do you want to delete all slides?";
+const Texts k3 = {"s1", "s2", "s3"}, k4 = {"s1", "s2", "s3", "s4"};
 using M = SlideListModel;
+auto Drop(const Texts& paths) { return [paths](M& m) { m.addSlides(paths); }; }
+auto Preview(bool on) { return [on](M& m) { m.setPreview(on); }; }
 INSTANTIATE_TEST_SUITE_P(
     Table, Command,
     ::testing::Values(
-        CommandCase{"UpOnTheFirstRow", 4, 0, &M::moveUp, {}, {1, 2, 3, 4}, 0, "0/0", "s1", {}},
-        CommandCase{"DownOnTheLastRow", 4, 3, &M::moveDown, {}, {1, 2, 3, 4}, 3, "(4/4)", "s4", {}},
-        CommandCase{"DeleteWithNoSelection", 4, -1, &M::remove, {}, {1, 2, 3, 4}, -1, "0/0", "s1", {}},
-        CommandCase{"DeleteAllWithNoSelection", 4, -1, &M::removeAll, {}, {1, 2, 3, 4}, -1, "0/0", "s1", {}},
-        CommandCase{"AddToAnEmptyList", 0, -1, &M::add, {}, {0}, -1, "(0/1)", "", {}},
-        CommandCase{"AddWithNoneSelectedAtTheTop", 5, -1, &M::add, {}, {0, 1, 2, 3, 4, 5}, 0, "(1/6)", "added",
-                    {"focus", "draw added C"}},
-        CommandCase{"DeleteSelectsTheFirstSlide", 3, 1, &M::remove, {true}, {1, 3}, 0, "(1/2)", "s1",
+        CommandCase{"UpOnTheFirstRow", 4, 0, &M::moveUp, {}, k4, 0, "0/0", "s1", {}},
+        CommandCase{"DownOnTheLastRow", 4, 3, &M::moveDown, {}, k4, 3, "(4/4)", "s4", {}},
+        CommandCase{"DeleteWithNoSelection", 4, -1, &M::remove, {}, k4, -1, "0/0", "s1", {}},
+        CommandCase{"DeleteAllWithNoSelection", 4, -1, &M::removeAll, {}, k4, -1, "0/0", "s1", {}},
+        CommandCase{"AddToAnEmptyList", 0, -1, &M::add, {}, {"added"}, -1, "(0/1)", "", {}},
+        CommandCase{"AddWithNoneSelectedAtTheTop", 3, -1, &M::add, {}, {"added", "s1", "s2", "s3"}, 0, "(1/4)",
+                    "added", {"focus", "draw added C"}},
+        CommandCase{"DeleteSelectsTheFirstSlide", 3, 1, &M::remove, {true}, {"s1", "s3"}, 0, "(1/2)", "s1",
                     {kDelete2, "drop", "draw s1 C"}},
-        CommandCase{"DeleteDeclinedStillEndsTheCommand", 3, 1, &M::remove, {false}, {1, 2, 3}, 1, "(2/3)", "s2",
-                    {kDelete2}},
+        CommandCase{"DeleteDeclinedStillEndsTheCommand", 3, 1, &M::remove, {false}, k3, 1, "(2/3)", "s2", {kDelete2}},
         CommandCase{"DeleteTheOnlySlide", 1, 0, &M::remove, {true}, {}, -1, "(0/0)", "",
                     {"Do you want to delete row s1?", "drop"}},
         CommandCase{"DeleteAll", 3, 1, &M::removeAll, {true}, {}, -1, "(0/0)", "", {kDeleteAll, "blank"}},
-        CommandCase{"DeleteAllDeclined", 3, 1, &M::removeAll, {false}, {1, 2, 3}, 1, "(2/3)", "s2", {kDeleteAll}}),
+        CommandCase{"DeleteAllDeclined", 3, 1, &M::removeAll, {false}, k3, 1, "(2/3)", "s2", {kDeleteAll}},
+        CommandCase{"DropIntoAnEmptyList", 0, -1, Drop({"a", "b"}), {}, {"a", "b"}, -1, "(0/2)", "", {}},
+        CommandCase{"DropBelowTheSelection", 3, 1, Drop({"a", "b"}), {}, {"s1", "s2", "a", "b", "s3"}, 3, "(4/5)",
+                    "b", {"focus", "draw b C"}},
+        CommandCase{"DropWithNoneSelected", 3, -1, Drop({"a"}), {}, {"a", "s1", "s2", "s3"}, 0, "(1/4)", "a",
+                    {"focus", "draw a C"}},
+        CommandCase{"DropBelowTheLastRow", 2, 1, Drop({"a", "b"}), {}, {"s1", "s2", "a", "b"}, 3, "(4/4)", "b",
+                    {"focus", "draw b C"}},
+        CommandCase{"PreviewOnRedrawsAtOnce", 3, 1, Preview(true), {}, k3, 1, "(2/3)", "s2", {"surface on", "draw s2"},
+                    false},
+        // The slide on show has no position yet: turning the preview off gives it one.
+        CommandCase{"PreviewOffPlacesTheSlideOnShow", 3, 0, Preview(false), {}, k3, 0, "(1/3)", "s1", {"surface off"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Dropped pictures go in as one block where Add would put a slide.
-struct DropCase {
-    int rows, selected;
-    Texts dropped, order; // the paths afterwards: s1.. as opened, the dropped ones centred
-    const char* position;
-    Texts log;
-};
-class Drop : public SlideList, public ::testing::WithParamInterface<DropCase> {};
-
-TEST_P(Drop, AddsTheBlockAsAddAddsEachSlide) {
-    const DropCase& c = GetParam();
-    Open(c.rows, true, false, c.selected);
-    model.addSlides(c.dropped);
-    Slides expected;
-    for (const std::string& p : c.order)
-        expected.push_back(p[0] == 's' ? Numbered(c.rows)[std::stoi(p.substr(1)) - 1] : Slide{p, true});
-    EXPECT_EQ(model.slides(), expected);
-    EXPECT_EQ(model.positionText(), c.position);
-    EXPECT_EQ(view.log, c.log);
-    EXPECT_EQ(model.dirty(), !c.dropped.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, Drop,
-    ::testing::Values(DropCase{0, -1, {"a", "b"}, {"a", "b"}, "(0/2)", {}},
-                      DropCase{3, 1, {"a", "b"}, {"s1", "s2", "a", "b", "s3"}, "(4/5)", {"focus", "draw b C"}},
-                      DropCase{3, -1, {"a"}, {"a", "s1", "s2", "s3"}, "(1/4)", {"focus", "draw a C"}},
-                      DropCase{2, 1, {"a", "b"}, {"s1", "s2", "a", "b"}, "(4/4)", {"focus", "draw b C"}},
-                      DropCase{2, 0, {}, {"s1", "s2"}, "0/0", {}}));
-
-// A cancelled dialog adds nothing; the same file may be added twice; with warnings
-// silenced the deleting commands ask nothing.
+// An empty drop changes nothing; a cancelled dialog adds nothing; the same file may be added
+// twice; with warnings silenced the deleting commands ask nothing.
 TEST_F(SlideList, AddAndSilencedDeletes) {
     Open(1, false, true, 0);
+    model.addSlides({});
+    EXPECT_FALSE(model.dirty());
     view.picked.reset();
     model.add();
     EXPECT_EQ(model.slides(), Numbered(1));
@@ -249,18 +237,6 @@ TEST_F(SlideList, AltKeysToggleAnOptionOfTheSelectedSlideOnlyWithAltAlone) {
         model.keyDown(c.key, c.shift, c.ctrl, c.alt);
         EXPECT_EQ(model.slides(), Numbered(3)) << "a second press undoes the first";
     }
-}
-
-TEST_F(SlideList, ThePreviewOptionRedrawsAtOnceAndCountsAsAChange) {
-    Open(3, false, false, 1);
-    model.setPreview(true);
-    EXPECT_EQ(view.log, (Texts{"surface on", "draw s2"}));
-    model.setPreview(false);
-    EXPECT_EQ(view.log.back(), "surface off");
-    EXPECT_TRUE(model.dirty());
-    Open(3, false, false, 0); // the slide on show: no position yet
-    model.setPreview(false);
-    EXPECT_EQ(model.positionText(), "(1/3)");
 }
 
 struct DiscardCase {
