@@ -131,39 +131,33 @@ TEST_P(Command, ChangesRowsSelectionAndDisplays) {
     EXPECT_TRUE(model.dirty()) << "every command counts as a change";
 }
 
-const std::string kDelete2 = "Do you want to delete row s2?", kDeleteAll = "Do you want to delete all slides?";
-const Texts k3 = {"s1", "s2", "s3"}, k4 = {"s1", "s2", "s3", "s4"};
+const std::string kDel = "Do you want to delete row s", kDeleteAll = "Do you want to delete all slides?";
+const Texts k3 = {"s1", "s2", "s3"}, k4 = {"s1", "s2", "s3", "s4"}, kDrawB = {"focus", "draw b C"};
 using M = SlideListModel;
 auto Drop(const Texts& paths) { return [paths](M& m) { m.addSlides(paths); }; }
 auto Preview(bool on) { return [on](M& m) { m.setPreview(on); }; }
 INSTANTIATE_TEST_SUITE_P(
     Table, Command,
-    ::testing::Values(
-        CommandCase{"UpOnTheFirstRow", 4, 0, &M::moveUp, {}, k4, 0, "0/0", "s1", {}},
-        CommandCase{"DownOnTheLastRow", 4, 3, &M::moveDown, {}, k4, 3, "(4/4)", "s4", {}},
-        CommandCase{"DeleteWithNoSelection", 4, -1, &M::remove, {}, k4, -1, "0/0", "s1", {}},
-        CommandCase{"DeleteAllWithNoSelection", 4, -1, &M::removeAll, {}, k4, -1, "0/0", "s1", {}},
-        CommandCase{"AddToAnEmptyList", 0, -1, &M::add, {}, {"added"}, -1, "(0/1)", "", {}},
-        CommandCase{"AddWithNoneSelectedAtTheTop", 3, -1, &M::add, {}, {"added", "s1", "s2", "s3"}, 0, "(1/4)",
-                    "added", {"focus", "draw added C"}},
-        CommandCase{"DeleteSelectsTheFirstSlide", 3, 1, &M::remove, {true}, {"s1", "s3"}, 0, "(1/2)", "s1",
-                    {kDelete2, "drop", "draw s1 C"}},
-        CommandCase{"DeleteDeclinedStillEndsTheCommand", 3, 1, &M::remove, {false}, k3, 1, "(2/3)", "s2", {kDelete2}},
-        CommandCase{"DeleteTheOnlySlide", 1, 0, &M::remove, {true}, {}, -1, "(0/0)", "",
-                    {"Do you want to delete row s1?", "drop"}},
-        CommandCase{"DeleteAll", 3, 1, &M::removeAll, {true}, {}, -1, "(0/0)", "", {kDeleteAll, "blank"}},
-        CommandCase{"DeleteAllDeclined", 3, 1, &M::removeAll, {false}, k3, 1, "(2/3)", "s2", {kDeleteAll}},
-        CommandCase{"DropIntoAnEmptyList", 0, -1, Drop({"a", "b"}), {}, {"a", "b"}, -1, "(0/2)", "", {}},
-        CommandCase{"DropBelowTheSelection", 3, 1, Drop({"a", "b"}), {}, {"s1", "s2", "a", "b", "s3"}, 3, "(4/5)",
-                    "b", {"focus", "draw b C"}},
-        CommandCase{"DropWithNoneSelected", 3, -1, Drop({"a"}), {}, {"a", "s1", "s2", "s3"}, 0, "(1/4)", "a",
-                    {"focus", "draw a C"}},
-        CommandCase{"DropBelowTheLastRow", 2, 1, Drop({"a", "b"}), {}, {"s1", "s2", "a", "b"}, 3, "(4/4)", "b",
-                    {"focus", "draw b C"}},
-        CommandCase{"PreviewOnRedrawsAtOnce", 3, 1, Preview(true), {}, k3, 1, "(2/3)", "s2", {"surface on", "draw s2"},
-                    false},
+    ::testing::ValuesIn(std::vector<CommandCase>{
+        {"UpOnTheFirstRow", 4, 0, &M::moveUp, {}, k4, 0, "0/0", "s1", {}},
+        {"DownOnTheLastRow", 4, 3, &M::moveDown, {}, k4, 3, "(4/4)", "s4", {}},
+        {"DeleteWithNoSelection", 4, -1, &M::remove, {}, k4, -1, "0/0", "s1", {}},
+        {"DeleteAllWithNoSelection", 4, -1, &M::removeAll, {}, k4, -1, "0/0", "s1", {}},
+        {"AddToAnEmptyList", 0, -1, &M::add, {}, {"added"}, -1, "(0/1)", "", {}},
+        {"AddWithNoneSelected", 1, -1, &M::add, {}, {"added", "s1"}, 0, "(1/2)", "added", {"focus", "draw added C"}},
+        {"DeleteSelectsTheFirstSlide", 3, 2, &M::remove, {true}, {"s1", "s2"}, 0, "(1/2)", "s1",
+         {kDel + "3?", "drop", "draw s1 C"}},
+        {"DeleteDeclinedStillEndsTheCommand", 3, 1, &M::remove, {false}, k3, 1, "(2/3)", "s2", {kDel + "2?"}},
+        {"DeleteTheOnlySlide", 1, 0, &M::remove, {true}, {}, -1, "(0/0)", "", {kDel + "1?", "drop"}},
+        {"DeleteAll", 3, 1, &M::removeAll, {true}, {}, -1, "(0/0)", "", {kDeleteAll, "blank"}},
+        {"DeleteAllDeclined", 3, 1, &M::removeAll, {false}, k3, 1, "(2/3)", "s2", {kDeleteAll}},
+        {"DropIntoAnEmptyList", 0, -1, Drop({"a", "b"}), {}, {"a", "b"}, -1, "(0/2)", "", {}},
+        {"DropBelowTheSelection", 3, 1, Drop({"a", "b"}), {}, {"s1", "s2", "a", "b", "s3"}, 3, "(4/5)", "b", kDrawB},
+        {"DropWithNoneSelected", 2, -1, Drop({"a"}), {}, {"a", "s1", "s2"}, 0, "(1/3)", "a", {"focus", "draw a C"}},
+        {"DropBelowTheLastRow", 2, 1, Drop({"a", "b"}), {}, {"s1", "s2", "a", "b"}, 3, "(4/4)", "b", kDrawB},
+        {"PreviewOnRedrawsAtOnce", 3, 1, Preview(true), {}, k3, 1, "(2/3)", "s2", {"surface on", "draw s2"}, false},
         // The slide on show has no position yet: turning the preview off gives it one.
-        CommandCase{"PreviewOffPlacesTheSlideOnShow", 3, 0, Preview(false), {}, k3, 0, "(1/3)", "s1", {"surface off"}}),
+        {"PreviewOffPlacesTheSlideOnShow", 3, 0, Preview(false), {}, k3, 0, "(1/3)", "s1", {"surface off"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // An empty drop changes nothing; a cancelled dialog adds nothing; the same file may be added
@@ -239,44 +233,39 @@ TEST_F(SlideList, AltKeysToggleAnOptionOfTheSelectedSlideOnlyWithAltAlone) {
     }
 }
 
-struct DiscardCase {
-    const char* name;
-    bool reset, change, silenced;
-    std::deque<bool> answers;
-    bool goesAhead;
-};
-class Discard : public SlideList, public ::testing::WithParamInterface<DiscardCase> {};
-
-TEST_P(Discard, AsksOnlyAboutChangesAndRestoresTheOptions) {
-    const DiscardCase& c = GetParam();
-    Open(3, false, c.silenced, 1);
-    if (c.change) {
-        model.setPreview(true);
-        model.moveUp();
+// Reset and close ask only about changes, and only when not silenced; going ahead puts the
+// options back, and Reset the stored slides.
+TEST_F(SlideList, DiscardingAsksOnlyAboutChangesAndRestoresTheOptions) {
+    const struct {
+        const char* name;
+        bool reset, change, silenced;
+        std::deque<bool> answers;
+        bool goesAhead;
+    } cases[] = {{"CloseUnchanged", false, false, false, {}, true}, {"CloseNo", false, true, false, {false}, false},
+                 {"CloseYes", false, true, false, {true}, true},    {"CloseSilenced", false, true, true, {}, true},
+                 {"ResetUnchanged", true, false, false, {}, true},  {"ResetNo", true, true, false, {false}, false},
+                 {"ResetYes", true, true, false, {true}, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open(3, false, c.silenced, 1);
+        if (c.change) {
+            model.setPreview(true);
+            model.moveUp();
+        }
+        const Slides before = model.slides();
+        const Texts shown = Shows();
+        view.log.clear();
+        view.answers = c.answers;
+        EXPECT_EQ(c.reset ? (model.reset(), !model.dirty()) : model.close(), c.goesAhead);
+        const Texts asked = {c.reset ? "Do you want to ignore all changes you made and restore old values?"
+                                     : "Do you want to ignore all changes and exit?"};
+        EXPECT_EQ(Texts(view.log.begin(), view.log.begin() + std::min<std::size_t>(view.log.size(), 1)),
+                  c.answers.empty() ? Texts{} : asked);
+        EXPECT_EQ(model.preview(), c.change && !c.goesAhead);
+        EXPECT_EQ(model.slides(), c.reset && c.goesAhead ? Numbered(3) : before);
+        EXPECT_EQ(Shows(), c.reset && c.goesAhead ? (Texts{"0/0", "s1"}) : shown);
     }
-    const Slides before = model.slides();
-    const Texts shown = Shows();
-    view.log.clear();
-    view.answers = c.answers;
-    EXPECT_EQ(c.reset ? (model.reset(), !model.dirty()) : model.close(), c.goesAhead);
-    const Texts asked = {c.reset ? "Do you want to ignore all changes you made and restore old values?"
-                                 : "Do you want to ignore all changes and exit?"};
-    EXPECT_EQ(Texts(view.log.begin(), view.log.begin() + std::min<std::size_t>(view.log.size(), 1)),
-              c.answers.empty() ? Texts{} : asked);
-    EXPECT_EQ(model.preview(), c.change && !c.goesAhead);
-    EXPECT_EQ(model.slides(), c.reset && c.goesAhead ? Numbered(3) : before);
-    EXPECT_EQ(Shows(), c.reset && c.goesAhead ? (Texts{"0/0", "s1"}) : shown);
 }
-
-INSTANTIATE_TEST_SUITE_P(Ways, Discard,
-                         ::testing::Values(DiscardCase{"CloseUnchanged", false, false, false, {}, true},
-                                           DiscardCase{"CloseAnsweredNo", false, true, false, {false}, false},
-                                           DiscardCase{"CloseAnsweredYes", false, true, false, {true}, true},
-                                           DiscardCase{"CloseSilenced", false, true, true, {}, true},
-                                           DiscardCase{"ResetUnchanged", true, false, false, {}, true},
-                                           DiscardCase{"ResetAnsweredNo", true, true, false, {false}, false},
-                                           DiscardCase{"ResetAnsweredYes", true, true, false, {true}, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // Checking "Do Not Display Warnings" silences the close question it would otherwise
 // raise, and the close still puts the option back.
