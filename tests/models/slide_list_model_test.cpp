@@ -84,6 +84,7 @@ protected:
 
 // Opening selects nothing and names the first slide; selecting shows path and position,
 // but the slide already on show is not drawn again nor its position brought up to date.
+// Neither selecting nor an empty drop is a change.
 TEST_F(SlideList, OpensWithNothingSelectedAndSelectingShowsTheSlide) {
     model.open(Numbered(10), true, false);
     EXPECT_EQ(Shows(), (Texts{"0/0", "s1"}));
@@ -94,6 +95,7 @@ TEST_F(SlideList, OpensWithNothingSelectedAndSelectingShowsTheSlide) {
     model.select(2);
     EXPECT_EQ(Shows(), (Texts{"(3/10)", "s3"}));
     EXPECT_EQ(view.log, (Texts{"surface on", "draw s3 C H"}));
+    model.addSlides({});
     EXPECT_FALSE(model.dirty());
     model.open({}, false, false);
     EXPECT_EQ(Shows(), (Texts{"0/0", ""}));
@@ -111,15 +113,16 @@ struct CommandCase {
     const char* position;
     const char* shown;
     Texts log;
-    bool preview = true;
+    bool preview = true, noWarnings = false;
+    const char* picked = "added"; // none: the dialog is cancelled
 };
 class Command : public SlideList, public ::testing::WithParamInterface<CommandCase> {};
 
 TEST_P(Command, ChangesRowsSelectionAndDisplays) {
     const CommandCase& c = GetParam();
-    Open(c.rows, c.preview, false, c.selected);
+    Open(c.rows, c.preview, c.noWarnings, c.selected);
     view.answers = c.answers;
-    view.picked = "added";
+    if (c.picked) view.picked = c.picked;
     c.command(model);
     Slides expected;
     for (const std::string& p : c.order)
@@ -144,12 +147,16 @@ INSTANTIATE_TEST_SUITE_P(
         {"DeleteWithNoSelection", 4, -1, &M::remove, {}, k4, -1, "0/0", "s1", {}},
         {"DeleteAllWithNoSelection", 4, -1, &M::removeAll, {}, k4, -1, "0/0", "s1", {}},
         {"AddToAnEmptyList", 0, -1, &M::add, {}, {"added"}, -1, "(0/1)", "", {}},
+        {"AddCancelled", 1, 0, &M::add, {}, {"s1"}, 0, "0/0", "s1", {}, true, false, nullptr},
+        {"AddTheSameFileAgain", 1, 0, &M::add, {}, {"s1", "s1"}, 1, "(2/2)", "s1", {"focus"}, true, false, "s1"},
         {"AddWithNoneSelected", 1, -1, &M::add, {}, {"added", "s1"}, 0, "(1/2)", "added", {"focus", "draw added C"}},
         {"DeleteSelectsTheFirstSlide", 3, 2, &M::remove, {true}, {"s1", "s2"}, 0, "(1/2)", "s1",
          {kDel + "3?", "drop", "draw s1 C"}},
         {"DeleteDeclinedStillEndsTheCommand", 3, 1, &M::remove, {false}, k3, 1, "(2/3)", "s2", {kDel + "2?"}},
         {"DeleteTheOnlySlide", 1, 0, &M::remove, {true}, {}, -1, "(0/0)", "", {kDel + "1?", "drop"}},
         {"DeleteAll", 3, 1, &M::removeAll, {true}, {}, -1, "(0/0)", "", {kDeleteAll, "blank"}},
+        {"DeleteSilenced", 3, 2, &M::remove, {}, {"s1", "s2"}, 0, "(1/2)", "s1", {"drop", "draw s1 C"}, true, true},
+        {"DeleteAllSilenced", 3, 1, &M::removeAll, {}, {}, -1, "(0/0)", "", {"blank"}, true, true},
         {"DeleteAllDeclined", 3, 1, &M::removeAll, {false}, k3, 1, "(2/3)", "s2", {kDeleteAll}},
         {"DropIntoAnEmptyList", 0, -1, Drop({"a", "b"}), {}, {"a", "b"}, -1, "(0/2)", "", {}},
         {"DropBelowTheSelection", 3, 1, Drop({"a", "b"}), {}, {"s1", "s2", "a", "b", "s3"}, 3, "(4/5)", "b", kDrawB},
@@ -159,26 +166,6 @@ INSTANTIATE_TEST_SUITE_P(
         // The slide on show has no position yet: turning the preview off gives it one.
         {"PreviewOffPlacesTheSlideOnShow", 3, 0, Preview(false), {}, k3, 0, "(1/3)", "s1", {"surface off"}}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// An empty drop changes nothing; a cancelled dialog adds nothing; the same file may be added
-// twice; with warnings silenced the deleting commands ask nothing.
-TEST_F(SlideList, AddAndSilencedDeletes) {
-    Open(1, false, true, 0);
-    model.addSlides({});
-    EXPECT_FALSE(model.dirty());
-    view.picked.reset();
-    model.add();
-    EXPECT_EQ(model.slides(), Numbered(1));
-    EXPECT_TRUE(model.dirty());
-    view.picked = "s1";
-    model.add();
-    model.add();
-    EXPECT_EQ(model.slides(), (Slides{Numbered(1)[0], {"s1", true}, {"s1", true}}));
-    model.remove();
-    model.removeAll();
-    EXPECT_TRUE(model.slides().empty());
-    EXPECT_EQ(view.log, (Texts{"focus", "focus", "drop", "blank"}));
-}
 
 // An option click or Alt key redraws the preview only when the column's current row
 // (the row last clicked in it) is the selected slide, and only once every column has
@@ -233,25 +220,31 @@ TEST_F(SlideList, AltKeysToggleAnOptionOfTheSelectedSlideOnlyWithAltAlone) {
     }
 }
 
-// Reset and close ask only about changes, and only when not silenced; going ahead puts the
-// options back, and Reset the stored slides.
+// Reset and close ask only about changes, and not once "Do Not Display Warnings" is checked;
+// going ahead puts the two options back as last applied, and Reset the stored slides.
 TEST_F(SlideList, DiscardingAsksOnlyAboutChangesAndRestoresTheOptions) {
     const struct {
         const char* name;
-        bool reset, change, silenced;
+        bool reset, change, silenced, applied;
         std::deque<bool> answers;
         bool goesAhead;
-    } cases[] = {{"CloseUnchanged", false, false, false, {}, true}, {"CloseNo", false, true, false, {false}, false},
-                 {"CloseYes", false, true, false, {true}, true},    {"CloseSilenced", false, true, true, {}, true},
-                 {"ResetUnchanged", true, false, false, {}, true},  {"ResetNo", true, true, false, {false}, false},
-                 {"ResetYes", true, true, false, {true}, true}};
+    } cases[] = {{"CloseUnchanged", false, false, false, false, {}, true},
+                 {"CloseNo", false, true, false, false, {false}, false},
+                 {"CloseYes", false, true, false, false, {true}, true},
+                 {"CloseSilenced", false, true, true, false, {}, true},
+                 {"CloseAfterApply", false, true, false, true, {}, true},
+                 {"ResetUnchanged", true, false, false, false, {}, true},
+                 {"ResetNo", true, true, false, false, {false}, false},
+                 {"ResetYes", true, true, false, false, {true}, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Open(3, false, c.silenced, 1);
+        Open(3, false, false, 1);
         if (c.change) {
             model.setPreview(true);
             model.moveUp();
         }
+        if (c.silenced) model.setNoWarnings(true);
+        if (c.applied) model.apply();
         const Slides before = model.slides();
         const Texts shown = Shows();
         view.log.clear();
@@ -261,25 +254,12 @@ TEST_F(SlideList, DiscardingAsksOnlyAboutChangesAndRestoresTheOptions) {
                                      : "Do you want to ignore all changes and exit?"};
         EXPECT_EQ(Texts(view.log.begin(), view.log.begin() + std::min<std::size_t>(view.log.size(), 1)),
                   c.answers.empty() ? Texts{} : asked);
-        EXPECT_EQ(model.preview(), c.change && !c.goesAhead);
+        const bool kept = c.applied || !c.goesAhead;
+        EXPECT_EQ(model.preview(), c.change && kept);
+        EXPECT_EQ(model.noWarnings(), c.silenced && kept);
         EXPECT_EQ(model.slides(), c.reset && c.goesAhead ? Numbered(3) : before);
         EXPECT_EQ(Shows(), c.reset && c.goesAhead ? (Texts{"0/0", "s1"}) : shown);
     }
-}
-
-// Checking "Do Not Display Warnings" silences the close question it would otherwise
-// raise, and the close still puts the option back.
-TEST_F(SlideList, ApplyIsWhatResetAndCloseGoBackTo) {
-    Open(3);
-    model.setNoWarnings(true);
-    EXPECT_TRUE(model.close());
-    EXPECT_FALSE(model.noWarnings());
-    model.setPreview(true);
-    model.moveDown();
-    EXPECT_EQ(model.apply(), model.slides());
-    EXPECT_FALSE(model.dirty());
-    EXPECT_TRUE(model.close());
-    EXPECT_TRUE(model.preview());
 }
 
 // The first visible row follows the list rules: a selection comes into view, removing
