@@ -82,28 +82,11 @@ protected:
     SlideListModel model{view};
 };
 
-// Opening selects nothing and names the first slide; selecting shows path and position,
-// but the slide already on show is not drawn again nor its position brought up to date.
-// Neither selecting nor an empty drop is a change.
-TEST_F(SlideList, OpensWithNothingSelectedAndSelectingShowsTheSlide) {
-    model.open(Numbered(10), true, false);
-    EXPECT_EQ(Shows(), (Texts{"0/0", "s1"}));
-    EXPECT_FALSE(model.dirty());
-    model.select(0);
-    EXPECT_EQ(model.positionText(), "0/0");
-    model.select(2);
-    model.select(2);
-    EXPECT_EQ(Shows(), (Texts{"(3/10)", "s3"}));
-    EXPECT_EQ(view.log, (Texts{"surface on", "draw s3 C H"}));
-    model.addSlides({});
-    EXPECT_FALSE(model.dirty());
-    model.open({}, false, false);
-    EXPECT_EQ(Shows(), (Texts{"0/0", ""}));
-}
-
-// Adding below the selection and Up and Down carrying a slide's options are proven by the
-// Wine suite on the real editor. Dropped pictures go in as one block where Add would put a
-// slide. Alt+T, Alt+H and Alt+V toggle an option of the selected slide, with Alt alone.
+// Opening selects nothing and names the first slide; selecting shows path and position, but the
+// slide already on show is not drawn again nor its position brought up to date. Adding below the
+// selection and Up and Down carrying a slide's options are proven by the Wine suite on the real
+// editor. Dropped pictures go in as one block where Add would put a slide. Alt+T, Alt+H and Alt+V
+// toggle an option of the selected slide, with Alt alone.
 struct CommandCase {
     const char* name;
     int rows, selected;
@@ -138,11 +121,19 @@ const std::string kDel = "Do you want to delete row s", kDeleteAll = "Do you wan
 const Texts k3 = {"s1 C", "s2", "s3 C H"}, k4 = {"s1 C", "s2", "s3 C H", "s4 V"}, kDrawB = {"focus", "draw b C"};
 using M = SlideListModel;
 auto Drop(const Texts& paths) { return [paths](M& m) { m.addSlides(paths); }; }
+auto Reopen(int rows, bool preview) { return [=](M& m) { m.open(Numbered(rows), preview, false); }; }
+auto Select(int row) { return [=](M& m) { m.select(row); }; }
 auto Preview(bool on) { return [on](M& m) { m.setPreview(on); }; }
 auto Key(int key, bool shift, bool ctrl, bool alt) { return [=](M& m) { m.keyDown(key, shift, ctrl, alt); }; }
 INSTANTIATE_TEST_SUITE_P(
     Table, Command,
     ::testing::ValuesIn(std::vector<CommandCase>{
+        {"Opening", 3, 1, Reopen(3, true), {}, k3, -1, "0/0", "s1", {"surface on"}, false, false},
+        {"OpeningEmpty", 3, 1, Reopen(0, false), {}, {}, -1, "0/0", "", {"surface off"}, false, false},
+        {"SelectShowsTheSlide", 3, -1, Select(2), {}, k3, 2, "(3/3)", "s3", {"draw s3 C H"}, false, false},
+        {"SelectTheSlideOnShow", 3, -1, Select(0), {}, k3, 0, "0/0", "s1", {}, false, false},
+        {"SelectAgain", 3, 2, Select(2), {}, k3, 2, "(3/3)", "s3", {}, false, false},
+        {"DropNothing", 2, 0, Drop({}), {}, {"s1 C", "s2"}, 0, "0/0", "s1", {}, false, false},
         {"UpOnTheFirstRow", 4, 0, &M::moveUp, {}, k4, 0, "0/0", "s1", {}},
         {"DownOnTheLastRow", 4, 3, &M::moveDown, {}, k4, 3, "(4/4)", "s4", {}},
         {"DeleteWithNoSelection", 4, -1, &M::remove, {}, k4, -1, "0/0", "s1", {}},
