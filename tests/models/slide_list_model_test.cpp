@@ -182,13 +182,10 @@ TEST_F(SlideList, OptionChangesRedrawOnlyTheSelectedSlide) {
     model.keyDown('V', false, false, true);
     EXPECT_EQ(view.log, (Texts{"draw s2", "draw s2 V", "draw s2 C"}));
     EXPECT_EQ(model.slides()[2], (Slide{"s3", true}));
-    for (bool emptyAtOpening : {false, true}) {
-        if (emptyAtOpening) {
-            Open(0, true);
-        } else {
-            view.answers = {true};
-            model.removeAll();
-        }
+    view.answers = {true};
+    model.removeAll();
+    for (bool reopened : {false, true}) {
+        if (reopened) Open(0, true);
         view.picked = "new";
         model.add();
         model.add();
