@@ -125,9 +125,7 @@ auto Reopen(int rows, bool preview) { return [=](M& m) { m.open(Numbered(rows), 
 auto Select(int row) { return [=](M& m) { m.select(row); }; }
 auto Preview(bool on) { return [on](M& m) { m.setPreview(on); }; }
 auto Key(int key, bool shift, bool ctrl, bool alt) { return [=](M& m) { m.keyDown(key, shift, ctrl, alt); }; }
-INSTANTIATE_TEST_SUITE_P(
-    Table, Command,
-    ::testing::ValuesIn(std::vector<CommandCase>{
+INSTANTIATE_TEST_SUITE_P(Table, Command, ::testing::ValuesIn(std::vector<CommandCase>{
         {"Opening", 3, 1, Reopen(3, true), {}, k3, -1, "0/0", "s1", {"surface on"}, false, false},
         {"OpeningEmpty", 3, 1, Reopen(0, false), {}, {}, -1, "0/0", "", {"surface off"}, false, false},
         {"SelectShowsTheSlide", 3, -1, Select(2), {}, k3, 2, "(3/3)", "s3", {"draw s3 C H"}, false, false},
