@@ -28,7 +28,7 @@ public:
     Slides rows;
     Texts log;
     std::deque<bool> answers;
-    std::optional<std::string> picked;
+    std::optional<std::string> picked = "added";
     Slides stored;
 
     void rowsReplaced() override { rows = model->slides(); }
@@ -106,7 +106,7 @@ TEST_P(Command, ChangesRowsSelectionAndDisplays) {
     const CommandCase& c = GetParam();
     Open(c.rows, c.preview, c.noWarnings, c.selected);
     view.answers = c.answers;
-    if (c.picked) view.picked = c.picked;
+    view.picked = c.picked ? std::optional<std::string>(c.picked) : std::nullopt;
     c.command(model);
     Texts slides;
     for (const Slide& s : model.slides()) slides.push_back(Shown(s));
@@ -184,7 +184,6 @@ TEST_F(SlideList, OptionChangesRedrawOnlyTheSelectedSlide) {
     model.removeAll();
     for (bool reopened : {false, true}) {
         if (reopened) Open(0, true);
-        view.picked = "new";
         model.add();
         model.add();
         view.log.clear();
@@ -247,7 +246,6 @@ TEST_F(SlideList, TheFirstVisibleRowKeepsTheSelectionInView) {
     EXPECT_EQ(model.topRow(), 29);
     model.scrollTo(20);
     model.select(29);
-    view.picked = "added";
     model.add();
     EXPECT_EQ(model.topRow(), 21);
     model.select(21);
