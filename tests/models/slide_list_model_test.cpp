@@ -35,7 +35,7 @@ public:
     void rowInserted(int r) override { rows.insert(rows.begin() + r, model->slides()[r]); }
     void rowRemoved(int r) override { rows.erase(rows.begin() + r); }
     void rowMoved(int from, int to) override { std::swap(rows[from], rows[to]); } // one place at a time
-    void optionChanged(int r, SlideOption which) override { rows[r].setOption(which, model->slides()[r].option(which)); }
+    void optionChanged(int r, SlideOption o) override { rows[r].setOption(o, model->slides()[r].option(o)); }
     std::string rowText(int r) const override { return "row " + rows[r].path; }
     void focusSlideList() override { log.push_back("focus"); }
     void showPreviewSurface(bool on) override { log.push_back(on ? "surface on" : "surface off"); }
@@ -97,7 +97,7 @@ struct CommandCase {
     const char* position;
     const char* shown;
     Texts log;
-    bool noWarnings = false, changes = true, preview = true;
+    bool noWarnings = false, changes = true, preview = true; // a command is a change even when it does nothing
     const char* picked = "added"; // none: the dialog is cancelled
 };
 class Command : public SlideList, public ::testing::WithParamInterface<CommandCase> {};
@@ -256,13 +256,13 @@ TEST_F(SlideList, TheFirstVisibleRowKeepsTheSelectionInView) {
     EXPECT_EQ(model.topRow(), 0);
 }
 
-// One unit of width per character; the limit is ten.
+// One unit of width per character; the limit is ten, which the first name just fits.
 TEST(ShortenedName, KeepsTheTailThatFitsFromABackslash) {
     const auto width = [](const std::string& s) { return static_cast<double>(s.size()); };
-    const Texts names = {"C:\\a.jpg", "0123456789", "0123456789x", "C:\\photos\\Beach\\sun.jpg", "\\\\\\\\\\\\\\\\\\\\\\"};
+    const Texts names = {"C:\\a67.jpg", "0123456789x", "C:\\photos\\Beach\\sun.jpg", std::string(11, '\\')};
     Texts shortened;
     for (const std::string& n : names) shortened.push_back(ShortenedName(n, 10, width));
-    EXPECT_EQ(shortened, (Texts{"C:\\a.jpg", "0123456789", "(...)123456789x", "(...)\\sun.jpg", "(...)\\\\\\\\\\\\\\\\\\\\"}));
+    EXPECT_EQ(shortened, (Texts{"C:\\a67.jpg", "(...)123456789x", "(...)\\sun.jpg", "(...)" + std::string(10, '\\')}));
     // Never half of a UTF-8 character: here the byte that fits starts inside one.
     EXPECT_EQ(ShortenedName("a\xCE\xB1\xCE\xB2\xCE\xB3\xCE\xB4\xCE\xB5\xCE\xB6\xCE\xB7\xCE\xB8.jpg", 9, width),
               "(...)\xCE\xB7\xCE\xB8.jpg");
