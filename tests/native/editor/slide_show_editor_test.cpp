@@ -33,10 +33,9 @@ protected:
     static void Give(const Texts& paths) {
         for (int i = 1; i <= static_cast<int>(paths.size()); ++i) AppSettings().setFileSpec(i, paths[i - 1]);
     }
-    ui::SlideShowEditor& Open() {
+    void Open() {
         editor_ = std::make_unique<ui::SlideShowEditor>(changes_, &pictureCount_);
         editor_->Show(true, &host_);
-        return *editor_;
     }
     ui::SlideShowEditor& ed() { return *editor_; }
 
