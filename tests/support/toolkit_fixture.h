@@ -1,5 +1,5 @@
-// A fresh headless toolkit on top of SettingsFixture: ui().advance(ms) fires the form timers
-// and moves os.clock in step with each firing.
+// A fresh headless toolkit on top of SettingsFixture, whose message loop moves os.clock in step
+// with each timer it fires.
 #pragma once
 
 #include <memory>
