@@ -93,12 +93,11 @@ protected:
 // Until then a tick only follows the background colour.
 TEST_F(RenderTest, ASlideStaysItsWholeSecondsOnTheClockAndTheNextIsMadeDueByOneDelay) {
     for (const auto& [delay, staysSeconds] : {std::pair{2, 3}, {5, 6}, {215, 217}, {1000, 1005}}) {
-        UseShow({{Bitmap(16, 12)}}, delay);
+        UseShow({{Bitmap(16, 12)}}, delay, false, tk::Rgb(200, 100, delay % 256));
         os.clock.SetNow(0.0);
         LastSlideTime = 0.0;
         os.clock.AdvanceMs((staysSeconds - 1) * 1000);
         const auto loads = ui().pictureLoads().size();
-        AppSettings().setBgColor(tk::Rgb(200, 100, delay % 256));
         Tick();
         EXPECT_TRUE(LastSlideTime == 0.0 && ui().pictureLoads().size() == loads) << delay;
         EXPECT_EQ(surfaces.BackColor(), tk::Rgb(200, 100, delay % 256));
@@ -147,8 +146,9 @@ TEST_F(RenderTest, SizesStayFiniteWithoutASurfaceOrAScreenWidth) {
 }
 
 // In list order the slides wrap, also when the list shrank below the one on show; in
-// random order each due tick draws one value. With no entries both give the first.
-TEST_F(RenderTest, SlidesFollowInListOrderOrAtRandom) {
+// random order each slide shown draws one value. With no entries both give the first.
+// Prepared ahead off the user-interface thread, the slides follow the same order and seed.
+TEST_F(RenderTest, SlidesFollowInListOrderOrAtRandomAlsoWhenPreparedAhead) {
     const std::tuple<bool, int, std::vector<double>, std::vector<std::int32_t>> cases[] = {
         // random, entries, values drawn, slides chosen (from slide 6 on show)
         {false, 4, {}, {1, 2, 3, 4, 1, 2}}, {false, 0, {}, {1, 1}}, {true, 0, {0.75}, {1}},
@@ -157,18 +157,24 @@ TEST_F(RenderTest, SlidesFollowInListOrderOrAtRandom) {
         std::vector<TestSlide> slides;
         for (int i = 0; i < entries; ++i) slides.push_back({Bitmap(10 + i, 10)});
         UseShow(slides, 10, random);
-        os.random.queued.assign(draws.begin(), draws.end());
-        show.currentSlide = 6;
-        std::vector<std::int32_t> got;
-        for (std::size_t i = 0; i < chosen.size(); ++i) {
-            DueTick();
-            got.push_back(show.currentSlide);
-            if (entries > 0) {
-                EXPECT_EQ(surfaces.screenImg.Picture().data()->source, slides[std::size_t(show.currentSlide - 1)].path);
+        for (const bool ahead : {false, true}) {
+            os.random.queued.assign(draws.begin(), draws.end());
+            show = ShowState{};
+            show.currentSlide = 6;
+            if (ahead) PrepareSlidesAhead(show, surfaces);
+            std::vector<std::int32_t> got;
+            for (auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+                 got.size() < chosen.size() && std::chrono::steady_clock::now() < end; std::this_thread::yield()) {
+                DueTick();
+                if (LastSlideTime == 0.0) continue; // being prepared
+                got.push_back(show.currentSlide);
+                if (entries > 0) {
+                    EXPECT_EQ(surfaces.screenImg.Picture().data()->source, AppSettings().fileSpec(got.back()));
+                }
             }
+            EXPECT_EQ(got, chosen) << entries << ahead;
+            EXPECT_TRUE(os.random.queued.empty()) << "one value per slide shown";
         }
-        EXPECT_EQ(got, chosen) << entries;
-        EXPECT_TRUE(os.random.queued.empty()) << "one value per due tick";
     }
 }
 
@@ -189,15 +195,12 @@ TEST_F(RenderTest, ATextSlideShowsTheIconTheHeadingAndOnAWindowTheCredit) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.value_or("no entries"));
-        const std::optional<std::string>& path = c.path;
         os.screen.metrics.widthPx = c.screenPx;
         auto [surface, e] = surfaces.at(c.area);
-        const auto font = [base = surface.Font](double size, bool bold, bool italic) {
-            tk::FontSpec f = base;
-            f.Size = size, f.Bold = bold, f.Italic = italic;
-            return f;
+        const auto font = [name = surface.Font.Name](double size, bool bold, bool italic) {
+            return tk::FontSpec{name, size, bold, italic};
         };
-        UseShow(path ? std::vector<TestSlide>{{*path, true, true, true}} : std::vector<TestSlide>{}, 10, false,
+        UseShow(c.path ? std::vector<TestSlide>{{*c.path, true, true, true}} : std::vector<TestSlide>{}, 10, false,
                 c.background);
         surface.Print("earlier text");
 
@@ -212,13 +215,13 @@ TEST_F(RenderTest, ATextSlideShowsTheIconTheHeadingAndOnAWindowTheCredit) {
         const tk::FontSpec heading = font(c.headingPoints, true, true);
         const float left = (surface.surfaceWidth() - ui().measureText(heading, notFound).Width) / 2;
         const float top = ui().measureText(heading, "W").Height / 2;
-        std::vector<Line> expected = {{path ? notFound : "No pictures defined", c.text, left, top, heading}};
-        if (path) {
-            expected.push_back({*path, c.text, 0, top + ui().measureText(heading, notFound).Height,
+        std::vector<Line> expected = {{c.path ? notFound : "No pictures defined", c.text, left, top, heading}};
+        if (c.path) {
+            expected.push_back({*c.path, c.text, 0, top + ui().measureText(heading, notFound).Height,
                                 font(c.headingPoints / 2, false, false)});
         }
         if (c.area == Area::Screen) { // bold stays as the heading lines left it
-            const tk::FontSpec credit = font(8, !path, false);
+            const tk::FontSpec credit = font(8, !c.path, false);
             expected.push_back({kCreditLine, c.text, 0,
                                 surface.surfaceHeight() - ui().measureText(credit, "W").Height, credit});
         }
@@ -233,8 +236,6 @@ TEST_F(RenderTest, ATextSlideShowsTheIconTheHeadingAndOnAWindowTheCredit) {
     }
 }
 
-SlideKey Changed(SlideKey key, void (*change)(SlideKey&)) { return change(key), key; }
-
 TEST(SlidePrefetch, WhatWasPreparedShowsUntilItsSlideOptionsSurfaceOrFileChange) {
     const SlideKey key{"a.jpg", true, false, false, {15360, 15360, 11520, 15360, 15, 15}};
     const FileStamp stamp{100, 7};
@@ -247,9 +248,9 @@ TEST(SlidePrefetch, WhatWasPreparedShowsUntilItsSlideOptionsSurfaceOrFileChange)
         {key, stamp, true, DueAction::ShowPicture},
         {key, stamp, false, DueAction::ShowText},
         {key, std::nullopt, true, DueAction::ShowText},
-        {Changed(key, [](SlideKey& k) { k.path = "b.jpg"; }), stamp, true, DueAction::Wait},
-        {Changed(key, [](SlideKey& k) { k.center = false; }), stamp, true, DueAction::Wait},
-        {Changed(key, [](SlideKey& k) { k.surface.scaleHeight = 11000; }), stamp, true, DueAction::Wait},
+        {SlideKey{"b.jpg", true, false, false, key.surface}, stamp, true, DueAction::Wait},
+        {SlideKey{"a.jpg", false, false, false, key.surface}, stamp, true, DueAction::Wait},
+        {SlideKey{"a.jpg", true, false, false, {15360, 15360, 11000, 15360, 15, 15}}, stamp, true, DueAction::Wait},
         {key, FileStamp{101, 7}, true, DueAction::Wait},
         {key, FileStamp{100, 8}, true, DueAction::Wait},
     };
@@ -257,34 +258,10 @@ TEST(SlidePrefetch, WhatWasPreparedShowsUntilItsSlideOptionsSurfaceOrFileChange)
         SlidePrefetch prefetch;
         EXPECT_TRUE(prefetch.order(key) && !prefetch.order(key)) << "prepared once";
         EXPECT_EQ(prefetch.atDue(key, stamp), DueAction::Wait) << "not ready yet";
-        EXPECT_FALSE(prefetch.prepared(Changed(key, [](SlideKey& k) { k.vStretch = true; }), true, stamp));
+        EXPECT_FALSE(prefetch.prepared(SlideKey{"a.jpg", true, false, true, key.surface}, true, stamp));
         EXPECT_TRUE(prefetch.prepared(key, c.loaded, stamp));
         EXPECT_EQ(prefetch.atDue(c.due, c.now), c.action) << c.due.path << c.due.center;
         EXPECT_TRUE(c.action != DueAction::Wait || prefetch.order(c.due)) << "dropped: prepared again";
-    }
-}
-
-TEST_F(RenderTest, PreparedAheadTheSlidesFollowTheSameOrderAndSeed) {
-    std::vector<TestSlide> slides;
-    for (int i = 1; i <= 5; ++i) slides.push_back({Bitmap(8 + i, 8)});
-    const std::vector<std::int32_t> expected[] = {{1, 2, 3, 4, 5, 1}, {5, 1, 3, 2, 4, 2}};
-    for (const bool random : {false, true}) {
-        for (const bool ahead : {false, true}) {
-            UseShow(slides, 10, random);
-            os.random.queued = {0.9, 0.1, 0.5, 0.3, 0.7, 0.2, 0.95};
-            ShowState run;
-            if (ahead) PrepareSlidesAhead(run, surfaces);
-            std::vector<std::int32_t> shown;
-            for (auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-                 shown.size() < 6 && std::chrono::steady_clock::now() < end; std::this_thread::yield()) {
-                LastSlideTime = 0.0;
-                NextSlide(run, surfaces, surfaces, surfaces.screenImg);
-                if (LastSlideTime == 0.0) continue; // being prepared
-                shown.push_back(run.currentSlide);
-                EXPECT_EQ(surfaces.screenImg.Picture().data()->source, AppSettings().fileSpec(run.currentSlide));
-            }
-            EXPECT_EQ(shown, expected[random]) << random << ahead;
-        }
     }
 }
 
