@@ -29,11 +29,6 @@ TEST(ReadDecimal, ReadsTheNumberAtTheStartSkippingBlanksAnywhere) {
     }
 }
 
-TEST(HandleFromInt32, WidensWithTheSignAsWindowsWidensA32BitHandle) {
-    EXPECT_EQ(app::HandleFromInt32(2147483647), platform::WindowHandle{2147483647});
-    EXPECT_EQ(app::HandleFromInt32(-1), ~platform::WindowHandle{0});
-}
-
 using Opened = std::pair<std::string, platform::WindowHandle>; // what, with which handle
 
 class RecordingModeWindows final : public app::ModeWindows {
@@ -77,7 +72,7 @@ TEST(Main, StartsTheScheduleAndOpensTheModeOfTheFirstTwoCharactersWithTheHandleA
                 EXPECT_TRUE(call.provider == "SCRSAVE" && call.reserved1 + call.reserved2 == 0u);
                 windows.opened.push_back({"password", call.owner});
             }
-            const std::vector<Opened> expected = {{opened, app::HandleFromInt32(handle)}};
+            const std::vector<Opened> expected = {{opened, platform::WindowHandle(std::intptr_t{handle})}};
             const bool opens = opened[0] && !(running && std::string(opened) == "full screen");
             EXPECT_EQ(windows.opened, opens ? expected : std::vector<Opened>{});
             // Whatever opens, the generator is seeded and the schedule starts now, in whole seconds.
