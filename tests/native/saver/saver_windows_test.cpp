@@ -1,5 +1,5 @@
 // The Wine suites prove the real password dialog, the system's flag, and the preview's
-// life in a real host window.
+// life in a real host window, filling it at 96 and 192 dpi.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -14,7 +14,6 @@
 #include "support/toolkit_fixture.h"
 #include "toolkit/application.h"
 #include "ui/saver/password_option.h"
-#include "ui/saver/preview_window.h"
 #include "ui/saver/saver_window.h"
 
 namespace qs::test {
@@ -154,19 +153,6 @@ TEST_F(SaverTest, EveryOtherMonitorGetsACoverWhoseInputIsTheShows) {
         }
         EXPECT_TRUE(tk::LoadedForms().empty()) << "input " << input;
         EXPECT_EQ(os.passwords.verifyCalls.size(), input + 1u) << "asked once";
-    }
-}
-
-TEST_F(SaverTest, TheSurfaceTakesTheHostsClientSizeToThePixelAtItsTopLeft) {
-    const std::tuple<platform::RectPx, double, float, float> cases[] = { // client, twips per pixel, size
-        {{10, 20, 162, 132}, 12, 1824, 1344}, {{0, 0, 151, 112}, 7.5, 1132.5f, 840}, {{0, 0, 0, 0}, 15, 0, 0}};
-    for (const auto& [client, twips, width, height] : cases) {
-        os.screen.metrics.twipsPerPixelX = os.screen.metrics.twipsPerPixelY = twips;
-        auto& window = tk::NewForm<ui::PreviewWindow>(os.system.AddWindow("host", client));
-        window.Load(); // as Main does for "/P"
-        EXPECT_EQ((std::array{window.surface.Left(), window.surface.Top(), window.surface.Width(),
-                              window.surface.Height()}),
-                  (std::array{0.0f, 0.0f, width, height}));
     }
 }
 
