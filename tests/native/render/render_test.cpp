@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "render/credit_line.h"
+#include "render/fit_picture.h"
 #include "render/next_slide.h"
 #include "render/slide_schedule.h"
 #include "settings/shared_state.h"
@@ -26,10 +27,10 @@ namespace {
 
 using tk::headless::DrawOp;
 
-enum class Area { Screen, Preview, Empty };
+enum class Area { Screen, Preview };
 
-// The full-screen window itself, and picture boxes a tenth of the screen wide with a
-// border (the inner area smaller than the outer size), and without extent.
+// The full-screen window itself, and a picture box a tenth of the screen wide with a
+// border (the inner area smaller than the outer size).
 class SlideSurfaces : public tk::Form {
 public:
     SlideSurfaces() : tk::Form("SlideSurfaces") {
@@ -37,16 +38,13 @@ public:
         setClientSize(15360, 11520);
     }
     std::pair<tk::Surface&, tk::Image&> at(Area area) {
-        tk::Surface* const surface[] = {this, &preview, &empty};
-        tk::Image* const element[] = {&screenImg, &previewImg, &emptyImg};
-        return {*surface[int(area)], *element[int(area)]};
+        if (area == Area::Preview) return {preview, previewImg};
+        return {*this, screenImg};
     }
 
     tk::Image screenImg{*this, "screenImg", 0, 0, 0, 0};
     tk::PictureBox preview{*this, "preview", 0, 0, 1536, 1152, tk::BorderStyle::FixedSingle};
     tk::Image previewImg{preview, "previewImg", 0, 0, 0, 0};
-    tk::PictureBox empty{*this, "empty", 0, 0, 0, 0};
-    tk::Image emptyImg{empty, "emptyImg", 0, 0, 0, 0};
 };
 
 struct TestSlide {
@@ -131,17 +129,14 @@ TEST_F(RenderTest, APreviewPictureIsFittedByTheScreenShareAndItsEntrysFlags) {
     }
 }
 
-TEST_F(RenderTest, SizesStayFiniteWithoutASurfaceOrAScreenWidth) {
-    const std::string path = Bitmap(640, 480);
+TEST(FitBox, SizesStayFiniteWithoutASurfaceOrAScreenWidth) {
     for (int flags = 0; flags < 8; ++flags) {
-        UseShow({{path, (flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0}});
-        for (Area area : {Area::Empty, Area::Preview}) {
-            os.screen.metrics.widthPx = area == Area::Empty ? 1024 : 0; // then the natural size shows
-            DueTick(area);
-            const tk::Image& e = surfaces.at(area).second;
-            for (float value : {e.Left(), e.Top(), e.Width(), e.Height()}) EXPECT_TRUE(std::isfinite(value)) << flags;
+        for (const auto& [surface, screen] : {std::pair{0.0f, 15360.0}, {1536.0f, 0.0}}) {
+            const ElementBox e = FitBox(9600, 7200, surface, surface, surface * 0.75f, screen, (flags & 1) != 0,
+                                        (flags & 2) != 0, (flags & 4) != 0);
+            for (float value : {e.left, e.top, e.width, e.height}) EXPECT_TRUE(std::isfinite(value)) << flags;
+            EXPECT_TRUE(surface > 0 || (e.width == 0 && e.height == 0)) << flags;
         }
-        EXPECT_TRUE(surfaces.emptyImg.Width() == 0 && surfaces.emptyImg.Height() == 0);
     }
 }
 
