@@ -45,10 +45,8 @@ TEST(Main, StartsTheScheduleAndOpensTheModeOfTheFirstTwoCharactersWithTheHandleA
     test::ScopedServices os;
     RecordingModeWindows windows;
     const std::tuple<const char*, const char*, std::int32_t> cases[] = { // arguments, opened, handle
-        // Settings: no switch, or /C in any case; whatever follows is ignored.
-        {"", "settings", 0}, {"/c", "settings", 0}, {"/C 99", "settings", 0},
-        // Full screen: only the first two characters decide.
-        {"/S", "full screen", 0}, {"/s /p 5", "full screen", 0},
+        // Settings without a switch or on /C, full screen on /S: only the first two characters decide.
+        {"", "settings", 0}, {"/C 99", "settings", 0}, {"/S", "full screen", 0}, {"/s /p 5", "full screen", 0},
         {"/p 1234", "preview", 1234}, {"/P1234", "preview", 1234}, {"/p:1234", "preview", 0}, {"/P", "preview", 0},
         {"/p \t12\n34", "preview", 1234}, {"/p\r1234", "preview", 0}, {"/p 2147483647", "preview", 2147483647},
         {"/p -1", "preview", -1}, {"/p 13.5", "preview", 14}, {"/p -2.5", "preview", -2},
