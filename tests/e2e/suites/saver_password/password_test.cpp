@@ -21,14 +21,11 @@ void SetUserValue(const std::string& key, const char* name, const std::optional<
     else RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), name);
 }
 
-// Action 97's flag as any process sees it now: Wine keeps it in a volatile value, and SystemParametersInfo
-// would answer from this process's own earlier copy.
+// Action 97's flag as any process sees it now: Wine keeps it in a volatile value (SystemParametersInfo
+// would answer from this process's own earlier copy).
 bool ScreenSaverRunningFlag() {
-    if (const auto wine = UserValue("Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop",
-                                    "WINE_ScreenSaverRunning"))
-        return *wine == "1";
-    BOOL running = FALSE;
-    return SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0) && running;
+    return UserValue("Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop",
+                     "WINE_ScreenSaverRunning") == "1";
 }
 
 class PasswordCheck : public ::testing::Test {
