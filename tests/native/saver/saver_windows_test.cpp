@@ -2,7 +2,6 @@
 // life in a real host window, filling it at 96 and 192 dpi.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,11 +28,7 @@ const OptionValue kDwordOne{{platform::kRegDword, std::string("\1\0\0\0", 4)}};
 
 class SaverTest : public ToolkitTest {
 protected:
-    SaverTest() {
-        os.cursor.position = FakeCursor::Point{10, 10};
-        WriteSettings("Delay_0=10\r\nPictureCount_0=1\r\nCenter_1=True\r\nFileSpec_1=" + std::string(QS_TEST_DATA_DIR) +
-                      "/saver/quadrants.gif");
-    }
+    SaverTest() { os.cursor.position = FakeCursor::Point{10, 10}; }
     ui::SaverWindow& Show() {
         auto& window = tk::NewForm<ui::SaverWindow>();
         window.Show();
@@ -127,10 +122,10 @@ TEST_F(SaverTest, TheFourthRealMoveWithinTwentySecondsEndsTheShow) {
     }
 }
 
-// Every monitor but the primary gets a cover, wherever it lies; a click or a close on a
-// cover ends the show, asking the password once, and moves count on all monitors.
+// Every monitor but the primary gets a cover (the Wine suite proves them placed on two real
+// monitors); a click or a close on a cover ends the show, asking the password once, and
+// moves count on all monitors.
 TEST_F(SaverTest, EveryOtherMonitorGetsACoverWhoseInputIsTheShows) {
-    const auto placed = [](const tk::Form* f) { return std::array{f->Left(), f->Top(), f->Width(), f->Height()}; };
     os.screen.monitors = {{{-1280, -200, 0, 824}}, {{0, 0, 1024, 768}, true}, {{0, -600, 800, 0}}};
     os.cursor.position = FakeCursor::Point{5, -595}; // on the monitor above
     os.system.version.dwPlatformId = 1; // the Windows 95 family: the saver asks for the password
@@ -139,8 +134,6 @@ TEST_F(SaverTest, EveryOtherMonitorGetsACoverWhoseInputIsTheShows) {
         auto& window = Show();
         ASSERT_EQ(tk::LoadedForms().size(), 3u);
         tk::Form *left = tk::LoadedForms()[1], *above = tk::LoadedForms()[2];
-        EXPECT_EQ((std::vector{placed(left), placed(above)}),
-                  (std::vector<std::array<float, 4>>{{-19200, -3000, 19200, 15360}, {0, -9000, 12000, 9000}}));
         EXPECT_TRUE(above->borderStyle() == tk::BorderStyle::None && above->BackColor() == AppSettings().bgColor());
         if (input == 0) above->userMouseDown(tk::vbLeftButton, 0, 0, 0);
         if (input == 1) above->userClose();
