@@ -87,13 +87,11 @@ TEST_F(PasswordCheck, EveryWayOfEndingAsksAndOnlyTheRightPasswordEndsTheRun) {
 }
 
 TEST_F(PasswordCheck, NoneIsAskedWithTheOptionOffOrOnTheNtFamily) {
-    const struct {
-        const char* saver;
-        std::optional<std::string> option;
-    } cases[] = {{kSaver98, "0"}, {kSaver98, std::nullopt}, {"QuilloSlides.scr", "1"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.saver) + " " + c.option.value_or("(absent)"));
-        StartShow(c.saver, c.option, false);
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {kSaver98, "0"}, {kSaver98, std::nullopt}, {"QuilloSlides.scr", "1"}};
+    for (const auto& [saver, option] : cases) {
+        SCOPED_TRACE(std::string(saver) + " " + option.value_or("(absent)"));
+        StartShow(saver, option, false);
         EXPECT_FALSE(ScreenSaverRunningFlag());
         PressKey('Z');
         EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
