@@ -111,10 +111,9 @@ TEST_F(SaverTest, TheFourthRealMoveWithinTwentySecondsEndsTheShow) {
         SCOPED_TRACE(name);
         auto& window = Show();
         window.slidePicture.Move(100 * kTwips, 50 * kTwips, 200 * kTwips, 100 * kTwips);
-        for (std::size_t i = 0; i < moves.size(); ++i) {
-            EXPECT_TRUE(window.IsLoaded()) << "ended before move " << i + 1;
-            os.clock.SetSecondsAfterMidnight(moves[i].at);
-            const Move& m = moves[i];
+        for (const Move& m : moves) {
+            EXPECT_TRUE(window.IsLoaded()) << "ended before the move at " << m.at;
+            os.clock.SetSecondsAfterMidnight(m.at);
             if (m.onPicture) window.slidePicture.userMouseMove(0, 0, m.x * kTwips, m.y * kTwips);
             else window.userMouseMove(0, 0, m.x * kTwips, m.y * kTwips);
         }
