@@ -59,12 +59,6 @@ void HeadlessBackend::closeFromHost(PictureBox& box) {
     if (detail::LeaveHost(box)) box.userHostClosing();
 }
 
-std::uint64_t HeadlessBackend::nowMs() const { return state_->timers.now(); }
-
-std::optional<std::uint64_t> HeadlessBackend::nextDue(const Timer& timer) const {
-    return state_->timers.dueOf(timer);
-}
-
 void HeadlessBackend::moveClockTo(std::uint64_t when) {
     const std::uint64_t now = state_->timers.now();
     if (when <= now) return;
@@ -85,15 +79,6 @@ bool HeadlessBackend::fireNextTimer(std::uint64_t limit) {
     next->timer->userTick();
     state_->timers.rearm(id, due);
     return true;
-}
-
-void HeadlessBackend::advance(std::uint64_t ms) {
-    const std::uint64_t now = state_->timers.now();
-    const std::uint64_t target =
-        ms > std::numeric_limits<std::uint64_t>::max() - now ? std::numeric_limits<std::uint64_t>::max() : now + ms;
-    while (fireNextTimer(target)) {
-    }
-    moveClockTo(target);
 }
 
 void HeadlessBackend::runMessageLoop() {

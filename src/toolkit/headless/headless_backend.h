@@ -109,23 +109,13 @@ public:
     // form and HostClosing fires. Nothing happens for a box in no host.
     void closeFromHost(PictureBox& box);
 
-    // ---------------------------------------------------------------- clock and timers
-    // The virtual clock, in milliseconds since the backend was made.
-    std::uint64_t nowMs() const;
-    // Moves the clock on by `ms`, firing every enabled timer of a loaded form as it
-    // falls due, in time order (equal times in the order the timers were created). A
-    // timer due several times within `ms` fires several times. Before each firing,
-    // and at the end, onAdvance is called with the time just passed, so that a test
-    // can move its platform clock double in step.
-    void advance(std::uint64_t ms);
-    std::function<void(std::uint64_t elapsedMs)> onAdvance;
-    // When `timer` fires next, or nothing when it is not running.
-    std::optional<std::uint64_t> nextDue(const Timer& timer) const;
-
     // ---------------------------------------------------------------- message loop
-    // RunMessageLoop fires timers in time order until no form is loaded, no timer runs
-    // any more, or kMessageLoopStepLimit timer firings have happened.
+    // RunMessageLoop fires timers on a virtual clock, in time order (equal times in the
+    // order the timers were created), until no form is loaded, no timer runs any more,
+    // or kMessageLoopStepLimit timer firings have happened. Before each firing onAdvance
+    // is called with the time just passed, so that a test can move its clock double in step.
     static constexpr std::size_t kMessageLoopStepLimit = 100000;
+    std::function<void(std::uint64_t elapsedMs)> onAdvance;
 
     // ---------------------------------------------------------------- modal forms
     // A modal Show calls onModal with the form (shown, its owner disabled) and returns

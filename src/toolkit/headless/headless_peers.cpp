@@ -102,12 +102,6 @@ void VirtualTimers::rearm(std::uint64_t id, std::uint64_t due) {
     it->second.due = due + static_cast<std::uint64_t>(it->second.timer->Interval());
 }
 
-std::optional<std::uint64_t> VirtualTimers::dueOf(const Timer& timer) const {
-    for (const auto& [id, entry] : entries_)
-        if (entry.timer == &timer) return entry.due;
-    return std::nullopt;
-}
-
 platform::WindowHandle HostOf(const PictureBox& box) {
     const auto* peer = dynamic_cast<const PictureBoxPeer*>(box.peer());
     return peer ? peer->host() : 0;

@@ -32,7 +32,6 @@ public:
     std::optional<Entry> earliest() const;
     // After a firing at `due`: the next period, unless the timer was restarted or stopped.
     void rearm(std::uint64_t id, std::uint64_t due);
-    std::optional<std::uint64_t> dueOf(const Timer& timer) const;
 
 private:
     std::uint64_t now_ = 0;
