@@ -29,24 +29,6 @@ using tk::headless::DrawOp;
 
 enum class Area { Screen, Preview };
 
-// The full-screen window itself, and a picture box a tenth of the screen wide with a
-// border (the inner area smaller than the outer size).
-class SlideSurfaces : public tk::Form {
-public:
-    SlideSurfaces() : tk::Form("SlideSurfaces") {
-        setBorderStyle(tk::BorderStyle::None);
-        setClientSize(15360, 11520);
-    }
-    std::pair<tk::Surface&, tk::Image&> at(Area area) {
-        if (area == Area::Preview) return {preview, previewImg};
-        return {*this, screenImg};
-    }
-
-    tk::Image screenImg{*this, "screenImg", 0, 0, 0, 0};
-    tk::PictureBox preview{*this, "preview", 0, 0, 1536, 1152, tk::BorderStyle::FixedSingle};
-    tk::Image previewImg{preview, "previewImg", 0, 0, 0, 0};
-};
-
 struct TestSlide {
     std::string path;
     bool center = false, hStretch = false, vStretch = false;
@@ -55,8 +37,14 @@ struct TestSlide {
 class RenderTest : public ToolkitTest {
 protected:
     RenderTest() {
+        surfaces.setBorderStyle(tk::BorderStyle::None);
+        surfaces.setClientSize(15360, 11520);
         surfaces.Load();
         surfaces.setIcon(tk::AppIcon());
+    }
+    std::pair<tk::Surface&, tk::Image&> at(Area area) {
+        if (area == Area::Preview) return {preview, previewImg};
+        return {surfaces, screenImg};
     }
     std::string Bitmap(int widthPx, int heightPx) {
         return files.write("picture" + std::to_string(files_++) + ".bmp", MakeBmp(widthPx, heightPx));
@@ -64,7 +52,8 @@ protected:
     void UseShow(const std::vector<TestSlide>& slides, std::int32_t delay = 10, bool random = false,
                  tk::Color background = 0) {
         ClsSettings& settings = AppSettings();
-        settings.setBgColor(background), settings.setDelay(delay), settings.setRandomDisplay(random), settings.setPictureCount(0);
+        settings.setBgColor(background), settings.setDelay(delay), settings.setRandomDisplay(random);
+        settings.setPictureCount(0);
         std::int32_t i = 0;
         for (const TestSlide& slide : slides) {
             settings.setFileSpec(++i, slide.path);
@@ -72,16 +61,19 @@ protected:
             settings.setVStretch(i, slide.vStretch);
         }
     }
-    void Tick(Area area = Area::Screen) {
-        NextSlide(show, surfaces, surfaces.at(area).first, surfaces.at(area).second);
-    }
+    void Tick(Area area = Area::Screen) { NextSlide(show, surfaces, at(area).first, at(area).second); }
     void DueTick(Area area = Area::Screen) {
         LastSlideTime = 0.0;
         Tick(area);
     }
 
     ScratchFolder files;
-    SlideSurfaces surfaces;
+    // The full-screen window itself, and a picture box a tenth of the screen wide with a
+    // border (the inner area smaller than the outer size).
+    tk::Form surfaces{"SlideSurfaces"};
+    tk::Image screenImg{surfaces, "screenImg", 0, 0, 0, 0};
+    tk::PictureBox preview{surfaces, "preview", 0, 0, 1536, 1152, tk::BorderStyle::FixedSingle};
+    tk::Image previewImg{preview, "previewImg", 0, 0, 0, 0};
     ShowState show;
     int files_ = 0;
 };
@@ -118,13 +110,13 @@ TEST_F(RenderTest, APreviewPictureIsFittedByTheScreenShareAndItsEntrysFlags) {
     const std::tuple<int, int, TestSlide, std::array<float, 4>> cases[] = { // pixels, flags, left, top, width, height
         {300, 600, {"", true}, {513, 96, 450, 900}}, {640, 480, {"", false, true, true}, {0, 0, 1536 - 60, 1152 - 60}}};
     for (auto [widthPx, heightPx, slide, placed] : cases) {
-        auto [surface, e] = surfaces.at(Area::Preview);
+        auto [surface, e] = at(Area::Preview);
         slide.path = Bitmap(widthPx, heightPx);
         UseShow({slide});
         surface.Print("earlier text");
         DueTick(Area::Preview);
         EXPECT_TRUE(e.Picture().data()->source == slide.path && e.Stretch() && e.Visible());
-        EXPECT_TRUE(ui().textsOn(surfaces.preview).empty()) << "the surface is cleared";
+        EXPECT_TRUE(ui().textsOn(preview).empty()) << "the surface is cleared";
         EXPECT_EQ((std::array{e.Left(), e.Top(), e.Width(), e.Height()}), placed) << widthPx;
     }
 }
@@ -164,7 +156,7 @@ TEST_F(RenderTest, SlidesFollowInListOrderOrAtRandomAlsoWhenPreparedAhead) {
                 if (LastSlideTime == 0.0) continue; // being prepared
                 got.push_back(show.currentSlide);
                 if (entries > 0) {
-                    EXPECT_EQ(surfaces.screenImg.Picture().data()->source, AppSettings().fileSpec(got.back()));
+                    EXPECT_EQ(screenImg.Picture().data()->source, AppSettings().fileSpec(got.back()));
                 }
             }
             EXPECT_EQ(got, chosen) << entries << ahead;
@@ -191,7 +183,7 @@ TEST_F(RenderTest, ATextSlideShowsTheIconTheHeadingAndOnAWindowTheCredit) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.value_or("no entries"));
         os.screen.metrics.widthPx = c.screenPx;
-        auto [surface, e] = surfaces.at(c.area);
+        auto [surface, e] = at(c.area);
         const auto font = [name = surface.Font.Name](double size, bool bold, bool italic) {
             return tk::FontSpec{name, size, bold, italic};
         };
