@@ -17,17 +17,16 @@
 namespace qs::test {
 namespace {
 
-// HKCU\Control Panel\Desktop\ScreenSaveUsePassword as its type and bytes.
-using OptionValue = std::pair<std::uint32_t, std::string>;
-
 constexpr unsigned kSpiScreenSaverRunning = 97;
 constexpr float kTwips = 15; // the screen is 1024 x 768 pixels of 15 twips
-const char *const kDesktop = "Control Panel\\Desktop", *const kOption = "ScreenSaveUsePassword";
-const OptionValue kDwordOne{platform::kRegDword, std::string("\1\0\0\0", 4)};
 
 class SaverTest : public ToolkitTest {
 protected:
     SaverTest() { os.cursor.position = FakeCursor::Point{10, 10}; }
+    void TurnPasswordOptionOn() {
+        PutRegValue(os.registry, platform::kHkeyCurrentUser, "Control Panel\\Desktop", "ScreenSaveUsePassword",
+                    platform::kRegDword, std::string("\1\0\0\0", 4));
+    }
     ui::SaverWindow& Show() {
         auto& window = tk::NewForm<ui::SaverWindow>();
         window.Show();
@@ -55,21 +54,20 @@ TEST(PasswordOption, IsOnForEveryStoredFormOfANonZeroValue) {
 }
 
 // Only off the NT family, with the option on, does the saver ask and tell the system (the
-// Wine suite proves the usual cases on the real system, the option absent among them). The cursor stays hidden below
-// -5 whatever count it started from, shows for the question and after the run.
+// Wine suite proves the usual cases on the real system, the option off and absent among
+// them). The cursor stays hidden below -5 whatever count it started from, shows for the
+// question and after the run.
 TEST_F(SaverTest, OnlyOffNtWithTheOptionOnTheSaverAsksAndTellsTheSystemItRuns) {
-    const std::tuple<std::uint32_t, OptionValue, bool, int, int> cases[] = {
-        // platform (2: NT, 1: Windows 95, 0: Win32s), option, guards the password, cursor count at start, hidden
-        {2, kDwordOne, false, 4, -6}, {0, kDwordOne, true, -20, -21}, {1, kDwordOne, true, 0, -6},
-        {1, OptionValue{platform::kRegExpandSz, std::string("1\0", 2)}, false, 0, -6}};
+    const std::tuple<std::uint32_t, bool, int, int> cases[] = { // platform, guards, cursor count at start, hidden
+        {2, false, 4, -6}, {0, true, -20, -21}, {1, true, 0, -6}}; // NT, Win32s, the Windows 95 family
+    TurnPasswordOptionOn();
     os.passwords.onVerify = [&] { EXPECT_GE(os.cursor.displayCount, 6) << "the cursor shows for the question"; };
-    for (const auto& [platformId, option, guards, cursorAtStart, hidden] : cases) {
+    for (const auto& [platformId, guards, cursorAtStart, hidden] : cases) {
         SCOPED_TRACE(testing::Message() << platformId << " " << guards);
         os.system.version.dwPlatformId = platformId;
         os.system.parametersCalls.clear();
         os.passwords.verifyCalls.clear();
         os.cursor.displayCount = cursorAtStart;
-        PutRegValue(os.registry, platform::kHkeyCurrentUser, kDesktop, kOption, option.first, option.second);
         auto& window = Show();
         EXPECT_EQ(os.cursor.displayCount, hidden);
         EXPECT_EQ(RunningFlags(), guards ? std::vector<unsigned>{1} : std::vector<unsigned>{});
@@ -126,7 +124,7 @@ TEST_F(SaverTest, EveryOtherMonitorGetsACoverWhoseInputIsTheShows) {
     os.screen.monitors = {{{-1280, -200, 0, 824}}, {{0, 0, 1024, 768}, true}, {{0, -600, 800, 0}}};
     os.cursor.position = FakeCursor::Point{5, -595}; // on the monitor above
     os.system.version.dwPlatformId = 1; // the Windows 95 family: the saver asks for the password
-    PutRegValue(os.registry, platform::kHkeyCurrentUser, kDesktop, kOption, kDwordOne.first, kDwordOne.second);
+    TurnPasswordOptionOn();
     for (int input = 0; input < 3; ++input) { // a click, a close request, moves
         auto& window = Show();
         ASSERT_EQ(tk::LoadedForms().size(), 3u);
