@@ -54,9 +54,8 @@ TEST(PasswordOption, IsOnForEveryStoredFormOfANonZeroValue) {
 }
 
 // Only off the NT family, with the option on, does the saver ask and tell the system (the
-// Wine suite proves the usual cases on the real system, the option off and absent among
-// them). The cursor stays hidden below -5 whatever count it started from, shows for the
-// question and after the run.
+// Wine suite proves the usual cases, the option off or absent among them). The cursor stays
+// hidden below -5 whatever count it started from, shows for the question and after the run.
 TEST_F(SaverTest, OnlyOffNtWithTheOptionOnTheSaverAsksAndTellsTheSystemItRuns) {
     const std::tuple<std::uint32_t, bool, int, int> cases[] = { // platform, guards, cursor count at start, hidden
         {2, false, 4, -6}, {0, true, -20, -21}, {1, true, 0, -6}}; // NT, Win32s, the Windows 95 family
