@@ -84,11 +84,8 @@ TEST_F(SaverTest, OnlyOffNtWithTheOptionOnTheSaverAsksAndTellsTheSystemItRuns) {
     }
 }
 
-struct Move {
-    double at;     // seconds after midnight
-    int x, y;      // screen pixels
-    bool onPicture = false; // reported by the picture, which lies at (100, 50)
-};
+// Seconds after midnight, screen pixels, and whether the picture (lying at 100, 50) reports it.
+struct Move { double at; int x, y; bool onPicture = false; };
 
 TEST_F(SaverTest, TheFourthRealMoveWithinTwentySecondsEndsTheShow) {
     const std::pair<const char*, std::vector<Move>> cases[] = {
