@@ -29,10 +29,7 @@ using tk::headless::DrawOp;
 
 enum class Area { Screen, Preview };
 
-struct TestSlide {
-    std::string path;
-    bool center = false, hStretch = false, vStretch = false;
-};
+struct TestSlide { std::string path; bool center = false, hStretch = false, vStretch = false; };
 
 class RenderTest : public ToolkitTest {
 protected:
