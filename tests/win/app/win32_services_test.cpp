@@ -66,8 +66,7 @@ TEST(SaverResources, CarryTheVersionIconManifestAndDescription) {
     std::string saver = QS_SCR_PATH;
     for (char& c : saver) c = c == '/' ? '\\' : c;
     if (saver[0] == '\\') saver = "Z:" + saver;
-    DWORD ignored = 0;
-    std::vector<char> data(GetFileVersionInfoSizeA(saver.c_str(), &ignored));
+    std::vector<char> data(GetFileVersionInfoSizeA(saver.c_str(), nullptr));
     ASSERT_FALSE(data.empty());
     ASSERT_TRUE(GetFileVersionInfoA(saver.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
     VS_FIXEDFILEINFO* fixed = nullptr;
