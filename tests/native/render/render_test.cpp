@@ -181,9 +181,6 @@ TEST_F(RenderTest, ATextSlideShowsTheIconTheHeadingAndOnAWindowTheCredit) {
         SCOPED_TRACE(c.path.value_or("no entries"));
         os.screen.metrics.widthPx = c.screenPx;
         auto [surface, e] = at(c.area);
-        const auto font = [name = surface.Font.Name](double size, bool bold, bool italic) {
-            return tk::FontSpec{name, size, bold, italic};
-        };
         UseShow(c.path ? std::vector<TestSlide>{{*c.path, true, true, true}} : std::vector<TestSlide>{}, 10, false,
                 c.background);
         surface.Print("earlier text");
@@ -196,16 +193,16 @@ TEST_F(RenderTest, ATextSlideShowsTheIconTheHeadingAndOnAWindowTheCredit) {
         // follows at the left edge, half the size, neither bold nor italic.
         using Line = std::tuple<std::string, tk::Color, float, float, tk::FontSpec>;
         const std::string notFound = "Picture File Not Found";
-        const tk::FontSpec heading = font(c.headingPoints, true, true);
+        const tk::FontSpec heading{.Size = c.headingPoints, .Bold = true, .Italic = true};
         const float left = (surface.surfaceWidth() - ui().measureText(heading, notFound).Width) / 2;
         const float top = ui().measureText(heading, "W").Height / 2;
         std::vector<Line> expected = {{c.path ? notFound : "No pictures defined", c.text, left, top, heading}};
         if (c.path) {
             expected.push_back({*c.path, c.text, 0, top + ui().measureText(heading, notFound).Height,
-                                font(c.headingPoints / 2, false, false)});
+                                tk::FontSpec{.Size = c.headingPoints / 2}});
         }
         if (c.area == Area::Screen) { // bold stays as the heading lines left it
-            const tk::FontSpec credit = font(8, !c.path, false);
+            const tk::FontSpec credit{.Size = 8, .Bold = !c.path};
             expected.push_back({kCreditLine, c.text, 0,
                                 surface.surfaceHeight() - ui().measureText(credit, "W").Height, credit});
         }
