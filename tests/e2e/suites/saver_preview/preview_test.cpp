@@ -76,16 +76,11 @@ TEST(Preview, TheSurfaceFillsTheHostShowsTheShowAndEndsOnWmCloseOrWithTheHost) {
 TEST(Preview, WithoutALiveHostOrWithAnUnknownSwitchTheSaverEndsAtOnceShowingNothing) {
     const Host host = MakeHost();
     const std::string deadHandle = HandleText(MakeHost().get());  // destroyed at once
-    const struct {
-        std::string arguments;
-        bool draws = false, keepsFile = true;
-    } cases[] = {
-        {"/P " + HandleText(host.get()), true},
-        {"/P", false, false}, {"/p 0", false, false},
+    const struct { std::string arguments; bool draws = false, keepsFile = true; } cases[] = {
+        {"/P " + HandleText(host.get()), true}, {"/P", false, false}, {"/p 0", false, false},
         {"/P " + deadHandle, false, false}, {"/p 99999999999", false, false},
         {"/a 0"},  // the system's password dialog with no owner (a stub under Wine)
-        {"/A"}, {"-s"}, {"/x"}, {"s"}, {"/a 4294967296"},
-    };
+        {"/A"}, {"-s"}, {"/x"}, {"s"}, {"/a 4294967296"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
         RunFolder run;
