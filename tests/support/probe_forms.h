@@ -1,4 +1,5 @@
-// A probe form for the toolkit's own tests on both backends, with hooks that let a test act
+// A probe form for the toolkit's own tests on both backends: one control of each kind whose
+// handlers log "<control>_<event>" (the form's own "Form_<event>"), and hooks that let a test act
 // inside a handler (cancel, unload again, move the focus).
 #pragma once
 
@@ -13,8 +14,6 @@ namespace qs::test {
 
 using Log = std::vector<std::string>;
 
-// A dialog-like form with one control of each kind; each handler logs "<control>_<event>",
-// the form's own handlers "Form_<event>".
 class ControlsForm : public tk::Form {
 public:
     ControlsForm() : Form("ControlsForm") {
@@ -24,10 +23,8 @@ public:
         chk.Click = logged(chk, "Click"), txt.Change = logged(txt, "Change"), bar.Change = logged(bar, "Change");
         list.Click = logged(list, "Click"), list.Scroll = logged(list, "Scroll"), checks.Click = logged(checks, "Click");
         ok.Click = logged(ok, "Click"), cancel.Click = logged(cancel, "Click");
-        for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel}) {
-            c->GotFocus = logged(*c, "GotFocus");
-            c->LostFocus = logged(*c, "LostFocus");
-        }
+        for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel})
+            c->GotFocus = logged(*c, "GotFocus"), c->LostFocus = logged(*c, "LostFocus");
         ok.setDefault(true);
         cancel.setCancel(true);
     }
@@ -55,22 +52,19 @@ protected:
     void Form_Activate() override { log.push_back("Form_Activate"); }
     void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override {
         reasons.push_back(reason);
-        run("Form_QueryUnload", onQueryUnload);
+        log.push_back("Form_QueryUnload");
+        if (onQueryUnload) onQueryUnload();
         cancel = cancelQuery;
     }
     void Form_Unload(bool& cancel) override {
-        run("Form_Unload", onUnload);
+        log.push_back("Form_Unload");
+        if (onUnload) onUnload();
         cancel = cancelUnload;
     }
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t&) override {
-        run("Form_KeyDown", onKeyDown);
+        log.push_back("Form_KeyDown");
+        if (onKeyDown) onKeyDown();
         if (keyCode == consumeKey) keyCode = 0;
-    }
-
-private:
-    void run(const char* name, const std::function<void()>& hook) {
-        log.push_back(name);
-        if (hook) hook();
     }
 };
 

@@ -1,5 +1,5 @@
-// A fresh headless toolkit on top of SettingsFixture: ui().advance(ms) fires the form timers
-// and moves os.clock in step with each firing.
+// A fresh headless toolkit on top of SettingsFixture, whose message loop moves os.clock in step
+// with each timer it fires.
 #pragma once
 
 #include <memory>
@@ -12,11 +12,9 @@ namespace qs::test {
 
 class ToolkitTest : public SettingsFixture {
 protected:
-    ToolkitTest() {
-        auto backend = std::make_unique<tk::headless::HeadlessBackend>();
-        backend->onAdvance = [this](std::uint64_t elapsedMs) { os.clock.AdvanceMs(elapsedMs); };
-        backend_ = backend.get();
-        tk::SetBackend(std::move(backend));
+    ToolkitTest() : backend_(new tk::headless::HeadlessBackend) {
+        backend_->onAdvance = [this](std::uint64_t elapsedMs) { os.clock.AdvanceMs(elapsedMs); };
+        tk::SetBackend(std::unique_ptr<tk::Backend>(backend_));
     }
     ~ToolkitTest() override {
         tk::releaseKeptForms();
@@ -25,7 +23,7 @@ protected:
     tk::headless::HeadlessBackend& ui() { return *backend_; }
 
 private:
-    tk::headless::HeadlessBackend* backend_ = nullptr;
+    tk::headless::HeadlessBackend* backend_;
 };
 
 } // namespace qs::test

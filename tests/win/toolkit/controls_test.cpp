@@ -1,15 +1,10 @@
-// What a user's clicks and keys do on real controls: each reaches the component's
-// handler once, and changes made from code are mirrored without running handlers a
-// second time; closing, modal forms, a handler that throws, and rows changed by the
-// hundred while a list cannot be seen.
+// Real controls: the user's clicks and keys, closing, a modal loop, a handler that throws, a list filled while hidden.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "support/probe_forms.h"
-#include "toolkit/application.h"
-#include "toolkit/controls.h"
 #include "win_toolkit_support.h"
 
 namespace qs::test::win {
@@ -21,69 +16,43 @@ protected:
         EnsureToolkit();
         form.setBorderStyle(tk::BorderStyle::FixedDialog);
         form.setClientSize(7000, 5000);
-        FillRows(form.checks, 40);
+        form.Load();
+        FillRows(form.checks, 600); // rows changed by the hundred while the list cannot be seen
+        form.checks.RemoveItem(0);
+        form.checks.AddItem("first", 0);
+        form.checks.setSelected(7, true);
+        form.checks.setListIndex(550);
         form.Show();
         ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(H(form)) != FALSE; }));
         PumpFor(50);
         form.log.clear();
     }
-    void TearDown() override { form.Unload(); }
     int Runs(const std::string& handler) const { return int(std::count(form.log.begin(), form.log.end(), handler)); }
     ControlsForm form;
 };
 
-// Also through a tool tip's subclass on top of the control's.
-TEST_F(Controls, ClicksReachClickOnceWithOrWithoutAToolTipAndChangesFromCodeAreMirrored) {
+// A click reaches Click once, also through a tool tip's subclass on top of the control's.
+TEST_F(Controls, ClicksReachClickOnceChangesFromCodeAreMirroredAndAThrowingHandlerEndsOnlyItsOwnWork) {
     form.ok.setToolTipText("Accept the settings");
     SendMessageA(H(form.ok), BM_CLICK, 0, 0);
-    form.ok.setEnabled(false);
-    SendMessageA(H(form.ok), BM_CLICK, 0, 0);
-    EXPECT_EQ(Runs("okButton_Click"), 1) << "a disabled button does not click";
-
+    EXPECT_EQ(Runs("okButton_Click"), 1);
     SendMessageA(H(form.chk), BM_CLICK, 0, 0);
     EXPECT_EQ(form.chk.Value(), 1);
     form.chk.setValue(0); // from code: Click once, by the component, not again by the control
     EXPECT_EQ(Runs("randomBox_Click"), 2);
     EXPECT_EQ(SendMessageA(H(form.chk), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-}
 
-TEST_F(Controls, AQuickSecondClickIsAClickTooAndSpaceTogglesTheCurrentCheckRow) {
-    const LPARAM inside = MAKELPARAM(10, 10);
+    const LPARAM inside = MAKELPARAM(10, 10); // a quick second click is a click too
     for (UINT down : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK})
         for (HWND target : {H(form.ok), H(form.chk)}) {
             PostMessageA(target, down, MK_LBUTTON, inside);
             PostMessageA(target, WM_LBUTTONUP, 0, inside);
         }
-    ASSERT_TRUE(PumpUntil([&] { return Runs("okButton_Click") == 2 && Runs("randomBox_Click") == 2; }));
+    ASSERT_TRUE(PumpUntil([&] { return Runs("okButton_Click") == 3 && Runs("randomBox_Click") == 4; }));
     EXPECT_EQ(form.chk.Value(), 0) << "checked, then cleared";
 
-    form.checks.setListIndex(3);
-    form.checks.SetFocus();
-    PostMessageA(H(form.checks), WM_KEYDOWN, VK_SPACE, 0);
-    ASSERT_TRUE(PumpUntil([&] { return form.checks.Selected(3); }));
-}
-
-TEST_F(Controls, EnterAccessKeysAndTabReachTheirControls) {
-    form.txt.SetFocus();
-    PostMessageA(H(form.txt), WM_KEYDOWN, VK_RETURN, 0);
-    ASSERT_TRUE(PumpUntil([&] { return Runs("okButton_Click") == 1; }));
-    PostMessageA(H(form.txt), WM_SYSCHAR, 'r', 1 << 29); // Alt+R
-    ASSERT_TRUE(PumpUntil([&] { return form.chk.Value() == 1; }));
-    PostMessageA(H(form.txt), WM_SYSCHAR, 'c', 1 << 29); // Alt+C
-    ASSERT_TRUE(PumpUntil([&] { return Runs("cancelButton_Click") == 1; }));
-    EXPECT_EQ(Runs("okButton_Click"), 1);
-
-    form.cancel.SetFocus(); // Tab follows the tab order and runs GotFocus
-    form.log.clear();
-    PostMessageA(H(form.cancel), WM_KEYDOWN, VK_TAB, 0);
-    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == H(form.chk); }));
-    EXPECT_EQ(Runs("randomBox_GotFocus"), 1);
-    EXPECT_EQ(form.ActiveControl(), &form.chk);
-}
-
-// The window procedure writes the failure to the debugger output and answers the
-// message; the window, its controls and its timers go on.
-TEST_F(Controls, AHandlerThatThrowsEndsOnlyItsOwnWork) {
+    // The window procedure writes what a handler threw to the debugger output and answers the
+    // message; the window, its controls and its timers go on.
     form.ok.Click = [&] { form.log.push_back("click"), throw std::runtime_error("click failed"); };
     int ticks = 0;
     form.timer.Tick = [&] { ++ticks, throw std::runtime_error("tick failed"); };
@@ -94,66 +63,88 @@ TEST_F(Controls, AHandlerThatThrowsEndsOnlyItsOwnWork) {
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 3; })) << "a failed tick stopped the timer";
 }
 
-// Every way a window is closed goes through QueryUnload: the saver's password check hangs on it.
-TEST_F(Controls, CloseBoxAndSessionEndAskQueryUnloadWhichMayRefuseOrFail) {
-    const HWND hwnd = H(form);
-    for (bool fail : {false, true}) {
-        form.cancelQuery = !fail;
-        form.onQueryUnload = [fail] { if (fail) throw std::runtime_error("query failed"); };
-        PostMessageA(hwnd, WM_CLOSE, 0, 0);
-        ASSERT_TRUE(PumpUntil([&] { return Runs("Form_QueryUnload") == 1 + fail; }));
-        EXPECT_EQ(form.reasons.back(), tk::CloseReason::ControlMenu);
-        EXPECT_TRUE(form.IsLoaded() && IsWindow(hwnd)) << (fail ? "failed" : "refused");
-    }
-    form.cancelQuery = false;
-    form.onQueryUnload = nullptr;
-    EXPECT_TRUE(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0));
-    EXPECT_EQ(form.reasons.back(), tk::CloseReason::AppWindows);
-    EXPECT_EQ(Runs("Form_Unload"), 1);
-    EXPECT_FALSE(IsWindow(hwnd));
+TEST_F(Controls, EnterSpaceAccessKeysAndTabReachTheirControls) {
+    form.txt.SetFocus();
+    PostMessageA(H(form.txt), WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(PumpUntil([&] { return Runs("okButton_Click") == 1; }));
+    PostMessageA(H(form.txt), WM_SYSCHAR, 'r', 1 << 29); // Alt+R
+    ASSERT_TRUE(PumpUntil([&] { return form.chk.Value() == 1; }));
+    PostMessageA(H(form.txt), WM_SYSCHAR, 'c', 1 << 29); // Alt+C
+    ASSERT_TRUE(PumpUntil([&] { return Runs("cancelButton_Click") == 1; }));
+    EXPECT_EQ(Runs("okButton_Click"), 1);
+    form.checks.setListIndex(3); // Space toggles the current check row
+    form.checks.SetFocus();
+    PostMessageA(H(form.checks), WM_KEYDOWN, VK_SPACE, 0);
+    ASSERT_TRUE(PumpUntil([&] { return form.checks.Selected(3); }));
+
+    form.cancel.SetFocus(); // Tab follows the tab order and runs GotFocus
+    form.log.clear();
+    PostMessageA(H(form.cancel), WM_KEYDOWN, VK_TAB, 0);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == H(form.chk); }));
+    EXPECT_EQ(Runs("randomBox_GotFocus"), 1);
+    EXPECT_EQ(form.ActiveControl(), &form.chk);
 }
 
-TEST(ListFill, ManyRowsChangedBeforeTheFormShowsReachTheControlInOrder) {
+// Every way a window is closed goes through QueryUnload, which may refuse or fail: the saver's
+// password check hangs on it. The close box of a disabled form is dead; the session's end is not.
+TEST(Closing, EveryCloseAsksQueryUnloadThenUnloadEitherOfWhichMayCancel) {
     EnsureToolkit();
-    ControlsForm form;
-    form.Load();
-    FillRows(form.checks, 600);
-    form.checks.RemoveItem(0);
-    form.checks.AddItem("first", 0);
-    form.checks.setSelected(7, true);
-    form.checks.setListIndex(550);
-    form.Show();
+    using enum tk::CloseReason;
+    const struct {
+        tk::CloseReason how; // Code: Unload(); ControlMenu: WM_CLOSE; AppWindows: WM_QUERYENDSESSION
+        bool cancelQuery, cancelUnload, disabled, fails;
+        Log log;
+        bool closes;
+    } cases[] = {{Code, false, false, false, false, {"Form_QueryUnload", "Form_Unload"}, true},
+                 {Code, true, false, false, false, {"Form_QueryUnload"}, false},
+                 {Code, false, true, false, false, {"Form_QueryUnload", "Form_Unload"}, false},
+                 {ControlMenu, false, false, false, false, {"Form_QueryUnload", "Form_Unload"}, true},
+                 {ControlMenu, true, false, false, false, {"Form_QueryUnload"}, false},
+                 {ControlMenu, false, false, false, true, {"Form_QueryUnload"}, false},
+                 {ControlMenu, false, false, true, false, {}, false},
+                 {AppWindows, false, false, true, false, {"Form_QueryUnload", "Form_Unload"}, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << int(c.how) << c.cancelQuery << c.cancelUnload << c.disabled << c.fails);
+        ControlsForm form;
+        form.Show();
+        form.setEnabled(!c.disabled), form.cancelQuery = c.cancelQuery, form.cancelUnload = c.cancelUnload;
+        form.onQueryUnload = [&] { if (c.fails) throw std::runtime_error("query failed"); };
+        form.log.clear();
+        const HWND hwnd = H(form);
+        const LRESULT answer = c.how == Code ? form.Unload()
+                               : SendMessageW(hwnd, c.how == ControlMenu ? WM_CLOSE : WM_QUERYENDSESSION, 0, 0);
+        EXPECT_EQ(answer != 0, c.closes && c.how != ControlMenu) << "the answer of Unload and of the session's end";
+        EXPECT_EQ(form.log, c.log);
+        EXPECT_EQ(form.reasons, c.log.empty() ? std::vector<tk::CloseReason>{} : std::vector{c.how});
+        EXPECT_EQ(form.IsLoaded() && form.Visible() && IsWindow(hwnd), !c.closes);
+    }
+    ControlsForm never;
+    EXPECT_TRUE(never.Unload()) << "a form not loaded closes without handlers";
+    EXPECT_TRUE(never.log.empty());
+}
+
+TEST_F(Controls, ManyRowsChangedBeforeTheFormShowsReachTheListInOrder) {
     HWND list = H(form.checks);
     ASSERT_TRUE(PumpUntil([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 600; }));
-    PumpFor(50);
     char text[32] = {};
     for (int row : {0, 1, 7, 550, 599}) {
         SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
         EXPECT_EQ(text, form.checks.List(row)) << row;
     }
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 550);
-    form.Unload();
 }
 
-TEST(ModalLoop, AnotherFormsTimerKeepsFiringWhileTheOwnerIsDisabled) {
-    EnsureToolkit();
-    tk::Form owner("Owner"), dialog("Dialog");
+TEST_F(Controls, AnotherFormsTimerKeepsFiringInAModalLoop) {
+    tk::Form dialog("Dialog");
+    tk::Timer watch{dialog, "watch", 40};
     int ticks = 0;
-    tk::Timer tick{owner, "tick", 30}, watch{dialog, "watch", 40};
-    tick.Tick = [&] { ++ticks; };
-    owner.Show();
+    form.timer.Tick = [&] { ++ticks; };
+    form.timer.setEnabled(true);
     dialog.setBorderStyle(tk::BorderStyle::FixedDialog);
     const ULONGLONG deadline = GetTickCount64() + 5000;
-    bool ownerEnabled = true;
-    watch.Tick = [&] {
-        ownerEnabled = ownerEnabled && IsWindowEnabled(H(owner)) != FALSE;
-        if (ticks >= 5 || GetTickCount64() > deadline) dialog.Unload();
-    };
-    dialog.Show(true, &owner); // returns when the dialog has unloaded itself
+    watch.Tick = [&] { if (ticks >= 5 || GetTickCount64() > deadline) dialog.Unload(); };
+    dialog.Show(true, &form); // returns when the dialog has unloaded itself
     EXPECT_GE(ticks, 5) << "the owner's timer ran during the modal loop";
-    EXPECT_FALSE(ownerEnabled) << "the owner took input while the dialog was up";
-    EXPECT_TRUE(IsWindowEnabled(H(owner)));
-    owner.Unload();
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "win_toolkit_support.h"
 
-#include <psapi.h>
 #include <wincodec.h>
 
 #include <fstream>
@@ -15,11 +14,7 @@
 namespace qs::test::win {
 
 void EnsureToolkit() {
-    static const bool done = [] {
-        platform::InstallDefaultServices();
-        tk::InitializeToolkit();
-        return true;
-    }();
+    static const bool done = (platform::InstallDefaultServices(), tk::InitializeToolkit(), true);
     (void)done;
 }
 
@@ -78,13 +73,6 @@ std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int he
     std::ifstream in(path, std::ios::binary);
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return ok ? bytes : std::vector<std::uint8_t>{};
-}
-
-std::uint64_t PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    K32GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    return counters.PrivateUsage;
 }
 
 } // namespace qs::test::win

@@ -1,5 +1,4 @@
-// Helpers of the Win32 toolkit tests: the toolkit set up once per process, message
-// pumping with a deadline, picture files and window contents.
+// Helpers of the Win32 toolkit tests: the toolkit, message pumping with a deadline, picture files.
 #pragma once
 
 #include <windows.h>
@@ -27,7 +26,5 @@ std::string TempFile(const std::string& name, const std::vector<std::uint8_t>& b
 // A picture encoded by the imaging component's own encoder (JPEG, PNG, TIFF, BMP):
 // red, green / blue, white quadrants, or all red.
 std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int height, bool quadrants = true);
-// The process's private memory now, in bytes.
-std::uint64_t PrivateBytes();
 
 } // namespace qs::test::win
