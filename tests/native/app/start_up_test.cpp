@@ -29,11 +29,6 @@ TEST(ReadDecimal, ReadsTheNumberAtTheStartSkippingBlanksAnywhere) {
     }
 }
 
-TEST(HandleFromInt32, WidensWithTheSignAsWindowsWidensA32BitHandle) {
-    EXPECT_EQ(app::HandleFromInt32(2147483647), platform::WindowHandle{2147483647});
-    EXPECT_EQ(app::HandleFromInt32(-1), ~platform::WindowHandle{0});
-}
-
 using Opened = std::pair<std::string, platform::WindowHandle>; // what, with which handle
 
 class RecordingModeWindows final : public app::ModeWindows {
@@ -50,18 +45,15 @@ TEST(Main, StartsTheScheduleAndOpensTheModeOfTheFirstTwoCharactersWithTheHandleA
     test::ScopedServices os;
     RecordingModeWindows windows;
     const std::tuple<const char*, const char*, std::int32_t> cases[] = { // arguments, opened, handle
-        // Settings: no switch, or /C in any case; whatever follows is ignored.
-        {"", "settings", 0}, {"/c", "settings", 0}, {"/C 99", "settings", 0},
-        // Full screen: only the first two characters decide.
-        {"/S", "full screen", 0}, {"/s /p 5", "full screen", 0},
+        // Settings without a switch or on /C, full screen on /S: only the first two characters decide.
+        {"", "settings", 0}, {"/C 99", "settings", 0}, {"/S", "full screen", 0}, {"/s /p 5", "full screen", 0},
         {"/p 1234", "preview", 1234}, {"/P1234", "preview", 1234}, {"/p:1234", "preview", 0}, {"/P", "preview", 0},
         {"/p \t12\n34", "preview", 1234}, {"/p\r1234", "preview", 0}, {"/p 2147483647", "preview", 2147483647},
         {"/p -1", "preview", -1}, {"/p 13.5", "preview", 14}, {"/p -2.5", "preview", -2},
         {"/p -2147483648.5", "preview", -2147483647 - 1},
         // A handle beyond 32 bits: the run cannot go on.
         {"/p 2147483648", "", 0}, {"/p -2147483649", "", 0}, {"/p 1e400", "", 0}, {"/p 2147483647.5", "", 0},
-        {"/a 4660", "password", 4660}, {"/A", "password", 0}, {"/a 4294967296", "", 0},
-        {"-s", "", 0}, {" /s", "", 0}, {"//s", "", 0}, {"\\s", "", 0}};
+        {"/a 4660", "password", 4660}, {"/A", "password", 0}, {"/a 4294967296", "", 0}, {" /s", "", 0}};
     // The second time round a full-screen saver runs already: only a full-screen start gives way to it.
     for (const bool running : {false, true}) {
         if (running) os.system.AddWindow("QUILLO SCRSAV MAIN FORM");
@@ -77,13 +69,12 @@ TEST(Main, StartsTheScheduleAndOpensTheModeOfTheFirstTwoCharactersWithTheHandleA
                 EXPECT_TRUE(call.provider == "SCRSAVE" && call.reserved1 + call.reserved2 == 0u);
                 windows.opened.push_back({"password", call.owner});
             }
-            const std::vector<Opened> expected = {{opened, app::HandleFromInt32(handle)}};
+            const std::vector<Opened> expected = {{opened, platform::WindowHandle(std::intptr_t{handle})}};
             const bool opens = opened[0] && !(running && std::string(opened) == "full screen");
             EXPECT_EQ(windows.opened, opens ? expected : std::vector<Opened>{});
             // Whatever opens, the generator is seeded and the schedule starts now, in whole seconds.
             EXPECT_EQ(os.random.randomizeCount, seeds + 1);
             EXPECT_DOUBLE_EQ(LastSlideTime, 45429.0 + (21 * 3600 + 45 * 60 + 30) / 86400.0);
-            EXPECT_TRUE(os.profile.reads.empty() && os.profile.writes.empty()) << "Main leaves the settings alone";
         }
     }
     test::ResetSharedState();

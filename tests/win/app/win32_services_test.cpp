@@ -14,28 +14,25 @@
 namespace qs::platform {
 namespace {
 
-// Local time in date-value days, reckoned from FILETIME (100 ns since 1601) rather
+// Local time in seconds since day 0, reckoned from FILETIME (100 ns since 1601) rather
 // than from calendar fields: 109205 days lie between 1 January 1601 and day 0.
-double LocalDateValueFromFileTime() {
+double LocalSecondsFromFileTime() {
     FILETIME utc{}, local{};
     GetSystemTimeAsFileTime(&utc);
     FileTimeToLocalFileTime(&utc, &local);
-    const ULONGLONG ticks = (ULONGLONG(local.dwHighDateTime) << 32) | local.dwLowDateTime;
-    return double(ticks) / 864e9 - 109205.0;
+    return double((ULONGLONG(local.dwHighDateTime) << 32) | local.dwLowDateTime) / 1e7 - 109205.0 * 86400.0;
 }
 
 TEST(Win32Clock, AgreesWithTheSystemTimeToTheSecond) {
     auto clock = MakeWin32Clock();
-    const double before = LocalDateValueFromFileTime();
-    const double now = clock->Now();
-    const double after = LocalDateValueFromFileTime();
-    EXPECT_GE(now * 86400.0, std::floor(before * 86400.0) - 0.01);
-    EXPECT_LE(now * 86400.0, after * 86400.0 + 0.01);
-    EXPECT_NEAR(now * 86400.0, std::round(now * 86400.0), 1e-3) << "whole seconds";
+    const double before = LocalSecondsFromFileTime();
+    const double now = clock->Now() * 86400.0;
+    const double after = LocalSecondsFromFileTime();
+    EXPECT_GE(now, std::floor(before) - 0.01);
+    EXPECT_LE(now, after + 0.01);
+    EXPECT_NEAR(now, std::round(now), 1e-3) << "whole seconds";
 
-    const double seconds = clock->SecondsAfterMidnight();
-    const double expected = std::fmod(LocalDateValueFromFileTime(), 1.0) * 86400.0;
-    const double distance = std::fabs(seconds - expected);
+    const double distance = std::fabs(clock->SecondsAfterMidnight() - std::fmod(LocalSecondsFromFileTime(), 86400.0));
     EXPECT_LT(std::min(distance, 86400.0 - distance), 1.0);
 }
 
@@ -69,8 +66,7 @@ TEST(SaverResources, CarryTheVersionIconManifestAndDescription) {
     std::string saver = QS_SCR_PATH;
     for (char& c : saver) c = c == '/' ? '\\' : c;
     if (saver[0] == '\\') saver = "Z:" + saver;
-    DWORD ignored = 0;
-    std::vector<char> data(GetFileVersionInfoSizeA(saver.c_str(), &ignored));
+    std::vector<char> data(GetFileVersionInfoSizeA(saver.c_str(), nullptr));
     ASSERT_FALSE(data.empty());
     ASSERT_TRUE(GetFileVersionInfoA(saver.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
     VS_FIXEDFILEINFO* fixed = nullptr;

@@ -9,7 +9,7 @@
 
 using namespace qs::e2e;
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kBlack = RGB(0, 0, 0), kLightYellow = RGB(255, 255, 127);  // the text slide's text on black
 // The first tick comes 400 ms after the window loads and draws once the whole-second clock has moved on.
 constexpr Ms kFirstSlideDeadline{2000};
 constexpr Ms kSlideShown{5000};  // for tests about something else than that speed
@@ -46,23 +46,19 @@ protected:
 };
 
 TEST_F(FullScreen, ShowsTheFirstSlideAtOnceCoveringTheScreenPlacedByItsFlagsAndAKeyEndsIt) {
-    const struct {
-        const char *center, *hStretch, *vStretch;
-        RECT red;  // where the 200 x 100 picture lands
-    } cases[] = {
-        {"Center_1=True", "HStretch_1=False", "VStretch_1=False", {412, 334, 612, 434}},
-        {"Center_1=False", "HStretch_1=False", "VStretch_1=False", {0, 0, 200, 100}},
-        {"Center_1=False", "HStretch_1=True", "VStretch_1=True", {0, 0, 1024, 768}},
-        {"Center_1=False", "HStretch_1=True", "VStretch_1=False", {0, 0, 1024, 512}},
-        {"Center_1=True", "HStretch_1=True", "VStretch_1=False", {0, 128, 1024, 640}},
-        {"Center_1=True", "HStretch_1=False", "VStretch_1=True", {-256, 0, 1280, 768}},  // wider: its middle shows
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.center) + " " + c.hStretch + " " + c.vStretch);
-        HWND window = Start({bgBlue_, "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + red_, c.center, c.hStretch,
-                             c.vStretch});
+    // Center, HStretch and VStretch (True or False), and where the 200 x 100 picture lands (the last,
+    // wider than the screen, shows its middle).
+    const std::pair<std::string, RECT> cases[] = {
+        {"TFF", {412, 334, 612, 434}}, {"FFF", {0, 0, 200, 100}},   {"FTT", {0, 0, 1024, 768}},
+        {"FTF", {0, 0, 1024, 512}},    {"TTF", {0, 128, 1024, 640}}, {"TFT", {-256, 0, 1280, 768}}};
+    for (const auto& [flags, at] : cases) {
+        SCOPED_TRACE(flags);
+        std::vector<std::string> settings{bgBlue_, "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + red_};
+        const char* const keys[] = {"Center_1=", "HStretch_1=", "VStretch_1="};
+        for (int i = 0; i < 3; ++i) settings.push_back(keys[i] + std::string(flags[i] == 'T' ? "True" : "False"));
+        HWND window = Start(settings);
         ASSERT_NE(window, nullptr);
-        const RECT visible{std::max<LONG>(c.red.left, 0), c.red.top, std::min<LONG>(c.red.right, 1024), c.red.bottom};
+        const RECT visible{std::max<LONG>(at.left, 0), at.top, std::min<LONG>(at.right, 1024), at.bottom};
         EXPECT_TRUE(WaitForScreenPixel((visible.left + visible.right) / 2, (visible.top + visible.bottom) / 2, kRed,
                                        kFirstSlideDeadline))
             << "no picture in time";
@@ -108,8 +104,7 @@ TEST_F(FullScreen, TheFirstFrameIsTheBackgroundTheNextSlideFollowsOnceTheDelayHa
 TEST_F(FullScreen, AMissingPictureGivesTheTextSlide) {
     const std::string missing = run_.PathOf("no such picture.jpg");
     ASSERT_NE(Start({"BGColor_0=0", "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + missing}), nullptr);
-    // On black the text is light yellow: the heading across the top, the path below it.
-    const COLORREF kLightYellow = RGB(255, 255, 127);
+    // The heading across the top, the path below it.
     EXPECT_TRUE(WaitUntil([&] { return CountScreenPixels(RECT{0, 0, 1024, 128}, kLightYellow, 24) > 200; },
                           kSlideShown));
     // The program's icon is stretched over a centred rectangle of half the screen's size.
@@ -190,7 +185,7 @@ TEST_F(PreparedSlides, ShowInListOrderAndAKeyWhileTheNextIsPreparedEndsTheShow) 
 
 // Green is prepared while red shows its 6 seconds; then it is replaced or deleted.
 TEST_F(PreparedSlides, AFileChangedAfterItWasPreparedShowsAsItIsNow) {
-    const COLORREF kYellow = RGB(255, 255, 0), kLightYellow = RGB(255, 255, 127);
+    const COLORREF kYellow = RGB(255, 255, 0);
     for (const bool deleted : {false, true}) {
         SCOPED_TRACE(deleted ? "deleted" : "replaced");
         StartOnRed(5);
@@ -203,7 +198,7 @@ TEST_F(PreparedSlides, AFileChangedAfterItWasPreparedShowsAsItIsNow) {
         }
         const COLORREF next = CentreAfter(kRed);
         EXPECT_TRUE(deleted ? next != kGreen : next == kYellow);
-        // The text slide's heading, light yellow on black across the top.
+        // The text slide's heading across the top.
         EXPECT_EQ(CountScreenPixels(RECT{0, 0, 1024, 128}, kLightYellow, 24) > 200, deleted);
     }
 }

@@ -21,14 +21,11 @@ void SetUserValue(const std::string& key, const char* name, const std::optional<
     else RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), name);
 }
 
-// Action 97's flag as any process sees it now: Wine keeps it in a volatile value, and SystemParametersInfo
-// would answer from this process's own earlier copy.
+// Action 97's flag as any process sees it now: Wine keeps it in a volatile value (SystemParametersInfo
+// would answer from this process's own earlier copy).
 bool ScreenSaverRunningFlag() {
-    if (const auto wine = UserValue("Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop",
-                                    "WINE_ScreenSaverRunning"))
-        return *wine == "1";
-    BOOL running = FALSE;
-    return SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0) && running;
+    return UserValue("Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop",
+                     "WINE_ScreenSaverRunning") == "1";
 }
 
 class PasswordCheck : public ::testing::Test {
@@ -90,13 +87,11 @@ TEST_F(PasswordCheck, EveryWayOfEndingAsksAndOnlyTheRightPasswordEndsTheRun) {
 }
 
 TEST_F(PasswordCheck, NoneIsAskedWithTheOptionOffOrOnTheNtFamily) {
-    const struct {
-        const char* saver;
-        std::optional<std::string> option;
-    } cases[] = {{kSaver98, "0"}, {kSaver98, std::nullopt}, {"QuilloSlides.scr", "1"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.saver) + " " + c.option.value_or("(absent)"));
-        StartShow(c.saver, c.option, false);
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {kSaver98, "0"}, {kSaver98, std::nullopt}, {"QuilloSlides.scr", "1"}};
+    for (const auto& [saver, option] : cases) {
+        SCOPED_TRACE(std::string(saver) + " " + option.value_or("(absent)"));
+        StartShow(saver, option, false);
         EXPECT_FALSE(ScreenSaverRunningFlag());
         PressKey('Z');
         EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
