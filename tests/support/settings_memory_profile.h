@@ -1,5 +1,5 @@
 // Profile files in memory, read and edited by the rules of the Windows profile functions
-// (platform/profile_text.h), with the keys each call read or wrote.
+// (platform/profile_text.h), with the keys each call wrote.
 #pragma once
 
 #include <algorithm>
@@ -19,7 +19,6 @@ public:
     std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                         const std::string& fallback, std::uint32_t size,
                                         const std::string& file) override {
-        reads.push_back(section + "/" + key);
         const auto found = files_.find(file);
         const auto value = found == files_.end() ? std::nullopt : found->second.Read(section, key);
         std::string buffer(size, '\0');
@@ -45,7 +44,7 @@ public:
         return found == files_.end() ? std::string() : found->second.Bytes();
     }
 
-    std::vector<std::string> reads, writes; // "section/key" of each call, in order
+    std::vector<std::string> writes; // "section/key" of each write, in order
     std::map<std::string, std::size_t> unicodeForm; // file -> the writes made before it took that form
 
 private:
