@@ -37,31 +37,40 @@ std::vector<Field> Fields(const Bytes& b) {
         for (std::size_t at = 2; at + 4 <= b.size() && b[at] == 0xFF;) {
             const int marker = b[at + 1];
             add(at + 2, 2, true, false);
-            if ((marker & 0xF0) == 0xC0 && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
-                add(at + 5, 2, true, true), add(at + 7, 2, true, true);
+            if ((marker & 0xF0) == 0xC0 && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+                add(at + 5, 2, true, true);
+                add(at + 7, 2, true, true);
+            }
             at += 2 + Get(b, at + 2, 2, true);
             if (marker == 0xDA) // the coded data runs to the next marker that is no restart
                 while (at + 1 < b.size() && !(b[at] == 0xFF && b[at + 1] != 0 && (b[at + 1] & 0xF8) != 0xD0)) ++at;
         }
     } else if (b[0] == 0x89) { // PNG: every chunk's length, the header's width and height
-        for (std::size_t at = 8; at + 8 <= b.size(); at += 12 + Get(b, at, 4, true))
-            add(at, 4, true, false), at == 8 ? add(at + 8, 4, true, true), add(at + 12, 4, true, true) : void();
+        add(16, 4, true, true);
+        add(20, 4, true, true);
+        for (std::size_t at = 8; at + 8 <= b.size(); at += 12 + Get(b, at, 4, true)) add(at, 4, true, false);
     } else if (b[0] == 'G') { // GIF: screen and image sizes, the first data blocks' lengths
-        add(6, 2, false, true), add(8, 2, false, true);
+        add(6, 2, false, true);
+        add(8, 2, false, true);
         std::size_t at = 13 + ((b[10] & 0x80) ? 3u << ((b[10] & 7) + 1) : 0);
         for (; at + 1 < b.size() && b[at] == 0x21; ++at) // extensions before the image
             for (at += 2; at < b.size() && b[at] != 0; at += 1 + b[at]) {}
-        add(at + 5, 2, false, true), add(at + 7, 2, false, true);
+        add(at + 5, 2, false, true);
+        add(at + 7, 2, false, true);
         for (at += 11; at < b.size() && f.size() < 12; at += 1 + b[at]) add(at, 1, false, false);
     } else if (b[0] == 'B') { // BMP: file size, pixel offset, header size, image size, colours; width, height
         for (std::size_t at : {2, 10, 14, 34, 46}) add(at, 4, false, false);
-        add(18, 4, false, true), add(22, 4, false, true);
+        add(18, 4, false, true);
+        add(22, 4, false, true);
     } else { // TIFF: the directory's offset and entry count, each entry's count and value
         const std::size_t ifd = Get(b, 4, 4, false);
-        add(4, 4, false, false), add(ifd, 2, false, false);
+        add(4, 4, false, false);
+        add(ifd, 2, false, false);
         for (std::size_t e = ifd + 2, n = Get(b, ifd, 2, false); n-- > 0 && e + 12 <= b.size(); e += 12) {
             const std::uint32_t tag = Get(b, e, 2, false);
-            add(e + 4, 4, false, false), add(e + 8, Get(b, e + 2, 2, false) == 3 ? 2 : 4, false, tag == 256 || tag == 257);
+            add(e + 4, 4, false, false);
+            const int width = Get(b, e + 2, 2, false) == 3 ? 2 : 4; // a SHORT value, or a LONG
+            add(e + 8, width, false, tag == 256 || tag == 257);
         }
     }
     return f;
@@ -79,12 +88,16 @@ Bytes PngBomb(std::uint32_t width, std::uint32_t height) {
             crc ^= byte;
             for (int k = 0; k < 8; ++k) crc = crc >> 1 ^ (0xEDB88320u & (0u - (crc & 1)));
         }
-        png.resize(png.size() + 4), Set(png, png.size() - 4, 4, true, std::uint32_t(data.size()));
+        png.resize(png.size() + 4);
+        Set(png, png.size() - 4, 4, true, std::uint32_t(data.size()));
         png.insert(png.end(), body.begin(), body.end());
-        png.resize(png.size() + 4), Set(png, png.size() - 4, 4, true, ~crc);
+        png.resize(png.size() + 4);
+        Set(png, png.size() - 4, 4, true, ~crc);
     };
     Bytes header{0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0}; // 8-bit grey
-    Set(header, 0, 4, true, width), Set(header, 4, 4, true, height), chunk("IHDR", header);
+    Set(header, 0, 4, true, width);
+    Set(header, 4, 4, true, height);
+    chunk("IHDR", header);
     const std::uint64_t total = (std::uint64_t(width) + 1) * height; // a filter byte starts each row
     Bytes z{0x78, 0x01};
     std::uint32_t pending = 0;
@@ -92,17 +105,28 @@ Bytes PngBomb(std::uint32_t width, std::uint32_t height) {
     const auto put = [&](std::uint32_t code, int n, bool huffman) { // codes go most significant bit first
         for (int i = 0; i < n; ++i) {
             pending |= ((huffman ? code >> (n - 1 - i) : code >> i) & 1) << bits;
-            if (++bits == 8) z.push_back(std::uint8_t(pending)), pending = 0, bits = 0;
+            if (++bits == 8) {
+                z.push_back(std::uint8_t(pending));
+                pending = 0;
+                bits = 0;
+            }
         }
     };
-    put(1, 1, false), put(1, 2, false), put(0x30, 8, true); // last block, fixed codes; literal 0
+    put(1, 1, false); // the last block
+    put(1, 2, false); // fixed codes
+    put(0x30, 8, true); // literal 0
     std::uint64_t left = total - 1;
-    for (; left >= 258; left -= 258) put(0xC5, 8, true), put(0, 5, true);
+    for (; left >= 258; left -= 258) {
+        put(0xC5, 8, true); // length 258
+        put(0, 5, true); // distance 1
+    }
     for (; left > 0; --left) put(0x30, 8, true);
     put(0, 7, true);
     if (bits) z.push_back(std::uint8_t(pending));
-    z.resize(z.size() + 4), Set(z, z.size() - 4, 4, true, std::uint32_t(total % 65521) << 16 | 1); // Adler-32
-    chunk("IDAT", z), chunk("IEND", {});
+    z.resize(z.size() + 4);
+    Set(z, z.size() - 4, 4, true, std::uint32_t(total % 65521) << 16 | 1); // Adler-32
+    chunk("IDAT", z);
+    chunk("IEND", {});
     return png;
 }
 
@@ -131,14 +155,16 @@ TEST(PictureCorpus, EachDamagedPictureLoadsAndDrawsOrIsRefusedInTimeWithinTheMem
         for (int i = 1; i <= cuts; ++i) run("cut", Bytes(seed.begin(), seed.begin() + seed.size() * i / (cuts + 1)));
         for (int i = 0; i < flips; ++i) {
             Bytes flipped = seed;
-            FlipBits(flipped, random, 1 + i % 4), run("bits flipped", flipped);
+            FlipBits(flipped, random, 1 + i % 4);
+            run("bits flipped", flipped);
         }
         for (const Field& field : Fields(seed)) {
             const std::uint32_t v = Get(seed, field.at, field.width, field.big);
             for (std::uint32_t value : field.size ? std::vector<std::uint32_t>{0, 1, 8192, 65535, 65536, 0x7FFFFFFF, 0x80000000, ~0u}
                                                   : std::vector<std::uint32_t>{0, 1, 2, v - 1, v + 1, ~0u}) {
                 Bytes changed = seed;
-                Set(changed, field.at, field.width, field.big, value), run("field at " + std::to_string(field.at), changed);
+                Set(changed, field.at, field.width, field.big, value);
+                run("field at " + std::to_string(field.at), changed);
             }
         }
     }

@@ -110,7 +110,9 @@ TEST(SettingsCorpus, EachFileGoesThroughTheShowAndTheDialogsCancelAndOkWithoutLo
         std::string garbage(random() % 4096, '\0');
         for (char& c : garbage) c = char(random());
         if (i >= corpus.size()) corpus.push_back(i % 50 ? Mutated(random) : garbage);
-        run(i, corpus[i], "/S", nullptr), run(i, corpus[i], "/C", "&Cancel"), run(i, corpus[i], "/C", "&OK");
+        run(i, corpus[i], "/S", nullptr);
+        run(i, corpus[i], "/C", "&Cancel");
+        run(i, corpus[i], "/C", "&OK");
     }
 }
 

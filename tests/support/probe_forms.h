@@ -20,11 +20,18 @@ public:
         const auto logged = [this](const tk::Component& c, const char* event) {
             return [this, &c, event] { log.push_back(c.Name() + "_" + event); };
         };
-        chk.Click = logged(chk, "Click"), txt.Change = logged(txt, "Change"), bar.Change = logged(bar, "Change");
-        list.Click = logged(list, "Click"), list.Scroll = logged(list, "Scroll"), checks.Click = logged(checks, "Click");
-        ok.Click = logged(ok, "Click"), cancel.Click = logged(cancel, "Click");
-        for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel})
-            c->GotFocus = logged(*c, "GotFocus"), c->LostFocus = logged(*c, "LostFocus");
+        chk.Click = logged(chk, "Click");
+        txt.Change = logged(txt, "Change");
+        bar.Change = logged(bar, "Change");
+        list.Click = logged(list, "Click");
+        list.Scroll = logged(list, "Scroll");
+        checks.Click = logged(checks, "Click");
+        ok.Click = logged(ok, "Click");
+        cancel.Click = logged(cancel, "Click");
+        for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel}) {
+            c->GotFocus = logged(*c, "GotFocus");
+            c->LostFocus = logged(*c, "LostFocus");
+        }
         ok.setDefault(true);
         cancel.setCancel(true);
     }

@@ -224,7 +224,10 @@ void ClickAt(int x, int y) {
     const LONG ax = static_cast<LONG>((x * 65536LL + 32768) / ScreenWidth());
     const LONG ay = static_cast<LONG>((y * 65536LL + 32768) / ScreenHeight());
     INPUT click[2] = {};
-    for (INPUT& in : click) in.type = INPUT_MOUSE, in.mi = {ax, ay, 0, MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE, 0, 0};
+    for (INPUT& in : click) {
+        in.type = INPUT_MOUSE;
+        in.mi = {ax, ay, 0, MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE, 0, 0};
+    }
     click[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
     click[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
     SendInput(2, click, sizeof(INPUT));

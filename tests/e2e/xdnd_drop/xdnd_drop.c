@@ -31,7 +31,10 @@ int main(int argc, char** argv) {
     for (XEvent e;;) {
         XNextEvent(d, &e);
         if (e.type == ClientMessage && e.xclient.message_type == A("XdndStatus")) {
-            if (!(e.xclient.data.l[1] & 1)) return Send(target, "XdndLeave", source, 0, 0, 0), 4;
+            if (!(e.xclient.data.l[1] & 1)) {
+                Send(target, "XdndLeave", source, 0, 0, 0);
+                return 4;
+            }
             Send(target, "XdndDrop", source, CurrentTime, 0, 0);
         } else if (e.type == ClientMessage && e.xclient.message_type == A("XdndFinished")) {
             return 0;

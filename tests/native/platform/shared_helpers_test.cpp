@@ -42,7 +42,8 @@ std::uint64_t TestTimer() { return 0; }
 // Timer readings of two runs often differ in a few low bits only (Randomize's timer: the Wine suite).
 TEST(UniformRandom, NeighbouringSeedsShareNoDraw) {
     UniformRandom a(&TestTimer), b(&TestTimer);
-    a.Seed(0xABCDF0), b.Seed(0xABCDEF);
+    a.Seed(0xABCDF0);
+    b.Seed(0xABCDEF);
     for (int i = 0; i < 20; ++i) EXPECT_NE(a.Rnd(), b.Rnd()) << "draw " << i;
 }
 

@@ -49,12 +49,15 @@ protected:
     void UseShow(const std::vector<TestSlide>& slides, std::int32_t delay = 10, bool random = false,
                  tk::Color background = 0) {
         ClsSettings& settings = AppSettings();
-        settings.setBgColor(background), settings.setDelay(delay), settings.setRandomDisplay(random);
+        settings.setBgColor(background);
+        settings.setDelay(delay);
+        settings.setRandomDisplay(random);
         settings.setPictureCount(0);
         std::int32_t i = 0;
         for (const TestSlide& slide : slides) {
             settings.setFileSpec(++i, slide.path);
-            settings.setCenter(i, slide.center), settings.setHStretch(i, slide.hStretch);
+            settings.setCenter(i, slide.center);
+            settings.setHStretch(i, slide.hStretch);
             settings.setVStretch(i, slide.vStretch);
         }
     }

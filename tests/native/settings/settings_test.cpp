@@ -73,10 +73,13 @@ TEST_F(Settings, AnEntryWithoutAPathStaysAndLongValuesAreCutTo254Characters) {
 TEST_F(Settings, ReleaseWritesEverythingAsHeldWithTheCountLast) {
     {
         ClsSettings s; // no file yet: the file's lines come in the order written
-        s.setBgColor(-2147483647 - 1), s.setRandomDisplay(true);
+        s.setBgColor(-2147483647 - 1);
+        s.setRandomDisplay(true);
         s.setDelay(5000); // stored unchanged; only a read keeps to 2..1000
-        s.setFileSpec(1, "C:\\a.jpg"), s.setFileSpec(2, "D:\\Holiday 2024\\b.gif");
-        s.setCenter(2, true), s.setVStretch(1, true);
+        s.setFileSpec(1, "C:\\a.jpg");
+        s.setFileSpec(2, "D:\\Holiday 2024\\b.gif");
+        s.setCenter(2, true);
+        s.setVStretch(1, true);
     }
     EXPECT_EQ(FileText(), "[INIT]\r\nBGColor_0=-2147483648\r\nRandomDisplay_0=True\r\nDelay_0=5000\r\n"
                           "PreviewFlag_0=False\r\nDisplayWarnings_0=False\r\nFileSpec_1=C:\\a.jpg\r\nCenter_1=False\r\n"
@@ -105,16 +108,21 @@ TEST_F(Settings, ReleaseWritesOnlyTheKeysThatDifferFromWhatWasRead) {
 TEST_F(Settings, TheListGrowsWithEmptyEntriesShrinksFromTheEndAndKeepsToItsLimit) {
     DiscardSettings = true; // writing a full list back is timed elsewhere
     ClsSettings s;
-    for (int i = 1; i <= 4; ++i) s.setFileSpec(i, "p" + std::to_string(i)), s.setCenter(i, true);
+    for (int i = 1; i <= 4; ++i) {
+        s.setFileSpec(i, "p" + std::to_string(i));
+        s.setCenter(i, true);
+    }
     s.setFileSpec(7, "C:\\seven.bmp");
     EXPECT_TRUE(s.pictureCount() == 7 && s.center(4));
     EXPECT_FALSE(s.center(5) || s.hStretch(6) || s.vStretch(7));
     s.setFileSpec(2, "C:\\two.bmp");
     EXPECT_TRUE(s.pictureCount() == 7 && s.center(2)) << "an existing index only stores the path";
-    s.setPictureCount(3), s.setPictureCount(5);
+    s.setPictureCount(3);
+    s.setPictureCount(5);
     EXPECT_EQ(s.fileSpec(3), "p3");
     EXPECT_TRUE(s.fileSpec(4).empty() && !s.center(4)) << "dropped by the shrink";
-    s.setPictureCount(2000000000), s.setFileSpec(kMaxPictureCount + 1, "beyond");
+    s.setPictureCount(2000000000);
+    s.setFileSpec(kMaxPictureCount + 1, "beyond");
     EXPECT_EQ(s.pictureCount(), kMaxPictureCount);
 }
 
@@ -122,7 +130,9 @@ TEST_F(Settings, IndicesOutsideTheListAreHarmless) {
     ClsSettings s;
     s.setFileSpec(1, "a");
     for (const std::int32_t index : {0, -1, 2, 1000000, -2147483647 - 1}) {
-        s.setCenter(index, true), s.setHStretch(index, true), s.setVStretch(index, true);
+        s.setCenter(index, true);
+        s.setHStretch(index, true);
+        s.setVStretch(index, true);
         EXPECT_FALSE(s.center(index) || s.hStretch(index) || s.vStretch(index) || s.fileSpec(index) != "") << index;
     }
     for (const std::int32_t index : {0, -5, 2147483647}) s.setFileSpec(index, "outside");
@@ -159,7 +169,9 @@ TEST_F(Settings, TurnsUnicodeBeforeWritingOnlyWhatTheCodePageCannotHold) {
         {"", "C:\\a.jpg", false, false}, {"", greek, false, true}, {"", greek, true, false},
         {"[INIT]\r\nPictureCount_0=1\r\nFileSpec_1=" + greek + "\r\n", "", false, false}}; // unchanged: not written
     for (const auto& [file, added, discard, unicode] : cases) {
-        SetFile(file), profile.unicodeForm.clear(), profile.writes.clear();
+        SetFile(file);
+        profile.unicodeForm.clear();
+        profile.writes.clear();
         {
             ClsSettings settings;
             if (!added.empty()) settings.setFileSpec(1, added);

@@ -9,7 +9,11 @@ using namespace qs::e2e;
 void TypeText(const std::string& text) {
     for (unsigned char c : text) {
         INPUT in[2] = {};
-        for (INPUT& i : in) i.type = INPUT_KEYBOARD, i.ki.wScan = c, i.ki.dwFlags = KEYEVENTF_UNICODE;
+        for (INPUT& i : in) {
+            i.type = INPUT_KEYBOARD;
+            i.ki.wScan = c;
+            i.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
         in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
         SendInput(2, in, sizeof(INPUT));
     }

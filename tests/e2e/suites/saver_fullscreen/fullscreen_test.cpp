@@ -219,8 +219,10 @@ TEST(TwoMonitors, TheShowCoversBothAndAKeyOnTheSecondEndsIt) {
     ASSERT_TRUE(show && WaitUntil([&] {
         shown.clear();
         for (HWND w : saver.TopLevelWindows())
-            if (const RECT r = ScreenRect(w); IsWindowVisible(w))
-                shown.emplace(r.left, r.top, r.right, r.bottom), second = w != show ? w : second;
+            if (const RECT r = ScreenRect(w); IsWindowVisible(w)) {
+                shown.emplace(r.left, r.top, r.right, r.bottom);
+                if (w != show) second = w;
+            }
         return shown.size() == 2;
     }, kStartDeadline));
     EXPECT_EQ(shown, monitors);
