@@ -53,7 +53,7 @@ RunFolder::RunFolder(const std::string& saverFileName) {
 RunFolder::~RunFolder() {
     // A process that has just ended may hold its files a moment longer.
     std::error_code error;
-    WaitUntil([&] { return std::filesystem::remove_all(folder_, error), !error; }, Ms(3000));
+    WaitUntil([&] { return std::filesystem::remove_all(folder_, error) != static_cast<std::uintmax_t>(-1); }, Ms(3000));
 }
 
 void RunFolder::WriteSettings(const std::vector<std::string>& initLines) const {
@@ -223,19 +223,10 @@ void ClickAt(int x, int y) {
     // 0..65535 across the primary screen; a pixel's centre maps back to that pixel.
     const LONG ax = static_cast<LONG>((x * 65536LL + 32768) / ScreenWidth());
     const LONG ay = static_cast<LONG>((y * 65536LL + 32768) / ScreenHeight());
-    INPUT click[2] = {};
-    for (INPUT& in : click) {
-        in.type = INPUT_MOUSE;
-        in.mi = {ax, ay, 0, MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE, 0, 0};
-    }
-    click[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    click[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    const DWORD moveTo = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    INPUT click[2] = {{INPUT_MOUSE, {.mi = {ax, ay, 0, moveTo | MOUSEEVENTF_LEFTDOWN, 0, 0}}},
+                      {INPUT_MOUSE, {.mi = {ax, ay, 0, moveTo | MOUSEEVENTF_LEFTUP, 0, 0}}}};
     SendInput(2, click, sizeof(INPUT));
-}
-
-void ClickCentre(HWND window) {
-    const RECT r = ScreenRect(window);
-    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 bool ClickCheck(HWND window, const std::string& caption) {
@@ -245,8 +236,7 @@ bool ClickCheck(HWND window, const std::string& caption) {
 }
 
 bool CursorShowing() {
-    CURSORINFO info{};
-    info.cbSize = sizeof info;
+    CURSORINFO info{sizeof(CURSORINFO), 0, nullptr, {}};
     return !GetCursorInfo(&info) || (info.flags & CURSOR_SHOWING) != 0;
 }
 

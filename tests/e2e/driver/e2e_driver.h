@@ -69,7 +69,6 @@ public:
     SaverProcess(const SaverProcess&) = delete;
 
     DWORD Id() const { return id_; }
-    bool Started() const { return process_ != nullptr; }
     bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
     bool WaitForExit(Ms deadline) const { return WaitUntil([this] { return !Running(); }, deadline); }
     std::optional<DWORD> ExitCode() const;
@@ -135,7 +134,10 @@ bool OkBothAndExit(const SaverProcess& saver, HWND editor, HWND settings);
 void PressKey(WORD virtualKey, WORD held = 0);
 void ClickAt(int x, int y);
 inline void ClickAt(POINT p) { ClickAt(p.x, p.y); }
-void ClickCentre(HWND window);
+inline void ClickCentre(HWND window) {
+    const RECT r = ScreenRect(window);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
 inline bool ClickButton(HWND window, const std::string& caption) {
     HWND button = FindChild(window, "Button", caption);
     if (button) ClickCentre(button);

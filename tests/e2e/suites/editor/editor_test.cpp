@@ -8,13 +8,8 @@ using namespace qs::e2e;
 // Characters, whatever keys would make them on this keyboard.
 void TypeText(const std::string& text) {
     for (unsigned char c : text) {
-        INPUT in[2] = {};
-        for (INPUT& i : in) {
-            i.type = INPUT_KEYBOARD;
-            i.ki.wScan = c;
-            i.ki.dwFlags = KEYEVENTF_UNICODE;
-        }
-        in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        INPUT in[2] = {{INPUT_KEYBOARD, {.ki = {0, c, KEYEVENTF_UNICODE, 0, 0}}},
+                       {INPUT_KEYBOARD, {.ki = {0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, 0, 0}}}};
         SendInput(2, in, sizeof(INPUT));
     }
 }
