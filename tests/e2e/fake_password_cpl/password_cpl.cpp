@@ -7,14 +7,12 @@
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
-namespace {
-std::string BesideThisModule(const char* name) {
+static std::string BesideThisModule(const char* name) {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(reinterpret_cast<HMODULE>(&__ImageBase), path, MAX_PATH);
     std::string folder(path);
     return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
 }
-} // namespace
 
 extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND) {
     std::ofstream(BesideThisModule("password-calls.txt"), std::ios::app) << '.';

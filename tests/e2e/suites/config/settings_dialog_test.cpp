@@ -38,8 +38,7 @@ TEST_P(OpensOn, TheDialogWithItsControlsAndLeavesNoFileWhenCancelled) {
     EXPECT_EQ(run_.SettingsText(), "") << "an untouched dialog writes nothing";
 }
 
-INSTANTIATE_TEST_SUITE_P(Switches, OpensOn, ::testing::Values("/C", "/c:1234", ""),
-                         [](const auto& info) { return std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Switches, OpensOn, ::testing::Values("/C", "/c:1234", ""));
 
 // A "/P" run beside the dialog ends after its OK or before it: the file keeps the dialog's changes and every slide.
 TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPictureAndTheTopArrowAndOkWriteTheDelayWhicheverRunEndsLast) {
@@ -64,10 +63,8 @@ TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPictureAndTheTopArrowAn
         SetForegroundWindow(dialog);
         ASSERT_TRUE(ClickCheck(dialog, "Random order"));
         // At 15 twips a pixel: the monitor at (4200, 360), its screen (270, 270) inside it, 2290 x 1680.
-        POINT origin{0, 0};
-        ClientToScreen(dialog, &origin);
-        const int left = origin.x + (4200 + 270) / 15, top = origin.y + (360 + 270) / 15;
-        const RECT screen{left, top, left + 2290 / 15, top + 1680 / 15};
+        RECT screen{(4200 + 270) / 15, (360 + 270) / 15, (4200 + 270 + 2290) / 15, (360 + 270 + 1680) / 15};
+        MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&screen), 2);
         const RECT inner{screen.left + 2, screen.top + 2, screen.right - 2, screen.bottom - 2};
         // The preview ticks every 100 ms and shows its first slide once the clock has moved on by a second.
         ASSERT_TRUE(WaitUntil([&] { return CountScreenPixels(inner, kGreen) > 200; }, Ms(4000)))

@@ -34,9 +34,7 @@ protected:
         EXPECT_TRUE(!watchCentre ||
                     WaitUntil([&] { return *seen.insert(ScreenPixel(512, 384)).first == kRed; }, kStartDeadline));
         EXPECT_EQ(seen, (std::set<COLORREF>{desktop, kBlue, kRed})) << "colours at the centre before the first slide";
-        HWND window = saver_->WaitForWindow(kSaverCaption, kStartDeadline);
-        EXPECT_NE(window, nullptr) << "no window captioned " << kSaverCaption;
-        return window;
+        return saver_->WaitForWindow(kSaverCaption, kStartDeadline);
     }
 
     RunFolder run_;
@@ -191,11 +189,8 @@ TEST_F(PreparedSlides, AFileChangedAfterItWasPreparedShowsAsItIsNow) {
         StartOnRed(5);
         PumpFor(Ms(3000));
         ASSERT_EQ(ScreenPixel(512, 384), kRed) << "the slide stays its time";
-        if (deleted) {
-            ASSERT_TRUE(DeleteFileA(run_.PathOf("2.bmp").c_str()));
-        } else {
-            run_.WriteSolidBitmap("2.bmp", 4000, 3000, kYellow);
-        }
+        if (deleted) ASSERT_TRUE(DeleteFileA(run_.PathOf("2.bmp").c_str()));
+        else run_.WriteSolidBitmap("2.bmp", 4000, 3000, kYellow);
         const COLORREF next = CentreAfter(kRed);
         EXPECT_TRUE(deleted ? next != kGreen : next == kYellow);
         // The text slide's heading across the top.
@@ -206,7 +201,8 @@ TEST_F(PreparedSlides, AFileChangedAfterItWasPreparedShowsAsItIsNow) {
 using Corners = std::tuple<LONG, LONG, LONG, LONG>;
 
 BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT r, LPARAM list) {
-    return reinterpret_cast<std::multiset<Corners>*>(list)->emplace(r->left, r->top, r->right, r->bottom), TRUE;
+    reinterpret_cast<std::multiset<Corners>*>(list)->emplace(r->left, r->top, r->right, r->bottom);
+    return TRUE;
 }
 
 // Only on a display with two monitors (qs_two_monitor_run in scripts/wine-env.sh).

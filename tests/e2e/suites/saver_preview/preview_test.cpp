@@ -43,7 +43,6 @@ TEST(Preview, TheSurfaceFillsTheHostShowsTheShowAndEndsOnWmCloseOrWithTheHost) {
         RunFolder run;
         WriteShow(run, run.WriteSolidBitmap("red.bmp", 1024, 512, kRed));
         Host host = MakeHost();
-        ASSERT_NE(host, nullptr);
         SaverProcess saver(run, "/P " + HandleText(host.get()));
         HWND surface = WaitForSurface(host.get());
         ASSERT_NE(surface, nullptr) << "no surface in the host";
