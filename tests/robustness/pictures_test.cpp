@@ -23,8 +23,9 @@ std::uint32_t Get(const Bytes& b, std::size_t at, int width, bool big) {
     for (int i = 0; i < width && at + i < b.size(); ++i) v |= std::uint32_t(b[at + i]) << 8 * (big ? width - 1 - i : i);
     return v;
 }
-void Set(Bytes& b, std::size_t at, int width, bool big, std::uint32_t v) {
-    for (int i = 0; i < width && at + i < b.size(); ++i) b[at + i] = std::uint8_t(v >> 8 * (big ? width - 1 - i : i));
+void Set(Bytes& b, std::size_t at, int width, bool big, std::uint32_t v) { // past the end it appends
+    b.resize(std::max(b.size(), at + width));
+    for (int i = 0; i < width; ++i) b[at + i] = std::uint8_t(v >> 8 * (big ? width - 1 - i : i));
 }
 
 // The fields of a good file that state a length or a size, found by walking its structure.
@@ -84,15 +85,11 @@ Bytes PngBomb(std::uint32_t width, std::uint32_t height) {
         Bytes body(type, type + 4);
         body.insert(body.end(), data.begin(), data.end());
         std::uint32_t crc = ~0u;
-        for (std::uint8_t byte : body) {
-            crc ^= byte;
-            for (int k = 0; k < 8; ++k) crc = crc >> 1 ^ (0xEDB88320u & (0u - (crc & 1)));
-        }
-        png.resize(png.size() + 4);
-        Set(png, png.size() - 4, 4, true, std::uint32_t(data.size()));
+        for (std::uint8_t byte : body) // bit by bit, the lowest first
+            for (int k = 0; k < 8; ++k) crc = crc >> 1 ^ (0xEDB88320u & (0u - ((crc ^ byte >> k) & 1)));
+        Set(png, png.size(), 4, true, std::uint32_t(data.size()));
         png.insert(png.end(), body.begin(), body.end());
-        png.resize(png.size() + 4);
-        Set(png, png.size() - 4, 4, true, ~crc);
+        Set(png, png.size(), 4, true, ~crc);
     };
     Bytes header{0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0}; // 8-bit grey
     Set(header, 0, 4, true, width);
@@ -112,8 +109,7 @@ Bytes PngBomb(std::uint32_t width, std::uint32_t height) {
             }
         }
     };
-    put(1, 1, false); // the last block
-    put(1, 2, false); // fixed codes
+    put(3, 3, false); // the last block, of fixed codes
     put(0x30, 8, true); // literal 0
     std::uint64_t left = total - 1;
     for (; left >= 258; left -= 258) {
@@ -123,8 +119,7 @@ Bytes PngBomb(std::uint32_t width, std::uint32_t height) {
     for (; left > 0; --left) put(0x30, 8, true);
     put(0, 7, true);
     if (bits) z.push_back(std::uint8_t(pending));
-    z.resize(z.size() + 4);
-    Set(z, z.size() - 4, 4, true, std::uint32_t(total % 65521) << 16 | 1); // Adler-32
+    Set(z, z.size(), 4, true, std::uint32_t(total % 65521) << 16 | 1); // Adler-32
     chunk("IDAT", z);
     chunk("IEND", {});
     return png;
