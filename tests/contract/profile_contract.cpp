@@ -18,9 +18,8 @@ namespace {
 
 class ProfileContract : public testing::Test {
 protected:
-    std::string Get(const std::string& file, const std::string& section, const std::string& key,
-                    std::uint32_t size = 255) {
-        return profile_->GetPrivateProfileString(section, key, "DEF", size, dir_.File(file));
+    std::string Get(const std::string& file, const std::string& section, const std::string& key) {
+        return profile_->GetPrivateProfileString(section, key, "DEF", 255, dir_.File(file));
     }
     bool Put(const std::string& file, const std::string& section, const std::string& key, const std::string& value) {
         return profile_->WritePrivateProfileString(section, key, value, dir_.File(file));

@@ -29,10 +29,8 @@ protected:
         os.process.executablePath = dir_.File("QuilloSlides.scr");
     }
     ~RegistryContract() override {
-        for (const std::string& key : {"Software\\" + name_, "Software\\Brindle\\QuilloSaverF1\\" + name_}) {
-            RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
-            RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
-        }
+        for (const std::string& key : {"Software\\" + name_, "Software\\Brindle\\QuilloSaverF1\\" + name_})
+            RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str()); // the key itself too
     }
     // The value exactly as the system stores it: its type and bytes.
     std::pair<DWORD, std::string> Stored(const std::string& path, const std::string& value) {

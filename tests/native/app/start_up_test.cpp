@@ -24,9 +24,7 @@ TEST(ReadDecimal, ReadsTheNumberAtTheStartSkippingBlanksAnywhere) {
         {"99999999999", 99999999999.0}, // beyond 32 bits: read in full
         {"-1e400", -kInf}, {std::string(400, '9'), kInf}, {"0.001e99999999999999", kInf}, // beyond a double
         {"1e-400", 0}, {"1000e-99999999999999", 0}};
-    for (const auto& [text, value] : cases) {
-        EXPECT_DOUBLE_EQ(app::ReadDecimalNumber(text), value) << text.substr(0, 30);
-    }
+    for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(app::ReadDecimalNumber(text), value) << text.substr(0, 30);
 }
 
 using Opened = std::pair<std::string, platform::WindowHandle>; // what, with which handle
