@@ -42,17 +42,15 @@ Texts Captions(const Labels& labels) {
 // Each list runs up to its first empty value, or keeps its design element; links stack
 // upward, notices downward.
 TEST_F(AboutBoxTest, ListsHoldTheConfiguredTexts) {
-    const std::pair<const char*, std::array<Texts, 3>> cases[] = { // descriptions, links, notices; {}: as designed
-        {"HyperlinkDesc1=Home\r\nHyperlinkDesc2=Downloads:\r\nHyperlinkValue1=a\r\nHyperlinkValue2=b\r\n"
-         "Warning1=First.\r\nWarning2=Second.\r\n", {Texts{"Home", "Downloads:"}, {"a", "b"}, {"First.", "Second."}}},
+    // Descriptions, links, notices ({}: as designed); gaps first, as the box copies what it reads to the registry.
+    const std::pair<const char*, std::array<Texts, 3>> cases[] = {
         {"HyperlinkDesc2=Second\r\nHyperlinkValue1=a\r\nHyperlinkValue2=b\r\nWarning2=Late\r\n",
-         {Texts{}, {"a", "b"}, {}}}};
+         {Texts{}, {"a", "b"}, {}}},
+        {"HyperlinkDesc1=Home\r\nHyperlinkDesc2=Downloads:\r\nHyperlinkValue1=a\r\nHyperlinkValue2=b\r\n"
+         "Warning1=First.\r\nWarning2=Second.\r\n", {Texts{"Home", "Downloads:"}, {"a", "b"}, {"First.", "Second."}}}};
     const ui::AboutBox design;
-    MemoryRegistry registries[2]; // what the first case copies there would fill the second's gaps
     const auto lists = {&ui::AboutBox::linkDescriptionLabels, &ui::AboutBox::linkLabels, &ui::AboutBox::noticeLabels};
-    for (std::size_t k = 0; k < std::size(cases); ++k) {
-        const auto& [lines, expected] = cases[k];
-        os.UseRegistry(&registries[k]);
+    for (const auto& [lines, expected] : cases) {
         const ui::AboutBox& about = Open(lines);
         int l = 0;
         for (auto list : lists) {
@@ -75,11 +73,9 @@ TEST_F(AboutBoxTest, EachLinkOpensItsTargetAndShellResultsUpTo32AreFailures) {
     about.linkDescriptionLabels[0].userClick(); // a description opens nothing
     os.shell.openResult = 33;
     about.linkLabels[1].userClick();
-    EXPECT_EQ(Failures(), Texts{});
     os.shell.openResult = 32;
     about.linkLabels[0].userClick();
-    ASSERT_EQ(os.shell.openCalls.size(), 2u);
-    EXPECT_EQ((Texts{os.shell.openCalls[0].target, os.shell.openCalls[1].target}),
+    EXPECT_EQ((Texts{os.shell.openCalls.at(0).target, os.shell.openCalls.at(1).target}),
               (Texts{"http://b.example/", "http://a.example/"}));
     EXPECT_EQ(os.shell.openCalls[1].owner, about.hWnd());
     EXPECT_EQ(Failures(), (Texts{"Cannot Execute Browser ar This Time.", "Quillo Slide Show"}));
