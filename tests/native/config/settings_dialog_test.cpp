@@ -1,5 +1,5 @@
-// The delay mapping is the model's (tests/models); the captions, the top arrow, OK and
-// Cancel are proven on the real program under Wine.
+// The delay mapping is the model's (tests/models); the captions, the stored delay and slide count, the top arrow,
+// the preview's first slide, OK and Cancel (untouched, it writes nothing) are proven on the real program under Wine.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -30,8 +30,6 @@ protected:
         dialog.userClose();
         return ui().messageBoxes().size() > before;
     }
-
-private:
     std::unique_ptr<ui::SettingsDialog> dialog_;
 };
 
@@ -52,8 +50,6 @@ TEST_F(SettingsDialogTest, ALongDelayIsKeptUntilAnArrowMovesTheBar) {
     EXPECT_TRUE(CloseAsked(again, tk::vbNo));
 }
 
-// The delay, the slide count, the preview's first slide and an untouched Cancel writing
-// nothing are proven under Wine.
 TEST_F(SettingsDialogTest, OpensOnTheStoredOptionsAndOnlyAChosenColourReachesSwatchAndSettings) {
     ui::SettingsDialog& dlg = Open("BGColor_0=4210752\r\nRandomDisplay_0=True\r\n");
     EXPECT_EQ(dlg.randomOrderBox.Value(), 1);
