@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <deque>
 #include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/editor/slide_list_model.h"
@@ -82,11 +82,9 @@ protected:
     SlideListModel model{view};
 };
 
-// Opening selects nothing and names the first slide; selecting shows path and position, but the
-// slide already on show is not drawn again nor its position brought up to date. Adding below the
-// selection and Up and Down carrying a slide's options are proven by the Wine suite on the real
-// editor. Dropped pictures go in as one block where Add would put a slide. Alt+T, Alt+H and Alt+V
-// toggle an option of the selected slide, with Alt alone.
+// Opening selects nothing and names the first slide; the slide already on show is not drawn again
+// nor its position brought up to date. The Wine suite proves on the real editor that selecting shows
+// the slide, that Add goes below the selection and that Up and Down carry a slide's options.
 struct CommandCase {
     const char* name;
     int rows, selected;
@@ -128,7 +126,6 @@ auto Key(int key, bool shift, bool ctrl, bool alt) { return [=](M& m) { m.keyDow
 INSTANTIATE_TEST_SUITE_P(Table, Command, ::testing::ValuesIn(std::vector<CommandCase>{
         {"Opening", 3, 1, Reopen(3, true), {}, k3, -1, "0/0", "s1", {"surface on"}, false, false},
         {"OpeningEmpty", 3, 1, Reopen(0, false), {}, {}, -1, "0/0", "", {"surface off"}, false, false},
-        {"SelectShowsTheSlide", 3, -1, Select(2), {}, k3, 2, "(3/3)", "s3", {"draw s3 C H"}, false, false},
         {"SelectTheSlideOnShow", 3, -1, Select(0), {}, k3, 0, "0/0", "s1", {}, false, false},
         {"SelectAgain", 3, 2, Select(2), {}, k3, 2, "(3/3)", "s3", {}, false, false},
         {"DropNothing", 2, 0, Drop({}), {}, {"s1 C", "s2"}, 0, "0/0", "s1", {}, false, false},
@@ -222,10 +219,9 @@ TEST_F(SlideList, DiscardingAsksOnlyAboutChangesAndRestoresTheOptions) {
         view.log.clear();
         view.answers = c.answers;
         EXPECT_EQ(c.reset ? (model.reset(), !model.dirty()) : model.close(), c.goesAhead);
-        const Texts asked = {c.reset ? "Do you want to ignore all changes you made and restore old values?"
-                                     : "Do you want to ignore all changes and exit?"};
-        EXPECT_EQ(Texts(view.log.begin(), view.log.begin() + std::min<std::size_t>(view.log.size(), 1)),
-                  c.answers.empty() ? Texts{} : asked);
+        const std::string asked = c.reset ? "Do you want to ignore all changes you made and restore old values?"
+                                          : "Do you want to ignore all changes and exit?";
+        EXPECT_EQ(!view.log.empty() && view.log[0] == asked, !c.answers.empty());
         const bool kept = c.applied || !c.goesAhead;
         EXPECT_EQ(model.preview(), c.change && kept);
         EXPECT_EQ(model.noWarnings(), c.silenced && kept);
