@@ -22,6 +22,12 @@ namespace {
 using Texts = std::vector<std::string>;
 using Slides = std::vector<Slide>;
 
+Slides Numbered(int n) {
+    Slides slides;
+    for (int k = 1; k <= n; ++k) slides.push_back({"s" + std::to_string(k), k % 2 == 1, k % 3 == 0, k % 4 == 0});
+    return slides;
+}
+
 class RecordingView : public SlideListView {
 public:
     const SlideListModel* model = nullptr;
@@ -29,7 +35,6 @@ public:
     Texts log;
     std::deque<bool> answers;
     std::optional<std::string> picked = "added";
-    Slides stored;
 
     void rowsReplaced() override { rows = model->slides(); }
     void rowInserted(int r) override { rows.insert(rows.begin() + r, model->slides()[r]); }
@@ -50,20 +55,13 @@ public:
         return yes;
     }
     std::optional<std::string> pickPicture() override { return picked; }
-    Slides storedSlides() override { return stored; }
+    Slides storedSlides() override { return Numbered(4); } // not the list opened: Reset must read it
 };
-
-Slides Numbered(int n) {
-    Slides slides;
-    for (int k = 1; k <= n; ++k) slides.push_back({"s" + std::to_string(k), k % 2 == 1, k % 3 == 0, k % 4 == 0});
-    return slides;
-}
 
 class SlideList : public ::testing::Test {
 protected:
     SlideList() { view.model = &model; }
     void Open(int n, bool preview = false, bool noWarnings = false, int selected = -1) {
-        view.stored = Numbered(n);
         model.open(Numbered(n), preview, noWarnings);
         if (selected >= 0) model.select(selected);
         view.log.clear();
@@ -161,9 +159,8 @@ INSTANTIATE_TEST_SUITE_P(Table, Command, ::testing::ValuesIn(std::vector<Command
         {"AltB", 3, 1, Key('B', false, false, true), {}, k3, 1, "(2/3)", "s2", {}, false, false}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// An option click or Alt key redraws the preview only when the column's current row
-// (the row last clicked in it) is the selected slide, and only once every column has
-// one: after Delete All, or opening an empty list, none has until it is clicked.
+// An option click or Alt key redraws only when its column's current row (last clicked in it) is the
+// selected slide; after Delete All or opening an empty list, a column has none until it is clicked.
 TEST_F(SlideList, OptionChangesRedrawOnlyTheSelectedSlide) {
     Open(3, true);
     ClickOption(SlideOption::Center, 0, false);
@@ -225,13 +222,12 @@ TEST_F(SlideList, DiscardingAsksOnlyAboutChangesAndRestoresTheOptions) {
         const bool kept = c.applied || !c.goesAhead;
         EXPECT_EQ(model.preview(), c.change && kept);
         EXPECT_EQ(model.noWarnings(), c.silenced && kept);
-        EXPECT_EQ(model.slides(), c.reset && c.goesAhead ? Numbered(3) : before);
+        EXPECT_EQ(model.slides(), c.reset && c.goesAhead ? Numbered(4) : before);
         EXPECT_EQ(Shows(), c.reset && c.goesAhead ? (Texts{"0/0", "s1"}) : shown);
     }
 }
 
-// The first visible row follows the list rules: a selection comes into view, removing
-// rows keeps it within what the list can scroll to.
+// A selection comes into view; removing rows keeps the first visible row within the list's reach.
 TEST_F(SlideList, TheFirstVisibleRowKeepsTheSelectionInView) {
     model.setVisibleRows(10);
     Open(40);
