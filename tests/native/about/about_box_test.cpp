@@ -39,8 +39,7 @@ Texts Captions(const Labels& labels) {
     return out;
 }
 
-// Each list runs up to its first empty value, or keeps its design element; links stack
-// upward, notices downward.
+// Each list runs up to its first empty value, or keeps its design element; links stack up, notices down.
 TEST_F(AboutBoxTest, ListsHoldTheConfiguredTexts) {
     // Descriptions, links, notices ({}: as designed); gaps first, as the box copies what it reads to the registry.
     const std::pair<const char*, std::array<Texts, 3>> cases[] = {
@@ -63,8 +62,7 @@ TEST_F(AboutBoxTest, ListsHoldTheConfiguredTexts) {
     }
 }
 
-// The links come through the registry: values once shipped keep working after the
-// settings file has lost them.
+// Links come through the registry: values once shipped keep working after the settings file lost them.
 TEST_F(AboutBoxTest, EachLinkOpensItsTargetAndShellResultsUpTo32AreFailures) {
     Open("HyperlinkValue1=http://a.example/\r\nHyperlinkValue2=http://b.example/\r\nHyperLinkPopupHelp2=Tip\r\n")
         .okButton.userClick();
