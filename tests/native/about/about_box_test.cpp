@@ -6,7 +6,6 @@
 
 #include "support/memory_registry.h"
 #include "support/toolkit_fixture.h"
-#include "toolkit/application.h"
 #include "ui/about/about_box.h"
 
 namespace qs::test {

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "support/toolkit_fixture.h"
-#include "toolkit/application.h"
 #include "ui/config/settings_dialog.h"
 
 namespace qs::test {

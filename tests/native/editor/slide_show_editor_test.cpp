@@ -9,7 +9,6 @@
 
 #include "support/test_images.h"
 #include "support/toolkit_fixture.h"
-#include "toolkit/application.h"
 #include "ui/editor/dropped_pictures.h"
 #include "ui/editor/slide_show_editor.h"
 
