@@ -21,8 +21,7 @@ protected:
         dialog_->Show();
         return *dialog_;
     }
-    // Closes with the close box, giving the answer if a question comes (its text is proven
-    // under Wine); true if one came.
+    // Closes with the close box and gives the answer to a question (its text is proven under Wine): did one come?
     bool CloseAsked(ui::SettingsDialog& dialog, int answer) {
         ui().onMessageBox = [answer](const auto&) { return answer; };
         const std::size_t before = ui().messageBoxes().size();
