@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdlib>
 #include <cwchar>
 #include <filesystem>
 #include <fstream>
@@ -161,10 +160,10 @@ std::vector<HWND> Descendants(HWND parent) {
 
 std::string TextOf(HWND window) {
     wchar_t buffer[1024] = {};
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, &copied))
+    DWORD_PTR got = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, &got))
         return {};
-    return platform::Narrow(std::wstring(buffer, std::min<std::size_t>(copied, 1023)));
+    return platform::Narrow(std::wstring(buffer, std::min<std::size_t>(got, 1023)));
 }
 
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text) {
@@ -245,15 +244,6 @@ static COLORREF Colour(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb 
 COLORREF ScreenPixel(int x, int y) {
     const std::vector<std::uint32_t> pixel = ScreenPixels(RECT{x, y, x + 1, y + 1});
     return pixel.empty() ? CLR_INVALID : Colour(pixel[0]);
-}
-
-bool SameColour(COLORREF a, COLORREF b, int tolerance) {
-    return a != CLR_INVALID && b != CLR_INVALID && std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
-           std::abs(GetGValue(a) - GetGValue(b)) <= tolerance && std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
-}
-
-bool WaitForScreenPixel(int x, int y, COLORREF colour, Ms deadline, int tolerance) {
-    return WaitUntil([&] { return SameColour(ScreenPixel(x, y), colour, tolerance); }, deadline);
 }
 
 std::vector<std::uint32_t> ScreenPixels(const RECT& area) {

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -110,7 +111,11 @@ std::string TextOf(HWND window);
 // The first descendant of the class (any case, "" for any) with that text (if given).
 HWND FindChild(HWND parent, const std::string& className, const std::optional<std::string>& text = std::nullopt);
 inline bool ShowsLabel(HWND top, const std::string& text) { return FindChild(top, "Static", text) != nullptr; }
-inline RECT ScreenRect(HWND window) { RECT r{}; GetWindowRect(window, &r); return r; }
+inline RECT ScreenRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
 // Asked in UTF-16: Wine answers another process's code-page request in UTF-16, longer than it reports.
 std::string RowText(HWND list, int row);
 inline int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
@@ -150,8 +155,13 @@ bool CursorShowing();
 inline int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 inline int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 COLORREF ScreenPixel(int x, int y);
-bool SameColour(COLORREF a, COLORREF b, int tolerance = 8);
-bool WaitForScreenPixel(int x, int y, COLORREF colour, Ms deadline, int tolerance = 8);
+inline bool SameColour(COLORREF a, COLORREF b, int tolerance = 8) {
+    return a != CLR_INVALID && b != CLR_INVALID && std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
+           std::abs(GetGValue(a) - GetGValue(b)) <= tolerance && std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+}
+inline bool WaitForScreenPixel(int x, int y, COLORREF colour, Ms deadline) {
+    return WaitUntil([&] { return SameColour(ScreenPixel(x, y), colour); }, deadline);
+}
 int CountScreenPixels(const RECT& area, COLORREF colour, int tolerance = 8);
 // The area's pixels row by row as 0x00RRGGBB; empty when the screen could not be read.
 std::vector<std::uint32_t> ScreenPixels(const RECT& area);
