@@ -45,7 +45,7 @@ TEST_F(ProfileContract, ReadsTrimmedNamesAnyCaseAndValuesWithoutQuotes) {
         {"init", "key2", "quoted"}, {"init", "key3", "single"}, {"init", "key4", "\"unmatched"},
         {"init", "noequals", "DEF"}, {"init", "key6", ""}, {"init", "key9", "tabbed"},
         {"init", "long", std::string(254, 'L')},                                 // cut to the buffer
-        {"init", "key12", "DEF"}, {"init", "missing", "DEF"}, {"nosuch", "k", "DEF"}, // a second [INIT] is never searched
+        {"init", "key12", "DEF"}, {"init", "missing", "DEF"}, {"nosuch", "k", "DEF"}, // a second [INIT] is not searched
     });
     EXPECT_EQ(Get("absent.ini", "INIT", "Delay_0"), "DEF");
     EXPECT_FALSE(std::filesystem::exists(dir_.path() / "absent.ini")) << "reading must not create the file";

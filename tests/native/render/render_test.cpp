@@ -122,14 +122,13 @@ TEST_F(RenderTest, APreviewPictureIsFittedByTheScreenShareAndItsEntrysFlags) {
 }
 
 TEST(FitBox, SizesStayFiniteWithoutASurfaceOrAScreenWidth) {
-    for (int flags = 0; flags < 8; ++flags) {
+    for (int flags = 0; flags < 8; ++flags)
         for (const auto& [surface, screen] : {std::pair{0.0f, 15360.0}, {1536.0f, 0.0}}) {
             const ElementBox e = FitBox(9600, 7200, surface, surface, surface * 0.75f, screen, (flags & 1) != 0,
                                         (flags & 2) != 0, (flags & 4) != 0);
             for (float value : {e.left, e.top, e.width, e.height}) EXPECT_TRUE(std::isfinite(value)) << flags;
             EXPECT_TRUE(surface > 0 || (e.width == 0 && e.height == 0)) << flags;
         }
-    }
 }
 
 // In list order the slides wrap, also when the list shrank below the one on show; in

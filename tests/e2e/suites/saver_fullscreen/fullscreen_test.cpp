@@ -51,10 +51,9 @@ TEST_F(FullScreen, ShowsTheFirstSlideAtOnceCoveringTheScreenPlacedByItsFlagsAndA
         {"FTF", {0, 0, 1024, 512}},    {"TTF", {0, 128, 1024, 640}}, {"TFT", {-256, 0, 1280, 768}}};
     for (const auto& [flags, at] : cases) {
         SCOPED_TRACE(flags);
-        std::vector<std::string> settings{bgBlue_, "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + red_};
-        const char* const keys[] = {"Center_1=", "HStretch_1=", "VStretch_1="};
-        for (int i = 0; i < 3; ++i) settings.push_back(keys[i] + std::string(flags[i] == 'T' ? "True" : "False"));
-        HWND window = Start(settings);
+        const auto flag = [&](int i) { return std::string(flags[i] == 'T' ? "True" : "False"); };
+        HWND window = Start({bgBlue_, "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + red_, "Center_1=" + flag(0),
+                             "HStretch_1=" + flag(1), "VStretch_1=" + flag(2)});
         ASSERT_NE(window, nullptr);
         const RECT visible{std::max<LONG>(at.left, 0), at.top, std::min<LONG>(at.right, 1024), at.bottom};
         EXPECT_TRUE(WaitForScreenPixel((visible.left + visible.right) / 2, (visible.top + visible.bottom) / 2, kRed,
