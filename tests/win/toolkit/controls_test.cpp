@@ -13,7 +13,6 @@ namespace {
 class Controls : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureToolkit();
         form.setBorderStyle(tk::BorderStyle::FixedDialog);
         form.setClientSize(7000, 5000);
         form.Load();
@@ -88,7 +87,6 @@ TEST_F(Controls, EnterSpaceAccessKeysAndTabReachTheirControls) {
 // Every way a window is closed goes through QueryUnload, which may refuse or fail: the saver's
 // password check hangs on it. The close box of a disabled form is dead; the session's end is not.
 TEST(Closing, EveryCloseAsksQueryUnloadThenUnloadEitherOfWhichMayCancel) {
-    EnsureToolkit();
     using enum tk::CloseReason;
     const struct {
         tk::CloseReason how; // Code: Unload(); ControlMenu: WM_CLOSE; AppWindows: WM_QUERYENDSESSION

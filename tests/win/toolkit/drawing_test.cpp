@@ -23,7 +23,6 @@ Bytes Jpeg() { return EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48); }
 // The structure checks themselves are the native suite's; the cut file proves the real loader
 // makes them before its decoder sees a file, which would fill a cut one with grey.
 TEST(Pictures, EachFormatLoadsAtItsNaturalSizeAndACutFileFailsAtLoad) {
-    EnsureToolkit();
     const Bytes jpeg = Jpeg();
     const std::tuple<const char*, Bytes, int, int> files[] = { // no size: refused
         {"quadrants.gif", DataFile("saver/quadrants.gif"), 320, 240},
@@ -45,7 +44,6 @@ TEST(Pictures, EachFormatLoadsAtItsNaturalSizeAndACutFileFailsAtLoad) {
 }
 
 TEST(Pictures, ExifOrientationTurnsTheSizeAndThePixels) {
-    EnsureToolkit();
     // Stored: red top-left, green top-right, blue bottom-left, white bottom-right; the
     // corners as shown, in the same order, for orientations 1 to 8.
     const char* expected[] = {"RGBW", "GRWB", "WBGR", "BWRG", "RBGW", "BRWG", "WGBR", "GWRB"};
@@ -71,12 +69,10 @@ TEST(Pictures, ExifOrientationTurnsTheSizeAndThePixels) {
 }
 
 TEST(Pictures, ALargePhotoDrawnAtFullSizeDecodesOnlyWhatShows) {
-    EnsureToolkit();
     const int w = 6000, h = 4000;
     auto picture = tk::LoadPicture(TempFile("large.jpg", EncodeWithWic(GUID_ContainerFormatJpeg, w, h)));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->widthPx(), w);
-    // Drawn onto a 1024 x 768 surface at full size: only what shows is decoded.
     HDC screen = GetDC(nullptr);
     {
         tk::win32::GdiObject<HBITMAP> target(CreateCompatibleBitmap(screen, 1024, 768));
@@ -112,11 +108,9 @@ int Count(HWND hwnd, COLORREF colour, RECT area) {
     return n;
 }
 
-// Paints what is pending in the window and the child windows over it, now.
 void Paint(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
 TEST(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
-    EnsureToolkit();
     DrawingForm form;
     form.Load();
     form.setBackColor(tk::Rgb(255, 255, 255));

@@ -1,4 +1,4 @@
-// Helpers of the Win32 toolkit tests: the toolkit, message pumping with a deadline, picture files.
+// Helpers of the Win32 toolkit tests (set up before any test): message pumping with a deadline, picture files.
 #pragma once
 
 #include <windows.h>
@@ -13,8 +13,6 @@
 
 namespace qs::test::win {
 
-// Installs the Win32 platform services and the Win32 toolkit backend (once).
-void EnsureToolkit();
 // Handles messages the way the program's loop does until `done` is true or the
 // deadline passes; returns `done()`.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
