@@ -35,7 +35,6 @@ std::size_t After(const Bytes& v, std::uint8_t marker) {
     return v.size();
 }
 
-// "format width x height", or "refused".
 std::string Declared(const Bytes& v) {
     tk::MemoryBytes bytes(v.data(), v.size());
     const auto h = tk::ReadPictureHeader(bytes);
@@ -49,11 +48,7 @@ TEST(PictureHeader, WholeFilesWithinTheLimitsAreReadAndEveryOtherIsRefused) {
     const Bytes gif = DataFile("saver/quadrants.gif");
     const Bytes progressive = ProgressiveJpeg();
     const std::size_t sof = After(jpeg, 0xC0) + 3; // the height, then the width
-    const struct {
-        const char* name;
-        Bytes bytes;
-        const char* expected;
-    } cases[] = {
+    const struct { const char* name; Bytes bytes; const char* expected; } cases[] = {
         {"bitmap", bmp, "bmp 40 x 30"},
         {"gif", gif, "gif 320 x 240"},
         {"baseline jpeg", jpeg, "jpeg 64 x 48"},
@@ -97,11 +92,7 @@ Bytes Patched(std::size_t at, int size, std::uint32_t value, int orientation = 6
 TEST(JpegOrientation, GoodAndDamagedInputIsAnsweredWithoutReadingOutside) {
     Bytes manySegments = kSoi;
     for (int i = 0; i < 100000; ++i) manySegments.insert(manySegments.end(), {0xFF, 0xE0, 0, 2});
-    const struct {
-        const char* name;
-        Bytes bytes;
-        int expected;
-    } cases[] = {
+    const struct { const char* name; Bytes bytes; int expected; } cases[] = {
         {"LittleEndian", JpegWithTiff(ExifTiff(3, false)), 3},
         {"BigEndian", JpegWithTiff(ExifTiff(7, true)), 7},
         {"NotAJpeg", {0x89, 'P', 'N', 'G', 0, 0}, 1},
