@@ -1,6 +1,5 @@
-// What is drawn: pictures through the imaging component (damaged and huge ones within bounded
-// memory are the robustness corpus's); on surfaces, drawing made while hidden shows and stays
-// until Cls, and an image covers the text only while it shows.
+// Pictures through the imaging component (damaged and huge ones: the robustness corpus), and surfaces:
+// drawing made while hidden shows and stays until Cls; an image covers the text only while it shows.
 #include <gtest/gtest.h>
 #include <wincodec.h>
 
