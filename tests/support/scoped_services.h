@@ -125,8 +125,7 @@ private:
     platform::WindowHandle nextHandle_ = 0x10000;
 };
 
-// VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or 1 (the
-// password is right) once they are used up.
+// VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or 1 (right) once they run out.
 class FakePasswords final : public platform::Passwords {
 public:
     struct ChangeCall { std::string provider; platform::WindowHandle owner = 0; std::uint32_t reserved1 = 0, reserved2 = 0; };
