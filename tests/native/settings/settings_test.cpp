@@ -95,7 +95,11 @@ TEST_F(Settings, ReleaseWritesOnlyTheKeysThatDifferFromWhatWasRead) {
     { ClsSettings s; }
     EXPECT_EQ(profile.writes, std::vector<std::string>{}) << "nothing differs";
     SetFile(file);
-    { ClsSettings s; s.setFileSpec(1, "b"), s.setHStretch(1, true); }
+    {
+        ClsSettings s;
+        s.setFileSpec(1, "b");
+        s.setHStretch(1, true);
+    }
     EXPECT_EQ(profile.writes, (std::vector<std::string>{"INIT/FileSpec_1", "INIT/HStretch_1"}));
     // A full list of missing entries: guards against edits of the text growing with the square of the list.
     SetFile("[INIT]\r\nPictureCount_0=150000\r\n");
