@@ -51,9 +51,15 @@ TEST_F(Controls, ClicksReachClickOnceChangesFromCodeAreMirroredAndAThrowingHandl
     EXPECT_EQ(form.chk.Value(), 0) << "checked, then cleared";
 
     // What a handler threw goes to the debugger output; the window, its controls and its timers go on.
-    form.ok.Click = [&] { form.log.push_back("click"), throw std::runtime_error("click failed"); };
+    form.ok.Click = [&] {
+        form.log.push_back("click");
+        throw std::runtime_error("click failed");
+    };
     int ticks = 0;
-    form.timer.Tick = [&] { ++ticks, throw std::runtime_error("tick failed"); };
+    form.timer.Tick = [&] {
+        ++ticks;
+        throw std::runtime_error("tick failed");
+    };
     form.timer.setEnabled(true);
     SendMessageA(H(form.ok), BM_CLICK, 0, 0);
     SendMessageA(H(form.ok), BM_CLICK, 0, 0);

@@ -70,7 +70,9 @@ std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int he
                     SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), stride,
                                                  static_cast<UINT>(pixels.size()), pixels.data())) &&
                     SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
-    frame.reset(), encoder.reset(), stream.reset(); // the file is complete once the stream is released
+    frame.reset(); // the file is complete once the stream is released
+    encoder.reset();
+    stream.reset();
     const std::string bytes = ok ? folder.read("encode.tmp") : "";
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
