@@ -41,9 +41,8 @@ TEST(DelayMapping, BoxBarAndStoredDelayAgree) {
 }
 
 TEST(PictureCountCaption, NamesOneAndCountsTheRest) {
-    for (const auto& [count, caption] : std::vector<std::pair<std::int32_t, std::string>>{
-             {0, "0 Pictures"}, {1, "One Picture"}, {2, "2 Pictures"}, {7, "7 Pictures"}})
-        EXPECT_EQ(SettingsDialogModel::pictureCountCaption(count), caption);
+    const std::pair<std::int32_t, const char*> cases[] = {{0, "0 Pictures"}, {1, "One Picture"}, {2, "2 Pictures"}};
+    for (const auto& [count, caption] : cases) EXPECT_EQ(SettingsDialogModel::pictureCountCaption(count), caption);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 
 #include "support/memory_registry.h"
 #include "support/toolkit_fixture.h"
-#include "toolkit/application.h"
 #include "ui/about/about_box.h"
 
 namespace qs::test {
@@ -39,20 +38,17 @@ Texts Captions(const Labels& labels) {
     return out;
 }
 
-// Each list runs up to its first empty value, or keeps its design element; links stack
-// upward, notices downward.
+// Each list runs up to its first empty value, or keeps its design element; links stack up, notices down.
 TEST_F(AboutBoxTest, ListsHoldTheConfiguredTexts) {
-    const std::pair<const char*, std::array<Texts, 3>> cases[] = { // descriptions, links, notices; {}: as designed
-        {"HyperlinkDesc1=Home\r\nHyperlinkDesc2=Downloads:\r\nHyperlinkValue1=a\r\nHyperlinkValue2=b\r\n"
-         "Warning1=First.\r\nWarning2=Second.\r\n", {Texts{"Home", "Downloads:"}, {"a", "b"}, {"First.", "Second."}}},
+    // Descriptions, links, notices ({}: as designed); gaps first, as the box copies what it reads to the registry.
+    const std::pair<const char*, std::array<Texts, 3>> cases[] = {
         {"HyperlinkDesc2=Second\r\nHyperlinkValue1=a\r\nHyperlinkValue2=b\r\nWarning2=Late\r\n",
-         {Texts{}, {"a", "b"}, {}}}};
+         {Texts{}, {"a", "b"}, {}}},
+        {"HyperlinkDesc1=Home\r\nHyperlinkDesc2=Downloads:\r\nHyperlinkValue1=a\r\nHyperlinkValue2=b\r\n"
+         "Warning1=First.\r\nWarning2=Second.\r\n", {Texts{"Home", "Downloads:"}, {"a", "b"}, {"First.", "Second."}}}};
     const ui::AboutBox design;
-    MemoryRegistry registries[2]; // what the first case copies there would fill the second's gaps
     const auto lists = {&ui::AboutBox::linkDescriptionLabels, &ui::AboutBox::linkLabels, &ui::AboutBox::noticeLabels};
-    for (std::size_t k = 0; k < std::size(cases); ++k) {
-        const auto& [lines, expected] = cases[k];
-        os.UseRegistry(&registries[k]);
+    for (const auto& [lines, expected] : cases) {
         const ui::AboutBox& about = Open(lines);
         int l = 0;
         for (auto list : lists) {
@@ -65,8 +61,7 @@ TEST_F(AboutBoxTest, ListsHoldTheConfiguredTexts) {
     }
 }
 
-// The links come through the registry: values once shipped keep working after the
-// settings file has lost them.
+// Links come through the registry: values once shipped keep working after the settings file lost them.
 TEST_F(AboutBoxTest, EachLinkOpensItsTargetAndShellResultsUpTo32AreFailures) {
     Open("HyperlinkValue1=http://a.example/\r\nHyperlinkValue2=http://b.example/\r\nHyperLinkPopupHelp2=Tip\r\n")
         .okButton.userClick();
@@ -75,11 +70,9 @@ TEST_F(AboutBoxTest, EachLinkOpensItsTargetAndShellResultsUpTo32AreFailures) {
     about.linkDescriptionLabels[0].userClick(); // a description opens nothing
     os.shell.openResult = 33;
     about.linkLabels[1].userClick();
-    EXPECT_EQ(Failures(), Texts{});
     os.shell.openResult = 32;
     about.linkLabels[0].userClick();
-    ASSERT_EQ(os.shell.openCalls.size(), 2u);
-    EXPECT_EQ((Texts{os.shell.openCalls[0].target, os.shell.openCalls[1].target}),
+    EXPECT_EQ((Texts{os.shell.openCalls.at(0).target, os.shell.openCalls.at(1).target}),
               (Texts{"http://b.example/", "http://a.example/"}));
     EXPECT_EQ(os.shell.openCalls[1].owner, about.hWnd());
     EXPECT_EQ(Failures(), (Texts{"Cannot Execute Browser ar This Time.", "Quillo Slide Show"}));

@@ -1,12 +1,11 @@
-// The delay mapping is the model's (tests/models); the captions, the top arrow, OK and
-// Cancel are proven on the real program under Wine.
+// The delay mapping is the model's (tests/models); the captions, the stored delay and slide count, the top arrow,
+// the preview's first slide, OK and Cancel (untouched, it writes nothing) are proven on the real program under Wine.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
 #include "support/toolkit_fixture.h"
-#include "toolkit/application.h"
 #include "ui/config/settings_dialog.h"
 
 namespace qs::test {
@@ -22,16 +21,13 @@ protected:
         dialog_->Show();
         return *dialog_;
     }
-    // Closes with the close box, giving the answer if a question comes (its text is proven
-    // under Wine); true if one came.
+    // Closes with the close box and gives the answer to a question (its text is proven under Wine): did one come?
     bool CloseAsked(ui::SettingsDialog& dialog, int answer) {
         ui().onMessageBox = [answer](const auto&) { return answer; };
         const std::size_t before = ui().messageBoxes().size();
         dialog.userClose();
         return ui().messageBoxes().size() > before;
     }
-
-private:
     std::unique_ptr<ui::SettingsDialog> dialog_;
 };
 
@@ -52,8 +48,6 @@ TEST_F(SettingsDialogTest, ALongDelayIsKeptUntilAnArrowMovesTheBar) {
     EXPECT_TRUE(CloseAsked(again, tk::vbNo));
 }
 
-// The delay, the slide count, the preview's first slide and an untouched Cancel writing
-// nothing are proven under Wine.
 TEST_F(SettingsDialogTest, OpensOnTheStoredOptionsAndOnlyAChosenColourReachesSwatchAndSettings) {
     ui::SettingsDialog& dlg = Open("BGColor_0=4210752\r\nRandomDisplay_0=True\r\n");
     EXPECT_EQ(dlg.randomOrderBox.Value(), 1);
