@@ -75,11 +75,10 @@ class FakeCursor final : public platform::Cursor {
 public:
     int ShowCursor(bool show) override { return displayCount += show ? 1 : -1; }
     bool GetPosition(std::int32_t& x, std::int32_t& y) override {
-        if (position) {
-            x = position->x;
-            y = position->y;
-        }
-        return position.has_value();
+        if (!position) return false;
+        x = position->x;
+        y = position->y;
+        return true;
     }
 
     struct Point { std::int32_t x = 0, y = 0; };

@@ -17,12 +17,10 @@ namespace {
 
 auto& Data(const tk::Picture& p) { return dynamic_cast<const tk::win32::WicPictureData&>(*p.data()); }
 
-Bytes Jpeg() { return EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48); }
-
 // The structure checks themselves are the native suite's; the cut file proves the real loader
 // makes them before its decoder sees a file, which would fill a cut one with grey.
 TEST(Pictures, EachFormatLoadsAtItsNaturalSizeAndACutFileFailsAtLoad) {
-    const Bytes jpeg = Jpeg();
+    const Bytes jpeg = EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48);
     const std::tuple<const char*, Bytes, int, int> files[] = { // no size: refused
         {"quadrants.gif", DataFile("saver/quadrants.gif"), 320, 240},
         {"progressive.jpg", ProgressiveJpeg(), 48, 32},
@@ -48,7 +46,7 @@ TEST(Pictures, ExifOrientationTurnsTheSizeAndThePixels) {
     const char* expected[] = {"RGBW", "GRWB", "WBGR", "BWRG", "RBGW", "BRWG", "WGBR", "GWRB"};
     for (int orientation = 1; orientation <= 8; ++orientation) {
         SCOPED_TRACE(orientation);
-        Bytes bytes = Jpeg(), app1 = ExifApp1(ExifTiff(orientation));
+        Bytes bytes = EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48), app1 = ExifApp1(ExifTiff(orientation));
         bytes.insert(bytes.begin() + 2, app1.begin(), app1.end()); // right after the start-of-image marker
         auto picture = tk::LoadPicture(TempFile("exif" + std::to_string(orientation) + ".jpg", bytes));
         ASSERT_TRUE(picture);
