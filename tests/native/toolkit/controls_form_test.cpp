@@ -97,7 +97,13 @@ TEST_F(ControlsFormTest, FocusMovesOnlyToControlsThatCanHoldItAndTabFollowsTabIn
 
 TEST_F(ControlsFormTest, KeysReachTheRightControl) {
     const auto alt = tk::vbAltMask;
-    const struct { const char* name; std::int16_t key, shift; Act prepare; Log expected; bool used; } cases[] = {
+    const struct {
+        const char* name;
+        std::int16_t key, shift;
+        Act prepare;
+        Log expected;
+        bool used;
+    } cases[] = {
         {"Enter presses a focused button", tk::vbKeyReturn, 0, [](auto& f) { f.cancel.SetFocus(); }, {"cancelButton_Click"}, true},
         {"Alt+letter of a label focuses the next control", 'D', alt, nullptr, {"randomBox_LostFocus", "delayBox_GotFocus"}, true},
         {"Alt+letter of a disabled button", 'C', alt, [](auto& f) { f.cancel.setEnabled(false); }, {}, false},

@@ -93,7 +93,11 @@ TEST_F(Controls, EnterSpaceAccessKeysAndTabReachTheirControls) {
 // password check hangs on it. The close box of a disabled form is dead; the session's end is not.
 TEST(Closing, EveryCloseAsksQueryUnloadThenUnloadEitherOfWhichMayCancel) {
     using enum tk::CloseReason; // how: Code is Unload(), ControlMenu WM_CLOSE, AppWindows WM_QUERYENDSESSION
-    const struct { tk::CloseReason how; bool cancelQuery, cancelUnload, disabled, fails, closes; Log log; } cases[] = {
+    const struct {
+        tk::CloseReason how;
+        bool cancelQuery, cancelUnload, disabled, fails, closes;
+        Log log;
+    } cases[] = {
         {Code, false, false, false, false, true, {"Form_QueryUnload", "Form_Unload"}},
         {Code, true, false, false, false, false, {"Form_QueryUnload"}},
         {Code, false, true, false, false, false, {"Form_QueryUnload", "Form_Unload"}},
