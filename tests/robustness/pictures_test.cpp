@@ -126,7 +126,6 @@ Bytes PngBomb(std::uint32_t width, std::uint32_t height) {
 }
 
 TEST(PictureCorpus, EachDamagedPictureLoadsAndDrawsOrIsRefusedInTimeWithinTheMemoryBound) {
-    EnsureToolkit();
     HDC screen = GetDC(nullptr);
     tk::win32::GdiObject<HBITMAP> target(CreateCompatibleBitmap(screen, 320, 240));
     tk::win32::MemoryDc dc(screen);

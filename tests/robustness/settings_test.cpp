@@ -72,7 +72,6 @@ Slides ShownSlides() {
 }
 
 TEST(SettingsCorpus, EachFileGoesThroughTheShowAndTheDialogsCancelAndOkWithoutLosingASlide) {
-    EnsureToolkit();
     ui::InstallModeWindows();
     static test::FakeProcess process; // the settings file is the executable's name with .INI
     platform::services().process = &process;

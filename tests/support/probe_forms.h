@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "toolkit/application.h"
@@ -20,14 +21,11 @@ public:
         const auto logged = [this](const tk::Component& c, const char* event) {
             return [this, &c, event] { log.push_back(c.Name() + "_" + event); };
         };
-        chk.Click = logged(chk, "Click");
-        txt.Change = logged(txt, "Change");
-        bar.Change = logged(bar, "Change");
-        list.Click = logged(list, "Click");
-        list.Scroll = logged(list, "Scroll");
-        checks.Click = logged(checks, "Click");
-        ok.Click = logged(ok, "Click");
-        cancel.Click = logged(cancel, "Click");
+        const std::tuple<std::function<void()>*, const tk::Component*, const char*> handlers[] = {
+            {&chk.Click, &chk, "Click"},   {&txt.Change, &txt, "Change"},       {&bar.Change, &bar, "Change"},
+            {&list.Click, &list, "Click"}, {&list.Scroll, &list, "Scroll"},     {&checks.Click, &checks, "Click"},
+            {&ok.Click, &ok, "Click"},     {&cancel.Click, &cancel, "Click"}};
+        for (const auto& [handler, c, event] : handlers) *handler = logged(*c, event);
         for (tk::Control* c : std::vector<tk::Control*>{&chk, &txt, &bar, &list, &checks, &ok, &cancel}) {
             c->GotFocus = logged(*c, "GotFocus");
             c->LostFocus = logged(*c, "LostFocus");

@@ -75,11 +75,10 @@ class FakeCursor final : public platform::Cursor {
 public:
     int ShowCursor(bool show) override { return displayCount += show ? 1 : -1; }
     bool GetPosition(std::int32_t& x, std::int32_t& y) override {
-        if (position) {
-            x = position->x;
-            y = position->y;
-        }
-        return position.has_value();
+        if (!position) return false;
+        x = position->x;
+        y = position->y;
+        return true;
     }
 
     struct Point { std::int32_t x = 0, y = 0; };
@@ -96,7 +95,8 @@ public:
     FakeSystem() { version.dwPlatformId = 2; }
     bool GetVersionInfo(platform::OsVersionInfo& info) override { return info = version, true; }
     bool ParametersInfo(unsigned action, unsigned param, std::int32_t* pv, unsigned winIni) override {
-        return parametersCalls.push_back({action, param, pv != nullptr, winIni}), true;
+        parametersCalls.push_back({action, param, pv != nullptr, winIni});
+        return true;
     }
     platform::WindowHandle FindWindowByCaption(const std::string& caption) override {
         for (const auto& [h, w] : windows_)
@@ -125,14 +125,14 @@ private:
     platform::WindowHandle nextHandle_ = 0x10000;
 };
 
-// VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or 1 (the
-// password is right) once they are used up.
+// VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or 1 (right) once they run out.
 class FakePasswords final : public platform::Passwords {
 public:
     struct ChangeCall { std::string provider; platform::WindowHandle owner = 0; std::uint32_t reserved1 = 0, reserved2 = 0; };
     bool PwdChangePassword(const std::string& provider, platform::WindowHandle owner, std::uint32_t reserved1,
                            std::uint32_t reserved2) override {
-        return changeCalls.push_back({provider, owner, reserved1, reserved2}), true;
+        changeCalls.push_back({provider, owner, reserved1, reserved2});
+        return true;
     }
     std::int32_t VerifyScreenSavePwd(platform::WindowHandle owner) override {
         verifyCalls.push_back(owner);
@@ -151,7 +151,8 @@ class FakeShell final : public platform::Shell {
 public:
     struct OpenCall { platform::WindowHandle owner = 0; std::string target; };
     std::intptr_t ShellOpen(platform::WindowHandle owner, const std::string& target) override {
-        return openCalls.push_back({owner, target}), openResult;
+        openCalls.push_back({owner, target});
+        return openResult;
     }
     bool FileExists(const std::string& path) override { return existingFiles.count(path) != 0; }
     bool StartProgram(const std::string& path) override { return startedPrograms.push_back(path), startResult; }

@@ -11,7 +11,6 @@ namespace qs::test {
 
 namespace {
 
-// Rows top down of red, green and blue in a colour pattern.
 Bytes Pixels(int width, int height) {
     Bytes pixels;
     for (int i = 0; i < width * height * 3; ++i)

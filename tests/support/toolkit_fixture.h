@@ -1,5 +1,4 @@
-// A fresh headless toolkit on top of SettingsFixture, whose message loop moves os.clock in step
-// with each timer it fires.
+// A fresh headless toolkit on SettingsFixture; its message loop moves os.clock with each timer it fires.
 #pragma once
 
 #include <memory>

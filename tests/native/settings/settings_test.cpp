@@ -95,13 +95,25 @@ TEST_F(Settings, ReleaseWritesOnlyTheKeysThatDifferFromWhatWasRead) {
     { ClsSettings s; }
     EXPECT_EQ(profile.writes, std::vector<std::string>{}) << "nothing differs";
     SetFile(file);
-    { ClsSettings s; s.setFileSpec(1, "b"), s.setHStretch(1, true); }
+    {
+        ClsSettings s;
+        s.setFileSpec(1, "b");
+        s.setHStretch(1, true);
+    }
     EXPECT_EQ(profile.writes, (std::vector<std::string>{"INIT/FileSpec_1", "INIT/HStretch_1"}));
     // A full list of missing entries: guards against edits of the text growing with the square of the list.
     SetFile("[INIT]\r\nPictureCount_0=150000\r\n");
-    { ClsSettings s; EXPECT_EQ(s.pictureCount(), kMaxPictureCount); s.setFileSpec(kMaxPictureCount, "C:\\z.jpg"); }
+    {
+        ClsSettings s;
+        EXPECT_EQ(s.pictureCount(), kMaxPictureCount);
+        s.setFileSpec(kMaxPictureCount, "C:\\z.jpg");
+    }
     EXPECT_NE(FileText().find("PictureCount_0=150000\r\n"), std::string::npos) << "the rest stay listed";
-    { ClsSettings s; EXPECT_EQ(s.fileSpec(kMaxPictureCount), "C:\\z.jpg"); s.setPictureCount(3); }
+    {
+        ClsSettings s;
+        EXPECT_EQ(s.fileSpec(kMaxPictureCount), "C:\\z.jpg");
+        s.setPictureCount(3);
+    }
     EXPECT_NE(FileText().find("PictureCount_0=3\r\n"), std::string::npos) << "a shortened list writes its count";
 }
 

@@ -35,7 +35,6 @@ std::size_t After(const Bytes& v, std::uint8_t marker) {
     return v.size();
 }
 
-// "format width x height", or "refused".
 std::string Declared(const Bytes& v) {
     tk::MemoryBytes bytes(v.data(), v.size());
     const auto h = tk::ReadPictureHeader(bytes);
@@ -49,11 +48,7 @@ TEST(PictureHeader, WholeFilesWithinTheLimitsAreReadAndEveryOtherIsRefused) {
     const Bytes gif = DataFile("saver/quadrants.gif");
     const Bytes progressive = ProgressiveJpeg();
     const std::size_t sof = After(jpeg, 0xC0) + 3; // the height, then the width
-    const struct {
-        const char* name;
-        Bytes bytes;
-        const char* expected;
-    } cases[] = {
+    const struct { const char* name; Bytes bytes; const char* expected; } cases[] = {
         {"bitmap", bmp, "bmp 40 x 30"},
         {"gif", gif, "gif 320 x 240"},
         {"baseline jpeg", jpeg, "jpeg 64 x 48"},
@@ -97,14 +92,9 @@ Bytes Patched(std::size_t at, int size, std::uint32_t value, int orientation = 6
 TEST(JpegOrientation, GoodAndDamagedInputIsAnsweredWithoutReadingOutside) {
     Bytes manySegments = kSoi;
     for (int i = 0; i < 100000; ++i) manySegments.insert(manySegments.end(), {0xFF, 0xE0, 0, 2});
-    const struct {
-        const char* name;
-        Bytes bytes;
-        int expected;
-    } cases[] = {
+    const struct { const char* name; Bytes bytes; int expected; } cases[] = {
         {"LittleEndian", JpegWithTiff(ExifTiff(3, false)), 3},
         {"BigEndian", JpegWithTiff(ExifTiff(7, true)), 7},
-        {"Empty", {}, 1},
         {"NotAJpeg", {0x89, 'P', 'N', 'G', 0, 0}, 1},
         {"PlainJpegWithoutExif", MakeJpeg(4, 4), 1},
         {"ExifAfterOtherApp1", Cat({kSoi, {0xFF, 0xE1, 0, 7, 'h', 't', 't', 'p', ':'}, ExifApp1(ExifTiff(3))}), 3},
@@ -112,7 +102,6 @@ TEST(JpegOrientation, GoodAndDamagedInputIsAnsweredWithoutReadingOutside) {
         {"ImageDataBeforeExif", Cat({kSoi, {0xFF, 0xDA, 0, 4, 0, 0}, ExifApp1(ExifTiff(6))}), 1},
         {"GarbageWhereMarkerBelongs", Cat({kSoi, {0x12, 0x34}, ExifApp1(ExifTiff(6))}), 1},
         {"SegmentLengthOne", Cat({kSoi, {0xFF, 0xE0, 0x00, 0x01}, ExifApp1(ExifTiff(6))}), 1},
-        {"SegmentLongerThanFile", Cat({kSoi, {0xFF, 0xE1, 0x40, 0x00, 'E', 'x', 'i', 'f', 0, 0}}), 1},
         {"ExifWithoutZeroes", Cat({kSoi, {0xFF, 0xE1, 0, 10, 'E', 'x', 'i', 'f', 'I', 'I', 42, 0}}), 1},
         {"UnknownByteOrder", Patched(1, 1, 'M'), 1},
         {"WrongMagic", Patched(2, 2, 43), 1},
@@ -128,7 +117,7 @@ TEST(JpegOrientation, GoodAndDamagedInputIsAnsweredWithoutReadingOutside) {
     };
     for (const auto& c : cases) EXPECT_EQ(OrientationOf(c.bytes), c.expected) << c.name;
     EXPECT_EQ(tk::JpegOrientation(nullptr, 100), 1) << "null data is upright";
-    // Cut inside the Exif block the answer must be 1; only the whole block gives 6.
+    // Cut anywhere (empty, or a segment running past the end) the answer must be 1; only the whole block gives 6.
     const Bytes good = JpegWithTiff(ExifTiff(6));
     for (std::size_t n = 0; n < good.size(); ++n)
         EXPECT_EQ(OrientationOf(Cut(good, n)), n >= good.size() - 2 ? 6 : 1) << "cut at " << n;

@@ -13,7 +13,6 @@ namespace {
 class Controls : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureToolkit();
         form.setBorderStyle(tk::BorderStyle::FixedDialog);
         form.setClientSize(7000, 5000);
         form.Load();
@@ -51,11 +50,16 @@ TEST_F(Controls, ClicksReachClickOnceChangesFromCodeAreMirroredAndAThrowingHandl
     ASSERT_TRUE(PumpUntil([&] { return Runs("okButton_Click") == 3 && Runs("randomBox_Click") == 4; }));
     EXPECT_EQ(form.chk.Value(), 0) << "checked, then cleared";
 
-    // The window procedure writes what a handler threw to the debugger output and answers the
-    // message; the window, its controls and its timers go on.
-    form.ok.Click = [&] { form.log.push_back("click"), throw std::runtime_error("click failed"); };
+    // What a handler threw goes to the debugger output; the window, its controls and its timers go on.
+    form.ok.Click = [&] {
+        form.log.push_back("click");
+        throw std::runtime_error("click failed");
+    };
     int ticks = 0;
-    form.timer.Tick = [&] { ++ticks, throw std::runtime_error("tick failed"); };
+    form.timer.Tick = [&] {
+        ++ticks;
+        throw std::runtime_error("tick failed");
+    };
     form.timer.setEnabled(true);
     SendMessageA(H(form.ok), BM_CLICK, 0, 0);
     SendMessageA(H(form.ok), BM_CLICK, 0, 0);
@@ -88,26 +92,27 @@ TEST_F(Controls, EnterSpaceAccessKeysAndTabReachTheirControls) {
 // Every way a window is closed goes through QueryUnload, which may refuse or fail: the saver's
 // password check hangs on it. The close box of a disabled form is dead; the session's end is not.
 TEST(Closing, EveryCloseAsksQueryUnloadThenUnloadEitherOfWhichMayCancel) {
-    EnsureToolkit();
-    using enum tk::CloseReason;
+    using enum tk::CloseReason; // how: Code is Unload(), ControlMenu WM_CLOSE, AppWindows WM_QUERYENDSESSION
     const struct {
-        tk::CloseReason how; // Code: Unload(); ControlMenu: WM_CLOSE; AppWindows: WM_QUERYENDSESSION
-        bool cancelQuery, cancelUnload, disabled, fails;
+        tk::CloseReason how;
+        bool cancelQuery, cancelUnload, disabled, fails, closes;
         Log log;
-        bool closes;
-    } cases[] = {{Code, false, false, false, false, {"Form_QueryUnload", "Form_Unload"}, true},
-                 {Code, true, false, false, false, {"Form_QueryUnload"}, false},
-                 {Code, false, true, false, false, {"Form_QueryUnload", "Form_Unload"}, false},
-                 {ControlMenu, false, false, false, false, {"Form_QueryUnload", "Form_Unload"}, true},
-                 {ControlMenu, true, false, false, false, {"Form_QueryUnload"}, false},
-                 {ControlMenu, false, false, false, true, {"Form_QueryUnload"}, false},
-                 {ControlMenu, false, false, true, false, {}, false},
-                 {AppWindows, false, false, true, false, {"Form_QueryUnload", "Form_Unload"}, true}};
+    } cases[] = {
+        {Code, false, false, false, false, true, {"Form_QueryUnload", "Form_Unload"}},
+        {Code, true, false, false, false, false, {"Form_QueryUnload"}},
+        {Code, false, true, false, false, false, {"Form_QueryUnload", "Form_Unload"}},
+        {ControlMenu, false, false, false, false, true, {"Form_QueryUnload", "Form_Unload"}},
+        {ControlMenu, true, false, false, false, false, {"Form_QueryUnload"}},
+        {ControlMenu, false, false, false, true, false, {"Form_QueryUnload"}},
+        {ControlMenu, false, false, true, false, false, {}},
+        {AppWindows, false, false, true, false, true, {"Form_QueryUnload", "Form_Unload"}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << int(c.how) << c.cancelQuery << c.cancelUnload << c.disabled << c.fails);
         ControlsForm form;
         form.Show();
-        form.setEnabled(!c.disabled), form.cancelQuery = c.cancelQuery, form.cancelUnload = c.cancelUnload;
+        form.setEnabled(!c.disabled);
+        form.cancelQuery = c.cancelQuery;
+        form.cancelUnload = c.cancelUnload;
         form.onQueryUnload = [&] { if (c.fails) throw std::runtime_error("query failed"); };
         form.log.clear();
         const HWND hwnd = H(form);

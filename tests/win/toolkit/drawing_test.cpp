@@ -1,6 +1,5 @@
-// What is drawn: pictures through the imaging component (damaged and huge ones within bounded
-// memory are the robustness corpus's); on surfaces, drawing made while hidden shows and stays
-// until Cls, and an image covers the text only while it shows.
+// Pictures through the imaging component (damaged and huge ones: the robustness corpus), and surfaces:
+// drawing made while hidden shows and stays until Cls; an image covers the text only while it shows.
 #include <gtest/gtest.h>
 #include <wincodec.h>
 
@@ -18,13 +17,10 @@ namespace {
 
 auto& Data(const tk::Picture& p) { return dynamic_cast<const tk::win32::WicPictureData&>(*p.data()); }
 
-Bytes Jpeg() { return EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48); }
-
 // The structure checks themselves are the native suite's; the cut file proves the real loader
 // makes them before its decoder sees a file, which would fill a cut one with grey.
 TEST(Pictures, EachFormatLoadsAtItsNaturalSizeAndACutFileFailsAtLoad) {
-    EnsureToolkit();
-    const Bytes jpeg = Jpeg();
+    const Bytes jpeg = EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48);
     const std::tuple<const char*, Bytes, int, int> files[] = { // no size: refused
         {"quadrants.gif", DataFile("saver/quadrants.gif"), 320, 240},
         {"progressive.jpg", ProgressiveJpeg(), 48, 32},
@@ -45,13 +41,12 @@ TEST(Pictures, EachFormatLoadsAtItsNaturalSizeAndACutFileFailsAtLoad) {
 }
 
 TEST(Pictures, ExifOrientationTurnsTheSizeAndThePixels) {
-    EnsureToolkit();
     // Stored: red top-left, green top-right, blue bottom-left, white bottom-right; the
     // corners as shown, in the same order, for orientations 1 to 8.
     const char* expected[] = {"RGBW", "GRWB", "WBGR", "BWRG", "RBGW", "BRWG", "WGBR", "GWRB"};
     for (int orientation = 1; orientation <= 8; ++orientation) {
         SCOPED_TRACE(orientation);
-        Bytes bytes = Jpeg(), app1 = ExifApp1(ExifTiff(orientation));
+        Bytes bytes = EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48), app1 = ExifApp1(ExifTiff(orientation));
         bytes.insert(bytes.begin() + 2, app1.begin(), app1.end()); // right after the start-of-image marker
         auto picture = tk::LoadPicture(TempFile("exif" + std::to_string(orientation) + ".jpg", bytes));
         ASSERT_TRUE(picture);
@@ -71,12 +66,10 @@ TEST(Pictures, ExifOrientationTurnsTheSizeAndThePixels) {
 }
 
 TEST(Pictures, ALargePhotoDrawnAtFullSizeDecodesOnlyWhatShows) {
-    EnsureToolkit();
     const int w = 6000, h = 4000;
     auto picture = tk::LoadPicture(TempFile("large.jpg", EncodeWithWic(GUID_ContainerFormatJpeg, w, h)));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->widthPx(), w);
-    // Drawn onto a 1024 x 768 surface at full size: only what shows is decoded.
     HDC screen = GetDC(nullptr);
     {
         tk::win32::GdiObject<HBITMAP> target(CreateCompatibleBitmap(screen, 1024, 768));
@@ -112,11 +105,9 @@ int Count(HWND hwnd, COLORREF colour, RECT area) {
     return n;
 }
 
-// Paints what is pending in the window and the child windows over it, now.
 void Paint(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
 TEST(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
-    EnsureToolkit();
     DrawingForm form;
     form.Load();
     form.setBackColor(tk::Rgb(255, 255, 255));

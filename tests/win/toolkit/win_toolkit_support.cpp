@@ -1,9 +1,7 @@
 #include "win_toolkit_support.h"
 
+#include <gtest/gtest.h>
 #include <wincodec.h>
-
-#include <fstream>
-#include <iterator>
 
 #include "platform/services.h"
 #include "support/scratch_folder.h"
@@ -13,25 +11,27 @@
 
 namespace qs::test::win {
 
-void EnsureToolkit() {
-    static const bool done = (platform::InstallDefaultServices(), tk::InitializeToolkit(), true);
-    (void)done;
-}
+// Every program that links these helpers runs its tests on the Win32 services and toolkit backend.
+class Win32Toolkit : public testing::Environment {
+    void SetUp() override {
+        platform::InstallDefaultServices();
+        tk::InitializeToolkit();
+    }
+};
+const testing::Environment* const kToolkit = testing::AddGlobalTestEnvironment(new Win32Toolkit);
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-    for (;;) {
-        if (done()) return true;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            tk::win32::Win32Backend::current()->processMessage(msg);
-            if (done()) return true;
-        }
+    for (MSG msg; !done();) {
         const ULONGLONG now = GetTickCount64();
-        if (now >= deadline) return done();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 50)),
-                                  QS_ALLINPUT);
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            tk::win32::Win32Backend::current()->processMessage(msg);
+        else if (now >= deadline)
+            return false;
+        else
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(std::min<ULONGLONG>(deadline - now, 50)), QS_ALLINPUT);
     }
+    return true;
 }
 
 std::string TempFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
@@ -50,7 +50,8 @@ std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int he
             p[1] = right ? 255 : 0;             // green
             p[2] = right == bottom ? 255 : 0;   // red
         }
-    const std::string path = TempFile("encode.tmp", {});
+    const ScratchFolder folder;
+    const std::string path = folder.write("encode.tmp", std::string());
     const std::wstring wide(path.begin(), path.end());
     IWICImagingFactory* factory = tk::win32::WicFactory();
     tk::win32::Com<IWICStream> stream;
@@ -69,10 +70,11 @@ std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int he
                     SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), stride,
                                                  static_cast<UINT>(pixels.size()), pixels.data())) &&
                     SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
-    frame.reset(), encoder.reset(), stream.reset(); // the file is complete once the stream is released
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return ok ? bytes : std::vector<std::uint8_t>{};
+    frame.reset(); // the file is complete once the stream is released
+    encoder.reset();
+    stream.reset();
+    const std::string bytes = ok ? folder.read("encode.tmp") : "";
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
 } // namespace qs::test::win
