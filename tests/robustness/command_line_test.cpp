@@ -36,7 +36,8 @@ HWND SurfaceOf(DWORD process) {
 
 TEST(CommandLineCorpus, EachRunEndsOrOpensTheWindowItsSwitchNamesAndNoneCrashes) {
     RunFolder run;
-    run.WriteSettings({"Delay_0=2", "PictureCount_0=1", "FileSpec_1=" + run.WriteSolidBitmap("red.bmp", 64, 48, RGB(255, 0, 0))});
+    const std::string red = run.WriteSolidBitmap("red.bmp", 64, 48, RGB(255, 0, 0));
+    run.WriteSettings({"Delay_0=2", "PictureCount_0=1", "FileSpec_1=" + red});
     Host live = MakeHost();
     HWND dead = MakeHost().get(); // destroyed at once
     const std::string switches[] = {"/S", "/s", "/P", "/p", "/C", "/c", "/A", "/a", "-s", "S", "/", "/X", "", " \t/p"};

@@ -140,8 +140,9 @@ TEST(PictureCorpus, EachDamagedPictureLoadsAndDrawsOrIsRefusedInTimeWithinTheMem
         }
     };
     Random random(15);
-    for (const Bytes& seed : {EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48), ProgressiveJpeg(), DataFile("saver/quadrants.gif"),
-                              EncodeWithWic(GUID_ContainerFormatBmp, 30, 20), EncodeWithWic(GUID_ContainerFormatPng, 50, 20),
+    for (const Bytes& seed : {EncodeWithWic(GUID_ContainerFormatJpeg, 64, 48), ProgressiveJpeg(),
+                              DataFile("saver/quadrants.gif"), EncodeWithWic(GUID_ContainerFormatBmp, 30, 20),
+                              EncodeWithWic(GUID_ContainerFormatPng, 50, 20),
                               EncodeWithWic(GUID_ContainerFormatTiff, 40, 30), PngBomb(8192, 8192), PngBomb(65535, 1024),
                               PngBomb(16384, 16384), PngBomb(65536, 1)}) {
         run("as made", seed);
@@ -154,8 +155,9 @@ TEST(PictureCorpus, EachDamagedPictureLoadsAndDrawsOrIsRefusedInTimeWithinTheMem
         }
         for (const Field& field : Fields(seed)) {
             const std::uint32_t v = Get(seed, field.at, field.width, field.big);
-            for (std::uint32_t value : field.size ? std::vector<std::uint32_t>{0, 1, 8192, 65535, 65536, 0x7FFFFFFF, 0x80000000, ~0u}
-                                                  : std::vector<std::uint32_t>{0, 1, 2, v - 1, v + 1, ~0u}) {
+            using Values = std::vector<std::uint32_t>;
+            for (std::uint32_t value : field.size ? Values{0, 1, 8192, 65535, 65536, 0x7FFFFFFF, 0x80000000, ~0u}
+                                                  : Values{0, 1, 2, v - 1, v + 1, ~0u}) {
                 Bytes changed = seed;
                 Set(changed, field.at, field.width, field.big, value);
                 run("field at " + std::to_string(field.at), changed);

@@ -54,7 +54,8 @@ std::string Mutated(Random& random) {
                 text.replace(eq + 1, text.find_first_of("\r\n", eq) - eq - 1, values[random() % std::size(values)]);
             break;
         case 6:
-            for (std::size_t p = 0; (p = text.find("\r\n", p)) != std::string::npos;) text.replace(p, 2, 1, at % 2 ? '\n' : '\r');
+            for (std::size_t p = 0; (p = text.find("\r\n", p)) != std::string::npos;)
+                text.replace(p, 2, 1, at % 2 ? '\n' : '\r');
             break;
         default: text.insert(0, at % 2 ? "\xEF\xBB\xBF" : "\xFF\xFE");
         }
@@ -101,8 +102,10 @@ TEST(SettingsCorpus, EachFileGoesThroughTheShowAndTheDialogsCancelAndOkWithoutLo
     };
     std::vector<std::string> corpus = {
         Wide(kGood, false), Wide(kGood, true), ManyKeys(25000, "1"),
-        kGood + std::string(1 << 20, 'k') + "\r\n", "[INIT]\r\nFileSpec_1=" + std::string(1 << 20, 'a') + "\r\nPictureCount_0=1\r\n",
-        "[" + std::string(1 << 20, 'I') + "]\r\n" + kGood, kGood + kGood, kGood + "[INIT]\r\nPictureCount_0=9\r\n[init]\r\nDelay_0=1\r\n",
+        kGood + std::string(1 << 20, 'k') + "\r\n",
+        "[INIT]\r\nFileSpec_1=" + std::string(1 << 20, 'a') + "\r\nPictureCount_0=1\r\n",
+        "[" + std::string(1 << 20, 'I') + "]\r\n" + kGood, kGood + kGood,
+        kGood + "[INIT]\r\nPictureCount_0=9\r\n[init]\r\nDelay_0=1\r\n",
         "[INIT]\r\nPictureCount_0=150000\r\nFileSpec_2=C:\\b.bmp\r\n"};
     Random random(15);
     for (std::size_t i = 0; i < 1000 && !HasFatalFailure(); ++i) {

@@ -128,7 +128,11 @@ private:
 // VerifyScreenSavePwd runs onVerify, then returns the next of verifyResults, or 1 (right) once they run out.
 class FakePasswords final : public platform::Passwords {
 public:
-    struct ChangeCall { std::string provider; platform::WindowHandle owner = 0; std::uint32_t reserved1 = 0, reserved2 = 0; };
+    struct ChangeCall {
+        std::string provider;
+        platform::WindowHandle owner = 0;
+        std::uint32_t reserved1 = 0, reserved2 = 0;
+    };
     bool PwdChangePassword(const std::string& provider, platform::WindowHandle owner, std::uint32_t reserved1,
                            std::uint32_t reserved2) override {
         changeCalls.push_back({provider, owner, reserved1, reserved2});

@@ -104,8 +104,10 @@ TEST_F(ControlsFormTest, KeysReachTheRightControl) {
         Log expected;
         bool used;
     } cases[] = {
-        {"Enter presses a focused button", tk::vbKeyReturn, 0, [](auto& f) { f.cancel.SetFocus(); }, {"cancelButton_Click"}, true},
-        {"Alt+letter of a label focuses the next control", 'D', alt, nullptr, {"randomBox_LostFocus", "delayBox_GotFocus"}, true},
+        {"Enter presses a focused button", tk::vbKeyReturn, 0, [](auto& f) { f.cancel.SetFocus(); },
+         {"cancelButton_Click"}, true},
+        {"Alt+letter of a label focuses the next control", 'D', alt, nullptr,
+         {"randomBox_LostFocus", "delayBox_GotFocus"}, true},
         {"Alt+letter of a disabled button", 'C', alt, [](auto& f) { f.cancel.setEnabled(false); }, {}, false},
         {"Ctrl+Alt+letter", 'O', alt | tk::vbCtrlMask, nullptr, {}, false},
         {"an arrow for the focused list", tk::vbKeyDown, 0, [](auto& f) { f.list.SetFocus(); }, {"rowList_Click"}, true},

@@ -21,7 +21,8 @@ TEST(EditorDrop, AddsThePicturesOfADroppedFolderAndFileBelowTheSelectedRow) {
 #else
     RunFolder run;
     // In the order they are expected: a, then the dropped ones in natural order, then b.
-    const char* pictures[] = {"a.bmp", "drop\\img2.bmp", "drop\\img10.bmp", "drop\\noext", "drop\\sub\\c.bmp", "top.bmp", "b.bmp"};
+    const char* pictures[] = {"a.bmp",           "drop\\img2.bmp", "drop\\img10.bmp", "drop\\noext",
+                              "drop\\sub\\c.bmp", "top.bmp",        "b.bmp"};
     for (const char* name : pictures) run.WriteSolidBitmap(name, 8, 8, RGB(9, 9, 9));
     run.WriteText("drop\\notes.jpg", "not a picture");
     run.WriteSettings({"PictureCount_0=2", "FileSpec_1=" + run.PathOf("a.bmp"), "FileSpec_2=" + run.PathOf("b.bmp")});
