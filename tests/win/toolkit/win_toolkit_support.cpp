@@ -23,11 +23,12 @@ const testing::Environment* const kToolkit = testing::AddGlobalTestEnvironment(n
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
     for (MSG msg; !done();) {
+        // The deadline holds even while messages keep coming.
         const ULONGLONG now = GetTickCount64();
+        if (now >= deadline)
+            return false;
         if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             tk::win32::Win32Backend::current()->processMessage(msg);
-        else if (now >= deadline)
-            return false;
         else
             MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(std::min<ULONGLONG>(deadline - now, 50)), QS_ALLINPUT);
     }
