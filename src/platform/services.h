@@ -144,6 +144,13 @@ public:
 // Files and folders, named by full paths in UTF-8.
 enum class PathKind { Missing, File, Folder };
 
+// A file's size and last-write time: what tells that a file read earlier has changed since.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t writeTime = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
 struct FolderEntry {
     std::string name;
     bool folder = false;

@@ -53,9 +53,7 @@ void TakeFinished(ShowState& show) {
 std::optional<std::string> ShowPrepared(ShowState& show, ClsSettings& settings, std::int32_t slide,
                                         tk::Surface& surface, tk::Image& element) {
     const SlideKey key = KeyOf(settings, slide, surface);
-    std::optional<FileStamp> stamp;
-    if (const auto s = tk::PictureFileStamp(key.path)) stamp = FileStamp{s->size, s->writeTime};
-    switch (show.prefetch.atDue(key, stamp)) {
+    switch (show.prefetch.atDue(key, tk::PictureFileStamp(key.path))) {
     case DueAction::Wait:
         Order(show, key);
         return std::nullopt;

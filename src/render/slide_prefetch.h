@@ -9,15 +9,12 @@
 #include <optional>
 #include <string>
 
+#include "platform/services.h"
+
 namespace qs {
 
-// A file's size and last-write time: a file that changed on disk after it was prepared
-// is prepared again.
-struct FileStamp {
-    std::uint64_t size = 0;
-    std::int64_t writeTime = 0;
-    bool operator==(const FileStamp&) const = default;
-};
+// A file that changed on disk after it was prepared is prepared again.
+using platform::FileStamp;
 
 // A surface as a fitted picture depends on it, in twips: its outer width, its inner
 // area, the screen's width and the screen's twips per pixel.

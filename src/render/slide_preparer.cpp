@@ -8,12 +8,6 @@
 namespace qs {
 namespace {
 
-std::optional<FileStamp> StampOf(const std::string& path) {
-    const auto stamp = tk::PictureFileStamp(path);
-    if (!stamp) return std::nullopt;
-    return FileStamp{stamp->size, stamp->writeTime};
-}
-
 // Twips to pixels as the drawing code rounds them.
 int Pixels(float twips, float twipsPerPixel) {
     return static_cast<int>(std::lround(twips / (twipsPerPixel > 0 ? twipsPerPixel : 15.0f)));
@@ -32,7 +26,7 @@ tk::DisplayPlace PlaceOf(const tk::Picture& picture, const SlideKey& key) {
 } // namespace
 
 PreparedSlide PrepareSlide(const SlideKey& key) {
-    PreparedSlide slide{key, std::nullopt, StampOf(key.path)};
+    PreparedSlide slide{key, std::nullopt, tk::PictureFileStamp(key.path)};
     if (!key.path.empty())
         slide.picture = tk::PreparePicture(key.path, [&](const tk::Picture& p) { return PlaceOf(p, key); });
     return slide;

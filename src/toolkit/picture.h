@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/services.h"
+
 namespace qs::tk {
 
 enum class PictureType { None, Bitmap, Icon };
@@ -49,12 +51,8 @@ private:
 // A missing, truncated or undecodable file gives std::nullopt; nothing is thrown.
 std::optional<Picture> LoadPicture(const std::string& path);
 
-// A file's size and last-write time, as far as a prepared picture cares.
-struct FileStamp {
-    std::uint64_t size = 0;
-    std::int64_t writeTime = 0;
-};
-// Nullopt when the file cannot be read (missing, a folder, an empty path).
+using platform::FileStamp;
+// A picture file's stamp, to tell whether it changed since it was prepared. Nullopt when the file cannot be read (missing, a folder, an empty path).
 std::optional<FileStamp> PictureFileStamp(const std::string& path);
 
 // Where a picture is to be drawn, in pixels of its surface's client area: the picture

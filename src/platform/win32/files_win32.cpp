@@ -2,6 +2,7 @@
 // listed and read like any other.
 #include <windows.h>
 
+#include "platform/win32/file_stamp.h"
 #include "platform/win32/services_win32.h"
 #include "platform/win32/wide_text.h"
 
@@ -54,5 +55,15 @@ public:
 } // namespace
 
 std::unique_ptr<Files> MakeWin32Files() { return std::make_unique<Win32Files>(); }
+
+std::optional<FileStamp> FileStampOf(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (path.empty() || !GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return FileStamp{(std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
+                     static_cast<std::int64_t>((std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                                               data.ftLastWriteTime.dwLowDateTime)};
+}
 
 } // namespace qs::platform

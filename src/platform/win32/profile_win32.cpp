@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "platform/profile_text.h"
+#include "platform/win32/file_stamp.h"
 #include "platform/win32/wide_text.h"
 
 // windows.h renames these to their A/W forms, which would rename our interface's
@@ -37,25 +38,6 @@
 namespace qs::platform {
 
 namespace {
-
-struct Stamp {
-    FILETIME written{};
-    DWORD sizeHigh = 0;
-    DWORD sizeLow = 0;
-    bool operator==(const Stamp& other) const {
-        return CompareFileTime(&written, &other.written) == 0 && sizeHigh == other.sizeHigh &&
-               sizeLow == other.sizeLow;
-    }
-};
-
-std::optional<Stamp> StampOf(const std::string& file) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(Widen(file).c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return std::nullopt;
-    }
-    return Stamp{data.ftLastWriteTime, data.nFileSizeHigh, data.nFileSizeLow};
-}
 
 // A name without a folder is looked for in the Windows folder by the profile functions
 // and in the current folder by the file functions: such files are not copied.
@@ -187,7 +169,8 @@ public:
         // The copy took the same change; it stays good if the file now holds just that.
         // A line break inside the text makes more lines of it than the copy knows.
         const bool oneLine = (key + value).find_first_of("\r\n") == std::string::npos;
-        const std::optional<Stamp> stamp = written && copy != nullptr && oneLine ? StampOf(file) : std::nullopt;
+        const std::optional<FileStamp> stamp =
+            written && copy != nullptr && oneLine ? FileStampOf(file) : std::nullopt;
         if (stamp) {
             copy_->stamp = *stamp;
         } else {
@@ -258,7 +241,7 @@ private:
     struct Copy {
         std::string section;
         std::string file;
-        Stamp stamp;
+        FileStamp stamp;
         ProfileText text;
     };
 
@@ -272,7 +255,7 @@ private:
         const bool same = copy_ && copy_->file == file &&
                           CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, Widen(copy_->section).c_str(), -1,
                                          Widen(section).c_str(), -1) == CSTR_EQUAL;
-        const std::optional<Stamp> stamp = StampOf(file);
+        const std::optional<FileStamp> stamp = FileStampOf(file);
         if (!stamp) {
             copy_.reset();
             return nullptr;
@@ -280,8 +263,8 @@ private:
         if (same && copy_->stamp == *stamp) {
             return &copy_->text;
         }
-        std::optional<std::string> text = SectionText(section, file, stamp->sizeHigh != 0 ? MAXDWORD : stamp->sizeLow);
-        if (!text || StampOf(file) != stamp) {
+        std::optional<std::string> text = SectionText(section, file, static_cast<DWORD>(std::min<std::uint64_t>(stamp->size, MAXDWORD)));
+        if (!text || FileStampOf(file) != stamp) {
             copy_.reset(); // unreadable, or changed while it was read
             return nullptr;
         }

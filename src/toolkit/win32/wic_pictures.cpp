@@ -183,16 +183,6 @@ std::optional<Picture> PreparePictureFromFile(const std::string& path,
     return picture;
 }
 
-std::optional<FileStamp> FileStampOf(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (path.empty() || !GetFileAttributesExW(platform::Widen(path).c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return std::nullopt;
-    return FileStamp{(std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
-                     static_cast<std::int64_t>((std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
-                                               data.ftLastWriteTime.dwLowDateTime)};
-}
-
 std::optional<Picture> LoadPictureFromFile(const std::string& path) {
     FileBytes bytes(path);
     if (!bytes.valid() || bytes.size() == 0) return std::nullopt;

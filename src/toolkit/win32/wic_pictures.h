@@ -71,8 +71,6 @@ std::optional<Picture> LoadPictureFromFile(const std::string& path);
 // PreparePicture); it keeps nothing of the file open.
 std::optional<Picture> PreparePictureFromFile(const std::string& path,
                                               const std::function<DisplayPlace(const Picture&)>& placeOf);
-// The file's size and last-write time; nullopt when it is no file that can be read.
-std::optional<FileStamp> FileStampOf(const std::string& path);
 // Bytes that stay valid for the life of the process (a resource).
 std::optional<Picture> LoadPictureFromMemory(const void* data, std::size_t size, const std::string& source);
 

@@ -10,6 +10,7 @@
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/list_metrics.h"
+#include "platform/win32/file_stamp.h"
 #include "toolkit/win32/wic_pictures.h"
 
 namespace qs::tk {
@@ -134,7 +135,7 @@ std::optional<Picture> Win32Backend::preparePicture(const std::string& path,
     }
 }
 
-std::optional<FileStamp> Win32Backend::fileStamp(const std::string& path) { return FileStampOf(path); }
+std::optional<FileStamp> Win32Backend::fileStamp(const std::string& path) { return platform::FileStampOf(path); }
 
 Picture Win32Backend::appIcon() { return AppIconPicture(); }
 
