@@ -1,7 +1,6 @@
 #include "platform/profile_text.h"
 
 #include <algorithm>
-#include <cstring>
 #include <map>
 #include <utility>
 
@@ -36,18 +35,14 @@ std::string_view UpToNul(std::string_view text) {
 }
 
 // Windows folds only ASCII letters when it compares profile names.
-std::string Fold(std::string_view name) {
-    std::string folded(Trim(name));
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return folded;
-}
-
 char FoldChar(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string Fold(std::string_view name) {
+    std::string folded(Trim(name));
+    std::transform(folded.begin(), folded.end(), folded.begin(), FoldChar);
+    return folded;
 }
 
 bool FoldedEqual(std::string_view a, std::string_view b) {
@@ -381,6 +376,5 @@ bool ProfileText::Write(std::string_view section, const std::vector<std::pair<st
 std::string_view ProfileDefault(std::string_view value) {
     return TrimRight(UpToNul(value));
 }
-
 
 } // namespace qs::platform

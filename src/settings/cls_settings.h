@@ -121,7 +121,6 @@ private:
     std::vector<SlideEntry> Slides_; // Slides_[i - 1] is entry i
     // Each key's text as read, in the order read: the six settings, then four per entry.
     std::vector<std::string> ReadTexts_;
-    // The keys the release writes, in order, handed to the profile in one call.
 };
 
 } // namespace qs

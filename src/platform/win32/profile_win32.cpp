@@ -80,6 +80,11 @@ std::optional<std::string> SectionText(const std::string& section, const std::st
 constexpr std::string_view kUtf16Mark = "\xFF\xFE";
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF"; // Wine's own third form
 
+// The functions' Unicode form, in either byte order.
+bool IsUtf16(std::string_view bytes) {
+    return bytes.substr(0, 2) == kUtf16Mark || bytes.substr(0, 2) == "\xFE\xFF";
+}
+
 // The whole file; nothing when it cannot be read (a missing file reads as empty).
 std::optional<std::string> FileBytes(const std::wstring& file) {
     HANDLE h = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -197,7 +202,7 @@ public:
             return false;
         }
         const std::string_view content(*bytes);
-        if (content.substr(0, 2) == kUtf16Mark || content.substr(0, 2) == "\xFE\xFF") {
+        if (IsUtf16(content)) {
             return true; // UTF-16 already
         }
         const bool utf8 = content.substr(0, kUtf8Mark.size()) == kUtf8Mark;
@@ -226,7 +231,7 @@ public:
         std::optional<std::string> text =
             plain && values.size() > kOneByOne && NamesAFolder(file) ? FileBytes(name) : std::nullopt;
         // A file in UTF-16 is the functions' own business.
-        if (!text || text->substr(0, 2) == kUtf16Mark || text->substr(0, 2) == "\xFE\xFF") {
+        if (!text || IsUtf16(*text)) {
             return ProfileFile::WritePrivateProfileStrings(section, values, file);
         }
         ProfileText edited(std::move(*text));

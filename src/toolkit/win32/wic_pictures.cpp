@@ -62,8 +62,9 @@ namespace {
 class FileBytes final : public ByteSource {
 public:
     explicit FileBytes(const std::string& path) {
-        HANDLE h = CreateFileW(platform::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        HANDLE h = CreateFileW(platform::Widen(path).c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
         if (h == INVALID_HANDLE_VALUE) return;
         LARGE_INTEGER size{};
         if (!GetFileSizeEx(h, &size)) {

@@ -70,7 +70,8 @@ bool NaturalNameLess(std::string_view a, std::string_view b) {
             if (order != 0) return order < 0;
         } else {
             if (Folded(a[i]) != Folded(b[j])) return Folded(a[i]) < Folded(b[j]);
-            ++i, ++j;
+            ++i;
+            ++j;
         }
     }
     if (i < a.size() || j < b.size()) return i == a.size();
