@@ -34,18 +34,22 @@ echo "pictures: $(du -h "$work/big1.jpg" | cut -f1) (6000 x 4000), $(du -h "$wor
 export QS_DISPLAY_SIZE=1920x1080x24
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
-qs_wine_start
+qs_wine_start || { echo "bench: FAILED: Wine could not be started"; exit 1; }
+qs_wine_report
 trap 'qs_wine_stop; rm -rf "$work"' EXIT
 echo "== the show: 24 MP photos against small pictures"
 # A crashing saver's report (Wine writes it to the output the saver inherits) is counted,
 # not shown.
-wine build/win64/bench/saver_bench.exe "$work/big1.jpg" "$work/big2.jpg" "$work/small1.jpg" "$work/small2.jpg" \
+qs_wine build/win64/bench/saver_bench.exe "$work/big1.jpg" "$work/big2.jpg" "$work/small1.jpg" "$work/small2.jpg" \
   "${QS_BENCH_INTERVAL_SECONDS:-24}" >"$work/saver_bench.out" 2>&1
-grep -E '^(screen|flash|first slide|interval|UI work|memory|key latency|  \(the saver)' "$work/saver_bench.out"
+saver_status=$?
+grep -E '^(screen|flash|first slide|interval|UI work|memory|key latency|  \(the saver|saver_bench)' "$work/saver_bench.out"
 crashes=$(grep -c '^Unhandled exception' "$work/saver_bench.out")
 [ "$crashes" -gt 0 ] && echo "the saver crashed $crashes times (Wine's crash reports left out)"
+[ $saver_status -eq 0 ] || { echo "bench: FAILED: saver_bench ended with status $saver_status"; exit 1; }
 echo "== large lists: ${QS_BENCH_SLIDES:-100000} slides against 3"
-wine build/win64/bench/large_list_bench.exe "${QS_BENCH_SLIDES:-100000}" 2>&1
+qs_wine build/win64/bench/large_list_bench.exe "${QS_BENCH_SLIDES:-100000}" 2>&1 ||
+  { echo "bench: FAILED: large_list_bench did not run through"; exit 1; }
 
 echo "== idle CPU"
 idle_seconds="${QS_BENCH_IDLE_SECONDS:-30}"
@@ -55,8 +59,8 @@ cp build/win64/src/QuilloSlides.scr "$idle/"
 convert -size 320x240 xc:'#ff0000' "BMP3:$idle/red.bmp"
 printf '[INIT]\r\nBGColor_0=0\r\nDelay_0=1000\r\nPictureCount_0=1\r\nFileSpec_1=%s\r\nCenter_1=True\r\n' \
   "Z:$(printf '%s' "$idle/red.bmp" | tr '/' '\\')" >"$idle/QuilloSlides.INI"
-(cd "$idle" && exec wine QuilloSlides.scr /S >/dev/null 2>&1) &
-(exec wine notepad.exe >/dev/null 2>&1) &
+(cd "$idle" && exec "$QS_WINE64" QuilloSlides.scr /S >/dev/null 2>&1) &
+(exec "$QS_WINE64" notepad.exe >/dev/null 2>&1) &
 
 # The Linux process of a Windows program: the newest whose command line names it, in this
 # Wine prefix (other Wine sessions on the machine may run the same programs).
@@ -79,7 +83,7 @@ for _ in $(seq 1 300); do
   sleep 0.1
 done
 if [ -z "$saver_pid" ] || [ -z "$notepad_pid" ]; then
-  echo "idle CPU: the saver or notepad did not start"; exit 1
+  echo "bench: FAILED: the idle probe (the saver or notepad) did not start"; exit 1
 fi
 # Past start-up and the first slide before the span begins.
 sleep 10

@@ -279,6 +279,10 @@ int main(int argc, char** argv) {
             flash->push_back(first.flash);
         }
     }
+    if (*std::min_element(bigMs.begin(), bigMs.end()) < 0 || *std::min_element(smallMs.begin(), smallMs.end()) < 0) {
+        std::printf("saver_bench: FAILED: a saver started for the first slide never showed one\n");
+        return 1;
+    }
     Report("flash: samples before the first slide", Median(bigFlash), Median(smallFlash), "", "goal 0");
     Report("first slide: start to first slide", Median(bigMs), Median(smallMs), "ms", "goal ratio about 1");
     const ShowFigures smallShow = Interval(run, small, seconds), bigShow = Interval(run, big, seconds);

@@ -40,9 +40,14 @@ run() {
     grep -m3 -E 'ERROR|runtime error|SUMMARY' "$log"
     return 1
   fi
+  if [ "${runs:-0}" -eq 0 ]; then
+    echo "fuzz: $name FAILED: it ran no input; see $log"
+    return 1
+  fi
   echo "fuzz: $name passed: ${runs:-?} inputs in ${seconds} s, ${speed:-?} exec/s"
 }
 
+[ ${#targets[@]} -gt 0 ] || { echo "fuzz: FAILED: no fuzz target found"; exit 1; }
 status=0
 pids=()
 for name in "${targets[@]}"; do

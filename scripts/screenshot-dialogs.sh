@@ -33,10 +33,10 @@ dpi=${QS_DPI:-96}
 export QS_DISPLAY_SIZE=${QS_DISPLAY_SIZE:-$((1024 * dpi / 96))x$((768 * dpi / 96))x24}
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
-qs_wine_start
+qs_wine_start || { echo "screenshots: FAILED: Wine could not be started" >&2; exit 1; }
 # Without a window manager Wine leaves windows undecorated; drawing its own frames shows
 # each dialog whole, title bar and border included, as Windows draws it.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+qs_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 # Waits up to 20 seconds for a window with exactly this title; prints its X window id.
 wait_window() {
@@ -57,7 +57,7 @@ shoot() {
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$file" && echo "   $file"
 }
 
-(cd "$run" && exec wine QuilloSlides.scr /c) &
+(cd "$run" && exec "$QS_WINE64" QuilloSlides.scr /c) &
 saver=$!
 
 status=0
@@ -91,6 +91,9 @@ else
 fi
 
 for _ in $(seq 1 50); do kill -0 "$saver" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$saver" 2>/dev/null && wineserver -k >/dev/null 2>&1
+kill -0 "$saver" 2>/dev/null && qs_wineserver -k >/dev/null 2>&1
 wait "$saver" 2>/dev/null
+for picture in settings-dialog about-box editor; do
+  [ -s "$shots/$picture$suffix.png" ] || { echo "screenshots: FAILED: no $shots/$picture$suffix.png" >&2; status=1; }
+done
 exit $status
