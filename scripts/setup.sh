@@ -27,26 +27,14 @@ fi
 # kernel refuses 32-bit executables the package still installs, and Debian's wine wrapper
 # then prefers its loader and fails for every program, 64-bit ones too.
 wine32_loader=/usr/lib/wine/wine
+# shellcheck source=scripts/wine-env.sh
+source "$(dirname "$0")/wine-env.sh"
 state=${XDG_CACHE_HOME:-$HOME/.cache}/quillo-slides/wine32-tried
 
-# A 93-byte 32-bit x86 Linux program that exits with status 32: the kernel's own answer,
-# asked before any i386 package is fetched.
-kernel_runs_32bit() {
-  local probe status
-  mkdir -p "$(dirname "$state")" && probe=$(mktemp -p "$(dirname "$state")") || return 1
-  local elf='\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08\x34\0\0\0'
-  elf+='\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0\x01\0\0\0\0\0\0\0\0\x80\x04\x08'
-  elf+='\0\x80\x04\x08\x5d\0\0\0\x5d\0\0\0\x05\0\0\0\0\x10\0\0\xb8\x01\0\0\0\xb3\x20\xcd\x80'
-  printf "$elf" >"$probe"
-  chmod +x "$probe"
-  "$probe" 2>/dev/null
-  status=$?
-  rm -f "$probe"
-  [ $status -eq 32 ]
-}
-
+# Removed once, never tried again.
 remove_wine32() {
   echo "setup: removing wine32:i386: $1"
+  mkdir -p "$(dirname "$state")" && touch "$state"
   apt_get remove -y wine32:i386 >/dev/null 2>&1 || echo "setup: could not remove wine32:i386" >&2
 }
 
@@ -57,10 +45,10 @@ if installed wine32:i386; then
       *) remove_wine32 "its loader does not run: ${out%%$'\n'*}" ;;
     esac
   fi
-elif ! kernel_runs_32bit; then
+elif ! qs_kernel_runs_32bit; then
   echo "setup: 32-bit programs cannot run on this machine: the kernel refuses 32-bit executables"
 elif [ ! -e "$state" ]; then
-  touch "$state"
+  mkdir -p "$(dirname "$state")" && touch "$state"
   echo "setup: trying 32-bit Wine (wine32:i386), once"
   if $SUDO dpkg --add-architecture i386 && apt_get update >/dev/null 2>&1 &&
      apt_get install -y wine32:i386 >/dev/null 2>&1; then

@@ -125,7 +125,9 @@ qs_wine_choose() {
     return 1
   fi
   candidate="$(dirname "$QS_WINE64")/wine"
-  if [ ! -e "$candidate" ]; then
+  if ! qs_kernel_runs_32bit; then
+    QS_WINE32_WHY="32-bit programs cannot run on this machine: the kernel refuses 32-bit executables"
+  elif [ ! -e "$candidate" ]; then
     QS_WINE32_WHY="no 32-bit Wine loader is installed (Debian: wine32:i386)"
   elif ! out=$(qs_loader_runs "$candidate"); then
     case $out in
@@ -140,6 +142,21 @@ qs_wine_choose() {
   export QS_WINE64 QS_WINE32 QS_WINE32_WHY QS_WINESERVER QS_WINE_CHOSEN=1 WINELOADER="$QS_WINE64"
 }
 
+# True when the kernel runs a 32-bit x86 program: a 93-byte one that exits with status 32.
+qs_kernel_runs_32bit() {
+  local probe status elf
+  probe=$(mktemp "${TMPDIR:-/tmp}/qs-probe32.XXXXXX") || return 1
+  elf='\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08\x34\0\0\0'
+  elf+='\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0\x01\0\0\0\0\0\0\0\0\x80\x04\x08'
+  elf+='\0\x80\x04\x08\x5d\0\0\0\x5d\0\0\0\x05\0\0\0\0\x10\0\0\xb8\x01\0\0\0\xb3\x20\xcd\x80'
+  printf "$elf" >"$probe"
+  chmod +x "$probe"
+  "$probe" 2>/dev/null
+  status=$?
+  rm -f "$probe"
+  [ $status -eq 32 ]
+}
+
 # Runs a loader's --version the way a program start would; prints what it said when it failed.
 qs_loader_runs() {
   local out
@@ -150,7 +167,7 @@ qs_loader_runs() {
 
 # One line naming the loaders this run uses.
 qs_wine_report() {
-  echo "Wine: 64-bit programs through $QS_WINE64 ($("$QS_WINE64" --version 2>/dev/null)); " \
+  echo "Wine: 64-bit programs through $QS_WINE64 ($("$QS_WINE64" --version 2>/dev/null));" \
        "${QS_WINE32:+32-bit programs through $QS_WINE32}${QS_WINE32_WHY:+no 32-bit run: $QS_WINE32_WHY}"
 }
 
