@@ -4,7 +4,7 @@
 #include "platform/win32/wide_text.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
-#include "toolkit/win32/gdi_objects.h"
+#include "platform/win32/scoped.h"
 #include "toolkit/win32/list_metrics.h"
 
 #include <shellapi.h>
@@ -17,7 +17,7 @@ int ListRowHeightPx(bool checkStyle) {
     int text = 13;
     if (HDC dc = GetDC(nullptr)) {
         {
-            SelectedObject selected(dc, FontFor(DefaultControlFont()));
+            platform::SelectedObject selected(dc, FontFor(DefaultControlFont()));
             TEXTMETRICW tm{};
             if (GetTextMetricsW(dc, &tm)) text = tm.tmHeight;
         }
@@ -71,7 +71,7 @@ public:
         RECT text{check.right + gap, row.top, row.right, row.bottom};
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
         if (selected) FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
-        SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
+        platform::SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(!list_.Enabled() ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         if (known) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/win32_main/resource_ids.h"
-#include "toolkit/win32/gdi_objects.h"
+#include "platform/win32/scoped.h"
 #include "toolkit/win32/wic_pictures.h"
 #include "toolkit/win32/win32_common.h"
 
@@ -50,7 +50,7 @@ Picture AppIconPicture() {
         BITMAP bm{};
         int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
         if (data->icon && GetIconInfo(data->icon, &info)) {
-            const GdiObject<HBITMAP> color(info.hbmColor), mask(info.hbmMask); // copies made for us
+            const platform::GdiObject<HBITMAP> color(info.hbmColor), mask(info.hbmMask); // copies made for us
             if (color && GetObjectW(color.get(), sizeof bm, &bm)) {
                 w = bm.bmWidth;
                 h = bm.bmHeight;

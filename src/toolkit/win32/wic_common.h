@@ -1,6 +1,5 @@
-// COM plumbing for the imaging code: a small owning pointer, the WIC factory of the
-// UI thread, and the JPEG codec's scaled-decoding interface, which mingw-w64's
-// headers do not declare.
+// COM plumbing for the imaging code: the WIC factory of each thread, and the JPEG
+// codec's scaled-decoding interface, which mingw-w64's headers do not declare.
 #pragma once
 
 #include <windows.h>
@@ -11,30 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/scoped.h"
+
 namespace qs::tk::win32 {
-
-template <class T>
-class Com {
-public:
-    Com() = default;
-    ~Com() { reset(); }
-    Com(const Com&) = delete;
-    Com& operator=(const Com&) = delete;
-    T* get() const { return p_; }
-    T* operator->() const { return p_; }
-    T** out() {
-        reset();
-        return &p_;
-    }
-    explicit operator bool() const { return p_ != nullptr; }
-    void reset() {
-        if (p_) p_->Release();
-        p_ = nullptr;
-    }
-
-private:
-    T* p_ = nullptr;
-};
 
 // IWICBitmapSourceTransform, as documented: IID and method order.
 struct IWicSourceTransform : public IUnknown {
@@ -54,9 +32,9 @@ IWICImagingFactory* WicFactory();
 
 // The first frame of a picture in a file (memory == null) or in memory.
 struct OpenedFrame {
-    Com<IWICStream> stream;
-    Com<IWICBitmapDecoder> decoder;
-    Com<IWICBitmapFrameDecode> frame;
+    platform::Com<IWICStream> stream;
+    platform::Com<IWICBitmapDecoder> decoder;
+    platform::Com<IWICBitmapFrameDecode> frame;
     UINT width = 0, height = 0;
 };
 bool OpenFrame(const std::string& path, const void* memory, std::size_t size, OpenedFrame& out);
@@ -74,7 +52,7 @@ private:
     enum class Layout { Bgr24, Bgrx32, Bgra32, Pbgra32, Converted };
     IWICBitmapSource* source_ = nullptr;
     Layout layout_ = Layout::Converted;
-    Com<IWICFormatConverter> converter_;
+    platform::Com<IWICFormatConverter> converter_;
     std::vector<std::uint8_t> raw_;
 };
 

@@ -104,7 +104,7 @@ private:
 // Decodes every pixel once, the smallest way the codec allows, into a band buffer.
 bool DecodesCompletely(OpenedFrame& f, PictureFormat format) {
     if (format == PictureFormat::Jpeg) {
-        Com<IWicSourceTransform> transform;
+        platform::Com<IWicSourceTransform> transform;
         if (SUCCEEDED(f.frame->QueryInterface(kIidSourceTransform, reinterpret_cast<void**>(transform.out())))) {
             UINT w = std::max(1u, (f.width + 7) / 8), h = std::max(1u, (f.height + 7) / 8);
             WICPixelFormatGUID fmt = GUID_WICPixelFormat24bppBGR;

@@ -69,7 +69,7 @@ std::unique_ptr<Peer> Win32Backend::createPeer(Component& component) {
 
 SizeTwips Win32Backend::measureText(const FontSpec& font, std::string_view text) {
     SizeTwips result;
-    if (!measureDc_) measureDc_ = MemoryDc(nullptr); // the screen's resolution
+    if (!measureDc_) measureDc_ = platform::MemoryDc(nullptr); // the screen's resolution
     HDC dc = measureDc_.get();
     if (!dc) return result;
     // The font stays selected in this DC of our own: selecting one makes the system look

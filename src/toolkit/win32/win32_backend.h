@@ -9,7 +9,7 @@
 
 #include "toolkit/controls.h"
 #include "toolkit/peer.h"
-#include "toolkit/win32/gdi_objects.h"
+#include "platform/win32/scoped.h"
 #include "toolkit/win32/win32_common.h"
 
 namespace qs::tk::win32 {
@@ -61,7 +61,7 @@ private:
     HWND previousActive_ = nullptr;
     // Kept for measuring text: a screen DC fetched per measurement costs several server
     // calls under Wine, and the editor measures every row's name when it opens.
-    MemoryDc measureDc_;
+    platform::MemoryDc measureDc_;
     HFONT measureFont_ = nullptr; // selected in measureDc_, with its line height
     long measureLineHeight_ = 0;
 };
