@@ -40,6 +40,9 @@ struct CloseKernelHandle {
 struct CloseRegistryKey {
     void operator()(HKEY key) const { RegCloseKey(key); }
 };
+struct CloseFileSearch {
+    void operator()(HANDLE search) const { FindClose(search); }
+};
 struct DeleteGdiObject {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
@@ -57,6 +60,12 @@ public:
         const HANDLE handle = release();
         return handle != nullptr && CloseHandle(handle) != FALSE;
     }
+};
+
+// A search of FindFirstFileW, whose failure is INVALID_HANDLE_VALUE.
+class FileSearch : public Owner<HANDLE, CloseFileSearch> {
+public:
+    explicit FileSearch(HANDLE search) : Owner(search == INVALID_HANDLE_VALUE ? nullptr : search) {}
 };
 
 // An open registry key.
