@@ -15,13 +15,10 @@ int ListCheckBoxPx() { return MulDiv(13, ScreenDpiY(), 96); }
 
 int ListRowHeightPx(bool checkStyle) {
     int text = 13;
-    if (HDC dc = GetDC(nullptr)) {
-        {
-            platform::SelectedObject selected(dc, FontFor(DefaultControlFont()));
-            TEXTMETRICW tm{};
-            if (GetTextMetricsW(dc, &tm)) text = tm.tmHeight;
-        }
-        ReleaseDC(nullptr, dc);
+    if (const platform::WindowDc dc(nullptr); dc) {
+        const platform::SelectedObject selected(dc.get(), FontFor(DefaultControlFont()));
+        TEXTMETRICW tm{};
+        if (GetTextMetricsW(dc.get(), &tm)) text = tm.tmHeight;
     }
     return checkStyle ? std::max(text, ListCheckBoxPx()) + 2 : text;
 }
