@@ -62,5 +62,7 @@ private:
 void KeepWarmFrame(const void* picture, std::unique_ptr<OpenedFrame> frame);
 std::unique_ptr<OpenedFrame> TakeWarmFrame(const void* picture);
 void DropWarmFrame(const void* picture);
+// Drops whichever frame is kept (the frame is a COM object of the thread that loaded it).
+void ClearWarmFrame();
 
 } // namespace qs::tk::win32
