@@ -21,17 +21,25 @@
 
 namespace qs::tk::win32 {
 
-IWICImagingFactory* WicFactory() {
-    static thread_local IWICImagingFactory* factory = nullptr;
-    static thread_local bool tried = false;
-    if (!factory && !tried) {
-        tried = true;
-        // S_FALSE / RPC_E_CHANGED_MODE: COM is already up on this thread, which is all we need.
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+namespace {
+
+// COM and the imaging factory of one thread, made on its first picture and ended with the
+// thread: a show's worker releases both as it stops. COM already up on the thread, in
+// either model, is all the factory needs.
+struct ThreadImaging {
+    ThreadImaging() {
         CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                         reinterpret_cast<void**>(&factory));
+                         reinterpret_cast<void**>(factory.out()));
     }
-    return factory;
+    platform::ComInit com{COINIT_APARTMENTTHREADED}; // first, so that it ends last
+    platform::Com<IWICImagingFactory> factory;
+};
+
+} // namespace
+
+IWICImagingFactory* WicFactory() {
+    static thread_local const ThreadImaging imaging;
+    return imaging.factory.get();
 }
 
 bool OpenFrame(const std::string& path, const void* memory, std::size_t size, OpenedFrame& out) {

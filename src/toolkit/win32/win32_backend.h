@@ -55,6 +55,9 @@ public:
     void noteDeactivated(HWND form) { previousActive_ = form; }
 
 private:
+    // COM for the imaging component and the common dialogs, up for the backend's life;
+    // first, so that it ends after everything else of the backend.
+    platform::ComInit com_{COINIT_APARTMENTTHREADED};
     int screenPointer_ = vbDefault;
     std::unique_ptr<NativeWindow> timerHost_;
     bool keyPreviewed_ = false;
