@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/win32_main/resource_ids.h"
 #include "platform/win32/scoped.h"
+#include "toolkit/win32/resource_ids.h"
 #include "toolkit/win32/wic_pictures.h"
 #include "toolkit/win32/win32_common.h"
 
