@@ -103,7 +103,7 @@ public:
     }
 
     void CloseKey(RegKey key) override {
-        RegistryKey(ToHkey(key)).reset(); // handed back to its owner, which closes it
+        RegistryKey(ToHkey(key)).reset(); // its owner closes it
     }
 };
 

@@ -1,6 +1,7 @@
 // Owners of Win32 handles: what a step opens, creates, selects or initialises is closed,
-// deleted, put back or ended when its owner goes, on every way out of the step. Each
-// owner is move-only; an empty one holds nothing and does nothing.
+// deleted, put back or ended when its owner goes, on every way out of the step. The
+// owners are move-only (COM initialisation stays with its thread); an empty one holds
+// nothing and does nothing.
 #pragma once
 
 #include <windows.h>
@@ -34,6 +35,7 @@ private:
     Handle handle_ = nullptr;
 };
 
+// What the owners below do with their handle.
 struct CloseKernelHandle {
     void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
@@ -130,9 +132,10 @@ private:
     HGDIOBJ old_ = nullptr;
 };
 
-// COM on this thread for the life of the owner. Ended only when this call succeeded
-// (S_FALSE too: COM was up already, and the call still counts); a thread whose COM runs
-// in the other model keeps it. Neither copied nor moved: it belongs to its thread.
+// COM on this thread for the life of the owner, ended only when this call succeeded:
+// S_FALSE too (COM was up already, and the call still counts), but not RPC_E_CHANGED_MODE
+// (COM is up in the other model, which the thread keeps). Neither copied nor moved: it
+// belongs to its thread.
 class ComInit {
 public:
     explicit ComInit(DWORD model) : initialized_(SUCCEEDED(CoInitializeEx(nullptr, model))) {}

@@ -3,8 +3,8 @@
 // frames draw the container's content under themselves through renderContent().
 #pragma once
 
-#include "toolkit/component.h"
 #include "platform/win32/scoped.h"
+#include "toolkit/component.h"
 #include "toolkit/win32/win32_common.h"
 
 namespace qs::tk::win32 {

@@ -1,8 +1,8 @@
 // Frames: a window of our own class that holds child controls and paints as a group
 // box over whatever its container shows, so it is safe over any background.
+#include "platform/win32/scoped.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
-#include "platform/win32/scoped.h"
 
 namespace qs::tk::win32 {
 

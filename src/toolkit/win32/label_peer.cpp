@@ -1,9 +1,9 @@
 // Labels: a STATIC control (SS_NOTIFY for Click, and the dialog manager's access keys)
 // that paints itself: what its container shows under it when transparent, its own
 // colour when opaque, then its caption in its font and colour.
+#include "platform/win32/scoped.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
-#include "platform/win32/scoped.h"
 
 namespace qs::tk::win32 {
 

@@ -1,10 +1,10 @@
 // List boxes, plain or with a check box drawn at the left of every row (owner-drawn
 // fixed rows). The component owns rows, checks, the current row and the top row; the
 // control shows them and reports clicks, keys, scrolling and files dropped on it.
+#include "platform/win32/scoped.h"
 #include "platform/win32/wide_text.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
-#include "platform/win32/scoped.h"
 #include "toolkit/win32/list_metrics.h"
 
 #include <shellapi.h>

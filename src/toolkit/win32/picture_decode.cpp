@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "toolkit/win32/wic_common.h"
 #include "platform/win32/scoped.h"
+#include "toolkit/win32/wic_common.h"
 #include "toolkit/win32/wic_pictures.h"
 
 namespace qs::tk::win32 {

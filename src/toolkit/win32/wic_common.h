@@ -27,7 +27,8 @@ struct IWicSourceTransform : public IUnknown {
 };
 inline constexpr IID kIidSourceTransform = {0x3B16811B, 0x6A43, 0x4EC9, {0xB7, 0x13, 0x3D, 0x5A, 0x0C, 0x13, 0xB9, 0x40}};
 
-// The imaging factory of this thread (COM initialised on first use), or null.
+// The imaging factory of this thread (COM initialised on first use), or null; both end
+// with the thread.
 IWICImagingFactory* WicFactory();
 
 // The first frame of a picture in a file (memory == null) or in memory.

@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/win32/scoped.h"
 #include "toolkit/picture.h"
 #include "toolkit/picture_header.h"
-#include "platform/win32/scoped.h"
 #include "toolkit/win32/pixel_scaling.h"
 
 namespace qs::tk::win32 {

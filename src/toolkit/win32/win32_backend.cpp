@@ -6,10 +6,10 @@
 
 #include <new>
 
+#include "platform/win32/file_stamp.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/list_metrics.h"
-#include "platform/win32/file_stamp.h"
 #include "toolkit/win32/wic_common.h"
 #include "toolkit/win32/wic_pictures.h"
 

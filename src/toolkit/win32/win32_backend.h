@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/win32/scoped.h"
 #include "toolkit/controls.h"
 #include "toolkit/peer.h"
-#include "platform/win32/scoped.h"
 #include "toolkit/win32/win32_common.h"
 
 namespace qs::tk::win32 {
