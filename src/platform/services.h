@@ -235,7 +235,8 @@ public:
                                        const std::uint8_t* data, std::uint32_t dataSize) = 0;
     virtual std::int32_t RegCreateKeyEx(RegKey root, const std::string& subKey, std::uint32_t access,
                                         RegKey& result) = 0;
-    virtual std::int32_t RegCloseKey(RegKey key) = 0;
+    // Closes a key that RegOpenKeyEx or RegCreateKeyEx gave.
+    virtual void CloseKey(RegKey key) = 0;
 };
 
 // The services in force. Each pointer is set by InstallDefaultServices() to the

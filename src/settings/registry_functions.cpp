@@ -63,6 +63,20 @@ std::int32_t WriteValue(platform::Registry& registry, platform::RegKey key, cons
     return kUnhandledRegType;
 }
 
+// A key opened through the registry service, closed when the owner goes.
+class OpenKey {
+public:
+    OpenKey(platform::Registry& registry, platform::RegKey key) : registry_(registry), key_(key) {}
+    ~OpenKey() { registry_.CloseKey(key_); }
+    OpenKey(const OpenKey&) = delete;
+    OpenKey& operator=(const OpenKey&) = delete;
+    platform::RegKey get() const { return key_; }
+
+private:
+    platform::Registry& registry_;
+    platform::RegKey key_;
+};
+
 void Report(std::int32_t* out, std::int32_t error) {
     if (out != nullptr) {
         *out = error;
@@ -82,8 +96,8 @@ RegVariant GetRegValue(platform::RegKey root, const std::string& path, const std
     std::int32_t error = registry->RegOpenKeyEx(root, path, kRegAccess, key);
     RegVariant result;
     if (error == 0) {
-        result = QueryValue(*registry, key, valueName, valueType, error);
-        registry->RegCloseKey(key);
+        const OpenKey open(*registry, key);
+        result = QueryValue(*registry, open.get(), valueName, valueType, error);
     }
     errorCode = error;
     return error == 0 ? result : fallback;
@@ -103,8 +117,8 @@ bool SetRegValue(platform::RegKey root, const std::string& path, const std::stri
     platform::RegKey key = 0;
     std::int32_t error = registry->RegOpenKeyEx(root, keyPath, kRegAccess, key);
     if (error == 0) {
-        error = WriteValue(*registry, key, valueName, value);
-        registry->RegCloseKey(key);
+        const OpenKey open(*registry, key);
+        error = WriteValue(*registry, open.get(), valueName, value);
     }
     Report(errorCode, error);
     return error == 0;
@@ -120,12 +134,12 @@ bool CreateRegKey(platform::RegKey root, const std::string& parent, const std::s
     platform::RegKey parentKey = 0;
     std::int32_t error = registry->RegOpenKeyEx(root, parent, kRegAccess, parentKey);
     if (error == 0) {
+        const OpenKey parentOpen(*registry, parentKey);
         platform::RegKey created = 0;
-        error = registry->RegCreateKeyEx(parentKey, newKey, kRegAccess, created);
+        error = registry->RegCreateKeyEx(parentOpen.get(), newKey, kRegAccess, created);
         if (error == 0) {
-            registry->RegCloseKey(created);
+            const OpenKey made(*registry, created); // only made: closed at once
         }
-        registry->RegCloseKey(parentKey);
     }
     Report(errorCode, error);
     return error == 0;

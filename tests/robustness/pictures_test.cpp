@@ -126,10 +126,10 @@ Bytes PngBomb(std::uint32_t width, std::uint32_t height) {
 }
 
 TEST(PictureCorpus, EachDamagedPictureLoadsAndDrawsOrIsRefusedInTimeWithinTheMemoryBound) {
-    HDC screen = GetDC(nullptr);
-    tk::win32::GdiObject<HBITMAP> target(CreateCompatibleBitmap(screen, 320, 240));
-    tk::win32::MemoryDc dc(screen);
-    tk::win32::SelectedObject selected(dc.get(), target.get());
+    const platform::WindowDc screen(nullptr);
+    const platform::GdiObject<HBITMAP> target(CreateCompatibleBitmap(screen.get(), 320, 240));
+    const platform::MemoryDc dc(screen.get());
+    const platform::SelectedObject selected(dc.get(), target.get());
     int cases = 0, loaded = 0;
     const auto run = [&](const std::string& what, const Bytes& bytes) {
         const std::string path = TempFile("case" + std::to_string(++cases), bytes);
@@ -164,7 +164,6 @@ TEST(PictureCorpus, EachDamagedPictureLoadsAndDrawsOrIsRefusedInTimeWithinTheMem
             }
         }
     }
-    ReleaseDC(nullptr, screen);
     EXPECT_GE(cases, 1000);
     EXPECT_GE(loaded, 8) << "the good files load";
     PROCESS_MEMORY_COUNTERS memory{};

@@ -54,7 +54,7 @@ public:
         keys_[handles_[key]][Lowered(name)] = {type, std::string(reinterpret_cast<const char*>(data), size)};
         return 0;
     }
-    std::int32_t RegCloseKey(platform::RegKey key) override { return handles_.erase(key) == 1 ? 0 : 6; } // 6: not open
+    void CloseKey(platform::RegKey key) override { handles_.erase(key); }
 
 private:
     std::string Resolve(platform::RegKey root, const std::string& subKey) const {
@@ -84,7 +84,7 @@ inline void PutRegValue(platform::Registry& registry, platform::RegKey root, con
     ASSERT_EQ(registry.RegCreateKeyEx(root, path, 0x2003F, key), 0) << path;
     EXPECT_EQ(registry.RegSetValueEx(key, name, type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                      static_cast<std::uint32_t>(bytes.size())), 0) << name;
-    registry.RegCloseKey(key);
+    registry.CloseKey(key);
 }
 
 } // namespace qs::test

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/file_stamp.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/services_win32.h"
 #include "platform/win32/wide_text.h"
 
@@ -24,8 +25,8 @@ public:
         if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
         pattern += L'*';
         WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW(pattern.c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return entries;
+        const FileSearch search(FindFirstFileW(pattern.c_str(), &found));
+        if (!search) return entries;
         do {
             const std::wstring_view name = found.cFileName;
             const bool folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -33,20 +34,18 @@ public:
             // A junction or symbolic link may lead back up the tree.
             if (folder && (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) continue;
             entries.push_back({Narrow(name), folder});
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
+        } while (FindNextFileW(search.get(), &found));
         return entries;
     }
 
     std::string ReadStart(const std::string& path, std::size_t count) override {
-        HANDLE file =
+        const KernelHandle file(
             CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return {};
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) return {};
         std::string bytes(count, '\0');
         DWORD got = 0;
-        if (!ReadFile(file, bytes.data(), static_cast<DWORD>(count), &got, nullptr)) got = 0;
-        CloseHandle(file);
+        if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(count), &got, nullptr)) got = 0;
         bytes.resize(got);
         return bytes;
     }

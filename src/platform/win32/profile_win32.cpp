@@ -28,6 +28,7 @@
 
 #include "platform/profile_text.h"
 #include "platform/win32/file_stamp.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/wide_text.h"
 
 // windows.h renames these to their A/W forms, which would rename our interface's
@@ -87,32 +88,31 @@ bool IsUtf16(std::string_view bytes) {
 
 // The whole file; nothing when it cannot be read (a missing file reads as empty).
 std::optional<std::string> FileBytes(const std::wstring& file) {
-    HANDLE h = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
+    const KernelHandle h(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h) {
         return GetLastError() == ERROR_FILE_NOT_FOUND ? std::optional<std::string>(std::string()) : std::nullopt;
     }
     std::string bytes;
     char chunk[64 * 1024];
     DWORD read = 0;
     bool ok = true;
-    while ((ok = ReadFile(h, chunk, sizeof chunk, &read, nullptr) != FALSE) && read > 0) {
+    while ((ok = ReadFile(h.get(), chunk, sizeof chunk, &read, nullptr) != FALSE) && read > 0) {
         bytes.append(chunk, read);
     }
-    CloseHandle(h);
     return ok ? std::optional<std::string>(std::move(bytes)) : std::nullopt;
 }
 
 bool WriteBytes(const std::wstring& file, std::string_view bytes) {
-    HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
+    KernelHandle h(CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h) {
         return false;
     }
     DWORD written = 0;
-    const bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE &&
+    const bool ok = WriteFile(h.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE &&
                     written == bytes.size();
-    return CloseHandle(h) != FALSE && ok;
+    return h.close() && ok;
 }
 
 class Win32ProfileFile final : public ProfileFile {

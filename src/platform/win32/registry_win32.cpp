@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/wide_text.h"
 
 // windows.h renames these to their A/W forms, which would rename our interface's
@@ -101,8 +102,8 @@ public:
         return status;
     }
 
-    std::int32_t RegCloseKey(RegKey key) override {
-        return ::RegCloseKey(ToHkey(key));
+    void CloseKey(RegKey key) override {
+        RegistryKey(ToHkey(key)).reset(); // its owner closes it
     }
 };
 

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/services_win32.h"
 
 namespace qs::platform {
@@ -33,12 +34,9 @@ public:
             // was at start-up for the life of the process; read once, because every
             // twips conversion asks (a screen DC costs several server calls under Wine,
             // and opening a long slide list converts thousands of text widths).
-            HDC screen = GetDC(nullptr);
-            resolution_ = {PerPixel(screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0),
-                           PerPixel(screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0)};
-            if (screen) {
-                ReleaseDC(nullptr, screen);
-            }
+            const WindowDc screen(nullptr);
+            resolution_ = {PerPixel(screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0),
+                           PerPixel(screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0)};
         }
         return *resolution_;
     }

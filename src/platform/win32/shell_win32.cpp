@@ -1,9 +1,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/services_win32.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_handles.h"
+#include "platform/win32/window_handle_casts.h"
 
 namespace qs::platform {
 
@@ -32,8 +33,7 @@ public:
                             &startup, &started)) {
             return false;
         }
-        CloseHandle(started.hThread);
-        CloseHandle(started.hProcess);
+        const KernelHandle thread(started.hThread), process(started.hProcess); // not waited for
         return true;
     }
 };

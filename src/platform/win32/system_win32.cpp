@@ -6,7 +6,7 @@
 
 #include "platform/win32/services_win32.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_handles.h"
+#include "platform/win32/window_handle_casts.h"
 
 namespace qs::platform {
 

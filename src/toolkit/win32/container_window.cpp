@@ -104,10 +104,10 @@ void ContainerWindow::paintClient() {
     const int w = area.right - area.left, h = area.bottom - area.top;
     if (w > 0 && h > 0) {
         // Composed off screen and copied in one step: never a half-drawn frame.
-        GdiObject<HBITMAP> bmp(CreateCompatibleBitmap(dc, w, h));
-        MemoryDc mem(dc);
+        platform::GdiObject<HBITMAP> bmp(CreateCompatibleBitmap(dc, w, h));
+        platform::MemoryDc mem(dc);
         if (mem && bmp) {
-            SelectedObject selected(mem.get(), bmp.get());
+            platform::SelectedObject selected(mem.get(), bmp.get());
             SetViewportOrgEx(mem.get(), -area.left, -area.top, nullptr);
             renderContent(mem.get(), area);
             SetViewportOrgEx(mem.get(), 0, 0, nullptr);
@@ -130,9 +130,10 @@ RECT LineBounds(const Line& line) {
 }
 
 void DrawLine(HDC dc, const Line& line) {
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, std::max(1, line.BorderWidth()), ToColorRef(line.BorderColor())));
+    platform::GdiObject<HPEN> pen(
+        CreatePen(PS_SOLID, std::max(1, line.BorderWidth()), ToColorRef(line.BorderColor())));
     if (!pen) return;
-    SelectedObject selected(dc, pen.get());
+    platform::SelectedObject selected(dc, pen.get());
     const int x1 = TwipsToPxX(line.X1()), y1 = TwipsToPxY(line.Y1());
     const int x2 = TwipsToPxX(line.X2()), y2 = TwipsToPxY(line.Y2());
     MoveToEx(dc, x1, y1, nullptr);
@@ -187,10 +188,10 @@ void SurfaceCanvas::resize(int width, int height, COLORREF fill) {
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    GdiObject<HBITMAP> bmp(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    MemoryDc dc(nullptr);
+    platform::GdiObject<HBITMAP> bmp(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    platform::MemoryDc dc(nullptr);
     if (!bmp || !dc) return; // out of GDI resources: the surface keeps its old drawing
-    SelectedObject selected(dc.get(), bmp.get());
+    platform::SelectedObject selected(dc.get(), bmp.get());
     FillSolid(dc.get(), RECT{0, 0, std::max(width, 1), std::max(height, 1)}, fill);
     if (dc_) BitBlt(dc.get(), 0, 0, std::min(width, width_), std::min(height, height_), dc_.get(), 0, 0, SRCCOPY);
     selection_ = std::move(selected);
@@ -207,7 +208,7 @@ void SurfaceCanvas::clear(COLORREF fill) {
 
 void SurfaceCanvas::drawText(int x, int y, const std::string& text, HFONT font, COLORREF color) {
     if (!dc_ || text.empty()) return;
-    SelectedObject selected(dc_.get(), font);
+    platform::SelectedObject selected(dc_.get(), font);
     SetBkMode(dc_.get(), TRANSPARENT);
     SetTextColor(dc_.get(), color);
     const std::wstring wide = platform::Widen(text);

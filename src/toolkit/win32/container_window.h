@@ -3,8 +3,8 @@
 // frames draw the container's content under themselves through renderContent().
 #pragma once
 
+#include "platform/win32/scoped.h"
 #include "toolkit/component.h"
-#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/win32_common.h"
 
 namespace qs::tk::win32 {
@@ -33,7 +33,7 @@ protected:
     void paintClient();
 
 private:
-    GdiObject<HBRUSH> brush_;
+    platform::GdiObject<HBRUSH> brush_;
     COLORREF brushColor_ = 0;
 };
 
@@ -65,9 +65,9 @@ public:
 
 private:
     // Declared in this order so that the bitmap leaves the DC before either goes.
-    GdiObject<HBITMAP> bitmap_;
-    MemoryDc dc_;
-    SelectedObject selection_;
+    platform::GdiObject<HBITMAP> bitmap_;
+    platform::MemoryDc dc_;
+    platform::SelectedObject selection_;
     void* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;

@@ -1,8 +1,8 @@
 // Frames: a window of our own class that holds child controls and paints as a group
 // box over whatever its container shows, so it is safe over any background.
+#include "platform/win32/scoped.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
-#include "toolkit/win32/gdi_objects.h"
 
 namespace qs::tk::win32 {
 
@@ -75,7 +75,7 @@ protected:
 
 private:
     void paintBox(HDC dc, const RECT& box) {
-        SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
+        platform::SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
         TEXTMETRICW tm{};
         GetTextMetricsW(dc, &tm);
         const std::wstring caption = platform::Widen(frame_.Caption());

@@ -1,6 +1,4 @@
-// Reading bitmap sources as premultiplied BGRA, and the one frame kept warm.
-#include <mutex>
-
+// Reading bitmap sources as premultiplied BGRA.
 #include "toolkit/win32/wic_common.h"
 
 namespace qs::tk::win32 {
@@ -60,49 +58,6 @@ bool FrameRows::read(int y, int count, int x, int width, std::uint8_t* out) {
     }
     }
     return false;
-}
-
-namespace {
-// Pictures prepared ahead load on other threads, which never keep their frame here but
-// may drop a picture, and with it its entry.
-std::mutex warmMutex;
-struct Warm {
-    const void* owner = nullptr;
-    std::unique_ptr<OpenedFrame> frame;
-};
-// Never destroyed: pictures held by static objects (the forms kept to the end of the
-// process, the cached resource pictures) drop their frame during static destruction,
-// when a static slot could be gone already; releasing its frame twice crashed the exit
-// of a run that had shown a picture.
-Warm& Slot() {
-    static Warm& warm = *new Warm;
-    return warm;
-}
-} // namespace
-
-void KeepWarmFrame(const void* picture, std::unique_ptr<OpenedFrame> frame) {
-    std::lock_guard lock(warmMutex);
-    Warm& w = Slot();
-    w.frame.reset(); // the old one goes before the new one is kept: never two at once
-    w.owner = picture;
-    w.frame = std::move(frame);
-}
-
-std::unique_ptr<OpenedFrame> TakeWarmFrame(const void* picture) {
-    std::lock_guard lock(warmMutex);
-    Warm& w = Slot();
-    if (!w.frame || w.owner != picture) return nullptr;
-    w.owner = nullptr;
-    return std::move(w.frame);
-}
-
-void DropWarmFrame(const void* picture) {
-    std::lock_guard lock(warmMutex);
-    Warm& w = Slot();
-    if (w.owner == picture) {
-        w.frame.reset();
-        w.owner = nullptr;
-    }
 }
 
 } // namespace qs::tk::win32

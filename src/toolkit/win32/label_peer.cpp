@@ -1,9 +1,9 @@
 // Labels: a STATIC control (SS_NOTIFY for Click, and the dialog manager's access keys)
 // that paints itself: what its container shows under it when transparent, its own
 // colour when opaque, then its caption in its font and colour.
+#include "platform/win32/scoped.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
-#include "toolkit/win32/gdi_objects.h"
 
 namespace qs::tk::win32 {
 
@@ -53,11 +53,11 @@ private:
         GetClientRect(handle(), &client);
         const int w = client.right, h = client.bottom;
         if (w <= 0 || h <= 0) return;
-        GdiObject<HBITMAP> bmp(CreateCompatibleBitmap(target, w, h));
-        MemoryDc memory(target);
+        platform::GdiObject<HBITMAP> bmp(CreateCompatibleBitmap(target, w, h));
+        platform::MemoryDc memory(target);
         if (!memory || !bmp) return;
         HDC dc = memory.get();
-        SelectedObject selectedBitmap(dc, bmp.get());
+        platform::SelectedObject selectedBitmap(dc, bmp.get());
         ContainerWindow* container = ContainerOf(label_);
         if (container) {
             // Labels are transparent: the container's own drawing shows through around the text.
@@ -68,7 +68,7 @@ private:
         } else {
             FillSolid(dc, client, ToColorRef(label_.BackColor()));
         }
-        SelectedObject selectedFont(dc, FontFor(label_.Font()));
+        platform::SelectedObject selectedFont(dc, FontFor(label_.Font()));
         SetBkMode(dc, TRANSPARENT);
         const UINT format = DT_WORDBREAK | DT_EXPANDTABS; // left-aligned, as every label of the program
         RECT text = client;

@@ -1,10 +1,10 @@
 // List boxes, plain or with a check box drawn at the left of every row (owner-drawn
 // fixed rows). The component owns rows, checks, the current row and the top row; the
 // control shows them and reports clicks, keys, scrolling and files dropped on it.
+#include "platform/win32/scoped.h"
 #include "platform/win32/wide_text.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
-#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/list_metrics.h"
 
 #include <shellapi.h>
@@ -15,13 +15,10 @@ int ListCheckBoxPx() { return MulDiv(13, ScreenDpiY(), 96); }
 
 int ListRowHeightPx(bool checkStyle) {
     int text = 13;
-    if (HDC dc = GetDC(nullptr)) {
-        {
-            SelectedObject selected(dc, FontFor(DefaultControlFont()));
-            TEXTMETRICW tm{};
-            if (GetTextMetricsW(dc, &tm)) text = tm.tmHeight;
-        }
-        ReleaseDC(nullptr, dc);
+    if (const platform::WindowDc dc(nullptr); dc) {
+        const platform::SelectedObject selected(dc.get(), FontFor(DefaultControlFont()));
+        TEXTMETRICW tm{};
+        if (GetTextMetricsW(dc.get(), &tm)) text = tm.tmHeight;
     }
     return checkStyle ? std::max(text, ListCheckBoxPx()) + 2 : text;
 }
@@ -71,7 +68,7 @@ public:
         RECT text{check.right + gap, row.top, row.right, row.bottom};
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
         if (selected) FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
-        SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
+        platform::SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(!list_.Enabled() ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         if (known) {

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/scoped.h"
 #include "toolkit/win32/wic_common.h"
-#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/wic_pictures.h"
 
 namespace qs::tk::win32 {
@@ -36,7 +36,7 @@ namespace {
 // decoded whole into `pixels` as 32-bit BGRA. False when the codec offers none.
 bool DecodeReducedJpeg(OpenedFrame& f, int storedWidth, int storedHeight, std::vector<std::uint8_t>& pixels,
                        int& width, int& height) {
-    Com<IWicSourceTransform> transform;
+    platform::Com<IWicSourceTransform> transform;
     if (FAILED(f.frame->QueryInterface(kIidSourceTransform, reinterpret_cast<void**>(transform.out()))))
         return false;
     for (UINT divisor : {8u, 4u, 2u}) {
@@ -195,10 +195,10 @@ void DrawPicture(HDC dc, const Picture& picture, const RECT& dest, const RECT& v
         bitmap = DecodeForDisplay(*wic, w, h, region);
     }
     if (!bitmap) return;
-    MemoryDc memory(dc);
+    platform::MemoryDc memory(dc);
     if (!memory) return;
     HDC mem = memory.get();
-    SelectedObject selected(mem, bitmap->bitmap());
+    platform::SelectedObject selected(mem, bitmap->bitmap());
     if (bitmap->hasAlpha()) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         AlphaBlend(dc, shown.left, shown.top, region.width, region.height, mem, fromX, fromY, region.width,

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/win32_main/resource_ids.h"
-#include "toolkit/win32/gdi_objects.h"
+#include "platform/win32/scoped.h"
+#include "toolkit/win32/resource_ids.h"
 #include "toolkit/win32/wic_pictures.h"
 #include "toolkit/win32/win32_common.h"
 
@@ -39,7 +39,8 @@ std::optional<Picture> LargestIconImage() {
 } // namespace
 
 Picture AppIconPicture() {
-    static const Picture picture = [] {
+    // A cache of one picture that every window shares, kept to the end of the process.
+    static const Picture cached = [] {
         if (auto largest = LargestIconImage()) return *largest;
         auto data = std::make_shared<IconPictureData>();
         data->type = PictureType::Icon;
@@ -50,7 +51,7 @@ Picture AppIconPicture() {
         BITMAP bm{};
         int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
         if (data->icon && GetIconInfo(data->icon, &info)) {
-            const GdiObject<HBITMAP> color(info.hbmColor), mask(info.hbmMask); // copies made for us
+            const platform::GdiObject<HBITMAP> color(info.hbmColor), mask(info.hbmMask); // copies made for us
             if (color && GetObjectW(color.get(), sizeof bm, &bm)) {
                 w = bm.bmWidth;
                 h = bm.bmHeight;
@@ -62,12 +63,14 @@ Picture AppIconPicture() {
         data->himetricHeight = MulDiv(h, 2540, ScreenDpiY());
         return Picture(std::move(data));
     }();
-    return picture;
+    return cached;
 }
 
 Picture ResourcePictureNamed(std::string_view name) {
-    static std::map<std::string, Picture, std::less<>> loaded;
-    if (auto it = loaded.find(name); it != loaded.end()) return it->second;
+    // A cache that every window shares, kept to the end of the process; a missing or bad
+    // picture is cached too, as empty.
+    static std::map<std::string, Picture, std::less<>> cache;
+    if (auto it = cache.find(name); it != cache.end()) return it->second;
     const std::string key(name);
     Picture picture;
     HMODULE module = GetModuleHandleW(nullptr);
@@ -79,7 +82,7 @@ Picture ResourcePictureNamed(std::string_view name) {
             if (auto p = LoadPictureFromMemory(bytes, size, key)) picture = *p;
         }
     }
-    loaded.emplace(key, picture);
+    cache.emplace(key, picture);
     return picture;
 }
 

@@ -3,6 +3,7 @@
 #include <map>
 #include <tuple>
 
+#include "platform/win32/scoped.h"
 #include "toolkit/application.h"
 #include "toolkit/win32/win32_common.h"
 
@@ -27,6 +28,11 @@ COLORREF ToColorRef(Color c) {
     auto v = static_cast<std::uint32_t>(c);
     // Packed red + 256 * green + 65536 * blue is COLORREF's own layout.
     return RGB(v & 0xFFu, (v >> 8) & 0xFFu, (v >> 16) & 0xFFu);
+}
+
+void FillSolid(HDC dc, const RECT& area, COLORREF color) {
+    const platform::GdiObject<HBRUSH> brush(CreateSolidBrush(color));
+    FillRect(dc, &area, brush.get());
 }
 
 const FontSpec& DefaultControlFont() {

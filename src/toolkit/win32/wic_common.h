@@ -1,6 +1,5 @@
-// COM plumbing for the imaging code: a small owning pointer, the WIC factory of the
-// UI thread, and the JPEG codec's scaled-decoding interface, which mingw-w64's
-// headers do not declare.
+// COM plumbing for the imaging code: the WIC factory of each thread, and the JPEG
+// codec's scaled-decoding interface, which mingw-w64's headers do not declare.
 #pragma once
 
 #include <windows.h>
@@ -11,30 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/scoped.h"
+
 namespace qs::tk::win32 {
-
-template <class T>
-class Com {
-public:
-    Com() = default;
-    ~Com() { reset(); }
-    Com(const Com&) = delete;
-    Com& operator=(const Com&) = delete;
-    T* get() const { return p_; }
-    T* operator->() const { return p_; }
-    T** out() {
-        reset();
-        return &p_;
-    }
-    explicit operator bool() const { return p_ != nullptr; }
-    void reset() {
-        if (p_) p_->Release();
-        p_ = nullptr;
-    }
-
-private:
-    T* p_ = nullptr;
-};
 
 // IWICBitmapSourceTransform, as documented: IID and method order.
 struct IWicSourceTransform : public IUnknown {
@@ -49,14 +27,15 @@ struct IWicSourceTransform : public IUnknown {
 };
 inline constexpr IID kIidSourceTransform = {0x3B16811B, 0x6A43, 0x4EC9, {0xB7, 0x13, 0x3D, 0x5A, 0x0C, 0x13, 0xB9, 0x40}};
 
-// The imaging factory of this thread (COM initialised on first use), or null.
+// The imaging factory of this thread (COM initialised on first use), or null; both end
+// with the thread.
 IWICImagingFactory* WicFactory();
 
 // The first frame of a picture in a file (memory == null) or in memory.
 struct OpenedFrame {
-    Com<IWICStream> stream;
-    Com<IWICBitmapDecoder> decoder;
-    Com<IWICBitmapFrameDecode> frame;
+    platform::Com<IWICStream> stream;
+    platform::Com<IWICBitmapDecoder> decoder;
+    platform::Com<IWICBitmapFrameDecode> frame;
     UINT width = 0, height = 0;
 };
 bool OpenFrame(const std::string& path, const void* memory, std::size_t size, OpenedFrame& out);
@@ -74,7 +53,7 @@ private:
     enum class Layout { Bgr24, Bgrx32, Bgra32, Pbgra32, Converted };
     IWICBitmapSource* source_ = nullptr;
     Layout layout_ = Layout::Converted;
-    Com<IWICFormatConverter> converter_;
+    platform::Com<IWICFormatConverter> converter_;
     std::vector<std::uint8_t> raw_;
 };
 
@@ -84,5 +63,7 @@ private:
 void KeepWarmFrame(const void* picture, std::unique_ptr<OpenedFrame> frame);
 std::unique_ptr<OpenedFrame> TakeWarmFrame(const void* picture);
 void DropWarmFrame(const void* picture);
+// Drops whichever frame is kept (the frame is a COM object of the thread that loaded it).
+void ClearWarmFrame();
 
 } // namespace qs::tk::win32

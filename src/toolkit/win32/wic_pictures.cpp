@@ -21,17 +21,25 @@
 
 namespace qs::tk::win32 {
 
-IWICImagingFactory* WicFactory() {
-    static thread_local IWICImagingFactory* factory = nullptr;
-    static thread_local bool tried = false;
-    if (!factory && !tried) {
-        tried = true;
-        // S_FALSE / RPC_E_CHANGED_MODE: COM is already up on this thread, which is all we need.
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+namespace {
+
+// COM and the imaging factory of one thread, made on its first picture and ended with the
+// thread: a show's worker releases both as it stops. COM already up on the thread, in
+// either model, is all the factory needs.
+struct ThreadImaging {
+    ThreadImaging() {
         CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                         reinterpret_cast<void**>(&factory));
+                         reinterpret_cast<void**>(factory.out()));
     }
-    return factory;
+    platform::ComInit com{COINIT_APARTMENTTHREADED}; // first, so that it ends last
+    platform::Com<IWICImagingFactory> factory;
+};
+
+} // namespace
+
+IWICImagingFactory* WicFactory() {
+    static thread_local const ThreadImaging imaging;
+    return imaging.factory.get();
 }
 
 bool OpenFrame(const std::string& path, const void* memory, std::size_t size, OpenedFrame& out) {
@@ -61,50 +69,43 @@ namespace {
 // invalid when the file cannot be opened.
 class FileBytes final : public ByteSource {
 public:
-    explicit FileBytes(const std::string& path) {
-        HANDLE h = CreateFileW(platform::Widen(path).c_str(), GENERIC_READ,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return;
+    explicit FileBytes(const std::string& path)
+        : handle_(CreateFileW(platform::Widen(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr)) {
         LARGE_INTEGER size{};
-        if (!GetFileSizeEx(h, &size)) {
-            CloseHandle(h);
+        if (!handle_ || !GetFileSizeEx(handle_.get(), &size)) {
+            handle_.reset();
             return;
         }
-        handle_ = h;
         size_ = static_cast<std::uint64_t>(size.QuadPart);
     }
-    ~FileBytes() override {
-        if (handle_) CloseHandle(handle_);
-    }
-    FileBytes(const FileBytes&) = delete;
-    FileBytes& operator=(const FileBytes&) = delete;
-    bool valid() const { return handle_ != nullptr; }
+    bool valid() const { return static_cast<bool>(handle_); }
     std::uint64_t size() const override { return size_; }
     std::size_t read(std::uint64_t offset, void* buffer, std::size_t n) override {
         LARGE_INTEGER pos{};
         pos.QuadPart = static_cast<LONGLONG>(offset);
-        if (!handle_ || offset >= size_ || !SetFilePointerEx(handle_, pos, nullptr, FILE_BEGIN)) return 0;
+        if (!handle_ || offset >= size_ || !SetFilePointerEx(handle_.get(), pos, nullptr, FILE_BEGIN)) return 0;
         std::size_t total = 0;
         auto* out = static_cast<std::uint8_t*>(buffer);
         while (total < n) {
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(n - total, 1u << 20));
             DWORD got = 0;
-            if (!ReadFile(handle_, out + total, chunk, &got, nullptr) || got == 0) break;
+            if (!ReadFile(handle_.get(), out + total, chunk, &got, nullptr) || got == 0) break;
             total += got;
         }
         return total;
     }
 
 private:
-    HANDLE handle_ = nullptr;
+    platform::KernelHandle handle_;
     std::uint64_t size_ = 0;
 };
 
 // Decodes every pixel once, the smallest way the codec allows, into a band buffer.
 bool DecodesCompletely(OpenedFrame& f, PictureFormat format) {
     if (format == PictureFormat::Jpeg) {
-        Com<IWicSourceTransform> transform;
+        platform::Com<IWicSourceTransform> transform;
         if (SUCCEEDED(f.frame->QueryInterface(kIidSourceTransform, reinterpret_cast<void**>(transform.out())))) {
             UINT w = std::max(1u, (f.width + 7) / 8), h = std::max(1u, (f.height + 7) / 8);
             WICPixelFormatGUID fmt = GUID_WICPixelFormat24bppBGR;

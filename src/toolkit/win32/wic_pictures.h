@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/win32/scoped.h"
 #include "toolkit/picture.h"
 #include "toolkit/picture_header.h"
-#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/pixel_scaling.h"
 
 namespace qs::tk::win32 {
@@ -33,7 +33,7 @@ public:
     bool hasAlpha() const { return hasAlpha_; }
 
 private:
-    GdiObject<HBITMAP> bitmap_;
+    platform::GdiObject<HBITMAP> bitmap_;
     std::uint8_t* bits_ = nullptr;
     int width_, height_;
     bool hasAlpha_;

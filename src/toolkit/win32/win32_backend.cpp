@@ -3,14 +3,14 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <new>
 
+#include "platform/win32/file_stamp.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/list_metrics.h"
-#include "platform/win32/file_stamp.h"
+#include "toolkit/win32/wic_common.h"
 #include "toolkit/win32/wic_pictures.h"
 
 namespace qs::tk {
@@ -29,8 +29,6 @@ Win32Backend* g_current = nullptr;
 
 Win32Backend::Win32Backend() {
     g_current = this;
-    // COM for the imaging component and the common dialogs; already up is fine.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     RegisterOwnClasses();
@@ -38,6 +36,7 @@ Win32Backend::Win32Backend() {
 
 Win32Backend::~Win32Backend() {
     timerHost_.reset();
+    ClearWarmFrame(); // COM objects of this thread: released while COM is up
     if (g_current == this) g_current = nullptr;
 }
 
@@ -69,7 +68,7 @@ std::unique_ptr<Peer> Win32Backend::createPeer(Component& component) {
 
 SizeTwips Win32Backend::measureText(const FontSpec& font, std::string_view text) {
     SizeTwips result;
-    if (!measureDc_) measureDc_ = MemoryDc(nullptr); // the screen's resolution
+    if (!measureDc_) measureDc_ = platform::MemoryDc(nullptr); // the screen's resolution
     HDC dc = measureDc_.get();
     if (!dc) return result;
     // The font stays selected in this DC of our own: selecting one makes the system look

@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/win32/scoped.h"
 #include "toolkit/controls.h"
 #include "toolkit/peer.h"
-#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/win32_common.h"
 
 namespace qs::tk::win32 {
@@ -55,13 +55,16 @@ public:
     void noteDeactivated(HWND form) { previousActive_ = form; }
 
 private:
+    // COM for the imaging component and the common dialogs, up for the backend's life;
+    // first, so that it ends after everything else of the backend.
+    platform::ComInit com_{COINIT_APARTMENTTHREADED};
     int screenPointer_ = vbDefault;
     std::unique_ptr<NativeWindow> timerHost_;
     bool keyPreviewed_ = false;
     HWND previousActive_ = nullptr;
     // Kept for measuring text: a screen DC fetched per measurement costs several server
     // calls under Wine, and the editor measures every row's name when it opens.
-    MemoryDc measureDc_;
+    platform::MemoryDc measureDc_;
     HFONT measureFont_ = nullptr; // selected in measureDc_, with its line height
     long measureLineHeight_ = 0;
 };

@@ -25,6 +25,8 @@ int ScreenDpiY();
 
 // A toolkit colour (packed RGB, or a system colour index with the top bit) as GDI wants it.
 COLORREF ToColorRef(Color c);
+// Fills `area` of dc with one colour.
+void FillSolid(HDC dc, const RECT& area, COLORREF color);
 
 // A GDI font for the font description, created once and kept for the life of the process (the
 // program uses a handful of fonts). Never returns null: falls back to the GUI font.

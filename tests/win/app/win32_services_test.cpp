@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/win32_main/resource_ids.h"
 #include "platform/win32/services_win32.h"
+#include "toolkit/win32/resource_ids.h"
 
 namespace qs::platform {
 namespace {

@@ -70,14 +70,13 @@ TEST(Pictures, ALargePhotoDrawnAtFullSizeDecodesOnlyWhatShows) {
     auto picture = tk::LoadPicture(TempFile("large.jpg", EncodeWithWic(GUID_ContainerFormatJpeg, w, h)));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->widthPx(), w);
-    HDC screen = GetDC(nullptr);
     {
-        tk::win32::GdiObject<HBITMAP> target(CreateCompatibleBitmap(screen, 1024, 768));
-        tk::win32::MemoryDc dc(screen);
-        tk::win32::SelectedObject selected(dc.get(), target.get());
+        const platform::WindowDc screen(nullptr);
+        const platform::GdiObject<HBITMAP> target(CreateCompatibleBitmap(screen.get(), 1024, 768));
+        const platform::MemoryDc dc(screen.get());
+        const platform::SelectedObject selected(dc.get(), target.get());
         tk::win32::DrawPicture(dc.get(), *picture, RECT{-100, -100, w - 100, h - 100}, RECT{0, 0, 1024, 768});
     }
-    ReleaseDC(nullptr, screen);
     const auto& cache = Data(*picture).cache;
     ASSERT_TRUE(cache.bitmap);
     EXPECT_EQ((std::array{cache.bitmap->width(), cache.bitmap->height()}), (std::array{1024, 768}));
@@ -97,11 +96,10 @@ public:
 
 // How many pixels of `colour` lie in `area` of the window as it is on the screen now.
 int Count(HWND hwnd, COLORREF colour, RECT area) {
-    HDC window = GetDC(hwnd);
+    const platform::WindowDc window(hwnd);
     int n = 0;
     for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) n += GetPixel(window, x, y) == colour;
-    ReleaseDC(hwnd, window);
+        for (int x = area.left; x < area.right; ++x) n += GetPixel(window.get(), x, y) == colour;
     return n;
 }
 

@@ -55,10 +55,10 @@ std::vector<std::uint8_t> EncodeWithWic(const GUID& container, int width, int he
     const std::string path = folder.write("encode.tmp", std::string());
     const std::wstring wide(path.begin(), path.end());
     IWICImagingFactory* factory = tk::win32::WicFactory();
-    tk::win32::Com<IWICStream> stream;
-    tk::win32::Com<IWICBitmapEncoder> encoder;
-    tk::win32::Com<IWICBitmapFrameEncode> frame;
-    tk::win32::Com<IPropertyBag2> options;
+    platform::Com<IWICStream> stream;
+    platform::Com<IWICBitmapEncoder> encoder;
+    platform::Com<IWICBitmapFrameEncode> frame;
+    platform::Com<IPropertyBag2> options;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
     const bool ok = factory && SUCCEEDED(factory->CreateStream(stream.out())) &&
                     SUCCEEDED(stream->InitializeFromFilename(wide.c_str(), GENERIC_WRITE)) &&
