@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "render/fit_picture.h"
+#include "render/fit_box.h"
 
 namespace qs {
 namespace {

@@ -12,9 +12,9 @@
 
 namespace qs::tk {
 
-// Installs the platform's backend: Win32 on Windows, headless elsewhere.
+// Installs the platform's backend, the Win32 one.
 void InitializeToolkit();
-// Replaces the backend (tests install a fresh headless backend per test).
+// Replaces the backend (InitializeToolkit installs it through this).
 void SetBackend(std::unique_ptr<Backend> backend);
 Backend& backend();
 bool hasBackend();
