@@ -7,8 +7,7 @@
 
 namespace qs {
 
-void FitLoadedPicture(tk::Image& element, tk::Surface& surface, const tk::Picture& picture, bool center,
-                      bool hStretch, bool vStretch) {
+void FitLoadedPicture(tk::Image& element, tk::Surface& surface, const tk::Picture& picture, const Slide& slide) {
     element.setVisible(false);
     // Without Stretch the element takes the new picture's natural size, the starting
     // point of the screen scaling.
@@ -18,19 +17,18 @@ void FitLoadedPicture(tk::Image& element, tk::Surface& surface, const tk::Pictur
     element.setStretch(true);
     const ElementBox e = FitBox(element.Width(), element.Height(), surface.surfaceWidth(),
                                 surface.surfaceScaleWidth(), surface.surfaceScaleHeight(), tk::Screen::Width(),
-                                center, hStretch, vStretch);
+                                slide.center, slide.hStretch, slide.vStretch);
     element.Move(e.left, e.top, e.width, e.height);
 }
 
-std::string FitPicture(tk::Image& element, tk::Surface& surface, const std::string& path, bool center,
-                       bool hStretch, bool vStretch) {
+std::string FitPicture(tk::Image& element, tk::Surface& surface, const Slide& slide) {
     element.setVisible(false);
     element.setStretch(false);
-    if (path.empty()) return {};
-    std::optional<tk::Picture> picture = tk::LoadPicture(path);
+    if (slide.path.empty()) return {};
+    std::optional<tk::Picture> picture = tk::LoadPicture(slide.path);
     if (!picture) return {};
-    FitLoadedPicture(element, surface, *picture, center, hStretch, vStretch);
-    return path;
+    FitLoadedPicture(element, surface, *picture, slide);
+    return slide.path;
 }
 
 } // namespace qs

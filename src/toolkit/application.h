@@ -1,10 +1,8 @@
-// The toolkit as a whole: its backend, the message loop, the screen, message boxes,
-// and the forms that live for the whole run.
+// The toolkit as a whole: its backend, the message loop, the screen and message boxes.
 #pragma once
 
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "toolkit/form.h"
@@ -31,18 +29,6 @@ const std::vector<Form*>& LoadedForms();
 // Backend and Form use: keep LoadedForms up to date.
 void registerLoadedForm(Form& form);
 void unregisterLoadedForm(Form& form);
-
-// Forms opened by Main live until the process ends.
-void keepForm(std::unique_ptr<Form> form);
-template <class F, class... Args>
-F& NewForm(Args&&... args) {
-    auto form = std::make_unique<F>(std::forward<Args>(args)...);
-    F& ref = *form;
-    keepForm(std::move(form));
-    return ref;
-}
-// Destroys the forms kept by NewForm (tests, and the end of the process).
-void releaseKeptForms();
 
 // Message box; returns vbOK, vbYes, vbNo, ... owner may be null.
 int MsgBox(const std::string& prompt, int flags, const std::string& title, Form* owner = nullptr);

@@ -1,4 +1,4 @@
-#include "render/screen_share.h"
+#include "render/scaled_to_screen.h"
 
 #include "toolkit/application.h"
 
