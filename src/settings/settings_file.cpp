@@ -94,7 +94,8 @@ SettingsFile::SettingsFile(platform::ProfileFile& profile, std::string path)
     : profile_(profile), path_(std::move(path)) {}
 
 std::string SettingsFile::readOption(const std::string& stem) {
-    return readTexts_.emplace_back(profile_.GetPrivateProfileString(kSection, KeyName(stem, 0), "", kValueBufferSize, path_));
+    const std::string key = KeyName(stem, 0);
+    return readTexts_.emplace_back(profile_.GetPrivateProfileString(kSection, key, "", kValueBufferSize, path_));
 }
 
 Settings SettingsFile::load() {

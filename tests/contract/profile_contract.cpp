@@ -22,7 +22,8 @@ protected:
         return profile_->GetPrivateProfileString(section, key, "DEF", 255, dir_.File(file));
     }
     // 0, or the system's error code.
-    unsigned Put(const std::string& file, const std::string& section, const std::string& key, const std::string& value) {
+    unsigned Put(const std::string& file, const std::string& section, const std::string& key,
+                 const std::string& value) {
         return profile_->WritePrivateProfileString(section, key, value, dir_.File(file));
     }
     void ExpectReads(const std::string& file, const std::vector<std::vector<std::string>>& cases) {

@@ -18,7 +18,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "ui/config/settings_dialog_model.h"
-#include "ui/editor/slide_show_editor.h"
+#include "ui/editor/slide_show_editor_owner.h"
 
 namespace qs::ui {
 

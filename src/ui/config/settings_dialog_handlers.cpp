@@ -1,6 +1,7 @@
 // The settings dialog's handlers. Each option changes the working copy and marks a change;
 // OK saves the working copy; every way of closing asks before changes are thrown away.
-#include "platform/services.h"
+#include <string>
+
 #include "settings/settings_text.h"
 #include "toolkit/application.h"
 #include "ui/about/about_box.h"
@@ -108,7 +109,8 @@ void SettingsDialog::cancelButton_Click() {
 
 void SettingsDialog::Form_QueryUnload(bool& cancel, tk::CloseReason) {
     if (!model_.mustAskBeforeClosing()) return;
-    const int answer = tk::MsgBox("Do you want to ignore all changes and exit?", tk::vbYesNo + tk::vbQuestion, kTitle, this);
+    const int answer =
+        tk::MsgBox("Do you want to ignore all changes and exit?", tk::vbYesNo + tk::vbQuestion, kTitle, this);
     if (answer != tk::vbYes) cancel = true;
 }
 

@@ -21,20 +21,10 @@
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "ui/editor/slide_list_model.h"
+#include "ui/editor/slide_show_editor_owner.h"
 #include "ui/unconfirmed_changes.h"
 
 namespace qs::ui {
-
-// What the editor hands back to the window that opened it.
-class SlideShowEditorOwner {
-public:
-    virtual ~SlideShowEditorOwner() = default;
-    // Apply and OK: the working list becomes the show's list.
-    virtual void applySlides(const std::vector<Slide>& slides) = 0;
-    // The two option boxes take effect at once, not at Apply; a discarding close puts
-    // them back to their last applied values, and reports those.
-    virtual void setEditorOptions(bool showPreview, bool hideWarnings) = 0;
-};
 
 class SlideShowEditor : public tk::Form, private SlideListView {
 public:

@@ -87,7 +87,8 @@ TEST(PreparerJob, WhatWasPreparedShowsUntilItsSlideOptionsSurfaceOrFileChange) {
         {true, stamp, {{"b.jpg", true}, request.surface}, stamp, DueAction::Wait},
         {true, stamp, {{"a.jpg", false}, request.surface}, stamp, DueAction::Wait},
         {true, stamp, {request.slide, {15360, 15360, 11000, 15360, 15, 15}}, stamp, DueAction::Wait},
-        {true, stamp, request, FileStamp{101, 7}, DueAction::Wait}, {true, stamp, request, FileStamp{100, 8}, DueAction::Wait}};
+        {true, stamp, request, FileStamp{101, 7}, DueAction::Wait},
+        {true, stamp, request, FileStamp{100, 8}, DueAction::Wait}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.due.slide.path + " " + std::to_string(static_cast<int>(c.action)));
         PreparerJob job;

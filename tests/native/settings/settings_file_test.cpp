@@ -151,7 +151,8 @@ TEST(SettingsFilePath, IsNamedAfterTheExecutable) {
     ScopedServices os;
     const std::pair<const char*, const char*> cases[] = {
         {"D:\\SAVERS\\SLIDES.SCR", "D:\\SAVERS\\SLIDES.INI"}, {"C:\\a.b\\my.saver.scr", "C:\\a.b\\my.saver.INI"},
-        {"D:\\SLIDES.SCR", "D:\\\\SLIDES.INI"}, {"/QuilloSlides.scr", "/\\QuilloSlides.INI"}, // a root keeps its separator
+        {"D:\\SLIDES.SCR", "D:\\\\SLIDES.INI"}, // a root keeps its separator
+        {"/QuilloSlides.scr", "/\\QuilloSlides.INI"},
         {"C:\\dir\\NOEXT", "C:\\dir\\NOEXT.INI"}, {"/home/u/bin/QuilloSlides", "/home/u/bin\\QuilloSlides.INI"},
         {"QuilloSlides.scr", "\\QuilloSlides.INI"}};
     for (const auto& [executable, iniFile] : cases) {
@@ -187,7 +188,8 @@ TEST_F(SettingsFileTest, TurnsUnicodeBeforeWritingOnlyWhatTheCodePageCannotHoldA
         EXPECT_EQ(profile.unicodeForm, (c.unicode ? Forms{{kIniFile, 0}} : Forms{}));
         profile.unicodeError = profile.writeError = 0;
         const Settings after = file.load();
-        EXPECT_EQ(after.slides.empty() ? "" : after.slides[0].path, c.reported ? "" : c.added.empty() ? greek : c.added);
+        const std::string kept = c.reported ? "" : c.added.empty() ? greek : c.added;
+        EXPECT_EQ(after.slides.empty() ? "" : after.slides[0].path, kept);
     }
 }
 
