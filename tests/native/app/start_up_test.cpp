@@ -40,7 +40,7 @@ TEST(Main, TheFirstTwoCharactersChooseTheModeAndTheHandleFollowsThem) {
         {"/a 4294967296", Mode::Nothing, 0}, {" /s", Mode::Nothing, 0}};
     // The second time round a full-screen saver runs already: only a full-screen start gives way to it.
     for (const bool running : {false, true}) {
-        if (running) os.system.AddWindow("QUILLO SCRSAV MAIN FORM");
+        if (running) os.system.captions.push_back("QUILLO SCRSAV MAIN FORM");
         for (const auto& [arguments, mode, handle] : cases) {
             const Launch expected{running && mode == Mode::FullScreen ? Mode::Nothing : mode,
                                   platform::WindowHandle(std::intptr_t{handle})};
