@@ -181,6 +181,10 @@ public:
     virtual std::string CommandArguments() = 0;
 };
 
+// What a call that may fail came to: 0 when it succeeded, otherwise the system's error
+// code (GetLastError's value on Windows).
+using ErrorCode = std::uint32_t;
+
 // Profile (INI) files, with the semantics of GetPrivateProfileStringW / WritePrivateProfileStringW;
 // text in UTF-8.
 class ProfileFile {
@@ -191,29 +195,31 @@ public:
     virtual std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                                 const std::string& defaultValue, std::uint32_t size,
                                                 const std::string& file) = 0;
-    virtual bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                                           const std::string& value, const std::string& file) = 0;
+    virtual ErrorCode WritePrivateProfileString(const std::string& section, const std::string& key,
+                                                const std::string& value, const std::string& file) = 0;
     // Whether the text survives a file in the system's code page, the form the profile
     // functions give a file they create.
     virtual bool FitsCodePage(const std::string& text) = 0;
     // Turns the file, created if missing, into the profile functions' Unicode form (UTF-16
     // with its byte-order mark), which they keep when they write to it; its content stays.
-    virtual bool UseUnicodeForm(const std::string& file) = 0;
+    virtual ErrorCode UseUnicodeForm(const std::string& file) = 0;
     // Each key's value (empty default, at most size - 1 characters) as GetPrivateProfileString
     // reads it, taken from one look at the file where the platform can: a list of a hundred
     // thousand slides is four hundred thousand keys.
     virtual std::vector<std::string> ReadKeys(const std::string& section, const std::vector<std::string>& keys,
                                               std::uint32_t size, const std::string& file);
     // Several keys of one section, in order, leaving the file as one call each would; an
-    // implementation may write them all at once. True when every write succeeded.
-    virtual bool WritePrivateProfileStrings(const std::string& section,
-                                            const std::vector<std::pair<std::string, std::string>>& values,
-                                            const std::string& file) {
-        bool written = true;
+    // implementation may write them all at once. Every key is tried; the first failure's
+    // code comes back.
+    virtual ErrorCode WritePrivateProfileStrings(const std::string& section,
+                                                 const std::vector<std::pair<std::string, std::string>>& values,
+                                                 const std::string& file) {
+        ErrorCode first = 0;
         for (const auto& [key, value] : values) {
-            written = WritePrivateProfileString(section, key, value, file) && written;
+            const ErrorCode error = WritePrivateProfileString(section, key, value, file);
+            if (first == 0) first = error;
         }
-        return written;
+        return first;
     }
 };
 

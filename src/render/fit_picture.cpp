@@ -2,57 +2,12 @@
 
 #include <optional>
 
+#include "render/fit_box.h"
 #include "toolkit/application.h"
 
 namespace qs {
-namespace {
 
-// The stretch factor of one axis. An element or surface without extent on that axis
-// has no aspect ratio to keep: the factor 0 collapses the other axis to nothing,
-// where a plain division would give infinite or NaN sizes and positions.
-double StretchRatio(double target, double current) {
-    if (!(current > 0)) return 0.0;
-    return target / current;
-}
-
-float Stored(double value) { return static_cast<float>(value); }
-// A negative size is no size: the element stores it as zero.
-float StoredSize(double value) {
-    const float size = Stored(value);
-    return size < 0 ? 0.0f : size;
-}
-
-} // namespace
-
-ElementBox FitBox(float naturalWidth, float naturalHeight, float surfaceWidth, float scaleWidth, float scaleHeight,
-                  double screenWidth, bool center, bool hStretch, bool vStretch) {
-    // The picture keeps on this surface the share of the screen it would have on the whole
-    // screen; a screen that reports no width counts the surface as screen-wide.
-    const double f = screenWidth > 0 ? surfaceWidth * 1.0 / screenWidth : 1.0;
-    ElementBox e{0, 0, StoredSize(naturalWidth), StoredSize(naturalHeight)};
-    e.width = StoredSize(e.width * f);
-    e.height = StoredSize(e.height * f);
-    if (hStretch && vStretch) {
-        e.width = StoredSize(scaleWidth);
-        e.height = StoredSize(scaleHeight);
-    } else if (hStretch) {
-        const double k = StretchRatio(scaleWidth, e.width);
-        e.width = StoredSize(scaleWidth);
-        e.height = StoredSize(e.height * k);
-    } else if (vStretch) {
-        const double k = StretchRatio(scaleHeight, e.height);
-        e.height = StoredSize(scaleHeight);
-        e.width = StoredSize(e.width * k);
-    }
-    if (center) {
-        e.left = Stored((static_cast<double>(scaleWidth) - e.width) / 2);
-        e.top = Stored((static_cast<double>(scaleHeight) - e.height) / 2);
-    }
-    return e;
-}
-
-void FitLoadedPicture(tk::Image& element, tk::Surface& surface, const tk::Picture& picture, bool center,
-                      bool hStretch, bool vStretch) {
+void FitLoadedPicture(tk::Image& element, tk::Surface& surface, const tk::Picture& picture, const Slide& slide) {
     element.setVisible(false);
     // Without Stretch the element takes the new picture's natural size, the starting
     // point of the screen scaling.
@@ -62,19 +17,18 @@ void FitLoadedPicture(tk::Image& element, tk::Surface& surface, const tk::Pictur
     element.setStretch(true);
     const ElementBox e = FitBox(element.Width(), element.Height(), surface.surfaceWidth(),
                                 surface.surfaceScaleWidth(), surface.surfaceScaleHeight(), tk::Screen::Width(),
-                                center, hStretch, vStretch);
+                                slide.center, slide.hStretch, slide.vStretch);
     element.Move(e.left, e.top, e.width, e.height);
 }
 
-std::string FitPicture(tk::Image& element, tk::Surface& surface, const std::string& path, bool center,
-                       bool hStretch, bool vStretch) {
+std::string FitPicture(tk::Image& element, tk::Surface& surface, const Slide& slide) {
     element.setVisible(false);
     element.setStretch(false);
-    if (path.empty()) return {};
-    std::optional<tk::Picture> picture = tk::LoadPicture(path);
+    if (slide.path.empty()) return {};
+    std::optional<tk::Picture> picture = tk::LoadPicture(slide.path);
     if (!picture) return {};
-    FitLoadedPicture(element, surface, *picture, center, hStretch, vStretch);
-    return path;
+    FitLoadedPicture(element, surface, *picture, slide);
+    return slide.path;
 }
 
 } // namespace qs

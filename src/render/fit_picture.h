@@ -1,10 +1,12 @@
 // Loads one picture file into a picture element lying on a drawing surface, scales it
-// for the surface's share of the screen and sizes and places it by a slide entry's
-// fitting flags. Used by the slide sequencer and by the editor's preview.
+// for the surface's share of the screen and sizes and places it by a slide's fitting
+// flags (FitBox). The editor's preview loads and fits at once; the running show fits a
+// picture its preparer has ready.
 #pragma once
 
 #include <string>
 
+#include "settings/slide.h"
 #include "toolkit/controls.h"
 #include "toolkit/picture.h"
 #include "toolkit/surface.h"
@@ -15,23 +17,9 @@ namespace qs {
 // the path is empty or the picture cannot be loaded; in that case the element keeps
 // the picture it had. The element is hidden on return either way: showing it is the
 // caller's decision.
-std::string FitPicture(tk::Image& element, tk::Surface& surface, const std::string& path, bool center,
-                       bool hStretch, bool vStretch);
+std::string FitPicture(tk::Image& element, tk::Surface& surface, const Slide& slide);
 
-// FitPicture with the picture already loaded (prepared ahead by the running show).
-void FitLoadedPicture(tk::Image& element, tk::Surface& surface, const tk::Picture& picture, bool center,
-                      bool hStretch, bool vStretch);
-
-// The element's place, in twips, for a picture of the natural size given (twips, as
-// the element takes it with Stretch off) on a surface of outer width `surfaceWidth` and
-// inner area scaleWidth x scaleHeight, with the screen `screenWidth` wide. Each value is
-// computed and stored as a 32-bit float in the order FitPicture's steps give it, so a
-// picture prepared off the user-interface thread is decoded at exactly the size the
-// element will have.
-struct ElementBox {
-    float left = 0, top = 0, width = 0, height = 0;
-};
-ElementBox FitBox(float naturalWidth, float naturalHeight, float surfaceWidth, float scaleWidth, float scaleHeight,
-                  double screenWidth, bool center, bool hStretch, bool vStretch);
+// FitPicture with the picture already loaded.
+void FitLoadedPicture(tk::Image& element, tk::Surface& surface, const tk::Picture& picture, const Slide& slide);
 
 } // namespace qs

@@ -1,48 +1,57 @@
-// The worker that prepares a running show's next slide off the user-interface thread:
-// one thread per surface, one slide at a time. A new request replaces one not yet
-// started; the result waits, one at most, until the user-interface thread takes it at
-// a tick, so a surface never holds more than one prepared picture.
+// The preparer of one running show: it gets a slide's picture ready for the show's surface
+// (decoded at the size it will be drawn) on a thread of its own, one slide at a time, and
+// decides at a due tick whether what it prepared can be shown (PreparerJob's rules). A new
+// request replaces one not yet started; a finished picture waits, one at most, until the
+// window thread collects it, so a surface never holds more than one prepared picture.
 #pragma once
 
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <thread>
 
-#include "render/slide_prefetch.h"
+#include "render/preparer_job.h"
 #include "toolkit/picture.h"
 
 namespace qs {
 
-struct PreparedSlide {
-    SlideKey key;
-    std::optional<tk::Picture> picture;  // nullopt when it did not load
-    std::optional<FileStamp> stamp;      // the file as it was read
-};
-
 class SlidePreparer {
 public:
     SlidePreparer();
-    // Waits for a decode under way to end (the window is already gone by then).
-    ~SlidePreparer();
+    // Stops the thread, waiting for a decode under way to end (the window is gone by then).
+    ~SlidePreparer() = default;
     SlidePreparer(const SlidePreparer&) = delete;
     SlidePreparer& operator=(const SlidePreparer&) = delete;
 
-    void prepare(const SlideKey& key);
-    std::optional<PreparedSlide> takeFinished();
+    // --- on the window thread ---
+    // Takes in what the thread has finished; at every tick.
+    void collect();
+    // Has `request` prepared, unless it is prepared or being prepared already.
+    void prepare(const PrepareRequest& request);
+    // What the due slide may show now; on Wait the request is being prepared.
+    DueAction atDue(const PrepareRequest& request);
+    // The picture prepared for the due slide, after atDue gave ShowPicture.
+    const tk::Picture& picture() const { return *picture_; }
+    // The due slide went on show.
+    void slideShown();
 
 private:
-    void run();
+    struct Prepared {
+        PrepareRequest request;
+        std::optional<tk::Picture> picture; // nullopt when it did not load
+        std::optional<FileStamp> stamp;     // the file as it was read
+    };
+    static Prepared Prepare(const PrepareRequest& request);
+    void run(std::stop_token stop);
 
+    PreparerJob job_;
+    std::optional<tk::Picture> picture_; // for the job's request, once loaded
     std::mutex mutex_;
-    std::condition_variable wake_;
-    std::optional<SlideKey> request_;
-    std::optional<PreparedSlide> finished_;
-    bool stopping_ = false;
-    std::thread thread_;
+    std::condition_variable_any wake_;
+    std::optional<PrepareRequest> request_; // waiting for the thread
+    std::optional<Prepared> finished_;      // waiting for the window thread
+    std::jthread thread_;                   // last: stopped and joined before the rest goes
 };
-
-// The picture of `key`, loaded and decoded for the place it will have on its surface.
-PreparedSlide PrepareSlide(const SlideKey& key);
 
 } // namespace qs

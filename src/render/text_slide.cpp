@@ -1,7 +1,7 @@
 #include "render/text_slide.h"
 
 #include "render/credit_line.h"
-#include "render/screen_share.h"
+#include "render/scaled_to_screen.h"
 
 namespace qs {
 namespace {

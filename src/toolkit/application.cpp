@@ -18,11 +18,6 @@ std::vector<Form*>& LoadedList() {
     return forms;
 }
 
-std::vector<std::unique_ptr<Form>>& KeptForms() {
-    static std::vector<std::unique_ptr<Form>> forms;
-    return forms;
-}
-
 int& ScreenPointer() {
     static int shape = vbDefault;
     return shape;
@@ -69,17 +64,6 @@ void registerLoadedForm(Form& form) {
 void unregisterLoadedForm(Form& form) {
     auto& forms = LoadedList();
     forms.erase(std::remove(forms.begin(), forms.end(), &form), forms.end());
-}
-
-void keepForm(std::unique_ptr<Form> form) {
-    if (form) KeptForms().push_back(std::move(form));
-}
-
-void releaseKeptForms() {
-    // Taken out first: a form's destruction must not meet a half-cleared list.
-    std::vector<std::unique_ptr<Form>> forms = std::move(KeptForms());
-    KeptForms().clear();
-    while (!forms.empty()) forms.pop_back();
 }
 
 int MsgBox(const std::string& prompt, int flags, const std::string& title, Form* owner) {

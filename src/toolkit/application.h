@@ -1,10 +1,8 @@
-// The toolkit as a whole: its backend, the message loop, the screen, message boxes,
-// and the forms that live for the whole run.
+// The toolkit as a whole: its backend, the message loop, the screen and message boxes.
 #pragma once
 
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "toolkit/form.h"
@@ -12,9 +10,9 @@
 
 namespace qs::tk {
 
-// Installs the platform's backend: Win32 on Windows, headless elsewhere.
+// Installs the platform's backend, the Win32 one.
 void InitializeToolkit();
-// Replaces the backend (tests install a fresh headless backend per test).
+// Replaces the backend (InitializeToolkit installs it through this).
 void SetBackend(std::unique_ptr<Backend> backend);
 Backend& backend();
 bool hasBackend();
@@ -31,18 +29,6 @@ const std::vector<Form*>& LoadedForms();
 // Backend and Form use: keep LoadedForms up to date.
 void registerLoadedForm(Form& form);
 void unregisterLoadedForm(Form& form);
-
-// Forms opened by Main live until the process ends.
-void keepForm(std::unique_ptr<Form> form);
-template <class F, class... Args>
-F& NewForm(Args&&... args) {
-    auto form = std::make_unique<F>(std::forward<Args>(args)...);
-    F& ref = *form;
-    keepForm(std::move(form));
-    return ref;
-}
-// Destroys the forms kept by NewForm (tests, and the end of the process).
-void releaseKeptForms();
 
 // Message box; returns vbOK, vbYes, vbNo, ... owner may be null.
 int MsgBox(const std::string& prompt, int flags, const std::string& title, Form* owner = nullptr);

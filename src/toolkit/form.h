@@ -102,7 +102,7 @@ public:
     CommandButton* defaultButton() const;
     CommandButton* cancelButton() const;
 
-    // --- user input entry points (peers and the headless driver) ---
+    // --- user input entry points (the peers) ---
     // The close box, Alt+F4, WM_CLOSE.
     bool userClose(CloseReason reason = CloseReason::ControlMenu);
     // A key pressed while the form is active: Form_KeyDown first when KeyPreview is on

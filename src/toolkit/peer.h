@@ -1,7 +1,7 @@
 // Peers and backends. A component keeps all of its state and tells its peer what
-// changed; the peer mirrors it into a real window (Win32) or keeps nothing more
-// (headless). User input comes back from a peer through the component's user*()
-// entry points, which run the same handlers as changes made from code.
+// changed; the peer mirrors it into a real window (Win32). User input comes back from
+// a peer through the component's user*() entry points, which run the same handlers as
+// changes made from code.
 #pragma once
 
 #include <functional>

@@ -21,7 +21,9 @@ protected:
     std::string Get(const std::string& file, const std::string& section, const std::string& key) {
         return profile_->GetPrivateProfileString(section, key, "DEF", 255, dir_.File(file));
     }
-    bool Put(const std::string& file, const std::string& section, const std::string& key, const std::string& value) {
+    // 0, or the system's error code.
+    unsigned Put(const std::string& file, const std::string& section, const std::string& key,
+                 const std::string& value) {
         return profile_->WritePrivateProfileString(section, key, value, dir_.File(file));
     }
     void ExpectReads(const std::string& file, const std::vector<std::vector<std::string>>& cases) {
@@ -52,12 +54,12 @@ TEST_F(ProfileContract, ReadsTrimmedNamesAnyCaseAndValuesWithoutQuotes) {
 }
 
 TEST_F(ProfileContract, WritesCreateTheFileAndChangeOnlyTheirKey) {
-    ASSERT_TRUE(Put("new.ini", "INIT", "BGColor_0", "0"));
+    ASSERT_EQ(Put("new.ini", "INIT", "BGColor_0", "0"), 0u);
     EXPECT_EQ(dir_.read("new.ini"), "[INIT]\r\nBGColor_0=0\r\n");
     dir_.write("mixed.ini", kMixedFile);
     EXPECT_EQ(Get("mixed.ini", "INIT", "key1"), "value one");
     const char* const puts[][3] = {{"init", "KEY1", "new"}, {"INIT", "added", "x"}, {"Other", "k", "y"}};
-    for (const auto& put : puts) ASSERT_TRUE(Put("mixed.ini", put[0], put[1], put[2]));
+    for (const auto& put : puts) ASSERT_EQ(Put("mixed.ini", put[0], put[1], put[2]), 0u);
     ExpectReads("mixed.ini", {{"init", "key1", "new"}, {"init", "added", "x"}, {"other", "k", "y"},
                               {"init", "key2", "quoted"}, {"AboutDlg", "HomePage", "x"}});
     for (const char* value : {"1", "22"}) { // the copy of the section sees what others write
@@ -77,12 +79,12 @@ TEST_F(ProfileContract, ReadsALargeSectionWholeAndSkipsUnchangedWrites) {
     EXPECT_EQ(Get("big.ini", "INIT", "FileSpec_6001"), "DEF");
     HANDLE held = CreateFileA(dir_.File("big.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(Put("big.ini", "INIT", "FileSpec_6000", "C:\\pictures\\6000.jpg"));
-    EXPECT_TRUE(Put("big.ini", "INIT", "q", "\"quoted\""));
-    EXPECT_FALSE(Put("big.ini", "INIT", "q", "quoted")) << "reads the same, but is another text";
+    EXPECT_EQ(Put("big.ini", "INIT", "FileSpec_6000", "C:\\pictures\\6000.jpg"), 0u);
+    EXPECT_EQ(Put("big.ini", "INIT", "q", "\"quoted\""), 0u);
+    EXPECT_NE(Put("big.ini", "INIT", "q", "quoted"), 0u) << "reads the same, but is another text";
     CloseHandle(held);
     EXPECT_EQ(dir_.read("big.ini"), text);
-    ASSERT_TRUE(Put("big.ini", "INIT", "q", "quoted"));
+    ASSERT_EQ(Put("big.ini", "INIT", "q", "quoted"), 0u);
     EXPECT_NE(dir_.read("big.ini").find("q=quoted\r\n"), std::string::npos);
 }
 
@@ -94,11 +96,13 @@ TEST_F(ProfileContract, UnicodeFormKeepsTheFileAndCarriesAnyCharacter) {
     EXPECT_TRUE(profile_->FitsCodePage("caf\xC3\xA9") && !profile_->FitsCodePage(omegas));
     dir_.write("ansi.ini", std::string("[INIT]\r\nk=caf\xE9\r\n"));
     for (const char* file : {"ansi.ini", "absent.ini"}) {
-        ASSERT_TRUE(profile_->UseUnicodeForm(dir_.File(file)) && Put(file, "INIT", "long", omegas)) << file;
+        ASSERT_EQ(profile_->UseUnicodeForm(dir_.File(file)), 0u) << file;
+        ASSERT_EQ(Put(file, "INIT", "long", omegas), 0u) << file;
         EXPECT_EQ(dir_.read(file).substr(0, 2), "\xFF\xFE") << file;
         EXPECT_EQ(Get(file, "INIT", "long"), omegas.substr(0, 254 * 2)) << file;
     }
     EXPECT_EQ(Get("ansi.ini", "INIT", "k"), "caf\xC3\xA9");
+    EXPECT_EQ(profile_->UseUnicodeForm(dir_.File("none\\such.ini")), unsigned(ERROR_PATH_NOT_FOUND));
 }
 
 } // namespace

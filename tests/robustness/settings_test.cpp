@@ -1,16 +1,18 @@
 // 1,000 mutated settings files, each through "/S" ended by a key and "/C" closed with Cancel and with OK,
-// in this process as Main runs them. No run may crash or last 10 s, the file read afresh holds the list
-// the run showed, and Cancel leaves the file as it was.
+// in this process, composed as the entry point composes them. No run may crash or last 10 s, the file read
+// afresh holds the list the run showed, and Cancel leaves the file as it was.
 #include <gtest/gtest.h>
 
-#include "app/main_module.h"
+#include <algorithm>
+
 #include "corpus_support.h"
 #include "e2e_driver.h"
+#include "settings/settings_file.h"
 #include "support/scratch_folder.h"
-#include "support/settings_fixture.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
-#include "ui/modes/install_mode_windows.h"
+#include "ui/config/settings_dialog.h"
+#include "ui/saver/saver_window.h"
 #include "win_toolkit_support.h"
 
 namespace qs::test::robustness {
@@ -63,42 +65,43 @@ std::string Mutated(Random& random) {
     return text;
 }
 
-using Slides = std::pair<std::int32_t, std::vector<SlideEntry>>;
-Slides ShownSlides() {
-    const ClsSettings& s = AppSettings();
-    Slides slides{std::max(s.pictureCount(), 0), {}}; // a negative count is an empty list too
-    for (std::int32_t i = 1; i <= std::min(s.pictureCount(), kMaxPictureCount); ++i)
-        slides.second.push_back({s.fileSpec(i), s.center(i), s.hStretch(i), s.vStretch(i)});
-    return slides;
+using Slides = std::pair<std::int32_t, std::vector<Slide>>;
+Slides ShownSlides(const Settings& settings) {
+    return {std::max(settings.pictureCount(), 0), settings.slides}; // a negative count is an empty list too
+}
+
+// Ticks the window's timers, then presses a key on it or clicks one of its buttons, until it has gone.
+void RunWindow(tk::Form& form, const char* button) {
+    form.Show();
+    for (tk::Component* component : form.components())
+        if (auto* timer = dynamic_cast<tk::Timer*>(component)) timer->userTick();
+    HWND target = button ? e2e::FindChild(H(form), "Button", button) : H(form);
+    PostMessageA(target, button ? BM_CLICK : WM_KEYDOWN, button ? 0 : VK_SPACE, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !form.IsLoaded(); }, 10000));
 }
 
 TEST(SettingsCorpus, EachFileGoesThroughTheShowAndTheDialogsCancelAndOkWithoutLosingASlide) {
-    ui::InstallModeWindows();
-    static test::FakeProcess process; // the settings file is the executable's name with .INI
-    platform::services().process = &process;
     const ScratchFolder folder;
+    platform::ProfileFile& profile = *platform::services().profile;
     const auto run = [&](std::size_t index, const std::string& text, const char* mode, const char* button) {
         const std::string name = "case" + std::to_string(index) + mode[1] + (button ? button[1] : 'K');
         SCOPED_TRACE(name);
         folder.write(name + ".INI", text);
-        process.executablePath = folder.File(name + ".scr");
-        process.arguments = mode;
-        ResetSharedState();
         Deadline deadline(name, 10000);
-        MainModule::Main();
-        ASSERT_EQ(tk::LoadedForms().size(), 1u);
-        tk::Form& form = *tk::LoadedForms().front();
-        for (tk::Component* component : form.components())
-            if (auto* timer = dynamic_cast<tk::Timer*>(component)) timer->userTick();
-        const Slides shown = ShownSlides();
-        HWND target = button ? e2e::FindChild(H(form), "Button", button) : H(form);
-        PostMessageA(target, button ? BM_CLICK : WM_KEYDOWN, button ? 0 : VK_SPACE, 0);
-        EXPECT_TRUE(PumpUntil([] { return tk::LoadedForms().empty(); }, 10000));
-        ReleaseAppSettings();
-        tk::releaseKeptForms();
-        EXPECT_EQ(ShownSlides(), shown) << "read afresh";
+        SettingsFile file(profile, folder.File(name + ".INI"));
+        const Settings settings = file.load();
+        if (mode[1] == 'S') {
+            {
+                ui::SaverWindow saver(settings);
+                RunWindow(saver, nullptr);
+            }
+            EXPECT_EQ(file.save(settings, SaveRule::CorrectionsOnly).error, 0u);
+        } else {
+            ui::SettingsDialog dialog(file, settings);
+            RunWindow(dialog, button);
+        }
+        EXPECT_EQ(ShownSlides(SettingsFile(profile, file.path()).load()), ShownSlides(settings)) << "read afresh";
         EXPECT_TRUE(!button || button[1] != 'C' || folder.read(name + ".INI") == text) << "Cancel writes nothing";
-        ResetAppSettings();
     };
     std::vector<std::string> corpus = {
         Wide(kGood, false), Wide(kGood, true), ManyKeys(25000, "1"),

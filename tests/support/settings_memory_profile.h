@@ -25,18 +25,22 @@ public:
         buffer.resize(platform::CopyProfileValue(value ? *value : platform::ProfileDefault(fallback), buffer.data(), size));
         return buffer;
     }
-    bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
-                                   const std::string& file) override {
+    platform::ErrorCode WritePrivateProfileString(const std::string& section, const std::string& key,
+                                                  const std::string& value, const std::string& file) override {
+        if (writeError != 0) return writeError;
         writes.push_back(section + "/" + key);
         files_[file].Write(section, key, value);
-        return true;
+        return 0;
     }
 
     // An ASCII code page stands in for the system's.
     bool FitsCodePage(const std::string& text) override {
         return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
     }
-    bool UseUnicodeForm(const std::string& file) override { return unicodeForm.emplace(file, writes.size()), true; }
+    platform::ErrorCode UseUnicodeForm(const std::string& file) override {
+        if (unicodeError == 0) unicodeForm.emplace(file, writes.size());
+        return unicodeError;
+    }
 
     void SetText(const std::string& file, const std::string& text) { files_[file] = platform::ProfileText(text); }
     std::string Text(const std::string& file) const {
@@ -46,6 +50,7 @@ public:
 
     std::vector<std::string> writes; // "section/key" of each write, in order
     std::map<std::string, std::size_t> unicodeForm; // file -> the writes made before it took that form
+    platform::ErrorCode writeError = 0, unicodeError = 0; // what the calls answer; 0 writes
 
 private:
     std::map<std::string, platform::ProfileText> files_;

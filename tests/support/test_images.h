@@ -1,4 +1,4 @@
-// Small, real picture files: the Make functions give a w x h colour pattern (native build only).
+// Picture bytes for the loader's tests: files of tests/data and the pieces of damaged or unusual pictures.
 #pragma once
 
 #include <cstdint>
@@ -11,9 +11,6 @@ namespace qs::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes MakeBmp(int width, int height);
-Bytes MakePng(int width, int height);
-Bytes MakeJpeg(int width, int height);
 // A file of tests/data, such as "saver/quadrants.gif" (320 x 240).
 Bytes DataFile(const std::string& name);
 // 48 x 32 progressive (scans with tables between), as photos often are; Wine's encoder writes baseline only.

@@ -1,6 +1,8 @@
-// The executable's entry point: prepares the process, lets Main open the window of
-// the mode, lives on the message loop until no window is left, and then releases
-// the settings object, which writes the settings file.
+// The executable's entry point and the program's composition root: Main says what the
+// command line asks for; this opens the settings file and loads the settings for the
+// mode's window, builds the window with them, lives on the message loop until no window
+// is left, and then, after a full-screen or preview run, saves the show's corrections.
+// The password mode and the runs that open nothing read and write no settings.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -8,12 +10,15 @@
 #include <exception>
 #include <string>
 
-#include "app/main_module.h"
+#include "app/main.h"
 #include "platform/services.h"
 #include "platform/win32/wide_text.h"
-#include "settings/app_settings.h"
+#include "settings/settings_file.h"
+#include "settings/settings_file_path.h"
 #include "toolkit/application.h"
-#include "ui/modes/install_mode_windows.h"
+#include "ui/config/settings_dialog.h"
+#include "ui/saver/preview_window.h"
+#include "ui/saver/saver_window.h"
 
 namespace {
 
@@ -24,18 +29,67 @@ void InitializeCommonControls() {
     InitCommonControlsEx(&controls);
 }
 
+void Report(const std::string& text) {
+    OutputDebugStringW(qs::platform::Widen("QuilloSlides: " + text + "\n").c_str());
+}
+
+qs::SettingsFile OpenSettingsFile() {
+    return qs::SettingsFile(*qs::platform::services().profile, qs::SettingsFilePath());
+}
+
+// Modeless and ownerless: the run ends when the dialog has been unloaded. Only its OK
+// writes the file.
+void RunSettingsDialog() {
+    qs::SettingsFile file = OpenSettingsFile();
+    qs::ui::SettingsDialog dialog(file, file.load());
+    dialog.Show();
+    qs::tk::RunMessageLoop();
+}
+
+// A full-screen or preview run: the window goes before the save, and with it the show's
+// preparing thread, joined while the runtime is whole. Its user confirms nothing, so only
+// the reading's corrections are written, and a failure goes to the debugger's output.
+template <class Window, class Open, class... Arguments>
+void RunShow(Open open, Arguments... arguments) {
+    qs::SettingsFile file = OpenSettingsFile();
+    const qs::Settings settings = file.load();
+    // The show's windows draw pictures in each monitor's real pixels; the dialogs keep the
+    // system's one scaling (see the program's manifest).
+    qs::tk::UseMonitorPixels();
+    {
+        Window window(arguments..., settings);
+        open(window);
+        qs::tk::RunMessageLoop();
+    }
+    if (const qs::SaveResult saved = file.save(settings, qs::SaveRule::CorrectionsOnly); !saved) {
+        Report("the settings could not be saved to " + saved.path + ": " + saved.reason());
+    }
+}
+
 int Run() {
     qs::platform::InstallDefaultServices();
     qs::tk::InitializeToolkit();
-    qs::ui::InstallModeWindows();
-    qs::MainModule::Main();
-    qs::tk::RunMessageLoop();
-    // The windows go now, not among the static objects at exit: a show's worker thread,
-    // perhaps still decoding, is joined while the runtime is whole.
-    qs::tk::releaseKeptForms();
-    // Writes the settings file, but only if some window created the settings object:
-    // the password mode and unknown switches never do, and leave the file alone.
-    qs::ReleaseAppSettings();
+    qs::platform::Services& os = qs::platform::services();
+    os.random->Randomize();
+    const qs::app::Launch launch = qs::app::Main(os.process->CommandArguments());
+    switch (launch.mode) {
+    case qs::app::Mode::Nothing:
+        break;
+    case qs::app::Mode::SettingsDialog:
+        RunSettingsDialog();
+        break;
+    case qs::app::Mode::FullScreen:
+        RunShow<qs::ui::SaverWindow>([](qs::ui::SaverWindow& window) { window.Show(); });
+        break;
+    case qs::app::Mode::Preview:
+        // Loaded, never shown: its surface goes into the host window.
+        RunShow<qs::ui::PreviewWindow>([](qs::ui::PreviewWindow& window) { window.Load(); }, launch.window);
+        break;
+    case qs::app::Mode::PasswordChange:
+        // The dialog's outcome is the system's business; nothing follows it here.
+        os.passwords->PwdChangePassword("SCRSAVE", launch.window, 0, 0);
+        break;
+    }
     return 0;
 }
 
@@ -44,18 +98,18 @@ int Run() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitializeCommonControls();
     // The picture decoders are COM objects used from this, the one user-interface thread.
-    // COM stays up until the process ends: the forms kept by NewForm and the cached
-    // pictures are static objects, destroyed after WinMain returns, and their decoders
-    // are COM objects, which must not be released after CoUninitialize.
+    // COM stays up until the process ends: cached pictures are static objects, destroyed
+    // after WinMain returns, and their decoders are COM objects, which must not be
+    // released after CoUninitialize.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     int exitCode = 1;
     // The process edge: window messages have their own boundary in the window procedure;
-    // what fails outside any message (start-up, the final settings write) is reported here
+    // what fails outside any message (start-up, the final settings save) is reported here
     // and ends the process quietly instead of with the runtime's abort message.
     try {
         exitCode = Run();
     } catch (const std::exception& e) {
-        OutputDebugStringW(qs::platform::Widen("QuilloSlides: the program failed: " + std::string(e.what()) + "\n").c_str());
+        Report("the program failed: " + std::string(e.what()));
     }
     return exitCode;
 }

@@ -115,6 +115,12 @@ bool WriteBytes(const std::wstring& file, std::string_view bytes) {
     return h.close() && ok;
 }
 
+// The code of the call that just failed; one that left none is still a failure.
+ErrorCode FailureCode() {
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
+}
+
 class Win32ProfileFile final : public ProfileFile {
 public:
     std::string GetPrivateProfileString(const std::string& section, const std::string& key,
@@ -162,15 +168,16 @@ public:
         return values;
     }
 
-    bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
-                                   const std::string& file) override {
+    ErrorCode WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
+                                        const std::string& file) override {
         ProfileText* copy = CopyOf(section, key, file);
         if (copy != nullptr && !copy->Write(section, key, value)) {
-            return true; // the key holds that value already
+            return 0; // the key holds that value already
         }
         const bool written =
             ::WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
                                          Widen(file).c_str()) != FALSE;
+        const ErrorCode error = written ? 0 : FailureCode();
         // The copy took the same change; it stays good if the file now holds just that.
         // A line break inside the text makes more lines of it than the copy knows.
         const bool oneLine = (key + value).find_first_of("\r\n") == std::string::npos;
@@ -181,7 +188,7 @@ public:
         } else {
             copy_.reset();
         }
-        return written;
+        return error;
     }
 
     bool FitsCodePage(const std::string& text) override {
@@ -195,15 +202,15 @@ public:
         return n > 0 && !lost;
     }
 
-    bool UseUnicodeForm(const std::string& file) override {
+    ErrorCode UseUnicodeForm(const std::string& file) override {
         const std::wstring name = Widen(file);
         const std::optional<std::string> bytes = FileBytes(name);
         if (!bytes) {
-            return false;
+            return FailureCode();
         }
         const std::string_view content(*bytes);
         if (IsUtf16(content)) {
-            return true; // UTF-16 already
+            return 0; // UTF-16 already
         }
         const bool utf8 = content.substr(0, kUtf8Mark.size()) == kUtf8Mark;
         const std::wstring text = utf8 ? Widen(content.substr(kUtf8Mark.size()))
@@ -214,12 +221,12 @@ public:
             unicode.push_back(static_cast<char>((unit >> 8) & 0xFF));
         }
         copy_.reset();
-        return WriteBytes(name, unicode);
+        return WriteBytes(name, unicode) ? 0 : FailureCode();
     }
 
-    bool WritePrivateProfileStrings(const std::string& section,
-                                    const std::vector<std::pair<std::string, std::string>>& values,
-                                    const std::string& file) override {
+    ErrorCode WritePrivateProfileStrings(const std::string& section,
+                                         const std::vector<std::pair<std::string, std::string>>& values,
+                                         const std::string& file) override {
         constexpr std::size_t kOneByOne = 64;
         const auto ascii = [](const std::string& text) {
             return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -237,9 +244,9 @@ public:
         ProfileText edited(std::move(*text));
         copy_.reset();
         if (!edited.Write(section, values)) {
-            return true;
+            return 0;
         }
-        return WriteBytes(name, edited.Bytes());
+        return WriteBytes(name, edited.Bytes()) ? 0 : FailureCode();
     }
 
 private:

@@ -197,7 +197,6 @@ void SurfaceCanvas::resize(int width, int height, COLORREF fill) {
     selection_ = std::move(selected);
     dc_ = std::move(dc);
     bitmap_ = std::move(bmp);
-    bits_ = bits;
     width_ = width;
     height_ = height;
 }
@@ -223,13 +222,6 @@ void SurfaceCanvas::blit(HDC dc, const RECT& area, COLORREF fill) const {
         BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, dc_.get(), part.left,
                part.top, SRCCOPY);
     }
-}
-
-COLORREF SurfaceCanvas::pixel(int x, int y) const {
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
-    GdiFlush();
-    const auto* p = static_cast<const std::uint8_t*>(bits_) + (static_cast<std::size_t>(y) * std::max(width_, 1) + x) * 4;
-    return RGB(p[2], p[1], p[0]);
 }
 
 } // namespace qs::tk::win32

@@ -60,15 +60,12 @@ public:
     int height() const { return height_; }
     // Copies `area` (canvas pixels) to the same place on dc; outside the canvas, `fill`.
     void blit(HDC dc, const RECT& area, COLORREF fill) const;
-    // The colour of one pixel (tests).
-    COLORREF pixel(int x, int y) const;
 
 private:
     // Declared in this order so that the bitmap leaves the DC before either goes.
     platform::GdiObject<HBITMAP> bitmap_;
     platform::MemoryDc dc_;
     platform::SelectedObject selection_;
-    void* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;
 };

@@ -10,16 +10,6 @@
 
 namespace qs::tk::win32 {
 
-namespace {
-// Asked by the end-to-end tests, from another process, what a surface shows at a pixel
-// (wParam = x, lParam = y): the preview surface lives in another process's window, whose
-// drawing Wine does not put on the screen, and a device context cannot cross processes.
-UINT SurfacePixelMessage() {
-    static const UINT message = RegisterWindowMessageW(L"QuilloSlides.SurfacePixel");
-    return message;
-}
-} // namespace
-
 PictureBoxPeer::PictureBoxPeer(PictureBox& box) : box_(box) {
     const RECT r = ControlRectPx(box);
     HWND parent = ParentWindow(box);
@@ -94,26 +84,6 @@ void PictureBoxPeer::drawText(float x, float y, const std::string& text, const F
     repaintAll();
 }
 
-LRESULT PictureBoxPeer::pixelAt(int x, int y) {
-    if (x < 0 || y < 0 || x >= canvas_.width() || y >= canvas_.height()) return -1;
-    LRESULT colour = -1;
-    HDC screen = GetDC(nullptr);
-    HDC memory = screen ? CreateCompatibleDC(screen) : nullptr;
-    HBITMAP bitmap = screen ? CreateCompatibleBitmap(screen, 1, 1) : nullptr;
-    if (memory && bitmap) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        SetViewportOrgEx(memory, -x, -y, nullptr);
-        renderContent(memory, RECT{x, y, x + 1, y + 1});
-        const COLORREF seen = GetPixel(memory, x, y);
-        if (seen != CLR_INVALID) colour = static_cast<LRESULT>(seen);
-        SelectObject(memory, old);
-    }
-    if (bitmap) DeleteObject(bitmap);
-    if (memory) DeleteDC(memory);
-    if (screen) ReleaseDC(nullptr, screen);
-    return colour;
-}
-
 void PictureBoxPeer::renderContent(HDC dc, const RECT& area) {
     canvas_.blit(dc, area, backgroundColor());
     DrawWindowless(dc, box_, area);
@@ -169,7 +139,6 @@ LRESULT PictureBoxPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     default:
-        if (msg == SurfacePixelMessage()) return pixelAt(static_cast<int>(wParam), static_cast<int>(lParam));
         return defaultHandling(msg, wParam, lParam);
     }
 }

@@ -25,9 +25,6 @@ protected:
 
 private:
     void restoreBackground();
-    // What the surface shows at one client pixel (its drawing with the images above it),
-    // as a COLORREF; -1 outside the surface.
-    LRESULT pixelAt(int x, int y);
     void repaintAll();
     PictureBox& box_;
     SurfaceCanvas canvas_;

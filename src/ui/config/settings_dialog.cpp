@@ -2,6 +2,8 @@
 // (relative to their containers), and the binding of each control event to its handler.
 #include "ui/config/settings_dialog.h"
 
+#include <utility>
+
 #include "toolkit/picture.h"
 
 namespace qs::ui {
@@ -13,7 +15,7 @@ constexpr int kPreviewIntervalMs = 100;
 using Model = SettingsDialogModel;
 } // namespace
 
-SettingsDialog::SettingsDialog()
+SettingsDialog::SettingsDialog(SettingsFile& file, Settings settings)
     : tk::Form("SettingsDialog"),
       // "Backgroung" is the caption's own spelling, kept as users have always seen it.
       colourFrame(*this, "colourFrame", "Backgroung Color", 240, 240, 3495, 975),
@@ -34,7 +36,10 @@ SettingsDialog::SettingsDialog()
       okButton(*this, "okButton", "&OK", 3960, 3360, 960, 375),
       cancelButton(*this, "cancelButton", "&Cancel", 5040, 3360, 975, 375),
       aboutButton(*this, "aboutButton", "&About...", 6240, 3360, 975, 375),
-      colourDialog(*this, "colourDialog") {
+      colourDialog(*this, "colourDialog"),
+      file_(file),
+      working_(std::move(settings)),
+      show_(working_, *this, monitorScreen, monitorPicture) {
     setCaption("Quillo Screen Saver Settings");
     setBorderStyle(tk::BorderStyle::FixedDialog);
     setMinButton(false);

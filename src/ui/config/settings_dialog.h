@@ -1,8 +1,9 @@
-// SettingsDialog: the settings dialog. It edits the delay, the slide order and the
-// background colour straight in AppSettings, shows the running slide show inside a
-// picture of a monitor, and opens the editor and the about box. Whether its changes
-// reach the settings file is decided by DiscardSettings, which it sets on opening and
-// clears only on OK.
+// SettingsDialog: the settings dialog. It edits a working copy of the settings (the
+// delay, the slide order and the background colour here, the slides and the editor's
+// options through the editor it opens), shows the working copy's slide show inside a
+// picture of a monitor, and opens the editor and the about box. OK saves the working
+// copy to the settings file and closes; a save that fails is reported and the dialog
+// stays open. Every other way of closing writes nothing.
 //
 // The window and its controls are laid out in settings_dialog.cpp; the handlers, thin
 // calls into SettingsDialogModel (the delay mapping and the unconfirmed changes), live
@@ -11,16 +12,20 @@
 
 #include <cstdint>
 
-#include "render/next_slide.h"
+#include "render/slide_show.h"
+#include "settings/settings.h"
+#include "settings/settings_file.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "ui/config/settings_dialog_model.h"
+#include "ui/editor/slide_show_editor_owner.h"
 
 namespace qs::ui {
 
-class SettingsDialog : public tk::Form {
+class SettingsDialog : public tk::Form, private SlideShowEditorOwner {
 public:
-    SettingsDialog();
+    // Opens on `settings` as read from `file`, which OK saves to; the file outlives the dialog.
+    SettingsDialog(SettingsFile& file, Settings settings);
     ~SettingsDialog() override;
 
     // --- controls, containers before their children ---
@@ -61,8 +66,14 @@ protected:
     void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override;
 
 private:
+    // --- SlideShowEditorOwner ---
+    void applySlides(const std::vector<Slide>& slides) override;
+    void setEditorOptions(bool showPreview, bool hideWarnings) override;
+
+    SettingsFile& file_;
+    Settings working_;
     SettingsDialogModel model_;
-    ShowState show_;
+    SlideShow show_;
 };
 
 } // namespace qs::ui

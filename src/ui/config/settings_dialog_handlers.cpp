@@ -1,12 +1,8 @@
-// The settings dialog's handlers. Opening arms DiscardSettings so that nothing reaches
-// the settings file unless OK clears it; each option writes straight into AppSettings
-// and marks a change; every way of closing asks before changes are thrown away.
-#include "platform/services.h"
-#include "render/next_slide.h"
-#include "render/slide_schedule.h"
-#include "settings/app_settings.h"
+// The settings dialog's handlers. Each option changes the working copy and marks a change;
+// OK saves the working copy; every way of closing asks before changes are thrown away.
+#include <string>
+
 #include "settings/settings_text.h"
-#include "settings/shared_state.h"
 #include "toolkit/application.h"
 #include "ui/about/about_box.h"
 #include "ui/config/settings_dialog.h"
@@ -14,31 +10,32 @@
 
 namespace qs::ui {
 
+namespace {
+constexpr const char* kTitle = "Screen Saver";
+} // namespace
+
 void SettingsDialog::Form_Load() {
-    DiscardSettings = true;
     monitor.setBackColor(BackColor());
-    colourSwatch.setBackColor(AppSettings().bgColor());
+    colourSwatch.setBackColor(working_.backgroundColor);
     // The monitor's screen is in the show's colour from its first paint, before the first tick.
-    monitorScreen.setBackColor(AppSettings().bgColor());
-    randomOrderBox.setValue(AppSettings().randomDisplay() ? 1 : 0);
-    const std::int32_t delay = AppSettings().delay();
-    const SettingsDialogModel::DelayStart start = model_.open(delay);
+    monitorScreen.setBackColor(working_.backgroundColor);
+    randomOrderBox.setValue(working_.randomOrder ? 1 : 0);
+    const SettingsDialogModel::DelayStart start = model_.open(working_.delaySeconds);
     delayBox.setText(start.text);
     delaySpin.setValue(start.spinValue);
-    // The first tick of the preview already finds a slide due.
-    MakeNextSlideDue(delay);
-    // The monitor's slides are decoded at its size, off the user-interface thread.
-    PrepareSlidesAhead(show_, monitorScreen);
-    pictureCountLabel.setCaption(SettingsDialogModel::pictureCountCaption(AppSettings().pictureCount()));
+    // The first tick of the preview already finds a slide due; the monitor's slides are
+    // decoded at its size, off the user-interface thread.
+    show_.start();
+    pictureCountLabel.setCaption(SettingsDialogModel::pictureCountCaption(working_.pictureCount()));
     model_.finishOpening();
 }
 
 void SettingsDialog::previewTimer_Tick() {
-    NextSlide(show_, *this, monitorScreen, monitorPicture);
+    show_.nextSlide();
 }
 
 void SettingsDialog::randomOrderBox_Click() {
-    AppSettings().setRandomDisplay(randomOrderBox.Value() == 1);
+    working_.randomOrder = randomOrderBox.Value() == 1;
     model_.markChanged();
 }
 
@@ -48,7 +45,7 @@ void SettingsDialog::delaySpin_Change() {
 
 void SettingsDialog::delayBox_Change() {
     // Text that holds no number, or none that fits, stores 0, as an empty text would.
-    AppSettings().setDelay(RoundToInt32(LeadingNumber(delayBox.Text()).value_or(0)).value_or(0));
+    working_.delaySeconds = RoundToInt32(LeadingNumber(delayBox.Text()).value_or(0)).value_or(0);
     model_.markChanged();
 }
 
@@ -65,16 +62,29 @@ void SettingsDialog::delayBox_GotFocus() {
 void SettingsDialog::colourButton_Click() {
     colourDialog.CancelError = true;
     if (colourDialog.ShowColor() != 0) return; // cancelled or failed: nothing changes
-    AppSettings().setBgColor(colourDialog.Color);
+    working_.backgroundColor = colourDialog.Color;
     colourSwatch.setBackColor(colourDialog.Color);
     model_.markChanged();
 }
 
 void SettingsDialog::editSlidesButton_Click() {
-    // The editor shares the dialog's unconfirmed changes and rewrites pictureCountLabel
-    // when it closes.
-    SlideShowEditor editor(model_.unconfirmedChanges(), &pictureCountLabel);
+    // The editor shares the dialog's unconfirmed changes and hands back its list and options.
+    SlideShowEditor editor(working_, *this, model_.unconfirmedChanges());
     editor.Show(true, this);
+    const std::int32_t count = working_.pictureCount();
+    // Two blanks before the word: the editor's own text, not the settings dialog's.
+    pictureCountLabel.setCaption(std::to_string(count) + (count == 1 ? "  Picture" : "  Pictures"));
+}
+
+void SettingsDialog::applySlides(const std::vector<Slide>& slides) {
+    working_.replaceSlides(slides);
+    // The monitor, running behind the editor, shows the next slide of the new list at its next tick.
+    show_.makeNextSlideDue();
+}
+
+void SettingsDialog::setEditorOptions(bool showPreview, bool hideWarnings) {
+    working_.showPreview = showPreview;
+    working_.hideWarnings = hideWarnings;
 }
 
 void SettingsDialog::aboutButton_Click() {
@@ -83,7 +93,12 @@ void SettingsDialog::aboutButton_Click() {
 }
 
 void SettingsDialog::okButton_Click() {
-    DiscardSettings = false;
+    if (const SaveResult saved = file_.save(working_, SaveRule::Confirmed); !saved) {
+        // The user's changes stay in the dialog, to try again or to give up with Cancel.
+        tk::MsgBox("The settings could not be saved to " + saved.path + ":\n" + saved.reason(),
+                   tk::vbOKOnly + tk::vbExclamation, kTitle, this);
+        return;
+    }
     model_.confirm();
     Unload();
 }
@@ -94,8 +109,8 @@ void SettingsDialog::cancelButton_Click() {
 
 void SettingsDialog::Form_QueryUnload(bool& cancel, tk::CloseReason) {
     if (!model_.mustAskBeforeClosing()) return;
-    const int answer = tk::MsgBox("Do you want to ignore all changes and exit?", tk::vbYesNo + tk::vbQuestion,
-                                  "Screen Saver", this);
+    const int answer =
+        tk::MsgBox("Do you want to ignore all changes and exit?", tk::vbYesNo + tk::vbQuestion, kTitle, this);
     if (answer != tk::vbYes) cancel = true;
 }
 

@@ -16,23 +16,6 @@ int ColumnOf(SlideOption which) { return static_cast<int>(which); }
 
 } // namespace
 
-bool Slide::option(SlideOption which) const {
-    switch (which) {
-    case SlideOption::Center: return center;
-    case SlideOption::HStretch: return hStretch;
-    case SlideOption::VStretch: return vStretch;
-    }
-    return false;
-}
-
-void Slide::setOption(SlideOption which, bool on) {
-    switch (which) {
-    case SlideOption::Center: center = on; break;
-    case SlideOption::HStretch: hStretch = on; break;
-    case SlideOption::VStretch: vStretch = on; break;
-    }
-}
-
 std::string ShortenedName(const std::string& path, double limit,
                           const std::function<double(const std::string&)>& width) {
     if (!(width(path) > limit)) return path;

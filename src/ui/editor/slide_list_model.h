@@ -17,21 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "settings/slide.h"
+
 namespace qs::ui {
-
-enum class SlideOption { Center = 0, HStretch = 1, VStretch = 2 };
-inline constexpr int kSlideOptionCount = 3;
-
-struct Slide {
-    std::string path;
-    bool center = false;
-    bool hStretch = false;
-    bool vStretch = false;
-    bool operator==(const Slide&) const = default;
-
-    bool option(SlideOption which) const;
-    void setOption(SlideOption which, bool on);
-};
 
 // A full path shortened to fit `limit` as `width` measures it: the tail that fits is
 // kept, cut back to a whole folder or file name where a backslash allows, behind "(...)".

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "render/fit_picture.h"
-#include "settings/app_settings.h"
 #include "toolkit/application.h"
 #include "ui/editor/dropped_pictures.h"
 #include "ui/editor/slide_show_editor.h"
@@ -106,7 +105,7 @@ void SlideShowEditor::drawPreview(const Slide& slide) {
         BusyPointer busy;
         // A picture that fails to load, however it fails, shows as one that cannot load.
         try {
-            shown = FitPicture(previewImage, previewPicture, slide.path, slide.center, slide.hStretch, slide.vStretch);
+            shown = FitPicture(previewImage, previewPicture, slide);
         } catch (const std::exception&) {
             shown.clear();
         }
@@ -156,13 +155,6 @@ std::vector<std::string> SlideShowEditor::droppedPictures(const std::vector<std:
     return DroppedPictures(paths, *files);
 }
 
-std::vector<Slide> SlideShowEditor::storedSlides() {
-    const ClsSettings& settings = AppSettings();
-    std::vector<Slide> slides;
-    const std::int32_t n = settings.pictureCount();
-    for (std::int32_t i = 1; i <= n; ++i)
-        slides.push_back({settings.fileSpec(i), settings.center(i), settings.hStretch(i), settings.vStretch(i)});
-    return slides;
-}
+std::vector<Slide> SlideShowEditor::storedSlides() { return settings_.slides; }
 
 } // namespace qs::ui

@@ -7,8 +7,6 @@
 #include <string>
 
 #include "platform/services.h"
-#include "render/slide_schedule.h"
-#include "settings/app_settings.h"
 #include "toolkit/application.h"
 
 namespace qs::ui {
@@ -39,7 +37,7 @@ private:
 
 } // namespace
 
-SlideShowEditor::SlideShowEditor(UnconfirmedChanges& changes, tk::Label* pictureCountLabel)
+SlideShowEditor::SlideShowEditor(const Settings& settings, SlideShowEditorOwner& owner, UnconfirmedChanges& changes)
     : tk::Form("SlideShowEditor"),
       listArea(*this, "listArea", 120, 120, 6135, 3375, tk::BorderStyle::None),
       nameHeading(listArea, "nameHeading", "Image  Spec", 0, 120, 1455, 255),
@@ -63,8 +61,9 @@ SlideShowEditor::SlideShowEditor(UnconfirmedChanges& changes, tk::Label* picture
       resetButton(*this, "resetButton", "&Reset", 6360, 4080, 1215, 375),
       pictureDialog(*this, "pictureDialog"),
       model_(*this),
-      changes_(changes),
-      pictureCountLabel_(pictureCountLabel) {
+      settings_(settings),
+      owner_(owner),
+      changes_(changes) {
     setCaption(kCaption);
     setBorderStyle(tk::BorderStyle::FixedDialog);
     setMinButton(false);
@@ -171,12 +170,11 @@ void SlideShowEditor::bindHandlers() {
 }
 
 void SlideShowEditor::Form_Load() {
-    ClsSettings& settings = AppSettings();
     layOutHeadings();
     fitOptionColumns();
     model_.setVisibleRows(nameList.visibleRows());
-    act([&] { model_.open(storedSlides(), settings.previewFlag(), settings.displayWarnings()); });
-    previewPicture.setBackColor(settings.bgColor());
+    act([&] { model_.open(storedSlides(), settings_.showPreview, settings_.hideWarnings); });
+    previewPicture.setBackColor(settings_.backgroundColor);
 }
 
 // Each heading is a row of pieces laid side by side by their text widths, so the
@@ -221,27 +219,11 @@ void SlideShowEditor::showModel() {
     previewBox.setValue(model_.preview() ? 1 : 0);
     noWarningsBox.setValue(model_.noWarnings() ? 1 : 0);
     // Both options act at once, not at Apply; a discarding close puts them back.
-    ClsSettings& settings = AppSettings();
-    settings.setPreviewFlag(model_.preview());
-    settings.setDisplayWarnings(model_.noWarnings());
+    owner_.setEditorOptions(model_.preview(), model_.noWarnings());
 }
 
 void SlideShowEditor::applyList() {
-    act([this] {
-        const std::vector<Slide>& slides = model_.apply();
-        ClsSettings& settings = AppSettings();
-        settings.setPictureCount(static_cast<std::int32_t>(slides.size()));
-        for (std::size_t r = 0; r < slides.size(); ++r) {
-            const auto i = static_cast<std::int32_t>(r + 1);
-            settings.setFileSpec(i, slides[r].path);
-            settings.setCenter(i, slides[r].center);
-            settings.setHStretch(i, slides[r].hStretch);
-            settings.setVStretch(i, slides[r].vStretch);
-        }
-        // The settings dialog's monitor, running behind the editor, shows the next
-        // slide of the new list at its next tick.
-        MakeNextSlideDue(settings.delay());
-    });
+    act([this] { owner_.applySlides(model_.apply()); });
 }
 
 void SlideShowEditor::Form_QueryUnload(bool& cancel, tk::CloseReason) {
@@ -249,18 +231,9 @@ void SlideShowEditor::Form_QueryUnload(bool& cancel, tk::CloseReason) {
         cancel = true;
         return;
     }
-    ClsSettings& settings = AppSettings();
-    settings.setPreviewFlag(model_.preview());
-    settings.setDisplayWarnings(model_.noWarnings());
-    // From now on the settings dialog treats the settings as changed.
+    owner_.setEditorOptions(model_.preview(), model_.noWarnings());
+    // From now on the owner treats the settings as changed.
     changes_.pending = true;
-}
-
-void SlideShowEditor::Form_Unload(bool& /*cancel*/) {
-    if (!pictureCountLabel_) return;
-    const std::int32_t count = AppSettings().pictureCount();
-    // Two blanks before the word: the editor's own text, not the settings dialog's.
-    pictureCountLabel_->setCaption(std::to_string(count) + (count == 1 ? "  Picture" : "  Pictures"));
 }
 
 // The key goes on afterwards, unchanged: Alt+V still reaches the access key of

@@ -3,9 +3,10 @@
 // It is a view of SlideListModel, which holds the working list and decides what every
 // click, key and command does. The four list boxes show the model's rows: nameList the
 // shortened paths, optionLists(0..2) the Center, HStretch and VStretch checks, each
-// column clipped to its check boxes beside the names. Apply and OK copy the model's
-// slides into AppSettings; the two option boxes write their settings at once. Files and
-// folders dropped on nameList add the pictures among them.
+// column clipped to its check boxes beside the names. It opens on the slides and the two
+// options of the settings its owner gives it, and hands its results back to the owner:
+// the list at Apply and OK, the two options at once. Files and folders dropped on
+// nameList add the pictures among them.
 //
 // The form in slide_show_editor.cpp; what the model asks of it (rows, preview,
 // questions, the file dialog) in slide_list_view.cpp.
@@ -16,19 +17,21 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "ui/editor/slide_list_model.h"
+#include "ui/editor/slide_show_editor_owner.h"
 #include "ui/unconfirmed_changes.h"
 
 namespace qs::ui {
 
 class SlideShowEditor : public tk::Form, private SlideListView {
 public:
-    // changes: the settings dialog's record of unconfirmed changes, which the editor
-    // marks. pictureCountLabel: the settings dialog's count, rewritten when the editor
-    // closes; may be null when the editor runs on its own.
-    explicit SlideShowEditor(UnconfirmedChanges& changes, tk::Label* pictureCountLabel = nullptr);
+    // settings: the owner's, whose slides are the ones last applied (Reset goes back to
+    // them) and whose options and background colour the editor opens with. changes: the
+    // owner's record of unconfirmed changes, which the editor marks. All three outlive it.
+    SlideShowEditor(const Settings& settings, SlideShowEditorOwner& owner, UnconfirmedChanges& changes);
     ~SlideShowEditor() override;
 
     // --- controls, in the order they are laid on the dialog ---
@@ -68,7 +71,6 @@ public:
 protected:
     void Form_Load() override;
     void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override;
-    void Form_Unload(bool& cancel) override;
     void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
 
 private:
@@ -103,8 +105,9 @@ private:
     std::vector<Slide> storedSlides() override;
 
     SlideListModel model_;
+    const Settings& settings_;
+    SlideShowEditorOwner& owner_;
     UnconfirmedChanges& changes_;
-    tk::Label* pictureCountLabel_;
     bool following_ = false;
 };
 

@@ -1,19 +1,19 @@
 #include "ui/saver/monitor_cover.h"
 
-#include "settings/app_settings.h"
 #include "toolkit/application.h"
 #include "ui/saver/saver_window.h"
 
 namespace qs::ui {
 
-MonitorCover::MonitorCover(SaverWindow& show, const platform::RectPx& monitor) : tk::Form("MonitorCover"), show_(show) {
+MonitorCover::MonitorCover(SaverWindow& show, const platform::RectPx& monitor, tk::Color background)
+    : tk::Form("MonitorCover"), show_(show) {
     setBorderStyle(tk::BorderStyle::None);
     setControlBox(false);
     setMinButton(false);
     setMaxButton(false);
     setShowInTaskbar(false);
     // Set before the window exists, so that its first paint is already in the colour.
-    setBackColor(AppSettings().bgColor());
+    setBackColor(background);
     const float perPixelX = tk::Screen::TwipsPerPixelX(), perPixelY = tk::Screen::TwipsPerPixelY();
     Move(static_cast<float>(monitor.left) * perPixelX, static_cast<float>(monitor.top) * perPixelY,
          static_cast<float>(monitor.right - monitor.left) * perPixelX,
@@ -42,11 +42,11 @@ void MonitorCover::Form_MouseMove(int, int, float x, float y) {
     show_.countMove(ScreenPixelOf(*this, x, y));
 }
 
-std::vector<std::unique_ptr<MonitorCover>> CoverOtherMonitors(SaverWindow& show) {
+std::vector<std::unique_ptr<MonitorCover>> CoverOtherMonitors(SaverWindow& show, tk::Color background) {
     std::vector<std::unique_ptr<MonitorCover>> covers;
     for (const platform::MonitorArea& monitor : platform::services().monitors->List()) {
         if (monitor.primary) continue;
-        covers.push_back(std::make_unique<MonitorCover>(show, monitor.rect));
+        covers.push_back(std::make_unique<MonitorCover>(show, monitor.rect, background));
         covers.back()->Show();
     }
     return covers;

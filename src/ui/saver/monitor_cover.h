@@ -18,7 +18,7 @@ class SaverWindow;
 
 class MonitorCover : public tk::Form {
 public:
-    MonitorCover(SaverWindow& show, const platform::RectPx& monitor);
+    MonitorCover(SaverWindow& show, const platform::RectPx& monitor, tk::Color background);
 
 protected:
     void Form_Load() override;
@@ -31,7 +31,8 @@ private:
     SaverWindow& show_;
 };
 
-// Opens a cover over every monitor but the primary, which the show's window covers.
-std::vector<std::unique_ptr<MonitorCover>> CoverOtherMonitors(SaverWindow& show);
+// Opens a cover in the show's background colour over every monitor but the primary,
+// which the show's window covers.
+std::vector<std::unique_ptr<MonitorCover>> CoverOtherMonitors(SaverWindow& show, tk::Color background);
 
 } // namespace qs::ui

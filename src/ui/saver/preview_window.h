@@ -1,11 +1,12 @@
 // PreviewWindow: the preview run ("/P"). The window is loaded but never shown; its
 // picture box moves into the host window named on the command line and the slide show
-// is drawn into it. When the host closes the surface or goes away, the window unloads
+// of the settings it is given is drawn into it. When the host closes the surface or goes away, the window unloads
 // itself at its next tick, which ends the program.
 #pragma once
 
 #include "platform/services.h"
-#include "render/next_slide.h"
+#include "render/slide_show.h"
+#include "settings/settings.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 
@@ -13,7 +14,8 @@ namespace qs::ui {
 
 class PreviewWindow : public tk::Form {
 public:
-    explicit PreviewWindow(platform::WindowHandle host);
+    // The settings outlive the window.
+    PreviewWindow(platform::WindowHandle host, const Settings& settings);
 
     tk::Timer slideTimer;
     tk::PictureBox surface;
@@ -27,9 +29,10 @@ private:
     void showNextSlideOrEnd();
 
     platform::WindowHandle host_;
+    const Settings& settings_;
     // True from load until the host closes the surface.
     bool surfaceInHost_ = false;
-    ShowState show_;
+    SlideShow show_;
 };
 
 } // namespace qs::ui

@@ -2,13 +2,11 @@
 
 #include <cmath>
 
-#include "app/main_module.h"
 #include "platform/services.h"
-#include "render/slide_schedule.h"
-#include "settings/app_settings.h"
 #include "toolkit/application.h"
 #include "toolkit/picture.h"
 #include "ui/saver/cursor_display.h"
+#include "ui/saver/full_screen_caption.h"
 #include "ui/saver/password_option.h"
 
 namespace qs::ui {
@@ -31,10 +29,12 @@ OsPlatform QueryOsPlatform() {
     return static_cast<OsPlatform>(info.dwPlatformId);
 }
 
-SaverWindow::SaverWindow()
+SaverWindow::SaverWindow(const Settings& settings)
     : tk::Form("SaverWindow"),
       slideTimer(*this, "slideTimer", 400),
-      slidePicture(*this, "slidePicture", 0, 0, 0, 0) {
+      slidePicture(*this, "slidePicture", 0, 0, 0, 0),
+      settings_(settings),
+      show_(settings, *this, *this, slidePicture) {
     setBorderStyle(tk::BorderStyle::None);
     setControlBox(false);
     setMinButton(false);
@@ -42,8 +42,8 @@ SaverWindow::SaverWindow()
     // A saver is no program to switch to: it keeps off the taskbar.
     setShowInTaskbar(false);
     // The program's icon, which the text slide shows.
-    if (tk::hasBackend()) setIcon(tk::AppIcon());
-    slideTimer.Tick = [this] { NextSlide(show_, *this, *this, slidePicture); };
+    setIcon(tk::AppIcon());
+    slideTimer.Tick = [this] { show_.nextSlide(); };
     // Moves over the picture count as moves over the window; the picture reports
     // positions on itself.
     slidePicture.MouseMove = [this](int, int, float x, float y) {
@@ -53,8 +53,8 @@ SaverWindow::SaverWindow()
 
 void SaverWindow::Form_Load() {
     // In the show's colour before the window first shows, not the system's.
-    setBackColor(AppSettings().bgColor());
-    setCaption(MainModule::kFullScreenCaption);
+    setBackColor(settings_.backgroundColor);
+    setCaption(kFullScreenCaption);
     platform::Services& os = platform::services();
     os.system->MakeTopmost(hWnd());
     Move(0, 0, tk::Screen::Width(), tk::Screen::Height());
@@ -70,10 +70,9 @@ void SaverWindow::Form_Load() {
         stillCursor_.restart(std::nullopt);
     }
 
-    MakeNextSlideDue(AppSettings().delay());
     // The first picture decodes while the window comes up.
-    PrepareSlidesAhead(show_, *this);
-    covers_ = CoverOtherMonitors(*this);
+    show_.start();
+    covers_ = CoverOtherMonitors(*this, settings_.backgroundColor);
 }
 
 void SaverWindow::Form_KeyDown(std::int16_t&, std::int16_t&) {

@@ -1,14 +1,16 @@
-// SaverWindow: the window of the full-screen run ("/S"). It covers the screen above all
-// other windows, hides the cursor, runs the slide show on its own surface and unloads
-// itself on a key, a mouse button or sustained mouse movement; on the Windows 95 family
-// with the system's password option on, the system's password check must pass first.
+// SaverWindow: the window of the full-screen run ("/S"), captioned kFullScreenCaption. It
+// covers the screen above all other windows, hides the cursor, runs the slide show of the
+// settings it is given on its own surface and unloads itself on a key, a mouse button or
+// sustained mouse movement; on the Windows 95 family with the system's password option
+// on, the system's password check must pass first.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-#include "render/next_slide.h"
+#include "render/slide_show.h"
+#include "settings/settings.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "ui/saver/monitor_cover.h"
@@ -27,7 +29,8 @@ CursorPoint ScreenPixelOf(const tk::Form& window, float x, float y);
 
 class SaverWindow : public tk::Form {
 public:
-    SaverWindow();
+    // The settings outlive the window.
+    explicit SaverWindow(const Settings& settings);
 
     tk::Timer slideTimer;
     tk::Image slidePicture;
@@ -49,7 +52,8 @@ private:
     // family leaves that, and the running flag, to the saver.
     bool guardsPassword() const { return osPlatform_ != OsPlatform::NT && usePassword_; }
 
-    ShowState show_;
+    const Settings& settings_;
+    SlideShow show_;
     bool usePassword_ = false;
     OsPlatform osPlatform_ = OsPlatform::Win32s;
     // Mouse-move events counted since the last reset: 16 bits, wrapping.

@@ -6,13 +6,10 @@
 #include <vector>
 
 #include "app/command_number.h"
-#include "app/main_module.h"
-#include "app/mode_windows.h"
-#include "settings/shared_state.h"
+#include "app/main.h"
 #include "support/scoped_services.h"
-#include "support/settings_fixture.h"
 
-namespace qs {
+namespace qs::app {
 namespace {
 
 TEST(ReadDecimal, ReadsTheNumberAtTheStartSkippingBlanksAnywhere) {
@@ -24,59 +21,33 @@ TEST(ReadDecimal, ReadsTheNumberAtTheStartSkippingBlanksAnywhere) {
         {"99999999999", 99999999999.0}, // beyond 32 bits: read in full
         {"-1e400", -kInf}, {std::string(400, '9'), kInf}, {"0.001e99999999999999", kInf}, // beyond a double
         {"1e-400", 0}, {"1000e-99999999999999", 0}};
-    for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(app::ReadDecimalNumber(text), value) << text.substr(0, 30);
+    for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(ReadDecimalNumber(text), value) << text.substr(0, 30);
 }
 
-using Opened = std::pair<std::string, platform::WindowHandle>; // what, with which handle
-
-class RecordingModeWindows final : public app::ModeWindows {
-public:
-    RecordingModeWindows() { app::SetModeWindows(this); }
-    ~RecordingModeWindows() override { app::SetModeWindows(nullptr); }
-    void ShowSettingsDialog() override { opened.push_back({"settings", 0}); }
-    void ShowFullScreen() override { opened.push_back({"full screen", 0}); }
-    void LoadPreview(platform::WindowHandle host) override { opened.push_back({"preview", host}); }
-    std::vector<Opened> opened;
-};
-
-TEST(Main, StartsTheScheduleAndOpensTheModeOfTheFirstTwoCharactersWithTheHandleAfterThem) {
+TEST(Main, TheFirstTwoCharactersChooseTheModeAndTheHandleFollowsThem) {
     test::ScopedServices os;
-    RecordingModeWindows windows;
-    const std::tuple<const char*, const char*, std::int32_t> cases[] = { // arguments, opened, handle
+    const std::tuple<const char*, Mode, std::int32_t> cases[] = { // arguments, mode, handle
         // Settings without a switch or on /C, full screen on /S: only the first two characters decide.
-        {"", "settings", 0}, {"/C 99", "settings", 0}, {"/S", "full screen", 0}, {"/s /p 5", "full screen", 0},
-        {"/p 1234", "preview", 1234}, {"/P1234", "preview", 1234}, {"/p:1234", "preview", 0}, {"/P", "preview", 0},
-        {"/p \t12\n34", "preview", 1234}, {"/p\r1234", "preview", 0}, {"/p 2147483647", "preview", 2147483647},
-        {"/p -1", "preview", -1}, {"/p 13.5", "preview", 14}, {"/p -2.5", "preview", -2},
-        {"/p -2147483648.5", "preview", -2147483647 - 1},
+        {"", Mode::SettingsDialog, 0}, {"/C 99", Mode::SettingsDialog, 0}, {"/S", Mode::FullScreen, 0},
+        {"/s /p 5", Mode::FullScreen, 0}, {"/p 1234", Mode::Preview, 1234}, {"/P1234", Mode::Preview, 1234},
+        {"/p:1234", Mode::Preview, 0}, {"/P", Mode::Preview, 0}, {"/p \t12\n34", Mode::Preview, 1234},
+        {"/p\r1234", Mode::Preview, 0}, {"/p 2147483647", Mode::Preview, 2147483647}, {"/p -1", Mode::Preview, -1},
+        {"/p 13.5", Mode::Preview, 14}, {"/p -2.5", Mode::Preview, -2},
+        {"/p -2147483648.5", Mode::Preview, -2147483647 - 1},
         // A handle beyond 32 bits: the run cannot go on.
-        {"/p 2147483648", "", 0}, {"/p -2147483649", "", 0}, {"/p 1e400", "", 0}, {"/p 2147483647.5", "", 0},
-        {"/a 4660", "password", 4660}, {"/A", "password", 0}, {"/a 4294967296", "", 0}, {" /s", "", 0}};
+        {"/p 2147483648", Mode::Nothing, 0}, {"/p -2147483649", Mode::Nothing, 0}, {"/p 1e400", Mode::Nothing, 0},
+        {"/p 2147483647.5", Mode::Nothing, 0}, {"/a 4660", Mode::PasswordChange, 4660}, {"/A", Mode::PasswordChange, 0},
+        {"/a 4294967296", Mode::Nothing, 0}, {" /s", Mode::Nothing, 0}};
     // The second time round a full-screen saver runs already: only a full-screen start gives way to it.
     for (const bool running : {false, true}) {
-        if (running) os.system.AddWindow("QUILLO SCRSAV MAIN FORM");
-        for (const auto& [arguments, opened, handle] : cases) {
-            SCOPED_TRACE(testing::Message() << arguments << (running ? " beside a running saver" : ""));
-            os.process.arguments = arguments;
-            windows.opened.clear();
-            os.passwords.changeCalls.clear();
-            os.clock.SetDateTime(2024, 5, 17, 21, 45, 30, 600);
-            const int seeds = os.random.randomizeCount;
-            MainModule::Main();
-            for (const auto& call : os.passwords.changeCalls) {
-                EXPECT_TRUE(call.provider == "SCRSAVE" && call.reserved1 + call.reserved2 == 0u);
-                windows.opened.push_back({"password", call.owner});
-            }
-            const std::vector<Opened> expected = {{opened, platform::WindowHandle(std::intptr_t{handle})}};
-            const bool opens = opened[0] && !(running && std::string(opened) == "full screen");
-            EXPECT_EQ(windows.opened, opens ? expected : std::vector<Opened>{});
-            // Whatever opens, the generator is seeded and the schedule starts now, in whole seconds.
-            EXPECT_EQ(os.random.randomizeCount, seeds + 1);
-            EXPECT_DOUBLE_EQ(LastSlideTime, 45429.0 + (21 * 3600 + 45 * 60 + 30) / 86400.0);
+        if (running) os.system.captions.push_back("QUILLO SCRSAV MAIN FORM");
+        for (const auto& [arguments, mode, handle] : cases) {
+            const Launch expected{running && mode == Mode::FullScreen ? Mode::Nothing : mode,
+                                  platform::WindowHandle(std::intptr_t{handle})};
+            EXPECT_EQ(Main(arguments), expected) << arguments << (running ? " beside a running saver" : "");
         }
     }
-    test::ResetSharedState();
 }
 
 } // namespace
-} // namespace qs
+} // namespace qs::app

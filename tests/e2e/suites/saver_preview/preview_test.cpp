@@ -1,5 +1,6 @@
-// "/P": the saver's surface inside a host window of this process, as the display settings host it;
-// and the switches that show nothing at all.
+// "/P": the saver's surface inside a host window of this process, as the display settings host it, and its
+// life there; and the switches that show nothing at all. Wine does not show the drawing of another process's
+// child window: what the surface draws is checked in the saver's own process (tests/win/saver).
 #include <gtest/gtest.h>
 
 #include "e2e_driver.h"
@@ -13,14 +14,6 @@ constexpr Ms kEndsSoon{2000};
 void WriteShow(const RunFolder& run, const std::string& picture) {
     run.WriteSettings({"BGColor_0=" + std::to_string(kBlue), "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + picture,
                        "Center_1=True"});
-}
-
-// Asked of the surface: Wine does not put the drawing of another process's child window on the screen.
-bool WaitForSurfacePixel(HWND surface, int x, int y, COLORREF colour, Ms deadline) {
-    static const UINT message = RegisterWindowMessageA("QuilloSlides.SurfacePixel");
-    DWORD_PTR answer = 0;
-    const auto ask = [&] { return SendMessageTimeoutA(surface, message, x, y, SMTO_ABORTIFHUNG, 2000, &answer); };
-    return WaitUntil([&] { return ask() && answer <= 0xFFFFFF && SameColour(COLORREF(answer), colour); }, deadline);
 }
 
 // A picture path that tells whether the saver tried to load it: a pipe of this process.
@@ -37,7 +30,7 @@ struct PictureProbe {
     const HANDLE pipe = CreateNamedPipeA(path.c_str(), PIPE_ACCESS_DUPLEX, PIPE_NOWAIT, 1, 4096, 4096, 0, nullptr);
 };
 
-TEST(Preview, TheSurfaceFillsTheHostShowsTheShowAndEndsOnWmCloseOrWithTheHost) {
+TEST(Preview, TheSurfaceFillsTheHostAndEndsOnWmCloseOrWithTheHost) {
     for (const bool byWmClose : {true, false}) {
         SCOPED_TRACE(byWmClose ? "WM_CLOSE" : "host destroyed");
         RunFolder run;
@@ -54,8 +47,6 @@ TEST(Preview, TheSurfaceFillsTheHostShowsTheShowAndEndsOnWmCloseOrWithTheHost) {
         GetClientRect(surface, &client);
         EXPECT_TRUE(client.right == 152 && client.bottom == 112);
 
-        EXPECT_TRUE(WaitForSurfacePixel(surface, 76, 56, kRed, Ms(1500)));
-        EXPECT_TRUE(WaitForSurfacePixel(surface, 76, 5, kBlue, Ms(500)));
         for (HWND window : saver.TopLevelWindows()) EXPECT_FALSE(IsWindowVisible(window)) << "the preview form shows";
         ASSERT_TRUE(saver.Running());
 

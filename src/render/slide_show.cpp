@@ -1,0 +1,81 @@
+#include "render/slide_show.h"
+
+#include "platform/services.h"
+#include "render/fit_picture.h"
+#include "render/text_slide.h"
+#include "toolkit/application.h"
+
+namespace qs {
+namespace {
+
+SlideOrder OrderOf(const Settings& settings) {
+    return settings.randomOrder ? SlideOrder::Random : SlideOrder::List;
+}
+
+double Now() {
+    return platform::services().clock->Now();
+}
+
+} // namespace
+
+SlideShow::SlideShow(const Settings& settings, const tk::Form& window, tk::Surface& surface, tk::Image& element)
+    : settings_(settings), window_(window), surface_(surface), element_(element),
+      sequencer_(*platform::services().random) {}
+
+void SlideShow::start() {
+    makeNextSlideDue();
+    prepareNext();
+}
+
+void SlideShow::makeNextSlideDue() {
+    sequencer_.makeNextSlideDue(Now(), settings_.delaySeconds);
+}
+
+PrepareRequest SlideShow::requestFor(const Slide& slide) const {
+    return PrepareRequest{slide,
+                          {surface_.surfaceWidth(), surface_.surfaceScaleWidth(), surface_.surfaceScaleHeight(),
+                           tk::Screen::Width(), tk::Screen::TwipsPerPixelX(), tk::Screen::TwipsPerPixelY()}};
+}
+
+// The slide after the one on show, for this surface, so that it is ready when due.
+void SlideShow::prepareNext() {
+    const std::vector<Slide>& slides = settings_.slides;
+    const std::int32_t next = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
+    if (!slides.empty()) preparer_.prepare(requestFor(slides[static_cast<std::size_t>(next - 1)]));
+}
+
+void SlideShow::nextSlide() {
+    // Every tick, due or not, so a colour chosen in the settings dialog shows at once.
+    // Nothing else is touched until a slide is due: this runs several times a second.
+    const tk::Color background = settings_.backgroundColor;
+    if (surface_.BackColor() != background) surface_.setBackColor(background);
+    preparer_.collect();
+    if (!sequencer_.due(Now(), settings_.delaySeconds)) return;
+
+    const std::vector<Slide>& slides = settings_.slides;
+    const std::int32_t number = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
+    if (slides.empty()) {
+        DrawTextSlide(window_, surface_, element_, std::nullopt);
+    } else {
+        const Slide& slide = slides[static_cast<std::size_t>(number - 1)];
+        switch (preparer_.atDue(requestFor(slide))) {
+        case DueAction::Wait:
+            return;
+        case DueAction::ShowText:
+            element_.setVisible(false);
+            element_.setStretch(false);
+            DrawTextSlide(window_, surface_, element_, slide.path);
+            break;
+        case DueAction::ShowPicture:
+            FitLoadedPicture(element_, surface_, preparer_.picture(), slide);
+            break;
+        }
+    }
+    preparer_.slideShown();
+    element_.setVisible(true);
+    // Read after drawing: a slow drawing must not eat into the time the slide is on show.
+    sequencer_.shown(number, Now());
+    prepareNext();
+}
+
+} // namespace qs

@@ -1,0 +1,44 @@
+// One window's running slide show: its schedule and order (SlideSequencer) and its
+// preparer, ticked by the window's own timer. The settings are the window's: the full
+// screen's and the preview's as read, the settings dialog's working copy, read afresh at
+// every tick so that a change made in the dialog shows at once.
+#pragma once
+
+#include "render/slide_preparer.h"
+#include "render/slide_sequencer.h"
+#include "settings/settings.h"
+#include "toolkit/controls.h"
+#include "toolkit/form.h"
+#include "toolkit/surface.h"
+
+namespace qs {
+
+class SlideShow {
+public:
+    // Slides are drawn on `surface` through `element`, which lies on it; the text slide
+    // shows `window`'s icon. All of them, and `settings`, outlive the show.
+    SlideShow(const Settings& settings, const tk::Form& window, tk::Surface& surface, tk::Image& element);
+
+    // The next tick finds a slide due, and the first picture is prepared now, while the
+    // window comes up.
+    void start();
+    // One tick of the window's timer: keeps the surface's background in step with the
+    // settings and, when the slide on show has had its time, shows the next one (its
+    // picture, or the text slide where none can be shown) once its picture is ready.
+    void nextSlide();
+    // The next tick shows the next slide as soon as the clock has moved on by a second.
+    void makeNextSlideDue();
+
+private:
+    PrepareRequest requestFor(const Slide& slide) const;
+    void prepareNext();
+
+    const Settings& settings_;
+    const tk::Form& window_;
+    tk::Surface& surface_;
+    tk::Image& element_;
+    SlideSequencer sequencer_;
+    SlidePreparer preparer_;
+};
+
+} // namespace qs

@@ -1,8 +1,0 @@
-#include "settings/shared_state.h"
-
-namespace qs {
-
-double LastSlideTime = 0.0;
-bool DiscardSettings = false;
-
-} // namespace qs

@@ -1,0 +1,126 @@
+// A running show's decisions (when, which slide, what a due tick shows) and its fitting
+// geometry; the Wine suites draw them on screen.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "platform/date_value.h"
+#include "render/fit_box.h"
+#include "render/preparer_job.h"
+#include "render/slide_sequencer.h"
+#include "support/scoped_services.h"
+
+namespace qs::test {
+namespace {
+
+double Seconds(double seconds) { return seconds / platform::kSecondsPerDay; } // from day 0 the arithmetic is exact
+
+// The schedule counts 86000 seconds a day: a slide stays the least whole number of clock
+// seconds k with k * 86000 / 86400 > delay; making the next slide due lets it come once the
+// clock has moved on by a second.
+TEST(SlideSchedule, ASlideStaysItsWholeSecondsOnTheClockAndTheNextIsMadeDueByOneDelay) {
+    FakeRandom random;
+    for (const auto& [delay, staysSeconds] : {std::pair{2, 3}, {5, 6}, {10, 11}, {215, 217}, {1000, 1005}}) {
+        SlideSequencer sequencer(random);
+        sequencer.shown(1, 0.0);
+        EXPECT_FALSE(sequencer.due(Seconds(staysSeconds - 1), delay)) << delay;
+        EXPECT_TRUE(sequencer.due(Seconds(staysSeconds), delay)) << delay;
+        const double now = Seconds(staysSeconds - 1);
+        sequencer.makeNextSlideDue(now, delay);
+        EXPECT_FALSE(sequencer.due(now, delay)) << delay;
+        EXPECT_TRUE(sequencer.due(now + Seconds(1), delay)) << delay;
+    }
+}
+
+// In list order the slides wrap, also when the list shrank below the one on show; at random
+// each slide shown draws one value, however often it is asked for. With no slides both give
+// the first.
+TEST(SlideOrder, SlidesFollowInListOrderOrAtRandomOneDrawPerSlideShown) {
+    const std::tuple<SlideOrder, int, std::vector<double>, std::vector<std::int32_t>> cases[] = {
+        // order, slides, values drawn, slides shown (from slide 6 on show)
+        {SlideOrder::List, 4, {}, {1, 2, 3, 4, 1, 2}}, {SlideOrder::List, 0, {}, {1, 1}},
+        {SlideOrder::Random, 0, {0.75}, {1}},
+        {SlideOrder::Random, 4, {0.0, 0.2499, 0.25, 0.5, 0.74, 0.75, 0.9999999}, {1, 1, 2, 3, 3, 4, 4}},
+        {SlideOrder::Random, 100000, {0.99999999999999989}, {100000}}}; // r x count rounds up to count
+    for (const auto& [order, count, draws, shown] : cases) {
+        FakeRandom random;
+        random.queued.assign(draws.begin(), draws.end());
+        SlideSequencer sequencer(random);
+        sequencer.shown(6, 0.0);
+        std::vector<std::int32_t> got;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const std::int32_t prepared = sequencer.next(order, count); // asked ahead, then at the due tick
+            EXPECT_EQ(sequencer.next(order, count), prepared);
+            sequencer.shown(prepared, 0.0);
+            got.push_back(sequencer.current());
+        }
+        EXPECT_EQ(got, shown) << count;
+        EXPECT_TRUE(random.queued.empty()) << "one value per slide shown";
+    }
+}
+
+// What was prepared for the due slide shows: its picture, or the text slide when it did not load
+// or its file went since; a change of path, options, surface or file drops it, to be prepared
+// again; a slide still being prepared keeps the old one on show without a second order.
+TEST(PreparerJob, WhatWasPreparedShowsUntilItsSlideOptionsSurfaceOrFileChange) {
+    const PrepareRequest request{{"a.jpg", true, false, false}, {15360, 15360, 11520, 15360, 15, 15}};
+    const FileStamp stamp{100, 7};
+    using Stamp = std::optional<FileStamp>;
+    const struct {
+        std::optional<bool> loaded; // nullopt: not finished yet
+        Stamp then;                 // the file as it was prepared
+        PrepareRequest due;
+        Stamp now;                  // the due slide's file now
+        DueAction action;
+        bool dropped = true;        // what was prepared is gone: the due slide is to be prepared
+    } cases[] = {
+        {true, stamp, request, stamp, DueAction::ShowPicture, false},
+        {false, stamp, request, stamp, DueAction::ShowText, false},
+        {true, stamp, request, std::nullopt, DueAction::ShowText}, // gone since
+        {true, std::nullopt, request, std::nullopt, DueAction::ShowPicture, false}, // a file that cannot be stamped
+        {std::nullopt, stamp, request, stamp, DueAction::Wait, false},
+        {true, stamp, {{"b.jpg", true}, request.surface}, stamp, DueAction::Wait},
+        {true, stamp, {{"a.jpg", false}, request.surface}, stamp, DueAction::Wait},
+        {true, stamp, {request.slide, {15360, 15360, 11000, 15360, 15, 15}}, stamp, DueAction::Wait},
+        {true, stamp, request, FileStamp{101, 7}, DueAction::Wait},
+        {true, stamp, request, FileStamp{100, 8}, DueAction::Wait}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.due.slide.path + " " + std::to_string(static_cast<int>(c.action)));
+        PreparerJob job;
+        EXPECT_TRUE(job.start(request));
+        EXPECT_FALSE(job.start(request)) << "prepared once";
+        EXPECT_FALSE(job.finish({{"a.jpg", true, false, true}, request.surface}, true, stamp)) << "no longer wanted";
+        if (c.loaded) {
+            EXPECT_TRUE(job.finish(request, *c.loaded, c.then));
+        }
+        EXPECT_EQ(job.atDue(c.due, c.now), c.action);
+        EXPECT_EQ(job.start(c.due), c.dropped);
+    }
+}
+
+// A tenth of the screen shows a tenth; the share comes from the outer width, the fit from the
+// inner area (2 pixels a side less). The Wine suites prove every fit on the screen.
+TEST(FitBox, APictureKeepsItsScreenShareAndSizesStayFiniteWithoutASurfaceOrAScreenWidth) {
+    const std::pair<std::array<bool, 3>, std::array<float, 4>> cases[] = { // center, h, v stretch; left, top, w, h
+        {{true, false, false}, {513, 96, 450, 900}}, {{false, true, true}, {0, 0, 1476, 1092}},
+        {{false, true, false}, {0, 0, 1476, 2952}}, {{false, false, true}, {0, 0, 546, 1092}}};
+    for (const auto& [flags, placed] : cases) { // 300 x 600 pixels on a 1536-twip surface of a 15360-twip screen
+        const ElementBox e = FitBox(4500, 9000, 1536, 1476, 1092, 15360, flags[0], flags[1], flags[2]);
+        EXPECT_EQ((std::array{e.left, e.top, e.width, e.height}), placed);
+    }
+    for (int flags = 0; flags < 8; ++flags)
+        for (const auto& [surface, screen] : {std::pair{0.0f, 15360.0}, {1536.0f, 0.0}}) {
+            const ElementBox e = FitBox(9600, 7200, surface, surface, surface * 0.75f, screen, (flags & 1) != 0,
+                                        (flags & 2) != 0, (flags & 4) != 0);
+            for (float value : {e.left, e.top, e.width, e.height}) EXPECT_TRUE(std::isfinite(value)) << flags;
+            EXPECT_TRUE(surface > 0 || (e.width == 0 && e.height == 0)) << flags;
+        }
+}
+
+} // namespace
+} // namespace qs::test
