@@ -195,33 +195,26 @@ public:
     virtual std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                                 const std::string& defaultValue, std::uint32_t size,
                                                 const std::string& file) = 0;
-    virtual ErrorCode WritePrivateProfileString(const std::string& section, const std::string& key,
-                                                const std::string& value, const std::string& file) = 0;
-    // Whether the text survives a file in the system's code page, the form the profile
-    // functions give a file they create.
-    virtual bool FitsCodePage(const std::string& text) = 0;
-    // Turns the file, created if missing, into the profile functions' Unicode form (UTF-16
-    // with its byte-order mark), which they keep when they write to it; its content stays.
-    virtual ErrorCode UseUnicodeForm(const std::string& file) = 0;
     // Each key's value (empty default, at most size - 1 characters) as GetPrivateProfileString
     // reads it, taken from one look at the file where the platform can: a list of a hundred
     // thousand slides is four hundred thousand keys.
     virtual std::vector<std::string> ReadKeys(const std::string& section, const std::vector<std::string>& keys,
                                               std::uint32_t size, const std::string& file);
-    // Several keys of one section, in order, leaving the file as one call each would; an
-    // implementation may write them all at once. Every key is tried; the first failure's
-    // code comes back.
-    virtual ErrorCode WritePrivateProfileStrings(const std::string& section,
-                                                 const std::vector<std::pair<std::string, std::string>>& values,
-                                                 const std::string& file) {
-        ErrorCode first = 0;
-        for (const auto& [key, value] : values) {
-            const ErrorCode error = WritePrivateProfileString(section, key, value, file);
-            if (first == 0) first = error;
-        }
-        return first;
-    }
+    // Sets these keys of one section as WritePrivateProfileString would, one after another,
+    // in one step: the file on disk is afterwards either all of the new text or, on failure,
+    // exactly what it was, never a part. It keeps its form (the system's code page, or UTF-16
+    // with its byte-order mark), and takes the UTF-16 form when a value does not fit the code
+    // page. A failure is one of the kErrorFile… codes below or another system error code.
+    virtual ErrorCode ReplaceKeys(const std::string& section,
+                                  const std::vector<std::pair<std::string, std::string>>& values,
+                                  const std::string& file) = 0;
 };
+
+// Why a profile file could not be replaced, in the system's codes (Windows' values).
+constexpr ErrorCode kErrorFolderNotWritable = 5;  // ERROR_ACCESS_DENIED: no new file may be made beside it
+constexpr ErrorCode kErrorFileHeldOpen = 32;      // ERROR_SHARING_VIOLATION: another program holds the file
+constexpr ErrorCode kErrorDiskFull = 112;         // ERROR_DISK_FULL
+constexpr ErrorCode kErrorFileReadOnly = 6009;    // ERROR_FILE_READ_ONLY
 
 // The registry calls of advapi32, with their status codes (0 = ERROR_SUCCESS).
 using RegKey = std::uintptr_t;

@@ -87,7 +87,19 @@ std::vector<KeyWrite> DifferingKeys(const Settings& settings, const std::vector<
 } // namespace
 
 std::string SaveResult::reason() const {
-    return std::system_category().message(static_cast<int>(error));
+    switch (error) {
+    case platform::kErrorFileReadOnly:
+        return "The file is read-only. Clear its read-only attribute and try again.";
+    case platform::kErrorFolderNotWritable:
+        return "Its folder may not be written to: the program is installed where only an administrator may "
+               "write. Install it in a folder of your own, or ask an administrator.";
+    case platform::kErrorDiskFull:
+        return "The disk is full. Make room on it and try again.";
+    case platform::kErrorFileHeldOpen:
+        return "Another program holds the file open. Close that program and try again.";
+    default:
+        return std::system_category().message(static_cast<int>(error));
+    }
 }
 
 SettingsFile::SettingsFile(platform::ProfileFile& profile, std::string path)
@@ -160,14 +172,10 @@ SaveResult SettingsFile::save(const Settings& settings, SaveRule rule) {
         }
     }
 
-    // The profile functions write a file they create in the system's code page, where a
-    // character outside it would come back as "?": a value that does not fit turns the file
-    // into their Unicode form first, which they keep. Otherwise the file keeps its form, so
-    // code-page text stays byte for byte what it was.
-    const bool fits = std::all_of(values.begin(), values.end(),
-                                  [this](const auto& value) { return profile_.FitsCodePage(value.second); });
-    platform::ErrorCode error = fits ? 0 : profile_.UseUnicodeForm(path_);
-    if (error == 0 && !values.empty()) error = profile_.WritePrivateProfileStrings(kSection, values, path_);
+    // The whole file is replaced in one step, in the form it has (the Unicode form where a
+    // value does not fit the system's code page): what is on disk is the old settings or
+    // all of the new, never a part.
+    const platform::ErrorCode error = values.empty() ? 0 : profile_.ReplaceKeys(kSection, values, path_);
     return SaveResult{error, path_};
 }
 

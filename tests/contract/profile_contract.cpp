@@ -12,7 +12,6 @@
 #include <windows.h>
 // windows.h's A/W renaming would otherwise reach the interface's method names.
 #undef GetPrivateProfileString
-#undef WritePrivateProfileString
 
 namespace {
 
@@ -24,7 +23,13 @@ protected:
     // 0, or the system's error code.
     unsigned Put(const std::string& file, const std::string& section, const std::string& key,
                  const std::string& value) {
-        return profile_->WritePrivateProfileString(section, key, value, dir_.File(file));
+        return profile_->ReplaceKeys(section, {{key, value}}, dir_.File(file));
+    }
+    // Whether anything is left beside the settings files.
+    bool NothingBeside() const {
+        for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+            if (entry.path().extension() == ".saving") return false;
+        return true;
     }
     void ExpectReads(const std::string& file, const std::vector<std::vector<std::string>>& cases) {
         for (const auto& c : cases) EXPECT_EQ(Get(file, c[0], c[1]), c[2]) << c[0] << "/" << c[1];
@@ -89,20 +94,43 @@ TEST_F(ProfileContract, ReadsALargeSectionWholeAndSkipsUnchangedWrites) {
 }
 
 // A value outside the code page: the file takes the Unicode form, keeping what it held, and
-// carries any character; the 254-character cut counts characters, not UTF-8 bytes.
+// carries any character; the 254-character cut counts characters, not UTF-8 bytes. A file in
+// that form keeps it.
 TEST_F(ProfileContract, UnicodeFormKeepsTheFileAndCarriesAnyCharacter) {
     std::string omegas;
     for (int i = 0; i < 300; ++i) omegas += "\xCF\x89";
-    EXPECT_TRUE(profile_->FitsCodePage("caf\xC3\xA9") && !profile_->FitsCodePage(omegas));
     dir_.write("ansi.ini", std::string("[INIT]\r\nk=caf\xE9\r\n"));
     for (const char* file : {"ansi.ini", "absent.ini"}) {
-        ASSERT_EQ(profile_->UseUnicodeForm(dir_.File(file)), 0u) << file;
         ASSERT_EQ(Put(file, "INIT", "long", omegas), 0u) << file;
         EXPECT_EQ(dir_.read(file).substr(0, 2), "\xFF\xFE") << file;
         EXPECT_EQ(Get(file, "INIT", "long"), omegas.substr(0, 254 * 2)) << file;
+        ASSERT_EQ(Put(file, "INIT", "plain", "x"), 0u) << file;
+        EXPECT_EQ(dir_.read(file).substr(0, 2), "\xFF\xFE") << file;
     }
     EXPECT_EQ(Get("ansi.ini", "INIT", "k"), "caf\xC3\xA9");
-    EXPECT_EQ(profile_->UseUnicodeForm(dir_.File("none\\such.ini")), unsigned(ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(Get("ansi.ini", "INIT", "plain"), "x");
+}
+
+// The file is replaced whole or not at all: a read-only file, one another program holds, a missing folder
+// fail with their cause and leave the file byte for byte; nothing stays beside it, and what an ended process
+// left beside it goes.
+TEST_F(ProfileContract, AFailedReplaceSaysWhyAndLeavesTheFileAsItWas) {
+    const std::string text = "[INIT]\r\nk=old\r\n";
+    dir_.write("a.ini", text);
+    SetFileAttributesA(dir_.File("a.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(Put("a.ini", "INIT", "k", "new"), qs::platform::kErrorFileReadOnly);
+    SetFileAttributesA(dir_.File("a.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE held = CreateFileA(dir_.File("a.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Put("a.ini", "INIT", "k", "new"), qs::platform::kErrorFileHeldOpen);
+    CloseHandle(held);
+    EXPECT_EQ(dir_.read("a.ini"), text);
+    EXPECT_TRUE(NothingBeside());
+    EXPECT_EQ(Put("none\\such.ini", "INIT", "k", "new"), unsigned(ERROR_PATH_NOT_FOUND));
+    dir_.write("a.ini.99999.saving", std::string("left by an ended process"));
+    ASSERT_EQ(Put("a.ini", "INIT", "k", "new"), 0u);
+    EXPECT_EQ(dir_.read("a.ini"), "[INIT]\r\nk=new\r\n");
+    EXPECT_TRUE(NothingBeside());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,21 +26,19 @@ public:
         buffer.resize(platform::CopyProfileValue(value ? *value : platform::ProfileDefault(fallback), buffer.data(), size));
         return buffer;
     }
-    platform::ErrorCode WritePrivateProfileString(const std::string& section, const std::string& key,
-                                                  const std::string& value, const std::string& file) override {
+    // Keys a failed call would have written are not written; an ASCII code page stands in
+    // for the system's.
+    platform::ErrorCode ReplaceKeys(const std::string& section,
+                                    const std::vector<std::pair<std::string, std::string>>& values,
+                                    const std::string& file) override {
         if (writeError != 0) return writeError;
-        writes.push_back(section + "/" + key);
-        files_[file].Write(section, key, value);
+        const bool ascii = std::all_of(values.begin(), values.end(), [](const auto& kv) {
+            return std::all_of(kv.second.begin(), kv.second.end(), [](char c) { return (c & 0x80) == 0; });
+        });
+        if (!ascii) unicodeForm.insert(file);
+        for (const auto& [key, value] : values) writes.push_back(section + "/" + key);
+        files_[file].Write(section, values);
         return 0;
-    }
-
-    // An ASCII code page stands in for the system's.
-    bool FitsCodePage(const std::string& text) override {
-        return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-    }
-    platform::ErrorCode UseUnicodeForm(const std::string& file) override {
-        if (unicodeError == 0) unicodeForm.emplace(file, writes.size());
-        return unicodeError;
     }
 
     void SetText(const std::string& file, const std::string& text) { files_[file] = platform::ProfileText(text); }
@@ -49,8 +48,8 @@ public:
     }
 
     std::vector<std::string> writes; // "section/key" of each write, in order
-    std::map<std::string, std::size_t> unicodeForm; // file -> the writes made before it took that form
-    platform::ErrorCode writeError = 0, unicodeError = 0; // what the calls answer; 0 writes
+    std::set<std::string> unicodeForm; // files that took the Unicode form
+    platform::ErrorCode writeError = 0; // what a write answers; 0 writes
 
 private:
     std::map<std::string, platform::ProfileText> files_;

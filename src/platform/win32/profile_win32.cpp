@@ -6,16 +6,13 @@
 // takes all of it in one GetPrivateProfileSectionW call and later reads are answered
 // from that copy, kept in UTF-8 and read by the system's rules (profile_text.h; the
 // contract tests hold the copy to the system's answers), for as long as the file on disk
-// keeps its time and size. Writes go through WritePrivateProfileStringW one key at a time;
-// a write that would leave the key's value as it is (the functions change nothing then) is
-// not made. The functions rewrite the whole file for every key, so a release that writes
-// many keys (a long list whose flags were stored as 1 or not at all) would take hours
-// under Wine: such a batch of plain ASCII is made on the file's text by the same rules and
-// written once.
+// keeps its time and size.
 //
-// The functions read a file in the system's code page or, when it starts with the UTF-16
-// byte-order mark, in UTF-16, and write it in the form it has; a file they create is in
-// the code page.
+// Writes are made on the file's text by the same rules (WritePrivateProfileStringW would
+// rewrite the file in place for every key, so that a crash or a full disk midway leaves a
+// short file) and the new text replaces the file whole (file_replace.h). The functions read
+// a file in the system's code page or, when it starts with the UTF-16 byte-order mark, in
+// UTF-16: the new text keeps the form the file has, as their writes do.
 #include "platform/win32/profile_win32.h"
 
 #include <windows.h>
@@ -27,14 +24,14 @@
 #include <vector>
 
 #include "platform/profile_text.h"
+#include "platform/win32/file_replace.h"
 #include "platform/win32/file_stamp.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide_text.h"
 
-// windows.h renames these to their A/W forms, which would rename our interface's
-// methods here and nowhere else.
+// windows.h renames this to its A/W forms, which would rename our interface's method here
+// and nowhere else.
 #undef GetPrivateProfileString
-#undef WritePrivateProfileString
 
 namespace qs::platform {
 
@@ -103,22 +100,89 @@ std::optional<std::string> FileBytes(const std::wstring& file) {
     return ok ? std::optional<std::string>(std::move(bytes)) : std::nullopt;
 }
 
-bool WriteBytes(const std::wstring& file, std::string_view bytes) {
-    KernelHandle h(CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!h) {
-        return false;
+// Whether the text survives a file in the system's code page.
+bool FitsCodePage(const std::string& text) {
+    const std::wstring wide = Widen(text);
+    if (wide.empty() || GetACP() == CP_UTF8) {
+        return true;
     }
-    DWORD written = 0;
-    const bool ok = WriteFile(h.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE &&
-                    written == bytes.size();
-    return h.close() && ok;
+    BOOL lost = FALSE;
+    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                      nullptr, 0, nullptr, &lost);
+    return n > 0 && !lost;
 }
 
-// The code of the call that just failed; one that left none is still a failure.
-ErrorCode FailureCode() {
-    const DWORD error = GetLastError();
-    return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
+std::string ToCodePage(const std::string& utf8) {
+    const std::wstring wide = Widen(utf8);
+    if (wide.empty()) return {};
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                      nullptr);
+    std::string text(static_cast<std::size_t>(std::max(n, 0)), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr, nullptr);
+    return text;
+}
+
+std::string WindowsFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT n = GetWindowsDirectoryW(folder, MAX_PATH);
+    return Narrow(std::wstring_view(folder, n < MAX_PATH ? n : 0));
+}
+
+// The forms a profile file is read in: the code page's bytes are edited as they are (keys
+// and section names are ASCII, values are turned into the code page), the others as UTF-8.
+enum class Form { CodePage, Utf8Mark, Utf16Le, Utf16Be };
+
+struct KeptForm {
+    Form form = Form::CodePage;
+    std::string editable;  // the text to edit, as the form says
+    bool converted = false; // the file is to change its form
+
+    // A value that does not fit the code page turns the file into the Unicode form, as the
+    // system's own writers need it: its text stays.
+    void toUtf16() {
+        if (form == Form::Utf16Le || form == Form::Utf16Be) return;
+        editable = form == Form::CodePage ? Narrow(Widen(editable, CP_ACP)) : editable.substr(kUtf8Mark.size());
+        form = Form::Utf16Le;
+        converted = true;
+    }
+
+    std::string bytesOf(const std::string& text) const {
+        if (form == Form::CodePage || form == Form::Utf8Mark) return text;
+        const bool little = form == Form::Utf16Le;
+        std::string bytes(little ? kUtf16Mark : std::string_view("\xFE\xFF"));
+        for (const wchar_t unit : Widen(text)) {
+            const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>((unit >> 8) & 0xFF);
+            bytes.push_back(little ? low : high);
+            bytes.push_back(little ? high : low);
+        }
+        return bytes;
+    }
+};
+
+// The file as it is now, ready to edit; a missing file reads as an empty one in the code
+// page. Another program that holds the file so that it cannot be read keeps it as it is.
+ErrorCode ReadForm(const std::wstring& file, KeptForm& kept) {
+    std::optional<std::string> bytes = FileBytes(file);
+    if (!bytes) {
+        const DWORD error = GetLastError();
+        return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? kErrorFileHeldOpen
+                                                                                 : (error ? error : ERROR_GEN_FAILURE);
+    }
+    std::string_view content(*bytes);
+    if (IsUtf16(content)) {
+        const bool little = content.substr(0, 2) == kUtf16Mark;
+        std::wstring wide;
+        for (std::size_t at = 2; at + 1 < content.size(); at += 2) {
+            const auto low = static_cast<unsigned char>(content[little ? at : at + 1]);
+            const auto high = static_cast<unsigned char>(content[little ? at + 1 : at]);
+            wide.push_back(static_cast<wchar_t>(low | (high << 8)));
+        }
+        kept = {little ? Form::Utf16Le : Form::Utf16Be, Narrow(wide)};
+    } else {
+        const bool utf8 = content.substr(0, kUtf8Mark.size()) == kUtf8Mark;
+        kept = {utf8 ? Form::Utf8Mark : Form::CodePage, std::move(*bytes)};
+    }
+    return 0;
 }
 
 class Win32ProfileFile final : public ProfileFile {
@@ -168,85 +232,32 @@ public:
         return values;
     }
 
-    ErrorCode WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
-                                        const std::string& file) override {
-        ProfileText* copy = CopyOf(section, key, file);
-        if (copy != nullptr && !copy->Write(section, key, value)) {
-            return 0; // the key holds that value already
+    ErrorCode ReplaceKeys(const std::string& section, const std::vector<std::pair<std::string, std::string>>& values,
+                          const std::string& file) override {
+        // Keys that already hold these values leave the file alone, even while another program
+        // holds it.
+        if (ProfileText* copy = CopyOf(section, "", file)) {
+            ProfileText probe = *copy;
+            if (!probe.Write(section, values)) return 0;
         }
-        const bool written =
-            ::WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
-                                         Widen(file).c_str()) != FALSE;
-        const ErrorCode error = written ? 0 : FailureCode();
-        // The copy took the same change; it stays good if the file now holds just that.
-        // A line break inside the text makes more lines of it than the copy knows.
-        const bool oneLine = (key + value).find_first_of("\r\n") == std::string::npos;
-        const std::optional<FileStamp> stamp =
-            written && copy != nullptr && oneLine ? FileStampOf(file) : std::nullopt;
-        if (stamp) {
-            copy_->stamp = *stamp;
+        const std::wstring name = Widen(NamesAFolder(file) ? file : WindowsFolder() + "\\" + file);
+        KeptForm text;
+        if (const ErrorCode error = ReadForm(name, text)) return error;
+        const bool fits = std::all_of(values.begin(), values.end(), [](const auto& kv) { return FitsCodePage(kv.second); });
+        if (!fits) text.toUtf16();
+        ProfileText edited(std::move(text.editable));
+        bool changed = false;
+        if (text.form == Form::CodePage) {
+            std::vector<std::pair<std::string, std::string>> local;
+            for (const auto& [key, value] : values) local.emplace_back(ToCodePage(key), ToCodePage(value));
+            changed = edited.Write(ToCodePage(section), local);
         } else {
-            copy_.reset();
+            changed = edited.Write(section, values);
         }
-        return error;
-    }
-
-    bool FitsCodePage(const std::string& text) override {
-        const std::wstring wide = Widen(text);
-        if (wide.empty() || GetACP() == CP_UTF8) {
-            return true;
-        }
-        BOOL lost = FALSE;
-        const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                                          nullptr, 0, nullptr, &lost);
-        return n > 0 && !lost;
-    }
-
-    ErrorCode UseUnicodeForm(const std::string& file) override {
-        const std::wstring name = Widen(file);
-        const std::optional<std::string> bytes = FileBytes(name);
-        if (!bytes) {
-            return FailureCode();
-        }
-        const std::string_view content(*bytes);
-        if (IsUtf16(content)) {
-            return 0; // UTF-16 already
-        }
-        const bool utf8 = content.substr(0, kUtf8Mark.size()) == kUtf8Mark;
-        const std::wstring text = utf8 ? Widen(content.substr(kUtf8Mark.size()))
-                                       : Widen(content, CP_ACP);
-        std::string unicode(kUtf16Mark);
-        for (const wchar_t unit : text) {
-            unicode.push_back(static_cast<char>(unit & 0xFF));
-            unicode.push_back(static_cast<char>((unit >> 8) & 0xFF));
-        }
+        // A file whose text the keys leave as it is, in the form it has, is not touched.
+        if (!changed && !text.converted) return 0;
         copy_.reset();
-        return WriteBytes(name, unicode) ? 0 : FailureCode();
-    }
-
-    ErrorCode WritePrivateProfileStrings(const std::string& section,
-                                         const std::vector<std::pair<std::string, std::string>>& values,
-                                         const std::string& file) override {
-        constexpr std::size_t kOneByOne = 64;
-        const auto ascii = [](const std::string& text) {
-            return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        };
-        const bool plain = std::all_of(values.begin(), values.end(), [&](const auto& kv) {
-            return ascii(kv.first) && ascii(kv.second);
-        }) && ascii(section);
-        const std::wstring name = Widen(file);
-        std::optional<std::string> text =
-            plain && values.size() > kOneByOne && NamesAFolder(file) ? FileBytes(name) : std::nullopt;
-        // A file in UTF-16 is the functions' own business.
-        if (!text || IsUtf16(*text)) {
-            return ProfileFile::WritePrivateProfileStrings(section, values, file);
-        }
-        ProfileText edited(std::move(*text));
-        copy_.reset();
-        if (!edited.Write(section, values)) {
-            return 0;
-        }
-        return WriteBytes(name, edited.Bytes()) ? 0 : FailureCode();
+        return ReplaceFileWhole(name, text.bytesOf(edited.Bytes()));
     }
 
 private:

@@ -161,35 +161,23 @@ TEST(SettingsFilePath, IsNamedAfterTheExecutable) {
     }
 }
 
-// The file turns Unicode before the first write, exactly when a value written does not fit the code page; a
-// switch that fails writes nothing and says so, as a write that fails does.
-TEST_F(SettingsFileTest, TurnsUnicodeBeforeWritingOnlyWhatTheCodePageCannotHoldAndReportsFailures) {
+// A save that fails says so, with the file's path, and leaves the file as it was; one whose values need the
+// Unicode form asks for it.
+TEST_F(SettingsFileTest, ASaveReportsItsFailureAndAsksForTheUnicodeFormWhereAValueNeedsIt) {
     const std::string greek = "C:\\\xCE\xA6\xCF\x89\\\xE5\x86\x99.jpg";
-    const struct {
-        std::string file, added; // added: "" for nothing
-        platform::ErrorCode unicodeError = 0, writeError = 0;
-        bool unicode = false; // the file turned
-        platform::ErrorCode reported = 0;
-    } cases[] = {
-        {"", "C:\\a.jpg"}, {"", greek, 0, 0, true}, {"[INIT]\r\nPictureCount_0=1\r\nFileSpec_1=" + greek + "\r\n", ""},
-        {"", greek, 5, 0, false, 5}, {"", "C:\\a.jpg", 0, 112, false, 112}, {"", greek, 0, 112, true, 112}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.added + " " + std::to_string(c.unicodeError) + " " + std::to_string(c.writeError));
+    for (const auto& [path, error] : {std::pair{std::string("C:\\a.jpg"), platform::kErrorDiskFull},
+                                      {greek, platform::kErrorFileHeldOpen}, {greek, 0u}}) {
+        SCOPED_TRACE(path + " " + std::to_string(error));
         profile.unicodeForm.clear();
-        profile.writes.clear();
-        profile.unicodeError = c.unicodeError;
-        profile.writeError = c.writeError;
-        Settings settings = Load(c.file);
-        if (!c.added.empty()) settings.replaceSlides({{c.added}});
+        profile.writeError = error;
+        Settings settings = Load("[INIT]\r\nPictureCount_0=1\r\nFileSpec_1=C:\\old.jpg\r\n");
+        settings.replaceSlides({{path}});
         const SaveResult saved = file.save(settings, SaveRule::Confirmed);
-        EXPECT_EQ(saved.error, c.reported);
+        EXPECT_EQ(saved.error, error);
         EXPECT_EQ(saved.path, kIniFile);
-        using Forms = std::map<std::string, std::size_t>; // file -> writes before it turned
-        EXPECT_EQ(profile.unicodeForm, (c.unicode ? Forms{{kIniFile, 0}} : Forms{}));
-        profile.unicodeError = profile.writeError = 0;
-        const Settings after = file.load();
-        const std::string kept = c.reported ? "" : c.added.empty() ? greek : c.added;
-        EXPECT_EQ(after.slides.empty() ? "" : after.slides[0].path, kept);
+        EXPECT_EQ(profile.unicodeForm.count(kIniFile), error == 0 && path == greek ? 1u : 0u);
+        profile.writeError = 0;
+        EXPECT_EQ(file.load().slides.at(0).path, error ? "C:\\old.jpg" : path);
     }
 }
 
