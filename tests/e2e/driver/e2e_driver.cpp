@@ -105,13 +105,17 @@ void RunFolder::WriteText(const std::string& name, const std::string& text) cons
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
-SaverProcess::SaverProcess(const RunFolder& run, const std::string& arguments) {
-    std::string commandLine = "\"" + run.SaverPath() + "\" " + arguments;
+SaverProcess::SaverProcess(const RunFolder& run, const std::string& arguments)
+    : SaverProcess(run.SaverPath(), arguments) {}
+
+SaverProcess::SaverProcess(const std::string& saverPath, const std::string& arguments) {
+    std::string commandLine = "\"" + saverPath + "\" " + arguments;
+    const std::string folder = saverPath.substr(0, saverPath.find_last_of('\\'));
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (CreateProcessA(run.SaverPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       run.Folder().c_str(), &startup, &info)) {
+    if (CreateProcessA(saverPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                       &startup, &info)) {
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         id_ = info.dwProcessId;

@@ -66,6 +66,7 @@ private:
 class SaverProcess {
 public:
     SaverProcess(const RunFolder& run, const std::string& arguments);  // in the run folder, e.g. "/S"
+    SaverProcess(const std::string& saverPath, const std::string& arguments);  // in the saver's folder
     ~SaverProcess();  // kills it if it still runs
     SaverProcess(const SaverProcess&) = delete;
 
