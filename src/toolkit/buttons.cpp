@@ -57,12 +57,12 @@ void CheckBox::setValue(int v) {
     if (v < 0 || v > 2 || v == value_) return;
     value_ = v;
     notify(Prop::Value);
-    detail::fire(Click);
 }
 
 void CheckBox::userClick() {
     if (!acceptsInput()) return;
     setValue(value_ == 1 ? 0 : 1);
+    detail::fire(Click);
 }
 
 } // namespace qs::tk

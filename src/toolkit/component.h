@@ -3,8 +3,10 @@
 // arrays, its index. Event handlers are std::function members named after the event
 // (Click, Change, Scroll, GotFocus, ...), bound by the form's constructor.
 //
-// Handlers run for changes made from code exactly as for the user's action, before
-// the change returns; setting the value a control already holds runs nothing.
+// A change made from code notifies nobody, as LB_SETCURSEL and BM_SETCHECK notify no one:
+// only the user's actions, reported by the backend through the user*() entry points, run
+// handlers. Where a form needs a handler's effect after a change of its own, it calls
+// that handler itself.
 #pragma once
 
 #include <cstdint>
@@ -111,15 +113,15 @@ public:
     // Whether the control can take the keyboard focus at all (buttons, boxes, lists).
     virtual bool canFocus() const { return false; }
 
-    // Gives the control the focus; runs its GotFocus handler (and the previous
-    // control's LostFocus) unless it has the focus already.
+    // Gives the control the focus, as SetFocus does; no GotFocus or LostFocus runs.
     void SetFocus();
     bool hasFocus() const;
 
     std::function<void()> GotFocus;
     std::function<void()> LostFocus;
 
-    // The platform's notification that the user moved the focus here.
+    // The platform's notification that the focus moved here: the previous control's
+    // LostFocus, then GotFocus, unless the form gave it the focus itself.
     void userGotFocus();
 
     // Whether user input reaches the control: it, its containers and its form are enabled.

@@ -18,17 +18,6 @@ Control* EnclosingControl(const Control& c) {
     return dynamic_cast<Control*>(&owner);
 }
 
-// Focus moves run the old control's LostFocus, then the new one's GotFocus; either
-// handler may move the focus on again, and then the later steps give way to it.
-void MoveFocus(Control& target, bool tellPeer) {
-    Form& form = target.form();
-    Control* previous = form.ActiveControl();
-    if (previous == &target) return;
-    form.setActiveControl(&target);
-    if (tellPeer && target.peer()) target.peer()->sync(Prop::Focus);
-    if (previous) detail::fire(previous->LostFocus);
-    if (form.ActiveControl() == &target) detail::fire(target.GotFocus);
-}
 
 } // namespace
 
@@ -79,13 +68,23 @@ void Control::setMouseIcon(const std::string& resourceName) {
 
 void Control::SetFocus() {
     // A control that cannot hold the focus keeps it where it is, as the window system does.
-    if (!canFocus() || !enabled_ || !visible_) return;
-    MoveFocus(*this, true);
+    if (!canFocus() || !enabled_ || !visible_ || hasFocus()) return;
+    form().setActiveControl(this);
+    notify(Prop::Focus);
 }
 
 bool Control::hasFocus() const { return form().ActiveControl() == this; }
 
-void Control::userGotFocus() { MoveFocus(*this, false); }
+// The window reports the focus the form gave it too; that is no move of the user's. Either
+// handler may move the focus on again, and then the later steps give way to it.
+void Control::userGotFocus() {
+    Form& f = form();
+    Control* previous = f.ActiveControl();
+    if (previous == this) return;
+    f.setActiveControl(this);
+    if (previous) detail::fire(previous->LostFocus);
+    if (f.ActiveControl() == this) detail::fire(GotFocus);
+}
 
 bool Control::acceptsInput() const {
     if (!enabled_) return false;

@@ -158,7 +158,7 @@ public:
              float width, float height, int index = -1);
     const std::string& Caption() const { return caption_; }
     void setCaption(const std::string& c);
-    // 0 clear, 1 checked. A change, from code or the user, runs Click.
+    // 0 clear, 1 checked.
     int Value() const { return value_; }
     void setValue(int v);
 
@@ -193,7 +193,6 @@ public:
     TextBox(Container& container, std::string name, const std::string& text, float left, float top, float width,
             float height, int index = -1);
     const std::string& Text() const { return text_; }
-    // A different text runs Change.
     void setText(const std::string& t);
 
     std::function<void()> Change;
@@ -219,7 +218,7 @@ public:
     int SmallChange() const { return smallChange_; }
     int LargeChange() const { return largeChange_; }
     int Value() const { return value_; }
-    // Clamped into the range; a different value runs Change.
+    // Clamped into the range.
     void setValue(int v);
 
     std::function<void()> Change;
@@ -233,6 +232,7 @@ public:
     bool canFocus() const override { return true; }
 
 private:
+    void userMove(long long value);
     int min_, max_, value_;
     int smallChange_ = 1;
     int largeChange_ = 1;
@@ -241,13 +241,11 @@ private:
 // A list box, plain or with a check box in each row (CheckStyle).
 // Row rules: AddItem(text, index) inserts before the row at index (at the end with -1)
 // and keeps the current row on the same item; removing the current row leaves no
-// current row; Clear leaves none and TopIndex 0. None of these runs a handler.
-// Changing ListIndex or a row's check state from code runs Click; changing TopIndex
-// runs Scroll; an unchanged value runs nothing. Setting a row's check state does not
-// move the current row.
-// A new current row is scrolled into view, as the native list does; from code and by
-// the user (userSelect, userKey, userToggleCheck) alike this runs Scroll when TopIndex
-// changed, before Click.
+// current row; Clear leaves none and TopIndex 0. Setting a row's check state does not
+// move the current row. A new current row is scrolled into view, as the native list
+// does. None of the setters runs a handler; the user's selection, check, key or scroll
+// (userSelect, userKey, userToggleCheck, userScroll) runs Scroll when TopIndex changed,
+// before Click.
 class ListBox : public Control {
 public:
     ListBox(Container& container, std::string name, float left, float top, float width, float height,

@@ -76,28 +76,18 @@ void ListBox::setSelected(int row, bool value) {
             setListIndex(-1);
         return;
     }
-    Row& r = rows_[static_cast<std::size_t>(row)];
-    if (r.checked == value) return;
-    r.checked = value;
-    notify(Prop::RowChecked, row);
-    detail::fire(Click);
+    if (detail::Replace(rows_[static_cast<std::size_t>(row)].checked, value)) notify(Prop::RowChecked, row);
 }
 
 void ListBox::setListIndex(int row) {
     if (row < -1 || row >= ListCount() || row == listIndex_) return;
     listIndex_ = row;
     notify(Prop::ListIndex);
-    // Scrolling the new row into view changes the top row, and a change made from code
-    // runs its handler like any other: lists coupled through Scroll stay level.
-    if (row >= 0 && scrollIntoView(row)) detail::fire(Scroll);
-    detail::fire(Click);
+    scrollIntoView(row);
 }
 
 void ListBox::setTopIndex(int row) {
-    const int top = std::clamp(row, 0, maxTopIndex());
-    if (!detail::Replace(topIndex_, top)) return;
-    notify(Prop::TopIndex);
-    detail::fire(Scroll);
+    if (detail::Replace(topIndex_, std::clamp(row, 0, maxTopIndex()))) notify(Prop::TopIndex);
 }
 
 int ListBox::visibleRows() const {
@@ -163,7 +153,9 @@ void ListBox::userToggleCheck(int row) {
 }
 
 void ListBox::userScroll(int topRow) {
-    if (acceptsInput()) setTopIndex(topRow);
+    if (!acceptsInput() || !detail::Replace(topIndex_, std::clamp(topRow, 0, maxTopIndex()))) return;
+    notify(Prop::TopIndex);
+    detail::fire(Scroll);
 }
 
 bool ListBox::userKey(std::int16_t keyCode) {

@@ -37,27 +37,19 @@ void VScrollBar::setMax(int v) {
 }
 
 void VScrollBar::setValue(int v) {
-    v = ClampToRange(v, min_, max_);
-    if (!detail::Replace(value_, v)) return;
+    if (detail::Replace(value_, ClampToRange(v, min_, max_))) notify(Prop::Value);
+}
+
+void VScrollBar::userMove(long long value) {
+    if (!acceptsInput() || !detail::Replace(value_, ClampToRange(value, min_, max_))) return;
     notify(Prop::Value);
     detail::fire(Change);
 }
 
-void VScrollBar::userLineUp() {
-    if (acceptsInput()) setValue(ClampToRange(value_ + TowardsMin(min_, max_, smallChange_), min_, max_));
-}
-
-void VScrollBar::userLineDown() {
-    if (acceptsInput()) setValue(ClampToRange(value_ - TowardsMin(min_, max_, smallChange_), min_, max_));
-}
-
-void VScrollBar::userPageUp() {
-    if (acceptsInput()) setValue(ClampToRange(value_ + TowardsMin(min_, max_, largeChange_), min_, max_));
-}
-
-void VScrollBar::userPageDown() {
-    if (acceptsInput()) setValue(ClampToRange(value_ - TowardsMin(min_, max_, largeChange_), min_, max_));
-}
+void VScrollBar::userLineUp() { userMove(value_ + TowardsMin(min_, max_, smallChange_)); }
+void VScrollBar::userLineDown() { userMove(value_ - TowardsMin(min_, max_, smallChange_)); }
+void VScrollBar::userPageUp() { userMove(value_ + TowardsMin(min_, max_, largeChange_)); }
+void VScrollBar::userPageDown() { userMove(value_ - TowardsMin(min_, max_, largeChange_)); }
 
 void VScrollBar::userThumb(int value) {
     if (!acceptsInput()) return;

@@ -13,9 +13,7 @@ TextBox::TextBox(Container& container, std::string name, const std::string& text
     : Control(Kind::TextBox, container, std::move(name), index, left, top, width, height), text_(text) {}
 
 void TextBox::setText(const std::string& t) {
-    if (!detail::Replace(text_, t)) return;
-    notify(Prop::Text);
-    detail::fire(Change);
+    if (detail::Replace(text_, t)) notify(Prop::Text);
 }
 
 void TextBox::userChar(char ch) {
@@ -24,12 +22,14 @@ void TextBox::userChar(char ch) {
     detail::fire(KeyPress, keyAscii);
     if (keyAscii == 0) return;
     if (keyAscii == kBackspace) {
-        if (!text_.empty()) setText(text_.substr(0, text_.size() - 1));
-        return;
+        if (text_.empty()) return;
+        setText(text_.substr(0, text_.size() - 1));
+    } else if (keyAscii < 32 || keyAscii > 255) {
+        return; // other control characters (Enter, Tab, ...) do not go into a one-line box
+    } else {
+        setText(text_ + static_cast<char>(keyAscii));
     }
-    // Other control characters (Enter, Tab, ...) do not go into a one-line box.
-    if (keyAscii < 32 || keyAscii > 255) return;
-    setText(text_ + static_cast<char>(keyAscii));
+    detail::fire(Change);
 }
 
 } // namespace qs::tk

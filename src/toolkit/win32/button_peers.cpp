@@ -27,7 +27,7 @@ public:
     }
 
     bool onCommand(int code) override {
-        if (code != BN_CLICKED || MirrorScope::active()) return code == BN_CLICKED;
+        if (code != BN_CLICKED) return false;
         button_.userClick();
         return true;
     }
@@ -52,7 +52,7 @@ public:
     }
 
     bool onCommand(int code) override {
-        if (code != BN_CLICKED || MirrorScope::active()) return code == BN_CLICKED;
+        if (code != BN_CLICKED) return false;
         box_.userClick();
         return true;
     }

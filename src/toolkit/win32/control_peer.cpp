@@ -61,7 +61,6 @@ bool ControlPeer::create(const wchar_t* className, DWORD style, DWORD exStyle, c
     const RECT r = ControlRectPx(control_);
     HWND parent = ParentWindow(control_);
     if (!parent) return false;
-    MirrorScope mirror;
     HWND h = createControl(className, exStyle, style | CommonStyle(control_), text, r.left, r.top,
                            r.right - r.left, r.bottom - r.top, parent);
     if (!h) return false;
@@ -71,18 +70,12 @@ bool ControlPeer::create(const wchar_t* className, DWORD style, DWORD exStyle, c
 }
 
 void ControlPeer::sync(Prop what, int index) {
-    MirrorScope mirror;
     if (what == Prop::Created) {
         for (Prop p : {Prop::Geometry, Prop::Visible, Prop::Enabled, Prop::ToolTip}) SyncCommon(handle(), control_, p);
         syncOwn(Prop::Created, index);
         return;
     }
     if (!SyncCommon(handle(), control_, what)) syncOwn(what, index);
-}
-
-void ControlPeer::focusTaken() {
-    if (MirrorScope::active()) return;
-    control_.userGotFocus();
 }
 
 LRESULT ControlPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -93,7 +86,7 @@ LRESULT ControlPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: {
         auto alive = lifeToken();
         LRESULT r = defaultHandling(msg, wParam, lParam);
-        if (*alive) focusTaken();
+        if (*alive) control_.userGotFocus();
         return r;
     }
     default:

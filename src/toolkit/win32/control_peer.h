@@ -28,9 +28,6 @@ protected:
     // The kind's own properties (Caption, Value, rows, ...).
     virtual void syncOwn(Prop what, int index) = 0;
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    // Focus taken by the user: the component's GotFocus (not for focus we set ourselves).
-    void focusTaken();
-
     Control& control_;
 };
 

@@ -71,7 +71,6 @@ FormPeer::FormPeer(Form& form) : form_(form) {
     lastBack_ = form.BackColor();
     createOwn(kFormClass, ex, style, form.Caption(), 0, 0, 0, 0, owner, nullptr);
     if (!handle()) return;
-    MirrorScope mirror;
     SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIconHandle(false)));
     SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(AppIconHandle(true)));
     applyGeometry();
@@ -122,7 +121,6 @@ void FormPeer::applyStyles() {
 
 void FormPeer::sync(Prop what, int) {
     if (!handle()) return;
-    MirrorScope mirror;
     switch (what) {
     case Prop::Created:
         applyStyles();
@@ -272,8 +270,7 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 }
             }
             if (target && IsWindowEnabled(target) && IsWindowVisible(target)) {
-                MirrorScope mirror; // the control had the focus already as far as the form knows
-                SetFocus(target);
+                SetFocus(target); // the control has the focus already as far as the form knows
             } else {
                 // No control has the focus: the form itself takes the keys.
                 SetFocus(handle());

@@ -14,7 +14,6 @@ public:
         const RECT r = ControlRectPx(frame);
         HWND parent = ParentWindow(frame);
         if (!parent) return;
-        MirrorScope mirror;
         createOwn(kFrameClass, WS_EX_CONTROLPARENT, CommonStyle(frame) | WS_CLIPCHILDREN, frame.Caption(), r.left,
                   r.top, r.right - r.left, r.bottom - r.top, parent, nullptr);
     }
@@ -22,7 +21,6 @@ public:
     platform::WindowHandle hwnd() const override { return reinterpret_cast<platform::WindowHandle>(handle()); }
 
     void sync(Prop what, int) override {
-        MirrorScope mirror;
         if (what == Prop::Created) {
             for (Prop p : {Prop::Geometry, Prop::Visible, Prop::Enabled}) SyncCommon(handle(), frame_, p);
         } else if (SyncCommon(handle(), frame_, what)) {

@@ -16,7 +16,7 @@ public:
     }
 
     bool onCommand(int code) override {
-        if (code != STN_CLICKED || MirrorScope::active()) return code == STN_CLICKED;
+        if (code != STN_CLICKED) return false;
         label_.userClick();
         return true;
     }

@@ -38,7 +38,6 @@ public:
 
     bool onCommand(int code) override {
         if (code != LBN_SELCHANGE) return false;
-        if (MirrorScope::active()) return true;
         const int row = static_cast<int>(SendMessageW(handle(), LB_GETCURSEL, 0, 0));
         auto alive = lifeToken();
         list_.userSelect(row);
@@ -227,7 +226,7 @@ private:
     }
 
     void scrolled() {
-        if (MirrorScope::active() || !handle()) return;
+        if (!handle()) return;
         const int top = static_cast<int>(SendMessageW(handle(), LB_GETTOPINDEX, 0, 0));
         if (top != list_.TopIndex()) list_.userScroll(top);
     }

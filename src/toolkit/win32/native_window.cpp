@@ -15,7 +15,6 @@ std::unordered_map<HWND, NativeWindow*>& Registry() {
     static std::unordered_map<HWND, NativeWindow*> windows;
     return windows;
 }
-int g_mirrorDepth = 0;
 
 // The procedure each subclassed control had before ours. It outlives the control's
 // NativeWindow: a control left behind (another thread's, or one subclassed again on
@@ -204,9 +203,5 @@ void RegisterOwnClasses() {
     wc.lpszClassName = kTimerHostClass;
     RegisterClassW(&wc);
 }
-
-MirrorScope::MirrorScope() { ++g_mirrorDepth; }
-MirrorScope::~MirrorScope() { --g_mirrorDepth; }
-bool MirrorScope::active() { return g_mirrorDepth > 0; }
 
 } // namespace qs::tk::win32

@@ -14,7 +14,6 @@ PictureBoxPeer::PictureBoxPeer(PictureBox& box) : box_(box) {
     const RECT r = ControlRectPx(box);
     HWND parent = ParentWindow(box);
     if (!parent) return;
-    MirrorScope mirror;
     const DWORD ex = WS_EX_CONTROLPARENT | (box.borderStyle() == BorderStyle::None ? 0 : WS_EX_CLIENTEDGE);
     createOwn(kPictureBoxClass, ex, CommonStyle(box) | WS_CLIPCHILDREN, {}, r.left, r.top, r.right - r.left,
               r.bottom - r.top, parent, nullptr);
@@ -48,7 +47,6 @@ void PictureBoxPeer::repaintAll() {
 }
 
 void PictureBoxPeer::sync(Prop what, int) {
-    MirrorScope mirror;
     switch (what) {
     case Prop::Created:
         for (Prop p : {Prop::Geometry, Prop::Visible, Prop::Enabled, Prop::ToolTip}) SyncCommon(handle(), box_, p);

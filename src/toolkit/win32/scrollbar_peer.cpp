@@ -12,7 +12,6 @@ public:
     explicit VScrollBarPeer(VScrollBar& bar) : ControlPeer(bar), bar_(bar) { create(L"SCROLLBAR", SBS_VERT, 0, {}); }
 
     bool onScroll(int code, int) override {
-        if (MirrorScope::active()) return true;
         switch (code) {
         case SB_LINEUP: bar_.userLineUp(); break;
         case SB_LINEDOWN: bar_.userLineDown(); break;

@@ -95,17 +95,6 @@ constexpr const wchar_t* kFrameClass = L"QuilloFrame";
 constexpr const wchar_t* kTimerHostClass = L"QuilloTimerHost";
 void RegisterOwnClasses();
 
-// While a peer mirrors a component into its window, the window's notifications come
-// from our own calls, not from the user; they must not reach the component.
-class MirrorScope {
-public:
-    MirrorScope();
-    ~MirrorScope();
-    MirrorScope(const MirrorScope&) = delete;
-    MirrorScope& operator=(const MirrorScope&) = delete;
-    static bool active();
-};
-
 // The container peer of a control (form, picture box or frame), or null.
 ContainerWindow* ContainerOf(const Control& control);
 // The pixel rectangle of a control within its container's client area.

@@ -14,6 +14,7 @@ namespace {
 constexpr const char* kTitle = "Screen Saver";
 } // namespace
 
+// The controls show the working copy; filling them is no change of the user's.
 void SettingsDialog::Form_Load() {
     monitor.setBackColor(BackColor());
     colourSwatch.setBackColor(working_.backgroundColor);
@@ -27,7 +28,6 @@ void SettingsDialog::Form_Load() {
     // decoded at its size, off the user-interface thread.
     show_.start();
     pictureCountLabel.setCaption(SettingsDialogModel::pictureCountCaption(working_.pictureCount()));
-    model_.finishOpening();
 }
 
 void SettingsDialog::previewTimer_Tick() {
@@ -39,8 +39,12 @@ void SettingsDialog::randomOrderBox_Click() {
     model_.markChanged();
 }
 
+// The delay text follows the bar; a new text is taken as the user's change of the delay.
 void SettingsDialog::delaySpin_Change() {
-    if (auto text = model_.spinMoved(delaySpin.Value())) delayBox.setText(*text);
+    if (auto text = model_.spinMoved(delaySpin.Value()); text && *text != delayBox.Text()) {
+        delayBox.setText(*text);
+        delayBox_Change();
+    }
 }
 
 void SettingsDialog::delayBox_Change() {

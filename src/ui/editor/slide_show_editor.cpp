@@ -22,19 +22,6 @@ tk::FontSpec AccessLetterFont() {
     return font;
 }
 
-// Silences the lists' handlers while the form changes them, whatever happens meanwhile.
-class Following {
-public:
-    explicit Following(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-    ~Following() { flag_ = was_; }
-    Following(const Following&) = delete;
-    Following& operator=(const Following&) = delete;
-
-private:
-    bool& flag_;
-    bool was_;
-};
-
 } // namespace
 
 SlideShowEditor::SlideShowEditor(const Settings& settings, SlideShowEditorOwner& owner, UnconfirmedChanges& changes)
@@ -117,28 +104,20 @@ SlideShowEditor::~SlideShowEditor() = default;
 
 template <class Operation>
 void SlideShowEditor::act(Operation operation) {
-    Following following(following_);
     operation();
     showModel();
 }
 
 void SlideShowEditor::bindHandlers() {
-    // A list changed by the form to follow the model runs its handler too; only the
-    // user's own changes reach the model.
-    nameList.Click = [this] {
-        if (!following_) act([this] { model_.select(nameList.ListIndex()); });
-    };
+    nameList.Click = [this] { act([this] { model_.select(nameList.ListIndex()); }); };
     nameList.Scroll = [this] {
-        if (following_) return;
         // Only the first visible row: the selection may be changing in the same event.
         model_.scrollTo(nameList.TopIndex());
-        Following following(following_);
         for (int k = 0; k < kSlideOptionCount; ++k) optionLists(k).setTopIndex(model_.topRow());
     };
     for (int k = 0; k < kSlideOptionCount; ++k) {
         tk::ListBox& column = optionLists(k);
         column.Click = [this, &column, k] {
-            if (following_) return;
             const int row = column.ListIndex();
             act([&] { model_.clickOption(static_cast<SlideOption>(k), row, column.Selected(row)); });
         };
@@ -154,12 +133,8 @@ void SlideShowEditor::bindHandlers() {
         std::vector<std::string> pictures = droppedPictures(paths);
         act([&] { model_.addSlides(std::move(pictures)); });
     };
-    previewBox.Click = [this] {
-        if (!following_) act([this] { model_.setPreview(previewBox.Value() == 1); });
-    };
-    noWarningsBox.Click = [this] {
-        if (!following_) act([this] { model_.setNoWarnings(noWarningsBox.Value() == 1); });
-    };
+    previewBox.Click = [this] { act([this] { model_.setPreview(previewBox.Value() == 1); }); };
+    noWarningsBox.Click = [this] { act([this] { model_.setNoWarnings(noWarningsBox.Value() == 1); }); };
     okButton.Click = [this] {
         applyList();
         Unload();
@@ -208,7 +183,6 @@ void SlideShowEditor::fitOptionColumns() {
 }
 
 void SlideShowEditor::showModel() {
-    Following following(following_);
     nameList.setListIndex(model_.selectedRow());
     nameList.setTopIndex(model_.topRow());
     for (int k = 0; k < kSlideOptionCount; ++k) optionLists(k).setTopIndex(model_.topRow());

@@ -79,8 +79,7 @@ private:
     void bindHandlers();
     void applyList();
     std::vector<std::string> droppedPictures(const std::vector<std::string>& paths);
-    // Runs a model operation with the lists' own handlers silenced (the form changes
-    // them to follow the model), then shows what the model holds.
+    // Runs a model operation, then shows what the model holds.
     template <class Operation>
     void act(Operation operation);
     void showModel();
@@ -108,7 +107,6 @@ private:
     const Settings& settings_;
     SlideShowEditorOwner& owner_;
     UnconfirmedChanges& changes_;
-    bool following_ = false;
 };
 
 } // namespace qs::ui
