@@ -41,7 +41,7 @@ SlideShowEditor::SlideShowEditor(const Settings& settings, SlideShowEditorOwner&
       previewPicture(*this, "previewPicture", 330, 3690, 1630, 1320, tk::BorderStyle::None),
       previewImage(previewPicture, "previewImage", 0, 0, 735, 735, true),
       previewBox(*this, "previewBox", "Pre&view", 2280, 3600, 1455, 255),
-      noWarningsBox(*this, "noWarningsBox", "Do &Not Display Warnings", 3600, 3600, 2775, 255),
+      hideWarningsBox(*this, "hideWarningsBox", "Do &Not Display Warnings", 3600, 3600, 2775, 255),
       okButton(*this, "okButton", "&OK", 2280, 4080, 975, 375),
       cancelButton(*this, "cancelButton", "&Cancel", 3480, 4080, 975, 375),
       applyButton(*this, "applyButton", "A&pply", 4800, 4080, 975, 375),
@@ -94,7 +94,7 @@ SlideShowEditor::SlideShowEditor(const Settings& settings, SlideShowEditorOwner&
     int tab = 0;
     for (tk::Control* c : std::initializer_list<tk::Control*>{
              &nameList, &addButton, &deleteButton, &deleteAllButton, &upButton, &downButton, &previewBox,
-             &noWarningsBox, &okButton, &cancelButton, &applyButton, &resetButton})
+             &hideWarningsBox, &okButton, &cancelButton, &applyButton, &resetButton})
         c->setTabIndex(tab++);
 
     bindHandlers();
@@ -134,7 +134,7 @@ void SlideShowEditor::bindHandlers() {
         act([&] { model_.addSlides(std::move(pictures)); });
     };
     previewBox.Click = [this] { act([this] { model_.setPreview(previewBox.Value() == 1); }); };
-    noWarningsBox.Click = [this] { act([this] { model_.setNoWarnings(noWarningsBox.Value() == 1); }); };
+    hideWarningsBox.Click = [this] { act([this] { model_.setHideWarnings(hideWarningsBox.Value() == 1); }); };
     okButton.Click = [this] {
         applyList();
         Unload();
@@ -191,9 +191,9 @@ void SlideShowEditor::showModel() {
     applyButton.setEnabled(model_.dirty());
     changes_.pending = model_.dirty();
     previewBox.setValue(model_.preview() ? 1 : 0);
-    noWarningsBox.setValue(model_.noWarnings() ? 1 : 0);
+    hideWarningsBox.setValue(model_.hideWarnings() ? 1 : 0);
     // Both options act at once, not at Apply; a discarding close puts them back.
-    owner_.setEditorOptions(model_.preview(), model_.noWarnings());
+    owner_.setEditorOptions(model_.preview(), model_.hideWarnings());
 }
 
 void SlideShowEditor::applyList() {
@@ -205,7 +205,7 @@ void SlideShowEditor::Form_QueryUnload(bool& cancel, tk::CloseReason) {
         cancel = true;
         return;
     }
-    owner_.setEditorOptions(model_.preview(), model_.noWarnings());
+    owner_.setEditorOptions(model_.preview(), model_.hideWarnings());
     // From now on the owner treats the settings as changed.
     changes_.pending = true;
 }

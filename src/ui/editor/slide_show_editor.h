@@ -58,7 +58,7 @@ public:
     tk::PictureBox previewPicture;
     tk::Image previewImage;
     tk::CheckBox previewBox;
-    tk::CheckBox noWarningsBox;
+    tk::CheckBox hideWarningsBox;
     tk::CommandButton okButton;
     tk::CommandButton cancelButton;
     tk::CommandButton applyButton;
