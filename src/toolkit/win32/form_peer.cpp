@@ -36,14 +36,11 @@ void StylesFor(const Form& form, DWORD& style, DWORD& ex) {
     if (form.ShowInTaskbar() && form.borderStyle() != BorderStyle::None) ex |= WS_EX_APPWINDOW;
 }
 
-// Owner of the forms kept out of the taskbar: a hidden top-level window of the process.
-HWND HiddenOwner() {
-    static HWND owner = [] {
-        RegisterOwnClasses();
-        return CreateWindowExW(0, kTimerHostClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    }();
-    return owner;
+// Forms kept out of the taskbar are owned by a hidden top-level window of the backend's.
+HWND OwnerFor(const Form& form) {
+    if (form.ShowInTaskbar() || form.borderStyle() == BorderStyle::None) return nullptr;
+    Win32Backend* backend = Win32Backend::current();
+    return backend ? backend->hiddenOwner() : nullptr;
 }
 
 } // namespace
@@ -67,9 +64,8 @@ int MouseShift(WPARAM wParam) {
 FormPeer::FormPeer(Form& form) : form_(form) {
     DWORD style = 0, ex = 0;
     StylesFor(form, style, ex);
-    HWND owner = form.ShowInTaskbar() || form.borderStyle() == BorderStyle::None ? nullptr : HiddenOwner();
     lastBack_ = form.BackColor();
-    createOwn(kFormClass, ex, style, form.Caption(), 0, 0, 0, 0, owner, nullptr);
+    createOwn(kFormClass, ex, style, form.Caption(), 0, 0, 0, 0, OwnerFor(form), nullptr);
     if (!handle()) return;
     SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIconHandle(false)));
     SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(AppIconHandle(true)));
@@ -77,11 +73,7 @@ FormPeer::FormPeer(Form& form) : form_(form) {
     canvas_.clear(backgroundColor());
 }
 
-FormPeer::~FormPeer() {
-    releaseModalOwner();
-    if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
-}
-
+FormPeer::~FormPeer() { releaseModalOwner(); }
 
 void FormPeer::releaseModalOwner() {
     // The owner is enabled again before the dialog's window goes, so that the system
@@ -187,11 +179,12 @@ void FormPeer::renderContent(HDC dc, const RECT& area) {
 
 HWND FormPeer::tooltip() {
     if (!tooltip_ && handle()) {
-        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
-                                   GetModuleHandleW(nullptr), nullptr);
+        tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr, GetModuleHandleW(nullptr),
+                                       nullptr));
     }
-    return tooltip_;
+    return tooltip_.get();
 }
 
 LRESULT FormPeer::defaultButtonId() {

@@ -25,7 +25,7 @@ public:
     const SurfaceCanvas& canvas() const { return canvas_; }
     // The form's tooltip window, made on first use.
     HWND tooltip();
-    HWND existingTooltip() const { return tooltip_; }
+    HWND existingTooltip() const { return tooltip_.get(); }
     // While the form runs modal: the window that gets the activation back when it goes.
     void setModalOwner(HWND owner) { modalOwner_ = owner; }
 
@@ -40,10 +40,12 @@ private:
     LRESULT defaultButtonId();
     HWND NextInTabOrder(bool backwards);
 
+    void releaseModalOwner();
+
     Form& form_;
     SurfaceCanvas canvas_;
-    void releaseModalOwner();
-    HWND tooltip_ = nullptr;
+    // Destroyed before the form's own window, which owns it.
+    platform::OwnedWindow tooltip_;
     HWND modalOwner_ = nullptr;
     HWND savedFocus_ = nullptr;
     Color lastBack_ = 0;

@@ -5,6 +5,7 @@
 
 #include "platform/win32/scoped.h"
 #include "toolkit/application.h"
+#include "toolkit/win32/win32_backend.h"
 #include "toolkit/win32/win32_common.h"
 
 namespace qs::tk::win32 {
@@ -40,20 +41,23 @@ const FontSpec& DefaultControlFont() {
     return wanted;
 }
 
-HFONT FontFor(const FontSpec& wanted) {
-    using Key = std::tuple<std::string, long, bool, bool, bool, int>;
-    static std::map<Key, HFONT> fonts;
+HFONT FontCache::fontFor(const FontSpec& wanted) {
     const int dpi = ScreenDpiY();
     // Points to pixels at the screen's resolution; negative: the character height.
     const long height = -std::lround(wanted.Size * dpi / 72.0);
     Key key{wanted.Name, height, wanted.Bold, wanted.Italic, wanted.Underline, dpi};
-    if (auto it = fonts.find(key); it != fonts.end()) return it->second;
+    if (auto it = fonts_.find(key); it != fonts_.end()) return it->second.get();
     HFONT font = CreateFontW(static_cast<int>(height), 0, 0, 0, wanted.Bold ? FW_BOLD : FW_NORMAL, wanted.Italic,
                              wanted.Underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, platform::Widen(wanted.Name).c_str());
-    if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    fonts.emplace(std::move(key), font);
+    if (font) fonts_.emplace(std::move(key), font);
     return font;
+}
+
+HFONT FontFor(const FontSpec& wanted) {
+    Win32Backend* backend = Win32Backend::current();
+    HFONT font = backend ? backend->fonts().fontFor(wanted) : nullptr;
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 std::int16_t ShiftState() {

@@ -36,6 +36,7 @@ Win32Backend::Win32Backend() {
 
 Win32Backend::~Win32Backend() {
     timerHost_.reset();
+    hiddenOwner_.reset();
     ClearWarmFrame(); // COM objects of this thread: released while COM is up
     if (g_current == this) g_current = nullptr;
 }
@@ -45,6 +46,14 @@ Win32Backend* Win32Backend::current() { return g_current; }
 HWND Win32Backend::timerHost() {
     if (!timerHost_ || !IsWindow(timerHost_->handle())) timerHost_ = MakeTimerHost();
     return timerHost_->handle();
+}
+
+HWND Win32Backend::hiddenOwner() {
+    if (!hiddenOwner_) {
+        hiddenOwner_.reset(CreateWindowExW(0, kTimerHostClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                           GetModuleHandleW(nullptr), nullptr));
+    }
+    return hiddenOwner_.get();
 }
 
 std::unique_ptr<Peer> Win32Backend::createPeer(Component& component) {

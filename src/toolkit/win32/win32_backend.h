@@ -43,9 +43,13 @@ public:
     // The backend in force, when it is this one.
     static Win32Backend* current();
 
+    FontCache& fonts() { return fonts_; }
+
     int screenPointer() const { return screenPointer_; }
     // The hidden message-only window that owns every timer.
     HWND timerHost();
+    // The hidden top-level window that owns the forms kept out of the taskbar.
+    HWND hiddenOwner();
     // Handles one message of the thread the way the program's loops do: key preview,
     // dialog keys of the active form, then dispatch.
     void processMessage(MSG& msg);
@@ -58,8 +62,11 @@ private:
     // COM for the imaging component and the common dialogs, up for the backend's life;
     // first, so that it ends after everything else of the backend.
     platform::ComInit com_{COINIT_APARTMENTTHREADED};
+    // Before everything that uses a font (the measuring DC), so that it goes after them.
+    FontCache fonts_;
     int screenPointer_ = vbDefault;
     std::unique_ptr<NativeWindow> timerHost_;
+    platform::OwnedWindow hiddenOwner_;
     bool keyPreviewed_ = false;
     HWND previousActive_ = nullptr;
     // Kept for measuring text: a screen DC fetched per measurement costs several server

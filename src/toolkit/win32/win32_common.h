@@ -5,9 +5,12 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/wide_text.h"
 #include "toolkit/component.h"
 #include "toolkit/types.h"
@@ -28,8 +31,19 @@ COLORREF ToColorRef(Color c);
 // Fills `area` of dc with one colour.
 void FillSolid(HDC dc, const RECT& area, COLORREF color);
 
-// A GDI font for the font description, created once and kept for the life of the process (the
-// program uses a handful of fonts). Never returns null: falls back to the GUI font.
+// The GDI fonts of the font descriptions, each made on first use (the program uses a
+// handful) and deleted with the cache, which the backend holds.
+class FontCache {
+public:
+    // Null when the font cannot be made.
+    HFONT fontFor(const FontSpec& wanted);
+
+private:
+    using Key = std::tuple<std::string, long, bool, bool, bool, int>;
+    std::map<Key, platform::GdiObject<HFONT>> fonts_;
+};
+// A GDI font for the font description, from the backend's cache, which every window shares.
+// Never returns null: falls back to the GUI font.
 HFONT FontFor(const FontSpec& wanted);
 // The default font of controls that have no Font property of their own.
 const FontSpec& DefaultControlFont();
