@@ -22,7 +22,6 @@ public:
     COLORREF backgroundColor() override { return ToColorRef(form_.BackColor()); }
 
     Form& form() { return form_; }
-    const SurfaceCanvas& canvas() const { return canvas_; }
     // The form's tooltip window, made on first use.
     HWND tooltip();
     HWND existingTooltip() const { return tooltip_.get(); }

@@ -17,7 +17,6 @@ public:
     Container& container() override { return box_; }
     void renderContent(HDC dc, const RECT& area) override;
     COLORREF backgroundColor() override { return ToColorRef(box_.BackColor()); }
-    const SurfaceCanvas& canvas() const { return canvas_; }
     void enterHost(platform::WindowHandle host) override;
 
 protected:
