@@ -14,8 +14,8 @@ namespace {
 using Text = std::optional<std::string>;
 constexpr auto kHeld = std::nullopt;
 
-// The dialog opens on a stored delay, then the bar moves (the first move to where it stands already);
-// each move gives the box a new text, or none. Within the bar's reach the top
+// The dialog opens on a stored delay, then the bar moves (the first move is the opening's own
+// placing of the bar); each move gives the box a new text, or none. Within the bar's reach the top
 // arrow lowers the value and lengthens the delay; beyond it the delay shows as stored, with the bar
 // at its end, until the bar leaves the end.
 TEST(DelayMapping, BoxBarAndStoredDelayAgree) {

@@ -14,12 +14,12 @@ public:
 
     void sync(Prop what, int index) override;
     platform::WindowHandle hwnd() const override { return reinterpret_cast<platform::WindowHandle>(handle()); }
-    void cls(Color back) override;
+    void clear(Color back) override;
     void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) override;
 
     Container& container() override { return form_; }
     void renderContent(HDC dc, const RECT& area) override;
-    COLORREF backgroundColor() override { return ToColorRef(form_.BackColor()); }
+    COLORREF backgroundColor() override { return ToColorRef(form_.backColor()); }
 
     Form& form() { return form_; }
     // The form's tooltip window, made on first use.
@@ -34,12 +34,11 @@ protected:
 private:
     void applyGeometry();
     void applyStyles();
-    void mouseButton(UINT msg, WPARAM wParam, LPARAM lParam);
-    void mouseMove(WPARAM wParam, LPARAM lParam);
+    void mouseMove(LPARAM lParam);
     LRESULT defaultButtonId();
-    HWND NextInTabOrder(bool backwards);
-
+    HWND nextTabStop(bool backwards);
     void releaseModalOwner();
+    void restoreFocus();
 
     Form& form_;
     SurfaceCanvas canvas_;
@@ -49,16 +48,10 @@ private:
     HWND savedFocus_ = nullptr;
     Color lastBack_ = 0;
     POINT lastMouse_{-1, -1};
-    Control* pressedImage_ = nullptr;
 };
 
 // Sent by the message loops to a form's window before they dispatch a key, so that the
-// form's KeyDown preview runs inside its window procedure; non-zero when the preview
-// used the key.
+// form's key preview runs inside its window procedure; non-zero when the form closed.
 constexpr UINT kKeyPreviewMessage = WM_APP + 0x50;
-
-// Mouse buttons and shift keys of a mouse message, as the toolkit counts them.
-int MouseButtons(WPARAM wParam);
-int MouseShift(WPARAM wParam);
 
 } // namespace qs::tk::win32

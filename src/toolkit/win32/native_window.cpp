@@ -196,7 +196,7 @@ void RegisterOwnClasses() {
     wc.lpszClassName = kPictureBoxClass;
     RegisterClassW(&wc);
     wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpszClassName = kFrameClass;
+    wc.lpszClassName = kGroupBoxClass;
     RegisterClassW(&wc);
     wc.style = 0;
     wc.hCursor = nullptr;

@@ -105,19 +105,19 @@ private:
 // The window classes of the backend, registered on first use.
 constexpr const wchar_t* kFormClass = L"QuilloForm";
 constexpr const wchar_t* kPictureBoxClass = L"QuilloPictureBox";
-constexpr const wchar_t* kFrameClass = L"QuilloFrame";
+constexpr const wchar_t* kGroupBoxClass = L"QuilloGroupBox";
 constexpr const wchar_t* kTimerHostClass = L"QuilloTimerHost";
 void RegisterOwnClasses();
 
-// The container peer of a control (form, picture box or frame), or null.
+// The container peer of a control (form, picture box or group box), or null.
 ContainerWindow* ContainerOf(const Control& control);
 // The pixel rectangle of a control within its container's client area.
 RECT ControlRectPx(const Control& control);
-// The key-state bits (vbShiftMask, ...) of the keyboard now.
-std::int16_t ShiftState();
+// The shift keys held down now.
+KeyModifiers CurrentModifiers();
 
 // A typed character (WM_CHAR of a Unicode window) as the key code a window of the
-// system's code page receives: KeyPress codes are that code page's, "?" where it has none.
+// system's code page receives: typed characters are that code page's, "?" where it has none.
 inline char CodePageChar(WPARAM unit) {
     const wchar_t wide = static_cast<wchar_t>(unit);
     char ansi = '?';
