@@ -36,7 +36,4 @@ void Label::userClick() {
     if (acceptsInput()) detail::CallHandler(onClick);
 }
 
-GroupBox::GroupBox(Container& container, const CaptionArgs& args)
-    : Control(Kind::GroupBox, container, args.bounds), caption_(args.caption) {}
-
 } // namespace qs::tk
