@@ -35,7 +35,7 @@ public:
     tk::Label versionLabel;
     tk::Button okButton;
     tk::Button sysInfoButton;
-    // Each list starts with its design label; loading adds one label a configured text.
+    // Each list starts with its design label; loading adds one for every further text.
     std::vector<std::unique_ptr<tk::Label>> linkDescriptionLabels;
     std::vector<std::unique_ptr<tk::Label>> linkLabels;
     tk::Line separatorLight;
