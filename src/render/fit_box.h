@@ -6,7 +6,7 @@
 namespace qs {
 
 // The element's place, in twips, for a picture of the natural size given (twips, as
-// the element takes it with Stretch off) on a surface of outer width `surfaceWidth` and
+// the element takes it without stretching) on a surface of outer width `surfaceWidth` and
 // inner area scaleWidth x scaleHeight, with the screen `screenWidth` wide. Each value is
 // computed and stored as a 32-bit float in the order FitPicture's steps give it, so a
 // picture prepared off the user-interface thread is decoded at exactly the size the

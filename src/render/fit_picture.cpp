@@ -9,16 +9,16 @@ namespace qs {
 
 void FitLoadedPicture(tk::Image& element, tk::Surface& surface, const tk::Picture& picture, const Slide& slide) {
     element.setVisible(false);
-    // Without Stretch the element takes the new picture's natural size, the starting
+    // Not stretching, the element takes the new picture's natural size, the starting
     // point of the screen scaling.
     element.setStretch(false);
     element.setPicture(picture);
-    surface.Cls();
+    surface.clear();
     element.setStretch(true);
-    const ElementBox e = FitBox(element.Width(), element.Height(), surface.surfaceWidth(),
-                                surface.surfaceScaleWidth(), surface.surfaceScaleHeight(), tk::Screen::Width(),
+    const ElementBox e = FitBox(element.width(), element.height(), surface.surfaceWidth(),
+                                surface.surfaceClientWidth(), surface.surfaceClientHeight(), tk::ScreenWidth(),
                                 slide.center, slide.hStretch, slide.vStretch);
-    element.Move(e.left, e.top, e.width, e.height);
+    element.move({e.left, e.top, e.width, e.height});
 }
 
 std::string FitPicture(tk::Image& element, tk::Surface& surface, const Slide& slide) {

@@ -5,7 +5,7 @@
 namespace qs {
 
 double ScaledToScreen(double surfaceWidth, double fullScreenValue) {
-    const double screenWidth = tk::Screen::Width();
+    const double screenWidth = tk::ScreenWidth();
     // A screen that reports no width leaves no share to compute; counting the surface
     // as screen-wide keeps sizes finite instead of infinite or NaN.
     if (!(screenWidth > 0)) return fullScreenValue;

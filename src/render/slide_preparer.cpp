@@ -16,8 +16,8 @@ int Pixels(float twips, float twipsPerPixel) {
 tk::DisplayPlace PlaceOf(const tk::Picture& picture, const PrepareRequest& request) {
     const SurfaceGeometry& s = request.surface;
     const Slide& slide = request.slide;
-    const ElementBox e = FitBox(tk::NaturalTwips(picture.Width(), s.twipsPerPixelX),
-                                tk::NaturalTwips(picture.Height(), s.twipsPerPixelY), s.width, s.scaleWidth,
+    const ElementBox e = FitBox(tk::NaturalTwips(picture.himetricWidth(), s.twipsPerPixelX),
+                                tk::NaturalTwips(picture.himetricHeight(), s.twipsPerPixelY), s.width, s.scaleWidth,
                                 s.scaleHeight, s.screenWidth, slide.center, slide.hStretch, slide.vStretch);
     return tk::DisplayPlace{Pixels(e.left, s.twipsPerPixelX),       Pixels(e.top, s.twipsPerPixelY),
                             Pixels(e.width, s.twipsPerPixelX),      Pixels(e.height, s.twipsPerPixelY),

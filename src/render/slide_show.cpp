@@ -33,8 +33,8 @@ void SlideShow::makeNextSlideDue() {
 
 PrepareRequest SlideShow::requestFor(const Slide& slide) const {
     return PrepareRequest{slide,
-                          {surface_.surfaceWidth(), surface_.surfaceScaleWidth(), surface_.surfaceScaleHeight(),
-                           tk::Screen::Width(), tk::Screen::TwipsPerPixelX(), tk::Screen::TwipsPerPixelY()}};
+                          {surface_.surfaceWidth(), surface_.surfaceClientWidth(), surface_.surfaceClientHeight(),
+                           tk::ScreenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()}};
 }
 
 // The slide after the one on show, for this surface, so that it is ready when due.
@@ -48,7 +48,7 @@ void SlideShow::nextSlide() {
     // Every tick, due or not, so a colour chosen in the settings dialog shows at once.
     // Nothing else is touched until a slide is due: this runs several times a second.
     const tk::Color background = settings_.backgroundColor;
-    if (surface_.BackColor() != background) surface_.setBackColor(background);
+    if (surface_.backColor() != background) surface_.setBackColor(background);
     preparer_.collect();
     if (!sequencer_.due(Now(), settings_.delaySeconds)) return;
 

@@ -14,21 +14,23 @@ constexpr double kHeadingPointsOnScreen = 25.0;
 constexpr double kCreditPoints = 8.0;
 
 void ShowIcon(const tk::Form& window, tk::Surface& surface, tk::Image& element) {
-    // Stretch first, so the icon is scaled into the rectangle rather than resizing it.
+    // Stretching first, so the icon is scaled into the rectangle rather than resizing it.
     element.setStretch(true);
-    surface.Cls();
-    element.setPicture(window.Icon());
+    surface.clear();
+    element.setPicture(window.icon());
     element.setWidth(surface.surfaceWidth() / 2);
     element.setHeight(surface.surfaceHeight() / 2);
-    element.setLeft((surface.surfaceWidth() - element.Width()) / 2);
-    element.setTop((surface.surfaceHeight() - element.Height()) / 2);
+    element.setLeft((surface.surfaceWidth() - element.width()) / 2);
+    element.setTop((surface.surfaceHeight() - element.height()) / 2);
 }
 
-void PrintCredit(tk::Surface& surface) {
-    surface.Font.Size = kCreditPoints;
-    surface.Font.Italic = false;
-    surface.CurrentY = surface.surfaceHeight() - surface.TextHeight("W");
-    surface.Print(kCreditLine);
+// At the bottom edge, in the last heading's boldness.
+void DrawCredit(tk::Surface& surface) {
+    tk::FontSpec font = surface.font();
+    font.size = kCreditPoints;
+    font.italic = false;
+    surface.setFont(font);
+    surface.drawText(0, surface.surfaceHeight() - surface.textHeight("W"), kCreditLine);
 }
 
 } // namespace
@@ -37,28 +39,32 @@ void DrawTextSlide(const tk::Form& window, tk::Surface& surface, tk::Image& elem
                    const std::optional<std::string>& missingPath) {
     ShowIcon(window, surface, element);
 
-    surface.setForeColor(surface.BackColor() == kBlack ? kTextOnBlack : kTextOnOther);
-    surface.Font.Size = ScaledToScreen(surface.surfaceWidth(), kHeadingPointsOnScreen);
-    surface.Font.Bold = true;
-    surface.Font.Italic = true;
+    surface.setForeColor(surface.backColor() == kBlack ? kTextOnBlack : kTextOnOther);
+    tk::FontSpec font = surface.font();
+    font.size = ScaledToScreen(surface.surfaceWidth(), kHeadingPointsOnScreen);
+    font.bold = true;
+    font.italic = true;
+    surface.setFont(font);
 
     const std::string notFound = "Picture File Not Found";
-    // Both headings start where the longer one would be centred.
-    surface.CurrentX = (surface.surfaceWidth() - surface.TextWidth(notFound)) / 2;
-    surface.CurrentY = surface.TextHeight("W") / 2;
-
+    // Both headings start where the longer one would be centred; the path goes on the next
+    // line, at the left edge.
+    const float x = (surface.surfaceWidth() - surface.textWidth(notFound)) / 2;
+    const float y = surface.textHeight("W") / 2;
     if (missingPath) {
-        surface.Print(notFound);
-        surface.Font.Size = surface.Font.Size / 2;
-        surface.Font.Italic = false;
-        surface.Font.Bold = false;
-        surface.Print(*missingPath);
+        surface.drawText(x, y, notFound);
+        const float next = y + surface.textHeight(notFound);
+        font.size = font.size / 2;
+        font.italic = false;
+        font.bold = false;
+        surface.setFont(font);
+        surface.drawText(0, next, *missingPath);
     } else {
-        surface.Print("No pictures defined");
+        surface.drawText(x, y, "No pictures defined");
     }
 
-    // Only the full-screen window is a window; previews stay uncluttered.
-    if (surface.IsWindow()) PrintCredit(surface);
+    // Only the full-screen window is a form; previews stay uncluttered.
+    if (surface.isForm()) DrawCredit(surface);
 }
 
 } // namespace qs

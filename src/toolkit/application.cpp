@@ -18,11 +18,6 @@ std::vector<Form*>& LoadedList() {
     return forms;
 }
 
-int& ScreenPointer() {
-    static int shape = vbDefault;
-    return shape;
-}
-
 // The screen as the platform reports it; a usual display when no service is installed.
 platform::ScreenMetrics Metrics() {
     platform::Screen* screen = platform::services().screen;
@@ -37,47 +32,37 @@ std::pair<double, double> Resolution() {
 
 } // namespace
 
-void SetBackend(std::unique_ptr<Backend> backend) {
-    BackendSlot() = std::move(backend);
-    // A new backend is a new screen: its pointer starts as the default shape.
-    ScreenPointer() = vbDefault;
-}
+void SetBackend(std::unique_ptr<Backend> backend) { BackendSlot() = std::move(backend); }
 
-Backend& backend() {
+Backend& CurrentBackend() {
     if (!BackendSlot()) InitializeToolkit();
     return *BackendSlot();
 }
 
-bool hasBackend() { return BackendSlot() != nullptr; }
+bool HasBackend() { return BackendSlot() != nullptr; }
 
-void RunMessageLoop() { backend().runMessageLoop(); }
+void RunMessageLoop() { CurrentBackend().runMessageLoop(); }
 
-void UseMonitorPixels() { backend().useMonitorPixels(); }
+void UseMonitorPixels() { CurrentBackend().useMonitorPixels(); }
 
 const std::vector<Form*>& LoadedForms() { return LoadedList(); }
 
-void registerLoadedForm(Form& form) {
+void RegisterLoadedForm(Form& form) {
     auto& forms = LoadedList();
     if (std::find(forms.begin(), forms.end(), &form) == forms.end()) forms.push_back(&form);
 }
 
-void unregisterLoadedForm(Form& form) {
+void UnregisterLoadedForm(Form& form) {
     auto& forms = LoadedList();
     forms.erase(std::remove(forms.begin(), forms.end(), &form), forms.end());
 }
 
-int MsgBox(const std::string& prompt, int flags, const std::string& title, Form* owner) {
-    return backend().messageBox(prompt, flags, title, owner);
-}
-
-namespace Screen {
-
-float Width() {
+float ScreenWidth() {
     const platform::ScreenMetrics m = Metrics();
     return static_cast<float>(m.widthPx * m.twipsPerPixelX);
 }
 
-float Height() {
+float ScreenHeight() {
     const platform::ScreenMetrics m = Metrics();
     return static_cast<float>(m.heightPx * m.twipsPerPixelY);
 }
@@ -86,13 +71,6 @@ float TwipsPerPixelX() { return static_cast<float>(Resolution().first); }
 
 float TwipsPerPixelY() { return static_cast<float>(Resolution().second); }
 
-int MousePointer() { return ScreenPointer(); }
-
-void setMousePointer(int shape) {
-    ScreenPointer() = shape;
-    backend().setScreenPointer(shape);
-}
-
-} // namespace Screen
+void SetScreenPointer(Pointer shape) { CurrentBackend().setScreenPointer(shape); }
 
 } // namespace qs::tk

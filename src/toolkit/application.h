@@ -1,8 +1,7 @@
-// The toolkit as a whole: its backend, the message loop, the screen and message boxes.
+// The toolkit as a whole: its backend, the message loop and the screen.
 #pragma once
 
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "toolkit/form.h"
@@ -14,8 +13,8 @@ namespace qs::tk {
 void InitializeToolkit();
 // Replaces the backend (InitializeToolkit installs it through this).
 void SetBackend(std::unique_ptr<Backend> backend);
-Backend& backend();
-bool hasBackend();
+Backend& CurrentBackend();
+bool HasBackend();
 
 // The windows opened from now on draw in the real pixels of their monitor, whatever
 // its scaling (see Backend::useMonitorPixels).
@@ -27,20 +26,15 @@ void RunMessageLoop();
 // Every form that is loaded now, in load order.
 const std::vector<Form*>& LoadedForms();
 // Backend and Form use: keep LoadedForms up to date.
-void registerLoadedForm(Form& form);
-void unregisterLoadedForm(Form& form);
+void RegisterLoadedForm(Form& form);
+void UnregisterLoadedForm(Form& form);
 
-// Message box; returns vbOK, vbYes, vbNo, ... owner may be null.
-int MsgBox(const std::string& prompt, int flags, const std::string& title, Form* owner = nullptr);
-
-// The screen: size in twips, twips per pixel, and the application-wide pointer.
-namespace Screen {
-float Width();
-float Height();
+// The screen: its size in twips and its twips per pixel.
+float ScreenWidth();
+float ScreenHeight();
 float TwipsPerPixelX();
 float TwipsPerPixelY();
-int MousePointer();
-void setMousePointer(int shape);
-} // namespace Screen
+// The pointer over every window of the program (the hourglass while it is busy).
+void SetScreenPointer(Pointer shape);
 
 } // namespace qs::tk

@@ -7,8 +7,7 @@
 
 namespace qs::tk {
 
-Component::Component(Kind kind, Form* form, Container* container, std::string name, int index)
-    : kind_(kind), form_(form), container_(container), name_(std::move(name)), index_(index) {
+Component::Component(Kind kind, Form* form, Container* container) : kind_(kind), form_(form), container_(container) {
     if (form_ && kind_ != Kind::Form) form_->registerComponent(*this);
 }
 
@@ -26,8 +25,8 @@ void Component::attachPeer(std::unique_ptr<Peer> peer) {
 void Component::detachPeer() { peer_.reset(); }
 
 void Component::createPeerIfLoaded() {
-    if (peer_ || !form_ || !form_->IsLoaded() || kind_ == Kind::Form) return;
-    attachPeer(backend().createPeer(*this));
+    if (peer_ || !form_ || !form_->isLoaded() || kind_ == Kind::Form) return;
+    attachPeer(CurrentBackend().createPeer(*this));
 }
 
 void Component::notify(Prop what, int index) {

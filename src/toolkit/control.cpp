@@ -1,9 +1,7 @@
-#include <cctype>
-
 #include "toolkit/component.h"
-#include "toolkit/change.h"
 #include "toolkit/form.h"
 #include "toolkit/handler_call.h"
+#include "toolkit/replace.h"
 
 namespace qs::tk {
 
@@ -18,42 +16,27 @@ Control* EnclosingControl(const Control& c) {
     return dynamic_cast<Control*>(&owner);
 }
 
-// Focus moves run the old control's LostFocus, then the new one's GotFocus; either
-// handler may move the focus on again, and then the later steps give way to it.
-void MoveFocus(Control& target, bool tellPeer) {
-    Form& form = target.form();
-    Control* previous = form.ActiveControl();
-    if (previous == &target) return;
-    form.setActiveControl(&target);
-    if (tellPeer && target.peer()) target.peer()->sync(Prop::Focus);
-    if (previous) detail::fire(previous->LostFocus);
-    if (form.ActiveControl() == &target) detail::fire(target.GotFocus);
-}
-
 } // namespace
 
-Control::Control(Kind kind, Container& container, std::string name, int index, float left, float top, float width,
-                 float height)
-    : Component(kind, &container.asComponent().form(), &container, std::move(name), index),
-      left_(left), top_(top), width_(width), height_(height) {
+Control::Control(Kind kind, Container& container, const Bounds& bounds)
+    : Component(kind, &container.asComponent().form(), &container), bounds_(bounds) {
     container.addChild(this);
 }
 
 Control::~Control() {
     Form& f = form();
-    if (f.ActiveControl() == this) f.setActiveControl(nullptr);
+    if (f.focusedControl() == this) f.setFocusedControl(nullptr);
     if (container()) container()->removeChild(this);
 }
 
-void Control::Move(float left, float top, float width, float height) {
+void Control::move(const Bounds& bounds) {
     // Negative sizes are not a size; windows treat them as zero.
-    if (width < 0) width = 0;
-    if (height < 0) height = 0;
-    if (left == left_ && top == top_ && width == width_ && height == height_) return;
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
+    Bounds b = bounds;
+    if (b.width < 0) b.width = 0;
+    if (b.height < 0) b.height = 0;
+    if (b.left == bounds_.left && b.top == bounds_.top && b.width == bounds_.width && b.height == bounds_.height)
+        return;
+    bounds_ = b;
     notify(Prop::Geometry);
 }
 
@@ -65,53 +48,42 @@ void Control::setEnabled(bool v) {
     if (detail::Replace(enabled_, v)) notify(Prop::Enabled);
 }
 
-void Control::setToolTipText(const std::string& text) {
+void Control::setToolTip(const std::string& text) {
     if (detail::Replace(toolTip_, text)) notify(Prop::ToolTip);
 }
 
-void Control::setMousePointer(int shape) {
-    if (detail::Replace(mousePointer_, shape)) notify(Prop::Pointer);
+void Control::setPointer(Pointer shape) {
+    if (detail::Replace(pointer_, shape)) notify(Prop::Pointer);
 }
 
-void Control::setMouseIcon(const std::string& resourceName) {
-    if (detail::Replace(mouseIcon_, resourceName)) notify(Prop::Pointer);
-}
-
-void Control::SetFocus() {
+void Control::setFocus() {
     // A control that cannot hold the focus keeps it where it is, as the window system does.
-    if (!canFocus() || !enabled_ || !visible_) return;
-    MoveFocus(*this, true);
+    if (!canFocus() || !enabled_ || !visible_ || hasFocus()) return;
+    form().setFocusedControl(this);
+    notify(Prop::Focus);
 }
 
-bool Control::hasFocus() const { return form().ActiveControl() == this; }
+bool Control::hasFocus() const { return form().focusedControl() == this; }
 
-void Control::userGotFocus() { MoveFocus(*this, false); }
+void Control::userFocused() {
+    // The window reports the focus the program gave it, too: that is no move of the user's.
+    if (hasFocus()) return;
+    form().setFocusedControl(this);
+    detail::CallHandler(onFocus);
+}
 
 bool Control::acceptsInput() const {
     if (!enabled_) return false;
     for (Control* c = EnclosingControl(*this); c; c = EnclosingControl(*c))
-        if (!c->Enabled()) return false;
-    return form().Enabled();
+        if (!c->enabled()) return false;
+    return form().enabled();
 }
 
 bool Control::visibleInContainers() const {
     if (!visible_) return false;
     for (Control* c = EnclosingControl(*this); c; c = EnclosingControl(*c))
-        if (!c->Visible()) return false;
+        if (!c->visible()) return false;
     return true;
-}
-
-char Control::AccessKeyOf(const std::string& caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        // "&&" is a literal ampersand, not a marker.
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i + 1])));
-    }
-    return 0;
 }
 
 } // namespace qs::tk

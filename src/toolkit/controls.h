@@ -1,10 +1,9 @@
-// The controls of the toolkit. Positions are design values in twips, relative to the
-// container. Every handler is a std::function named after its event.
+// The controls of the toolkit, each made from named arguments: first its bounds in twips
+// within its container, then what else it needs. Setters change what the control shows and notify
+// nobody; the user*() entry points, called by the backend, raise the events.
 #pragma once
 
-#include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,16 +13,21 @@
 
 namespace qs::tk {
 
-// Fires Tick every Interval milliseconds while Enabled and its form is loaded.
-// Timers of other forms keep firing while a modal dialog is open.
+struct TimerArgs {
+    int intervalMs = 0;
+    bool enabled = true;
+};
+
+// Raises onTick every interval while enabled and its form is loaded. Timers of other
+// forms keep firing while a modal dialog is open.
 class Timer : public Component {
 public:
-    Timer(Form& form, std::string name, int intervalMs, bool enabled = true);
-    int Interval() const { return interval_; }
+    Timer(Form& form, const TimerArgs& args);
+    int interval() const { return interval_; }
     void setInterval(int ms);
-    bool Enabled() const { return enabled_; }
+    bool enabled() const { return enabled_; }
     void setEnabled(bool v);
-    std::function<void()> Tick;
+    std::function<void()> onTick;
     // The backend's notification that the interval has passed.
     void userTick();
 
@@ -32,175 +36,180 @@ private:
     bool enabled_;
 };
 
+struct PictureBoxArgs {
+    Bounds bounds{};
+    bool border = false; // the sunken edge
+};
+
 // A picture box: a child window that is a drawing surface and a container.
 class PictureBox : public Control, public Container, public Surface {
 public:
-    PictureBox(Container& container, std::string name, float left, float top, float width, float height,
-               BorderStyle border = BorderStyle::None, int index = -1);
-    BorderStyle borderStyle() const { return border_; }
+    PictureBox(Container& container, const PictureBoxArgs& args);
+    bool hasBorder() const { return border_; }
     // A picture drawn at its natural size at the top-left corner, under the text.
-    const tk::Picture& Picture() const { return picture_; }
+    const tk::Picture& picture() const { return picture_; }
     void setPicture(const tk::Picture& p);
-    platform::WindowHandle hWnd() const;
+    platform::WindowHandle handle() const;
 
     // Moves the box into another program's window: at its top left corner, sized to the
-    // host's client area (0 by 0 when the host is no window). HostClosing fires when the
+    // host's client area (0 by 0 when the host is no window). onHostClosed runs when the
     // host asks the box to close; the box is back in its own form by then.
     void moveIntoHost(platform::WindowHandle host);
-
-    std::function<void()> Click;
-    std::function<void(int button, int shift, float x, float y)> MouseMove;
-    std::function<void()> HostClosing;
-    void userClick();
-    void userMouseMove(int button, int shift, float x, float y);
-    void userHostClosing();
+    std::function<void()> onHostClosed;
+    void userHostClosed();
 
     // Inner size: the outer size less the border.
-    float ScaleWidth() const override;
-    float ScaleHeight() const override;
-    float surfaceWidth() const override { return Width(); }
-    float surfaceHeight() const override { return Height(); }
-    float surfaceScaleWidth() const override { return ScaleWidth(); }
-    float surfaceScaleHeight() const override { return ScaleHeight(); }
-    bool IsWindow() const override { return false; }
+    float clientWidth() const override;
+    float clientHeight() const override;
+    float surfaceWidth() const override { return width(); }
+    float surfaceHeight() const override { return height(); }
+    float surfaceClientWidth() const override { return clientWidth(); }
+    float surfaceClientHeight() const override { return clientHeight(); }
+    bool isForm() const override { return false; }
     Component& asComponent() override { return *this; }
 
 protected:
     Component& surfaceComponent() override { return *this; }
 
 private:
-    BorderStyle border_;
+    bool border_;
     tk::Picture picture_;
 };
 
-// A windowless picture holder lying on its container, drawn above the container's
-// text and drawing. Mouse moves over it reach its MouseMove, not the container's.
+struct ImageArgs {
+    Bounds bounds{};
+    // Off: the image takes its picture's natural size (whole pixels); on: the picture is
+    // scaled to the image's size.
+    bool stretch = false;
+};
+
+// A windowless picture holder lying on its container, drawn above the container's text
+// and drawing. Mouse moves over it reach its onMouseMove, not the container's.
 class Image : public Control {
 public:
-    Image(Container& container, std::string name, float left, float top, float width, float height,
-          bool stretch = false, int index = -1);
-    const tk::Picture& Picture() const { return picture_; }
-    // With Stretch false the image takes the picture's natural size (whole pixels);
-    // with Stretch true the picture is scaled to the image's size.
+    Image(Container& container, const ImageArgs& args);
+    const tk::Picture& picture() const { return picture_; }
     void setPicture(const tk::Picture& p);
-    bool Stretch() const { return stretch_; }
+    bool stretch() const { return stretch_; }
     void setStretch(bool v);
 
-    std::function<void()> Click;
-    std::function<void(int button, int shift, float x, float y)> MouseMove;
-    void userClick();
-    void userMouseMove(int button, int shift, float x, float y);
+    // The pointer moved over the image, to (x, y) in twips of the image.
+    std::function<void(float x, float y)> onMouseMove;
+    void userMouseMove(float x, float y);
 
 private:
     tk::Picture picture_;
     bool stretch_;
 };
 
+struct LabelArgs {
+    Bounds bounds{};
+    std::string caption{};
+    // The size follows the caption's text.
+    bool autoSize = false;
+};
+
 class Label : public Control {
 public:
-    Label(Container& container, std::string name, const std::string& caption, float left, float top, float width,
-          float height, int index = -1);
-    // For ControlArray<Label>::Load: a hidden copy of `first` with the new index.
-    static std::unique_ptr<Label> CopyOf(const Label& first, int index);
+    Label(Container& container, const LabelArgs& args);
 
-    const std::string& Caption() const { return caption_; }
+    const std::string& caption() const { return caption_; }
     void setCaption(const std::string& text);
-    // When on, Width and Height follow the caption's text size.
-    bool AutoSize() const { return autoSize_; }
-    void setAutoSize(bool v);
-    Color BackColor() const { return backColor_; }
-    void setBackColor(Color c);
-    Color ForeColor() const { return foreColor_; }
+    bool autoSize() const { return autoSize_; }
+    Color foreColor() const { return foreColor_; }
     void setForeColor(Color c);
-    const FontSpec& Font() const { return font_; }
+    const FontSpec& font() const { return font_; }
     void setFont(const FontSpec& f);
 
-    std::function<void()> Click;
+    std::function<void()> onClick;
     void userClick();
-    void accessKeyPressed() override;
 
 private:
     void applyAutoSize();
     std::string caption_;
-    bool autoSize_ = false;
-    Color backColor_ = kColorButtonFace;
+    bool autoSize_;
     Color foreColor_ = kColorButtonText;
     FontSpec font_;
 };
 
-class CommandButton : public Control {
-public:
-    CommandButton(Container& container, std::string name, const std::string& caption, float left, float top,
-                  float width, float height, int index = -1);
-    const std::string& Caption() const { return caption_; }
-    void setCaption(const std::string& c);
-    // The button Enter presses / the button Esc presses.
-    bool Default() const { return default_; }
-    void setDefault(bool v);
-    bool Cancel() const { return cancel_; }
-    void setCancel(bool v);
+struct ButtonArgs {
+    Bounds bounds{};
+    std::string caption{};
+    bool isDefault = false; // the button Enter presses
+    bool isCancel = false;  // the button Esc presses
+};
 
-    std::function<void()> Click;
-    // A click by the user (mouse, Space, Enter or Esc, access key): runs Click when enabled.
+class Button : public Control {
+public:
+    Button(Container& container, const ButtonArgs& args);
+    const std::string& caption() const { return caption_; }
+    bool isDefault() const { return default_; }
+    bool isCancel() const { return cancel_; }
+
+    std::function<void()> onClick;
+    // A click by the user (mouse, Space, Enter or Esc, access key): onClick when enabled.
     void userClick();
-    void accessKeyPressed() override { userClick(); }
     bool canFocus() const override { return true; }
 
 private:
     std::string caption_;
-    bool default_ = false;
-    bool cancel_ = false;
+    bool default_;
+    bool cancel_;
+};
+
+// A check box, a group box: a caption at a place.
+struct CaptionArgs {
+    Bounds bounds{};
+    std::string caption{};
 };
 
 class CheckBox : public Control {
 public:
-    CheckBox(Container& container, std::string name, const std::string& caption, float left, float top,
-             float width, float height, int index = -1);
-    const std::string& Caption() const { return caption_; }
-    void setCaption(const std::string& c);
-    // 0 clear, 1 checked. A change, from code or the user, runs Click.
-    int Value() const { return value_; }
-    void setValue(int v);
+    CheckBox(Container& container, const CaptionArgs& args);
+    const std::string& caption() const { return caption_; }
+    bool checked() const { return checked_; }
+    void setChecked(bool on);
 
-    std::function<void()> Click;
-    // The user clicks the box (or presses Space or its access key): toggles it.
+    std::function<void()> onClick;
+    // The user clicks the box (or presses Space or its access key): it toggles, then onClick.
     void userClick();
-    void accessKeyPressed() override { userClick(); }
     bool canFocus() const override { return true; }
 
 private:
     std::string caption_;
-    int value_ = 0;
+    bool checked_ = false;
 };
 
-class Frame : public Control, public Container {
+// A captioned frame around a group of controls.
+class GroupBox : public Control, public Container {
 public:
-    Frame(Container& container, std::string name, const std::string& caption, float left, float top, float width,
-          float height, int index = -1);
-    const std::string& Caption() const { return caption_; }
-    void setCaption(const std::string& c);
-    float ScaleWidth() const override { return Width(); }
-    float ScaleHeight() const override { return Height(); }
+    GroupBox(Container& container, const CaptionArgs& args);
+    const std::string& caption() const { return caption_; }
+    float clientWidth() const override { return width(); }
+    float clientHeight() const override { return height(); }
     Component& asComponent() override { return *this; }
-    void accessKeyPressed() override;
 
 private:
     std::string caption_;
 };
 
+struct TextBoxArgs {
+    Bounds bounds{};
+    std::string text{};
+};
+
 class TextBox : public Control {
 public:
-    TextBox(Container& container, std::string name, const std::string& text, float left, float top, float width,
-            float height, int index = -1);
-    const std::string& Text() const { return text_; }
-    // A different text runs Change.
+    TextBox(Container& container, const TextBoxArgs& args);
+    const std::string& text() const { return text_; }
     void setText(const std::string& t);
 
-    std::function<void()> Change;
-    // keyAscii set to 0 by the handler discards the character.
-    std::function<void(std::int16_t& keyAscii)> KeyPress;
-    // A character typed by the user: KeyPress first, then (unless discarded) the text
-    // changes and Change runs. Backspace (8) deletes the last character.
+    // A character the user typed, in the system's code page; false discards it.
+    std::function<bool(char ch)> onKeyPress;
+    // The user changed the text.
+    std::function<void()> onChange;
+    // A character typed by the user: onKeyPress first, then (unless discarded) the text
+    // changes and onChange runs. Backspace (8) deletes the last character.
     void userChar(char ch);
     bool canFocus() const override { return true; }
 
@@ -208,23 +217,27 @@ private:
     std::string text_;
 };
 
-class VScrollBar : public Control {
+struct ScrollBarArgs {
+    Bounds bounds{};
+    int min = 0;
+    int max = 0;
+    int value = 0;
+};
+
+// A vertical scroll bar. Its top arrow moves the value towards min, by one.
+class ScrollBar : public Control {
 public:
-    VScrollBar(Container& container, std::string name, float left, float top, float width, float height,
-               int min, int max, int value, int index = -1);
-    int Min() const { return min_; }
-    int Max() const { return max_; }
-    void setMin(int v);
-    void setMax(int v);
-    int SmallChange() const { return smallChange_; }
-    int LargeChange() const { return largeChange_; }
-    int Value() const { return value_; }
-    // Clamped into the range; a different value runs Change.
+    ScrollBar(Container& container, const ScrollBarArgs& args);
+    int min() const { return min_; }
+    int max() const { return max_; }
+    int value() const { return value_; }
+    // Clamped into the range.
     void setValue(int v);
 
-    std::function<void()> Change;
-    std::function<void()> Scroll;
-    // The top arrow: Value - SmallChange (towards Min); the bottom arrow: + SmallChange.
+    // The user moved the value (arrows, page, thumb released).
+    std::function<void()> onChange;
+    // The user dragged the thumb.
+    std::function<void()> onScroll;
     void userLineUp();
     void userLineDown();
     void userPageUp();
@@ -233,65 +246,64 @@ public:
     bool canFocus() const override { return true; }
 
 private:
+    void userMove(long long value);
     int min_, max_, value_;
-    int smallChange_ = 1;
-    int largeChange_ = 1;
 };
 
-// A list box, plain or with a check box in each row (CheckStyle).
-// Row rules: AddItem(text, index) inserts before the row at index (at the end with -1)
-// and keeps the current row on the same item; removing the current row leaves no
-// current row; Clear leaves none and TopIndex 0. None of these runs a handler.
-// Changing ListIndex or a row's check state from code runs Click; changing TopIndex
-// runs Scroll; an unchanged value runs nothing. Setting a row's check state does not
-// move the current row.
-// A new current row is scrolled into view, as the native list does; from code and by
-// the user (userSelect, userKey, userToggleCheck) alike this runs Scroll when TopIndex
-// changed, before Click.
+struct ListBoxArgs {
+    Bounds bounds{};
+    bool checkBoxes = false; // a check box at the left of every row
+};
+
+// A list box, plain or with a check box in each row.
+// Row rules: inserting a row keeps the current row on the same item; removing the current
+// row leaves no current row; clear() leaves none and the top row 0. A new current row is
+// scrolled into view, as the native list does. None of the setters raise an event.
+// The user's selection, a check clicked, a key or the scroll bar raise onScroll (when the
+// top row changed) before onChange.
 class ListBox : public Control {
 public:
-    ListBox(Container& container, std::string name, float left, float top, float width, float height,
-            bool checkStyle = false, int index = -1);
+    ListBox(Container& container, const ListBoxArgs& args);
 
-    // A new height keeps TopIndex within the rows the list can scroll to.
-    void Move(float left, float top, float width, float height) override;
+    // A new height keeps the top row within the rows the list can scroll to.
+    void move(const Bounds& bounds) override;
 
-    bool CheckStyle() const { return checkStyle_; }
-    int ListCount() const { return static_cast<int>(rows_.size()); }
-    const std::string& List(int row) const;
-    void AddItem(const std::string& text, int index = -1);
-    void RemoveItem(int index);
-    void Clear();
-    std::int32_t ItemData(int row) const;
-    void setItemData(int row, std::int32_t value);
-    // Check-style lists: the row's check state. Plain lists: whether it is the current row.
-    bool Selected(int row) const;
-    void setSelected(int row, bool value);
+    bool hasCheckBoxes() const { return checkBoxes_; }
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    const std::string& rowText(int row) const;
+    // Inserts before `row`; rowCount() appends.
+    void insertRow(int row, const std::string& text);
+    void removeRow(int row);
+    void clear();
+    // Check-box lists: the row's check.
+    bool isChecked(int row) const;
+    void setChecked(int row, bool on);
 
     // The current row, -1 for none.
-    int ListIndex() const { return listIndex_; }
-    void setListIndex(int row);
-    // The first visible row; clamped so that the list does not scroll past its end.
-    int TopIndex() const { return topIndex_; }
-    void setTopIndex(int row);
-    // How many whole rows the list shows (at least 1): its height less the two-pixel
-    // edge on each side, in rows of backend().listRowHeight.
+    int currentRow() const { return currentRow_; }
+    void setCurrentRow(int row);
+    // The first visible row; kept so that the list does not scroll past its end.
+    int topRow() const { return topRow_; }
+    void setTopRow(int row);
+    // How many whole rows the list shows (at least 1): its height less the two-pixel edge
+    // on each side, in rows of the backend's listRowHeight.
     int visibleRows() const;
 
-    std::function<void()> Click;
-    std::function<void()> Scroll;
+    // The user made another row current or toggled a row's check.
+    std::function<void()> onChange;
+    // The list's top row moved for the user.
+    std::function<void()> onScroll;
     // Files and folders dropped on the list from another program, as full paths. A list
     // takes drops only when this is set before its form loads.
-    std::function<void(const std::vector<std::string>& paths)> FilesDropped;
+    std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
 
-    // The user selects a row (mouse or keys): it becomes current; Click runs if it changed.
+    // The user selects a row (mouse or keys): it becomes current.
     void userSelect(int row);
-    // The user clicks a row's check box: the check toggles and the row becomes current; one Click.
+    // The user clicks a row's check box (or presses Space on it): the check toggles and the
+    // row becomes current.
     void userToggleCheck(int row);
     // The user scrolls the list.
     void userScroll(int topRow);
-    // Arrow keys, Page Up/Down, Home/End move the current row; Space toggles a check.
-    bool userKey(std::int16_t keyCode);
     // The user drops files on the list.
     void userDropFiles(const std::vector<std::string>& paths);
     bool canFocus() const override { return true; }
@@ -299,57 +311,40 @@ public:
 private:
     struct Row {
         std::string text;
-        std::int32_t itemData = 0;
         bool checked = false;
     };
-    bool validRow(int row) const { return row >= 0 && row < ListCount(); }
-    int maxTopIndex() const;
-    // Moves TopIndex so that `row` is visible; true when it moved.
+    bool validRow(int row) const { return row >= 0 && row < rowCount(); }
+    int maxTopRow() const;
+    // Moves the top row so that `row` is visible; true when it moved.
     bool scrollIntoView(int row);
-    bool clampTopIndex();
-    void userMoveTo(int row);
-    bool checkStyle_;
+    void clampTopRow();
+    // The user's move to `row`; `changed` says whether anything else changed with it.
+    void userMoveTo(int row, bool changed);
+    bool checkBoxes_;
     std::vector<Row> rows_;
-    int listIndex_ = -1;
-    int topIndex_ = 0;
+    int currentRow_ = -1;
+    int topRow_ = 0;
+};
+
+struct LineArgs {
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Color color = 0;
+    int width = 1; // pixels
 };
 
 // A straight line drawn on its container (windowless).
 class Line : public Control {
 public:
-    Line(Container& container, std::string name, float x1, float y1, float x2, float y2, Color color,
-         int borderWidth = 1, int index = -1);
-    float X1() const { return x1_; }
-    float Y1() const { return y1_; }
-    float X2() const { return x2_; }
-    float Y2() const { return y2_; }
-    Color BorderColor() const { return color_; }
-    int BorderWidth() const { return borderWidth_; }
+    Line(Container& container, const LineArgs& args);
+    float x1() const { return args_.x1; }
+    float y1() const { return args_.y1; }
+    float x2() const { return args_.x2; }
+    float y2() const { return args_.y2; }
+    Color color() const { return args_.color; }
+    int lineWidth() const { return args_.width; }
 
 private:
-    float x1_, y1_, x2_, y2_;
-    Color color_;
-    int borderWidth_;
-};
-
-// The common colour and file-open dialogs.
-class CommonDialog : public Component {
-public:
-    CommonDialog(Form& form, std::string name);
-    bool CancelError = false;
-    std::int32_t Flags = 0;
-    tk::Color Color = 0;
-    std::string DialogTitle;
-    std::string Filter;
-    int FilterIndex = 0;
-    std::string FileName;
-    std::string InitDir;
-
-    // 0 on success; cdlCancel when the user cancelled and CancelError is set; another
-    // non-zero error for any other failure. A cancel without CancelError gives 0 and
-    // leaves Color / FileName unchanged.
-    int ShowColor();
-    int ShowOpen();
+    LineArgs args_;
 };
 
 } // namespace qs::tk

@@ -1,13 +1,13 @@
-// A top-level window. Each window of the program is a Form subclass with its
-// controls as members and one virtual handler per form event.
+// A top-level window. Each window of the program is a Form subclass with its controls as
+// members; it overrides the form events it handles (onLoad, onClosing, ...) and binds its
+// controls' events in one place.
 //
-// Lifecycle: Load() creates the peers (the form's, then each control's in creation
-// order) and runs Form_Load. Unload() runs Form_QueryUnload, which may cancel, then
-// Form_Unload, then drops the peers; it is the one path of every close, whatever its
-// cause (code, the close box, Alt+F4, WM_CLOSE, the session ending).
+// Lifecycle: load() creates the windows (the form's, then each control's in creation
+// order) and runs onLoad. close() asks onClosing, which may refuse, then runs onClosed and
+// drops the windows; it is the one path of every close, whatever its cause (code, the
+// close box, Alt+F4, WM_CLOSE, the session ending).
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,168 +16,147 @@
 
 namespace qs::tk {
 
-class CommandButton;
+class Button;
 
 enum class BorderStyle {
-    None = 0,
-    FixedSingle = 1,
-    Sizable = 2,
-    FixedDialog = 3,
+    None,        // no border, no caption
+    FixedSingle, // a caption and a thin border
+    Sizable,     // a caption and a sizing border
+    FixedDialog, // a dialog's caption and frame
 };
 
-enum class StartUpPosition {
-    Manual = 0,
-    CenterScreen = 2,
+// How a form looks and behaves; fixed once it is loaded, its caption and client size aside.
+struct FormArgs {
+    BorderStyle border = BorderStyle::Sizable;
+    std::string caption{};
+    float clientWidth = 4800; // twips
+    float clientHeight = 3600;
+    bool controlBox = true; // the system menu and the close box
+    bool minButton = true;
+    bool maxButton = true;
+    bool inTaskbar = true;
+    bool centred = false; // placed in the middle of the screen at load
+    // onKeyDown sees every key before the focused control does.
+    bool previewsKeys = false;
 };
 
 class Form : public Component, public Container, public Surface {
 public:
-    explicit Form(std::string name);
+    explicit Form(const FormArgs& args = {});
     ~Form() override;
 
-    // --- design properties (set in the subclass constructor) ---
-    const std::string& Caption() const { return caption_; }
+    // --- how it looks ---
+    const std::string& caption() const { return caption_; }
     void setCaption(const std::string& caption);
-    BorderStyle borderStyle() const { return borderStyle_; }
-    void setBorderStyle(BorderStyle s) { borderStyle_ = s; }
-    bool ControlBox() const { return controlBox_; }
-    void setControlBox(bool v) { controlBox_ = v; }
-    bool MinButton() const { return minButton_; }
-    void setMinButton(bool v) { minButton_ = v; }
-    bool MaxButton() const { return maxButton_; }
-    void setMaxButton(bool v) { maxButton_ = v; }
-    StartUpPosition startUpPosition() const { return startUp_; }
-    void setStartUpPosition(StartUpPosition p) { startUp_ = p; }
-    // When true the form's Form_KeyDown sees every key before the focused control.
-    bool KeyPreview() const { return keyPreview_; }
-    void setKeyPreview(bool v) { keyPreview_ = v; }
-    bool ShowInTaskbar() const { return showInTaskbar_; }
-    void setShowInTaskbar(bool v) { showInTaskbar_ = v; }
-    const Picture& Icon() const { return icon_; }
+    BorderStyle border() const { return args_.border; }
+    bool hasControlBox() const { return args_.controlBox; }
+    bool hasMinButton() const { return args_.minButton; }
+    bool hasMaxButton() const { return args_.maxButton; }
+    bool inTaskbar() const { return args_.inTaskbar; }
+    const Picture& icon() const { return icon_; }
     void setIcon(const Picture& p);
 
     // --- geometry, twips ---
-    float Left() const { return left_; }
-    float Top() const { return top_; }
+    float left() const { return left_; }
+    float top() const { return top_; }
     // Outer size, border and caption included.
-    float Width() const;
-    float Height() const;
+    float width() const;
+    float height() const;
     // Inner (client) size.
-    float ScaleWidth() const override { return clientWidth_; }
-    float ScaleHeight() const override { return clientHeight_; }
+    float clientWidth() const override { return clientWidth_; }
+    float clientHeight() const override { return clientHeight_; }
     // Sets the client area; the outer size follows from the border style.
     void setClientSize(float width, float height);
     // Moves and sizes the window by its outer size.
-    void Move(float left, float top, float width, float height);
+    void move(const Bounds& bounds);
 
-    bool Visible() const { return visible_; }
-    bool Enabled() const { return enabled_; }
+    bool visible() const { return visible_; }
+    bool enabled() const { return enabled_; }
     void setEnabled(bool v);
-    int MousePointer() const { return mousePointer_; }
-    void setMousePointer(int shape);
 
-    platform::WindowHandle hWnd() const;
+    platform::WindowHandle handle() const;
 
     // --- lifecycle ---
-    bool IsLoaded() const { return loaded_; }
-    // Creates the window and its controls (hidden) and runs Form_Load. Does nothing
-    // when already loaded.
-    void Load();
-    // Loads if needed and shows the window; the first time it shows, Form_Activate runs
-    // and the first control in tab order gets the focus (its GotFocus runs). Modal:
-    // every other loaded form is disabled (Enabled false, so it takes no input) while
-    // backend().runModal runs, which returns when the form has been unloaded or hidden;
-    // then those forms are enabled again.
-    void Show(bool modal = false, Form* owner = nullptr);
-    void Hide();
-    // Asks the form to unload; false when Form_QueryUnload or Form_Unload cancelled,
-    // or when the form is unloading already (the request is then ignored). After the
-    // handlers the peers are dropped (children first), so the form's timers stop, and
-    // backend().formUnloaded is told. A form destroyed while loaded drops its peers
-    // without running its handlers.
-    bool Unload(CloseReason reason = CloseReason::Code);
+    bool isLoaded() const { return loaded_; }
+    // Creates the window and its controls (hidden) and runs onLoad. Does nothing when
+    // loaded already.
+    void load();
+    // Loads if needed and shows the window; the first time it shows, the first control in
+    // tab order gets the focus.
+    void show();
+    // show(), then every other loaded form takes no input (disabled) while the backend's
+    // modal loop runs, which returns when this form has been closed or hidden; then those
+    // forms are enabled again. Other forms' timers keep firing.
+    void showModal(Form* owner);
+    void hide();
+    // Asks the form to close; false when onClosing refused, or when the form is closing
+    // already (the request is then ignored). After onClosed the windows are dropped
+    // (children first), so the form's timers stop. A form destroyed while loaded drops its
+    // windows without its events.
+    bool close(CloseReason reason = CloseReason::Program);
 
     // The control with the keyboard focus, or null.
-    Control* ActiveControl() const { return activeControl_; }
-    CommandButton* defaultButton() const;
-    CommandButton* cancelButton() const;
+    Control* focusedControl() const { return focusedControl_; }
+    void setFocusedControl(Control* c) { focusedControl_ = c; }
+    Button* defaultButton() const;
+    Button* cancelButton() const;
 
-    // --- user input entry points (the peers) ---
-    // The close box, Alt+F4, WM_CLOSE.
-    bool userClose(CloseReason reason = CloseReason::ControlMenu);
-    // A key pressed while the form is active: Form_KeyDown first when KeyPreview is on
-    // (or when no control has the focus), then Enter/Esc to the default/cancel button,
-    // Alt+letter to the control with that access key, Tab to the next control, and the
-    // rest to the focused control. Returns true when the key was used.
-    bool userKey(std::int16_t keyCode, std::int16_t shift);
-    // Only the first step of userKey, for backends whose native controls handle the
-    // rest: runs Form_KeyDown when KeyPreview is on or no control has the focus.
-    // Returns true when the handler consumed the key (set KeyCode to 0).
-    bool userKeyDownPreview(std::int16_t keyCode, std::int16_t shift);
-    // A character typed (after userKey did not use the key).
-    void userChar(char ch);
-    void userMouseDown(int button, int shift, float x, float y);
-    void userMouseMove(int button, int shift, float x, float y);
+    // --- the user's input (the peers) ---
+    // The close box, Alt+F4, WM_CLOSE, the session ending.
+    bool userClose(CloseReason reason = CloseReason::User);
+    // A key pressed while the form is active, before the focused control sees it: runs
+    // onKeyDown when the form previews keys or no control has the focus. True when the
+    // form closed meanwhile, so that nothing is left to take the key.
+    bool userKeyDown(Key key, KeyModifiers modifiers);
+    void userMouseDown(float x, float y);
+    void userMouseMove(float x, float y);
 
     // --- Surface ---
-    float surfaceWidth() const override { return Width(); }
-    float surfaceHeight() const override { return Height(); }
-    float surfaceScaleWidth() const override { return clientWidth_; }
-    float surfaceScaleHeight() const override { return clientHeight_; }
-    bool IsWindow() const override { return true; }
+    float surfaceWidth() const override { return width(); }
+    float surfaceHeight() const override { return height(); }
+    float surfaceClientWidth() const override { return clientWidth_; }
+    float surfaceClientHeight() const override { return clientHeight_; }
+    bool isForm() const override { return true; }
     Component& asComponent() override { return *this; }
-
-    // Focus bookkeeping for Control::SetFocus / userGotFocus.
-    void setActiveControl(Control* c) { activeControl_ = c; }
 
     // Every component of the form except the form itself, in creation order (containers
     // come before their children). Components register themselves on construction.
     const std::vector<Component*>& components() const { return components_; }
     void registerComponent(Component& c);
     void unregisterComponent(Component& c);
-    // Controls that can take the focus now (canFocus, enabled, visible, TabStop), by
-    // TabIndex, ties in creation order.
-    std::vector<Control*> tabOrder() const;
-    // The first control that can take the focus after `from` in tab order (wrapping).
-    // `from` may be a label or frame, which never take the focus themselves.
+    // The first control that can take the focus now after `from` in tab order (by
+    // tabIndex, ties in creation order), wrapping; null when none can.
     Control* nextInTabOrder(const Control* from, bool backwards = false) const;
 
 protected:
     // --- form events; subclasses override the ones they handle ---
-    virtual void Form_Load() {}
-    virtual void Form_Activate() {}
-    virtual void Form_QueryUnload(bool& cancel, CloseReason reason) { (void)cancel, (void)reason; }
-    virtual void Form_Unload(bool& cancel) { (void)cancel; }
-    virtual void Form_KeyDown(std::int16_t& keyCode, std::int16_t& shift) { (void)keyCode, (void)shift; }
-    virtual void Form_MouseDown(int button, int shift, float x, float y) { (void)button, (void)shift, (void)x, (void)y; }
-    virtual void Form_MouseMove(int button, int shift, float x, float y) { (void)button, (void)shift, (void)x, (void)y; }
+    virtual void onLoad() {}
+    // Whether the close may go on.
+    virtual bool onClosing(CloseReason reason) {
+        (void)reason;
+        return true;
+    }
+    virtual void onClosed() {}
+    virtual void onKeyDown(Key key, KeyModifiers modifiers) { (void)key, (void)modifiers; }
+    virtual void onMouseDown(float x, float y) { (void)x, (void)y; }
+    virtual void onMouseMove(float x, float y) { (void)x, (void)y; }
 
     Component& surfaceComponent() override { return *this; }
 
 private:
     void createPeers();
     void dropPeers();
-    void focusFirstControl();
-    bool userAccessKey(char letter);
-    bool userNavigationKey(std::int16_t keyCode, std::int16_t shift);
 
+    FormArgs args_;
     std::string caption_;
-    BorderStyle borderStyle_ = BorderStyle::Sizable;
-    bool controlBox_ = true;
-    bool minButton_ = true;
-    bool maxButton_ = true;
-    bool keyPreview_ = false;
-    bool showInTaskbar_ = true;
-    StartUpPosition startUp_ = StartUpPosition::Manual;
     Picture icon_;
     float left_ = 0, top_ = 0;
-    float clientWidth_ = 4800, clientHeight_ = 3600;
+    float clientWidth_, clientHeight_;
     bool visible_ = false;
     bool enabled_ = true;
-    int mousePointer_ = vbDefault;
     bool loaded_ = false;
-    bool unloading_ = false;
-    Control* activeControl_ = nullptr;
+    bool closing_ = false;
+    Control* focusedControl_ = nullptr;
     std::vector<Component*> components_;
 };
 

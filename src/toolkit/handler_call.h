@@ -7,7 +7,7 @@
 namespace qs::tk::detail {
 
 template <class Handler, class... Args>
-void fire(const Handler& handler, Args&&... args) {
+void CallHandler(const Handler& handler, Args&&... args) {
     if (handler) handler(std::forward<Args>(args)...);
 }
 

@@ -1,7 +1,7 @@
 // Peers and backends. A component keeps all of its state and tells its peer what
-// changed; the peer mirrors it into a real window (Win32). User input comes back from
-// a peer through the component's user*() entry points, which run the same handlers as
-// changes made from code.
+// changed; the peer mirrors it into a real window (Win32), which notifies nobody. The
+// user's input comes back from a peer through the component's user*() entry points, which
+// raise the component's events.
 #pragma once
 
 #include <functional>
@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "platform/services.h"
+#include "toolkit/dialogs.h"
 #include "toolkit/picture.h"
 #include "toolkit/types.h"
 
@@ -19,37 +20,30 @@ namespace qs::tk {
 class Component;
 class Form;
 class ListBox;
-class CommonDialog;
 
 // What changed on a component. `index` names the row for the list-row changes.
 enum class Prop {
     Created,      // the peer was just attached: mirror everything
-    Geometry,     // Left, Top, Width, Height
+    Geometry,     // place and size
     Visible,
     Enabled,
-    Caption,      // forms, labels, buttons, check boxes, frames
+    Caption,      // forms, labels, buttons, check boxes, group boxes
     Text,         // text box
-    Value,        // check box value, scroll bar value
-    Range,        // scroll bar Min, Max, SmallChange, LargeChange
-    Colors,       // BackColor, ForeColor
+    Value,        // check box state, scroll bar value
+    Colors,       // background and foreground colours
     Font,
     Picture,      // image, picture box, form icon
     Stretch,
     ToolTip,
-    Pointer,      // MousePointer, MouseIcon
+    Pointer,
     Focus,        // the component has just been given the focus from code
-    DefaultCancel,// a button's Default or Cancel flag
-    Interval,     // timer Interval or Enabled
-    LinePoints,   // line X1, Y1, X2, Y2, BorderColor, BorderWidth
-    ZOrder,
-    Parent,       // re-parented (containers)
+    Interval,     // timer interval or enabled
     RowInserted,  // list boxes: row `index` inserted
     RowRemoved,   // row `index` removed
     RowsCleared,
-    RowText,      // row `index` text changed
     RowChecked,   // row `index` check state changed
-    ListIndex,
-    TopIndex,
+    CurrentRow,
+    TopRow,
 };
 
 class Peer {
@@ -60,12 +54,12 @@ public:
     virtual platform::WindowHandle hwnd() const { return 0; }
 };
 
-// A drawing surface (a form or a picture box) keeps what is drawn on it until Cls,
+// A drawing surface (a form or a picture box) keeps what is drawn on it until cleared,
 // a new background colour, or new drawing over it.
 class SurfacePeer : public Peer {
 public:
     // Clears text and drawing to the colour.
-    virtual void cls(Color back) = 0;
+    virtual void clear(Color back) = 0;
     // Draws one line of text with its top-left corner at (x, y), in twips of the surface.
     virtual void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) = 0;
 };
@@ -73,7 +67,7 @@ public:
 // The peer of a picture box that can lend its window to another program's window (the
 // preview inside the display settings): the surface becomes a child of the host, and
 // when the host asks it to close it comes back to its own form instead of being
-// destroyed, and the box's HostClosing event fires.
+// destroyed, and the box's onHostClosed event fires.
 class HostablePeer {
 public:
     virtual ~HostablePeer() = default;
@@ -84,18 +78,18 @@ class Backend {
 public:
     virtual ~Backend() = default;
 
-    // Creates the peer of a component. Called by Form::Load for the form, then for each
+    // Creates the peer of a component. Called by Form::load for the form, then for each
     // control in creation order (containers before their children), and at once for
     // controls created while their form is loaded.
     virtual std::unique_ptr<Peer> createPeer(Component& component) = 0;
 
-    // Runs a nested message loop until `form` is unloaded or hidden. Other windows'
+    // Runs a nested message loop until `form` is closed or hidden. Other windows'
     // timers keep firing; the owner takes no input meanwhile.
     virtual void runModal(Form& form, Form* owner) = 0;
     // Runs the message loop until no form is loaded (returns at once if none is).
     virtual void runMessageLoop() = 0;
-    // A form was unloaded; the loop may end when none is left.
-    virtual void formUnloaded(Form& form) = 0;
+    // A form was closed; the loop may end when none is left.
+    virtual void formClosed(Form& form) = 0;
 
     // Text extent of one line in the font, in twips.
     virtual SizeTwips measureText(const FontSpec& font, std::string_view text) = 0;
@@ -104,12 +98,12 @@ public:
     // What a form's border and caption add to its client size, in twips.
     virtual SizeTwips formFrameExtra(const Form& form) = 0;
 
-    // Message box; returns vbOK, vbYes, vbNo, ...
-    virtual int messageBox(const std::string& prompt, int flags, const std::string& title, Form* owner) = 0;
-    // Common dialogs: 0 on success, cdlCancel when cancelled with CancelError set, other
-    // non-zero codes for other failures. The dialog object receives the result.
-    virtual int showColorDialog(CommonDialog& dialog) = 0;
-    virtual int showOpenDialog(CommonDialog& dialog) = 0;
+    // The system's message box of that kind over `owner` (may be null); true when the
+    // user answered Yes.
+    virtual bool messageBox(const std::string& text, const std::string& title, MessageKind kind, Form* owner) = 0;
+    // The system's colour and file-open dialogs (see dialogs.h).
+    virtual std::optional<Color> chooseColor(Form* owner) = 0;
+    virtual FileChoice chooseFileToOpen(Form* owner, const OpenFileRequest& request) = 0;
 
     virtual std::optional<Picture> loadPicture(const std::string& path) = 0;
     // Both may be called from any thread (see PreparePicture, PictureFileStamp).
@@ -119,8 +113,8 @@ public:
     virtual Picture appIcon() = 0;
     virtual Picture resourcePicture(std::string_view name) = 0;
 
-    // The screen-wide mouse pointer (vbDefault, vbHourglass, ...).
-    virtual void setScreenPointer(int shape) = 0;
+    // The pointer over every window of the program; Pointer::Default gives each window its own.
+    virtual void setScreenPointer(Pointer shape) = 0;
     // Windows created from now on measure in the real pixels of the monitor they are on,
     // where the system offers that (per-monitor scaling); otherwise nothing changes.
     virtual void useMonitorPixels() {}

@@ -6,13 +6,13 @@
 
 namespace qs::tk {
 
-std::optional<Picture> LoadPicture(const std::string& path) { return backend().loadPicture(path); }
+std::optional<Picture> LoadPicture(const std::string& path) { return CurrentBackend().loadPicture(path); }
 
-std::optional<FileStamp> PictureFileStamp(const std::string& path) { return backend().fileStamp(path); }
+std::optional<FileStamp> PictureFileStamp(const std::string& path) { return CurrentBackend().fileStamp(path); }
 
 std::optional<Picture> PreparePicture(const std::string& path,
                                       const std::function<DisplayPlace(const Picture&)>& placeOf) {
-    return backend().preparePicture(path, placeOf);
+    return CurrentBackend().preparePicture(path, placeOf);
 }
 
 float NaturalTwips(std::int32_t himetric, float twipsPerPixel) {
@@ -21,8 +21,8 @@ float NaturalTwips(std::int32_t himetric, float twipsPerPixel) {
     return static_cast<float>(pixels * twipsPerPixel);
 }
 
-Picture AppIcon() { return backend().appIcon(); }
+Picture AppIcon() { return CurrentBackend().appIcon(); }
 
-Picture ResourcePicture(std::string_view name) { return backend().resourcePicture(name); }
+Picture ResourcePicture(std::string_view name) { return CurrentBackend().resourcePicture(name); }
 
 } // namespace qs::tk

@@ -33,10 +33,10 @@ public:
     explicit Picture(std::shared_ptr<const PictureData> data) : data_(std::move(data)) {}
 
     bool empty() const { return !data_ || data_->type == PictureType::None; }
-    PictureType Type() const { return data_ ? data_->type : PictureType::None; }
+    PictureType type() const { return data_ ? data_->type : PictureType::None; }
     // Natural size in HIMETRIC units, as a picture object reports it.
-    std::int32_t Width() const { return data_ ? data_->himetricWidth : 0; }
-    std::int32_t Height() const { return data_ ? data_->himetricHeight : 0; }
+    std::int32_t himetricWidth() const { return data_ ? data_->himetricWidth : 0; }
+    std::int32_t himetricHeight() const { return data_ ? data_->himetricHeight : 0; }
     int widthPx() const { return data_ ? data_->widthPx : 0; }
     int heightPx() const { return data_ ? data_->heightPx : 0; }
     const std::shared_ptr<const PictureData>& data() const { return data_; }
@@ -69,7 +69,7 @@ struct DisplayPlace {
 std::optional<Picture> PreparePicture(const std::string& path,
                                       const std::function<DisplayPlace(const Picture&)>& placeOf);
 
-// The program's icon: the picture a window's Icon holds by default.
+// The program's icon: the picture a window's icon holds by default.
 Picture AppIcon();
 
 // A picture stored with the program ("MONITOR", "LOGO", ...).

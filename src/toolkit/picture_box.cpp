@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "toolkit/application.h"
-#include "toolkit/change.h"
 #include "toolkit/controls.h"
 #include "toolkit/handler_call.h"
+#include "toolkit/replace.h"
 
 namespace qs::tk {
 
@@ -15,11 +15,11 @@ namespace {
 // A bordered picture box has the sunken 3D edge: two pixels on each side.
 constexpr float kBorderPixels = 2;
 
-// With Stretch off an image takes its picture's natural size.
+// Not stretching, an image takes its picture's natural size.
 void TakeNaturalSize(Image& image, const Picture& p) {
     if (p.empty()) return;
-    image.Move(image.Left(), image.Top(), NaturalTwips(p.Width(), Screen::TwipsPerPixelX()),
-               NaturalTwips(p.Height(), Screen::TwipsPerPixelY()));
+    image.move({image.left(), image.top(), NaturalTwips(p.himetricWidth(), TwipsPerPixelX()),
+                NaturalTwips(p.himetricHeight(), TwipsPerPixelY())});
 }
 
 // Twips of a pixel length, with the screen's own factor (7.5 at 192 dpi), so that the
@@ -35,48 +35,38 @@ float TwipsOf(std::int64_t pixels, double twipsPerPixel) {
 
 } // namespace
 
-PictureBox::PictureBox(Container& container, std::string name, float left, float top, float width, float height,
-                       BorderStyle border, int index)
-    : Control(Kind::PictureBox, container, std::move(name), index, left, top, width, height),
-      Surface(kColorButtonFace, kColorButtonText), border_(border) {}
+PictureBox::PictureBox(Container& container, const PictureBoxArgs& args)
+    : Control(Kind::PictureBox, container, args.bounds), Surface(kColorButtonFace, kColorButtonText),
+      border_(args.border) {}
 
 void PictureBox::setPicture(const tk::Picture& p) {
     if (detail::Replace(picture_, p)) notify(Prop::Picture);
 }
 
-platform::WindowHandle PictureBox::hWnd() const { return peer() ? peer()->hwnd() : 0; }
+platform::WindowHandle PictureBox::handle() const { return peer() ? peer()->hwnd() : 0; }
 
-float PictureBox::ScaleWidth() const {
-    if (border_ == BorderStyle::None) return Width();
-    return std::max(0.0f, Width() - 2 * kBorderPixels * Screen::TwipsPerPixelX());
+float PictureBox::clientWidth() const {
+    if (!border_) return width();
+    return std::max(0.0f, width() - 2 * kBorderPixels * TwipsPerPixelX());
 }
 
-float PictureBox::ScaleHeight() const {
-    if (border_ == BorderStyle::None) return Height();
-    return std::max(0.0f, Height() - 2 * kBorderPixels * Screen::TwipsPerPixelY());
+float PictureBox::clientHeight() const {
+    if (!border_) return height();
+    return std::max(0.0f, height() - 2 * kBorderPixels * TwipsPerPixelY());
 }
 
 void PictureBox::moveIntoHost(platform::WindowHandle host) {
     platform::RectPx client;
     platform::services().system->GetClientRect(host, client);
-    Move(0, 0, TwipsOf(std::int64_t{client.right} - client.left, Screen::TwipsPerPixelX()),
-         TwipsOf(std::int64_t{client.bottom} - client.top, Screen::TwipsPerPixelY()));
+    move({0, 0, TwipsOf(std::int64_t{client.right} - client.left, TwipsPerPixelX()),
+          TwipsOf(std::int64_t{client.bottom} - client.top, TwipsPerPixelY())});
     if (auto* hostable = dynamic_cast<HostablePeer*>(peer())) hostable->enterHost(host);
 }
 
-void PictureBox::userHostClosing() { detail::fire(HostClosing); }
+void PictureBox::userHostClosed() { detail::CallHandler(onHostClosed); }
 
-void PictureBox::userClick() {
-    if (acceptsInput()) detail::fire(Click);
-}
-
-void PictureBox::userMouseMove(int button, int shift, float x, float y) {
-    if (acceptsInput()) detail::fire(MouseMove, button, shift, x, y);
-}
-
-Image::Image(Container& container, std::string name, float left, float top, float width, float height, bool stretch,
-             int index)
-    : Control(Kind::Image, container, std::move(name), index, left, top, width, height), stretch_(stretch) {}
+Image::Image(Container& container, const ImageArgs& args)
+    : Control(Kind::Image, container, args.bounds), stretch_(args.stretch) {}
 
 void Image::setPicture(const tk::Picture& p) {
     const bool changed = !(p == picture_);
@@ -92,12 +82,8 @@ void Image::setStretch(bool v) {
     if (!stretch_) TakeNaturalSize(*this, picture_);
 }
 
-void Image::userClick() {
-    if (acceptsInput()) detail::fire(Click);
-}
-
-void Image::userMouseMove(int button, int shift, float x, float y) {
-    if (acceptsInput()) detail::fire(MouseMove, button, shift, x, y);
+void Image::userMouseMove(float x, float y) {
+    if (acceptsInput()) detail::CallHandler(onMouseMove, x, y);
 }
 
 } // namespace qs::tk

@@ -1,73 +1,50 @@
 #include <algorithm>
 
 #include "toolkit/controls.h"
-#include "toolkit/change.h"
 #include "toolkit/handler_call.h"
+#include "toolkit/replace.h"
 
 namespace qs::tk {
 
 namespace {
 
-// Min may lie above Max (a reversed bar); the value stays between the two either way.
+// Min may lie above max (a reversed bar); the value stays between the two either way.
 // Wide arithmetic: a step added to a value near the end of int must not overflow.
 int ClampToRange(long long v, int min, int max) {
     return static_cast<int>(std::clamp<long long>(v, std::min(min, max), std::max(min, max)));
 }
 
-// One step "up" moves towards Min, whichever way round the range is.
-long long TowardsMin(int min, int max, int step) { return min <= max ? -static_cast<long long>(step) : step; }
+// One step "up" moves towards min, whichever way round the range is.
+long long TowardsMin(int min, int max) { return min <= max ? -1 : 1; }
 
 } // namespace
 
-VScrollBar::VScrollBar(Container& container, std::string name, float left, float top, float width, float height,
-                       int min, int max, int value, int index)
-    : Control(Kind::VScrollBar, container, std::move(name), index, left, top, width, height), min_(min), max_(max),
-      value_(ClampToRange(value, min, max)) {}
+ScrollBar::ScrollBar(Container& container, const ScrollBarArgs& args)
+    : Control(Kind::ScrollBar, container, args.bounds), min_(args.min), max_(args.max),
+      value_(ClampToRange(args.value, args.min, args.max)) {}
 
-void VScrollBar::setMin(int v) {
-    if (!detail::Replace(min_, v)) return;
-    notify(Prop::Range);
-    setValue(value_);
+void ScrollBar::setValue(int v) {
+    if (detail::Replace(value_, ClampToRange(v, min_, max_))) notify(Prop::Value);
 }
 
-void VScrollBar::setMax(int v) {
-    if (!detail::Replace(max_, v)) return;
-    notify(Prop::Range);
-    setValue(value_);
-}
-
-void VScrollBar::setValue(int v) {
-    v = ClampToRange(v, min_, max_);
-    if (!detail::Replace(value_, v)) return;
+void ScrollBar::userMove(long long value) {
+    if (!acceptsInput() || !detail::Replace(value_, ClampToRange(value, min_, max_))) return;
     notify(Prop::Value);
-    detail::fire(Change);
+    detail::CallHandler(onChange);
 }
 
-void VScrollBar::userLineUp() {
-    if (acceptsInput()) setValue(ClampToRange(value_ + TowardsMin(min_, max_, smallChange_), min_, max_));
-}
+// A line and a page are one step each.
+void ScrollBar::userLineUp() { userMove(value_ + TowardsMin(min_, max_)); }
+void ScrollBar::userLineDown() { userMove(value_ - TowardsMin(min_, max_)); }
+void ScrollBar::userPageUp() { userMove(value_ + TowardsMin(min_, max_)); }
+void ScrollBar::userPageDown() { userMove(value_ - TowardsMin(min_, max_)); }
 
-void VScrollBar::userLineDown() {
-    if (acceptsInput()) setValue(ClampToRange(value_ - TowardsMin(min_, max_, smallChange_), min_, max_));
-}
-
-void VScrollBar::userPageUp() {
-    if (acceptsInput()) setValue(ClampToRange(value_ + TowardsMin(min_, max_, largeChange_), min_, max_));
-}
-
-void VScrollBar::userPageDown() {
-    if (acceptsInput()) setValue(ClampToRange(value_ - TowardsMin(min_, max_, largeChange_), min_, max_));
-}
-
-void VScrollBar::userThumb(int value) {
-    if (!acceptsInput()) return;
-    value = ClampToRange(value, min_, max_);
-    if (value == value_) return;
-    // Dragging reports Scroll; letting the thumb go at its new place reports Change.
-    value_ = value;
+void ScrollBar::userThumb(int value) {
+    if (!acceptsInput() || !detail::Replace(value_, ClampToRange(value, min_, max_))) return;
+    // Dragging reports onScroll; letting the thumb go at its new place reports onChange.
     notify(Prop::Value);
-    detail::fire(Scroll);
-    detail::fire(Change);
+    detail::CallHandler(onScroll);
+    detail::CallHandler(onChange);
 }
 
 } // namespace qs::tk

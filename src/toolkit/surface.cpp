@@ -13,7 +13,7 @@ void Surface::setBackColor(Color c) {
     if (c == backColor_) return;
     backColor_ = c;
     if (Peer* p = surfaceComponent().peer()) p->sync(Prop::Colors);
-    if (SurfacePeer* s = surfacePeer()) s->cls(backColor_);
+    if (SurfacePeer* s = surfacePeer()) s->clear(backColor_);
 }
 
 void Surface::setForeColor(Color c) {
@@ -22,20 +22,16 @@ void Surface::setForeColor(Color c) {
     if (Peer* p = surfaceComponent().peer()) p->sync(Prop::Colors);
 }
 
-void Surface::Cls() {
-    if (SurfacePeer* s = surfacePeer()) s->cls(backColor_);
-    CurrentX = 0;
-    CurrentY = 0;
+void Surface::clear() {
+    if (SurfacePeer* s = surfacePeer()) s->clear(backColor_);
 }
 
-void Surface::Print(const std::string& text) {
-    if (SurfacePeer* s = surfacePeer()) s->drawText(CurrentX, CurrentY, text, Font, foreColor_);
-    CurrentX = 0;
-    CurrentY += TextHeight(text);
+void Surface::drawText(float x, float y, const std::string& text) {
+    if (SurfacePeer* s = surfacePeer()) s->drawText(x, y, text, font_, foreColor_);
 }
 
-float Surface::TextWidth(const std::string& text) const { return backend().measureText(Font, text).Width; }
+float Surface::textWidth(const std::string& text) const { return CurrentBackend().measureText(font_, text).width; }
 
-float Surface::TextHeight(const std::string& text) const { return backend().measureText(Font, text).Height; }
+float Surface::textHeight(const std::string& text) const { return CurrentBackend().measureText(font_, text).height; }
 
 } // namespace qs::tk

@@ -1,35 +1,34 @@
 #include "toolkit/controls.h"
-#include "toolkit/change.h"
 #include "toolkit/handler_call.h"
+#include "toolkit/replace.h"
 
 namespace qs::tk {
 
 namespace {
-constexpr std::int16_t kBackspace = 8;
+constexpr char kBackspace = 8;
 }
 
-TextBox::TextBox(Container& container, std::string name, const std::string& text, float left, float top,
-                 float width, float height, int index)
-    : Control(Kind::TextBox, container, std::move(name), index, left, top, width, height), text_(text) {}
+TextBox::TextBox(Container& container, const TextBoxArgs& args)
+    : Control(Kind::TextBox, container, args.bounds), text_(args.text) {}
 
 void TextBox::setText(const std::string& t) {
-    if (!detail::Replace(text_, t)) return;
-    notify(Prop::Text);
-    detail::fire(Change);
+    if (detail::Replace(text_, t)) notify(Prop::Text);
 }
 
 void TextBox::userChar(char ch) {
     if (!acceptsInput()) return;
-    std::int16_t keyAscii = static_cast<unsigned char>(ch);
-    detail::fire(KeyPress, keyAscii);
-    if (keyAscii == 0) return;
-    if (keyAscii == kBackspace) {
-        if (!text_.empty()) setText(text_.substr(0, text_.size() - 1));
-        return;
+    if (onKeyPress && !onKeyPress(ch)) return;
+    std::string text = text_;
+    if (ch == kBackspace) {
+        if (text.empty()) return;
+        text.pop_back();
+    } else if (static_cast<unsigned char>(ch) < 32) {
+        return; // other control characters (Enter, Tab, ...) do not go into a one-line box
+    } else {
+        text += ch;
     }
-    // Other control characters (Enter, Tab, ...) do not go into a one-line box.
-    if (keyAscii < 32 || keyAscii > 255) return;
-    setText(text_ + static_cast<char>(keyAscii));
+    setText(text);
+    detail::CallHandler(onChange);
 }
 
 } // namespace qs::tk

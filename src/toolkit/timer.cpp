@@ -1,14 +1,13 @@
 #include <algorithm>
 
 #include "toolkit/controls.h"
-#include "toolkit/change.h"
 #include "toolkit/handler_call.h"
+#include "toolkit/replace.h"
 
 namespace qs::tk {
 
-Timer::Timer(Form& form, std::string name, int intervalMs, bool enabled)
-    : Component(Kind::Timer, &form, &form, std::move(name), -1), interval_(std::max(0, intervalMs)),
-      enabled_(enabled) {}
+Timer::Timer(Form& form, const TimerArgs& args)
+    : Component(Kind::Timer, &form, &form), interval_(std::max(0, args.intervalMs)), enabled_(args.enabled) {}
 
 void Timer::setInterval(int ms) {
     ms = std::max(0, ms);
@@ -21,8 +20,8 @@ void Timer::setEnabled(bool v) {
 
 void Timer::userTick() {
     // A tick already queued when the timer was stopped or its form closed is dropped.
-    if (!enabled_ || interval_ <= 0 || !form().IsLoaded()) return;
-    detail::fire(Tick);
+    if (!enabled_ || interval_ <= 0 || !form().isLoaded()) return;
+    detail::CallHandler(onTick);
 }
 
 } // namespace qs::tk

@@ -1,5 +1,5 @@
-// Basic types of the control toolkit: colours, fonts, constants of message boxes,
-// keys, mouse pointers and unload reasons. Lengths are twips (1/1440 inch) throughout.
+// Basic types of the control toolkit: colours, fonts, places, pointers, keys and the
+// reasons a form closes. Lengths are twips (1/1440 inch) throughout.
 #pragma once
 
 #include <cstdint>
@@ -21,65 +21,50 @@ constexpr Color kColorButtonFace = SystemColor(15); // COLOR_BTNFACE
 constexpr Color kColorButtonText = SystemColor(18); // COLOR_BTNTEXT
 
 struct FontSpec {
-    std::string Name = "MS Sans Serif";
-    double Size = 8.25; // points
-    bool Bold = false;
-    bool Italic = false;
-    bool Underline = false;
+    std::string name = "MS Sans Serif";
+    double size = 8.25; // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
     bool operator==(const FontSpec&) const = default;
 };
 
-// Mouse pointer shapes (the values a form or the screen stores).
-constexpr int vbDefault = 0;
-constexpr int vbArrow = 1;
-constexpr int vbHourglass = 11;
-constexpr int vbCustom = 99;
-
-// Message box flags and results.
-constexpr int vbOKOnly = 0;
-constexpr int vbYesNo = 4;
-constexpr int vbQuestion = 32;
-constexpr int vbExclamation = 48;
-constexpr int vbOK = 1;
-constexpr int vbCancel = 2;
-constexpr int vbYes = 6;
-constexpr int vbNo = 7;
-
-// Shift state bits of key and mouse events.
-constexpr std::int16_t vbShiftMask = 1;
-constexpr std::int16_t vbCtrlMask = 2;
-constexpr std::int16_t vbAltMask = 4;
-
-// Mouse buttons.
-constexpr int vbLeftButton = 1;
-constexpr int vbRightButton = 2;
-constexpr int vbMiddleButton = 4;
-
-// Virtual-key codes used by the toolkit itself.
-constexpr std::int16_t vbKeyReturn = 0x0D;
-constexpr std::int16_t vbKeyEscape = 0x1B;
-constexpr std::int16_t vbKeyTab = 0x09;
-constexpr std::int16_t vbKeyUp = 0x26;
-constexpr std::int16_t vbKeyDown = 0x28;
-constexpr std::int16_t vbKeyPageUp = 0x21;
-constexpr std::int16_t vbKeyPageDown = 0x22;
-constexpr std::int16_t vbKeyHome = 0x24;
-constexpr std::int16_t vbKeyEnd = 0x23;
-constexpr std::int16_t vbKeySpace = 0x20;
-
-// Why a form is being unloaded, as Form_QueryUnload is told.
-enum class CloseReason {
-    ControlMenu, // the close box, Alt+F4, WM_CLOSE
-    Code,        // Unload called from code
-    AppWindows,  // the Windows session is ending
+// A control's place in its container, in twips.
+struct Bounds {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
 };
 
-// The error a common dialog reports when the user cancels and CancelError is set.
-constexpr int cdlCancel = 32755;
-
 struct SizeTwips {
-    float Width = 0;
-    float Height = 0;
+    float width = 0;
+    float height = 0;
+};
+
+// The mouse pointer over a control, or over every window of the program.
+enum class Pointer {
+    Default,   // the window's own
+    Hourglass, // the program is busy
+    Hand,      // a link
+};
+
+// A key as the keyboard reports it: its virtual-key code, so that letters and digits are
+// their upper-case characters. Nothing in the program asks for a key by name.
+enum class Key : std::uint16_t {};
+
+// The shift keys held down with a key.
+struct KeyModifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+
+// Why a form is being closed, as its onClosing is told.
+enum class CloseReason {
+    User,          // the close box, Alt+F4, WM_CLOSE
+    Program,       // Form::close called from code
+    SessionEnding, // the Windows session is ending
 };
 
 } // namespace qs::tk

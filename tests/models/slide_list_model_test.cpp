@@ -61,8 +61,8 @@ public:
 class SlideList : public ::testing::Test {
 protected:
     SlideList() { view.model = &model; }
-    void Open(int n, bool preview = false, bool noWarnings = false, int selected = -1) {
-        model.open(Numbered(n), preview, noWarnings);
+    void Open(int n, bool preview = false, bool hideWarnings = false, int selected = -1) {
+        model.open(Numbered(n), preview, hideWarnings);
         if (selected >= 0) model.select(selected);
         view.log.clear();
     }
@@ -93,14 +93,14 @@ struct CommandCase {
     const char* position;
     const char* shown;
     Texts log;
-    bool noWarnings = false, changes = true, preview = true; // a command is a change even when it does nothing
+    bool hideWarnings = false, changes = true, preview = true; // a command is a change even when it does nothing
     const char* picked = "added"; // none: the dialog is cancelled
 };
 class Command : public SlideList, public ::testing::WithParamInterface<CommandCase> {};
 
 TEST_P(Command, ChangesRowsSelectionAndDisplays) {
     const CommandCase& c = GetParam();
-    Open(c.rows, c.preview, c.noWarnings, c.selected);
+    Open(c.rows, c.preview, c.hideWarnings, c.selected);
     view.answers = c.answers;
     view.picked = c.picked ? std::optional<std::string>(c.picked) : std::nullopt;
     c.command(model);
@@ -209,7 +209,7 @@ TEST_F(SlideList, DiscardingAsksOnlyAboutChangesAndRestoresTheOptions) {
             model.setPreview(true);
             model.moveUp();
         }
-        if (c.silenced) model.setNoWarnings(true);
+        if (c.silenced) model.setHideWarnings(true);
         if (c.applied) model.apply();
         const Slides before = model.slides();
         const Texts shown = Shows();
@@ -221,7 +221,7 @@ TEST_F(SlideList, DiscardingAsksOnlyAboutChangesAndRestoresTheOptions) {
         EXPECT_EQ(!view.log.empty() && view.log[0] == asked, !c.answers.empty());
         const bool kept = c.applied || !c.goesAhead;
         EXPECT_EQ(model.preview(), c.change && kept);
-        EXPECT_EQ(model.noWarnings(), c.silenced && kept);
+        EXPECT_EQ(model.hideWarnings(), c.silenced && kept);
         EXPECT_EQ(model.slides(), c.reset && c.goesAhead ? Numbered(4) : before);
         EXPECT_EQ(Shows(), c.reset && c.goesAhead ? (Texts{"0/0", "s1"}) : shown);
     }

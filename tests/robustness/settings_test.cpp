@@ -72,12 +72,12 @@ Slides ShownSlides(const Settings& settings) {
 
 // Ticks the window's timers, then presses a key on it or clicks one of its buttons, until it has gone.
 void RunWindow(tk::Form& form, const char* button) {
-    form.Show();
+    form.show();
     for (tk::Component* component : form.components())
         if (auto* timer = dynamic_cast<tk::Timer*>(component)) timer->userTick();
     HWND target = button ? e2e::FindChild(H(form), "Button", button) : H(form);
     PostMessageA(target, button ? BM_CLICK : WM_KEYDOWN, button ? 0 : VK_SPACE, 0);
-    EXPECT_TRUE(PumpUntil([&] { return !form.IsLoaded(); }, 10000));
+    EXPECT_TRUE(PumpUntil([&] { return !form.isLoaded(); }, 10000));
 }
 
 TEST(SettingsCorpus, EachFileGoesThroughTheShowAndTheDialogsCancelAndOkWithoutLosingASlide) {

@@ -37,12 +37,12 @@ qs::SettingsFile OpenSettingsFile() {
     return qs::SettingsFile(*qs::platform::services().profile, qs::SettingsFilePath());
 }
 
-// Modeless and ownerless: the run ends when the dialog has been unloaded. Only its OK
+// Modeless and ownerless: the run ends when the dialog has been closed. Only its OK
 // writes the file.
 void RunSettingsDialog() {
     qs::SettingsFile file = OpenSettingsFile();
     qs::ui::SettingsDialog dialog(file, file.load());
-    dialog.Show();
+    dialog.show();
     qs::tk::RunMessageLoop();
 }
 
@@ -79,11 +79,11 @@ int Run() {
         RunSettingsDialog();
         break;
     case qs::app::Mode::FullScreen:
-        RunShow<qs::ui::SaverWindow>([](qs::ui::SaverWindow& window) { window.Show(); });
+        RunShow<qs::ui::SaverWindow>([](qs::ui::SaverWindow& window) { window.show(); });
         break;
     case qs::app::Mode::Preview:
         // Loaded, never shown: its surface goes into the host window.
-        RunShow<qs::ui::PreviewWindow>([](qs::ui::PreviewWindow& window) { window.Load(); }, launch.window);
+        RunShow<qs::ui::PreviewWindow>([](qs::ui::PreviewWindow& window) { window.load(); }, launch.window);
         break;
     case qs::app::Mode::PasswordChange:
         // The dialog's outcome is the system's business; nothing follows it here.

@@ -51,6 +51,9 @@ struct DeleteGdiObject {
 struct DeleteMemoryDc {
     void operator()(HDC dc) const { DeleteDC(dc); }
 };
+struct DestroyWindowHandle {
+    void operator()(HWND window) const { DestroyWindow(window); }
+};
 
 // A file, process or thread. CreateFileW's INVALID_HANDLE_VALUE is none too.
 class KernelHandle : public Owner<HANDLE, CloseKernelHandle> {
@@ -83,6 +86,10 @@ public:
     MemoryDc() = default;
     explicit MemoryDc(HDC like) : Owner(CreateCompatibleDC(like)) {}
 };
+
+// A window that no object of the toolkit's wraps (a tooltip, a hidden owner), destroyed
+// when the owner goes; made and destroyed on the same thread.
+using OwnedWindow = Owner<HWND, DestroyWindowHandle>;
 
 // The device context of a window (of the screen when null), released when the owner goes.
 class WindowDc {

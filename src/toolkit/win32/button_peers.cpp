@@ -1,5 +1,5 @@
-// Command buttons and check boxes. The check box is BS_CHECKBOX, not the automatic
-// kind: a click only reports, and the component decides the new state and mirrors it.
+// Buttons and check boxes. The check box is BS_CHECKBOX, not the automatic kind: a click
+// only reports, and the component decides the new state and mirrors it.
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
 
@@ -10,9 +10,11 @@ namespace {
 // Buttons carry BS_NOTIFY for their focus notifications, which also makes a quick second
 // click report a double click instead of a click; a button here has no double click, so
 // clicking twice in a row acts twice (moving a slide down two places, say).
-class ButtonPeer : public ControlPeer {
+class ButtonBasePeer : public ControlPeer {
 public:
-    using ControlPeer::ControlPeer;
+    ButtonBasePeer(Control& control, const std::string& caption, DWORD style) : ControlPeer(control) {
+        create(L"BUTTON", style | BS_NOTIFY, 0, caption);
+    }
 
 protected:
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
@@ -20,50 +22,39 @@ protected:
     }
 };
 
-class CommandButtonPeer final : public ButtonPeer {
+class ButtonPeer final : public ButtonBasePeer {
 public:
-    explicit CommandButtonPeer(CommandButton& button) : ButtonPeer(button), button_(button) {
-        create(L"BUTTON", BS_NOTIFY | (button.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, button.Caption());
-    }
+    explicit ButtonPeer(Button& button)
+        : ButtonBasePeer(button, button.caption(), button.isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+          button_(button) {}
 
     bool onCommand(int code) override {
-        if (code != BN_CLICKED || MirrorScope::active()) return code == BN_CLICKED;
+        if (code != BN_CLICKED) return false;
         button_.userClick();
         return true;
     }
 
 protected:
-    void syncOwn(Prop what, int) override {
-        if (!handle()) return;
-        if (what == Prop::Created || what == Prop::Caption) SetWindowTextW(handle(), platform::Widen(button_.Caption()).c_str());
-        if (what == Prop::Created || what == Prop::DefaultCancel) {
-            SendMessageW(handle(), BM_SETSTYLE, button_.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-        }
-    }
+    void syncOwn(Prop, int) override {}
 
 private:
-    CommandButton& button_;
+    Button& button_;
 };
 
-class CheckBoxPeer final : public ButtonPeer {
+class CheckBoxPeer final : public ButtonBasePeer {
 public:
-    explicit CheckBoxPeer(CheckBox& box) : ButtonPeer(box), box_(box) {
-        create(L"BUTTON", BS_CHECKBOX | BS_NOTIFY, 0, box.Caption());
-    }
+    explicit CheckBoxPeer(CheckBox& box) : ButtonBasePeer(box, box.caption(), BS_CHECKBOX), box_(box) {}
 
     bool onCommand(int code) override {
-        if (code != BN_CLICKED || MirrorScope::active()) return code == BN_CLICKED;
+        if (code != BN_CLICKED) return false;
         box_.userClick();
         return true;
     }
 
 protected:
     void syncOwn(Prop what, int) override {
-        if (!handle()) return;
-        if (what == Prop::Created || what == Prop::Caption) SetWindowTextW(handle(), platform::Widen(box_.Caption()).c_str());
-        if (what == Prop::Created || what == Prop::Value) {
-            SendMessageW(handle(), BM_SETCHECK, box_.Value() ? BST_CHECKED : BST_UNCHECKED, 0);
-        }
+        if (handle() && (what == Prop::Created || what == Prop::Value))
+            SendMessageW(handle(), BM_SETCHECK, box_.checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     }
 
 private:
@@ -72,7 +63,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Peer> MakeCommandButtonPeer(CommandButton& button) { return std::make_unique<CommandButtonPeer>(button); }
+std::unique_ptr<Peer> MakeButtonPeer(Button& button) { return std::make_unique<ButtonPeer>(button); }
 std::unique_ptr<Peer> MakeCheckBoxPeer(CheckBox& box) { return std::make_unique<CheckBoxPeer>(box); }
 
 } // namespace qs::tk::win32

@@ -122,23 +122,22 @@ void ContainerWindow::paintClient() {
 namespace {
 
 RECT LineBounds(const Line& line) {
-    const int x1 = TwipsToPxX(line.X1()), y1 = TwipsToPxY(line.Y1());
-    const int x2 = TwipsToPxX(line.X2()), y2 = TwipsToPxY(line.Y2());
-    const int pad = std::max(1, line.BorderWidth());
+    const int x1 = TwipsToPxX(line.x1()), y1 = TwipsToPxY(line.y1());
+    const int x2 = TwipsToPxX(line.x2()), y2 = TwipsToPxY(line.y2());
+    const int pad = std::max(1, line.lineWidth());
     return RECT{std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::max(x1, x2) + pad + 1,
                 std::max(y1, y2) + pad + 1};
 }
 
 void DrawLine(HDC dc, const Line& line) {
-    platform::GdiObject<HPEN> pen(
-        CreatePen(PS_SOLID, std::max(1, line.BorderWidth()), ToColorRef(line.BorderColor())));
+    platform::GdiObject<HPEN> pen(CreatePen(PS_SOLID, std::max(1, line.lineWidth()), ToColorRef(line.color())));
     if (!pen) return;
     platform::SelectedObject selected(dc, pen.get());
-    const int x1 = TwipsToPxX(line.X1()), y1 = TwipsToPxY(line.Y1());
-    const int x2 = TwipsToPxX(line.X2()), y2 = TwipsToPxY(line.Y2());
+    const int x1 = TwipsToPxX(line.x1()), y1 = TwipsToPxY(line.y1());
+    const int x2 = TwipsToPxX(line.x2()), y2 = TwipsToPxY(line.y2());
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
-    SetPixel(dc, x2, y2, ToColorRef(line.BorderColor())); // LineTo leaves out the last point
+    SetPixel(dc, x2, y2, ToColorRef(line.color())); // LineTo leaves out the last point
 }
 
 } // namespace
@@ -147,19 +146,19 @@ void DrawWindowless(HDC dc, Container& container, const RECT& area) {
     RECT client{0, 0, 0, 0};
     if (auto* w = dynamic_cast<ContainerWindow*>(container.asComponent().peer())) GetClientRect(w->handle(), &client);
     for (Control* c : container.children()) {
-        if (c->kind() != Kind::Line || !c->Visible()) continue;
+        if (c->kind() != Kind::Line || !c->visible()) continue;
         auto& line = static_cast<Line&>(*c);
         RECT b = LineBounds(line), hit{};
         if (IntersectRect(&hit, &b, &area)) DrawLine(dc, line);
     }
     for (Control* c : container.children()) {
-        if (c->kind() != Kind::Image || !c->Visible()) continue;
+        if (c->kind() != Kind::Image || !c->visible()) continue;
         auto& image = static_cast<Image&>(*c);
         RECT dest = ControlRectPx(image), hit{};
         if (!IntersectRect(&hit, &dest, &area)) continue;
         // What the container shows of the image is decoded, whatever part is repainted,
         // so that partial repaints reuse one cached bitmap.
-        DrawPicture(dc, image.Picture(), dest, client);
+        DrawPicture(dc, image.picture(), dest, client);
     }
 }
 
@@ -167,7 +166,7 @@ Control* WindowlessAt(Container& container, POINT pt) {
     const auto& kids = container.children();
     for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
         Control* c = *it;
-        if (c->kind() != Kind::Image || !c->Visible()) continue;
+        if (c->kind() != Kind::Image || !c->visible()) continue;
         RECT r = ControlRectPx(*c);
         if (PtInRect(&r, pt)) return c;
     }
@@ -234,8 +233,8 @@ ContainerWindow* ContainerOf(const Control& control) {
 }
 
 RECT ControlRectPx(const Control& c) {
-    const int x = TwipsToPxX(c.Left()), y = TwipsToPxY(c.Top());
-    return RECT{x, y, x + std::max(0, TwipsToPxX(c.Width())), y + std::max(0, TwipsToPxY(c.Height()))};
+    const int x = TwipsToPxX(c.left()), y = TwipsToPxY(c.top());
+    return RECT{x, y, x + std::max(0, TwipsToPxX(c.width())), y + std::max(0, TwipsToPxY(c.height()))};
 }
 
 } // namespace qs::tk::win32

@@ -16,9 +16,9 @@ HWND ParentWindow(const Control& control) {
 
 DWORD CommonStyle(const Control& control) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
-    if (control.Visible()) style |= WS_VISIBLE;
-    if (!control.Enabled()) style |= WS_DISABLED;
-    if (control.canFocus() && control.TabStop()) style |= WS_TABSTOP;
+    if (control.visible()) style |= WS_VISIBLE;
+    if (!control.enabled()) style |= WS_DISABLED;
+    if (control.canFocus() && control.tabStop()) style |= WS_TABSTOP;
     return style;
 }
 
@@ -32,10 +32,10 @@ bool SyncCommon(HWND hwnd, Control& control, Prop what) {
         return true;
     }
     case Prop::Visible:
-        ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
+        ShowWindow(hwnd, control.visible() ? SW_SHOWNA : SW_HIDE);
         return true;
     case Prop::Enabled:
-        EnableWindow(hwnd, control.Enabled());
+        EnableWindow(hwnd, control.enabled());
         return true;
     case Prop::ToolTip:
         SetToolTip(control, hwnd);
@@ -44,13 +44,6 @@ bool SyncCommon(HWND hwnd, Control& control, Prop what) {
         return true; // read on each WM_SETCURSOR
     case Prop::Focus:
         SetFocus(hwnd);
-        return true;
-    case Prop::ZOrder:
-        SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        return true;
-    case Prop::Parent:
-        if (HWND parent = ParentWindow(control)) SetParent(hwnd, parent);
-        SyncCommon(hwnd, control, Prop::Geometry);
         return true;
     default:
         return false;
@@ -61,17 +54,15 @@ bool ControlPeer::create(const wchar_t* className, DWORD style, DWORD exStyle, c
     const RECT r = ControlRectPx(control_);
     HWND parent = ParentWindow(control_);
     if (!parent) return false;
-    MirrorScope mirror;
     HWND h = createControl(className, exStyle, style | CommonStyle(control_), text, r.left, r.top,
                            r.right - r.left, r.bottom - r.top, parent);
     if (!h) return false;
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(DefaultControlFont())), FALSE);
-    if (!control_.ToolTipText().empty()) SetToolTip(control_, h);
+    if (!control_.toolTip().empty()) SetToolTip(control_, h);
     return true;
 }
 
 void ControlPeer::sync(Prop what, int index) {
-    MirrorScope mirror;
     if (what == Prop::Created) {
         for (Prop p : {Prop::Geometry, Prop::Visible, Prop::Enabled, Prop::ToolTip}) SyncCommon(handle(), control_, p);
         syncOwn(Prop::Created, index);
@@ -80,20 +71,15 @@ void ControlPeer::sync(Prop what, int index) {
     if (!SyncCommon(handle(), control_, what)) syncOwn(what, index);
 }
 
-void ControlPeer::focusTaken() {
-    if (MirrorScope::active()) return;
-    control_.userGotFocus();
-}
-
 LRESULT ControlPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_SETCURSOR:
-        if (ApplyCursor(handle(), lParam, control_.MousePointer(), control_.MouseIcon())) return TRUE;
+        if (ApplyCursor(lParam, control_.pointer())) return TRUE;
         return defaultHandling(msg, wParam, lParam);
     case WM_SETFOCUS: {
         auto alive = lifeToken();
         LRESULT r = defaultHandling(msg, wParam, lParam);
-        if (*alive) focusTaken();
+        if (*alive) control_.userFocused();
         return r;
     }
     default:
@@ -105,7 +91,7 @@ void SetToolTip(Control& control, HWND controlWindow) {
     auto* form = dynamic_cast<FormPeer*>(control.form().peer());
     if (!form || !controlWindow) return;
     HWND tip = nullptr;
-    if (control.ToolTipText().empty()) {
+    if (control.toolTip().empty()) {
         tip = form->existingTooltip();
         if (!tip) return;
     } else {
@@ -118,8 +104,8 @@ void SetToolTip(Control& control, HWND controlWindow) {
     info.hwnd = GetParent(controlWindow);
     info.uId = reinterpret_cast<UINT_PTR>(controlWindow);
     SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    if (control.ToolTipText().empty()) return;
-    std::wstring text = platform::Widen(control.ToolTipText());
+    if (control.toolTip().empty()) return;
+    std::wstring text = platform::Widen(control.toolTip());
     info.lpszText = text.data();
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }

@@ -25,12 +25,9 @@ public:
 protected:
     // Creates the control at the component's place in its container, in its font.
     bool create(const wchar_t* className, DWORD style, DWORD exStyle, const std::string& text);
-    // The kind's own properties (Caption, Value, rows, ...).
+    // The kind's own properties (caption, value, rows, ...).
     virtual void syncOwn(Prop what, int index) = 0;
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    // Focus taken by the user: the component's GotFocus (not for focus we set ourselves).
-    void focusTaken();
-
     Control& control_;
 };
 

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "toolkit/controls.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/form.h"
 #include "toolkit/win32/form_peer.h"
 #include "toolkit/win32/win32_backend.h"
 
@@ -21,65 +22,62 @@ HWND OwnerWindow(Form* form) {
     return active && FormPeerOf(active) ? active : nullptr;
 }
 
-int DialogResult(bool cancelError) {
-    const DWORD error = CommDlgExtendedError();
-    if (error == 0) return cancelError ? cdlCancel : 0; // the user cancelled
-    return static_cast<int>(error);
+UINT MessageBoxFlags(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Question: return MB_YESNO | MB_ICONQUESTION; // Yes is the first button, the default
+    case MessageKind::Error: return MB_OK | MB_ICONEXCLAMATION;
+    case MessageKind::Notice: break;
+    }
+    return MB_OK;
 }
 } // namespace
 
-int Win32Backend::messageBox(const std::string& prompt, int flags, const std::string& title, Form* owner) {
-    const int answer = MessageBoxW(OwnerWindow(owner), platform::Widen(prompt).c_str(), platform::Widen(title).c_str(),
-                                   static_cast<UINT>(flags));
-    return answer == 0 ? vbCancel : answer; // 0: the box could not be shown at all
+bool Win32Backend::messageBox(const std::string& text, const std::string& title, MessageKind kind, Form* owner) {
+    return MessageBoxW(OwnerWindow(owner), platform::Widen(text).c_str(), platform::Widen(title).c_str(),
+                       MessageBoxFlags(kind)) == IDYES;
 }
 
-int Win32Backend::showColorDialog(CommonDialog& dialog) {
+std::optional<Color> Win32Backend::chooseColor(Form* owner) {
+    // The dialog's memory for the run: the custom colours made in it and the last choice.
     static COLORREF custom[16] = {RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
                                   RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
                                   RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
                                   RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)};
+    static COLORREF chosen = 0;
     CHOOSECOLORW cc{};
     cc.lStructSize = sizeof cc;
-    cc.hwndOwner = OwnerWindow(&dialog.form());
-    cc.rgbResult = ToColorRef(dialog.Color);
+    cc.hwndOwner = OwnerWindow(owner);
+    cc.rgbResult = chosen;
     cc.lpCustColors = custom;
-    cc.Flags = static_cast<DWORD>(dialog.Flags);
-    if (ChooseColorW(&cc)) {
-        dialog.Color = static_cast<Color>(cc.rgbResult & 0xFFFFFFu);
-        return 0;
-    }
-    return DialogResult(dialog.CancelError);
+    if (!ChooseColorW(&cc)) return std::nullopt; // cancelled or failed: nothing is chosen
+    chosen = cc.rgbResult & 0xFFFFFFu;
+    return static_cast<Color>(chosen);
 }
 
-int Win32Backend::showOpenDialog(CommonDialog& dialog) {
+FileChoice Win32Backend::chooseFileToOpen(Form* owner, const OpenFileRequest& request) {
     // "Pictures|*.jpg;*.gif|All|*.*" -> pairs separated by NULs, ending in two NULs.
-    std::wstring filter = platform::Widen(dialog.Filter);
+    std::wstring filter = platform::Widen(request.filter);
     std::replace(filter.begin(), filter.end(), L'|', L'\0');
     filter.push_back(L'\0');
     filter.push_back(L'\0');
-    const std::wstring initialName = platform::Widen(dialog.FileName);
-    const std::wstring initialDir = platform::Widen(dialog.InitDir);
-    const std::wstring title = platform::Widen(dialog.DialogTitle);
+    const std::wstring initialName = platform::Widen(request.fileName);
+    const std::wstring title = platform::Widen(request.title);
     std::vector<wchar_t> file(32 * 1024, L'\0');
     std::copy_n(initialName.begin(), std::min(initialName.size(), file.size() - 1), file.begin());
 
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = OwnerWindow(&dialog.form());
-    ofn.lpstrFilter = dialog.Filter.empty() ? nullptr : filter.c_str();
-    ofn.nFilterIndex = static_cast<DWORD>(std::max(dialog.FilterIndex, 0));
+    ofn.hwndOwner = OwnerWindow(owner);
+    ofn.lpstrFilter = request.filter.empty() ? nullptr : filter.c_str();
+    ofn.nFilterIndex = static_cast<DWORD>(std::max(request.filterIndex, 0));
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());
-    ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
-    ofn.Flags = static_cast<DWORD>(dialog.Flags) | OFN_EXPLORER;
-    if (GetOpenFileNameW(&ofn)) {
-        dialog.FileName = platform::Narrow(file.data());
-        dialog.FilterIndex = static_cast<int>(ofn.nFilterIndex);
-        return 0;
-    }
-    return DialogResult(dialog.CancelError);
+    // One file, no read-only box.
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    if (GetOpenFileNameW(&ofn)) return FileChoice{platform::Narrow(file.data()), false};
+    // No extended error: the user cancelled.
+    return FileChoice{std::nullopt, CommDlgExtendedError() != 0};
 }
 
 } // namespace qs::tk::win32

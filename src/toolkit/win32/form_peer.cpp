@@ -15,10 +15,10 @@ namespace {
 
 void StylesFor(const Form& form, DWORD& style, DWORD& ex) {
     style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    ex = WS_EX_CONTROLPARENT; // Tab and access keys reach into frames and picture boxes
-    const DWORD sysMenu = form.ControlBox() ? WS_SYSMENU : 0;
-    const DWORD boxes = (form.MinButton() ? WS_MINIMIZEBOX : 0) | (form.MaxButton() ? WS_MAXIMIZEBOX : 0);
-    switch (form.borderStyle()) {
+    ex = WS_EX_CONTROLPARENT; // Tab and access keys reach into group boxes and picture boxes
+    const DWORD sysMenu = form.hasControlBox() ? WS_SYSMENU : 0;
+    const DWORD boxes = (form.hasMinButton() ? WS_MINIMIZEBOX : 0) | (form.hasMaxButton() ? WS_MAXIMIZEBOX : 0);
+    switch (form.border()) {
     case BorderStyle::None:
         style |= WS_POPUP;
         break;
@@ -33,56 +33,31 @@ void StylesFor(const Form& form, DWORD& style, DWORD& ex) {
         style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | sysMenu | boxes;
         break;
     }
-    if (form.ShowInTaskbar() && form.borderStyle() != BorderStyle::None) ex |= WS_EX_APPWINDOW;
+    if (form.inTaskbar() && form.border() != BorderStyle::None) ex |= WS_EX_APPWINDOW;
 }
 
-// Owner of the forms kept out of the taskbar: a hidden top-level window of the process.
-HWND HiddenOwner() {
-    static HWND owner = [] {
-        RegisterOwnClasses();
-        return CreateWindowExW(0, kTimerHostClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    }();
-    return owner;
+// Forms kept out of the taskbar are owned by a hidden top-level window of the backend's.
+HWND OwnerFor(const Form& form) {
+    if (form.inTaskbar() || form.border() == BorderStyle::None) return nullptr;
+    Win32Backend* backend = Win32Backend::current();
+    return backend ? backend->hiddenOwner() : nullptr;
 }
 
 } // namespace
 
-int MouseButtons(WPARAM wParam) {
-    int b = 0;
-    if (wParam & MK_LBUTTON) b |= vbLeftButton;
-    if (wParam & MK_RBUTTON) b |= vbRightButton;
-    if (wParam & MK_MBUTTON) b |= vbMiddleButton;
-    return b;
-}
-
-int MouseShift(WPARAM wParam) {
-    int s = 0;
-    if (wParam & MK_SHIFT) s |= vbShiftMask;
-    if (wParam & MK_CONTROL) s |= vbCtrlMask;
-    if (GetKeyState(VK_MENU) < 0) s |= vbAltMask;
-    return s;
-}
-
 FormPeer::FormPeer(Form& form) : form_(form) {
     DWORD style = 0, ex = 0;
     StylesFor(form, style, ex);
-    HWND owner = form.ShowInTaskbar() || form.borderStyle() == BorderStyle::None ? nullptr : HiddenOwner();
-    lastBack_ = form.BackColor();
-    createOwn(kFormClass, ex, style, form.Caption(), 0, 0, 0, 0, owner, nullptr);
+    lastBack_ = form.backColor();
+    createOwn(kFormClass, ex, style, form.caption(), 0, 0, 0, 0, OwnerFor(form), nullptr);
     if (!handle()) return;
-    MirrorScope mirror;
     SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIconHandle(false)));
     SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(AppIconHandle(true)));
     applyGeometry();
     canvas_.clear(backgroundColor());
 }
 
-FormPeer::~FormPeer() {
-    releaseModalOwner();
-    if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
-}
-
+FormPeer::~FormPeer() { releaseModalOwner(); }
 
 void FormPeer::releaseModalOwner() {
     // The owner is enabled again before the dialog's window goes, so that the system
@@ -98,22 +73,22 @@ FormPeer* FormPeerOf(HWND topLevel) {
 
 void FormPeer::applyGeometry() {
     if (!handle()) return;
-    const int cw = std::max(0, TwipsToPxX(form_.ScaleWidth()));
-    const int ch = std::max(0, TwipsToPxY(form_.ScaleHeight()));
+    const int cw = std::max(0, TwipsToPxX(form_.clientWidth()));
+    const int ch = std::max(0, TwipsToPxY(form_.clientHeight()));
     RECT r{0, 0, cw, ch};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_EXSTYLE)));
     const int w = r.right - r.left, h = r.bottom - r.top;
     // The form places itself (centred at load when it asks for it).
-    const int x = TwipsToPxX(form_.Left()), y = TwipsToPxY(form_.Top());
+    const int x = TwipsToPxX(form_.left()), y = TwipsToPxY(form_.top());
     SetWindowPos(handle(), nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
     canvas_.resize(cw, ch, backgroundColor());
 }
 
 void FormPeer::applyStyles() {
     if (!handle()) return;
-    SetWindowTextW(handle(), platform::Widen(form_.Caption()).c_str());
-    const Picture& icon = form_.Icon();
+    SetWindowTextW(handle(), platform::Widen(form_.caption()).c_str());
+    const Picture& icon = form_.icon();
     HICON big = AppIconHandle(false), small = AppIconHandle(true);
     if (auto* data = dynamic_cast<const IconPictureData*>(icon.data().get())) big = small = data->icon;
     SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
@@ -122,20 +97,19 @@ void FormPeer::applyStyles() {
 
 void FormPeer::sync(Prop what, int) {
     if (!handle()) return;
-    MirrorScope mirror;
     switch (what) {
     case Prop::Created:
         applyStyles();
         applyGeometry();
-        EnableWindow(handle(), form_.Enabled());
+        EnableWindow(handle(), form_.enabled());
         canvas_.clear(backgroundColor());
-        if (form_.Visible()) ShowWindow(handle(), SW_SHOW);
+        if (form_.visible()) ShowWindow(handle(), SW_SHOW);
         break;
     case Prop::Geometry:
         applyGeometry();
         break;
     case Prop::Visible:
-        if (form_.Visible()) {
+        if (form_.visible()) {
             ShowWindow(handle(), SW_SHOW);
             SetForegroundWindow(handle());
         } else {
@@ -144,22 +118,19 @@ void FormPeer::sync(Prop what, int) {
         }
         break;
     case Prop::Enabled:
-        EnableWindow(handle(), form_.Enabled());
+        EnableWindow(handle(), form_.enabled());
         break;
     case Prop::Caption:
     case Prop::Picture:
         applyStyles();
         break;
     case Prop::Colors:
-        if (form_.BackColor() != lastBack_) {
+        if (form_.backColor() != lastBack_) {
             // A new background colour clears the drawing.
-            lastBack_ = form_.BackColor();
+            lastBack_ = form_.backColor();
             canvas_.clear(backgroundColor());
         }
         invalidate(RECT{0, 0, canvas_.width(), canvas_.height()});
-        break;
-    case Prop::ZOrder:
-        BringWindowToTop(handle());
         break;
     case Prop::Focus:
         SetFocus(handle());
@@ -169,7 +140,7 @@ void FormPeer::sync(Prop what, int) {
     }
 }
 
-void FormPeer::cls(Color back) {
+void FormPeer::clear(Color back) {
     lastBack_ = back;
     canvas_.clear(ToColorRef(back));
     invalidate(RECT{0, 0, canvas_.width(), canvas_.height()});
@@ -189,11 +160,12 @@ void FormPeer::renderContent(HDC dc, const RECT& area) {
 
 HWND FormPeer::tooltip() {
     if (!tooltip_ && handle()) {
-        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
-                                   GetModuleHandleW(nullptr), nullptr);
+        tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr, GetModuleHandleW(nullptr),
+                                       nullptr));
     }
-    return tooltip_;
+    return tooltip_.get();
 }
 
 LRESULT FormPeer::defaultButtonId() {
@@ -202,7 +174,7 @@ LRESULT FormPeer::defaultButtonId() {
     if (focus && IsChild(handle(), focus) && (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON)) {
         return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
     }
-    if (CommandButton* def = form_.defaultButton()) {
+    if (Button* def = form_.defaultButton()) {
         if (auto* peer = def->peer()) {
             if (HWND h = reinterpret_cast<HWND>(peer->hwnd())) return MAKELRESULT(GetDlgCtrlID(h), DC_HASDEFID);
         }
@@ -213,23 +185,13 @@ LRESULT FormPeer::defaultButtonId() {
 // Tab follows the form's tab order, not the windows' stacking order: controls made later
 // lie above earlier ones so that overlaps draw as designed, which reverses the order in
 // which the dialog manager would walk them.
-HWND FormPeer::NextInTabOrder(bool backwards) {
-    Control* next = form_.nextInTabOrder(form_.ActiveControl(), backwards);
+HWND FormPeer::nextTabStop(bool backwards) {
+    Control* next = form_.nextInTabOrder(form_.focusedControl(), backwards);
     auto* peer = next ? next->peer() : nullptr;
     return peer ? reinterpret_cast<HWND>(peer->hwnd()) : nullptr;
 }
 
-void FormPeer::mouseButton(UINT msg, WPARAM wParam, LPARAM lParam) {
-    const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
-    int button = vbLeftButton;
-    if (msg == WM_RBUTTONDOWN) button = vbRightButton;
-    if (msg == WM_MBUTTONDOWN) button = vbMiddleButton;
-    pressedImage_ = msg == WM_LBUTTONDOWN ? WindowlessAt(form_, POINT{x, y}) : nullptr;
-    // An image has no MouseDown of its own: its presses belong to the form it lies on.
-    form_.userMouseDown(button, MouseShift(wParam), PxToTwipsX(x), PxToTwipsY(y));
-}
-
-void FormPeer::mouseMove(WPARAM wParam, LPARAM lParam) {
+void FormPeer::mouseMove(LPARAM lParam) {
     const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     // The system repeats a move at the same place when windows appear or change under a
     // still pointer; only a real movement is a move.
@@ -238,10 +200,21 @@ void FormPeer::mouseMove(WPARAM wParam, LPARAM lParam) {
     const float x = PxToTwipsX(pt.x), y = PxToTwipsY(pt.y);
     if (Control* c = WindowlessAt(form_, pt)) {
         auto& image = static_cast<Image&>(*c);
-        image.userMouseMove(MouseButtons(wParam), MouseShift(wParam), x - image.Left(), y - image.Top());
+        image.userMouseMove(x - image.left(), y - image.top());
         return;
     }
-    form_.userMouseMove(MouseButtons(wParam), MouseShift(wParam), x, y);
+    form_.userMouseMove(x, y);
+}
+
+// Back to the control that had the focus when the form lost the activation (the form's
+// own idea of it when that window is gone), or to the form itself.
+void FormPeer::restoreFocus() {
+    HWND target = savedFocus_ && IsWindow(savedFocus_) && IsChild(handle(), savedFocus_) ? savedFocus_ : nullptr;
+    if (!target) {
+        if (Control* focused = form_.focusedControl(); focused && focused->peer())
+            target = reinterpret_cast<HWND>(focused->peer()->hwnd());
+    }
+    SetFocus(target && IsWindowEnabled(target) && IsWindowVisible(target) ? target : handle());
 }
 
 LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -252,83 +225,61 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam != SIZE_MINIMIZED) canvas_.resize(LOWORD(lParam), HIWORD(lParam), backgroundColor());
         return 0;
     case WM_CLOSE:
-        form_.userClose(CloseReason::ControlMenu);
+        form_.userClose(CloseReason::User);
         return 0;
     case WM_QUERYENDSESSION:
-        return form_.userClose(CloseReason::AppWindows) ? TRUE : FALSE;
+        return form_.userClose(CloseReason::SessionEnding) ? TRUE : FALSE;
     case kKeyPreviewMessage:
-        return form_.userKeyDownPreview(static_cast<std::int16_t>(wParam), ShiftState()) ? TRUE : FALSE;
+        return form_.userKeyDown(static_cast<Key>(wParam), CurrentModifiers()) ? TRUE : FALSE;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             if (auto* backend = Win32Backend::current()) backend->noteDeactivated(handle());
             HWND focus = GetFocus();
             if (focus && IsChild(handle(), focus)) savedFocus_ = focus;
-            return 0;
         } else {
-            HWND target = savedFocus_ && IsWindow(savedFocus_) && IsChild(handle(), savedFocus_) ? savedFocus_ : nullptr;
-            if (!target) {
-                if (Control* active = form_.ActiveControl()) {
-                    if (active->peer()) target = reinterpret_cast<HWND>(active->peer()->hwnd());
-                }
-            }
-            if (target && IsWindowEnabled(target) && IsWindowVisible(target)) {
-                MirrorScope mirror; // the control had the focus already as far as the form knows
-                SetFocus(target);
-            } else {
-                // No control has the focus: the form itself takes the keys.
-                SetFocus(handle());
-            }
-            return 0;
+            restoreFocus();
         }
+        return 0;
     case DM_GETDEFID:
         return defaultButtonId();
     case WM_NEXTDLGCTL: {
         HWND next = nullptr;
         if (LOWORD(lParam)) next = reinterpret_cast<HWND>(wParam);
-        else next = NextInTabOrder(wParam != 0);
+        else next = nextTabStop(wParam != 0);
         if (next && next != GetFocus()) SetFocus(next);
         return 0;
     }
     case WM_COMMAND:
         // Enter and Esc as the dialog keys report them when no control answered.
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            CommandButton* b = LOWORD(wParam) == IDOK ? form_.defaultButton() : form_.cancelButton();
-            if (b && b->Enabled() && b->Visible()) b->userClick();
+            Button* b = LOWORD(wParam) == IDOK ? form_.defaultButton() : form_.cancelButton();
+            if (b && b->enabled() && b->visible()) b->userClick();
             return 0;
         }
         return defaultHandling(msg, wParam, lParam);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
-        // Keys come here when the form itself has the focus (a form without controls).
+        // Keys come here when the form itself has the focus (a form without controls); a
+        // key that did not come through the program's loops has not been previewed yet.
         auto* backend = Win32Backend::current();
         if (!backend || !backend->keyPreviewed()) {
             auto alive = lifeToken();
-            const bool used = form_.userKey(static_cast<std::int16_t>(wParam), ShiftState());
-            if (used || !*alive) return 0;
+            if (form_.userKeyDown(static_cast<Key>(wParam), CurrentModifiers()) || !*alive) return 0;
         }
         return defaultHandling(msg, wParam, lParam);
     }
-    case WM_CHAR:
-        form_.userChar(CodePageChar(wParam));
-        return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        mouseButton(msg, wParam, lParam);
+        // An image has no presses of its own: they belong to the form it lies on.
+        form_.userMouseDown(PxToTwipsX(static_cast<short>(LOWORD(lParam))),
+                            PxToTwipsY(static_cast<short>(HIWORD(lParam))));
         return 0;
-    case WM_LBUTTONUP: {
-        Control* pressed = pressedImage_;
-        pressedImage_ = nullptr;
-        const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (pressed && WindowlessAt(form_, pt) == pressed) static_cast<Image*>(pressed)->userClick();
-        return 0;
-    }
     case WM_MOUSEMOVE:
-        mouseMove(wParam, lParam);
+        mouseMove(lParam);
         return 0;
     case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(wParam) == handle() && ApplyCursor(handle(), lParam, form_.MousePointer(), {}))
-            return TRUE;
+        if (reinterpret_cast<HWND>(wParam) == handle() && ApplyCursor(lParam, Pointer::Default)) return TRUE;
         return defaultHandling(msg, wParam, lParam);
     default:
         return defaultHandling(msg, wParam, lParam);

@@ -14,18 +14,17 @@ public:
 
     void sync(Prop what, int index) override;
     platform::WindowHandle hwnd() const override { return reinterpret_cast<platform::WindowHandle>(handle()); }
-    void cls(Color back) override;
+    void clear(Color back) override;
     void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) override;
 
     Container& container() override { return form_; }
     void renderContent(HDC dc, const RECT& area) override;
-    COLORREF backgroundColor() override { return ToColorRef(form_.BackColor()); }
+    COLORREF backgroundColor() override { return ToColorRef(form_.backColor()); }
 
     Form& form() { return form_; }
-    const SurfaceCanvas& canvas() const { return canvas_; }
     // The form's tooltip window, made on first use.
     HWND tooltip();
-    HWND existingTooltip() const { return tooltip_; }
+    HWND existingTooltip() const { return tooltip_.get(); }
     // While the form runs modal: the window that gets the activation back when it goes.
     void setModalOwner(HWND owner) { modalOwner_ = owner; }
 
@@ -35,29 +34,24 @@ protected:
 private:
     void applyGeometry();
     void applyStyles();
-    void mouseButton(UINT msg, WPARAM wParam, LPARAM lParam);
-    void mouseMove(WPARAM wParam, LPARAM lParam);
+    void mouseMove(LPARAM lParam);
     LRESULT defaultButtonId();
-    HWND NextInTabOrder(bool backwards);
+    HWND nextTabStop(bool backwards);
+    void releaseModalOwner();
+    void restoreFocus();
 
     Form& form_;
     SurfaceCanvas canvas_;
-    void releaseModalOwner();
-    HWND tooltip_ = nullptr;
+    // Destroyed before the form's own window, which owns it.
+    platform::OwnedWindow tooltip_;
     HWND modalOwner_ = nullptr;
     HWND savedFocus_ = nullptr;
     Color lastBack_ = 0;
     POINT lastMouse_{-1, -1};
-    Control* pressedImage_ = nullptr;
 };
 
 // Sent by the message loops to a form's window before they dispatch a key, so that the
-// form's KeyDown preview runs inside its window procedure; non-zero when the preview
-// used the key.
+// form's key preview runs inside its window procedure; non-zero when the form closed.
 constexpr UINT kKeyPreviewMessage = WM_APP + 0x50;
-
-// Mouse buttons and shift keys of a mouse message, as the toolkit counts them.
-int MouseButtons(WPARAM wParam);
-int MouseShift(WPARAM wParam);
 
 } // namespace qs::tk::win32

@@ -1,4 +1,4 @@
-// Labels: a STATIC control (SS_NOTIFY for Click, and the dialog manager's access keys)
+// Labels: a STATIC control (SS_NOTIFY for clicks, and the dialog manager's access keys)
 // that paints itself: what its container shows under it when transparent, its own
 // colour when opaque, then its caption in its font and colour.
 #include "platform/win32/scoped.h"
@@ -12,11 +12,11 @@ namespace {
 class LabelPeer final : public ControlPeer {
 public:
     explicit LabelPeer(Label& label) : ControlPeer(label), label_(label) {
-        create(L"STATIC", SS_NOTIFY | SS_LEFT, 0, label.Caption());
+        create(L"STATIC", SS_NOTIFY | SS_LEFT, 0, label.caption());
     }
 
     bool onCommand(int code) override {
-        if (code != STN_CLICKED || MirrorScope::active()) return code == STN_CLICKED;
+        if (code != STN_CLICKED) return false;
         label_.userClick();
         return true;
     }
@@ -24,7 +24,8 @@ public:
 protected:
     void syncOwn(Prop what, int) override {
         if (!handle()) return;
-        if (what == Prop::Created || what == Prop::Caption) SetWindowTextW(handle(), platform::Widen(label_.Caption()).c_str());
+        if (what == Prop::Created || what == Prop::Caption)
+            SetWindowTextW(handle(), platform::Widen(label_.caption()).c_str());
         InvalidateRect(handle(), nullptr, FALSE);
     }
 
@@ -66,15 +67,15 @@ private:
             container->renderContent(dc, RECT{at.left, at.top, at.left + w, at.top + h});
             SetViewportOrgEx(dc, 0, 0, nullptr);
         } else {
-            FillSolid(dc, client, ToColorRef(label_.BackColor()));
+            FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
         }
-        platform::SelectedObject selectedFont(dc, FontFor(label_.Font()));
+        platform::SelectedObject selectedFont(dc, FontFor(label_.font()));
         SetBkMode(dc, TRANSPARENT);
         const UINT format = DT_WORDBREAK | DT_EXPANDTABS; // left-aligned, as every label of the program
         RECT text = client;
-        const std::wstring caption = platform::Widen(label_.Caption());
-        if (label_.Enabled()) {
-            SetTextColor(dc, ToColorRef(label_.ForeColor()));
+        const std::wstring caption = platform::Widen(label_.caption());
+        if (label_.enabled()) {
+            SetTextColor(dc, ToColorRef(label_.foreColor()));
             DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
         } else {
             // The engraved look of disabled text.

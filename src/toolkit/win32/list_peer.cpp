@@ -29,16 +29,15 @@ class ListBoxPeer final : public ControlPeer {
 public:
     explicit ListBoxPeer(ListBox& list) : ControlPeer(list), list_(list) {
         DWORD style = WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL;
-        if (list.CheckStyle()) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+        if (list.hasCheckBoxes()) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
         if (create(L"LISTBOX", style, WS_EX_CLIENTEDGE, {})) {
-            SendMessageW(handle(), LB_SETITEMHEIGHT, 0, ListRowHeightPx(list.CheckStyle()));
-            if (list.FilesDropped) DragAcceptFiles(handle(), TRUE);
+            SendMessageW(handle(), LB_SETITEMHEIGHT, 0, ListRowHeightPx(list.hasCheckBoxes()));
+            if (list.onFilesDropped) DragAcceptFiles(handle(), TRUE);
         }
     }
 
     bool onCommand(int code) override {
         if (code != LBN_SELCHANGE) return false;
-        if (MirrorScope::active()) return true;
         const int row = static_cast<int>(SendMessageW(handle(), LB_GETCURSEL, 0, 0));
         auto alive = lifeToken();
         list_.userSelect(row);
@@ -55,7 +54,7 @@ public:
             return true;
         }
         const int index = static_cast<int>(item.itemID);
-        const bool known = index < list_.ListCount();
+        const bool known = index < list_.rowCount();
         const int box = ListCheckBoxPx();
         // The margins grow with the scaling, as the box does, so that the text starts where
         // the editor's cover over the name list's boxes ends at every resolution.
@@ -63,16 +62,16 @@ public:
         RECT check{row.left + pad, row.top + (row.bottom - row.top - box) / 2, row.left + pad + box, 0};
         check.bottom = check.top + box;
         DrawFrameControl(dc, &check, DFC_BUTTON,
-                         DFCS_BUTTONCHECK | (known && list_.Selected(index) ? DFCS_CHECKED : 0) |
-                             (list_.Enabled() ? 0 : DFCS_INACTIVE));
+                         DFCS_BUTTONCHECK | (known && list_.isChecked(index) ? DFCS_CHECKED : 0) |
+                             (list_.enabled() ? 0 : DFCS_INACTIVE));
         RECT text{check.right + gap, row.top, row.right, row.bottom};
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
         if (selected) FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
         platform::SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(!list_.Enabled() ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        SetTextColor(dc, GetSysColor(!list_.enabled() ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         if (known) {
-            const std::wstring s = platform::Widen(list_.List(index));
+            const std::wstring s = platform::Widen(list_.rowText(index));
             RECT t = text;
             t.left += pad;
             DrawTextW(dc, s.c_str(), static_cast<int>(s.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -85,8 +84,8 @@ protected:
     void syncOwn(Prop what, int index) override {
         HWND h = handle();
         if (!h) return;
-        const bool rowChange = what == Prop::RowInserted || what == Prop::RowRemoved || what == Prop::RowText ||
-                               what == Prop::RowsCleared;
+        const bool rowChange =
+            what == Prop::RowInserted || what == Prop::RowRemoved || what == Prop::RowsCleared;
         if (rowChange || what == Prop::RowChecked) {
             holdRedraw();
         }
@@ -101,22 +100,16 @@ protected:
             refill();
             break;
         case Prop::RowInserted:
-            if (index >= 0 && index < list_.ListCount()) add(index);
+            if (index >= 0 && index < list_.rowCount()) add(index);
             break;
         case Prop::RowRemoved:
             SendMessageW(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
             break;
-        case Prop::RowText:
-            if (index >= 0 && index < list_.ListCount()) {
-                SendMessageW(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-                add(index);
-            }
-            break;
         case Prop::RowChecked:
             invalidateRow(index);
             return;
-        case Prop::ListIndex:
-        case Prop::TopIndex:
+        case Prop::CurrentRow:
+        case Prop::TopRow:
             break;
         default:
             return;
@@ -131,8 +124,8 @@ protected:
     }
 
     void place() {
-        SendMessageW(handle(), LB_SETCURSEL, static_cast<WPARAM>(list_.ListIndex()), 0);
-        SendMessageW(handle(), LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, list_.TopIndex())), 0);
+        SendMessageW(handle(), LB_SETCURSEL, static_cast<WPARAM>(list_.currentRow()), 0);
+        SendMessageW(handle(), LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, list_.topRow())), 0);
     }
 
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
@@ -150,14 +143,14 @@ protected:
             return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            if (list_.CheckStyle()) {
+            if (list_.hasCheckBoxes()) {
                 clickCheckRow(lParam);
                 return 0;
             }
             return afterNative(msg, wParam, lParam);
         case WM_KEYDOWN:
-            if (list_.CheckStyle() && wParam == VK_SPACE) {
-                list_.userKey(vbKeySpace);
+            if (list_.hasCheckBoxes() && wParam == VK_SPACE) {
+                list_.userToggleCheck(list_.currentRow());
                 return 0;
             }
             return afterNative(msg, wParam, lParam);
@@ -201,9 +194,9 @@ private:
         HWND h = handle();
         SendMessageW(h, LB_RESETCONTENT, 0, 0);
         std::size_t bytes = 0;
-        for (int r = 0; r < list_.ListCount(); ++r) bytes += (list_.List(r).size() + 1) * sizeof(wchar_t);
-        SendMessageW(h, LB_INITSTORAGE, static_cast<WPARAM>(list_.ListCount()), static_cast<LPARAM>(bytes));
-        for (int r = 0; r < list_.ListCount(); ++r) add(r);
+        for (int r = 0; r < list_.rowCount(); ++r) bytes += (list_.rowText(r).size() + 1) * sizeof(wchar_t);
+        SendMessageW(h, LB_INITSTORAGE, static_cast<WPARAM>(list_.rowCount()), static_cast<LPARAM>(bytes));
+        for (int r = 0; r < list_.rowCount(); ++r) add(r);
     }
 
     void invalidateRow(int index) {
@@ -214,7 +207,7 @@ private:
     }
 
     void add(int row) {
-        const std::wstring text = platform::Widen(list_.List(row));
+        const std::wstring text = platform::Widen(list_.rowText(row));
         SendMessageW(handle(), LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.c_str()));
     }
 
@@ -227,9 +220,9 @@ private:
     }
 
     void scrolled() {
-        if (MirrorScope::active() || !handle()) return;
+        if (!handle()) return;
         const int top = static_cast<int>(SendMessageW(handle(), LB_GETTOPINDEX, 0, 0));
-        if (top != list_.TopIndex()) list_.userScroll(top);
+        if (top != list_.topRow()) list_.userScroll(top);
     }
 
     void clickCheckRow(LPARAM lParam) {
@@ -239,7 +232,7 @@ private:
         const LRESULT hit = SendMessageW(handle(), LB_ITEMFROMPOINT, 0, lParam);
         if (HIWORD(hit) != 0) return; // below the last row
         const int row = static_cast<int>(LOWORD(hit));
-        if (row < 0 || row >= list_.ListCount()) return;
+        if (row < 0 || row >= list_.rowCount()) return;
         const int x = static_cast<short>(LOWORD(lParam));
         if (x < 1 + ListCheckBoxPx() + 1) list_.userToggleCheck(row);
         else list_.userSelect(row);

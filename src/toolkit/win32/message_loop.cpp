@@ -1,6 +1,6 @@
 // The message loops: the program's main loop and the nested loop of modal forms. Both
-// hand keys to the active form's KeyDown preview first, then to the dialog manager
-// (Tab, Enter = default button, Esc = cancel button, access keys), then dispatch.
+// hand keys to the active form's key preview first, then to the dialog manager (Tab,
+// Enter = default button, Esc = cancel button, access keys), then dispatch.
 #include <vector>
 
 #include "toolkit/application.h"
@@ -46,8 +46,8 @@ void Win32Backend::processMessage(MSG& msg) {
     }
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         auto alive = peer->lifeToken();
-        const bool consumed = SendMessageW(root, kKeyPreviewMessage, msg.wParam, 0) != 0;
-        if (consumed || !*alive) return; // used by Form_KeyDown, or the form is gone with it
+        const bool closed = SendMessageW(root, kKeyPreviewMessage, msg.wParam, 0) != 0;
+        if (closed || !*alive) return; // the form closed on the key: nothing is left to take it
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !TabWanted(msg.hwnd, msg)) {
             // The dialog manager would walk the windows' stacking order; the form's own
             // handler of WM_NEXTDLGCTL follows its tab order instead.
@@ -103,10 +103,10 @@ void Win32Backend::runModal(Form& form, Form* owner) {
     if (ownerWindow) {
         if (auto* peer = FormPeerOf(self)) peer->setModalOwner(ownerWindow);
     }
-    if (IsWindow(self) && !IsWindowVisible(self) && form.Visible()) ShowWindow(self, SW_SHOW);
+    if (IsWindow(self) && !IsWindowVisible(self) && form.visible()) ShowWindow(self, SW_SHOW);
     if (IsWindow(self)) SetForegroundWindow(self);
 
-    while (form.IsLoaded() && form.Visible()) {
+    while (form.isLoaded() && form.visible()) {
         if (!PumpOne(*this)) break;
     }
 
@@ -120,7 +120,7 @@ void Win32Backend::runModal(Form& form, Form* owner) {
     }
 }
 
-void Win32Backend::formUnloaded(Form&) {
+void Win32Backend::formClosed(Form&) {
     // Wakes a loop waiting in GetMessage so that it sees no form is left.
     if (LoadedForms().empty()) PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
 }

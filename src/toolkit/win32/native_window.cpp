@@ -15,7 +15,6 @@ std::unordered_map<HWND, NativeWindow*>& Registry() {
     static std::unordered_map<HWND, NativeWindow*> windows;
     return windows;
 }
-int g_mirrorDepth = 0;
 
 // The procedure each subclassed control had before ours. It outlives the control's
 // NativeWindow: a control left behind (another thread's, or one subclassed again on
@@ -197,16 +196,12 @@ void RegisterOwnClasses() {
     wc.lpszClassName = kPictureBoxClass;
     RegisterClassW(&wc);
     wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpszClassName = kFrameClass;
+    wc.lpszClassName = kGroupBoxClass;
     RegisterClassW(&wc);
     wc.style = 0;
     wc.hCursor = nullptr;
     wc.lpszClassName = kTimerHostClass;
     RegisterClassW(&wc);
 }
-
-MirrorScope::MirrorScope() { ++g_mirrorDepth; }
-MirrorScope::~MirrorScope() { --g_mirrorDepth; }
-bool MirrorScope::active() { return g_mirrorDepth > 0; }
 
 } // namespace qs::tk::win32

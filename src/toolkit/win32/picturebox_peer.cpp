@@ -14,15 +14,14 @@ PictureBoxPeer::PictureBoxPeer(PictureBox& box) : box_(box) {
     const RECT r = ControlRectPx(box);
     HWND parent = ParentWindow(box);
     if (!parent) return;
-    MirrorScope mirror;
-    const DWORD ex = WS_EX_CONTROLPARENT | (box.borderStyle() == BorderStyle::None ? 0 : WS_EX_CLIENTEDGE);
+    const DWORD ex = WS_EX_CONTROLPARENT | (box.hasBorder() ? WS_EX_CLIENTEDGE : 0);
     createOwn(kPictureBoxClass, ex, CommonStyle(box) | WS_CLIPCHILDREN, {}, r.left, r.top, r.right - r.left,
               r.bottom - r.top, parent, nullptr);
     if (!handle()) return;
     RECT client;
     GetClientRect(handle(), &client);
     canvas_.resize(client.right, client.bottom, backgroundColor());
-    lastBack_ = box.BackColor();
+    lastBack_ = box.backColor();
     restoreBackground();
 }
 
@@ -34,11 +33,11 @@ void PictureBoxPeer::enterHost(platform::WindowHandle host) {
 
 void PictureBoxPeer::restoreBackground() {
     canvas_.clear(backgroundColor());
-    const Picture& picture = box_.Picture();
+    const Picture& picture = box_.picture();
     if (!picture.empty() && canvas_.dc()) {
         // At its natural size, which for a picture drawn for the dialogs grows with the scaling.
-        RECT dest{0, 0, TwipsToPxX(static_cast<float>(HimetricToTwips(picture.Width()))),
-                  TwipsToPxY(static_cast<float>(HimetricToTwips(picture.Height())))};
+        RECT dest{0, 0, TwipsToPxX(static_cast<float>(HimetricToTwips(picture.himetricWidth()))),
+                  TwipsToPxY(static_cast<float>(HimetricToTwips(picture.himetricHeight())))};
         DrawPicture(canvas_.dc(), picture, dest, RECT{0, 0, canvas_.width(), canvas_.height()});
     }
 }
@@ -48,7 +47,6 @@ void PictureBoxPeer::repaintAll() {
 }
 
 void PictureBoxPeer::sync(Prop what, int) {
-    MirrorScope mirror;
     switch (what) {
     case Prop::Created:
         for (Prop p : {Prop::Geometry, Prop::Visible, Prop::Enabled, Prop::ToolTip}) SyncCommon(handle(), box_, p);
@@ -61,8 +59,8 @@ void PictureBoxPeer::sync(Prop what, int) {
         repaintAll();
         break;
     case Prop::Colors:
-        if (box_.BackColor() != lastBack_) {
-            lastBack_ = box_.BackColor();
+        if (box_.backColor() != lastBack_) {
+            lastBack_ = box_.backColor();
             restoreBackground();
         }
         repaintAll();
@@ -73,7 +71,7 @@ void PictureBoxPeer::sync(Prop what, int) {
     }
 }
 
-void PictureBoxPeer::cls(Color back) {
+void PictureBoxPeer::clear(Color back) {
     lastBack_ = back;
     restoreBackground();
     repaintAll();
@@ -101,43 +99,16 @@ LRESULT PictureBoxPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (host_) {
             host_ = nullptr;
             SetParent(handle(), ParentWindow(box_));
-            box_.userHostClosing();
+            box_.userHostClosed();
         }
         return 0;
     case WM_SETCURSOR:
-        if (ApplyCursor(handle(), lParam, box_.MousePointer(), box_.MouseIcon())) return TRUE;
+        if (ApplyCursor(lParam, box_.pointer())) return TRUE;
         return defaultHandling(msg, wParam, lParam);
     case WM_LBUTTONDOWN:
-        pressed_ = true;
-        pressedImage_ = WindowlessAt(box_, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-        return 0;
-    case WM_LBUTTONUP: {
-        const bool wasPressed = pressed_;
-        Control* image = pressedImage_;
-        pressed_ = false;
-        pressedImage_ = nullptr;
-        const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (image && WindowlessAt(box_, pt) == image) {
-            static_cast<Image*>(image)->userClick();
-        } else if (wasPressed) {
-            box_.userClick();
-        }
-        return 0;
-    }
-    case WM_MOUSEMOVE: {
-        const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (pt.x == lastMouse_.x && pt.y == lastMouse_.y) return 0;
-        lastMouse_ = pt;
-        const float x = PxToTwipsX(pt.x), y = PxToTwipsY(pt.y);
-        const int buttons = MouseButtons(wParam), shift = MouseShift(wParam);
-        if (Control* c = WindowlessAt(box_, pt)) {
-            auto& image = static_cast<Image&>(*c);
-            image.userMouseMove(buttons, shift, x - image.Left(), y - image.Top());
-        } else {
-            box_.userMouseMove(buttons, shift, x, y);
-        }
-        return 0;
-    }
+    case WM_LBUTTONUP:
+    case WM_MOUSEMOVE:
+        return 0; // a picture box here takes no clicks or moves
     default:
         return defaultHandling(msg, wParam, lParam);
     }

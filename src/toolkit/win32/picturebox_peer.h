@@ -11,13 +11,12 @@ public:
     explicit PictureBoxPeer(PictureBox& box);
     void sync(Prop what, int index) override;
     platform::WindowHandle hwnd() const override { return reinterpret_cast<platform::WindowHandle>(handle()); }
-    void cls(Color back) override;
+    void clear(Color back) override;
     void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) override;
 
     Container& container() override { return box_; }
     void renderContent(HDC dc, const RECT& area) override;
-    COLORREF backgroundColor() override { return ToColorRef(box_.BackColor()); }
-    const SurfaceCanvas& canvas() const { return canvas_; }
+    COLORREF backgroundColor() override { return ToColorRef(box_.backColor()); }
     void enterHost(platform::WindowHandle host) override;
 
 protected:
@@ -29,9 +28,6 @@ private:
     PictureBox& box_;
     SurfaceCanvas canvas_;
     Color lastBack_ = 0;
-    bool pressed_ = false;
-    Control* pressedImage_ = nullptr;
-    POINT lastMouse_{-1, -1};
     // The other program's window the surface lives in; null while it is in its own form.
     HWND host_ = nullptr;
 };

@@ -45,6 +45,8 @@ Picture AppIconPicture() {
         auto data = std::make_shared<IconPictureData>();
         data->type = PictureType::Icon;
         data->source = "icon";
+        // The shared icon belongs to the system, which keeps it as long as the module: the
+        // picture never destroys it.
         data->icon = AppIconHandle(false);
         data->owned = false;
         ICONINFO info{};

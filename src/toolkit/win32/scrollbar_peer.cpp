@@ -7,19 +7,18 @@ namespace qs::tk::win32 {
 
 namespace {
 
-class VScrollBarPeer final : public ControlPeer {
+class ScrollBarPeer final : public ControlPeer {
 public:
-    explicit VScrollBarPeer(VScrollBar& bar) : ControlPeer(bar), bar_(bar) { create(L"SCROLLBAR", SBS_VERT, 0, {}); }
+    explicit ScrollBarPeer(ScrollBar& bar) : ControlPeer(bar), bar_(bar) { create(L"SCROLLBAR", SBS_VERT, 0, {}); }
 
     bool onScroll(int code, int) override {
-        if (MirrorScope::active()) return true;
         switch (code) {
         case SB_LINEUP: bar_.userLineUp(); break;
         case SB_LINEDOWN: bar_.userLineDown(); break;
         case SB_PAGEUP: bar_.userPageUp(); break;
         case SB_PAGEDOWN: bar_.userPageDown(); break;
-        case SB_TOP: bar_.userThumb(bar_.Min()); break;
-        case SB_BOTTOM: bar_.userThumb(bar_.Max()); break;
+        case SB_TOP: bar_.userThumb(bar_.min()); break;
+        case SB_BOTTOM: bar_.userThumb(bar_.max()); break;
         case SB_THUMBPOSITION: {
             // The 32-bit position; the message's own is cut to 16 bits.
             SCROLLINFO si{};
@@ -37,22 +36,22 @@ public:
 
 protected:
     void syncOwn(Prop what, int) override {
-        if (!handle() || (what != Prop::Created && what != Prop::Range && what != Prop::Value)) return;
+        if (!handle() || (what != Prop::Created && what != Prop::Value)) return;
         SCROLLINFO si{};
         si.cbSize = sizeof si;
         si.fMask = SIF_RANGE | SIF_POS | SIF_DISABLENOSCROLL;
-        si.nMin = std::min(bar_.Min(), bar_.Max());
-        si.nMax = std::max(bar_.Min(), bar_.Max());
-        si.nPos = bar_.Value();
+        si.nMin = std::min(bar_.min(), bar_.max());
+        si.nMax = std::max(bar_.min(), bar_.max());
+        si.nPos = bar_.value();
         SetScrollInfo(handle(), SB_CTL, &si, TRUE);
     }
 
 private:
-    VScrollBar& bar_;
+    ScrollBar& bar_;
 };
 
 } // namespace
 
-std::unique_ptr<Peer> MakeVScrollBarPeer(VScrollBar& bar) { return std::make_unique<VScrollBarPeer>(bar); }
+std::unique_ptr<Peer> MakeScrollBarPeer(ScrollBar& bar) { return std::make_unique<ScrollBarPeer>(bar); }
 
 } // namespace qs::tk::win32

@@ -1,5 +1,5 @@
 // Text boxes: an EDIT control that shows the component's text. Typed characters go to
-// the component (KeyPress may discard them) and come back as mirrored text; the edit's
+// the component (onKeyPress may discard them) and come back as mirrored text; the edit's
 // own editing (Delete, paste, cut, undo) is kept out so that the two never differ.
 #include "toolkit/controls.h"
 #include "toolkit/win32/control_peer.h"
@@ -11,13 +11,13 @@ namespace {
 class TextBoxPeer final : public ControlPeer {
 public:
     explicit TextBoxPeer(TextBox& box) : ControlPeer(box), box_(box) {
-        create(L"EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, box.Text());
+        create(L"EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, box.text());
     }
 
 protected:
     void syncOwn(Prop what, int) override {
         if (!handle() || (what != Prop::Created && what != Prop::Text)) return;
-        const std::wstring text = platform::Widen(box_.Text());
+        const std::wstring text = platform::Widen(box_.text());
         SetWindowTextW(handle(), text.c_str());
         const auto end = static_cast<WPARAM>(text.size());
         SendMessageW(handle(), EM_SETSEL, end, static_cast<LPARAM>(end));

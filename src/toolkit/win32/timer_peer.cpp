@@ -32,8 +32,8 @@ public:
         stop();
         auto* backend = Win32Backend::current();
         HWND host = backend ? backend->timerHost() : nullptr;
-        if (host && timer_.Enabled() && timer_.Interval() > 0) {
-            running_ = SetTimer(host, id_, static_cast<UINT>(timer_.Interval()), nullptr) != 0;
+        if (host && timer_.enabled() && timer_.interval() > 0) {
+            running_ = SetTimer(host, id_, static_cast<UINT>(timer_.interval()), nullptr) != 0;
         }
     }
 

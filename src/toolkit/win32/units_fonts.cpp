@@ -5,6 +5,7 @@
 
 #include "platform/win32/scoped.h"
 #include "toolkit/application.h"
+#include "toolkit/win32/win32_backend.h"
 #include "toolkit/win32/win32_common.h"
 
 namespace qs::tk::win32 {
@@ -16,12 +17,12 @@ float SafeTpp(float tpp) {
 }
 } // namespace
 
-int TwipsToPxX(float twips) { return static_cast<int>(std::lround(twips / SafeTpp(Screen::TwipsPerPixelX()))); }
-int TwipsToPxY(float twips) { return static_cast<int>(std::lround(twips / SafeTpp(Screen::TwipsPerPixelY()))); }
-float PxToTwipsX(int px) { return static_cast<float>(px) * SafeTpp(Screen::TwipsPerPixelX()); }
-float PxToTwipsY(int px) { return static_cast<float>(px) * SafeTpp(Screen::TwipsPerPixelY()); }
-int ScreenDpiX() { return static_cast<int>(std::lround(1440.0f / SafeTpp(Screen::TwipsPerPixelX()))); }
-int ScreenDpiY() { return static_cast<int>(std::lround(1440.0f / SafeTpp(Screen::TwipsPerPixelY()))); }
+int TwipsToPxX(float twips) { return static_cast<int>(std::lround(twips / SafeTpp(TwipsPerPixelX()))); }
+int TwipsToPxY(float twips) { return static_cast<int>(std::lround(twips / SafeTpp(TwipsPerPixelY()))); }
+float PxToTwipsX(int px) { return static_cast<float>(px) * SafeTpp(TwipsPerPixelX()); }
+float PxToTwipsY(int px) { return static_cast<float>(px) * SafeTpp(TwipsPerPixelY()); }
+int ScreenDpiX() { return static_cast<int>(std::lround(1440.0f / SafeTpp(TwipsPerPixelX()))); }
+int ScreenDpiY() { return static_cast<int>(std::lround(1440.0f / SafeTpp(TwipsPerPixelY()))); }
 
 COLORREF ToColorRef(Color c) {
     if (IsSystemColor(c)) return GetSysColor(static_cast<int>(static_cast<std::uint32_t>(c) & 0xFFu));
@@ -40,28 +41,28 @@ const FontSpec& DefaultControlFont() {
     return wanted;
 }
 
-HFONT FontFor(const FontSpec& wanted) {
-    using Key = std::tuple<std::string, long, bool, bool, bool, int>;
-    static std::map<Key, HFONT> fonts;
+HFONT FontCache::fontFor(const FontSpec& wanted) {
     const int dpi = ScreenDpiY();
     // Points to pixels at the screen's resolution; negative: the character height.
-    const long height = -std::lround(wanted.Size * dpi / 72.0);
-    Key key{wanted.Name, height, wanted.Bold, wanted.Italic, wanted.Underline, dpi};
-    if (auto it = fonts.find(key); it != fonts.end()) return it->second;
-    HFONT font = CreateFontW(static_cast<int>(height), 0, 0, 0, wanted.Bold ? FW_BOLD : FW_NORMAL, wanted.Italic,
-                             wanted.Underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, platform::Widen(wanted.Name).c_str());
-    if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    fonts.emplace(std::move(key), font);
+    const long height = -std::lround(wanted.size * dpi / 72.0);
+    Key key{wanted.name, height, wanted.bold, wanted.italic, wanted.underline, dpi};
+    if (auto it = fonts_.find(key); it != fonts_.end()) return it->second.get();
+    HFONT font = CreateFontW(static_cast<int>(height), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic,
+                             wanted.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, platform::Widen(wanted.name).c_str());
+    if (font) fonts_.emplace(std::move(key), font);
     return font;
 }
 
-std::int16_t ShiftState() {
-    std::int16_t s = 0;
-    if (GetKeyState(VK_SHIFT) < 0) s |= vbShiftMask;
-    if (GetKeyState(VK_CONTROL) < 0) s |= vbCtrlMask;
-    if (GetKeyState(VK_MENU) < 0) s |= vbAltMask;
-    return s;
+HFONT FontFor(const FontSpec& wanted) {
+    Win32Backend* backend = Win32Backend::current();
+    HFONT font = backend ? backend->fonts().fontFor(wanted) : nullptr;
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+KeyModifiers CurrentModifiers() {
+    return KeyModifiers{.shift = GetKeyState(VK_SHIFT) < 0, .ctrl = GetKeyState(VK_CONTROL) < 0,
+                        .alt = GetKeyState(VK_MENU) < 0};
 }
 
 } // namespace qs::tk::win32

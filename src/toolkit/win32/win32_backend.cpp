@@ -36,6 +36,7 @@ Win32Backend::Win32Backend() {
 
 Win32Backend::~Win32Backend() {
     timerHost_.reset();
+    hiddenOwner_.reset();
     ClearWarmFrame(); // COM objects of this thread: released while COM is up
     if (g_current == this) g_current = nullptr;
 }
@@ -47,6 +48,14 @@ HWND Win32Backend::timerHost() {
     return timerHost_->handle();
 }
 
+HWND Win32Backend::hiddenOwner() {
+    if (!hiddenOwner_) {
+        hiddenOwner_.reset(CreateWindowExW(0, kTimerHostClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                           GetModuleHandleW(nullptr), nullptr));
+    }
+    return hiddenOwner_.get();
+}
+
 std::unique_ptr<Peer> Win32Backend::createPeer(Component& component) {
     switch (component.kind()) {
     case Kind::Form: return MakeFormPeer(static_cast<Form&>(component));
@@ -54,14 +63,13 @@ std::unique_ptr<Peer> Win32Backend::createPeer(Component& component) {
     case Kind::PictureBox: return MakePictureBoxPeer(static_cast<PictureBox&>(component));
     case Kind::Image: return MakeImagePeer(static_cast<Image&>(component));
     case Kind::Label: return MakeLabelPeer(static_cast<Label&>(component));
-    case Kind::CommandButton: return MakeCommandButtonPeer(static_cast<CommandButton&>(component));
+    case Kind::Button: return MakeButtonPeer(static_cast<Button&>(component));
     case Kind::CheckBox: return MakeCheckBoxPeer(static_cast<CheckBox&>(component));
-    case Kind::Frame: return MakeFramePeer(static_cast<Frame&>(component));
+    case Kind::GroupBox: return MakeGroupBoxPeer(static_cast<GroupBox&>(component));
     case Kind::TextBox: return MakeTextBoxPeer(static_cast<TextBox&>(component));
-    case Kind::VScrollBar: return MakeVScrollBarPeer(static_cast<VScrollBar&>(component));
+    case Kind::ScrollBar: return MakeScrollBarPeer(static_cast<ScrollBar&>(component));
     case Kind::ListBox: return MakeListBoxPeer(static_cast<ListBox&>(component));
     case Kind::Line: return MakeLinePeer(static_cast<Line&>(component));
-    case Kind::CommonDialog: return nullptr; // no window: the dialogs open on demand
     }
     return nullptr;
 }
@@ -83,12 +91,12 @@ SizeTwips Win32Backend::measureText(const FontSpec& font, std::string_view text)
     SIZE size{0, 0};
     const std::wstring wide = platform::Widen(text);
     if (!wide.empty()) GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
-    result.Width = PxToTwipsX(size.cx);
-    result.Height = PxToTwipsY(measureLineHeight_); // the line height, for empty text too
+    result.width = PxToTwipsX(size.cx);
+    result.height = PxToTwipsY(measureLineHeight_); // the line height, for empty text too
     return result;
 }
 
-float Win32Backend::listRowHeight(const ListBox& list) { return PxToTwipsY(ListRowHeightPx(list.CheckStyle())); }
+float Win32Backend::listRowHeight(const ListBox& list) { return PxToTwipsY(ListRowHeightPx(list.hasCheckBoxes())); }
 
 SizeTwips Win32Backend::formFrameExtra(const Form& form) {
     SizeTwips extra;
@@ -97,14 +105,14 @@ SizeTwips Win32Backend::formFrameExtra(const Form& form) {
             RECT r{0, 0, 0, 0};
             AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(h, GWL_STYLE)), FALSE,
                                static_cast<DWORD>(GetWindowLongPtrW(h, GWL_EXSTYLE)));
-            extra.Width = PxToTwipsX(r.right - r.left);
-            extra.Height = PxToTwipsY(r.bottom - r.top);
+            extra.width = PxToTwipsX(r.right - r.left);
+            extra.height = PxToTwipsY(r.bottom - r.top);
             return extra;
         }
     }
     // Not created yet: what the border style will add.
     DWORD style = WS_CLIPCHILDREN, ex = 0;
-    switch (form.borderStyle()) {
+    switch (form.border()) {
     case BorderStyle::None: style |= WS_POPUP; break;
     case BorderStyle::FixedSingle: style |= WS_CAPTION | WS_SYSMENU; break;
     case BorderStyle::FixedDialog: style |= WS_POPUP | WS_CAPTION | WS_SYSMENU; ex |= WS_EX_DLGMODALFRAME; break;
@@ -112,8 +120,8 @@ SizeTwips Win32Backend::formFrameExtra(const Form& form) {
     }
     RECT r{0, 0, 0, 0};
     AdjustWindowRectEx(&r, style, FALSE, ex);
-    extra.Width = PxToTwipsX(r.right - r.left);
-    extra.Height = PxToTwipsY(r.bottom - r.top);
+    extra.width = PxToTwipsX(r.right - r.left);
+    extra.height = PxToTwipsY(r.bottom - r.top);
     return extra;
 }
 
@@ -140,37 +148,32 @@ Picture Win32Backend::appIcon() { return AppIconPicture(); }
 
 Picture Win32Backend::resourcePicture(std::string_view name) { return ResourcePictureNamed(name); }
 
-HCURSOR CursorFor(int mousePointer, const std::string& mouseIcon) {
-    LPCWSTR id = nullptr;
-    switch (mousePointer) {
-    case vbArrow: id = reinterpret_cast<LPCWSTR>(IDC_ARROW); break;
-    case vbHourglass: id = reinterpret_cast<LPCWSTR>(IDC_WAIT); break;
-    case vbCustom:
-        // The one custom pointer the program uses is the pointing hand of its links.
-        id = reinterpret_cast<LPCWSTR>(mouseIcon == "HAND" ? IDC_HAND : IDC_ARROW);
-        break;
-    default: return nullptr;
+HCURSOR CursorFor(Pointer shape) {
+    switch (shape) {
+    case Pointer::Hourglass: return LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT));
+    case Pointer::Hand: return LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
+    case Pointer::Default: break;
     }
-    return LoadCursorW(nullptr, id);
+    return nullptr;
 }
 
-bool ApplyCursor(HWND, LPARAM lParam, int mousePointer, const std::string& mouseIcon) {
+bool ApplyCursor(LPARAM lParam, Pointer shape) {
     Win32Backend* backend = Win32Backend::current();
-    if (backend && backend->screenPointer() != vbDefault) {
-        if (HCURSOR c = CursorFor(backend->screenPointer(), {})) {
+    if (backend && backend->screenPointer() != Pointer::Default) {
+        if (HCURSOR c = CursorFor(backend->screenPointer())) {
             SetCursor(c);
             return true;
         }
     }
     if (LOWORD(lParam) != HTCLIENT) return false;
-    if (HCURSOR c = CursorFor(mousePointer, mouseIcon)) {
+    if (HCURSOR c = CursorFor(shape)) {
         SetCursor(c);
         return true;
     }
     return false;
 }
 
-void Win32Backend::setScreenPointer(int shape) {
+void Win32Backend::setScreenPointer(Pointer shape) {
     screenPointer_ = shape;
     POINT pt{};
     GetCursorPos(&pt);
@@ -181,7 +184,7 @@ void Win32Backend::setScreenPointer(int shape) {
         // Let the window under the pointer choose again, now, not at the next move.
         const LRESULT hit = SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
         SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(hit, WM_MOUSEMOVE));
-    } else if (HCURSOR c = CursorFor(shape, {})) {
+    } else if (HCURSOR c = CursorFor(shape)) {
         SetCursor(c);
     }
 }

@@ -24,32 +24,36 @@ public:
     std::unique_ptr<Peer> createPeer(Component& component) override;
     void runModal(Form& form, Form* owner) override;
     void runMessageLoop() override;
-    void formUnloaded(Form& form) override;
+    void formClosed(Form& form) override;
     SizeTwips measureText(const FontSpec& font, std::string_view text) override;
     float listRowHeight(const ListBox& list) override;
     SizeTwips formFrameExtra(const Form& form) override;
-    int messageBox(const std::string& prompt, int flags, const std::string& title, Form* owner) override;
-    int showColorDialog(CommonDialog& dialog) override;
-    int showOpenDialog(CommonDialog& dialog) override;
+    bool messageBox(const std::string& text, const std::string& title, MessageKind kind, Form* owner) override;
+    std::optional<Color> chooseColor(Form* owner) override;
+    FileChoice chooseFileToOpen(Form* owner, const OpenFileRequest& request) override;
     std::optional<Picture> loadPicture(const std::string& path) override;
     std::optional<Picture> preparePicture(const std::string& path,
                                           const std::function<DisplayPlace(const Picture&)>& placeOf) override;
     std::optional<FileStamp> fileStamp(const std::string& path) override;
     Picture appIcon() override;
     Picture resourcePicture(std::string_view name) override;
-    void setScreenPointer(int shape) override;
+    void setScreenPointer(Pointer shape) override;
     void useMonitorPixels() override;
 
     // The backend in force, when it is this one.
     static Win32Backend* current();
 
-    int screenPointer() const { return screenPointer_; }
+    FontCache& fonts() { return fonts_; }
+
+    Pointer screenPointer() const { return screenPointer_; }
     // The hidden message-only window that owns every timer.
     HWND timerHost();
-    // Handles one message of the thread the way the program's loops do: key preview,
-    // dialog keys of the active form, then dispatch.
+    // The hidden top-level window that owns the forms kept out of the taskbar.
+    HWND hiddenOwner();
+    // Handles one message of the thread the way the program's loops do: the form's key
+    // preview, the dialog keys of the active form, then dispatch.
     void processMessage(MSG& msg);
-    // True while a key message handed to the form's KeyDown preview is being dispatched.
+    // True while a key message the form has previewed already is being dispatched.
     bool keyPreviewed() const { return keyPreviewed_; }
     // A form's window has just lost the activation.
     void noteDeactivated(HWND form) { previousActive_ = form; }
@@ -58,8 +62,11 @@ private:
     // COM for the imaging component and the common dialogs, up for the backend's life;
     // first, so that it ends after everything else of the backend.
     platform::ComInit com_{COINIT_APARTMENTTHREADED};
-    int screenPointer_ = vbDefault;
+    // Before everything that uses a font (the measuring DC), so that it goes after them.
+    FontCache fonts_;
+    Pointer screenPointer_ = Pointer::Default;
     std::unique_ptr<NativeWindow> timerHost_;
+    platform::OwnedWindow hiddenOwner_;
     bool keyPreviewed_ = false;
     HWND previousActive_ = nullptr;
     // Kept for measuring text: a screen DC fetched per measurement costs several server
@@ -75,21 +82,21 @@ std::unique_ptr<Peer> MakePictureBoxPeer(PictureBox& box);
 std::unique_ptr<Peer> MakeImagePeer(Image& image);
 std::unique_ptr<Peer> MakeLinePeer(Line& line);
 std::unique_ptr<Peer> MakeLabelPeer(Label& label);
-std::unique_ptr<Peer> MakeCommandButtonPeer(CommandButton& button);
+std::unique_ptr<Peer> MakeButtonPeer(Button& button);
 std::unique_ptr<Peer> MakeCheckBoxPeer(CheckBox& box);
-std::unique_ptr<Peer> MakeFramePeer(Frame& frame);
+std::unique_ptr<Peer> MakeGroupBoxPeer(GroupBox& box);
 std::unique_ptr<Peer> MakeTextBoxPeer(TextBox& box);
-std::unique_ptr<Peer> MakeVScrollBarPeer(VScrollBar& bar);
+std::unique_ptr<Peer> MakeScrollBarPeer(ScrollBar& bar);
 std::unique_ptr<Peer> MakeListBoxPeer(ListBox& list);
 std::unique_ptr<Peer> MakeTimerPeer(Timer& timer);
 // The hidden window that owns every timer.
 std::unique_ptr<NativeWindow> MakeTimerHost();
 
-// The cursor a control or form asks for (MousePointer / MouseIcon), or null for the
-// class default. The screen-wide hourglass wins over all.
-HCURSOR CursorFor(int mousePointer, const std::string& mouseIcon);
-// WM_SETCURSOR for one of our windows: true when a cursor was set.
-bool ApplyCursor(HWND hwnd, LPARAM lParam, int mousePointer, const std::string& mouseIcon);
+// The cursor of a pointer shape, or null for the window's own (the class default).
+HCURSOR CursorFor(Pointer shape);
+// WM_SETCURSOR for one of our windows asking for `shape`: true when a cursor was set. The
+// screen-wide pointer wins over all.
+bool ApplyCursor(LPARAM lParam, Pointer shape);
 
 // The tooltip of a control, shown by one tooltip window per form.
 void SetToolTip(Control& control, HWND controlWindow);

@@ -5,9 +5,12 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/wide_text.h"
 #include "toolkit/component.h"
 #include "toolkit/types.h"
@@ -28,8 +31,19 @@ COLORREF ToColorRef(Color c);
 // Fills `area` of dc with one colour.
 void FillSolid(HDC dc, const RECT& area, COLORREF color);
 
-// A GDI font for the font description, created once and kept for the life of the process (the
-// program uses a handful of fonts). Never returns null: falls back to the GUI font.
+// The GDI fonts of the font descriptions, each made on first use (the program uses a
+// handful) and deleted with the cache, which the backend holds.
+class FontCache {
+public:
+    // Null when the font cannot be made.
+    HFONT fontFor(const FontSpec& wanted);
+
+private:
+    using Key = std::tuple<std::string, long, bool, bool, bool, int>;
+    std::map<Key, platform::GdiObject<HFONT>> fonts_;
+};
+// A GDI font for the font description, from the backend's cache, which every window shares.
+// Never returns null: falls back to the GUI font.
 HFONT FontFor(const FontSpec& wanted);
 // The default font of controls that have no Font property of their own.
 const FontSpec& DefaultControlFont();
@@ -91,30 +105,19 @@ private:
 // The window classes of the backend, registered on first use.
 constexpr const wchar_t* kFormClass = L"QuilloForm";
 constexpr const wchar_t* kPictureBoxClass = L"QuilloPictureBox";
-constexpr const wchar_t* kFrameClass = L"QuilloFrame";
+constexpr const wchar_t* kGroupBoxClass = L"QuilloGroupBox";
 constexpr const wchar_t* kTimerHostClass = L"QuilloTimerHost";
 void RegisterOwnClasses();
 
-// While a peer mirrors a component into its window, the window's notifications come
-// from our own calls, not from the user; they must not reach the component.
-class MirrorScope {
-public:
-    MirrorScope();
-    ~MirrorScope();
-    MirrorScope(const MirrorScope&) = delete;
-    MirrorScope& operator=(const MirrorScope&) = delete;
-    static bool active();
-};
-
-// The container peer of a control (form, picture box or frame), or null.
+// The container peer of a control (form, picture box or group box), or null.
 ContainerWindow* ContainerOf(const Control& control);
 // The pixel rectangle of a control within its container's client area.
 RECT ControlRectPx(const Control& control);
-// The key-state bits (vbShiftMask, ...) of the keyboard now.
-std::int16_t ShiftState();
+// The shift keys held down now.
+KeyModifiers CurrentModifiers();
 
 // A typed character (WM_CHAR of a Unicode window) as the key code a window of the
-// system's code page receives: KeyPress codes are that code page's, "?" where it has none.
+// system's code page receives: typed characters are that code page's, "?" where it has none.
 inline char CodePageChar(WPARAM unit) {
     const wchar_t wide = static_cast<wchar_t>(unit);
     char ansi = '?';

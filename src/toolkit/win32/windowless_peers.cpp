@@ -11,9 +11,9 @@ namespace {
 RECT BoundsOf(const Control& c) {
     if (c.kind() == Kind::Line) {
         const auto& line = static_cast<const Line&>(c);
-        const int x1 = TwipsToPxX(line.X1()), y1 = TwipsToPxY(line.Y1());
-        const int x2 = TwipsToPxX(line.X2()), y2 = TwipsToPxY(line.Y2());
-        const int pad = std::max(1, line.BorderWidth());
+        const int x1 = TwipsToPxX(line.x1()), y1 = TwipsToPxY(line.y1());
+        const int x2 = TwipsToPxX(line.x2()), y2 = TwipsToPxY(line.y2());
+        const int pad = std::max(1, line.lineWidth());
         return RECT{std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::max(x1, x2) + pad + 1,
                     std::max(y1, y2) + pad + 1};
     }

@@ -1,5 +1,5 @@
-// The about box's window and controls at their design positions in twips. The three
-// label arrays start with their design element 0; LoadLabelList adds the rest.
+// The about box's window and controls at their design places in twips. The three label
+// lists start with their design label; loading adds the rest (about_load.cpp).
 #include "ui/about/about_box.h"
 
 #include "toolkit/picture.h"
@@ -7,8 +7,6 @@
 namespace qs::ui {
 
 namespace {
-constexpr float kClientWidth = 5730;
-constexpr float kClientHeight = 3285;
 // Shown when the settings carry no link; a distributor names the real one as
 // HyperlinkValue1 in the section "AboutDlg" of the settings file.
 constexpr char kDefaultHomePage[] = "https://quillo-slides.example/";
@@ -17,57 +15,42 @@ constexpr tk::Color kLinkBlue = tk::Rgb(0, 0, 192);
 constexpr tk::Color kEtchLight = tk::Rgb(255, 255, 255);
 constexpr tk::Color kEtchShadow = tk::Rgb(128, 128, 128);
 constexpr float kSeparatorY = 1980;
+
 } // namespace
 
 AboutBox::AboutBox()
-    : tk::Form("AboutBox"),
-      logo(*this, "logo", 120, 120, 1755, 1275),
-      titleLabel(*this, "titleLabel", "Application Title", 1320, 240, 3888, 240),
-      versionLabel(*this, "versionLabel", "Version", 1320, 480, 3888, 228),
-      okButton(*this, "okButton", "OK", 180, 2879, 1260, 345),
-      sysInfoButton(*this, "sysInfoButton", "&System Info...", 4320, 2880, 1260, 345) {
-    setBorderStyle(tk::BorderStyle::FixedDialog);
-    setMinButton(false);
-    setMaxButton(false);
-    setShowInTaskbar(false);
-    setStartUpPosition(tk::StartUpPosition::CenterScreen);
-    setClientSize(kClientWidth, kClientHeight);
-
+    : tk::Form({.border = tk::BorderStyle::FixedDialog,
+                .clientWidth = 5730,
+                .clientHeight = 3285,
+                .minButton = false,
+                .maxButton = false,
+                .inTaskbar = false,
+                .centred = true}),
+      logo(*this, {.bounds = {120, 120, 1755, 1275}}),
+      titleLabel(*this, {.bounds = {1320, 240, 3888, 240}, .caption = "Application Title"}),
+      versionLabel(*this, {.bounds = {1320, 480, 3888, 228}, .caption = "Version"}),
+      okButton(*this, {.bounds = {180, 2879, 1260, 345}, .caption = "OK", .isDefault = true, .isCancel = true}),
+      sysInfoButton(*this, {.bounds = {4320, 2880, 1260, 345}, .caption = "&System Info..."}),
+      separatorLight(*this, {.x1 = 105, .y1 = kSeparatorY, .x2 = 5654, .y2 = kSeparatorY, .color = kEtchLight,
+                             .width = 2}),
+      separatorShadow(*this, {.x1 = 120, .y1 = kSeparatorY, .x2 = 5684, .y2 = kSeparatorY, .color = kEtchShadow}) {
     logo.setPicture(tk::ResourcePicture("LOGO"));
-
-    tk::Label& desc =
-        linkDescriptionLabels.add(*this, "linkDescriptionLabels", "Author's homepage:", 120, 1680, 1440, 195, 0);
-    desc.setAutoSize(true);
-
-    tk::Label& link = linkLabels.add(*this, "linkLabels", kDefaultHomePage, 1860, 1680, 1350, 195, 0);
+    linkDescriptionLabels.push_back(std::make_unique<tk::Label>(
+        *this, tk::LabelArgs{.bounds = {120, 1680, 1440, 195}, .caption = "Author's homepage:", .autoSize = true}));
+    tk::Label& link = *linkLabels.emplace_back(std::make_unique<tk::Label>(
+        *this, tk::LabelArgs{.bounds = {1860, 1680, 1350, 195}, .caption = kDefaultHomePage, .autoSize = true}));
     link.setForeColor(kLinkBlue);
-    link.setMousePointer(tk::vbCustom);
-    link.setMouseIcon("HAND");
-    link.setAutoSize(true);
-
-    separatorLines.add(*this, "separatorLines", 105, kSeparatorY, 5654, kSeparatorY, kEtchLight, 2, 0);
-    separatorLines.add(*this, "separatorLines", 120, kSeparatorY, 5684, kSeparatorY, kEtchShadow, 1, 1);
-
-    noticeLabels.add(*this, "noticeLabels", kDefaultNotice, 180, 2100, 3855, 210, 0);
-
-    okButton.setDefault(true);
-    okButton.setCancel(true);
-    okButton.Click = [this] { okButton_Click(); };
-    sysInfoButton.Click = [this] { sysInfoButton_Click(); };
+    link.setPointer(tk::Pointer::Hand);
+    noticeLabels.push_back(
+        std::make_unique<tk::Label>(*this, tk::LabelArgs{.bounds = {180, 2100, 3855, 210}, .caption = kDefaultNotice}));
 }
 
 AboutBox::~AboutBox() = default;
 
-void AboutBox::okButton_Click() {
-    Unload();
-}
-
-void AboutBox::sysInfoButton_Click() {
-    StartSysInfo();
-}
-
-void AboutBox::linkLabels_Click(std::int16_t index) {
-    LaunchBrowser(hWnd(), linkLabels[index].Caption());
+void AboutBox::bindHandlers() {
+    okButton.onClick = [this] { close(); };
+    sysInfoButton.onClick = [this] { startSystemInformation(); };
+    for (std::size_t i = 0; i < linkLabels.size(); ++i) linkLabels[i]->onClick = [this, i] { openLink(i); };
 }
 
 } // namespace qs::ui

@@ -10,9 +10,10 @@
 // about_launchers.cpp.
 #pragma once
 
-#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/services.h"
 #include "toolkit/controls.h"
@@ -32,38 +33,36 @@ public:
     tk::Image logo;
     tk::Label titleLabel;
     tk::Label versionLabel;
-    tk::ControlArray<tk::Label> linkDescriptionLabels;
-    tk::ControlArray<tk::Label> linkLabels;
-    tk::ControlArray<tk::Line> separatorLines;
-    tk::ControlArray<tk::Label> noticeLabels;
-    tk::CommandButton okButton;
-    tk::CommandButton sysInfoButton;
-
-    // --- handlers ---
-    void linkLabels_Click(std::int16_t index);
-    void sysInfoButton_Click();
-    void okButton_Click();
-
-    // --- procedures ---
-    // Fills the label array from the numbered settings keyStem1, keyStem2, ... of the
-    // section, up to the first empty one: element 0 takes the first text, every further
-    // element is a copy of element 0 stacked one label height above (direction -1) or
-    // below (+1) the one before. With tipKeyStem, tipKeyStem1, ... give the tool tips.
-    // When the first text is empty, element 0 keeps its design content.
-    void LoadLabelList(tk::ControlArray<tk::Label>& labels, const std::string& section, const std::string& keyStem,
-                       std::int16_t direction, const std::optional<std::string>& tipKeyStem = std::nullopt);
-    // Asks the shell to open the target; says so when it cannot.
-    void LaunchBrowser(platform::WindowHandle owner, const std::string& target);
-    // Finds the system-information tool through the registry and starts it; says so
-    // when there is none or it does not start.
-    void StartSysInfo();
+    tk::Button okButton;
+    tk::Button sysInfoButton;
+    // Each list starts with its design label; loading adds one for every further text.
+    std::vector<std::unique_ptr<tk::Label>> linkDescriptionLabels;
+    std::vector<std::unique_ptr<tk::Label>> linkLabels;
+    tk::Line separatorLight;
+    tk::Line separatorShadow;
+    std::vector<std::unique_ptr<tk::Label>> noticeLabels;
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
 
 private:
-    void PlaceLinkColumn();
-    void BindLinkClicks();
+    // Fills the label list from the numbered settings keyStem1, keyStem2, ... of the
+    // section, up to the first empty one: the first label takes the first text, every
+    // further one is made like it and stacked one label height above (direction -1) or
+    // below (+1) the one before. With tipKeyStem, tipKeyStem1, ... give the tool tips.
+    // When the first text is empty, the first label keeps its design content.
+    void loadLabelList(std::vector<std::unique_ptr<tk::Label>>& labels, const std::string& section,
+                       const std::string& keyStem, int direction,
+                       const std::optional<std::string>& tipKeyStem = std::nullopt);
+    void placeLinkColumn();
+    // Bound after loading, so that every link, the added ones too, opens its own target.
+    void bindHandlers();
+    // --- handlers ---
+    // Asks the shell to open the link's target; says so when it cannot.
+    void openLink(std::size_t index);
+    // Finds the system-information tool through the registry and starts it; says so
+    // when there is none or it does not start.
+    void startSystemInformation();
 };
 
 } // namespace qs::ui

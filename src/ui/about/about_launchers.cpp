@@ -8,7 +8,7 @@
 
 #include "platform/services.h"
 #include "settings/registry_functions.h"
-#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 #include "ui/about/about_box.h"
 
 namespace qs::ui {
@@ -40,21 +40,21 @@ std::optional<std::string> SysInfoPathFromRegistry() {
 }
 } // namespace
 
-void AboutBox::LaunchBrowser(platform::WindowHandle owner, const std::string& target) {
-    if (platform::services().shell->ShellOpen(owner, target) <= kShellErrorLimit) {
+void AboutBox::openLink(std::size_t index) {
+    if (platform::services().shell->ShellOpen(handle(), linkLabels[index]->caption()) <= kShellErrorLimit) {
         // "ar" is the message's own spelling, kept as users have always seen it.
-        tk::MsgBox("Cannot Execute Browser ar This Time.", tk::vbOKOnly, kAppTitle, this);
+        tk::ShowNotice("Cannot Execute Browser ar This Time.", kAppTitle, this);
     }
 }
 
-void AboutBox::StartSysInfo() {
+void AboutBox::startSystemInformation() {
     if (std::optional<std::string> path = SysInfoPathFromRegistry()) {
         // The value names either the tool itself or the folder that holds it.
         if (path->size() < 4 || UpperCase(path->substr(path->size() - 4)) != ".EXE") *path += "\\MSINFO32.EXE";
         platform::Shell& shell = *platform::services().shell;
         if (shell.FileExists(*path) && shell.StartProgram(*path)) return;
     }
-    tk::MsgBox("System Information Is Unavailable At This Time", tk::vbOKOnly, kAppTitle, this);
+    tk::ShowNotice("System Information Is Unavailable At This Time", kAppTitle, this);
 }
 
 } // namespace qs::ui

@@ -13,66 +13,63 @@ namespace qs::ui {
 
 namespace {
 constexpr char kSection[] = "AboutDlg";
+
+// A label made like `first` (its sizing, colour, pointer and font), holding `text` at
+// (left, top), with a window at once: the form is open.
+std::unique_ptr<tk::Label> LabelLike(tk::Form& form, const tk::Label& first, const std::string& text, float left,
+                                     float top) {
+    auto label = std::make_unique<tk::Label>(
+        form, tk::LabelArgs{.bounds = {left, top, first.width(), first.height()},
+                            .caption = text,
+                            .autoSize = first.autoSize()});
+    label->setForeColor(first.foreColor());
+    label->setPointer(first.pointer());
+    label->setFont(first.font());
+    label->createPeerIfLoaded();
+    return label;
+}
 } // namespace
 
-void AboutBox::Form_Load() {
+void AboutBox::onLoad() {
     setCaption(std::string("About ") + kAppTitle);
     versionLabel.setCaption("Version " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
                             std::to_string(kVersionRevision));
     titleLabel.setCaption(kAppTitle);
-    LoadLabelList(linkDescriptionLabels, kSection, "HyperlinkDesc", -1);
-    LoadLabelList(linkLabels, kSection, "HyperlinkValue", -1, std::string("HyperLinkPopupHelp"));
-    PlaceLinkColumn();
-    BindLinkClicks();
-    LoadLabelList(noticeLabels, kSection, "Warning", +1);
+    loadLabelList(linkDescriptionLabels, kSection, "HyperlinkDesc", -1);
+    loadLabelList(linkLabels, kSection, "HyperlinkValue", -1, std::string("HyperLinkPopupHelp"));
+    placeLinkColumn();
+    loadLabelList(noticeLabels, kSection, "Warning", +1);
+    bindHandlers();
 }
 
-void AboutBox::LoadLabelList(tk::ControlArray<tk::Label>& labels, const std::string& section,
-                             const std::string& keyStem, std::int16_t direction,
+void AboutBox::loadLabelList(std::vector<std::unique_ptr<tk::Label>>& labels, const std::string& section,
+                             const std::string& keyStem, int direction,
                              const std::optional<std::string>& tipKeyStem) {
-    auto readTexts = [&](int i, std::string& text, std::string& tip) {
+    for (std::size_t i = 0;; ++i) {
         const std::string number = std::to_string(i + 1);
-        text = GetRegistrySetting(section, keyStem + number, "");
-        tip = tipKeyStem ? GetRegistrySetting(section, *tipKeyStem + number, "") : std::string();
-    };
-    std::string text, tip;
-    int i = 0;
-    readTexts(i, text, tip);
-    while (!text.empty()) {
+        const std::string text = GetRegistrySetting(section, keyStem + number, "");
+        if (text.empty()) return;
         if (i > 0) {
-            const tk::Label& before = labels[i - 1];
-            tk::Label& added = labels.Load(i);
-            added.setLeft(before.Left());
-            added.setTop(before.Top() + before.Height() * direction);
+            const tk::Label& before = *labels[i - 1];
+            labels.push_back(LabelLike(*this, *labels[0], text, before.left(),
+                                       before.top() + before.height() * static_cast<float>(direction)));
         }
-        tk::Label& label = labels[i];
+        tk::Label& label = *labels[i];
         label.setCaption(text);
-        label.setToolTipText(tip);
-        label.setVisible(true);
-        ++i;
-        readTexts(i, text, tip);
+        label.setToolTip(tipKeyStem ? GetRegistrySetting(section, *tipKeyStem + number, "") : std::string());
     }
 }
 
 // The links stand in one column, one letter "w" right of the widest description, each
 // on the line of its description. Links beyond the last description keep to the same
-// column: every description shares element 0's left edge.
-void AboutBox::PlaceLinkColumn() {
+// column: every description shares the first one's left edge.
+void AboutBox::placeLinkColumn() {
     float widest = 0;
-    for (int i = 0; i <= linkDescriptionLabels.UBound(); ++i)
-        widest = std::max(widest, linkDescriptionLabels[i].Width());
-    const auto column = static_cast<float>(std::nearbyint(widest + TextWidth("w")));
-    for (int i = 0; i <= linkLabels.UBound(); ++i) {
-        const int descIndex = std::min(i, linkDescriptionLabels.UBound());
-        linkLabels[i].setLeft(linkDescriptionLabels[descIndex].Left() + column);
-    }
-}
-
-// Bound after loading, so that every element, the copies too, reports its own index.
-void AboutBox::BindLinkClicks() {
-    for (int i = 0; i <= linkLabels.UBound(); ++i) {
-        const auto index = static_cast<std::int16_t>(i);
-        linkLabels[i].Click = [this, index] { linkLabels_Click(index); };
+    for (const auto& description : linkDescriptionLabels) widest = std::max(widest, description->width());
+    const auto column = static_cast<float>(std::nearbyint(widest + textWidth("w")));
+    for (std::size_t i = 0; i < linkLabels.size(); ++i) {
+        const tk::Label& description = *linkDescriptionLabels[std::min(i, linkDescriptionLabels.size() - 1)];
+        linkLabels[i]->setLeft(description.left() + column);
     }
 }
 

@@ -5,12 +5,10 @@
 // copy to the settings file and closes; a save that fails is reported and the dialog
 // stays open. Every other way of closing writes nothing.
 //
-// The window and its controls are laid out in settings_dialog.cpp; the handlers, thin
-// calls into SettingsDialogModel (the delay mapping and the unconfirmed changes), live
-// in settings_dialog_handlers.cpp.
+// The window and its controls are laid out in settings_dialog.cpp, where the controls'
+// events are bound; the handlers, thin calls into SettingsDialogModel (the delay mapping
+// and the unconfirmed changes), live in settings_dialog_handlers.cpp.
 #pragma once
-
-#include <cstdint>
 
 #include "render/slide_show.h"
 #include "settings/settings.h"
@@ -29,43 +27,42 @@ public:
     ~SettingsDialog() override;
 
     // --- controls, containers before their children ---
-    tk::Frame colourFrame;
+    tk::GroupBox colourGroup;
     tk::PictureBox colourSwatch;
-    tk::CommandButton colourButton;
-    tk::Frame showFrame;
+    tk::Button colourButton;
+    tk::GroupBox showGroup;
     tk::CheckBox randomOrderBox;
     tk::Label delayLabel;
     tk::TextBox delayBox;
-    tk::VScrollBar delaySpin;
+    tk::ScrollBar delaySpin;
     tk::Label pictureCountLabel;
-    tk::CommandButton editSlidesButton;
+    tk::Button editSlidesButton;
     tk::PictureBox monitor;
     tk::PictureBox monitorScreen;
     tk::Image monitorPicture;
     tk::Timer previewTimer;
-    tk::CommandButton okButton;
-    tk::CommandButton cancelButton;
-    tk::CommandButton aboutButton;
-    tk::CommonDialog colourDialog;
-
-    // --- handlers ---
-    void previewTimer_Tick();
-    void randomOrderBox_Click();
-    void delaySpin_Change();
-    void delayBox_Change();
-    void delayBox_KeyPress(std::int16_t& keyAscii);
-    void delayBox_GotFocus();
-    void colourButton_Click();
-    void editSlidesButton_Click();
-    void aboutButton_Click();
-    void okButton_Click();
-    void cancelButton_Click();
+    tk::Button okButton;
+    tk::Button cancelButton;
+    tk::Button aboutButton;
 
 protected:
-    void Form_Load() override;
-    void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override;
+    void onLoad() override;
+    // Asks before unconfirmed changes are thrown away.
+    bool onClosing(tk::CloseReason reason) override;
 
 private:
+    void bindHandlers();
+    // --- handlers ---
+    void takeRandomOrder();
+    // The delay text follows the bar, and the delay the text.
+    void followDelaySpin();
+    void takeDelayText();
+    void skipDelayBox();
+    void chooseBackgroundColour();
+    void editSlides();
+    void showAbout();
+    void saveAndClose();
+
     // --- SlideShowEditorOwner ---
     void applySlides(const std::vector<Slide>& slides) override;
     void setEditorOptions(bool showPreview, bool hideWarnings) override;

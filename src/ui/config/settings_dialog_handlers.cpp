@@ -1,9 +1,10 @@
 // The settings dialog's handlers. Each option changes the working copy and marks a change;
 // OK saves the working copy; every way of closing asks before changes are thrown away.
+#include <optional>
 #include <string>
 
 #include "settings/settings_text.h"
-#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 #include "ui/about/about_box.h"
 #include "ui/config/settings_dialog.h"
 #include "ui/editor/slide_show_editor.h"
@@ -14,12 +15,13 @@ namespace {
 constexpr const char* kTitle = "Screen Saver";
 } // namespace
 
-void SettingsDialog::Form_Load() {
-    monitor.setBackColor(BackColor());
+// The controls show the working copy; filling them is no change of the user's.
+void SettingsDialog::onLoad() {
+    monitor.setBackColor(backColor());
     colourSwatch.setBackColor(working_.backgroundColor);
     // The monitor's screen is in the show's colour from its first paint, before the first tick.
     monitorScreen.setBackColor(working_.backgroundColor);
-    randomOrderBox.setValue(working_.randomOrder ? 1 : 0);
+    randomOrderBox.setChecked(working_.randomOrder);
     const SettingsDialogModel::DelayStart start = model_.open(working_.delaySeconds);
     delayBox.setText(start.text);
     delaySpin.setValue(start.spinValue);
@@ -27,50 +29,43 @@ void SettingsDialog::Form_Load() {
     // decoded at its size, off the user-interface thread.
     show_.start();
     pictureCountLabel.setCaption(SettingsDialogModel::pictureCountCaption(working_.pictureCount()));
-    model_.finishOpening();
 }
 
-void SettingsDialog::previewTimer_Tick() {
-    show_.nextSlide();
-}
-
-void SettingsDialog::randomOrderBox_Click() {
-    working_.randomOrder = randomOrderBox.Value() == 1;
+void SettingsDialog::takeRandomOrder() {
+    working_.randomOrder = randomOrderBox.checked();
     model_.markChanged();
 }
 
-void SettingsDialog::delaySpin_Change() {
-    if (auto text = model_.spinMoved(delaySpin.Value())) delayBox.setText(*text);
+// A new text is taken as the user's own change of the delay.
+void SettingsDialog::followDelaySpin() {
+    if (auto text = model_.spinMoved(delaySpin.value()); text && *text != delayBox.text()) {
+        delayBox.setText(*text);
+        takeDelayText();
+    }
 }
 
-void SettingsDialog::delayBox_Change() {
+void SettingsDialog::takeDelayText() {
     // Text that holds no number, or none that fits, stores 0, as an empty text would.
-    working_.delaySeconds = RoundToInt32(LeadingNumber(delayBox.Text()).value_or(0)).value_or(0);
+    working_.delaySeconds = RoundToInt32(LeadingNumber(delayBox.text()).value_or(0)).value_or(0);
     model_.markChanged();
 }
 
-// The delay changes through the arrows only: the box takes no keystrokes ...
-void SettingsDialog::delayBox_KeyPress(std::int16_t& keyAscii) {
-    keyAscii = 0;
+void SettingsDialog::skipDelayBox() {
+    okButton.setFocus();
 }
 
-// ... and never keeps the focus.
-void SettingsDialog::delayBox_GotFocus() {
-    okButton.SetFocus();
-}
-
-void SettingsDialog::colourButton_Click() {
-    colourDialog.CancelError = true;
-    if (colourDialog.ShowColor() != 0) return; // cancelled or failed: nothing changes
-    working_.backgroundColor = colourDialog.Color;
-    colourSwatch.setBackColor(colourDialog.Color);
+void SettingsDialog::chooseBackgroundColour() {
+    const std::optional<tk::Color> chosen = tk::ChooseColor(this);
+    if (!chosen) return; // cancelled or failed: nothing changes
+    working_.backgroundColor = *chosen;
+    colourSwatch.setBackColor(*chosen);
     model_.markChanged();
 }
 
-void SettingsDialog::editSlidesButton_Click() {
+void SettingsDialog::editSlides() {
     // The editor shares the dialog's unconfirmed changes and hands back its list and options.
     SlideShowEditor editor(working_, *this, model_.unconfirmedChanges());
-    editor.Show(true, this);
+    editor.showModal(this);
     const std::int32_t count = working_.pictureCount();
     // Two blanks before the word: the editor's own text, not the settings dialog's.
     pictureCountLabel.setCaption(std::to_string(count) + (count == 1 ? "  Picture" : "  Pictures"));
@@ -87,31 +82,24 @@ void SettingsDialog::setEditorOptions(bool showPreview, bool hideWarnings) {
     working_.hideWarnings = hideWarnings;
 }
 
-void SettingsDialog::aboutButton_Click() {
+void SettingsDialog::showAbout() {
     AboutBox about;
-    about.Show(true, this);
+    about.showModal(this);
 }
 
-void SettingsDialog::okButton_Click() {
+void SettingsDialog::saveAndClose() {
     if (const SaveResult saved = file_.save(working_, SaveRule::Confirmed); !saved) {
         // The user's changes stay in the dialog, to try again or to give up with Cancel.
-        tk::MsgBox("The settings could not be saved to " + saved.path + ":\n" + saved.reason(),
-                   tk::vbOKOnly + tk::vbExclamation, kTitle, this);
+        tk::ShowError("The settings could not be saved to " + saved.path + ":\n" + saved.reason(), kTitle, this);
         return;
     }
     model_.confirm();
-    Unload();
+    close();
 }
 
-void SettingsDialog::cancelButton_Click() {
-    Unload();
-}
-
-void SettingsDialog::Form_QueryUnload(bool& cancel, tk::CloseReason) {
-    if (!model_.mustAskBeforeClosing()) return;
-    const int answer =
-        tk::MsgBox("Do you want to ignore all changes and exit?", tk::vbYesNo + tk::vbQuestion, kTitle, this);
-    if (answer != tk::vbYes) cancel = true;
+bool SettingsDialog::onClosing(tk::CloseReason) {
+    return !model_.mustAskBeforeClosing() ||
+           tk::AskYesNo("Do you want to ignore all changes and exit?", kTitle, this);
 }
 
 } // namespace qs::ui

@@ -37,8 +37,6 @@ public:
 
     // --- changes not yet confirmed, shared with the editor the dialog opens ---
     void markChanged() { changes_.pending = true; }
-    // Filling the controls on opening runs the option handlers; that is no change.
-    void finishOpening() { changes_.pending = false; }
     void confirm() { changes_.pending = false; }
     bool mustAskBeforeClosing() const { return changes_.pending; }
     UnconfirmedChanges& unconfirmedChanges() { return changes_; }

@@ -47,9 +47,9 @@ void SlideListModel::setVisibleRows(int rows) {
 
 int SlideListModel::maxTop() const { return std::max(0, rowCount() - visibleRows_); }
 
-void SlideListModel::open(std::vector<Slide> slides, bool preview, bool noWarnings) {
+void SlideListModel::open(std::vector<Slide> slides, bool preview, bool hideWarnings) {
     preview_ = savedPreview_ = preview;
-    noWarnings_ = savedNoWarnings_ = noWarnings;
+    hideWarnings_ = savedHideWarnings_ = hideWarnings;
     load(std::move(slides));
     view_.showPreviewSurface(preview_);
 }
@@ -71,27 +71,27 @@ const std::vector<Slide>& SlideListModel::apply() {
     dirty_ = false;
     // Reset and a discarding close go back to the options as they are now.
     savedPreview_ = preview_;
-    savedNoWarnings_ = noWarnings_;
+    savedHideWarnings_ = hideWarnings_;
     return rows_;
 }
 
 bool SlideListModel::confirm(const std::string& question) {
-    return noWarnings_ || view_.ask(question);
+    return hideWarnings_ || view_.ask(question);
 }
 
 void SlideListModel::reset() {
     if (dirty_ && !confirm("Do you want to ignore all changes you made and restore old values?")) return;
     // Each option box acts as its own click would, when its state changes.
-    const bool preview = savedPreview_, noWarnings = savedNoWarnings_;
+    const bool preview = savedPreview_, hideWarnings = savedHideWarnings_;
     if (preview_ != preview) setPreview(preview);
-    if (noWarnings_ != noWarnings) setNoWarnings(noWarnings);
+    if (hideWarnings_ != hideWarnings) setHideWarnings(hideWarnings);
     load(view_.storedSlides());
 }
 
 bool SlideListModel::close() {
     if (dirty_ && !confirm("Do you want to ignore all changes and exit?")) return false;
     preview_ = savedPreview_;
-    noWarnings_ = savedNoWarnings_;
+    hideWarnings_ = savedHideWarnings_;
     return true;
 }
 
@@ -103,8 +103,8 @@ void SlideListModel::setPreview(bool on) {
     markChanged();
 }
 
-void SlideListModel::setNoWarnings(bool on) {
-    noWarnings_ = on;
+void SlideListModel::setHideWarnings(bool on) {
+    hideWarnings_ = on;
     markChanged();
 }
 

@@ -75,13 +75,13 @@ public:
     const std::string& shownPath() const { return shown_; }
     bool preview() const { return preview_; }
     // True while "Do Not Display Warnings" is checked: no question is asked.
-    bool noWarnings() const { return noWarnings_; }
+    bool hideWarnings() const { return hideWarnings_; }
     // Changes not yet applied; Apply is enabled exactly while this holds.
     bool dirty() const { return dirty_; }
 
     // --- the dialog as a whole ---
     // Opens on the stored slides and the two options as stored.
-    void open(std::vector<Slide> slides, bool preview, bool noWarnings);
+    void open(std::vector<Slide> slides, bool preview, bool hideWarnings);
     // The working list becomes the stored one; returns what to store.
     const std::vector<Slide>& apply();
     // Back to the last applied state unless the user declines.
@@ -90,7 +90,7 @@ public:
     // options return to their last applied values.
     bool close();
     void setPreview(bool on);
-    void setNoWarnings(bool on);
+    void setHideWarnings(bool on);
 
     // --- selection, options, scrolling ---
     // The user selects a row (or clicks the selected one).
@@ -139,9 +139,9 @@ private:
     std::string position_;
     std::string shown_;
     bool preview_ = false;
-    bool noWarnings_ = false;
+    bool hideWarnings_ = false;
     bool savedPreview_ = false;
-    bool savedNoWarnings_ = false;
+    bool savedHideWarnings_ = false;
     bool dirty_ = false;
 };
 

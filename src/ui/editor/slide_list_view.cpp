@@ -6,6 +6,7 @@
 
 #include "render/fit_picture.h"
 #include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 #include "ui/editor/dropped_pictures.h"
 #include "ui/editor/slide_show_editor.h"
 
@@ -16,15 +17,13 @@ constexpr const char* kPictureFilter =
     "CompuServe GIF (*.gif)|*.gif|"
     "JPEF (*.jpg)|*.jpg|" // "JPEF" is the dialog's own text, typo included
     "Windows Bitmap (*.bmp)|*.bmp|All Supported Files|*.gif;*.jpg;*.bmp|All Files(*.*)|*.*";
-// OFN_EXPLORER | OFN_HIDEREADONLY: one file per Add, no read-only box.
-constexpr std::int32_t kOpenFlags = 0x80004;
 
 // The hourglass shows while a picture loads; the default pointer comes back whatever
 // happens in between.
 class BusyPointer {
 public:
-    BusyPointer() { tk::Screen::setMousePointer(tk::vbHourglass); }
-    ~BusyPointer() { tk::Screen::setMousePointer(tk::vbDefault); }
+    BusyPointer() { tk::SetScreenPointer(tk::Pointer::Hourglass); }
+    ~BusyPointer() { tk::SetScreenPointer(tk::Pointer::Default); }
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
@@ -33,23 +32,24 @@ public:
 
 // Shortened to 0.6 of the name list's width, the part left of the option columns.
 std::string SlideShowEditor::displayName(const std::string& path) const {
-    // Width * 3 / 5 is exact in twips where the product 0.6 * Width may not be, and a
+    // width * 3 / 5 is exact in twips where the product 0.6 * width may not be, and a
     // text exactly as wide as the limit must stay whole.
-    const double limit = static_cast<double>(nameList.Width()) * 3.0 / 5.0;
-    return ShortenedName(path, limit, [this](const std::string& s) { return static_cast<double>(TextWidth(s)); });
+    const double limit = static_cast<double>(nameList.width()) * 3.0 / 5.0;
+    return ShortenedName(path, limit, [this](const std::string& s) { return static_cast<double>(textWidth(s)); });
 }
 
 void SlideShowEditor::insertListRow(int row, const std::string& text, const Slide& slide) {
-    nameList.AddItem(text, row);
+    nameList.insertRow(row, text);
     for (int k = 0; k < kSlideOptionCount; ++k) {
-        optionLists(k).AddItem("", row);
-        optionLists(k).setSelected(row, slide.option(static_cast<SlideOption>(k)));
+        tk::ListBox& column = optionLists[static_cast<std::size_t>(k)];
+        column.insertRow(row, "");
+        column.setChecked(row, slide.option(static_cast<SlideOption>(k)));
     }
 }
 
 void SlideShowEditor::rowsReplaced() {
-    nameList.Clear();
-    for (int k = 0; k < kSlideOptionCount; ++k) optionLists(k).Clear();
+    nameList.clear();
+    for (tk::ListBox& column : optionLists) column.clear();
     const std::vector<Slide>& slides = model_.slides();
     if (slides.empty()) return;
     // Hidden while filling, so the four lists are not repainted row by row.
@@ -71,27 +71,28 @@ void SlideShowEditor::rowsInserted(int first, int count) {
 }
 
 void SlideShowEditor::rowRemoved(int row) {
-    nameList.RemoveItem(row);
-    for (int k = 0; k < kSlideOptionCount; ++k) optionLists(k).RemoveItem(row);
+    nameList.removeRow(row);
+    for (tk::ListBox& column : optionLists) column.removeRow(row);
 }
 
 // The row keeps its text. Moving down hides the list area, so the lists repaint once.
 void SlideShowEditor::rowMoved(int from, int to) {
     const bool down = to > from;
     if (down) listArea.setVisible(false);
-    const std::string text = nameList.List(from);
+    const std::string text = nameList.rowText(from);
     rowRemoved(from);
     insertListRow(to, text, model_.slides()[static_cast<std::size_t>(to)]);
     if (down) listArea.setVisible(true);
 }
 
 void SlideShowEditor::optionChanged(int row, SlideOption which) {
-    optionLists(static_cast<int>(which)).setSelected(row, model_.slides()[static_cast<std::size_t>(row)].option(which));
+    const bool on = model_.slides()[static_cast<std::size_t>(row)].option(which);
+    optionLists[static_cast<std::size_t>(which)].setChecked(row, on);
 }
 
-std::string SlideShowEditor::rowText(int row) const { return nameList.List(row); }
+std::string SlideShowEditor::rowText(int row) const { return nameList.rowText(row); }
 
-void SlideShowEditor::focusSlideList() { nameList.SetFocus(); }
+void SlideShowEditor::focusSlideList() { nameList.setFocus(); }
 
 void SlideShowEditor::showPreviewSurface(bool on) { previewPicture.setVisible(on); }
 
@@ -99,7 +100,7 @@ void SlideShowEditor::showPreviewSurface(bool on) { previewPicture.setVisible(on
 // that a half-drawn preview never shows.
 void SlideShowEditor::drawPreview(const Slide& slide) {
     previewPicture.setVisible(false);
-    previewPicture.Cls();
+    previewPicture.clear();
     std::string shown;
     {
         BusyPointer busy;
@@ -113,7 +114,7 @@ void SlideShowEditor::drawPreview(const Slide& slide) {
         if (shown.empty()) {
             previewImage.setPicture(tk::Picture());
             previewImage.setVisible(false);
-            previewPicture.Print("Cannot load picture");
+            previewPicture.drawText(0, 0, "Cannot load picture");
         } else {
             previewImage.setVisible(true);
         }
@@ -124,26 +125,18 @@ void SlideShowEditor::dropPreviewPicture() { previewImage.setPicture(tk::Picture
 
 void SlideShowEditor::blankPreview() {
     previewImage.setVisible(false);
-    previewPicture.Cls();
+    previewPicture.clear();
 }
 
-bool SlideShowEditor::ask(const std::string& question) {
-    return tk::MsgBox(question, tk::vbYesNo + tk::vbQuestion, kTitle, this) == tk::vbYes;
-}
+bool SlideShowEditor::ask(const std::string& question) { return tk::AskYesNo(question, kTitle, this); }
 
+// "JPEF (*.jpg)" preselected; the name box offers the file picked last.
 std::optional<std::string> SlideShowEditor::pickPicture() {
-    pictureDialog.DialogTitle = "Select Picture";
-    pictureDialog.Flags = kOpenFlags;
-    pictureDialog.Filter = kPictureFilter;
-    pictureDialog.FilterIndex = 2;
-    pictureDialog.CancelError = true;
-    const int error = pictureDialog.ShowOpen();
-    if (error == tk::cdlCancel) return std::nullopt;
-    if (error != 0) {
-        tk::MsgBox("Error selecting a file", tk::vbOKOnly + tk::vbExclamation, kTitle, this);
-        return std::nullopt;
-    }
-    return pictureDialog.FileName;
+    const tk::FileChoice choice = tk::ChooseFileToOpen(
+        this, {.title = "Select Picture", .filter = kPictureFilter, .filterIndex = 2, .fileName = lastPicked_});
+    if (choice.failed) tk::ShowError("Error selecting a file", kTitle, this);
+    if (choice.path) lastPicked_ = *choice.path;
+    return choice.path;
 }
 
 // Files dropped on the name list: the pictures among them, as the platform's folders

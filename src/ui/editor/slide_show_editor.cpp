@@ -1,5 +1,5 @@
-// The editor dialog: its controls and their design places, the handler wiring, and the
-// form events Load, QueryUnload, Unload and KeyDown.
+// The editor dialog: its controls and their design places, the binding of their events,
+// the handlers, and the form events load, closing and key down.
 #include "ui/editor/slide_show_editor.h"
 
 #include <cmath>
@@ -16,87 +16,69 @@ namespace {
 // everything else keeps the dialog's font.
 tk::FontSpec AccessLetterFont() {
     tk::FontSpec font;
-    font.Name = "MS Sans Serif";
-    font.Size = 8.25;
-    font.Underline = true;
+    font.underline = true;
     return font;
 }
 
-// Silences the lists' handlers while the form changes them, whatever happens meanwhile.
-class Following {
-public:
-    explicit Following(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-    ~Following() { flag_ = was_; }
-    Following(const Following&) = delete;
-    Following& operator=(const Following&) = delete;
-
-private:
-    bool& flag_;
-    bool was_;
-};
-
 } // namespace
 
+// The option columns come after the name list, so their clips lie above its right part;
+// each clip shows only the check boxes of its column.
 SlideShowEditor::SlideShowEditor(const Settings& settings, SlideShowEditorOwner& owner, UnconfirmedChanges& changes)
-    : tk::Form("SlideShowEditor"),
-      listArea(*this, "listArea", 120, 120, 6135, 3375, tk::BorderStyle::None),
-      nameHeading(listArea, "nameHeading", "Image  Spec", 0, 120, 1455, 255),
-      positionLabel(listArea, "positionLabel", "", 1320, 120, 1095, 255),
-      nameList(listArea, "nameList", 0, 480, 6135, 2535, true),
-      nameCheckCover(listArea, "nameCheckCover", 15, 495, 255, 2160, tk::BorderStyle::None),
-      fullNameLabel(listArea, "fullNameLabel", "", 0, 3000, 6015, 255),
-      addButton(*this, "addButton", "&Add", 6360, 600, 1215, 375),
-      deleteButton(*this, "deleteButton", "&Delete", 6360, 1200, 1215, 375),
-      upButton(*this, "upButton", "&Up", 6360, 2400, 1215, 375),
-      downButton(*this, "downButton", "Do&wn", 6360, 3000, 1215, 375),
-      deleteAllButton(*this, "deleteAllButton", "De&lete All", 6360, 1800, 1215, 375),
-      monitorImage(*this, "monitorImage", 120, 3480, 2055, 2055, true),
-      previewPicture(*this, "previewPicture", 330, 3690, 1630, 1320, tk::BorderStyle::None),
-      previewImage(previewPicture, "previewImage", 0, 0, 735, 735, true),
-      previewBox(*this, "previewBox", "Pre&view", 2280, 3600, 1455, 255),
-      noWarningsBox(*this, "noWarningsBox", "Do &Not Display Warnings", 3600, 3600, 2775, 255),
-      okButton(*this, "okButton", "&OK", 2280, 4080, 975, 375),
-      cancelButton(*this, "cancelButton", "&Cancel", 3480, 4080, 975, 375),
-      applyButton(*this, "applyButton", "A&pply", 4800, 4080, 975, 375),
-      resetButton(*this, "resetButton", "&Reset", 6360, 4080, 1215, 375),
-      pictureDialog(*this, "pictureDialog"),
+    : tk::Form({.border = tk::BorderStyle::FixedDialog,
+                .caption = kCaption,
+                .clientWidth = 7740,
+                .clientHeight = 5565,
+                .minButton = false,
+                .maxButton = false,
+                .inTaskbar = false,
+                .centred = true,
+                .previewsKeys = true}),
+      listArea(*this, {.bounds = {120, 120, 6135, 3375}}),
+      nameHeading(listArea, {.bounds = {0, 120, 1455, 255}, .caption = "Image  Spec"}),
+      positionLabel(listArea, {.bounds = {1320, 120, 1095, 255}}),
+      nameList(listArea, {.bounds = {0, 480, 6135, 2535}, .checkBoxes = true}),
+      nameCheckCover(listArea, {.bounds = {15, 495, 255, 2160}}),
+      fullNameLabel(listArea, {.bounds = {0, 3000, 6015, 255}}),
+      addButton(*this, {.bounds = {6360, 600, 1215, 375}, .caption = "&Add"}),
+      deleteButton(*this, {.bounds = {6360, 1200, 1215, 375}, .caption = "&Delete"}),
+      upButton(*this, {.bounds = {6360, 2400, 1215, 375}, .caption = "&Up"}),
+      downButton(*this, {.bounds = {6360, 3000, 1215, 375}, .caption = "Do&wn"}),
+      deleteAllButton(*this, {.bounds = {6360, 1800, 1215, 375}, .caption = "De&lete All"}),
+      monitorImage(*this, {.bounds = {120, 3480, 2055, 2055}, .stretch = true}),
+      previewPicture(*this, {.bounds = {330, 3690, 1630, 1320}}),
+      previewImage(previewPicture, {.bounds = {0, 0, 735, 735}, .stretch = true}),
+      previewBox(*this, {.bounds = {2280, 3600, 1455, 255}, .caption = "Pre&view"}),
+      hideWarningsBox(*this, {.bounds = {3600, 3600, 2775, 255}, .caption = "Do &Not Display Warnings"}),
+      okButton(*this, {.bounds = {2280, 4080, 975, 375}, .caption = "&OK"}),
+      cancelButton(*this, {.bounds = {3480, 4080, 975, 375}, .caption = "&Cancel"}),
+      applyButton(*this, {.bounds = {4800, 4080, 975, 375}, .caption = "A&pply"}),
+      resetButton(*this, {.bounds = {6360, 4080, 1215, 375}, .caption = "&Reset"}),
+      centerHeading{{{listArea, {.bounds = {3960, 120, 375, 255}, .caption = "Cen"}},
+                     {listArea, {.bounds = {4320, 120, 135, 255}, .caption = "t"}},
+                     {listArea, {.bounds = {4440, 120, 375, 255}, .caption = "er"}}}},
+      hStretchHeading{{{listArea, {.bounds = {4680, 0, 255, 255}, .caption = "H"}},
+                       {listArea, {.bounds = {4800, 0, 735, 255}, .caption = "orizontal"}},
+                       {listArea, {.bounds = {4680, 220, 735, 255}, .caption = "Stretch "}}}},
+      vStretchHeading{{{listArea, {.bounds = {5520, 0, 255, 255}, .caption = "V"}},
+                       {listArea, {.bounds = {5640, 0, 495, 255}, .caption = "ertical"}},
+                       {listArea, {.bounds = {5520, 220, 615, 255}, .caption = "Stretch"}}}},
+      optionClips{{{listArea, {.bounds = {4200, 480, 225, 1575}}},
+                   {listArea, {.bounds = {4920, 480, 225, 1575}}},
+                   {listArea, {.bounds = {5640, 480, 225, 1575}}}}},
+      optionLists{{{optionClips[0], {.bounds = {-15, -15, 1935, 1380}, .checkBoxes = true}},
+                   {optionClips[1], {.bounds = {-15, -15, 1935, 1380}, .checkBoxes = true}},
+                   {optionClips[2], {.bounds = {-15, -15, 1935, 1380}, .checkBoxes = true}}}},
       model_(*this),
       settings_(settings),
       owner_(owner),
       changes_(changes) {
-    setCaption(kCaption);
-    setBorderStyle(tk::BorderStyle::FixedDialog);
-    setMinButton(false);
-    setMaxButton(false);
-    setShowInTaskbar(false);
-    setStartUpPosition(tk::StartUpPosition::CenterScreen);
-    setKeyPreview(true);
-    setClientSize(7740, 5565);
-
-    centerHeading.add(listArea, "centerHeading", "Cen", 3960, 120, 375, 255, 0);
-    centerHeading.add(listArea, "centerHeading", "t", 4320, 120, 135, 255, 1);
-    centerHeading.add(listArea, "centerHeading", "er", 4440, 120, 375, 255, 2);
-    hStretchHeading.add(listArea, "hStretchHeading", "H", 4680, 0, 255, 255, 0);
-    hStretchHeading.add(listArea, "hStretchHeading", "orizontal", 4800, 0, 735, 255, 1);
-    hStretchHeading.add(listArea, "hStretchHeading", "Stretch ", 4680, 220, 735, 255, 2);
-    vStretchHeading.add(listArea, "vStretchHeading", "V", 5520, 0, 255, 255, 0);
-    vStretchHeading.add(listArea, "vStretchHeading", "ertical", 5640, 0, 495, 255, 1);
-    vStretchHeading.add(listArea, "vStretchHeading", "Stretch", 5520, 220, 615, 255, 2);
-    centerHeading(1).setFont(AccessLetterFont());
-    hStretchHeading(0).setFont(AccessLetterFont());
-    vStretchHeading(0).setFont(AccessLetterFont());
-
-    // The option columns come after the name list, so their clips lie above its right
-    // part; each clip shows only the check boxes of its column.
+    centerHeading[1].setFont(AccessLetterFont());
+    hStretchHeading[0].setFont(AccessLetterFont());
+    vStretchHeading[0].setFont(AccessLetterFont());
     nameCheckCover.setBackColor(tk::kColorWindow);
-    const float clipLeft[kSlideOptionCount] = {4200, 4920, 5640};
-    for (int k = 0; k < kSlideOptionCount; ++k)
-        optionClips.add(listArea, "optionClips", clipLeft[k], 480, 225, 1575, tk::BorderStyle::None, k);
-    for (int k = 0; k < kSlideOptionCount; ++k) {
-        tk::ListBox& column = optionLists.add(optionClips(k), "optionLists", -15, -15, 1935, 1380, true, k);
-        // Keys always act on the name list; a column only takes mouse clicks.
-        column.setTabStop(false);
-    }
+    // Keys always act on the name list; a column only takes mouse clicks.
+    for (tk::ListBox& column : optionLists) column.setTabStop(false);
 
     monitorImage.setPicture(tk::ResourcePicture("MONITOR"));
     previewPicture.setBackColor(tk::Rgb(255, 255, 255));
@@ -107,7 +89,7 @@ SlideShowEditor::SlideShowEditor(const Settings& settings, SlideShowEditorOwner&
     int tab = 0;
     for (tk::Control* c : std::initializer_list<tk::Control*>{
              &nameList, &addButton, &deleteButton, &deleteAllButton, &upButton, &downButton, &previewBox,
-             &noWarningsBox, &okButton, &cancelButton, &applyButton, &resetButton})
+             &hideWarningsBox, &okButton, &cancelButton, &applyButton, &resetButton})
         c->setTabIndex(tab++);
 
     bindHandlers();
@@ -115,135 +97,143 @@ SlideShowEditor::SlideShowEditor(const Settings& settings, SlideShowEditorOwner&
 
 SlideShowEditor::~SlideShowEditor() = default;
 
-template <class Operation>
-void SlideShowEditor::act(Operation operation) {
-    Following following(following_);
-    operation();
-    showModel();
-}
-
 void SlideShowEditor::bindHandlers() {
-    // A list changed by the form to follow the model runs its handler too; only the
-    // user's own changes reach the model.
-    nameList.Click = [this] {
-        if (!following_) act([this] { model_.select(nameList.ListIndex()); });
-    };
-    nameList.Scroll = [this] {
-        if (following_) return;
-        // Only the first visible row: the selection may be changing in the same event.
-        model_.scrollTo(nameList.TopIndex());
-        Following following(following_);
-        for (int k = 0; k < kSlideOptionCount; ++k) optionLists(k).setTopIndex(model_.topRow());
-    };
+    nameList.onChange = [this] { selectSlide(); };
+    nameList.onScroll = [this] { followNameListScroll(); };
+    nameList.onFilesDropped = [this](const std::vector<std::string>& paths) { addDroppedFiles(paths); };
     for (int k = 0; k < kSlideOptionCount; ++k) {
-        tk::ListBox& column = optionLists(k);
-        column.Click = [this, &column, k] {
-            if (following_) return;
-            const int row = column.ListIndex();
-            act([&] { model_.clickOption(static_cast<SlideOption>(k), row, column.Selected(row)); });
-        };
+        optionLists[static_cast<std::size_t>(k)].onChange = [this, k] { clickOption(k); };
         // The option columns never keep the focus: keys act on the name list.
-        column.GotFocus = [this] { nameList.SetFocus(); };
+        optionLists[static_cast<std::size_t>(k)].onFocus = [this] { focusNameList(); };
     }
-    addButton.Click = [this] { act([this] { model_.add(); }); };
-    deleteButton.Click = [this] { act([this] { model_.remove(); }); };
-    upButton.Click = [this] { act([this] { model_.moveUp(); }); };
-    downButton.Click = [this] { act([this] { model_.moveDown(); }); };
-    deleteAllButton.Click = [this] { act([this] { model_.removeAll(); }); };
-    nameList.FilesDropped = [this](const std::vector<std::string>& paths) {
-        std::vector<std::string> pictures = droppedPictures(paths);
-        act([&] { model_.addSlides(std::move(pictures)); });
-    };
-    previewBox.Click = [this] {
-        if (!following_) act([this] { model_.setPreview(previewBox.Value() == 1); });
-    };
-    noWarningsBox.Click = [this] {
-        if (!following_) act([this] { model_.setNoWarnings(noWarningsBox.Value() == 1); });
-    };
-    okButton.Click = [this] {
-        applyList();
-        Unload();
-    };
-    cancelButton.Click = [this] { Unload(); };
-    applyButton.Click = [this] { applyList(); };
-    resetButton.Click = [this] { act([this] { model_.reset(); }); };
+    addButton.onClick = [this] { runCommand(&SlideListModel::add); };
+    deleteButton.onClick = [this] { runCommand(&SlideListModel::remove); };
+    upButton.onClick = [this] { runCommand(&SlideListModel::moveUp); };
+    downButton.onClick = [this] { runCommand(&SlideListModel::moveDown); };
+    deleteAllButton.onClick = [this] { runCommand(&SlideListModel::removeAll); };
+    resetButton.onClick = [this] { runCommand(&SlideListModel::reset); };
+    previewBox.onClick = [this] { takePreviewOption(); };
+    hideWarningsBox.onClick = [this] { takeHideWarningsOption(); };
+    okButton.onClick = [this] { applyAndClose(); };
+    cancelButton.onClick = [this] { close(); };
+    applyButton.onClick = [this] { applyList(); };
 }
 
-void SlideShowEditor::Form_Load() {
+void SlideShowEditor::onLoad() {
     layOutHeadings();
     fitOptionColumns();
     model_.setVisibleRows(nameList.visibleRows());
-    act([&] { model_.open(storedSlides(), settings_.showPreview, settings_.hideWarnings); });
+    model_.open(storedSlides(), settings_.showPreview, settings_.hideWarnings);
+    showModel();
     previewPicture.setBackColor(settings_.backgroundColor);
 }
 
 // Each heading is a row of pieces laid side by side by their text widths, so the
 // underlined letter joins its word whatever the font's metrics.
 void SlideShowEditor::layOutHeadings() {
-    centerHeading(0).setWidth(TextWidth("Cen"));
-    centerHeading(1).setWidth(TextWidth("t"));
-    centerHeading(1).setLeft(centerHeading(0).Left() + centerHeading(0).Width());
-    centerHeading(2).setLeft(centerHeading(1).Left() + centerHeading(1).Width());
-    hStretchHeading(0).setWidth(TextWidth("H"));
-    hStretchHeading(1).setLeft(hStretchHeading(0).Left() + hStretchHeading(0).Width());
-    vStretchHeading(0).setWidth(TextWidth("V"));
-    vStretchHeading(1).setLeft(vStretchHeading(0).Left() + vStretchHeading(0).Width());
+    centerHeading[0].setWidth(textWidth("Cen"));
+    centerHeading[1].setWidth(textWidth("t"));
+    centerHeading[1].setLeft(centerHeading[0].left() + centerHeading[0].width());
+    centerHeading[2].setLeft(centerHeading[1].left() + centerHeading[1].width());
+    hStretchHeading[0].setWidth(textWidth("H"));
+    hStretchHeading[1].setLeft(hStretchHeading[0].left() + hStretchHeading[0].width());
+    vStretchHeading[0].setWidth(textWidth("V"));
+    vStretchHeading[1].setLeft(vStretchHeading[0].left() + vStretchHeading[0].width());
 }
 
 // The cover over the name list's own check boxes and the clips of the option columns
 // span the inside of the list's border, and every column is as tall as the name list,
 // so that row r of each column stands level with row r of the names.
 void SlideShowEditor::fitOptionColumns() {
-    const float p = std::round(tk::Screen::TwipsPerPixelY());
-    nameCheckCover.setTop(nameList.Top() + 2 * p);
-    nameCheckCover.setHeight(nameList.Height() - 4 * p);
-    for (int k = 0; k < kSlideOptionCount; ++k) {
-        optionClips(k).setTop(nameCheckCover.Top());
-        optionClips(k).setHeight(nameCheckCover.Height());
+    const float p = std::round(tk::TwipsPerPixelY());
+    nameCheckCover.setTop(nameList.top() + 2 * p);
+    nameCheckCover.setHeight(nameList.height() - 4 * p);
+    for (tk::PictureBox& clip : optionClips) {
+        clip.setTop(nameCheckCover.top());
+        clip.setHeight(nameCheckCover.height());
     }
-    for (int k = 0; k < kSlideOptionCount; ++k) optionLists(k).setHeight(nameList.Height());
+    for (tk::ListBox& column : optionLists) column.setHeight(nameList.height());
     // The columns paint on the system's window colour, as the name list and the cover
-    // do: the toolkit's list boxes have no colour of their own to set, and both of its
-    // backends draw list rows on COLOR_WINDOW.
+    // do: the toolkit's list boxes have no colour of their own to set, and its backend
+    // draws list rows on COLOR_WINDOW.
 }
 
 void SlideShowEditor::showModel() {
-    Following following(following_);
-    nameList.setListIndex(model_.selectedRow());
-    nameList.setTopIndex(model_.topRow());
-    for (int k = 0; k < kSlideOptionCount; ++k) optionLists(k).setTopIndex(model_.topRow());
+    nameList.setCurrentRow(model_.selectedRow());
+    nameList.setTopRow(model_.topRow());
+    for (tk::ListBox& column : optionLists) column.setTopRow(model_.topRow());
     positionLabel.setCaption(model_.positionText());
     fullNameLabel.setCaption(model_.shownPath());
     applyButton.setEnabled(model_.dirty());
     changes_.pending = model_.dirty();
-    previewBox.setValue(model_.preview() ? 1 : 0);
-    noWarningsBox.setValue(model_.noWarnings() ? 1 : 0);
+    previewBox.setChecked(model_.preview());
+    hideWarningsBox.setChecked(model_.hideWarnings());
     // Both options act at once, not at Apply; a discarding close puts them back.
-    owner_.setEditorOptions(model_.preview(), model_.noWarnings());
+    owner_.setEditorOptions(model_.preview(), model_.hideWarnings());
+}
+
+void SlideShowEditor::runCommand(void (SlideListModel::*command)()) {
+    (model_.*command)();
+    showModel();
+}
+
+void SlideShowEditor::selectSlide() {
+    model_.select(nameList.currentRow());
+    showModel();
+}
+
+// Only the first visible row: the selection may be changing in the same event.
+void SlideShowEditor::followNameListScroll() {
+    model_.scrollTo(nameList.topRow());
+    for (tk::ListBox& column : optionLists) column.setTopRow(model_.topRow());
+}
+
+void SlideShowEditor::clickOption(int column) {
+    const tk::ListBox& list = optionLists[static_cast<std::size_t>(column)];
+    const int row = list.currentRow();
+    model_.clickOption(static_cast<SlideOption>(column), row, list.isChecked(row));
+    showModel();
+}
+
+void SlideShowEditor::focusNameList() { nameList.setFocus(); }
+
+void SlideShowEditor::takePreviewOption() {
+    model_.setPreview(previewBox.checked());
+    showModel();
+}
+
+void SlideShowEditor::takeHideWarningsOption() {
+    model_.setHideWarnings(hideWarningsBox.checked());
+    showModel();
+}
+
+void SlideShowEditor::addDroppedFiles(const std::vector<std::string>& paths) {
+    model_.addSlides(droppedPictures(paths));
+    showModel();
 }
 
 void SlideShowEditor::applyList() {
-    act([this] { owner_.applySlides(model_.apply()); });
+    owner_.applySlides(model_.apply());
+    showModel();
 }
 
-void SlideShowEditor::Form_QueryUnload(bool& cancel, tk::CloseReason) {
-    if (!model_.close()) {
-        cancel = true;
-        return;
-    }
-    owner_.setEditorOptions(model_.preview(), model_.noWarnings());
+void SlideShowEditor::applyAndClose() {
+    applyList();
+    close();
+}
+
+bool SlideShowEditor::onClosing(tk::CloseReason) {
+    if (!model_.close()) return false;
+    owner_.setEditorOptions(model_.preview(), model_.hideWarnings());
     // From now on the owner treats the settings as changed.
     changes_.pending = true;
+    return true;
 }
 
-// The key goes on afterwards, unchanged: Alt+V still reaches the access key of
-// "Pre&view" through the window's own handling.
-void SlideShowEditor::Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
-    const int code = KeyCode, shift = Shift;
-    act([&] {
-        model_.keyDown(code, (shift & tk::vbShiftMask) != 0, (shift & tk::vbCtrlMask) != 0,
-                       (shift & tk::vbAltMask) != 0);
-    });
+// Alt+V still reaches the access key of "Pre&view" through the window's own handling.
+void SlideShowEditor::onKeyDown(tk::Key key, tk::KeyModifiers modifiers) {
+    model_.keyDown(static_cast<int>(key), modifiers.shift, modifiers.ctrl, modifiers.alt);
+    showModel();
 }
 
 } // namespace qs::ui

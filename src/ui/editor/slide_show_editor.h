@@ -2,17 +2,17 @@
 //
 // It is a view of SlideListModel, which holds the working list and decides what every
 // click, key and command does. The four list boxes show the model's rows: nameList the
-// shortened paths, optionLists(0..2) the Center, HStretch and VStretch checks, each
+// shortened paths, optionLists[0..2] the Center, HStretch and VStretch checks, each
 // column clipped to its check boxes beside the names. It opens on the slides and the two
 // options of the settings its owner gives it, and hands its results back to the owner:
 // the list at Apply and OK, the two options at once. Files and folders dropped on
 // nameList add the pictures among them.
 //
-// The form in slide_show_editor.cpp; what the model asks of it (rows, preview,
-// questions, the file dialog) in slide_list_view.cpp.
+// The form and its handlers in slide_show_editor.cpp; what the model asks of it (rows,
+// preview, questions, the file dialog) in slide_list_view.cpp.
 #pragma once
 
-#include <cstdint>
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,51 +38,65 @@ public:
     tk::PictureBox listArea;
     tk::Label nameHeading;
     tk::Label positionLabel;
-    // Each heading is a row of pieces, so that its access letter alone is underlined.
-    tk::ControlArray<tk::Label> centerHeading;
-    tk::ControlArray<tk::Label> hStretchHeading;
-    tk::ControlArray<tk::Label> vStretchHeading;
     tk::ListBox nameList;
     // Covers the name list's own check boxes, which mean nothing.
     tk::PictureBox nameCheckCover;
-    // optionClips(k) shows only the check boxes of optionLists(k).
-    tk::ControlArray<tk::PictureBox> optionClips;
-    tk::ControlArray<tk::ListBox> optionLists;
     tk::Label fullNameLabel;
-    tk::CommandButton addButton;
-    tk::CommandButton deleteButton;
-    tk::CommandButton upButton;
-    tk::CommandButton downButton;
-    tk::CommandButton deleteAllButton;
+    tk::Button addButton;
+    tk::Button deleteButton;
+    tk::Button upButton;
+    tk::Button downButton;
+    tk::Button deleteAllButton;
     tk::Image monitorImage;
     tk::PictureBox previewPicture;
     tk::Image previewImage;
     tk::CheckBox previewBox;
-    tk::CheckBox noWarningsBox;
-    tk::CommandButton okButton;
-    tk::CommandButton cancelButton;
-    tk::CommandButton applyButton;
-    tk::CommandButton resetButton;
-    tk::CommonDialog pictureDialog;
+    tk::CheckBox hideWarningsBox;
+    tk::Button okButton;
+    tk::Button cancelButton;
+    tk::Button applyButton;
+    tk::Button resetButton;
+    // Made last, so that they lie above the name list's right part. Each heading is a row
+    // of pieces, so that its access letter alone is underlined.
+    std::array<tk::Label, 3> centerHeading;
+    std::array<tk::Label, 3> hStretchHeading;
+    std::array<tk::Label, 3> vStretchHeading;
+    // optionClips[k] shows only the check boxes of optionLists[k].
+    std::array<tk::PictureBox, kSlideOptionCount> optionClips;
+    std::array<tk::ListBox, kSlideOptionCount> optionLists;
 
     static constexpr const char* kCaption = "Edit Slide Show";
     static constexpr const char* kTitle = "Screen Saver";
 
 protected:
-    void Form_Load() override;
-    void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override;
-    void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
+    void onLoad() override;
+    // Whether the working list may be thrown away; the two options go back to their last
+    // applied values.
+    bool onClosing(tk::CloseReason reason) override;
+    // Every key, before the focused control: the model's Alt keys. The key goes on
+    // afterwards, unchanged.
+    void onKeyDown(tk::Key key, tk::KeyModifiers modifiers) override;
 
 private:
     void layOutHeadings();
     void fitOptionColumns();
     void bindHandlers();
-    void applyList();
+    // --- handlers ---
+    // Runs one of the model's commands, then shows what the model holds.
+    void runCommand(void (SlideListModel::*command)());
+    void selectSlide();
+    void followNameListScroll();
+    void clickOption(int column);
+    void focusNameList();
+    void takePreviewOption();
+    void takeHideWarningsOption();
+    void addDroppedFiles(const std::vector<std::string>& paths);
+    // The pictures among files and folders dropped on the name list.
     std::vector<std::string> droppedPictures(const std::vector<std::string>& paths);
-    // Runs a model operation with the lists' own handlers silenced (the form changes
-    // them to follow the model), then shows what the model holds.
-    template <class Operation>
-    void act(Operation operation);
+    void applyList();
+    void applyAndClose();
+
+    // The lists, labels, buttons and boxes as the model holds them.
     void showModel();
     std::string displayName(const std::string& path) const;
     void insertListRow(int row, const std::string& text, const Slide& slide);
@@ -108,7 +122,8 @@ private:
     const Settings& settings_;
     SlideShowEditorOwner& owner_;
     UnconfirmedChanges& changes_;
-    bool following_ = false;
+    // The file the open dialog offers: the one last picked.
+    std::string lastPicked_;
 };
 
 } // namespace qs::ui

@@ -21,11 +21,11 @@ public:
     MonitorCover(SaverWindow& show, const platform::RectPx& monitor, tk::Color background);
 
 protected:
-    void Form_Load() override;
-    void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override;
-    void Form_KeyDown(std::int16_t& keyCode, std::int16_t& shift) override;
-    void Form_MouseDown(int button, int shift, float x, float y) override;
-    void Form_MouseMove(int button, int shift, float x, float y) override;
+    void onLoad() override;
+    bool onClosing(tk::CloseReason reason) override;
+    void onKeyDown(tk::Key key, tk::KeyModifiers modifiers) override;
+    void onMouseDown(float x, float y) override;
+    void onMouseMove(float x, float y) override;
 
 private:
     SaverWindow& show_;

@@ -6,22 +6,24 @@
 namespace qs::ui {
 
 PreviewWindow::PreviewWindow(platform::WindowHandle host, const Settings& settings)
-    : tk::Form("PreviewWindow"),
-      slideTimer(*this, "slideTimer", 400),
-      surface(*this, "surface", 0, 0, 2280, 1680),
-      slidePicture(surface, "slidePicture", 0, 0, 0, 0),
+    : tk::Form({.border = tk::BorderStyle::None, .inTaskbar = false}),
+      slideTimer(*this, {.intervalMs = 400}),
+      surface(*this, {.bounds = {0, 0, 2280, 1680}}),
+      slidePicture(surface, {}),
       host_(host),
       settings_(settings),
       show_(settings, *this, surface, slidePicture) {
-    setBorderStyle(tk::BorderStyle::None);
-    setShowInTaskbar(false);
     // The program's icon, which the text slide shows.
     setIcon(tk::AppIcon());
-    slideTimer.Tick = [this] { showNextSlideOrEnd(); };
-    surface.HostClosing = [this] { surfaceInHost_ = false; };
+    bindHandlers();
 }
 
-void PreviewWindow::Form_Load() {
+void PreviewWindow::bindHandlers() {
+    slideTimer.onTick = [this] { showNextSlideOrEnd(); };
+    surface.onHostClosed = [this] { surfaceInHost_ = false; };
+}
+
+void PreviewWindow::onLoad() {
     // In the show's colour before the host first shows it, not the system's.
     surface.setBackColor(settings_.backgroundColor);
     surface.moveIntoHost(host_);
@@ -33,7 +35,7 @@ void PreviewWindow::Form_Load() {
 
 void PreviewWindow::showNextSlideOrEnd() {
     if (!platform::services().system->IsWindow(host_) || !surfaceInHost_) {
-        Unload();
+        close();
         return;
     }
     show_.nextSlide();

@@ -1,7 +1,7 @@
 // PreviewWindow: the preview run ("/P"). The window is loaded but never shown; its
 // picture box moves into the host window named on the command line and the slide show
-// of the settings it is given is drawn into it. When the host closes the surface or goes away, the window unloads
-// itself at its next tick, which ends the program.
+// of the settings it is given is drawn into it. When the host closes the surface or goes
+// away, the window closes itself at its next tick, which ends the program.
 #pragma once
 
 #include "platform/services.h"
@@ -22,9 +22,10 @@ public:
     tk::Image slidePicture;
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
 
 private:
+    void bindHandlers();
     // The host watch, then the show.
     void showNextSlideOrEnd();
 

@@ -29,35 +29,38 @@ OsPlatform QueryOsPlatform() {
     return static_cast<OsPlatform>(info.dwPlatformId);
 }
 
+// A saver is no program to switch to: it keeps off the taskbar.
 SaverWindow::SaverWindow(const Settings& settings)
-    : tk::Form("SaverWindow"),
-      slideTimer(*this, "slideTimer", 400),
-      slidePicture(*this, "slidePicture", 0, 0, 0, 0),
+    : tk::Form({.border = tk::BorderStyle::None,
+                .controlBox = false,
+                .minButton = false,
+                .maxButton = false,
+                .inTaskbar = false}),
+      slideTimer(*this, {.intervalMs = 400}),
+      slidePicture(*this, {}),
       settings_(settings),
       show_(settings, *this, *this, slidePicture) {
-    setBorderStyle(tk::BorderStyle::None);
-    setControlBox(false);
-    setMinButton(false);
-    setMaxButton(false);
-    // A saver is no program to switch to: it keeps off the taskbar.
-    setShowInTaskbar(false);
     // The program's icon, which the text slide shows.
     setIcon(tk::AppIcon());
-    slideTimer.Tick = [this] { show_.nextSlide(); };
+    bindHandlers();
+}
+
+void SaverWindow::bindHandlers() {
+    slideTimer.onTick = [this] { show_.nextSlide(); };
     // Moves over the picture count as moves over the window; the picture reports
     // positions on itself.
-    slidePicture.MouseMove = [this](int, int, float x, float y) {
-        countMove(ScreenPixelOf(*this, slidePicture.Left() + x, slidePicture.Top() + y));
+    slidePicture.onMouseMove = [this](float x, float y) {
+        countMove(ScreenPixelOf(*this, slidePicture.left() + x, slidePicture.top() + y));
     };
 }
 
-void SaverWindow::Form_Load() {
+void SaverWindow::onLoad() {
     // In the show's colour before the window first shows, not the system's.
     setBackColor(settings_.backgroundColor);
     setCaption(kFullScreenCaption);
     platform::Services& os = platform::services();
-    os.system->MakeTopmost(hWnd());
-    Move(0, 0, tk::Screen::Width(), tk::Screen::Height());
+    os.system->MakeTopmost(handle());
+    move({0, 0, tk::ScreenWidth(), tk::ScreenHeight()});
     usePassword_ = PasswordOptionFromRegistry();
     osPlatform_ = QueryOsPlatform();
     if (guardsPassword()) TellSystemSaverRuns(true);
@@ -75,23 +78,23 @@ void SaverWindow::Form_Load() {
     covers_ = CoverOtherMonitors(*this, settings_.backgroundColor);
 }
 
-void SaverWindow::Form_KeyDown(std::int16_t&, std::int16_t&) {
-    Unload();
+void SaverWindow::onKeyDown(tk::Key, tk::KeyModifiers) {
+    close();
 }
 
-void SaverWindow::Form_MouseDown(int, int, float, float) {
-    Unload();
+void SaverWindow::onMouseDown(float, float) {
+    close();
 }
 
-void SaverWindow::Form_MouseMove(int, int, float x, float y) {
+void SaverWindow::onMouseMove(float x, float y) {
     countMove(ScreenPixelOf(*this, x, y));
 }
 
 CursorPoint ScreenPixelOf(const tk::Form& window, float x, float y) {
-    const double perPixelX = tk::Screen::TwipsPerPixelX() > 0 ? tk::Screen::TwipsPerPixelX() : 15.0;
-    const double perPixelY = tk::Screen::TwipsPerPixelY() > 0 ? tk::Screen::TwipsPerPixelY() : 15.0;
-    return CursorPoint{static_cast<std::int32_t>(std::lround((window.Left() + x) / perPixelX)),
-                       static_cast<std::int32_t>(std::lround((window.Top() + y) / perPixelY))};
+    const double perPixelX = tk::TwipsPerPixelX() > 0 ? tk::TwipsPerPixelX() : 15.0;
+    const double perPixelY = tk::TwipsPerPixelY() > 0 ? tk::TwipsPerPixelY() : 15.0;
+    return CursorPoint{static_cast<std::int32_t>(std::lround((window.left() + x) / perPixelX)),
+                       static_cast<std::int32_t>(std::lround((window.top() + y) / perPixelY))};
 }
 
 // The movement rule: the fourth move within 20 seconds of the first ends the run.
@@ -102,7 +105,7 @@ void SaverWindow::countMove(CursorPoint screenPixel) {
     mouseMoves_ = static_cast<std::int16_t>(static_cast<std::uint16_t>(mouseMoves_) + 1u);
     // The count is tested before the time: a fourth move ends the run even when it came
     // too late to be counted with the others.
-    if (mouseMoves_ == 4) Unload();
+    if (mouseMoves_ == 4) close();
 
     const double now = platform::services().clock->SecondsAfterMidnight();
     if (firstMoveTime_ == 0) {
@@ -114,21 +117,20 @@ void SaverWindow::countMove(CursorPoint screenPixel) {
     }
 }
 
-void SaverWindow::Form_QueryUnload(bool& cancel, tk::CloseReason) {
-    if (!guardsPassword()) return;
+bool SaverWindow::onClosing(tk::CloseReason) {
+    if (!guardsPassword()) return true;
     ShowCursorFully();
-    const std::int32_t verdict = platform::services().passwords->VerifyScreenSavePwd(hWnd());
+    const std::int32_t verdict = platform::services().passwords->VerifyScreenSavePwd(handle());
     // Only the low 16 bits of the answer count.
-    if (static_cast<std::int16_t>(verdict) == 0) {
-        HideCursorFully();
-        cancel = true;
-    }
+    if (static_cast<std::int16_t>(verdict) != 0) return true;
+    HideCursorFully();
+    return false;
 }
 
-void SaverWindow::Form_Unload(bool&) {
-    // Only unloaded, not destroyed: the cover whose close request ended the show is still
-    // in its own unload.
-    for (const auto& cover : covers_) cover->Unload();
+void SaverWindow::onClosed() {
+    // Only closed, not destroyed: the cover whose close request ended the show is still
+    // in its own close.
+    for (const auto& cover : covers_) cover->close();
     ShowCursorFully();
     if (guardsPassword()) TellSystemSaverRuns(false);
 }

@@ -1,6 +1,6 @@
 // SaverWindow: the window of the full-screen run ("/S"), captioned kFullScreenCaption. It
 // covers the screen above all other windows, hides the cursor, runs the slide show of the
-// settings it is given on its own surface and unloads itself on a key, a mouse button or
+// settings it is given on its own surface and closes itself on a key, a mouse button or
 // sustained mouse movement; on the Windows 95 family with the system's password option
 // on, the system's password check must pass first.
 #pragma once
@@ -40,14 +40,17 @@ public:
     void countMove(CursorPoint screenPixel);
 
 protected:
-    void Form_Load() override;
-    void Form_QueryUnload(bool& cancel, tk::CloseReason reason) override;
-    void Form_Unload(bool& cancel) override;
-    void Form_KeyDown(std::int16_t& keyCode, std::int16_t& shift) override;
-    void Form_MouseDown(int button, int shift, float x, float y) override;
-    void Form_MouseMove(int button, int shift, float x, float y) override;
+    void onLoad() override;
+    // Asks for the password where the saver guards it; a wrong one keeps the show.
+    bool onClosing(tk::CloseReason reason) override;
+    void onClosed() override;
+    void onKeyDown(tk::Key key, tk::KeyModifiers modifiers) override;
+    void onMouseDown(float x, float y) override;
+    void onMouseMove(float x, float y) override;
 
 private:
+    void bindHandlers();
+
     // The system asks for the password itself on the NT family; only the Windows 95
     // family leaves that, and the running flag, to the saver.
     bool guardsPassword() const { return osPlatform_ != OsPlatform::NT && usePassword_; }

@@ -44,10 +44,10 @@ TEST(PreviewSurface, ShowsTheCentredSlideOnTheBackground) {
                             .slides = {{TempFile("red.bmp", EncodeWithWic(GUID_ContainerFormatBmp, 1024, 512, false)),
                                         true}}};
     ui::PreviewWindow preview(reinterpret_cast<platform::WindowHandle>(host.get()), settings);
-    preview.Load();
+    preview.load();
     EXPECT_TRUE(PumpUntil([&] { return ShowsOnScreen(host.get(), 76, 56, kRed); }, 5000)) << "no slide in time";
     EXPECT_TRUE(ShowsOnScreen(host.get(), 76, 5, kBlue)) << "the background above the slide";
-    preview.Unload();
+    preview.close();
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Pictures through the imaging component (damaged and huge ones: the robustness corpus), and surfaces:
-// drawing made while hidden shows and stays until Cls; an image covers the text only while it shows.
+// drawing made while hidden shows and stays until cleared; an image covers the text only while it shows.
 #include <gtest/gtest.h>
 #include <wincodec.h>
 
@@ -27,7 +27,7 @@ TEST(Pictures, EachFormatLoadsAtItsNaturalSizeAndACutFileFailsAtLoad) {
         {"picture.png", EncodeWithWic(GUID_ContainerFormatPng, 50, 20), 50, 20},
         {"cut.jpg", Bytes(jpeg.begin(), jpeg.end() - 40), 0, 0},
     };
-    const double tppX = tk::Screen::TwipsPerPixelX(), tppY = tk::Screen::TwipsPerPixelY();
+    const double tppX = tk::TwipsPerPixelX(), tppY = tk::TwipsPerPixelY();
     for (const auto& [name, bytes, width, height] : files) {
         SCOPED_TRACE(name);
         auto picture = tk::LoadPicture(TempFile(name, bytes));
@@ -35,8 +35,8 @@ TEST(Pictures, EachFormatLoadsAtItsNaturalSizeAndACutFileFailsAtLoad) {
         if (!picture) continue;
         EXPECT_EQ((std::array{picture->widthPx(), picture->heightPx()}), (std::array{width, height}));
         // One picture pixel per screen pixel: HIMETRIC at the screen's resolution.
-        EXPECT_EQ(picture->Width(), std::lround(width * 2540.0 / (1440.0 / tppX)));
-        EXPECT_EQ(picture->Height(), std::lround(height * 2540.0 / (1440.0 / tppY)));
+        EXPECT_EQ(picture->himetricWidth(), std::lround(width * 2540.0 / (1440.0 / tppX)));
+        EXPECT_EQ(picture->himetricHeight(), std::lround(height * 2540.0 / (1440.0 / tppY)));
     }
 }
 
@@ -82,16 +82,14 @@ TEST(Pictures, ALargePhotoDrawnAtFullSizeDecodesOnlyWhatShows) {
     EXPECT_EQ((std::array{cache.bitmap->width(), cache.bitmap->height()}), (std::array{1024, 768}));
 }
 
+// 300 x 200 pixels at 15 twips a pixel.
 class DrawingForm : public tk::Form {
 public:
-    DrawingForm() : Form("DrawingForm") {
-        setBorderStyle(tk::BorderStyle::None);
-        setClientSize(4500, 3000); // 300 x 200 pixels at 15 twips a pixel
-    }
-    tk::Image picture{*this, "picture", 1500, 0, 1500, 1500, true};
-    tk::PictureBox box{*this, "box", 3000, 1500, 1500, 1500};
-    tk::Line line{*this, "line", 0, 2900, 4400, 2900, tk::Rgb(0, 0, 255), 3};
-    tk::Label label{*this, "lblOver", "", 0, 0, 1500, 900};
+    DrawingForm() : Form({.border = tk::BorderStyle::None, .clientWidth = 4500, .clientHeight = 3000}) {}
+    tk::Image picture{*this, {.bounds = {1500, 0, 1500, 1500}, .stretch = true}};
+    tk::PictureBox box{*this, {.bounds = {3000, 1500, 1500, 1500}}};
+    tk::Line line{*this, {.x1 = 0, .y1 = 2900, .x2 = 4400, .y2 = 2900, .color = tk::Rgb(0, 0, 255), .width = 3}};
+    tk::Label label{*this, {.bounds = {0, 0, 1500, 900}}};
 };
 
 // How many pixels of `colour` lie in `area` of the window as it is on the screen now.
@@ -105,26 +103,23 @@ int Count(HWND hwnd, COLORREF colour, RECT area) {
 
 void Paint(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
-TEST(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
+TEST(Surfaces, DrawingStaysUntilClearedUnderTheImagesAndLines) {
     DrawingForm form;
-    form.Load();
+    form.load();
     form.setBackColor(tk::Rgb(255, 255, 255));
     form.setForeColor(tk::Rgb(0, 0, 0));
-    form.Font.Size = 24;
-    form.Font.Bold = true;
+    form.setFont({.size = 24, .bold = true});
     const auto showAndSettle = [&] {
-        form.Show();
+        form.show();
         ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(H(form)) != FALSE; }));
         PumpFor(100);
         Paint(H(form));
     };
-    form.Print("WWWWWW");
-    form.CurrentX = 1500;
-    form.CurrentY = 300;
-    form.Print("WWWWWWWW"); // under the image
+    form.drawText(0, 0, "WWWWWW");
+    form.drawText(1500, 300, "WWWWWWWW"); // under the image
     form.box.setBackColor(tk::Rgb(255, 255, 0));
-    form.box.Font.Size = 20;
-    form.box.Print("XX");
+    form.box.setFont({.size = 20});
+    form.box.drawText(0, 0, "XX");
     auto red = tk::LoadPicture(TempFile("red.bmp", EncodeWithWic(GUID_ContainerFormatBmp, 20, 20, false)));
     ASSERT_TRUE(red);
     form.picture.setPicture(*red);
@@ -137,7 +132,7 @@ TEST(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
     EXPECT_EQ(Count(H(form), RGB(255, 0, 0), image), 100 * 100) << "the image covers the text under it";
     EXPECT_EQ(Count(H(form), RGB(0, 0, 255), RECT{50, 193, 51, 194}), 1) << "the line";
 
-    form.Hide();
+    form.hide();
     PumpFor(50);
     showAndSettle();
     RedrawWindow(H(form), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -146,12 +141,12 @@ TEST(Surfaces, DrawingStaysUntilClsUnderTheImagesAndLines) {
     Paint(H(form));
     EXPECT_GT(Count(H(form), RGB(0, 0, 0), image), 100) << "the text under the hidden image";
 
-    form.Cls();
-    form.box.Cls();
+    form.clear();
+    form.box.clear();
     Paint(H(form));
     EXPECT_EQ(Count(H(form), RGB(0, 0, 0), RECT{0, 0, 300, 200}), 0);
     EXPECT_EQ(Count(H(form), RGB(255, 255, 0), boxArea), 100 * 100);
-    form.Unload();
+    form.close();
 }
 
 } // namespace

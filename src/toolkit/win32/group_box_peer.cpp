@@ -1,4 +1,4 @@
-// Frames: a window of our own class that holds child controls and paints as a group
+// Group boxes: a window of our own class that holds child controls and paints as a group
 // box over whatever its container shows, so it is safe over any background.
 #include "platform/win32/scoped.h"
 #include "toolkit/controls.h"
@@ -8,42 +8,37 @@ namespace qs::tk::win32 {
 
 namespace {
 
-class FramePeer final : public Peer, public ContainerWindow {
+class GroupBoxPeer final : public Peer, public ContainerWindow {
 public:
-    explicit FramePeer(Frame& frame) : frame_(frame) {
-        const RECT r = ControlRectPx(frame);
-        HWND parent = ParentWindow(frame);
+    explicit GroupBoxPeer(GroupBox& box) : box_(box) {
+        const RECT r = ControlRectPx(box);
+        HWND parent = ParentWindow(box);
         if (!parent) return;
-        MirrorScope mirror;
-        createOwn(kFrameClass, WS_EX_CONTROLPARENT, CommonStyle(frame) | WS_CLIPCHILDREN, frame.Caption(), r.left,
+        createOwn(kGroupBoxClass, WS_EX_CONTROLPARENT, CommonStyle(box) | WS_CLIPCHILDREN, box.caption(), r.left,
                   r.top, r.right - r.left, r.bottom - r.top, parent, nullptr);
     }
 
     platform::WindowHandle hwnd() const override { return reinterpret_cast<platform::WindowHandle>(handle()); }
 
     void sync(Prop what, int) override {
-        MirrorScope mirror;
         if (what == Prop::Created) {
-            for (Prop p : {Prop::Geometry, Prop::Visible, Prop::Enabled}) SyncCommon(handle(), frame_, p);
-        } else if (SyncCommon(handle(), frame_, what)) {
+            for (Prop p : {Prop::Geometry, Prop::Visible, Prop::Enabled}) SyncCommon(handle(), box_, p);
+        } else if (SyncCommon(handle(), box_, what)) {
             return;
         }
-        if (handle()) {
-            SetWindowTextW(handle(), platform::Widen(frame_.Caption()).c_str());
-            InvalidateRect(handle(), nullptr, FALSE);
-        }
+        if (handle()) InvalidateRect(handle(), nullptr, FALSE);
     }
 
-    Container& container() override { return frame_; }
+    Container& container() override { return box_; }
     COLORREF backgroundColor() override {
-        ContainerWindow* outer = ContainerOf(frame_);
+        ContainerWindow* outer = ContainerOf(box_);
         return outer ? outer->backgroundColor() : GetSysColor(COLOR_BTNFACE);
     }
 
     void renderContent(HDC dc, const RECT& area) override {
-        // What lies under the frame in its own container, in this frame's coordinates.
-        const RECT at = ControlRectPx(frame_);
-        if (ContainerWindow* outer = ContainerOf(frame_)) {
+        // What lies under the box in its own container, in this box's coordinates.
+        const RECT at = ControlRectPx(box_);
+        if (ContainerWindow* outer = ContainerOf(box_)) {
             POINT org;
             GetViewportOrgEx(dc, &org);
             SetViewportOrgEx(dc, org.x - at.left, org.y - at.top, nullptr);
@@ -55,7 +50,7 @@ public:
             FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
         }
         paintBox(dc, RECT{0, 0, at.right - at.left, at.bottom - at.top});
-        DrawWindowless(dc, frame_, area);
+        DrawWindowless(dc, box_, area);
     }
 
 protected:
@@ -66,7 +61,7 @@ protected:
         case WM_GETDLGCODE:
             return DLGC_STATIC; // its access key moves on to the next control
         case WM_SETCURSOR:
-            if (ApplyCursor(handle(), lParam, frame_.MousePointer(), frame_.MouseIcon())) return TRUE;
+            if (ApplyCursor(lParam, box_.pointer())) return TRUE;
             return defaultHandling(msg, wParam, lParam);
         default:
             return defaultHandling(msg, wParam, lParam);
@@ -78,7 +73,7 @@ private:
         platform::SelectedObject selectedFont(dc, FontFor(DefaultControlFont()));
         TEXTMETRICW tm{};
         GetTextMetricsW(dc, &tm);
-        const std::wstring caption = platform::Widen(frame_.Caption());
+        const std::wstring caption = platform::Widen(box_.caption());
         RECT text{8, 0, box.right - 8, tm.tmHeight};
         DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CALCRECT | DT_SINGLELINE);
         if (!caption.empty()) {
@@ -93,17 +88,17 @@ private:
         RestoreDC(dc, saved);
         if (!caption.empty()) {
             SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, GetSysColor(frame_.Enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+            SetTextColor(dc, GetSysColor(box_.enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
             text.left += 2;
             DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_SINGLELINE);
         }
     }
 
-    Frame& frame_;
+    GroupBox& box_;
 };
 
 } // namespace
 
-std::unique_ptr<Peer> MakeFramePeer(Frame& frame) { return std::make_unique<FramePeer>(frame); }
+std::unique_ptr<Peer> MakeGroupBoxPeer(GroupBox& box) { return std::make_unique<GroupBoxPeer>(box); }
 
 } // namespace qs::tk::win32
