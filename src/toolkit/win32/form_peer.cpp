@@ -258,6 +258,9 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return form_.userClose(CloseReason::AppWindows) ? TRUE : FALSE;
     case kKeyPreviewMessage:
         return form_.userKeyDownPreview(static_cast<std::int16_t>(wParam), ShiftState()) ? TRUE : FALSE;
+    case kWindowNoticeMessage:
+        RunWindowNotice(wParam);
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             if (auto* backend = Win32Backend::current()) backend->noteDeactivated(handle());

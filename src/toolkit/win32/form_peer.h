@@ -55,6 +55,9 @@ private:
 // form's KeyDown preview runs inside its window procedure; non-zero when the preview
 // used the key.
 constexpr UINT kKeyPreviewMessage = WM_APP + 0x50;
+// A WindowNotice posted to a form's window; wParam is its number.
+constexpr UINT kWindowNoticeMessage = WM_APP + 0x52;
+void RunWindowNotice(WPARAM id);
 
 // Mouse buttons and shift keys of a mouse message, as the toolkit counts them.
 int MouseButtons(WPARAM wParam);
