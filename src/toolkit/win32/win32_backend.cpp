@@ -125,14 +125,8 @@ std::optional<Picture> Win32Backend::loadPicture(const std::string& path) {
     }
 }
 
-std::optional<Picture> Win32Backend::preparePicture(const std::string& path,
-                                                    const std::function<DisplayPlace(const Picture&)>& placeOf) {
-    try {
-        return PreparePictureFromFile(path, placeOf);
-    } catch (const std::bad_alloc&) {
-        return std::nullopt;
-    }
-}
+// The preparing thread's own boundary takes every failure (see SlidePreparer).
+std::optional<Picture> Win32Backend::preparePicture(const PictureOrder& order) { return PreparePictureFromFile(order); }
 
 std::optional<FileStamp> Win32Backend::fileStamp(const std::string& path) { return platform::FileStampOf(path); }
 

@@ -32,8 +32,7 @@ public:
     int showColorDialog(CommonDialog& dialog) override;
     int showOpenDialog(CommonDialog& dialog) override;
     std::optional<Picture> loadPicture(const std::string& path) override;
-    std::optional<Picture> preparePicture(const std::string& path,
-                                          const std::function<DisplayPlace(const Picture&)>& placeOf) override;
+    std::optional<Picture> preparePicture(const PictureOrder& order) override;
     std::optional<FileStamp> fileStamp(const std::string& path) override;
     Picture appIcon() override;
     Picture resourcePicture(std::string_view name) override;
