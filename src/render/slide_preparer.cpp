@@ -49,7 +49,7 @@ struct Result {
 // The order's picture, and in `stamp` its file as it was read.
 std::optional<tk::Picture> Prepare(tk::Backend& backend, const Order& order, std::optional<FileStamp>& stamp) {
     const PrepareRequest& request = order.request;
-    stamp = backend.fileStamp(request.slide.path);
+    stamp = backend.fileStamp(request.slide.path, order.stop);
     if (request.slide.path.empty() || order.stop.stop_requested()) return std::nullopt;
     return backend.preparePicture({request.slide.path, request.surface.twipsPerPixelX,
                                    request.surface.twipsPerPixelY,
@@ -106,7 +106,7 @@ void SlidePreparer::Channel::Work(std::stop_token end, std::shared_ptr<Channel> 
                 result.picture = Prepare(backend, *taken, stamp);
                 watch = Watch{std::move(*taken), stamp, false};
             } else {
-                switch (LookAgain(watch->stamp, backend.fileStamp(watch->order.request.slide.path),
+                switch (LookAgain(watch->stamp, backend.fileStamp(watch->order.request.slide.path, stop),
                                   watch->preparedAgain)) {
                 case FileVerdict::Keep: report = false; break;
                 case FileVerdict::Gone: watch->stamp.reset(); break;

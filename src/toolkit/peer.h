@@ -118,8 +118,8 @@ public:
     // file, and an order stopped, give nullopt.
     virtual std::optional<Picture> preparePicture(const PictureOrder& order) = 0;
     // A picture file's stamp, to tell whether it changed since it was read; nullopt when
-    // the file cannot be read (missing, a folder, an empty path).
-    virtual std::optional<FileStamp> fileStamp(const std::string& path) = 0;
+    // the file cannot be read (missing, a folder, an empty path). A stop cancels the look.
+    virtual std::optional<FileStamp> fileStamp(const std::string& path, const std::stop_token& stop) = 0;
     virtual Picture appIcon() = 0;
     virtual Picture resourcePicture(std::string_view name) = 0;
 

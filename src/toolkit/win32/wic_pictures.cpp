@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/file_stamp.h"
 #include "platform/win32/wide_text.h"
 #include "toolkit/application.h"
 #include "toolkit/jpeg_orientation.h"
@@ -79,7 +80,8 @@ public:
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr)) {
         LARGE_INTEGER size{};
-        if (!handle_ || !GetFileSizeEx(handle_.get(), &size)) {
+        // Only a file on a disk is read: a pipe or a device may never answer, or never end.
+        if (!handle_ || GetFileType(handle_.get()) != FILE_TYPE_DISK || !GetFileSizeEx(handle_.get(), &size)) {
             handle_.reset();
             return;
         }
@@ -226,6 +228,11 @@ std::optional<Picture> PreparePictureFromFile(const PictureOrder& order) {
                      order.stop))
         return std::nullopt;
     return picture;
+}
+
+std::optional<FileStamp> PictureFileStamp(const std::string& path, const std::stop_token& stop) {
+    const BlockedCallCanceller canceller(stop);
+    return platform::FileStampOf(path);
 }
 
 std::optional<Picture> LoadPictureFromFile(const std::string& path) {

@@ -71,6 +71,8 @@ std::optional<Picture> LoadPictureFromFile(const std::string& path);
 // LoadPictureFromFile on any thread, decoded at once for the order's place (see
 // Backend::preparePicture); it keeps nothing of the file open.
 std::optional<Picture> PreparePictureFromFile(const PictureOrder& order);
+// The file's stamp (see Backend::fileStamp), on any thread; a stop cancels the look.
+std::optional<FileStamp> PictureFileStamp(const std::string& path, const std::stop_token& stop);
 // Bytes that stay valid for the life of the process (a resource).
 std::optional<Picture> LoadPictureFromMemory(const void* data, std::size_t size, const std::string& source);
 

@@ -6,7 +6,6 @@
 
 #include <new>
 
-#include "platform/win32/file_stamp.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/list_metrics.h"
@@ -128,7 +127,9 @@ std::optional<Picture> Win32Backend::loadPicture(const std::string& path) {
 // The preparing thread's own boundary takes every failure (see SlidePreparer).
 std::optional<Picture> Win32Backend::preparePicture(const PictureOrder& order) { return PreparePictureFromFile(order); }
 
-std::optional<FileStamp> Win32Backend::fileStamp(const std::string& path) { return platform::FileStampOf(path); }
+std::optional<FileStamp> Win32Backend::fileStamp(const std::string& path, const std::stop_token& stop) {
+    return PictureFileStamp(path, stop);
+}
 
 Picture Win32Backend::appIcon() { return AppIconPicture(); }
 

@@ -33,7 +33,7 @@ public:
     int showOpenDialog(CommonDialog& dialog) override;
     std::optional<Picture> loadPicture(const std::string& path) override;
     std::optional<Picture> preparePicture(const PictureOrder& order) override;
-    std::optional<FileStamp> fileStamp(const std::string& path) override;
+    std::optional<FileStamp> fileStamp(const std::string& path, const std::stop_token& stop) override;
     Picture appIcon() override;
     Picture resourcePicture(std::string_view name) override;
     void setScreenPointer(int shape) override;
