@@ -16,6 +16,10 @@ bool PreparerJob::finish(const PrepareRequest& request, bool loaded) {
     return true;
 }
 
+void PreparerJob::preparingAgain(const PrepareRequest& request) {
+    if (job_ && job_->request == request) job_->state = State::Preparing;
+}
+
 DueAction PreparerJob::atDue(const PrepareRequest& request, double now, std::int32_t delaySeconds) {
     if (!job_ || !(job_->request == request)) {
         // Prepared for another slide, surface or options.

@@ -44,6 +44,8 @@ public:
     // What came of preparing `request`; a later report (its file was looked at again)
     // replaces an earlier one. A report for a request no longer wanted is ignored: false.
     bool finish(const PrepareRequest& request, bool loaded);
+    // `request` is being prepared again (its file changed since): it is waited for again.
+    void preparingAgain(const PrepareRequest& request);
 
     // A slide is due at `now` (days), in a show of `delaySeconds`.
     // - What was prepared for it shows: the picture, or the text slide when it did not load.
@@ -67,11 +69,11 @@ private:
     std::optional<Job> job_;
 };
 
-// While a prepared slide waits for its turn, the preparing thread looks at its file again,
-// so that the slide shows the file as it is when it comes, without holding the show:
+// In the second before a prepared slide's turn, the preparing thread looks at its file
+// again, so that the slide shows the file as it is when it comes, without holding the show:
 enum class FileVerdict {
     Keep,         // unchanged, or changed again after it was prepared again: what was decoded shows
-    PrepareAgain, // changed (or come) since it was prepared: prepared once more, this turn
+    PrepareAgain, // changed (or come) since it was prepared: prepared once more and waited for
     Gone,         // gone since it was prepared: the text slide
 };
 // `asPrepared` is the file as the preparing read it and `now` as it is now (nullopt: it

@@ -1,7 +1,6 @@
 #include "render/slide_preparer.h"
 
 #include <atomic>
-#include <chrono>
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
@@ -11,9 +10,6 @@
 
 namespace qs {
 namespace {
-
-// How often the file of a prepared slide is looked at again while the slide waits.
-constexpr std::chrono::milliseconds kLookAgainEvery{500};
 
 std::atomic<bool> g_threadsLeftBehind{false};
 
@@ -44,6 +40,7 @@ struct Order {
 struct Result {
     std::uint64_t serial = 0;
     std::optional<tk::Picture> picture; // nullopt when it did not load
+    bool preparingAgain = false;        // no picture yet: the order is being prepared again
 };
 
 // The order's picture, and in `stamp` its file as it was read.
@@ -63,6 +60,7 @@ struct SlidePreparer::Channel {
     std::condition_variable_any wake;
     std::optional<Order> order;     // waiting for the thread
     std::optional<Result> finished; // waiting for the window thread
+    bool lookAgain = false;         // the prepared slide's turn is near
     bool busy = false;              // the thread is at work, outside the mutex
 
     // The thread. It holds the channel and what it was given, never the preparer, which
@@ -81,20 +79,17 @@ void SlidePreparer::Channel::Work(std::stop_token end, std::shared_ptr<Channel> 
         bool preparedAgain = false;
     };
     std::optional<Watch> watch;
-    const auto ordered = [&c] { return c.order.has_value(); };
     std::unique_lock lock(c.mutex);
     for (;;) {
-        if (watch) {
-            c.wake.wait_for(lock, end, kLookAgainEvery, ordered);
-        } else {
-            c.wake.wait(lock, end, ordered);
-        }
+        c.wake.wait(lock, end, [&c] { return c.order.has_value() || c.lookAgain; });
         if (end.stop_requested()) return;
+        c.lookAgain = false;
         std::optional<Order> taken = std::exchange(c.order, std::nullopt);
         if (taken) watch.reset();
+        if (!taken && !watch) continue; // nothing prepared to look at
         const Order& order = taken ? *taken : watch->order; // the order at hand
         const std::stop_token stop = order.stop;
-        Result result{order.serial, std::nullopt};
+        Result result{order.serial, std::nullopt, false};
         bool report = true;
         c.busy = true;
         lock.unlock();
@@ -111,6 +106,11 @@ void SlidePreparer::Channel::Work(std::stop_token end, std::shared_ptr<Channel> 
                 case FileVerdict::Keep: report = false; break;
                 case FileVerdict::Gone: watch->stamp.reset(); break;
                 case FileVerdict::PrepareAgain:
+                    { // the window waits for it rather than show what the file no longer holds
+                        const std::lock_guard note(c.mutex);
+                        c.finished = Result{order.serial, std::nullopt, true};
+                        ready();
+                    }
                     result.picture = Prepare(backend, watch->order, stamp);
                     watch->stamp = stamp;
                     watch->preparedAgain = true;
@@ -168,8 +168,13 @@ void SlidePreparer::collect() {
         std::lock_guard lock(channel_->mutex);
         done = std::exchange(channel_->finished, std::nullopt);
     }
-    if (done && done->serial == serial_ && job_.finish(*ordered_, done->picture.has_value()))
+    if (!done || done->serial != serial_) return;
+    if (done->preparingAgain) {
+        job_.preparingAgain(*ordered_);
+        picture_.reset();
+    } else if (job_.finish(*ordered_, done->picture.has_value())) {
         picture_ = std::move(done->picture);
+    }
 }
 
 void SlidePreparer::prepare(const PrepareRequest& request) {
@@ -199,6 +204,14 @@ DueAction SlidePreparer::atDue(const PrepareRequest& request, double now, std::i
         prepare(request);
     }
     return action;
+}
+
+void SlidePreparer::lookAgain() {
+    {
+        std::lock_guard lock(channel_->mutex);
+        channel_->lookAgain = true;
+    }
+    channel_->wake.notify_one();
 }
 
 void SlidePreparer::slideShown() {

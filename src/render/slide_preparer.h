@@ -1,7 +1,8 @@
 // The preparer of one running show: it gets a slide's picture ready for the show's surface
 // (decoded at the size it will be drawn) on a thread of its own, one slide at a time,
-// tells the window when a picture is ready, and decides at a due tick whether what it
-// prepared can be shown (PreparerJob's rules).
+// tells the window when a picture is ready, looks at the file again when asked, just
+// before the slide's turn, and decides at a due tick whether what it prepared can be
+// shown (PreparerJob's rules).
 //
 // The thread is contained: everything it needs (the backend, the way to the window) is
 // made before it starts; any failure on it is a failed slide; a newer request stops the
@@ -40,6 +41,8 @@ public:
     void collect();
     // Has `request` prepared, unless it is prepared or being prepared already.
     void prepare(const PrepareRequest& request);
+    // The prepared slide's turn is near: its file is looked at again (LookAgain's rules).
+    void lookAgain();
     // What the due slide may show now (at `now`, in a show of `delaySeconds`); on Wait the
     // request is being prepared, on GiveUp its preparing has been left behind.
     DueAction atDue(const PrepareRequest& request, double now, std::int32_t delaySeconds);

@@ -12,6 +12,8 @@ SlideOrder OrderOf(const Settings& settings) {
     return settings.randomOrder ? SlideOrder::Random : SlideOrder::List;
 }
 
+constexpr double kOneSecond = 1.0 / 86400; // in days, on the clock
+
 double Now() {
     return platform::services().clock->Now();
 }
@@ -58,7 +60,12 @@ void SlideShow::nextSlide() {
     const tk::Color background = settings_.backgroundColor;
     if (surface_.BackColor() != background) surface_.setBackColor(background);
     const double now = Now();
-    if (!sequencer_.due(now, settings_.delaySeconds)) return;
+    if (!sequencer_.due(now, settings_.delaySeconds)) {
+        // In the second before its turn, the coming slide's file is looked at again, so
+        // that the slide shows the file as it is then.
+        if (preparer_ && sequencer_.due(now + kOneSecond, settings_.delaySeconds)) preparer_->lookAgain();
+        return;
+    }
 
     const std::vector<Slide>& slides = settings_.slides;
     const std::int32_t number = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));

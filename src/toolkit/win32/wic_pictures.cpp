@@ -111,14 +111,11 @@ private:
 };
 
 // While it lives, a stop cancels the file call this thread is blocked in (CreateFileW or
-// ReadFile on a share that no longer answers, a pipe with no writer), which then fails.
-// A stop that comes just before the call is not seen by it: the show leaves such a thread
-// behind (see SlidePreparer).
+// ReadFile on a share that no longer answers), which then fails. A stop that comes just
+// before the call is not seen by it: the show leaves such a thread behind (SlidePreparer).
 class BlockedCallCanceller {
 public:
-    explicit BlockedCallCanceller(const std::stop_token& stop)
-        : thread_(OpenThread(THREAD_TERMINATE, FALSE, GetCurrentThreadId())),
-          onStop_(stop, Cancel{thread_.get()}) {}
+    explicit BlockedCallCanceller(const std::stop_token& stop) : onStop_(stop, Cancel{ThisThread()}) {}
 
 private:
     struct Cancel {
@@ -127,7 +124,13 @@ private:
             if (thread) CancelSynchronousIo(thread);
         }
     };
-    platform::KernelHandle thread_; // first: it outlives the callback
+    // The calling thread's own handle, which the thread that stops uses; opened once a
+    // thread and closed with it.
+    static HANDLE ThisThread() {
+        static thread_local const platform::KernelHandle self(
+            OpenThread(THREAD_TERMINATE, FALSE, GetCurrentThreadId()));
+        return self.get();
+    }
     std::stop_callback<Cancel> onStop_;
 };
 

@@ -66,8 +66,8 @@ TEST(SlideOrder, SlidesFollowInListOrderOrAtRandomOneDrawPerSlideShown) {
 
 // What was prepared for the due slide shows: its picture, or the text slide when it did not load (a
 // later report replaces an earlier one); a change of path, options or surface drops it, to be prepared
-// again; a slide still being prepared keeps the old one on show without a second order, and is given up
-// once it has waited one delay (Delay 2: three clock seconds).
+// again; a slide still being prepared (again) keeps the old one on show without a second order, and is
+// given up once it has waited one delay (Delay 2: three clock seconds).
 TEST(PreparerJob, WhatWasPreparedShowsAndAPreparingOneDelayOverdueIsGivenUp) {
     const PrepareRequest request{{"a.jpg", true, false, false}, {15360, 15360, 11520, 15360, 15, 15}};
     const struct {
@@ -75,12 +75,14 @@ TEST(PreparerJob, WhatWasPreparedShowsAndAPreparingOneDelayOverdueIsGivenUp) {
         PrepareRequest due;
         std::vector<DueAction> actions; // at due ticks one clock second apart
         bool dropped = true;            // what was prepared is gone: the due slide is to be prepared
+        bool preparedAgain = false;     // after the reports, its file changed: prepared again
     } cases[] = {
         {{true}, request, {DueAction::ShowPicture}, false},
         {{false}, request, {DueAction::ShowText}, false},
         {{true, false}, request, {DueAction::ShowText}, false},
         {{false, true}, request, {DueAction::ShowPicture}, false},
         {{}, request, {DueAction::Wait, DueAction::Wait, DueAction::Wait, DueAction::GiveUp}},
+        {{true}, request, {DueAction::Wait}, false, true},
         {{true}, {{"b.jpg", true}, request.surface}, {DueAction::Wait}},
         {{true}, {{"a.jpg", false}, request.surface}, {DueAction::Wait}},
         {{true}, {request.slide, {15360, 15360, 11000, 15360, 15, 15}}, {DueAction::Wait}}};
@@ -91,6 +93,7 @@ TEST(PreparerJob, WhatWasPreparedShowsAndAPreparingOneDelayOverdueIsGivenUp) {
         EXPECT_FALSE(job.start(request)) << "prepared once";
         EXPECT_FALSE(job.finish({{"a.jpg", true, false, true}, request.surface}, true)) << "no longer wanted";
         for (const bool loaded : c.reports) EXPECT_TRUE(job.finish(request, loaded));
+        if (c.preparedAgain) job.preparingAgain(request);
         std::vector<DueAction> actions;
         for (std::size_t tick = 0; tick < c.actions.size(); ++tick) actions.push_back(job.atDue(c.due, Seconds(tick), 2));
         EXPECT_EQ(actions, c.actions);
