@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Benchmarks the real QuilloSlides.scr under Wine on a 1920 x 1080 virtual screen.
 # Not part of the tests: every figure is printed beside a baseline measured in the same run.
-#   bench/run_bench.sh        (about ten minutes)
+#   bench/run_bench.sh        (about twenty minutes)
 # QS_BENCH_SLIDES (default 100000) sets the large list, QS_BENCH_IDLE_SECONDS (default 30)
-# the idle span, QS_BENCH_INTERVAL_SECONDS (default 24, at least 20) the interval's span.
+# the idle span, QS_BENCH_INTERVAL_SECONDS (default 24, at least 20) the interval's span,
+# QS_BENCH_SOAK_MINUTES (default 10, at least 2; 0 leaves the soak out) the soak's length.
 # 1. The show with 24-megapixel photos against small pictures (flash, first slide,
 #    interval, window-thread work, key latency, memory): saver_bench, see its source.
 # 2. A large slide list against three slides ("/S", "/C", the editor): large_list_bench.
-# 3. CPU while the show idles between slides, read from /proc for the saver's process;
+# 3. A soak: the show at Delay 2 for ten minutes, a 24-megapixel photo and a small picture
+#    in turn; memory, handles and GDI objects at the end against the first minute:
+#    soak_bench, see its source.
+# 4. CPU while the show idles between slides, read from /proc for the saver's process;
 #    baseline: Wine's notepad, idle over the same span at the same time.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +19,7 @@ root=$(pwd)
 
 scripts/setup.sh >/dev/null || exit 1
 cmake --preset win64 >/dev/null || exit 1
-cmake --build --preset win64 --target QuilloSlides saver_bench large_list_bench -j2 >/dev/null || exit 1
+cmake --build --preset win64 --target QuilloSlides saver_bench large_list_bench soak_bench -j2 >/dev/null || exit 1
 
 work=$(mktemp -d /tmp/qs-bench.XXXXXX)
 # Two scenes at 24 megapixels (6000 x 4000, noise over a gradient, so that the JPEG is as
@@ -50,6 +54,13 @@ crashes=$(grep -c '^Unhandled exception' "$work/saver_bench.out")
 echo "== large lists: ${QS_BENCH_SLIDES:-100000} slides against 3"
 qs_wine build/win64/bench/large_list_bench.exe "${QS_BENCH_SLIDES:-100000}" 2>&1 ||
   { echo "bench: FAILED: large_list_bench did not run through"; exit 1; }
+
+soak_minutes="${QS_BENCH_SOAK_MINUTES:-10}"
+if [ "$soak_minutes" != 0 ]; then
+  echo "== soak: ${soak_minutes} minutes at Delay 2, a 24 MP photo and a small picture in turn"
+  qs_wine build/win64/bench/soak_bench.exe "$work/big1.jpg" "$work/small2.jpg" "$soak_minutes" 2>&1 |
+    grep -vE '^(fixme|err|warn):' || { echo "bench: FAILED: soak_bench did not run through"; exit 1; }
+fi
 
 echo "== idle CPU"
 idle_seconds="${QS_BENCH_IDLE_SECONDS:-30}"
@@ -94,3 +105,4 @@ saver_rate=$(( (s1 - s0) * 60 / idle_seconds )); notepad_rate=$(( (n1 - n0) * 60
 echo "idle span ${idle_seconds} s ($((idle_seconds * 10 / 4)) ticks of the 400 ms timer)"
 awk -v s="$saver_rate" -v n="$notepad_rate" 'BEGIN {
   printf "%-44s %10.1f %-4s baseline %10.1f %-4s ratio %6.2f\n", "idle CPU per minute (ms)", s, "ms", n, "ms", (n > 0 ? s / n : 0) }'
+

@@ -18,19 +18,18 @@
 //                being prepared), against the same while the show idles.
 //   Memory       the peak resident size (VmHWM) of the saver's process with the big list,
 //                against the small list.
-// Wine gives no other process's CPU times or memory through the Windows API, so the last
-// figures come from Linux's /proc, which Wine shows on drive Z:.
+// UI work and Memory come from Linux's /proc (see saver_process_probe.h).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <tuple>
 
 #include "e2e_driver.h"
+#include "saver_process_probe.h"
 
 namespace {
 using namespace qs::e2e;
+using namespace qs::bench;
 
 constexpr int kRepeats = 5;
 constexpr COLORREF kBackground = RGB(0, 0, 96);
@@ -40,67 +39,6 @@ double Median(std::vector<double> v) {
     if (v.empty()) return -1;
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
-}
-
-std::string ReadLinuxFile(const std::string& path) {
-    std::ifstream in("Z:" + path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Field `n` (counted from 1, as proc(5) does) of a /proc stat line.
-std::string StatField(const std::string& stat, int n) {
-    const auto close = stat.rfind(')');
-    if (close == std::string::npos || close + 2 > stat.size()) return "";
-    std::istringstream fields(stat.substr(close + 2));
-    std::string field;
-    for (int i = 3; i <= n && fields >> field;) ++i;
-    return field;
-}
-
-// Whether the Linux process runs in this Wine prefix: other Wine sessions may run savers too.
-bool InThisPrefix(const std::string& procDir) {
-    char prefix[1024] = {};
-    if (!GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix)) return true;  // not under Wine
-    const std::string variables = ReadLinuxFile(procDir + "/environ");
-    const std::string wanted = std::string("WINEPREFIX=") + prefix + '\0';
-    return ('\0' + variables).find('\0' + wanted) != std::string::npos;
-}
-
-// The Linux process id of the saver started from the run folder; 0 when none runs.
-int SaverUnixPid(const std::string& folder) {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA("Z:\\proc\\*", &entry);
-    if (find == INVALID_HANDLE_VALUE) return 0;
-    int pid = 0;
-    long long newest = -1;
-    do {
-        const std::string dir = "/proc/" + std::string(entry.cFileName);
-        if (std::atoi(entry.cFileName) <= 0 ||
-            ReadLinuxFile(dir + "/cmdline").find(folder + "\\QuilloSlides.scr") == std::string::npos ||
-            !InThisPrefix(dir))
-            continue;
-        const std::string stat = ReadLinuxFile(dir + "/stat");
-        const long long started = std::atoll(StatField(stat, 22).c_str());
-        if (StatField(stat, 3) != "Z" && started > newest) newest = started, pid = std::atoi(entry.cFileName);
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return pid;
-}
-
-// User plus system time of the process's first thread, which Wine runs as its main thread
-// (the windows' thread), in milliseconds; Linux counts it in hundredths of a second.
-double WindowThreadCpuMs(int pid) {
-    const std::string stat = ReadLinuxFile("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/stat");
-    const std::string user = StatField(stat, 14), system = StatField(stat, 15);
-    return user.empty() || system.empty() ? -1 : (std::atoll(user.c_str()) + std::atoll(system.c_str())) * 10.0;
-}
-
-double PeakResidentMb(int pid) {
-    const std::string status = ReadLinuxFile("/proc/" + std::to_string(pid) + "/status");
-    const auto at = status.find("VmHWM:");
-    return at == std::string::npos ? -1 : std::atof(status.c_str() + at + 6) / 1024.0;
 }
 
 COLORREF Centre() { return ScreenPixel(ScreenWidth() / 2, ScreenHeight() / 2); }
@@ -219,7 +157,7 @@ ShowFigures Interval(RunFolder& run, const std::vector<std::string>& pictures, i
                    (cpuFirst < 0 ? cpuFirst : cpuLast) = WindowThreadCpuMs(show.UnixPid());
                });
     ShowFigures f;
-    f.peakMb = PeakResidentMb(show.UnixPid());
+    f.peakMb = StatusMb(show.UnixPid(), "VmHWM");
     if (changes.size() < 2) return f;
     const double n = static_cast<double>(changes.size() - 1);
     f.interval = (changes.back() - changes.front()) / n;

@@ -1,8 +1,9 @@
 // What a running show's preparer has been asked for and what came of it, and what a due
-// tick may do with it: the decisions alone, with no thread and no picture, so that they
-// are the same on every surface. SlidePreparer does the work and reports here.
+// tick may do with it: the decisions alone, with no thread, no file and no picture, so
+// that they are the same on every surface. SlidePreparer does the work and reports here.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "platform/services.h"
@@ -10,7 +11,6 @@
 
 namespace qs {
 
-// A file that changed on disk after it was prepared is prepared again.
 using platform::FileStamp;
 
 // A surface as a fitted picture depends on it, in twips: its outer width, its inner area,
@@ -33,6 +33,7 @@ enum class DueAction {
     ShowPicture, // the prepared picture goes on the surface
     ShowText,    // the text slide: nothing can be shown for the slide
     Wait,        // the slide on show stays; the due slide is being prepared
+    GiveUp,      // the text slide, and the preparing, one delay overdue, is abandoned
 };
 
 class PreparerJob {
@@ -40,20 +41,21 @@ public:
     // True when `request` is to be prepared now; what was prepared or asked for another
     // request is dropped. False while `request` is prepared or being prepared.
     bool start(const PrepareRequest& request);
-    // The preparation of `request` ended; `stamp` is the file as it was read (nullopt when
-    // it could not be). A report for a request no longer wanted is ignored: false.
-    bool finish(const PrepareRequest& request, bool loaded, const std::optional<FileStamp>& stamp);
+    // What came of preparing `request`; a later report (its file was looked at again)
+    // replaces an earlier one. A report for a request no longer wanted is ignored: false.
+    bool finish(const PrepareRequest& request, bool loaded);
+    // `request` is being prepared again (its file changed since): it is waited for again.
+    void preparingAgain(const PrepareRequest& request);
 
-    // A slide is due. `stamp` is the due slide's file as it is now (nullopt when it cannot
-    // be read, or the path is empty).
-    // - What was prepared for the same request and the same file is shown (the picture,
-    //   or the text slide when it did not load).
-    // - A file gone since it was prepared gives the text slide at once.
-    // - Otherwise the old slide stays (Wait), and the request is to be prepared. A slide
-    //   whose picture is not ready at its due tick thus comes at the first tick after it
-    //   is, the clock's rule having already let it through: the show never decodes on the
-    //   window thread, so input is answered at once while a large photo decodes.
-    DueAction atDue(const PrepareRequest& request, const std::optional<FileStamp>& stamp);
+    // A slide is due at `now` (days), in a show of `delaySeconds`.
+    // - What was prepared for it shows: the picture, or the text slide when it did not load.
+    // - Prepared for another slide, surface or options: the old slide stays (Wait), and
+    //   `request` is to be prepared. A slide whose picture is not ready when due comes at
+    //   the first tick after it is, the clock's rule having already let it through: the
+    //   show never decodes on the window thread, so input is answered at once.
+    // - Still being prepared one delay after it came due (in the schedule's measure), as a
+    //   file whose read blocks would be: GiveUp, and the show goes on.
+    DueAction atDue(const PrepareRequest& request, double now, std::int32_t delaySeconds);
     // The due slide went on show: what was prepared for it now lies on the surface.
     void clear() { job_.reset(); }
 
@@ -62,9 +64,22 @@ private:
     struct Job {
         PrepareRequest request;
         State state = State::Preparing;
-        std::optional<FileStamp> stamp;
+        std::optional<double> dueSince; // when it first came due while being prepared
     };
     std::optional<Job> job_;
 };
+
+// In the second before a prepared slide's turn, the preparing thread looks at its file
+// again, so that the slide shows the file as it is when it comes, without holding the show:
+enum class FileVerdict {
+    Keep,         // unchanged, or changed again after it was prepared again: what was decoded shows
+    PrepareAgain, // changed (or come) since it was prepared: prepared once more and waited for
+    Gone,         // gone since it was prepared: the text slide
+};
+// `asPrepared` is the file as the preparing read it and `now` as it is now (nullopt: it
+// cannot be read); `preparedAgain` says the slide was prepared again already this turn,
+// so that a file rewritten more often than it decodes still shows, as it was decoded.
+FileVerdict LookAgain(const std::optional<FileStamp>& asPrepared, const std::optional<FileStamp>& now,
+                      bool preparedAgain);
 
 } // namespace qs

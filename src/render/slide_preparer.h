@@ -1,57 +1,73 @@
 // The preparer of one running show: it gets a slide's picture ready for the show's surface
-// (decoded at the size it will be drawn) on a thread of its own, one slide at a time, and
-// decides at a due tick whether what it prepared can be shown (PreparerJob's rules). A new
-// request replaces one not yet started; a finished picture waits, one at most, until the
-// window thread collects it, so a surface never holds more than one prepared picture.
+// (decoded at the size it will be drawn) on a thread of its own, one slide at a time,
+// tells the window when a picture is ready, looks at the file again when asked, just
+// before the slide's turn, and decides at a due tick whether what it prepared can be
+// shown (PreparerJob's rules).
+//
+// The thread is contained: everything it needs (the backend, the way to the window) is
+// made before it starts; any failure on it is a failed slide; a newer request stops the
+// preparing under way at its next step and cancels a file call it is blocked in. A
+// preparing that is still under way one delay after its slide came due is left behind
+// with its thread, and a new thread takes the next slide; so is one under way when the
+// show ends, so that the window never waits for a decode. The process then ends without
+// waiting for such threads (see the entry point).
 #pragma once
 
-#include <condition_variable>
-#include <mutex>
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <stop_token>
 #include <thread>
 
 #include "render/preparer_job.h"
+#include "toolkit/peer.h"
 #include "toolkit/picture.h"
 
 namespace qs {
 
 class SlidePreparer {
 public:
-    SlidePreparer();
-    // Stops the thread, waiting for a decode under way to end (the window is gone by then).
-    ~SlidePreparer() = default;
+    // `ready` is called on the preparing thread whenever a picture (or a failure) waits to
+    // be collected; it is to wake the window thread, which then calls collect().
+    SlidePreparer(tk::Backend& backend, std::function<void()> ready);
+    // Stops the preparing; the thread is joined when idle and left behind when busy.
+    ~SlidePreparer();
     SlidePreparer(const SlidePreparer&) = delete;
     SlidePreparer& operator=(const SlidePreparer&) = delete;
 
     // --- on the window thread ---
-    // Takes in what the thread has finished; at every tick.
+    // Takes in what the thread has finished.
     void collect();
     // Has `request` prepared, unless it is prepared or being prepared already.
     void prepare(const PrepareRequest& request);
-    // What the due slide may show now; on Wait the request is being prepared.
-    DueAction atDue(const PrepareRequest& request);
+    // The prepared slide's turn is near: its file is looked at again (LookAgain's rules).
+    void lookAgain();
+    // What the due slide may show now (at `now`, in a show of `delaySeconds`); on Wait the
+    // request is being prepared, on GiveUp its preparing has been left behind.
+    DueAction atDue(const PrepareRequest& request, double now, std::int32_t delaySeconds);
     // The picture prepared for the due slide, after atDue gave ShowPicture.
     const tk::Picture& picture() const { return *picture_; }
     // The due slide went on show.
     void slideShown();
 
-private:
-    struct Prepared {
-        PrepareRequest request;
-        std::optional<tk::Picture> picture; // nullopt when it did not load
-        std::optional<FileStamp> stamp;     // the file as it was read
-    };
-    static Prepared Prepare(const PrepareRequest& request);
-    void run(std::stop_token stop);
+    // True once any show of the process has left a preparing thread behind.
+    static bool threadsLeftBehind();
 
+private:
+    struct Channel;
+    void startThread();
+    void leaveThreadBehind();
+
+    tk::Backend& backend_;
+    std::function<void()> ready_;
     PreparerJob job_;
-    std::optional<tk::Picture> picture_; // for the job's request, once loaded
-    std::mutex mutex_;
-    std::condition_variable_any wake_;
-    std::optional<PrepareRequest> request_; // waiting for the thread
-    std::optional<Prepared> finished_;      // waiting for the window thread
-    std::jthread thread_;                   // last: stopped and joined before the rest goes
+    std::optional<tk::Picture> picture_;    // for the job's request, once loaded
+    std::optional<PrepareRequest> ordered_; // the request last given to the thread ...
+    std::uint64_t serial_ = 0;              // ... under this number
+    std::stop_source current_;              // ... which this stops
+    std::shared_ptr<Channel> channel_;      // shared with the thread, which may outlive this
+    std::jthread thread_;
 };
 
 } // namespace qs

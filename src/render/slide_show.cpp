@@ -12,6 +12,8 @@ SlideOrder OrderOf(const Settings& settings) {
     return settings.randomOrder ? SlideOrder::Random : SlideOrder::List;
 }
 
+constexpr double kOneSecond = 1.0 / 86400; // in days, on the clock
+
 double Now() {
     return platform::services().clock->Now();
 }
@@ -37,11 +39,19 @@ PrepareRequest SlideShow::requestFor(const Slide& slide) const {
                            tk::ScreenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()}};
 }
 
+SlidePreparer& SlideShow::preparer() {
+    if (!preparer_) {
+        ready_.emplace(window_, [this] { preparer_->collect(); });
+        preparer_.emplace(tk::CurrentBackend(), ready_->poster());
+    }
+    return *preparer_;
+}
+
 // The slide after the one on show, for this surface, so that it is ready when due.
 void SlideShow::prepareNext() {
     const std::vector<Slide>& slides = settings_.slides;
     const std::int32_t next = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
-    if (!slides.empty()) preparer_.prepare(requestFor(slides[static_cast<std::size_t>(next - 1)]));
+    if (!slides.empty()) preparer().prepare(requestFor(slides[static_cast<std::size_t>(next - 1)]));
 }
 
 void SlideShow::nextSlide() {
@@ -49,8 +59,13 @@ void SlideShow::nextSlide() {
     // Nothing else is touched until a slide is due: this runs several times a second.
     const tk::Color background = settings_.backgroundColor;
     if (surface_.backColor() != background) surface_.setBackColor(background);
-    preparer_.collect();
-    if (!sequencer_.due(Now(), settings_.delaySeconds)) return;
+    const double now = Now();
+    if (!sequencer_.due(now, settings_.delaySeconds)) {
+        // In the second before its turn, the coming slide's file is looked at again, so
+        // that the slide shows the file as it is then.
+        if (preparer_ && sequencer_.due(now + kOneSecond, settings_.delaySeconds)) preparer_->lookAgain();
+        return;
+    }
 
     const std::vector<Slide>& slides = settings_.slides;
     const std::int32_t number = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
@@ -58,20 +73,22 @@ void SlideShow::nextSlide() {
         DrawTextSlide(window_, surface_, element_, std::nullopt);
     } else {
         const Slide& slide = slides[static_cast<std::size_t>(number - 1)];
-        switch (preparer_.atDue(requestFor(slide))) {
+        SlidePreparer& preparer = this->preparer();
+        switch (preparer.atDue(requestFor(slide), now, settings_.delaySeconds)) {
         case DueAction::Wait:
             return;
         case DueAction::ShowText:
+        case DueAction::GiveUp:
             element_.setVisible(false);
             element_.setStretch(false);
             DrawTextSlide(window_, surface_, element_, slide.path);
             break;
         case DueAction::ShowPicture:
-            FitLoadedPicture(element_, surface_, preparer_.picture(), slide);
+            FitLoadedPicture(element_, surface_, preparer.picture(), slide);
             break;
         }
+        preparer.slideShown();
     }
-    preparer_.slideShown();
     element_.setVisible(true);
     // Read after drawing: a slow drawing must not eat into the time the slide is on show.
     sequencer_.shown(number, Now());

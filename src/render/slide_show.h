@@ -4,12 +4,15 @@
 // every tick so that a change made in the dialog shows at once.
 #pragma once
 
+#include <optional>
+
 #include "render/slide_preparer.h"
 #include "render/slide_sequencer.h"
 #include "settings/settings.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/surface.h"
+#include "toolkit/window_notice.h"
 
 namespace qs {
 
@@ -20,7 +23,7 @@ public:
     SlideShow(const Settings& settings, const tk::Form& window, tk::Surface& surface, tk::Image& element);
 
     // The next tick finds a slide due, and the first picture is prepared now, while the
-    // window comes up.
+    // window comes up. The window is loaded by then.
     void start();
     // One tick of the window's timer: keeps the surface's background in step with the
     // settings and, when the slide on show has had its time, shows the next one (its
@@ -32,13 +35,19 @@ public:
 private:
     PrepareRequest requestFor(const Slide& slide) const;
     void prepareNext();
+    // The preparer, made at first use, when the window is loaded: its thread then has the
+    // way to the window before it starts.
+    SlidePreparer& preparer();
 
     const Settings& settings_;
     const tk::Form& window_;
     tk::Surface& surface_;
     tk::Image& element_;
     SlideSequencer sequencer_;
-    SlidePreparer preparer_;
+    // The preparer tells the window through this notice that a picture is ready; the
+    // window takes it then, and shows it at the tick it is due.
+    std::optional<tk::WindowNotice> ready_; // before the preparer, so that it ends after it
+    std::optional<SlidePreparer> preparer_;
 };
 
 } // namespace qs

@@ -1,6 +1,6 @@
 #include "toolkit/jpeg_orientation.h"
 
-#include <fstream>
+#include <algorithm>
 #include <vector>
 
 namespace qs::tk {
@@ -107,14 +107,9 @@ int JpegOrientation(const std::uint8_t* data, std::size_t size) {
     return kUpright;
 }
 
-int JpegOrientationOfFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return kUpright;
-    std::vector<std::uint8_t> head(kFileHeadLimit);
-    in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
-    const std::streamsize got = in.gcount();
-    if (got <= 0) return kUpright;
-    return JpegOrientation(head.data(), static_cast<std::size_t>(got));
+int JpegOrientationOf(ByteSource& bytes) {
+    std::vector<std::uint8_t> head(static_cast<std::size_t>(std::min<std::uint64_t>(bytes.size(), kFileHeadLimit)));
+    return JpegOrientation(head.data(), bytes.read(0, head.data(), head.size()));
 }
 
 } // namespace qs::tk

@@ -4,7 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+
+#include "toolkit/picture_header.h"
 
 namespace qs::tk {
 
@@ -12,8 +13,8 @@ namespace qs::tk {
 // data is not a JPEG, has no such tag, or is malformed. Never reads past `size`.
 int JpegOrientation(const std::uint8_t* data, std::size_t size);
 
-// The same for a file, reading at most its first 256 KiB; 1 when it cannot be read.
-int JpegOrientationOfFile(const std::string& path);
+// The same for the bytes of a file, reading at most their first 256 KiB.
+int JpegOrientationOf(ByteSource& bytes);
 
 // Orientations 5 to 8 turn the picture by a quarter: width and height swap.
 constexpr bool OrientationSwapsAxes(int orientation) { return orientation >= 5 && orientation <= 8; }

@@ -106,10 +106,14 @@ public:
     virtual FileChoice chooseFileToOpen(Form* owner, const OpenFileRequest& request) = 0;
 
     virtual std::optional<Picture> loadPicture(const std::string& path) = 0;
-    // Both may be called from any thread (see PreparePicture, PictureFileStamp).
-    virtual std::optional<Picture> preparePicture(const std::string& path,
-                                                  const std::function<DisplayPlace(const Picture&)>& placeOf) = 0;
-    virtual std::optional<FileStamp> fileStamp(const std::string& path) = 0;
+    // These two may be called from any thread, with the backend made before that thread
+    // started: they read none of its state. The picture may then go to the user-interface
+    // thread; the calling thread keeps nothing of it. A missing, truncated or undecodable
+    // file, and an order stopped, give nullopt.
+    virtual std::optional<Picture> preparePicture(const PictureOrder& order) = 0;
+    // A picture file's stamp, to tell whether it changed since it was read; nullopt when
+    // the file cannot be read (missing, a folder, an empty path). A stop cancels the look.
+    virtual std::optional<FileStamp> fileStamp(const std::string& path, const std::stop_token& stop) = 0;
     virtual Picture appIcon() = 0;
     virtual Picture resourcePicture(std::string_view name) = 0;
 

@@ -8,13 +8,6 @@ namespace qs::tk {
 
 std::optional<Picture> LoadPicture(const std::string& path) { return CurrentBackend().loadPicture(path); }
 
-std::optional<FileStamp> PictureFileStamp(const std::string& path) { return CurrentBackend().fileStamp(path); }
-
-std::optional<Picture> PreparePicture(const std::string& path,
-                                      const std::function<DisplayPlace(const Picture&)>& placeOf) {
-    return CurrentBackend().preparePicture(path, placeOf);
-}
-
 float NaturalTwips(std::int32_t himetric, float twipsPerPixel) {
     if (twipsPerPixel <= 0) return static_cast<float>(HimetricToTwips(himetric));
     const double pixels = std::round(HimetricToTwips(himetric) / twipsPerPixel);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -52,8 +53,6 @@ private:
 std::optional<Picture> LoadPicture(const std::string& path);
 
 using platform::FileStamp;
-// A picture file's stamp, to tell whether it changed since it was prepared. Nullopt when the file cannot be read (missing, a folder, an empty path).
-std::optional<FileStamp> PictureFileStamp(const std::string& path);
 
 // Where a picture is to be drawn, in pixels of its surface's client area: the picture
 // element's rectangle (it may reach beyond the area) and the area's size.
@@ -62,12 +61,18 @@ struct DisplayPlace {
     int clientWidth = 0, clientHeight = 0;
 };
 
-// LoadPicture for a thread other than the user-interface thread: loads the picture and,
-// once its natural size is known, decodes it for the place `placeOf` gives, so that
-// drawing it there later takes no decoding. The picture may then go to the
-// user-interface thread; this thread keeps nothing of it.
-std::optional<Picture> PreparePicture(const std::string& path,
-                                      const std::function<DisplayPlace(const Picture&)>& placeOf);
+// What a thread other than the user-interface thread asks for: a picture file loaded and,
+// once its natural size is known, decoded for the place `placeOf` gives, so that drawing
+// it there later takes no decoding (see Backend::preparePicture).
+struct PictureOrder {
+    std::string path;
+    // The screen's twips per pixel, which give the picture its natural size.
+    float twipsPerPixelX = 0, twipsPerPixelY = 0;
+    std::function<DisplayPlace(const Picture&)> placeOf;
+    // Stopped when the picture is no longer wanted: the preparing gives up at its next
+    // step, and a file call it is blocked in is cancelled.
+    std::stop_token stop;
+};
 
 // The program's icon: the picture a window's icon holds by default.
 Picture AppIcon();

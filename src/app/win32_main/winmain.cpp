@@ -12,7 +12,9 @@
 
 #include "app/main.h"
 #include "platform/services.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/wide_text.h"
+#include "render/slide_preparer.h"
 #include "settings/settings_file.h"
 #include "settings/settings_file_path.h"
 #include "toolkit/application.h"
@@ -47,8 +49,8 @@ void RunSettingsDialog() {
 }
 
 // A full-screen or preview run: the window goes before the save, and with it the show's
-// preparing thread, joined while the runtime is whole. Its user confirms nothing, so only
-// the reading's corrections are written, and a failure goes to the debugger's output.
+// preparing thread (joined when idle, left behind in a decode). Its user confirms nothing,
+// so only the reading's corrections are written, and a failure goes to the debugger's output.
 template <class Window, class Open, class... Arguments>
 void RunShow(Open open, Arguments... arguments) {
     qs::SettingsFile file = OpenSettingsFile();
@@ -96,12 +98,11 @@ int Run() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // The picture decoders and the common dialogs are COM objects used from this, the one
+    // user-interface thread. The backend holds COM up too, for its own life, which ends
+    // after the pictures cached in static objects have released their decoders.
+    const qs::platform::ComInit com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     InitializeCommonControls();
-    // The picture decoders are COM objects used from this, the one user-interface thread.
-    // COM stays up until the process ends: cached pictures are static objects, destroyed
-    // after WinMain returns, and their decoders are COM objects, which must not be
-    // released after CoUninitialize.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     int exitCode = 1;
     // The process edge: window messages have their own boundary in the window procedure;
     // what fails outside any message (start-up, the final settings save) is reported here
@@ -111,5 +112,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     } catch (const std::exception& e) {
         Report("the program failed: " + std::string(e.what()));
     }
+    // How the process ends, once its windows are gone and the settings saved. Returning
+    // from here runs the runtime's teardown (this function's owners, then the static objects:
+    // the picture caches, the backend and its COM), and then ExitProcess, which ends the
+    // other threads wherever they stand and calls every library's detach code. Where a
+    // show's preparing thread was left behind in a decode it cannot leave (Wine's JPEG
+    // decoder decodes the whole frame in one call), that teardown would run under its feet:
+    // it uses the imaging component, the heap and the caches the teardown destroys, and may
+    // hold their locks when it is ended. TerminateProcess ends every thread at once and runs
+    // no code of the program or of any library: nothing is left to write by then.
+    if (qs::SlidePreparer::threadsLeftBehind()) TerminateProcess(GetCurrentProcess(), static_cast<UINT>(exitCode));
     return exitCode;
 }

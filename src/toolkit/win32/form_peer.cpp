@@ -231,6 +231,9 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return form_.userClose(CloseReason::SessionEnding) ? TRUE : FALSE;
     case kKeyPreviewMessage:
         return form_.userKeyDown(static_cast<Key>(wParam), CurrentModifiers()) ? TRUE : FALSE;
+    case kWindowNoticeMessage:
+        RunWindowNotice(wParam);
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             if (auto* backend = Win32Backend::current()) backend->noteDeactivated(handle());

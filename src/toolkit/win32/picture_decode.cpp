@@ -33,9 +33,12 @@ IconPictureData::~IconPictureData() {
 namespace {
 
 // The JPEG codec's own reduction (1/2, 1/4, 1/8) that still covers the stored target,
-// decoded whole into `pixels` as 32-bit BGRA. False when the codec offers none.
+// decoded whole into `pixels` as 32-bit BGRA. False when the codec offers none, or
+// `stop` came first. One call: whether the codec decodes a band of its reduced picture
+// without decoding the rows above it again is not documented, and at a half or less the
+// whole call is short.
 bool DecodeReducedJpeg(OpenedFrame& f, int storedWidth, int storedHeight, std::vector<std::uint8_t>& pixels,
-                       int& width, int& height) {
+                       int& width, int& height, const std::stop_token& stop) {
     platform::Com<IWicSourceTransform> transform;
     if (FAILED(f.frame->QueryInterface(kIidSourceTransform, reinterpret_cast<void**>(transform.out()))))
         return false;
@@ -53,8 +56,8 @@ bool DecodeReducedJpeg(OpenedFrame& f, int storedWidth, int storedHeight, std::v
         if (!is24 && !is32) return false;
         const UINT stride = is24 ? (w * 3 + 3) & ~3u : w * 4;
         std::vector<std::uint8_t> raw(static_cast<std::size_t>(stride) * h);
-        if (FAILED(transform->CopyPixels(nullptr, w, h, &fmt, WICBitmapTransformRotate0, stride,
-                                         static_cast<UINT>(raw.size()), raw.data())))
+        if (stop.stop_requested() || FAILED(transform->CopyPixels(nullptr, w, h, &fmt, WICBitmapTransformRotate0,
+                                                                  stride, static_cast<UINT>(raw.size()), raw.data())))
             return false;
         pixels.assign(static_cast<std::size_t>(w) * h * 4, 0);
         for (UINT y = 0; y < h; ++y) {
@@ -76,7 +79,8 @@ bool DecodeReducedJpeg(OpenedFrame& f, int storedWidth, int storedHeight, std::v
 }
 
 std::shared_ptr<DecodedBitmap> Decode(const WicPictureData& picture, int targetWidth, int targetHeight,
-                                      const PixelRect& region, std::unique_ptr<OpenedFrame> opened) {
+                                      const PixelRect& region, std::unique_ptr<OpenedFrame> opened,
+                                      const std::stop_token& stop) {
     if (!opened) opened = TakeWarmFrame(&picture);
     if (!opened) {
         opened = std::make_unique<OpenedFrame>();
@@ -94,8 +98,9 @@ std::shared_ptr<DecodedBitmap> Decode(const WicPictureData& picture, int targetW
     RowSupplier rows;
     FrameRows frameRows;
     if (picture.format == PictureFormat::Jpeg &&
-        DecodeReducedJpeg(f, storedWidth, storedHeight, reduced, srcWidth, srcHeight)) {
+        DecodeReducedJpeg(f, storedWidth, storedHeight, reduced, srcWidth, srcHeight, stop)) {
         rows = [&](int y, int count, int x, int width, std::uint8_t* out) {
+            if (stop.stop_requested()) return false;
             for (int r = 0; r < count; ++r) {
                 std::memcpy(out + static_cast<std::size_t>(r) * width * 4,
                             reduced.data() + (static_cast<std::size_t>(y + r) * srcWidth + x) * 4,
@@ -104,9 +109,9 @@ std::shared_ptr<DecodedBitmap> Decode(const WicPictureData& picture, int targetW
             return true;
         };
     } else {
-        if (!frameRows.init(f.frame.get())) return nullptr;
+        if (stop.stop_requested() || !frameRows.init(f.frame.get())) return nullptr;
         rows = [&](int y, int count, int x, int width, std::uint8_t* out) {
-            return frameRows.read(y, count, x, width, out);
+            return !stop.stop_requested() && frameRows.read(y, count, x, width, out);
         };
     }
 
@@ -137,14 +142,15 @@ bool CacheHolds(const WicPictureData::CacheEntry& c, int targetWidth, int target
 }
 
 std::shared_ptr<DecodedBitmap> DecodeIntoCache(const WicPictureData& picture, int targetWidth, int targetHeight,
-                                               const PixelRect& region, std::unique_ptr<OpenedFrame> opened) {
+                                               const PixelRect& region, std::unique_ptr<OpenedFrame> opened,
+                                               const std::stop_token& stop) {
     if (targetWidth <= 0 || targetHeight <= 0 || region.width <= 0 || region.height <= 0) return nullptr;
     auto& c = picture.cache;
     if (c.bitmap && c.targetWidth == targetWidth && c.targetHeight == targetHeight && SameRegion(c.region, region))
         return c.bitmap;
     // Drop the old entry first: two display bitmaps of one picture are never needed at once.
     c.bitmap.reset();
-    auto bitmap = Decode(picture, targetWidth, targetHeight, region, std::move(opened));
+    auto bitmap = Decode(picture, targetWidth, targetHeight, region, std::move(opened), stop);
     if (bitmap) c = {targetWidth, targetHeight, region, bitmap};
     return bitmap;
 }
@@ -153,10 +159,11 @@ std::shared_ptr<DecodedBitmap> DecodeIntoCache(const WicPictureData& picture, in
 
 std::shared_ptr<DecodedBitmap> DecodeForDisplay(const WicPictureData& picture, int targetWidth, int targetHeight,
                                                 const PixelRect& region) {
-    return DecodeIntoCache(picture, targetWidth, targetHeight, region, nullptr);
+    return DecodeIntoCache(picture, targetWidth, targetHeight, region, nullptr, {});
 }
 
-bool DecodeAhead(const WicPictureData& picture, const DisplayPlace& place, std::unique_ptr<OpenedFrame> frame) {
+bool DecodeAhead(const WicPictureData& picture, const DisplayPlace& place, std::unique_ptr<OpenedFrame> frame,
+                 const std::stop_token& stop) {
     const RECT dest{place.left, place.top, place.left + place.width, place.top + place.height};
     const RECT client{0, 0, place.clientWidth, place.clientHeight};
     RECT shown{};
@@ -164,7 +171,7 @@ bool DecodeAhead(const WicPictureData& picture, const DisplayPlace& place, std::
     if (place.width <= 0 || place.height <= 0 || !IntersectRect(&shown, &dest, &client)) return true;
     const PixelRect region{shown.left - dest.left, shown.top - dest.top, shown.right - shown.left,
                            shown.bottom - shown.top};
-    return DecodeIntoCache(picture, place.width, place.height, region, std::move(frame)) != nullptr;
+    return DecodeIntoCache(picture, place.width, place.height, region, std::move(frame), stop) != nullptr;
 }
 
 void DrawPicture(HDC dc, const Picture& picture, const RECT& dest, const RECT& visible) {

@@ -8,10 +8,15 @@
 // 3. One decode of the whole frame at the smallest scale the codec offers (1/8 for a
 //    JPEG where the codec scales; Wine's does not, and decodes its whole frame when it
 //    opens anyway), in bands of rows into a small buffer: any error fails the load.
+// A load on a show's preparing thread gives up between steps, bands and reads once its
+// order is stopped, and a file call it is blocked in is cancelled then.
 #include <algorithm>
 #include <cmath>
+#include <stop_token>
+#include <utility>
 #include <vector>
 
+#include "platform/win32/file_stamp.h"
 #include "platform/win32/wide_text.h"
 #include "toolkit/application.h"
 #include "toolkit/jpeg_orientation.h"
@@ -65,16 +70,18 @@ bool OpenFrame(const std::string& path, const void* memory, std::size_t size, Op
 
 namespace {
 
-// A picture file read through the wide file API, its UTF-8 name widened;
-// invalid when the file cannot be opened.
+// A picture file read through the wide file API, its UTF-8 name widened; invalid when
+// the file cannot be opened. Reads stop short once `stop` is stopped.
 class FileBytes final : public ByteSource {
 public:
-    explicit FileBytes(const std::string& path)
-        : handle_(CreateFileW(platform::Widen(path).c_str(), GENERIC_READ,
+    FileBytes(const std::string& path, std::stop_token stop)
+        : stop_(std::move(stop)),
+          handle_(CreateFileW(platform::Widen(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr)) {
         LARGE_INTEGER size{};
-        if (!handle_ || !GetFileSizeEx(handle_.get(), &size)) {
+        // Only a file on a disk is read: a pipe or a device may never answer, or never end.
+        if (!handle_ || GetFileType(handle_.get()) != FILE_TYPE_DISK || !GetFileSizeEx(handle_.get(), &size)) {
             handle_.reset();
             return;
         }
@@ -88,7 +95,7 @@ public:
         if (!handle_ || offset >= size_ || !SetFilePointerEx(handle_.get(), pos, nullptr, FILE_BEGIN)) return 0;
         std::size_t total = 0;
         auto* out = static_cast<std::uint8_t*>(buffer);
-        while (total < n) {
+        while (total < n && !stop_.stop_requested()) {
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(n - total, 1u << 20));
             DWORD got = 0;
             if (!ReadFile(handle_.get(), out + total, chunk, &got, nullptr) || got == 0) break;
@@ -98,12 +105,37 @@ public:
     }
 
 private:
+    std::stop_token stop_;
     platform::KernelHandle handle_;
     std::uint64_t size_ = 0;
 };
 
+// While it lives, a stop cancels the file call this thread is blocked in (CreateFileW or
+// ReadFile on a share that no longer answers), which then fails. A stop that comes just
+// before the call is not seen by it: the show leaves such a thread behind (SlidePreparer).
+class BlockedCallCanceller {
+public:
+    explicit BlockedCallCanceller(const std::stop_token& stop) : onStop_(stop, Cancel{ThisThread()}) {}
+
+private:
+    struct Cancel {
+        HANDLE thread;
+        void operator()() const {
+            if (thread) CancelSynchronousIo(thread);
+        }
+    };
+    // The calling thread's own handle, which the thread that stops uses; opened once a
+    // thread and closed with it.
+    static HANDLE ThisThread() {
+        static thread_local const platform::KernelHandle self(
+            OpenThread(THREAD_TERMINATE, FALSE, GetCurrentThreadId()));
+        return self.get();
+    }
+    std::stop_callback<Cancel> onStop_;
+};
+
 // Decodes every pixel once, the smallest way the codec allows, into a band buffer.
-bool DecodesCompletely(OpenedFrame& f, PictureFormat format) {
+bool DecodesCompletely(OpenedFrame& f, PictureFormat format, const std::stop_token& stop) {
     if (format == PictureFormat::Jpeg) {
         platform::Com<IWicSourceTransform> transform;
         if (SUCCEEDED(f.frame->QueryInterface(kIidSourceTransform, reinterpret_cast<void**>(transform.out())))) {
@@ -125,20 +157,35 @@ bool DecodesCompletely(OpenedFrame& f, PictureFormat format) {
     std::vector<BYTE> pixels(static_cast<std::size_t>(stride) * band);
     for (UINT y = 0; y < f.height; y += band) {
         const UINT count = std::min(band, f.height - y);
-        if (!rows.read(static_cast<int>(y), static_cast<int>(count), 0, static_cast<int>(f.width), pixels.data()))
+        if (stop.stop_requested() || !rows.read(static_cast<int>(y), static_cast<int>(count), 0, static_cast<int>(f.width), pixels.data()))
             return false;
     }
     return true;
 }
 
+// What a load needs besides the bytes: the screen's resolution, which gives a picture its
+// natural size, and the stop of a load no longer wanted.
+struct LoadTerms {
+    int dpiX = 96, dpiY = 96;
+    std::stop_token stop;
+};
+
+LoadTerms ScreenTerms() { return {ScreenDpiX(), ScreenDpiY(), {}}; }
+
+int DotsPerInch(float twipsPerPixel) {
+    return twipsPerPixel > 0 ? static_cast<int>(std::lround(1440.0f / twipsPerPixel)) : 96;
+}
+
 // The frame checked at load goes to `frameOut` when given, else it is kept warm for the
 // picture's first drawing.
 std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const void* memory, std::size_t size,
-                            const std::string& source, std::unique_ptr<OpenedFrame>* frameOut = nullptr) {
+                            const std::string& source, const LoadTerms& terms,
+                            std::unique_ptr<OpenedFrame>* frameOut = nullptr) {
     auto header = ReadPictureHeader(bytes);
-    if (!header) return std::nullopt;
+    if (!header || terms.stop.stop_requested()) return std::nullopt;
     auto opened = std::make_unique<OpenedFrame>();
-    if (!OpenFrame(path, memory, size, *opened) || !DecodesCompletely(*opened, header->format)) return std::nullopt;
+    if (!OpenFrame(path, memory, size, *opened) || !DecodesCompletely(*opened, header->format, terms.stop))
+        return std::nullopt;
     const OpenedFrame& frame = *opened;
 
     auto data = std::make_shared<WicPictureData>();
@@ -150,8 +197,7 @@ std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const vo
     data->hasAlpha = header->format == PictureFormat::Gif || header->format == PictureFormat::Png ||
                      header->format == PictureFormat::Tiff;
     if (header->format == PictureFormat::Jpeg) {
-        int o = memory ? JpegOrientation(static_cast<const std::uint8_t*>(memory), size)
-                       : JpegOrientationOfFile(path);
+        const int o = JpegOrientationOf(bytes);
         data->orientation = (o >= 1 && o <= 8) ? o : 1;
     }
     const bool swap = OrientationSwapsAxes(data->orientation);
@@ -160,8 +206,8 @@ std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const vo
     // HIMETRIC at the screen's resolution: one picture pixel shows as one screen pixel. A
     // picture stored with the program is drawn for the dialogs at 96 dpi and grows with them.
     const bool stored = memory != nullptr;
-    data->himetricWidth = MulDiv(data->widthPx, 2540, stored ? 96 : ScreenDpiX());
-    data->himetricHeight = MulDiv(data->heightPx, 2540, stored ? 96 : ScreenDpiY());
+    data->himetricWidth = MulDiv(data->widthPx, 2540, stored ? 96 : terms.dpiX);
+    data->himetricHeight = MulDiv(data->heightPx, 2540, stored ? 96 : terms.dpiY);
     if (frameOut) {
         *frameOut = std::move(opened);
     } else {
@@ -172,29 +218,36 @@ std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const vo
 
 } // namespace
 
-std::optional<Picture> PreparePictureFromFile(const std::string& path,
-                                              const std::function<DisplayPlace(const Picture&)>& placeOf) {
-    FileBytes bytes(path);
+std::optional<Picture> PreparePictureFromFile(const PictureOrder& order) {
+    const BlockedCallCanceller canceller(order.stop);
+    FileBytes bytes(order.path, order.stop);
     if (!bytes.valid() || bytes.size() == 0) return std::nullopt;
     std::unique_ptr<OpenedFrame> frame;
-    std::optional<Picture> picture = Load(bytes, path, nullptr, 0, path, &frame);
+    const LoadTerms terms{DotsPerInch(order.twipsPerPixelX), DotsPerInch(order.twipsPerPixelY), order.stop};
+    std::optional<Picture> picture = Load(bytes, order.path, nullptr, 0, order.path, terms, &frame);
     if (!picture) return std::nullopt;
     // The frame was opened on this thread and is released on it, inside DecodeAhead.
-    if (!DecodeAhead(static_cast<const WicPictureData&>(*picture->data()), placeOf(*picture), std::move(frame)))
+    if (!DecodeAhead(static_cast<const WicPictureData&>(*picture->data()), order.placeOf(*picture), std::move(frame),
+                     order.stop))
         return std::nullopt;
     return picture;
 }
 
+std::optional<FileStamp> PictureFileStamp(const std::string& path, const std::stop_token& stop) {
+    const BlockedCallCanceller canceller(stop);
+    return platform::FileStampOf(path);
+}
+
 std::optional<Picture> LoadPictureFromFile(const std::string& path) {
-    FileBytes bytes(path);
+    FileBytes bytes(path, {});
     if (!bytes.valid() || bytes.size() == 0) return std::nullopt;
-    return Load(bytes, path, nullptr, 0, path);
+    return Load(bytes, path, nullptr, 0, path, ScreenTerms());
 }
 
 std::optional<Picture> LoadPictureFromMemory(const void* data, std::size_t size, const std::string& source) {
     if (!data || size == 0) return std::nullopt;
     MemoryBytes bytes(data, size);
-    return Load(bytes, std::string(), data, size, source);
+    return Load(bytes, std::string(), data, size, source, ScreenTerms());
 }
 
 } // namespace qs::tk::win32

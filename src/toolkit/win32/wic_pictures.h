@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -67,10 +68,11 @@ public:
 };
 
 std::optional<Picture> LoadPictureFromFile(const std::string& path);
-// LoadPictureFromFile on any thread, decoded at once for `placeOf`'s place (see
-// PreparePicture); it keeps nothing of the file open.
-std::optional<Picture> PreparePictureFromFile(const std::string& path,
-                                              const std::function<DisplayPlace(const Picture&)>& placeOf);
+// LoadPictureFromFile on any thread, decoded at once for the order's place (see
+// Backend::preparePicture); it keeps nothing of the file open.
+std::optional<Picture> PreparePictureFromFile(const PictureOrder& order);
+// The file's stamp (see Backend::fileStamp), on any thread; a stop cancels the look.
+std::optional<FileStamp> PictureFileStamp(const std::string& path, const std::stop_token& stop);
 // Bytes that stay valid for the life of the process (a resource).
 std::optional<Picture> LoadPictureFromMemory(const void* data, std::size_t size, const std::string& source);
 
@@ -82,8 +84,10 @@ std::shared_ptr<DecodedBitmap> DecodeForDisplay(const WicPictureData& picture, i
 
 struct OpenedFrame;
 // The part of the picture that shows at `place`, decoded into its cache from `frame` (or
-// the file, when null). False when it cannot be decoded.
-bool DecodeAhead(const WicPictureData& picture, const DisplayPlace& place, std::unique_ptr<OpenedFrame> frame);
+// the file, when null). False when it cannot be decoded, or `stop` stopped the decode
+// between two bands of rows.
+bool DecodeAhead(const WicPictureData& picture, const DisplayPlace& place, std::unique_ptr<OpenedFrame> frame,
+                 const std::stop_token& stop);
 
 // Draws a picture scaled to `dest` (pixels of dc, may reach beyond the visible part);
 // only the part inside `visible` is decoded and drawn.

@@ -6,7 +6,6 @@
 
 #include <new>
 
-#include "platform/win32/file_stamp.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/win32/list_metrics.h"
@@ -133,16 +132,12 @@ std::optional<Picture> Win32Backend::loadPicture(const std::string& path) {
     }
 }
 
-std::optional<Picture> Win32Backend::preparePicture(const std::string& path,
-                                                    const std::function<DisplayPlace(const Picture&)>& placeOf) {
-    try {
-        return PreparePictureFromFile(path, placeOf);
-    } catch (const std::bad_alloc&) {
-        return std::nullopt;
-    }
-}
+// The preparing thread's own boundary takes every failure (see SlidePreparer).
+std::optional<Picture> Win32Backend::preparePicture(const PictureOrder& order) { return PreparePictureFromFile(order); }
 
-std::optional<FileStamp> Win32Backend::fileStamp(const std::string& path) { return platform::FileStampOf(path); }
+std::optional<FileStamp> Win32Backend::fileStamp(const std::string& path, const std::stop_token& stop) {
+    return PictureFileStamp(path, stop);
+}
 
 Picture Win32Backend::appIcon() { return AppIconPicture(); }
 

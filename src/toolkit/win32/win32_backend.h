@@ -32,9 +32,8 @@ public:
     std::optional<Color> chooseColor(Form* owner) override;
     FileChoice chooseFileToOpen(Form* owner, const OpenFileRequest& request) override;
     std::optional<Picture> loadPicture(const std::string& path) override;
-    std::optional<Picture> preparePicture(const std::string& path,
-                                          const std::function<DisplayPlace(const Picture&)>& placeOf) override;
-    std::optional<FileStamp> fileStamp(const std::string& path) override;
+    std::optional<Picture> preparePicture(const PictureOrder& order) override;
+    std::optional<FileStamp> fileStamp(const std::string& path, const std::stop_token& stop) override;
     Picture appIcon() override;
     Picture resourcePicture(std::string_view name) override;
     void setScreenPointer(Pointer shape) override;

@@ -64,42 +64,57 @@ TEST(SlideOrder, SlidesFollowInListOrderOrAtRandomOneDrawPerSlideShown) {
     }
 }
 
-// What was prepared for the due slide shows: its picture, or the text slide when it did not load
-// or its file went since; a change of path, options, surface or file drops it, to be prepared
-// again; a slide still being prepared keeps the old one on show without a second order.
-TEST(PreparerJob, WhatWasPreparedShowsUntilItsSlideOptionsSurfaceOrFileChange) {
+// What was prepared for the due slide shows: its picture, or the text slide when it did not load (a
+// later report replaces an earlier one); a change of path, options or surface drops it, to be prepared
+// again; a slide still being prepared (again) keeps the old one on show without a second order, and is
+// given up once it has waited one delay (Delay 2: three clock seconds).
+TEST(PreparerJob, WhatWasPreparedShowsAndAPreparingOneDelayOverdueIsGivenUp) {
     const PrepareRequest request{{"a.jpg", true, false, false}, {15360, 15360, 11520, 15360, 15, 15}};
-    const FileStamp stamp{100, 7};
-    using Stamp = std::optional<FileStamp>;
     const struct {
-        std::optional<bool> loaded; // nullopt: not finished yet
-        Stamp then;                 // the file as it was prepared
+        std::vector<bool> reports; // what came of preparing, in order
         PrepareRequest due;
-        Stamp now;                  // the due slide's file now
-        DueAction action;
-        bool dropped = true;        // what was prepared is gone: the due slide is to be prepared
+        std::vector<DueAction> actions; // at due ticks one clock second apart
+        bool dropped = true;            // what was prepared is gone: the due slide is to be prepared
+        bool preparedAgain = false;     // after the reports, its file changed: prepared again
     } cases[] = {
-        {true, stamp, request, stamp, DueAction::ShowPicture, false},
-        {false, stamp, request, stamp, DueAction::ShowText, false},
-        {true, stamp, request, std::nullopt, DueAction::ShowText}, // gone since
-        {true, std::nullopt, request, std::nullopt, DueAction::ShowPicture, false}, // a file that cannot be stamped
-        {std::nullopt, stamp, request, stamp, DueAction::Wait, false},
-        {true, stamp, {{"b.jpg", true}, request.surface}, stamp, DueAction::Wait},
-        {true, stamp, {{"a.jpg", false}, request.surface}, stamp, DueAction::Wait},
-        {true, stamp, {request.slide, {15360, 15360, 11000, 15360, 15, 15}}, stamp, DueAction::Wait},
-        {true, stamp, request, FileStamp{101, 7}, DueAction::Wait},
-        {true, stamp, request, FileStamp{100, 8}, DueAction::Wait}};
+        {{true}, request, {DueAction::ShowPicture}, false},
+        {{false}, request, {DueAction::ShowText}, false},
+        {{true, false}, request, {DueAction::ShowText}, false},
+        {{false, true}, request, {DueAction::ShowPicture}, false},
+        {{}, request, {DueAction::Wait, DueAction::Wait, DueAction::Wait, DueAction::GiveUp}},
+        {{true}, request, {DueAction::Wait}, false, true},
+        {{true}, {{"b.jpg", true}, request.surface}, {DueAction::Wait}},
+        {{true}, {{"a.jpg", false}, request.surface}, {DueAction::Wait}},
+        {{true}, {request.slide, {15360, 15360, 11000, 15360, 15, 15}}, {DueAction::Wait}}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.due.slide.path + " " + std::to_string(static_cast<int>(c.action)));
+        SCOPED_TRACE(c.due.slide.path + " " + std::to_string(c.reports.size()) + " reports");
         PreparerJob job;
         EXPECT_TRUE(job.start(request));
         EXPECT_FALSE(job.start(request)) << "prepared once";
-        EXPECT_FALSE(job.finish({{"a.jpg", true, false, true}, request.surface}, true, stamp)) << "no longer wanted";
-        if (c.loaded) {
-            EXPECT_TRUE(job.finish(request, *c.loaded, c.then));
-        }
-        EXPECT_EQ(job.atDue(c.due, c.now), c.action);
+        EXPECT_FALSE(job.finish({{"a.jpg", true, false, true}, request.surface}, true)) << "no longer wanted";
+        for (const bool loaded : c.reports) EXPECT_TRUE(job.finish(request, loaded));
+        if (c.preparedAgain) job.preparingAgain(request);
+        std::vector<DueAction> actions;
+        for (std::size_t tick = 0; tick < c.actions.size(); ++tick) actions.push_back(job.atDue(c.due, Seconds(tick), 2));
+        EXPECT_EQ(actions, c.actions);
         EXPECT_EQ(job.start(c.due), c.dropped);
+    }
+}
+
+// A waiting slide's file looked at again: changed (or come) since it was prepared, it is prepared once
+// more; changed again after that, what was decoded shows; gone, the text slide.
+TEST(LookAgain, AChangedFileIsPreparedOnceMoreAndAGoneOneGivesTheTextSlide) {
+    const FileStamp stamp{100, 7}, later{100, 8};
+    const std::tuple<std::optional<FileStamp>, std::optional<FileStamp>, bool, FileVerdict> cases[] = {
+        // as prepared, now, prepared again already, verdict
+        {stamp, stamp, false, FileVerdict::Keep},         {stamp, later, false, FileVerdict::PrepareAgain},
+        {stamp, FileStamp{101, 7}, false, FileVerdict::PrepareAgain},
+        {stamp, later, true, FileVerdict::Keep},          {stamp, std::nullopt, false, FileVerdict::Gone},
+        {stamp, std::nullopt, true, FileVerdict::Gone},   {std::nullopt, std::nullopt, false, FileVerdict::Keep},
+        {std::nullopt, stamp, false, FileVerdict::PrepareAgain}};
+    for (const auto& [asPrepared, now, again, verdict] : cases) {
+        EXPECT_EQ(LookAgain(asPrepared, now, again), verdict)
+            << asPrepared.has_value() << now.has_value() << again;
     }
 }
 

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <set>
+#include <thread>
 #include <tuple>
 
 #include "e2e_driver.h"
@@ -14,6 +16,9 @@ constexpr COLORREF kBlack = RGB(0, 0, 0), kLightYellow = RGB(255, 255, 127);  //
 constexpr Ms kFirstSlideDeadline{2000};
 constexpr Ms kSlideShown{5000};  // for tests about something else than that speed
 const RECT kScreen{0, 0, 1024, 768};
+
+// The text slide's heading across the top (on black).
+bool TextSlideShown() { return CountScreenPixels(RECT{0, 0, 1024, 128}, kLightYellow, 24) > 200; }
 
 class FullScreen : public ::testing::Test {
 protected:
@@ -102,8 +107,7 @@ TEST_F(FullScreen, AMissingPictureGivesTheTextSlide) {
     const std::string missing = run_.PathOf("no such picture.jpg");
     ASSERT_NE(Start({"BGColor_0=0", "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + missing}), nullptr);
     // The heading across the top, the path below it.
-    EXPECT_TRUE(WaitUntil([&] { return CountScreenPixels(RECT{0, 0, 1024, 128}, kLightYellow, 24) > 200; },
-                          kSlideShown));
+    EXPECT_TRUE(WaitUntil(TextSlideShown, kSlideShown));
     // The program's icon is stretched over a centred rectangle of half the screen's size.
     EXPECT_TRUE(SameColour(ScreenPixel(128, 384), kBlack));
     EXPECT_TRUE(SameColour(ScreenPixel(896, 384), kBlack));
@@ -192,9 +196,79 @@ TEST_F(PreparedSlides, AFileChangedAfterItWasPreparedShowsAsItIsNow) {
         else run_.WriteSolidBitmap("2.bmp", 4000, 3000, kYellow);
         const COLORREF next = CentreAfter(kRed);
         EXPECT_TRUE(deleted ? next != kGreen : next == kYellow);
-        // The text slide's heading across the top.
-        EXPECT_EQ(CountScreenPixels(RECT{0, 0, 1024, 128}, kLightYellow, 24) > 200, deleted);
+        EXPECT_EQ(TextSlideShown(), deleted);
     }
+}
+
+// Files that misbehave as the show reads them; the show goes on, slides stretched on black.
+class TroubledFiles : public FullScreen {
+protected:
+    HWND StartWith(int delay, const std::vector<std::string>& paths) {
+        std::vector<std::string> lines{"BGColor_0=0", "Delay_0=" + std::to_string(delay),
+                                       "PictureCount_0=" + std::to_string(paths.size())};
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            const std::string n = std::to_string(i + 1);
+            lines.insert(lines.end(), {"FileSpec_" + n + "=" + paths[i], "HStretch_" + n + "=-1", "VStretch_" + n + "=-1"});
+        }
+        return Start(lines);
+    }
+};
+
+// A webcam's snapshot, rewritten more often than it decodes: it still comes in its turn.
+TEST_F(TroubledFiles, APictureRewrittenFasterThanItDecodesStillComesInItsTurn) {
+    std::atomic<bool> writing{true};
+    std::thread writer([&] {
+        for (int i = 0; writing; ++i) run_.WriteSolidBitmap("live.bmp", 3000, 2000 + i % 2, kGreen);
+    });
+    ASSERT_NE(StartWith(2, {red_, run_.PathOf("live.bmp")}), nullptr);
+    int changes = 0;
+    bool red = false;
+    WaitUntil([&] {
+        if (SameColour(ScreenPixel(512, 384), kRed) != red) red = !red, ++changes;
+        return changes >= 5;
+    }, Ms(20000));
+    writing = false;
+    writer.join();
+    EXPECT_GE(changes, 5) << "the show held on one slide";
+}
+
+// A picture cut off as it is written: the text slide for its turn, then the next slide.
+TEST_F(TroubledFiles, AHalfWrittenPictureGivesTheTextSlideForItsTurnAndTheShowGoesOn) {
+    std::vector<std::string> paths;
+    for (const std::string& whole : {WindowsPath(QS_E2E_SOURCE_DIR "/assets/sample/harbour.jpg"),
+                                     WindowsPath(QS_E2E_SOURCE_DIR "/docs/slide-show.png"),
+                                     run_.WriteSolidBitmap("whole.bmp", 300, 200, kRed)}) {
+        const std::string name = "cut" + whole.substr(whole.size() - 4);
+        run_.CopyIn(whole, name);
+        const std::string bytes = run_.ReadText(name);
+        ASSERT_GT(bytes.size(), 1000u) << whole;
+        run_.WriteText(name, bytes.substr(0, bytes.size() * 2 / 3));
+        paths.insert(paths.end(), {run_.PathOf(name), green_});
+    }
+    ASSERT_NE(StartWith(2, paths), nullptr);
+    std::vector<std::string> seen;
+    WaitUntil([&] {
+        const std::string now = TextSlideShown() ? "text" : SameColour(ScreenPixel(512, 384), kGreen) ? "green" : "";
+        if (!now.empty() && (seen.empty() || seen.back() != now)) seen.push_back(now);
+        return seen.size() >= 6;
+    }, Ms(40000));
+    EXPECT_EQ(seen, (std::vector<std::string>{"text", "green", "text", "green", "text", "green"}));
+}
+
+// A picture whose read may block (a pipe that nobody writes to): the text slide within one delay, then
+// the next slide; and a key while it is read again ends the run at once.
+TEST_F(TroubledFiles, APictureWhoseReadBlocksGivesTheTextSlideAndAKeyStillEndsTheRunAtOnce) {
+    const std::string pipe = "\\\\.\\pipe\\quillo-e2e-" + std::to_string(GetCurrentProcessId());
+    HANDLE server = CreateNamedPipeA(pipe.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, PIPE_UNLIMITED_INSTANCES,
+                                     4096, 4096, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    ASSERT_NE(StartWith(2, {pipe, green_}), nullptr);
+    // Delay 2 keeps a slide three clock seconds.
+    EXPECT_TRUE(WaitUntil(TextSlideShown, kFirstSlideDeadline + Ms(3000))) << "no text slide in time";
+    EXPECT_TRUE(WaitForScreenPixel(512, 384, kGreen, Ms(6000))) << "the show did not go on";
+    PressKey('Q');
+    EXPECT_TRUE(saver_->WaitForExit(Ms(1000))) << "the run did not end at once";
+    CloseHandle(server);
 }
 
 using Corners = std::tuple<LONG, LONG, LONG, LONG>;
