@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/show_options.h"
 #include "settings/slide.h"
 
 namespace qs {
@@ -32,6 +33,8 @@ struct Settings {
     // The editor asks no confirming question. The file keeps this as "DisplayWarnings",
     // which holds "do not display" despite its name.
     bool hideWarnings = false;
+    // The options of the "Show Options" dialog.
+    ShowOptions options;
     // In show order.
     std::vector<Slide> slides;
     // The count the file gave a list it held no slide of: 0, or a negative count, which

@@ -35,7 +35,22 @@ void ReadFlag(bool& field, const std::string& text) {
     if (const std::optional<bool> flag = BooleanText(text)) field = *flag;
 }
 
-// Where each key's text sits in readTexts_: the order load() reads them in.
+// The show options' keys, read after the list's and written before its count. Each reads as
+// its default where the file holds no valid text.
+struct OptionKey {
+    const char* stem;
+    bool ShowOptions::* field;
+};
+constexpr OptionKey kOptionKeys[] = {
+    {"FolderEntries", &ShowOptions::folderEntries},
+    {"Shuffle", &ShowOptions::shuffle},
+    {"AllFormats", &ShowOptions::allFormats},
+    {"SteeringKeys", &ShowOptions::steeringKeys},
+};
+constexpr std::size_t kOptionKeyCount = sizeof kOptionKeys / sizeof kOptionKeys[0];
+
+// Where each key's text sits in readTexts_: the order load() reads them in. The show
+// options' texts are kept apart, in optionTexts_, in the order of kOptionKeys.
 enum OptionSlot : std::size_t { kBgColorSlot, kRandomSlot, kDelaySlot, kPreviewSlot, kWarningsSlot, kCountSlot };
 enum SlideSlot : std::size_t { kFileSpecSlot, kCenterSlot, kHStretchSlot, kVStretchSlot, kSlotsPerSlide };
 constexpr const char* kSlideStems[kSlotsPerSlide] = {"FileSpec", "Center", "HStretch", "VStretch"};
@@ -45,20 +60,26 @@ std::size_t SlotOf(std::size_t number, SlideSlot key) {
     return kCountSlot + 1 + (number - 1) * kSlotsPerSlide + key;
 }
 
-// A key to write: where its text as read is kept, its name and its new text.
+// A key to write: its name, its new text and its text as read (none: a key never read,
+// such as a slide added since).
 struct KeyWrite {
-    std::size_t slot;
     std::string key;
     std::string value;
+    std::optional<std::string> read;
 };
 
 // The keys whose text differs from what was read, in the order they are written: the
 // options, each slide's four keys, the count last (so that it never covers a slide not yet
 // written). A key never read (a slide added since) always differs.
-std::vector<KeyWrite> DifferingKeys(const Settings& settings, const std::vector<std::string>& read) {
+std::vector<KeyWrite> DifferingKeys(const Settings& settings, const std::vector<std::string>& read,
+                                    const std::vector<std::string>& optionsRead) {
     std::vector<KeyWrite> writes;
     const auto write = [&](std::size_t slot, std::string key, std::string value) {
-        if (slot >= read.size() || read[slot] != value) writes.push_back({slot, std::move(key), std::move(value)});
+        if (slot >= read.size()) {
+            writes.push_back({std::move(key), std::move(value), std::nullopt});
+        } else if (read[slot] != value) {
+            writes.push_back({std::move(key), std::move(value), read[slot]});
+        }
     };
     const auto flag = [](bool on) { return std::string(FlagText(on)); };
     write(kBgColorSlot, KeyName("BGColor", 0), std::to_string(settings.backgroundColor));
@@ -66,6 +87,14 @@ std::vector<KeyWrite> DifferingKeys(const Settings& settings, const std::vector<
     write(kDelaySlot, KeyName("Delay", 0), std::to_string(settings.delaySeconds));
     write(kPreviewSlot, KeyName("PreviewFlag", 0), flag(settings.showPreview));
     write(kWarningsSlot, KeyName("DisplayWarnings", 0), flag(settings.hideWarnings));
+    const ShowOptions defaults;
+    for (std::size_t o = 0; o < kOptionKeyCount; ++o) {
+        const bool on = settings.options.*kOptionKeys[o].field;
+        const std::string was = o < optionsRead.size() ? optionsRead[o] : std::string();
+        // An absent key stays absent while its option keeps the default.
+        if (was.empty() && on == defaults.*kOptionKeys[o].field) continue;
+        if (was != flag(on)) writes.push_back({KeyName(kOptionKeys[o].stem, 0), flag(on), was});
+    }
     const std::size_t held = settings.slides.size();
     for (std::size_t number = 1; number <= held; ++number) {
         const Slide& slide = settings.slides[number - 1];
@@ -123,6 +152,12 @@ Settings SettingsFile::load() {
     if (settings.delaySeconds < kMinDelay || settings.delaySeconds > kMaxDelay) settings.delaySeconds = kDefaultDelay;
     ReadFlag(settings.showPreview, readOption("PreviewFlag"));
     ReadFlag(settings.hideWarnings, readOption("DisplayWarnings"));
+    optionTexts_.clear();
+    for (const OptionKey& option : kOptionKeys) {
+        const std::string& text = optionTexts_.emplace_back(
+            profile_.GetPrivateProfileString(kSection, KeyName(option.stem, 0), "", kValueBufferSize, path_));
+        ReadFlag(settings.options.*option.field, text);
+    }
     const std::int32_t count = std::min(CountNumber(readOption("PictureCount")).value_or(0), kMaxSlides);
     if (count <= 0) {
         settings.emptyListCount = count;
@@ -153,21 +188,20 @@ Settings SettingsFile::load() {
 }
 
 SaveResult SettingsFile::save(const Settings& settings, SaveRule rule) {
-    std::vector<KeyWrite> writes = DifferingKeys(settings, readTexts_);
+    std::vector<KeyWrite> writes = DifferingKeys(settings, readTexts_, optionTexts_);
     // Under CorrectionsOnly a key read at the start is left to another process that wrote
     // it since: what the file holds now is read back in one request.
     const bool corrections = rule == SaveRule::CorrectionsOnly;
     std::vector<std::string> readKeys;
     for (const KeyWrite& w : writes) {
-        if (corrections && w.slot < readTexts_.size()) readKeys.push_back(w.key);
+        if (corrections && w.read) readKeys.push_back(w.key);
     }
     const std::vector<std::string> now =
         readKeys.empty() ? std::vector<std::string>() : profile_.ReadKeys(kSection, readKeys, kValueBufferSize, path_);
     std::vector<std::pair<std::string, std::string>> values;
     std::size_t asked = 0;
     for (KeyWrite& w : writes) {
-        const bool wasRead = w.slot < readTexts_.size();
-        if (!corrections || !wasRead || now[asked++] == readTexts_[w.slot]) {
+        if (!corrections || !w.read || now[asked++] == *w.read) {
             values.emplace_back(std::move(w.key), std::move(w.value));
         }
     }

@@ -1,8 +1,8 @@
 // The settings file: section "INIT" of the profile file beside the executable, each key a
 // stem, "_" and an index (0 for the options, the slide's number from 1 for a slide's keys).
 //
-// load() reads the whole file (the six options one key at a time, then every slide's keys
-// in one request to the profile) and remembers each key's text as read; a key that was
+// load() reads the whole file (the six options and the show options one key at a time,
+// then every slide's keys in one request to the profile) and remembers each key's text as read; a key that was
 // absent reads as "". save() writes back only the keys whose text now differs from that (a
 // value the reading corrected, such as a Delay of 1, differs), entries first and the count
 // last, and reports whether the file took them. Nothing else touches the file.
@@ -62,6 +62,8 @@ private:
     std::string path_;
     // Each key's text as read, in the order read: the six options, then four per slide.
     std::vector<std::string> readTexts_;
+    // The show options' keys as read, "" for one the file does not hold.
+    std::vector<std::string> optionTexts_;
 };
 
 } // namespace qs

@@ -120,6 +120,21 @@ TEST_F(SettingsFileTest, ASaveWritesOnlyTheKeysThatDifferFromWhatWasRead) {
     EXPECT_NE(shortened.find("PictureCount_0=3\r\n"), std::string::npos) << "a shortened list writes its count";
 }
 
+TEST_F(SettingsFileTest, AShowOptionsKeyIsWrittenOnlyOnceItsOptionLeavesTheDefaultOrTheFileHoldsIt) {
+    const std::string plain = "[INIT]\r\nBGColor_0=0\r\nRandomDisplay_0=False\r\nDelay_0=10\r\nPreviewFlag_0=False\r\n"
+                              "DisplayWarnings_0=False\r\nPictureCount_0=0\r\n";
+    EXPECT_EQ(Saved(plain, [](Settings&) {}), plain) << "all off: the file as without options";
+    const std::string on = Saved(plain, [](Settings& s) { s.options.shuffle = s.options.steeringKeys = true; });
+    EXPECT_EQ(on, plain + "Shuffle_0=True\r\nSteeringKeys_0=True\r\n");
+    const Settings read = Load(on + "FolderEntries_0=-1\r\nAllFormats_0=nonsense\r\n");
+    EXPECT_EQ(read.options, (ShowOptions{.folderEntries = true, .shuffle = true, .steeringKeys = true}));
+    Saved(on, [&](Settings& s) {
+        s.options.shuffle = false;
+        profile.writes.clear();
+    });
+    EXPECT_EQ(profile.writes, std::vector<std::string>{"INIT/Shuffle_0"}) << "a key the file holds follows its option";
+}
+
 TEST_F(SettingsFileTest, SlidesBeyondTheCountStayInTheFileAndANewListCountsItsSlides) {
     const std::string ini = "[INIT]\r\nPictureCount_0=-3\r\nFileSpec_1=p1\r\nFileSpec_2=p2\r\nVStretch_2=True\r\n";
     EXPECT_EQ(Saved(ini, [](Settings& s) { s.replaceSlides({{"new"}}); }),
