@@ -5,16 +5,19 @@
 // the next slide due), so a slide stays a little longer than its delay: the least whole
 // number of clock seconds k with k * 86000 / 86400 > delay (2 gives 3, 10 gives 11).
 //
-// Where the coming options belong: a shuffled order (each slide once a round) is another
-// SlideOrder, decided in next(); a list entry naming a folder is expanded by next() into
-// its pictures, the count then counting pictures; a fade between slides is the show's
-// drawing, and what due() waits for would grow by its length.
+// The order works on the show's pictures, a flat list (a list entry naming a folder
+// stands for its pictures there); a fade between slides is the show's drawing, and what
+// due() waits for would grow by its length.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
 
 #include "platform/services.h"
+#include "settings/slide.h"
 
 namespace qs {
 
@@ -23,6 +26,12 @@ inline constexpr double kScheduleSecondsPerDay = 86000.0;
 enum class SlideOrder {
     List,   // the next slide, wrapping to the first
     Random, // any slide, the one on show included
+    // Every picture once a round, in an order each of whose permutations is equally
+    // likely, and never the one on show: not across the boundary of two rounds either
+    // (unless the list holds that picture alone). Pictures are told by their paths, so
+    // that a list that changes while the show runs stays fair: each pick is uniform among
+    // the pictures whose path has not shown this round and is not on show.
+    Shuffle,
 };
 
 class SlideSequencer {
@@ -37,13 +46,15 @@ public:
     void makeNextSlideDue(double now, std::int32_t delaySeconds);
 
     // --- which ---
-    // The slide after the one on show, numbered from 1, in a list of `count`: in list order
-    // the next, wrapping to 1 (also when the list shrank below the one on show); at random
-    // floor(r x count) + 1 for one value r of the generator. That value is drawn the first
-    // time this slide is asked for and kept until it is shown, so the generator gives one
-    // value per slide shown, in the order shown, however early or often the slide is asked
-    // for, and a given seed shows the slides it always did. An empty list gives 1.
-    std::int32_t next(SlideOrder order, std::int32_t count);
+    // The picture after the one on show, numbered from 1 in `pictures`: in list order the
+    // next, wrapping to 1 (also when the list shrank below the one on show); at random
+    // floor(r x count) + 1 for one value r of the generator; shuffled, the one at
+    // floor(r x open) among the pictures open to the pick, in list order. That value is
+    // drawn the first time this slide is asked for and kept until it is shown, so the
+    // generator gives one value per slide shown, in the order shown, however early or
+    // often the slide is asked for, and a given seed shows the slides it always did. An
+    // empty list gives 1. Linear in the list's length when shuffled.
+    std::int32_t next(SlideOrder order, const std::vector<Slide>& pictures);
     // The slide next() gave went on show; `now` is read after drawing it, so that a slow
     // drawing does not eat into its time on show.
     void shown(std::int32_t slide, double now);
@@ -51,10 +62,22 @@ public:
     std::int32_t current() const { return current_; }
 
 private:
+    double drawn();
+    std::int32_t shuffled(const std::vector<Slide>& pictures);
+
     platform::Random& random_;
     double lastSlideTime_ = 0.0;
     std::int32_t current_ = 0;
     std::optional<double> drawn_;
+    // The shuffled pick waiting to be shown, and whether it starts a new round.
+    struct Pick {
+        std::int32_t number = 0;
+        std::string path;
+        bool startsRound = false;
+    };
+    std::optional<Pick> pick_;
+    std::unordered_set<std::string> shownThisRound_;
+    std::optional<std::string> onShow_; // the shuffled picture on show
 };
 
 } // namespace qs

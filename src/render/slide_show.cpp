@@ -9,7 +9,8 @@ namespace qs {
 namespace {
 
 SlideOrder OrderOf(const Settings& settings) {
-    return settings.randomOrder ? SlideOrder::Random : SlideOrder::List;
+    if (!settings.randomOrder) return SlideOrder::List;
+    return settings.options.shuffle ? SlideOrder::Shuffle : SlideOrder::Random;
 }
 
 constexpr double kOneSecond = 1.0 / 86400; // in days, on the clock
@@ -50,7 +51,7 @@ SlidePreparer& SlideShow::preparer() {
 // The slide after the one on show, for this surface, so that it is ready when due.
 void SlideShow::prepareNext() {
     const std::vector<Slide>& slides = settings_.slides;
-    const std::int32_t next = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
+    const std::int32_t next = sequencer_.next(OrderOf(settings_), slides);
     if (!slides.empty()) preparer().prepare(requestFor(slides[static_cast<std::size_t>(next - 1)]));
 }
 
@@ -68,7 +69,7 @@ void SlideShow::nextSlide() {
     }
 
     const std::vector<Slide>& slides = settings_.slides;
-    const std::int32_t number = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
+    const std::int32_t number = sequencer_.next(OrderOf(settings_), slides);
     if (slides.empty()) {
         DrawTextSlide(window_, surface_, element_, std::nullopt);
     } else {
