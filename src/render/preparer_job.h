@@ -25,6 +25,8 @@ struct SurfaceGeometry {
 struct PrepareRequest {
     Slide slide;
     SurfaceGeometry surface;
+    // Any format an installed decoder reads, not only the five known by their signatures.
+    bool allFormats = false;
     bool operator==(const PrepareRequest&) const = default;
 };
 

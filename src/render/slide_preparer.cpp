@@ -50,7 +50,8 @@ std::optional<tk::Picture> Prepare(tk::Backend& backend, const Order& order, std
     if (request.slide.path.empty() || order.stop.stop_requested()) return std::nullopt;
     return backend.preparePicture({request.slide.path, request.surface.twipsPerPixelX,
                                    request.surface.twipsPerPixelY,
-                                   [&](const tk::Picture& p) { return PlaceOf(p, request); }, order.stop});
+                                   [&](const tk::Picture& p) { return PlaceOf(p, request); }, order.stop,
+                                   request.allFormats});
 }
 
 } // namespace

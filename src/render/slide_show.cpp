@@ -37,7 +37,8 @@ void SlideShow::makeNextSlideDue() {
 PrepareRequest SlideShow::requestFor(const Slide& slide) const {
     return PrepareRequest{slide,
                           {surface_.surfaceWidth(), surface_.surfaceClientWidth(), surface_.surfaceClientHeight(),
-                           tk::ScreenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()}};
+                           tk::ScreenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()},
+                          settings_.options.allFormats};
 }
 
 SlidePreparer& SlideShow::preparer() {

@@ -114,6 +114,8 @@ public:
     // A picture file's stamp, to tell whether it changed since it was read; nullopt when
     // the file cannot be read (missing, a folder, an empty path). A stop cancels the look.
     virtual std::optional<FileStamp> fileStamp(const std::string& path, const std::stop_token& stop) = 0;
+    // The file extensions of the system's installed picture decoders (see DecoderExtensions).
+    virtual DecoderExtensionList decoderExtensions() = 0;
     virtual Picture appIcon() = 0;
     virtual Picture resourcePicture(std::string_view name) = 0;
 

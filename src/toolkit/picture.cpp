@@ -14,6 +14,11 @@ float NaturalTwips(std::int32_t himetric, float twipsPerPixel) {
     return static_cast<float>(pixels * twipsPerPixel);
 }
 
+const DecoderExtensionList& DecoderExtensions() {
+    static const DecoderExtensionList extensions = CurrentBackend().decoderExtensions();
+    return extensions;
+}
+
 Picture AppIcon() { return CurrentBackend().appIcon(); }
 
 Picture ResourcePicture(std::string_view name) { return CurrentBackend().resourcePicture(name); }

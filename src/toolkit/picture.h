@@ -10,6 +10,7 @@
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/services.h"
 
@@ -49,6 +50,8 @@ private:
 };
 
 // Loads a picture file (GIF, JPEG, BMP; PNG and TIFF where the backend decodes them).
+// Only these five: another format is asked of the system's decoders on a preparing
+// thread alone (PictureOrder::anyDecoder), never on the user-interface thread.
 // A missing, truncated or undecodable file gives std::nullopt; nothing is thrown.
 std::optional<Picture> LoadPicture(const std::string& path);
 
@@ -72,7 +75,19 @@ struct PictureOrder {
     // Stopped when the picture is no longer wanted: the preparing gives up at its next
     // step, and a file call it is blocked in is cancelled.
     std::stop_token stop;
+    // A file whose first bytes name none of the known formats is still decoded when one
+    // of the system's installed decoders reads it.
+    bool anyDecoder = false;
 };
+
+// The file extensions the system's installed picture decoders declare, lower case with
+// their dot (".png"), sorted, each once; read from the system once, the first time.
+struct DecoderExtensionList {
+    std::vector<std::string> all;
+    // Those of the decoders of formats other than the five known by their signatures.
+    std::vector<std::string> otherFormats;
+};
+const DecoderExtensionList& DecoderExtensions();
 
 // The program's icon: the picture a window's icon holds by default.
 Picture AppIcon();

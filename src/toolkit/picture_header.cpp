@@ -273,6 +273,7 @@ std::optional<PictureHeader> ReadPictureHeader(ByteSource& bytes) {
     case PictureFormat::Gif: h = ReadGif(bytes); break;
     case PictureFormat::Bmp: h = ReadBmp(bytes); break;
     case PictureFormat::Tiff: h = ReadTiff(bytes); break;
+    case PictureFormat::Other: break;
     }
     if (!h || h->width == 0 || h->height == 0) return std::nullopt;
     if (h->width > kMaxPictureSide || h->height > kMaxPictureSide) return std::nullopt;

@@ -11,7 +11,10 @@
 
 namespace qs::tk {
 
-enum class PictureFormat { Jpeg, Png, Gif, Bmp, Tiff };
+enum class PictureFormat {
+    Jpeg, Png, Gif, Bmp, Tiff,
+    Other, // no signature here names it: an installed decoder of the system's reads it
+};
 
 struct PictureHeader {
     PictureFormat format = PictureFormat::Jpeg;

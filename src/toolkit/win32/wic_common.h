@@ -40,6 +40,10 @@ struct OpenedFrame {
 };
 bool OpenFrame(const std::string& path, const void* memory, std::size_t size, OpenedFrame& out);
 
+// The EXIF orientation 1..8 the frame's metadata holds (a JPEG's or a TIFF's IFD, or the
+// system's photo property where its decoder maps one); 1 when it holds none.
+int FrameOrientation(IWICBitmapFrameDecode* frame);
+
 // Rows of a bitmap source as 32-bit premultiplied BGRA. The usual formats are copied
 // and widened here: Wine's format converter takes about half a second for a
 // 24-megapixel photo (measured: 548 ms) where the plain copy takes 27 ms.

@@ -168,9 +168,16 @@ bool DecodesCompletely(OpenedFrame& f, PictureFormat format, const std::stop_tok
 struct LoadTerms {
     int dpiX = 96, dpiY = 96;
     std::stop_token stop;
+    // A file no signature names is the installed decoders' to judge (PictureOrder::anyDecoder).
+    bool anyDecoder = false;
 };
 
-LoadTerms ScreenTerms() { return {ScreenDpiX(), ScreenDpiY(), {}}; }
+bool HasKnownSignature(ByteSource& bytes) {
+    std::uint8_t start[8] = {};
+    return PictureSignature(start, bytes.read(0, start, sizeof start)).has_value();
+}
+
+LoadTerms ScreenTerms() { return {ScreenDpiX(), ScreenDpiY(), {}, false}; }
 
 int DotsPerInch(float twipsPerPixel) {
     return twipsPerPixel > 0 ? static_cast<int>(std::lround(1440.0f / twipsPerPixel)) : 96;
@@ -181,7 +188,9 @@ int DotsPerInch(float twipsPerPixel) {
 std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const void* memory, std::size_t size,
                             const std::string& source, const LoadTerms& terms,
                             std::unique_ptr<OpenedFrame>* frameOut = nullptr) {
-    auto header = ReadPictureHeader(bytes);
+    std::optional<PictureHeader> header = ReadPictureHeader(bytes);
+    // A damaged picture of a known format stays refused; its structure walk decides.
+    if (!header && terms.anyDecoder && !HasKnownSignature(bytes)) header = PictureHeader{PictureFormat::Other};
     if (!header || terms.stop.stop_requested()) return std::nullopt;
     auto opened = std::make_unique<OpenedFrame>();
     if (!OpenFrame(path, memory, size, *opened) || !DecodesCompletely(*opened, header->format, terms.stop))
@@ -194,11 +203,14 @@ std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const vo
     data->format = header->format;
     data->memory = memory;
     data->memorySize = size;
+    // Rows come as premultiplied BGRA whatever the format: an unknown one may be transparent.
     data->hasAlpha = header->format == PictureFormat::Gif || header->format == PictureFormat::Png ||
-                     header->format == PictureFormat::Tiff;
+                     header->format == PictureFormat::Tiff || header->format == PictureFormat::Other;
     if (header->format == PictureFormat::Jpeg) {
         const int o = JpegOrientationOf(bytes);
         data->orientation = (o >= 1 && o <= 8) ? o : 1;
+    } else if (terms.anyDecoder) {
+        data->orientation = FrameOrientation(frame.frame.get());
     }
     const bool swap = OrientationSwapsAxes(data->orientation);
     data->widthPx = static_cast<int>(swap ? frame.height : frame.width);
@@ -223,7 +235,8 @@ std::optional<Picture> PreparePictureFromFile(const PictureOrder& order) {
     FileBytes bytes(order.path, order.stop);
     if (!bytes.valid() || bytes.size() == 0) return std::nullopt;
     std::unique_ptr<OpenedFrame> frame;
-    const LoadTerms terms{DotsPerInch(order.twipsPerPixelX), DotsPerInch(order.twipsPerPixelY), order.stop};
+    const LoadTerms terms{DotsPerInch(order.twipsPerPixelX), DotsPerInch(order.twipsPerPixelY), order.stop,
+                          order.anyDecoder};
     std::optional<Picture> picture = Load(bytes, order.path, nullptr, 0, order.path, terms, &frame);
     if (!picture) return std::nullopt;
     // The frame was opened on this thread and is released on it, inside DecodeAhead.

@@ -12,6 +12,7 @@
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/win32/scoped.h"
 #include "toolkit/picture.h"
@@ -88,6 +89,9 @@ struct OpenedFrame;
 // between two bands of rows.
 bool DecodeAhead(const WicPictureData& picture, const DisplayPlace& place, std::unique_ptr<OpenedFrame> frame,
                  const std::stop_token& stop);
+
+// The extensions the installed WIC decoders declare (see DecoderExtensions).
+DecoderExtensionList InstalledDecoderExtensions();
 
 // Draws a picture scaled to `dest` (pixels of dc, may reach beyond the visible part);
 // only the part inside `visible` is decoded and drawn.

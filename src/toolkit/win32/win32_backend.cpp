@@ -139,6 +139,8 @@ std::optional<FileStamp> Win32Backend::fileStamp(const std::string& path, const 
     return PictureFileStamp(path, stop);
 }
 
+DecoderExtensionList Win32Backend::decoderExtensions() { return InstalledDecoderExtensions(); }
+
 Picture Win32Backend::appIcon() { return AppIconPicture(); }
 
 Picture Win32Backend::resourcePicture(std::string_view name) { return ResourcePictureNamed(name); }

@@ -42,6 +42,8 @@ SettingsDialog::SettingsDialog(SettingsFile& file, Settings settings)
       okButton(*this, {.bounds = {3960, 3360, 960, 375}, .caption = "&OK", .isDefault = true}),
       cancelButton(*this, {.bounds = {5040, 3360, 975, 375}, .caption = "&Cancel"}),
       aboutButton(*this, {.bounds = {6240, 3360, 975, 375}, .caption = "&About..."}),
+      // Added after the design's controls, at the left end of their bottom row.
+      optionsButton(*this, {.bounds = {240, 3360, 1215, 375}, .caption = "&Options..."}),
       file_(file),
       working_(std::move(settings)),
       show_(working_, *this, monitorScreen, monitorPicture) {
@@ -62,6 +64,7 @@ void SettingsDialog::bindHandlers() {
     colourButton.onClick = [this] { chooseBackgroundColour(); };
     editSlidesButton.onClick = [this] { editSlides(); };
     aboutButton.onClick = [this] { showAbout(); };
+    optionsButton.onClick = [this] { editShowOptions(); };
     okButton.onClick = [this] { saveAndClose(); };
     cancelButton.onClick = [this] { close(); };
 }

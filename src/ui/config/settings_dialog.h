@@ -1,6 +1,7 @@
 // SettingsDialog: the settings dialog. It edits a working copy of the settings (the
 // delay, the slide order and the background colour here, the slides and the editor's
-// options through the editor it opens), shows the working copy's slide show inside a
+// options through the editor it opens, the show's further options through the "Show
+// Options" dialog), shows the working copy's slide show inside a
 // picture of a monitor, and opens the editor and the about box. OK saves the working
 // copy to the settings file and closes; a save that fails is reported and the dialog
 // stays open. Every other way of closing writes nothing.
@@ -44,6 +45,7 @@ public:
     tk::Button okButton;
     tk::Button cancelButton;
     tk::Button aboutButton;
+    tk::Button optionsButton;
 
 protected:
     void onLoad() override;
@@ -61,6 +63,7 @@ private:
     void chooseBackgroundColour();
     void editSlides();
     void showAbout();
+    void editShowOptions();
     void saveAndClose();
 
     // --- SlideShowEditorOwner ---

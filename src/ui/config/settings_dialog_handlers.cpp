@@ -8,6 +8,7 @@
 #include "ui/about/about_box.h"
 #include "ui/config/settings_dialog.h"
 #include "ui/editor/slide_show_editor.h"
+#include "ui/options/show_options_dialog.h"
 
 namespace qs::ui {
 
@@ -85,6 +86,15 @@ void SettingsDialog::setEditorOptions(bool showPreview, bool hideWarnings) {
 void SettingsDialog::showAbout() {
     AboutBox about;
     about.showModal(this);
+}
+
+// OK in the options dialog hands its options back: a change, as any other, until OK here.
+void SettingsDialog::editShowOptions() {
+    ShowOptionsDialog dialog(working_.options, working_.randomOrder);
+    dialog.showModal(this);
+    if (!dialog.chosen() || *dialog.chosen() == working_.options) return;
+    working_.options = *dialog.chosen();
+    model_.markChanged();
 }
 
 void SettingsDialog::saveAndClose() {

@@ -37,11 +37,12 @@ void AddFolder(const std::string& folder, platform::Files& files, std::vector<st
 
 // Opening thousands of files mostly waits on the system; a few readers at once overlap
 // those waits. Each reader takes the next unread file until none is left.
-std::vector<std::string> PicturesAmong(std::vector<std::string> found, platform::Files& files) {
+std::vector<std::string> PicturesAmong(std::vector<std::string> found, platform::Files& files,
+                                       const std::vector<std::string>& extensions) {
     std::vector<char> picture(found.size());
     std::atomic<std::size_t> next{0};
     const auto read = [&] {
-        for (std::size_t i; (i = next++) < found.size();) picture[i] = IsPictureFile(found[i], files);
+        for (std::size_t i; (i = next++) < found.size();) picture[i] = IsPictureFile(found[i], files, extensions);
     };
     std::vector<std::thread> readers;
     for (std::size_t k = 0; k < std::min<std::size_t>(kReaders - 1, found.size() / 64); ++k) readers.emplace_back(read);
@@ -51,6 +52,15 @@ std::vector<std::string> PicturesAmong(std::vector<std::string> found, platform:
     for (std::size_t i = 0; i < found.size(); ++i)
         if (picture[i]) pictures.push_back(std::move(found[i]));
     return pictures;
+}
+
+// The name's extension, lower case with its dot; empty when it has none.
+std::string ExtensionOf(const std::string& path) {
+    const std::size_t dot = path.find_last_of(".\\/");
+    if (dot == std::string::npos || path[dot] != '.') return {};
+    std::string extension = path.substr(dot);
+    for (char& c : extension) c = static_cast<char>(Folded(c));
+    return extension;
 }
 
 } // namespace
@@ -78,12 +88,16 @@ bool NaturalNameLess(std::string_view a, std::string_view b) {
     return a < b;
 }
 
-bool IsPictureFile(const std::string& path, platform::Files& files) {
+// The five known formats are told by their signatures alone; `extensions` name others.
+bool IsPictureFile(const std::string& path, platform::Files& files, const std::vector<std::string>& extensions) {
+    if (!extensions.empty() && std::binary_search(extensions.begin(), extensions.end(), ExtensionOf(path)))
+        return true;
     const std::string start = files.ReadStart(path, kSignatureBytes);
     return tk::PictureSignature(start.data(), start.size()).has_value();
 }
 
-std::vector<std::string> DroppedPictures(std::vector<std::string> dropped, platform::Files& files) {
+std::vector<std::string> DroppedPictures(std::vector<std::string> dropped, platform::Files& files,
+                                         const std::vector<std::string>& extensions) {
     std::sort(dropped.begin(), dropped.end(),
               [](const std::string& a, const std::string& b) { return NaturalNameLess(a, b); });
     std::vector<std::string> found;
@@ -94,7 +108,7 @@ std::vector<std::string> DroppedPictures(std::vector<std::string> dropped, platf
         else if (kind == platform::PathKind::File)
             found.push_back(path);
     }
-    return PicturesAmong(std::move(found), files);
+    return PicturesAmong(std::move(found), files, extensions);
 }
 
 } // namespace qs::ui

@@ -3,10 +3,12 @@
 // pictures dropped on the list.
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "render/fit_picture.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/picture.h"
 #include "ui/editor/dropped_pictures.h"
 #include "ui/editor/slide_show_editor.h"
 
@@ -17,6 +19,17 @@ constexpr const char* kPictureFilter =
     "CompuServe GIF (*.gif)|*.gif|"
     "JPEF (*.jpg)|*.jpg|" // "JPEF" is the dialog's own text, typo included
     "Windows Bitmap (*.bmp)|*.bmp|All Supported Files|*.gif;*.jpg;*.bmp|All Files(*.*)|*.*";
+
+// With every format on, the filter ends with the installed decoders' extensions; the
+// entries before it stay where they are.
+std::string PictureFilter(bool allFormats) {
+    std::string filter = kPictureFilter;
+    const std::vector<std::string>& extensions = tk::DecoderExtensions().all;
+    if (!allFormats || extensions.empty()) return filter;
+    filter += "|All pictures|";
+    for (std::size_t i = 0; i < extensions.size(); ++i) filter += (i ? ";*" : "*") + extensions[i];
+    return filter;
+}
 
 // The hourglass shows while a picture loads; the default pointer comes back whatever
 // happens in between.
@@ -133,7 +146,10 @@ bool SlideShowEditor::ask(const std::string& question) { return tk::AskYesNo(que
 // "JPEF (*.jpg)" preselected; the name box offers the file picked last.
 std::optional<std::string> SlideShowEditor::pickPicture() {
     const tk::FileChoice choice = tk::ChooseFileToOpen(
-        this, {.title = "Select Picture", .filter = kPictureFilter, .filterIndex = 2, .fileName = lastPicked_});
+        this, {.title = "Select Picture",
+               .filter = PictureFilter(settings_.options.allFormats),
+               .filterIndex = 2,
+               .fileName = lastPicked_});
     if (choice.failed) tk::ShowError("Error selecting a file", kTitle, this);
     if (choice.path) lastPicked_ = *choice.path;
     return choice.path;
@@ -145,7 +161,8 @@ std::vector<std::string> SlideShowEditor::droppedPictures(const std::vector<std:
     platform::Files* files = platform::services().files;
     if (!files) return {};
     BusyPointer busy;
-    return DroppedPictures(paths, *files);
+    if (!settings_.options.allFormats) return DroppedPictures(paths, *files);
+    return DroppedPictures(paths, *files, tk::DecoderExtensions().otherFormats);
 }
 
 std::vector<Slide> SlideShowEditor::storedSlides() { return settings_.slides; }
