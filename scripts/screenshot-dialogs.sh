@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the settings dialog (with its live preview running the sample slide
-# show), of the about box and of the slide-show editor, as Wine shows them at 96 DPI on
-# a virtual display: out/screenshots/settings-dialog.png, about-box.png, editor.png
+# show), of the about box, of the slide-show editor and of the show options, as Wine shows
+# them at 96 DPI on a virtual display: out/screenshots/settings-dialog.png, about-box.png,
+# editor.png, show-options.png
 # QS_DPI=192 shows them at another scaling (192 is 200 %), named e.g. editor-192dpi.png.
 # The about box shows a configured link and notice, so that a long list can be judged.
 set -uo pipefail
@@ -85,6 +86,15 @@ if dialog=$(wait_window "Quillo Screen Saver Settings"); then
     echo "screenshots: the editor did not open" >&2; status=1
   fi
   sleep 0.5
+  xdotool windowfocus --sync "$dialog" key alt+o
+  if options=$(wait_window "Show Options"); then
+    sleep 0.5
+    shoot "$options" "$shots/show-options$suffix.png"
+    xdotool windowfocus --sync "$options" key Escape
+  else
+    echo "screenshots: the options dialog did not open" >&2; status=1
+  fi
+  sleep 0.5
   xdotool windowfocus --sync "$dialog" key alt+c
 else
   echo "screenshots: the settings dialog did not open" >&2; status=1
@@ -93,7 +103,7 @@ fi
 for _ in $(seq 1 50); do kill -0 "$saver" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$saver" 2>/dev/null && qs_wineserver -k >/dev/null 2>&1
 wait "$saver" 2>/dev/null
-for picture in settings-dialog about-box editor; do
+for picture in settings-dialog about-box editor show-options; do
   [ -s "$shots/$picture$suffix.png" ] || { echo "screenshots: FAILED: no $shots/$picture$suffix.png" >&2; status=1; }
 done
 exit $status

@@ -19,7 +19,7 @@ constexpr ShowOptionRow kShowOptionRows[] = {
     {&ShowOptions::shuffle, "Shuffle: every picture once before any repeats",
      "With Random order only. Never the same picture twice in a row.", true},
     {&ShowOptions::allFormats, "Open every picture format Windows can decode",
-     "HEIC, WebP, AVIF, camera RAW and more, where their codecs are installed."},
+     "HEIC, WebP, AVIF, camera RAW: where Windows has the codecs."},
     {&ShowOptions::steeringKeys, "Arrow keys and Space control the show",
      "Right and Left step, Space pauses; any other key still ends the show."},
 };
