@@ -39,7 +39,7 @@ struct Settings {
     // stays as read (the settings dialog shows it so). A list with slides counts them.
     std::int32_t emptyListCount = 0;
     // The options of the "Show Options" dialog.
-    ShowOptions options;
+    ShowOptions options{};
 
     // The number of slides as the settings dialog shows it.
     std::int32_t pictureCount() const {
