@@ -158,9 +158,11 @@ TEST_F(SettingsDialog, ShowOptionsCancelKeepsNothingAndOkHandsBackWhatCancelAsks
     ASSERT_TRUE(ClickButton(dialog, "&Cancel"));
     HWND box = saver.WaitForWindow("Screen Saver", kReactionDeadline, "&No");
     ASSERT_NE(box, nullptr) << "no question after the options' OK";
-    ASSERT_TRUE(ClickButton(box, "&No") && ClickCheck(dialog, "Random order"));
+    ASSERT_TRUE(ClickButton(box, "&No"));
+    ASSERT_TRUE(ClickCheck(dialog, "Random order"));
     ASSERT_TRUE(tick(shuffle, "OK")) << "disabled with Random order";
-    ASSERT_TRUE(ClickButton(dialog, "&OK") && saver.WaitForExit(kExitDeadline));
+    ASSERT_TRUE(ClickButton(dialog, "&OK"));
+    ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     auto settings = run_.ReadSettings();
     EXPECT_EQ((std::array{settings["AllFormats_0"], settings["Shuffle_0"], settings["FolderEntries_0"]}),
               (std::array<std::string, 3>{"True", "True", ""}));
