@@ -86,7 +86,7 @@ if dialog=$(wait_window "Quillo Screen Saver Settings"); then
     echo "screenshots: the editor did not open" >&2; status=1
   fi
   sleep 0.5
-  xdotool windowfocus --sync "$dialog" key alt+o
+  xdotool windowfocus --sync "$dialog" key alt+p
   if options=$(wait_window "Show Options"); then
     sleep 0.5
     shoot "$options" "$shots/show-options$suffix.png"

@@ -42,8 +42,9 @@ SettingsDialog::SettingsDialog(SettingsFile& file, Settings settings)
       okButton(*this, {.bounds = {3960, 3360, 960, 375}, .caption = "&OK", .isDefault = true}),
       cancelButton(*this, {.bounds = {5040, 3360, 975, 375}, .caption = "&Cancel"}),
       aboutButton(*this, {.bounds = {6240, 3360, 975, 375}, .caption = "&About..."}),
-      // Added after the design's controls, at the left end of their bottom row.
-      optionsButton(*this, {.bounds = {240, 3360, 1215, 375}, .caption = "&Options..."}),
+      // Added after the design's controls, at the left end of their bottom row; its access
+      // letter is P, as Alt+O presses OK.
+      optionsButton(*this, {.bounds = {240, 3360, 1215, 375}, .caption = "O&ptions..."}),
       file_(file),
       working_(std::move(settings)),
       show_(working_, *this, monitorScreen, monitorPicture) {

@@ -146,7 +146,7 @@ TEST_F(SettingsDialog, ShowOptionsCancelKeepsNothingAndOkHandsBackWhatCancelAsks
     ASSERT_NE(dialog, nullptr);
     // Opens the options, ticks the box and leaves with `button`: true when the box could be ticked.
     const auto tick = [&](const std::string& caption, const std::string& button) {
-        HWND options = ClickButton(dialog, "&Options...") ? saver.WaitForWindow("Show Options", kReactionDeadline, "OK")
+        HWND options = ClickButton(dialog, "O&ptions...") ? saver.WaitForWindow("Show Options", kReactionDeadline, "OK")
                                                           : nullptr;
         const bool ticked = options && ClickCheck(options, caption);
         return options && ClickButton(options, button) &&
