@@ -35,6 +35,9 @@ public:
     // The last slide time goes back one delay, so that the next tick shows a slide as soon
     // as the clock has moved on by a second (a show starting, a new list applied).
     void makeNextSlideDue(double now, std::int32_t delaySeconds);
+    // The slide on show starts its time again at `now`: a step to a slide shown before, a
+    // show resumed after a pause.
+    void restartSchedule(double now) { lastSlideTime_ = now; }
 
     // --- which ---
     // The slide after the one on show, numbered from 1, in a list of `count`: in list order

@@ -41,14 +41,37 @@ PrepareRequest SlideShow::requestFor(const Slide& slide) const {
 
 SlidePreparer& SlideShow::preparer() {
     if (!preparer_) {
-        ready_.emplace(window_, [this] { preparer_->collect(); });
+        ready_.emplace(window_, [this] {
+            preparer_->collect();
+            // A step waits for its picture only, not for the next tick.
+            if (history_.waitingStep() != 0) showComing(Now());
+        });
         preparer_.emplace(tk::CurrentBackend(), ready_->poster());
+        if (steered_) preparer_->keepShownPictures();
     }
     return *preparer_;
 }
 
-// The slide after the one on show, for this surface, so that it is ready when due.
+void SlideShow::steerByKeys() {
+    steered_ = true;
+    if (preparer_) preparer_->keepShownPictures();
+}
+
+void SlideShow::step(int direction) {
+    if (!steered_ || settings_.slides.empty()) return;
+    history_.askStep(direction);
+    if (history_.waitingStep() != 0) showComing(Now());
+}
+
+void SlideShow::setPaused(bool paused) {
+    if (paused_ && !paused) sequencer_.restartSchedule(Now());
+    paused_ = paused;
+}
+
+// The slide after the one on show, for this surface, so that it is ready when due: the
+// next of what was shown after steps back, else the order's next.
 void SlideShow::prepareNext() {
+    if (const Slide* seen = history_.neighbour(+1)) return preparer().prepare(requestFor(*seen));
     const std::vector<Slide>& slides = settings_.slides;
     const std::int32_t next = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
     if (!slides.empty()) preparer().prepare(requestFor(slides[static_cast<std::size_t>(next - 1)]));
@@ -60,19 +83,25 @@ void SlideShow::nextSlide() {
     const tk::Color background = settings_.backgroundColor;
     if (surface_.backColor() != background) surface_.setBackColor(background);
     const double now = Now();
-    if (!sequencer_.due(now, settings_.delaySeconds)) {
+    if (history_.waitingStep() == 0 && (paused_ || !sequencer_.due(now, settings_.delaySeconds))) {
         // In the second before its turn, the coming slide's file is looked at again, so
         // that the slide shows the file as it is then.
-        if (preparer_ && sequencer_.due(now + kOneSecond, settings_.delaySeconds)) preparer_->lookAgain();
+        if (!paused_ && preparer_ && sequencer_.due(now + kOneSecond, settings_.delaySeconds)) preparer_->lookAgain();
         return;
     }
+    showComing(now);
+}
 
+void SlideShow::showComing(double now) {
+    const int direction = history_.waitingStep() < 0 ? -1 : +1;
+    const Slide* seen = history_.neighbour(direction); // a step through what was shown
     const std::vector<Slide>& slides = settings_.slides;
-    const std::int32_t number = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
-    if (slides.empty()) {
+    std::int32_t number = 0;
+    if (!seen) number = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
+    if (!seen && slides.empty()) {
         DrawTextSlide(window_, surface_, element_, std::nullopt);
     } else {
-        const Slide& slide = slides[static_cast<std::size_t>(number - 1)];
+        const Slide slide = seen ? *seen : slides[static_cast<std::size_t>(number - 1)];
         SlidePreparer& preparer = this->preparer();
         switch (preparer.atDue(requestFor(slide), now, settings_.delaySeconds)) {
         case DueAction::Wait:
@@ -88,10 +117,13 @@ void SlideShow::nextSlide() {
             break;
         }
         preparer.slideShown();
+        if (seen) history_.step(direction);
+        else if (steered_) history_.add(slide);
     }
     element_.setVisible(true);
     // Read after drawing: a slow drawing must not eat into the time the slide is on show.
-    sequencer_.shown(number, Now());
+    if (seen) sequencer_.restartSchedule(Now());
+    else sequencer_.shown(number, Now());
     prepareNext();
 }
 

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "render/show_history.h"
 #include "render/slide_preparer.h"
 #include "render/slide_sequencer.h"
 #include "settings/settings.h"
@@ -32,7 +33,22 @@ public:
     // The next tick shows the next slide as soon as the clock has moved on by a second.
     void makeNextSlideDue();
 
+    // --- steered by keys (the full-screen show, with its option on) ---
+    // Keeps what was shown, and the pictures of the slide on show and of the one before.
+    void steerByKeys();
+    // A step forward (+1) or back (-1) through what was shown, then on in the order: its
+    // slide shows at once when its picture is ready, else as soon as it is; its time on
+    // show starts then.
+    void step(int direction);
+    // While paused no slide comes by the schedule (steps still do); on resume the slide on
+    // show stays one delay more.
+    void setPaused(bool paused);
+    bool paused() const { return paused_; }
+
 private:
+    // Shows the slide of the waiting step, or of the schedule (the next one), once its
+    // picture is ready; the time is `now`.
+    void showComing(double now);
     PrepareRequest requestFor(const Slide& slide) const;
     void prepareNext();
     // The preparer, made at first use, when the window is loaded: its thread then has the
@@ -44,6 +60,9 @@ private:
     tk::Surface& surface_;
     tk::Image& element_;
     SlideSequencer sequencer_;
+    bool steered_ = false;
+    bool paused_ = false;
+    ShowHistory history_; // of a steered show only
     // The preparer tells the window through this notice that a picture is ready; the
     // window takes it then, and shows it at the tick it is due.
     std::optional<tk::WindowNotice> ready_; // before the preparer, so that it ends after it

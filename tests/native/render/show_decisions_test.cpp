@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "platform/date_value.h"
 #include "render/fit_box.h"
 #include "render/preparer_job.h"
+#include "render/show_history.h"
 #include "render/slide_sequencer.h"
 #include "support/scoped_services.h"
 
@@ -62,6 +64,47 @@ TEST(SlideOrder, SlidesFollowInListOrderOrAtRandomOneDrawPerSlideShown) {
         EXPECT_EQ(got, shown) << count;
         EXPECT_TRUE(random.queued.empty()) << "one value per slide shown";
     }
+}
+
+// A show steered by keys, slides named A, B, ... in the order they come from the order. Keys: n the
+// schedule's next slide, > and < a step shown at once, ) and ( a step asked while a picture is
+// prepared, . the pictures ready (the waiting steps show one by one).
+std::string StepThrough(const std::string& keys) {
+    ShowHistory history;
+    std::string shown;
+    char order = 'A';
+    const auto showComing = [&] { // as SlideShow does at a due tick or a step
+        const int direction = history.waitingStep() < 0 ? -1 : 1;
+        if (const Slide* seen = history.neighbour(direction)) {
+            shown += seen->path;
+            history.step(direction);
+        } else {
+            history.add(Slide{std::string(1, order)});
+            shown += order++;
+        }
+    };
+    for (const char key : keys) {
+        if (key == '>' || key == ')') history.askStep(1);
+        if (key == '<' || key == '(') history.askStep(-1);
+        if (key == 'n' || ((key == '>' || key == '<') && history.waitingStep() != 0)) showComing();
+        while (key == '.' && history.waitingStep() != 0) showComing();
+    }
+    return shown;
+}
+
+// Back goes through what was shown, forward (a key or the schedule) through it again before the order
+// gives new slides; back stops at the first slide kept (the last 50); at most three steps wait for
+// their pictures, and opposite ones cancel.
+TEST(ShowHistory, StepsGoThroughWhatWasShownThenOnInTheOrder) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"nnn<<>>n", "ABCBABCD"}, {"nnn<<nn", "ABCBABC"}, {"n<<>", "AB"},
+        {"nnnnn((((.", "ABCDEDCB"}, {"nnn().", "ABC"}, {"nnn<))))).", "ABCBCDE"}};
+    for (const auto& [keys, expected] : cases) EXPECT_EQ(StepThrough(keys), expected) << keys;
+    // 52 slides shown, then back through the 49 kept before the last, and one forward.
+    const std::string longRun = StepThrough(std::string(52, 'n') + std::string(60, '<') + ">");
+    ASSERT_EQ(longRun.size(), 52u + 49u + 1u);
+    EXPECT_EQ(longRun.substr(52, 1), std::string(1, char('A' + 50)));
+    EXPECT_EQ(longRun.substr(100), (std::string{char('A' + 2), char('A' + 3)})) << "back to the oldest kept";
 }
 
 // What was prepared for the due slide shows: its picture, or the text slide when it did not load (a
