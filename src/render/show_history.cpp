@@ -4,23 +4,21 @@
 
 namespace qs {
 
-void ShowHistory::add(const Slide& slide) {
-    if (!shown_.empty()) shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(onShow_) + 1, shown_.end());
-    shown_.push_back(slide);
-    if (shown_.size() > kShowHistoryLength) shown_.pop_front();
-    onShow_ = shown_.size() - 1;
-    if (waiting_ > 0) --waiting_;
+void ShowHistory::shown(const Slide& slide) {
+    const int way = comingWay();
+    if (neighbour(way)) {
+        onShow_ = way < 0 ? onShow_ - 1 : onShow_ + 1;
+    } else {
+        shown_.push_back(slide);
+        if (shown_.size() > kShowHistoryLength) shown_.pop_front();
+        onShow_ = shown_.size() - 1;
+    }
+    if (waitingStep() == way) waiting_ -= way;
 }
 
 const Slide* ShowHistory::neighbour(int direction) const {
     if (direction < 0) return onShow_ > 0 ? &shown_[onShow_ - 1] : nullptr;
     return onShow_ + 1 < shown_.size() ? &shown_[onShow_ + 1] : nullptr;
-}
-
-void ShowHistory::step(int direction) {
-    if (!neighbour(direction)) return;
-    onShow_ = direction < 0 ? onShow_ - 1 : onShow_ + 1;
-    if (waitingStep() == direction) waiting_ -= direction;
 }
 
 void ShowHistory::askStep(int direction) {

@@ -20,15 +20,13 @@ inline constexpr int kMaxWaitingSteps = 3;
 
 class ShowHistory {
 public:
-    // A slide of the order went on show: it becomes the last one, after the one on show
-    // (what was after that is dropped); beyond kShowHistoryLength the oldest goes. It may
-    // be a waiting step forward: that step is done.
-    void add(const Slide& slide);
-    // The slide next to the one on show: after it (+1, after steps back) or before it (-1);
-    // nullptr at either end (forward at the end, the order gives the slide).
-    const Slide* neighbour(int direction) const;
-    // The show went to neighbour(direction); a waiting step that way is done.
-    void step(int direction);
+    // What the next slide shown is to be (a waiting step's slide, else the schedule's next):
+    // one of the slides shown, or nullptr when the order gives it.
+    const Slide* coming() const { return neighbour(comingWay()); }
+    // The coming slide went on show: `slide`, the order's when coming() was nullptr. One of
+    // the order becomes the last one kept (beyond kShowHistoryLength the oldest goes). A
+    // waiting step that way is done.
+    void shown(const Slide& slide);
 
     // A key asks for a step forward (+1) or back (-1). Opposite steps cancel; back goes no
     // further than the first slide kept, so a step back there does nothing.
@@ -37,6 +35,10 @@ public:
     int waitingStep() const { return (waiting_ > 0) - (waiting_ < 0); }
 
 private:
+    int comingWay() const { return waiting_ < 0 ? -1 : 1; }
+    // The slide after the one on show (+1, after steps back) or before it (-1); nullptr at either end.
+    const Slide* neighbour(int direction) const;
+
     std::deque<Slide> shown_;
     std::size_t onShow_ = 0; // into shown_, when it holds any
     int waiting_ = 0;        // steps asked for and not yet shown, forward positive

@@ -71,7 +71,10 @@ void SlideShow::setPaused(bool paused) {
 // The slide after the one on show, for this surface, so that it is ready when due: the
 // next of what was shown after steps back, else the order's next.
 void SlideShow::prepareNext() {
-    if (const Slide* seen = history_.neighbour(+1)) return preparer().prepare(requestFor(*seen));
+    if (const Slide* seen = history_.coming()) {
+        preparer().prepare(requestFor(*seen));
+        return;
+    }
     const std::vector<Slide>& slides = settings_.slides;
     const std::int32_t next = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
     if (!slides.empty()) preparer().prepare(requestFor(slides[static_cast<std::size_t>(next - 1)]));
@@ -93,8 +96,7 @@ void SlideShow::nextSlide() {
 }
 
 void SlideShow::showComing(double now) {
-    const int direction = history_.waitingStep() < 0 ? -1 : +1;
-    const Slide* seen = history_.neighbour(direction); // a step through what was shown
+    const Slide* seen = history_.coming(); // a step through what was shown
     const std::vector<Slide>& slides = settings_.slides;
     std::int32_t number = 0;
     if (!seen) number = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
@@ -117,8 +119,7 @@ void SlideShow::showComing(double now) {
             break;
         }
         preparer.slideShown();
-        if (seen) history_.step(direction);
-        else if (steered_) history_.add(slide);
+        if (steered_) history_.shown(slide);
     }
     element_.setVisible(true);
     // Read after drawing: a slow drawing must not eat into the time the slide is on show.

@@ -272,67 +272,44 @@ TEST_F(TroubledFiles, APictureWhoseReadBlocksGivesTheTextSlideAndAKeyStillEndsTh
     CloseHandle(server);
 }
 
-// Steered by keys: red, green and blue pictures centred on black.
-class SteeredShow : public FullScreen {
-protected:
-    void StartSteered(int delay, bool random) {
-        const std::string blue = run_.WriteSolidBitmap("blue.bmp", 300, 300, kBlue);
-        HWND window = Start({"BGColor_0=0", "SteeringKeys_0=True", "Delay_0=" + std::to_string(delay),
-                             std::string("RandomDisplay_0=") + (random ? "True" : "False"), "PictureCount_0=3",
-                             "FileSpec_1=" + red_, "Center_1=True", "FileSpec_2=" + green_, "Center_2=True",
-                             "FileSpec_3=" + blue, "Center_3=True"});
-        ASSERT_NE(window, nullptr);
-        SetForegroundWindow(window);
-        ASSERT_TRUE(WaitUntil([] { return Centre() != kBlack; }, kSlideShown)) << "no first slide";
-    }
-    static COLORREF Centre() { return ScreenPixel(512, 384); }
-    // A key, then the centre once it has changed (or, for a slide that came twice, after a while).
-    static COLORREF AfterKey(WORD key, COLORREF shown) {
-        PressKey(key);
-        COLORREF now = shown;
-        WaitUntil([&] { return (now = Centre()) != shown; }, Ms(1500));
-        return now;
-    }
-    // The pause sign's light bars in the top right corner.
-    static bool PauseSignShown() { return CountScreenPixels(RECT{824, 0, 1024, 200}, RGB(232, 232, 232), 4) > 100; }
-};
-
-TEST_F(SteeredShow, ArrowsAndPageKeysStepThroughTheListAndBackThroughWhatWasShownAndALetterEndsTheShow) {
-    StartSteered(1000, false);
-    ASSERT_EQ(Centre(), kRed);
-    const std::pair<WORD, COLORREF> steps[] = {{VK_RIGHT, kGreen}, {VK_RIGHT, kBlue}, {VK_NEXT, kRed}, {VK_LEFT, kBlue},
-                                               {VK_PRIOR, kGreen}, {VK_LEFT, kRed},   {VK_LEFT, kRed}, {VK_RIGHT, kGreen}};
-    for (std::size_t i = 0; i < std::size(steps); ++i)
-        EXPECT_EQ(AfterKey(steps[i].first, Centre()), steps[i].second) << "step " << i;
+// Steered by keys: red, green and blue centred on black, Delay 2, paused by Space on the first slide.
+TEST_F(FullScreen, KeysStepThroughTheListAndBackThroughWhatWasShownSpaceHoldsAndResumesALetterEnds) {
+    const std::string blue = run_.WriteSolidBitmap("blue.bmp", 300, 300, kBlue);
+    const auto signShown = [] { return CountScreenPixels(RECT{824, 0, 1024, 200}, RGB(232, 232, 232), 4) > 100; };
+    const auto startPaused = [&](const std::string& randomOrder) {
+        ASSERT_NE(Start({"BGColor_0=0", "SteeringKeys_0=True", "Delay_0=2", "RandomDisplay_0=" + randomOrder,
+                         "PictureCount_0=3", "FileSpec_1=" + red_, "Center_1=True", "FileSpec_2=" + green_,
+                         "Center_2=True", "FileSpec_3=" + blue, "Center_3=True"}), nullptr);
+        ASSERT_TRUE(WaitUntil([] { return ScreenPixel(512, 384) != kBlack; }, kSlideShown)) << "no first slide";
+        PressKey(VK_SPACE);
+        ASSERT_TRUE(WaitUntil(signShown, Ms(2000))) << "no pause sign";
+    };
+    // The centre before and after each key: a new slide, or after a while the one that came twice.
+    const auto afterKeys = [](const std::vector<WORD>& keys) {
+        std::vector<COLORREF> shown{ScreenPixel(512, 384)};
+        for (const WORD key : keys) {
+            PressKey(key);
+            COLORREF now = shown.back();
+            WaitUntil([&] { return (now = ScreenPixel(512, 384)) != shown.back() && now != kBlack; }, Ms(1500));
+            shown.push_back(now);
+        }
+        return shown;
+    };
+    startPaused("False");
+    PumpFor(Ms(4000));  // past its delay
+    EXPECT_EQ(afterKeys({VK_RIGHT, VK_RIGHT, VK_NEXT, VK_LEFT, VK_PRIOR, VK_LEFT, VK_LEFT, VK_RIGHT}),
+              (std::vector{kRed, kGreen, kBlue, kRed, kBlue, kGreen, kRed, kRed, kGreen}));
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return !signShown(); }, Ms(2000))) << "the sign stayed";
+    EXPECT_TRUE(WaitForScreenPixel(512, 384, kBlue, Ms(5000))) << "the show did not go on through what was shown";
     PressKey('Q');
     EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
-}
-
-// In random order, back retraces the slides as they came, and forward comes through them again.
-TEST_F(SteeredShow, InRandomOrderBackRetracesWhatWasShown) {
-    StartSteered(1000, true);
-    std::vector<COLORREF> shown{Centre()};
-    for (int i = 0; i < 5; ++i) shown.push_back(AfterKey(VK_RIGHT, shown.back()));
-    std::vector<COLORREF> retraced{shown.back()};
-    for (int i = 0; i < 5; ++i) retraced.insert(retraced.begin(), AfterKey(VK_LEFT, retraced.front()));
-    EXPECT_EQ(retraced, shown);
-    for (std::size_t i = 1; i < shown.size(); ++i) EXPECT_EQ(AfterKey(VK_RIGHT, Centre()), shown[i]) << i;
-}
-
-// Delay 2 keeps a slide three clock seconds: paused, red stays twice as long, the sign in the corner.
-TEST_F(SteeredShow, SpaceHoldsASlidePastItsDelayWithThePauseSignAndResumes) {
-    StartSteered(2, false);
-    PressKey(VK_SPACE);
-    EXPECT_TRUE(WaitUntil(PauseSignShown, Ms(2000))) << "no pause sign";
-    PumpFor(Ms(6000));
-    EXPECT_EQ(Centre(), kRed) << "the slide changed while paused";
-    EXPECT_TRUE(PauseSignShown());
-    PressKey(VK_SPACE);
-    EXPECT_TRUE(WaitUntil([] { return !PauseSignShown(); }, Ms(2000))) << "the sign stayed";
-    EXPECT_TRUE(WaitForScreenPixel(512, 384, kGreen, Ms(5000))) << "the show did not go on";
-    PressKey(VK_SPACE);
-    ASSERT_TRUE(WaitUntil(PauseSignShown, Ms(2000)));
-    ClickAt(1024 - 16 - 16, 16 + 16);  // on the sign: the show's own click
+    // In random order back retraces the slides as they came; a click on the sign is the show's.
+    startPaused("True");
+    const std::vector<COLORREF> forward = afterKeys(std::vector<WORD>(5, VK_RIGHT));
+    const std::vector<COLORREF> back = afterKeys(std::vector<WORD>(5, VK_LEFT));
+    EXPECT_EQ(std::vector(back.rbegin(), back.rend()), forward);
+    ClickAt(992, 32);
     EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
 }
 
