@@ -45,7 +45,8 @@ Steps StepRun(RunFolder& run, const std::string& first, const std::string& secon
     const std::string paths[] = {first, second};
     for (std::size_t i = 0; i < 2; ++i) {
         const std::string n = std::to_string(i + 1);
-        lines.insert(lines.end(), {"FileSpec_" + n + "=" + paths[i], "HStretch_" + n + "=True", "VStretch_" + n + "=True"});
+        lines.insert(lines.end(),
+                     {"FileSpec_" + n + "=" + paths[i], "HStretch_" + n + "=True", "VStretch_" + n + "=True"});
     }
     run.WriteSettings(lines);
     SetCursorPos(0, 0);

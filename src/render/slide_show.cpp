@@ -89,7 +89,8 @@ void SlideShow::nextSlide() {
     if (history_.waitingStep() == 0 && (paused_ || !sequencer_.due(now, settings_.delaySeconds))) {
         // In the second before its turn, the coming slide's file is looked at again, so
         // that the slide shows the file as it is then.
-        if (!paused_ && preparer_ && sequencer_.due(now + kOneSecond, settings_.delaySeconds)) preparer_->lookAgain();
+        if (!paused_ && preparer_ && sequencer_.due(now + kOneSecond, settings_.delaySeconds))
+            preparer_->lookAgain();
         return;
     }
     showComing(now);
@@ -103,7 +104,7 @@ void SlideShow::showComing(double now) {
     if (!seen && slides.empty()) {
         DrawTextSlide(window_, surface_, element_, std::nullopt);
     } else {
-        const Slide slide = seen ? *seen : slides[static_cast<std::size_t>(number - 1)];
+        const Slide& slide = seen ? *seen : slides[static_cast<std::size_t>(number - 1)];
         SlidePreparer& preparer = this->preparer();
         switch (preparer.atDue(requestFor(slide), now, settings_.delaySeconds)) {
         case DueAction::Wait:
