@@ -48,11 +48,6 @@ TEST(EditorDrop, AddsThePicturesOfADroppedFolderAndFileBelowTheSelectedRow) {
 
 void TypeText(const std::string& text); // editor_test.cpp
 
-void ShiftKey(bool down) {
-    INPUT in{INPUT_KEYBOARD, {.ki = {VK_SHIFT, 0, down ? 0u : KEYEVENTF_KEYUP, 0, 0}}};
-    SendInput(1, &in, sizeof in);
-}
-
 // With folder entries on, Add Folder's picker and a drop with Shift held each add a folder
 // as one entry, whose row names the folder.
 TEST(EditorDrop, AddFolderAndAShiftDropAddAFolderAsOneEntry) {
@@ -76,18 +71,18 @@ TEST(EditorDrop, AddFolderAndAShiftDropAddAFolderAsOneEntry) {
     ASSERT_TRUE(WaitUntil([&] { return RowCount(lists[0]) == 2; }, kDialogDeadline)) << "no folder was added";
     EXPECT_EQ(RowText(lists[0], 1), "Holidays\\ (folder)");
 
-    const POINT row = RowPoint(lists[0], 1, 40);
-    ShiftKey(true);
-    const std::string command = QS_E2E_XDND_DROP " " + std::to_string(row.x) + " " + std::to_string(row.y) + " " +
-                                FileUri(run.PathOf("Shifted"));
+    INPUT shift{INPUT_KEYBOARD, {.ki = {VK_SHIFT, 0, 0, 0, 0}}};
+    SendInput(1, &shift, sizeof shift);
+    const std::string command = QS_E2E_XDND_DROP " " + std::to_string(RowPoint(lists[0], 1, 40).x) + " " +
+                                std::to_string(RowPoint(lists[0], 1, 40).y) + " " + FileUri(run.PathOf("Shifted"));
     ASSERT_GT(WinExec(command.c_str(), SW_SHOWNORMAL), 31u) << "the drag source did not start";
     const bool dropped = WaitUntil([&] { return RowCount(lists[0]) == 3; }, Ms{20000});
-    ShiftKey(false);
+    shift.ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &shift, sizeof shift);
     ASSERT_TRUE(dropped) << "the drop was not added";
     EXPECT_EQ(RowText(lists[0], 2), "Shifted\\ (folder)");
     ASSERT_TRUE(OkBothAndExit(saver, editor, settings));
-    auto ini = run.ReadSettings();
-    EXPECT_EQ(ini["FileSpec_2"], WindowsPath(run.PathOf("Holidays")) + "\\");
-    EXPECT_EQ(ini["FileSpec_3"], WindowsPath(run.PathOf("Shifted")) + "\\");
+    EXPECT_EQ(run.ReadSettings()["FileSpec_2"], WindowsPath(run.PathOf("Holidays")) + "\\");
+    EXPECT_EQ(run.ReadSettings()["FileSpec_3"], WindowsPath(run.PathOf("Shifted")) + "\\");
 #endif
 }

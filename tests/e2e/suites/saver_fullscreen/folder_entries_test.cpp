@@ -10,16 +10,13 @@ TEST(FolderEntries, PicturesAddedWhileTheShowRunsComeOnTheNextPassAndAnEmptyFold
     SetCursorPos(3, 3);
     RunFolder run;
     run.WriteSolidBitmap("F\\a.bmp", 1024, 768, kRed);
-    run.WriteText("F\\notes.txt", "not a picture");
     ASSERT_TRUE(CreateDirectoryA(run.PathOf("E").c_str(), nullptr));
     run.WriteSettings({"FolderEntries_0=True", "BGColor_0=0", "Delay_0=2", "PictureCount_0=2",
                        "FileSpec_1=" + run.PathOf("F"), "HStretch_1=True", "FileSpec_2=" + run.PathOf("E")});
     SaverProcess saver(run, "/S");
     const auto shows = [](COLORREF colour) { return WaitForScreenPixel(512, 384, colour, Ms(8000)); };
-    const auto textSlide = [] {
-        return WaitUntil([] { return CountScreenPixels(RECT{0, 0, 1024, 128}, RGB(255, 255, 127), 24) > 200; },
-                         Ms(8000));
-    };
+    const auto heading = [] { return CountScreenPixels(RECT{0, 0, 1024, 128}, RGB(255, 255, 127), 24) > 200; };
+    const auto textSlide = [&] { return WaitUntil(heading, Ms(8000)); };
     ASSERT_TRUE(shows(kRed)) << "the folder's picture";
     run.WriteSolidBitmap("F\\b.bmp", 1024, 768, kGreen);
     EXPECT_TRUE(textSlide()) << "the empty folder's text slide";
