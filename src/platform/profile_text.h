@@ -1,18 +1,7 @@
-// The text of one profile (INI) file, read and edited the way the Windows profile
-// functions treat it:
-// - a line is ended by CR LF, LF or a lone CR; a UTF-8 byte-order mark is skipped;
-// - a section starts at a line whose first non-blank character is "[", its name running
-//   to the last "]" of the line; a "[" line with no "]" is an ordinary line;
-// - any other non-blank line is a key: its name runs to the first "=", its value after it;
-//   a line with no "=" is a key that has no value (reading it gives the default);
-// - names and values are trimmed of blanks, tabs, line breaks and Ctrl-Z; names match
-//   without regard to ASCII letter case; a value in matching quotes (" or ') is read
-//   without them; a value ends at a NUL byte;
-// - lines before the first section header form a section with the empty name;
-// - when a name occurs twice, the first occurrence wins, for sections and for keys alike;
-//   keys of a later section with the same name are never found (as on Windows).
-// Editing keeps every byte it does not need to change: a value is replaced in place,
-// a new key goes after the last line of its section, a new section goes at the end.
+// The text of one profile (INI) file, read and edited as the Windows profile functions
+// treat it: any line break, names matched without ASCII case, blanks and matching quotes
+// trimmed from values, the first of two equal names winning. Editing keeps every byte it
+// need not change. The contract tests hold these rules to the system's own answers.
 #pragma once
 
 #include <cstddef>

@@ -33,13 +33,13 @@ struct Settings {
     // The editor asks no confirming question. The file keeps this as "DisplayWarnings",
     // which holds "do not display" despite its name.
     bool hideWarnings = false;
-    // The options of the "Show Options" dialog.
-    ShowOptions options;
     // In show order.
     std::vector<Slide> slides;
     // The count the file gave a list it held no slide of: 0, or a negative count, which
     // stays as read (the settings dialog shows it so). A list with slides counts them.
     std::int32_t emptyListCount = 0;
+    // The options of the "Show Options" dialog.
+    ShowOptions options{};
 
     // The number of slides as the settings dialog shows it.
     std::int32_t pictureCount() const {

@@ -1,22 +1,9 @@
-// The settings file: section "INIT" of the profile file beside the executable, each key a
-// stem, "_" and an index (0 for the options, the slide's number from 1 for a slide's keys).
-//
-// load() reads the whole file (the six options and the show options one key at a time,
-// then every slide's keys in one request to the profile) and remembers each key's text as read; a key that was
-// absent reads as "". save() writes back only the keys whose text now differs from that (a
-// value the reading corrected, such as a Delay of 1, differs), entries first and the count
-// last, and reports whether the file took them. Nothing else touches the file.
-//
-// Another process may hold the settings at the same time (a preview while the settings
-// dialog is open): keys this process leaves alone keep whatever the other one wrote, and
-// a run whose user confirmed nothing does not write its corrections over a key the other
-// one wrote since.
-//
-// The list's limit (kMaxSlides): a stored count above it (up to the 32-bit limit) reads the
-// first kMaxSlides slides; while the list still holds that many, the count is written back
-// as it was read, so the slides beyond stay part of the stored list. An unreadable count
-// (not a number, beyond the 32-bit range) reads as 0 and a negative one as itself, with no
-// slide read. Slides' keys beyond the count are never removed.
+// The settings file: section "INIT" of the profile file beside the executable, keys named
+// stem_index (0 for the options, the slide's number from 1 for its keys). load() keeps each
+// key's text as read; save() writes only the keys that now differ from it, the count last,
+// and reports whether the file took them. Keys another process wrote since are left to it
+// unless the user confirmed (SaveRule), and slides' keys beyond the count are never removed.
+// A stored count above kMaxSlides reads that many and stays as read while the list does.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-// The Wine suite proves the usual stored forms (a number, the option off or absent); these are the odd ones.
+// The odd stored forms of the password option (the usual ones are in the password suite).
 #include <gtest/gtest.h>
 
 #include <cstdint>

@@ -81,8 +81,7 @@ protected:
 };
 
 // Opening selects nothing and names the first slide; the slide already on show is not drawn again
-// nor its position brought up to date. The Wine suite proves on the real editor that selecting shows
-// the slide, that Add goes below the selection and that Up and Down carry a slide's options.
+// nor its position brought up to date.
 struct CommandCase {
     const char* name;
     int rows, selected;

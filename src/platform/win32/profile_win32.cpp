@@ -1,18 +1,8 @@
-// The profile file functions of kernel32 (wide forms), with one section read whole.
-//
-// The settings are read one key at a time, four keys a slide, and every
-// GetPrivateProfileStringW call opens the file and searches it anew: under Wine a
-// 10,000-slide file took about half a minute to read. So the first read of a section
-// takes all of it in one GetPrivateProfileSectionW call and later reads are answered
-// from that copy, kept in UTF-8 and read by the system's rules (profile_text.h; the
-// contract tests hold the copy to the system's answers), for as long as the file on disk
-// keeps its time and size.
-//
-// Writes are made on the file's text by the same rules (WritePrivateProfileStringW would
-// rewrite the file in place for every key, so that a crash or a full disk midway leaves a
-// short file) and the new text replaces the file whole (file_replace.h). The functions read
-// a file in the system's code page or, when it starts with the UTF-16 byte-order mark, in
-// UTF-16: the new text keeps the form the file has, as their writes do.
+// The profile file functions of kernel32 (wide forms). A section is read whole once and
+// later reads come from that copy while the file keeps its time and size (one
+// GetPrivateProfileStringW per key took half a minute for 10,000 slides under Wine).
+// Writes edit the file's text by the same rules (profile_text.h) and replace the file whole
+// (file_replace.h), in the text form it has: code page, or UTF-16 with its byte-order mark.
 #include "platform/win32/profile_win32.h"
 
 #include <windows.h>

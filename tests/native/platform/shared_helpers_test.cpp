@@ -56,7 +56,8 @@ TEST(UniformRandom, ValuesAreUniformInTheHalfOpenUnitInterval) {
     double sum = 0;
     for (int i = 0; i < kDraws; ++i) {
         const double r = random.Rnd();
-        ASSERT_TRUE(r >= 0.0 && r < 1.0) << r;
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
         sum += r;
         ++bins[static_cast<int>(r * kBins)];
     }

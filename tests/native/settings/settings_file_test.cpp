@@ -1,4 +1,4 @@
-// The settings file's rules against the in-memory profile; the Wine suites prove the real file.
+// The settings file's rules against the in-memory profile.
 #include <gtest/gtest.h>
 
 #include <map>

@@ -123,7 +123,8 @@ TEST_F(FullScreen, AMissingPictureGivesTheTextSlide) {
     int top = 0, bottom = 0;
     while (top < 192 && !inked(top)) bottom = ++top;
     while (bottom < 192 && inked(bottom)) ++bottom;
-    EXPECT_TRUE(bottom - top > em / 2 && bottom - top < em) << bottom - top << " rows, em " << em;
+    EXPECT_GT(bottom - top, em / 2) << "em " << em;
+    EXPECT_LT(bottom - top, em) << "em " << em;
 }
 
 TEST_F(FullScreen, ASecondStartOpensNothingAndAClickEndsTheFirstWhichWritesItsSettingsBackNormalised) {
@@ -285,7 +286,8 @@ TEST(TwoMonitors, TheShowCoversBothAndAKeyOnTheSecondEndsIt) {
     RunFolder run;
     SaverProcess saver(run, "/S");
     HWND show = saver.WaitForWindow(kSaverCaption, kStartDeadline), second = nullptr;
-    ASSERT_TRUE(show && WaitUntil([&] {
+    ASSERT_NE(show, nullptr);
+    ASSERT_TRUE(WaitUntil([&] {
         shown.clear();
         for (HWND w : saver.TopLevelWindows())
             if (const RECT r = ScreenRect(w); IsWindowVisible(w)) {

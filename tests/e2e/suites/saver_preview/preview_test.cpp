@@ -3,6 +3,8 @@
 // child window: what the surface draws is checked in the saver's own process (tests/win/saver).
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "e2e_driver.h"
 
 using namespace qs::e2e;
@@ -42,10 +44,10 @@ TEST(Preview, TheSurfaceFillsTheHostAndEndsOnWmCloseOrWithTheHost) {
         EXPECT_EQ(ProcessOfWindow(surface), saver.Id());
         RECT placed = ScreenRect(surface);
         MapWindowPoints(nullptr, host.get(), reinterpret_cast<POINT*>(&placed), 2);
-        EXPECT_TRUE(placed.left == 0 && placed.top == 0 && placed.right == 152 && placed.bottom == 112);
+        EXPECT_EQ(std::tuple(placed.left, placed.top, placed.right, placed.bottom), std::tuple(0L, 0L, 152L, 112L));
         RECT client{};
         GetClientRect(surface, &client);
-        EXPECT_TRUE(client.right == 152 && client.bottom == 112);
+        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(152L, 112L));
 
         for (HWND window : saver.TopLevelWindows()) EXPECT_FALSE(IsWindowVisible(window)) << "the preview form shows";
         ASSERT_TRUE(saver.Running());

@@ -9,7 +9,8 @@ using namespace qs::e2e;
 void AddThroughFileDialog(const SaverProcess& saver, HWND editor, const std::string& path) {
     ASSERT_TRUE(ClickButton(editor, "&Add"));
     HWND open = saver.WaitForWindow("Select Picture", kDialogDeadline);
-    ASSERT_TRUE(open && WaitUntil([&] { return IsWindowVisible(open); }, kDialogDeadline)) << "no file dialog";
+    ASSERT_NE(open, nullptr) << "no file dialog";
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(open); }, kDialogDeadline)) << "no file dialog";
     SendMessageW(FindChild(open, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(qs::platform::Widen(path).c_str()));
     ClickCentre(GetDlgItem(open, IDOK));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(open); }, kDialogDeadline)) << "the dialog stayed open";
@@ -38,14 +39,17 @@ TEST(UnicodePaths, GreekFolderAndJapaneseFileGoFromTheDialogToTheScreenAndBack) 
         EXPECT_TRUE(WaitUntil([&] { return ShowsLabel(editor, japanese); }, kDialogDeadline)) << "the full path";
         ASSERT_TRUE(ClickButton(editor, "&Delete"));
         HWND question = saver.WaitForWindow("Screen Saver", kDialogDeadline, "&No");
-        EXPECT_TRUE(question && ShowsLabel(question, "Do you want to delete " + RowText(lists[0], 0) + "?"));
-        ASSERT_TRUE(question && ClickButton(question, "&No"));
+        ASSERT_NE(question, nullptr) << "no question";
+        EXPECT_TRUE(ShowsLabel(question, "Do you want to delete " + RowText(lists[0], 0) + "?"));
+        ASSERT_TRUE(ClickButton(question, "&No"));
         ASSERT_TRUE(OkBothAndExit(saver, editor, settings)) << "the editor or the settings dialog stayed open";
     }
     const auto expectWritten = [&] {
         EXPECT_EQ(run.SettingsText().substr(0, 2), "\xFF\xFE") << "not in the Unicode form";
         auto values = run.ReadSettings();
-        EXPECT_TRUE(values["PictureCount_0"] == "2" && values["FileSpec_1"] == japanese && values["FileSpec_2"] == greek);
+        EXPECT_EQ(values["PictureCount_0"], "2");
+        EXPECT_EQ(values["FileSpec_1"], japanese);
+        EXPECT_EQ(values["FileSpec_2"], greek);
     };
     expectWritten();
     SaverProcess show(run, "/S"); // list order, each centred on black
