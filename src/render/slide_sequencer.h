@@ -52,6 +52,8 @@ public:
     void shown(std::int32_t slide, double now);
     // The slide on show, 0 before the first.
     std::int32_t current() const { return current_; }
+    // The list changed around the slide on show, which is now number `slide` in it.
+    void renumber(std::int32_t slide) { current_ = slide; }
 
 private:
     platform::Random& random_;

@@ -68,6 +68,39 @@ void SlideShow::setPaused(bool paused) {
     paused_ = paused;
 }
 
+const std::vector<Slide>& SlideShow::pictures() {
+    platform::Files* files = platform::services().files;
+    if (!settings_.options.folderEntries || !files) {
+        folders_.reset();
+        return settings_.slides;
+    }
+    if (!folders_) {
+        folders_ = std::make_unique<Folders>();
+        folders_->read.emplace(window_, [this] { takeReadings(); });
+        folders_->scanner.emplace(*files, folders_->read->poster());
+    }
+    if (folders_->pictures.follow(settings_.slides)) folders_->scanner->restart();
+    askForReadings();
+    return folders_->pictures.pictures();
+}
+
+bool SlideShow::waitingFor(std::int32_t number) {
+    if (!folders_ || !folders_->pictures.waiting(number)) return false;
+    askForReadings();
+    return true;
+}
+
+void SlideShow::askForReadings() { folders_->scanner->read(folders_->pictures.takeWanted()); }
+
+// What the folders' thread read changes the pictures; the slide on show keeps its place
+// among them, and the coming one is chosen again.
+void SlideShow::takeReadings() {
+    if (!folders_) return;
+    for (const FolderReading& reading : folders_->scanner->collect())
+        sequencer_.renumber(folders_->pictures.take(reading, sequencer_.current()));
+    prepareNext();
+}
+
 // The slide after the one on show, for this surface, so that it is ready when due: the
 // next of what was shown after steps back, else the order's next.
 void SlideShow::prepareNext() {
@@ -75,9 +108,14 @@ void SlideShow::prepareNext() {
         preparer().prepare(requestFor(*seen));
         return;
     }
-    const std::vector<Slide>& slides = settings_.slides;
-    const std::int32_t next = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
-    if (!slides.empty()) preparer().prepare(requestFor(slides[static_cast<std::size_t>(next - 1)]));
+    const std::vector<Slide>& pictures = this->pictures();
+    const std::int32_t next = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(pictures.size()));
+    if (pictures.empty() || waitingFor(next)) return;
+    if (folders_ && !settings_.randomOrder) {
+        folders_->pictures.comingTo(next);
+        askForReadings();
+    }
+    preparer().prepare(requestFor(pictures[static_cast<std::size_t>(next - 1)]));
 }
 
 void SlideShow::nextSlide() {
@@ -98,13 +136,15 @@ void SlideShow::nextSlide() {
 
 void SlideShow::showComing(double now) {
     const Slide* seen = history_.coming(); // a step through what was shown
-    const std::vector<Slide>& slides = settings_.slides;
+    const std::vector<Slide>& pictures = this->pictures();
     std::int32_t number = 0;
-    if (!seen) number = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(slides.size()));
-    if (!seen && slides.empty()) {
+    if (!seen) number = sequencer_.next(OrderOf(settings_), static_cast<std::int32_t>(pictures.size()));
+    if (!seen && pictures.empty()) {
         DrawTextSlide(window_, surface_, element_, std::nullopt);
     } else {
-        const Slide& slide = seen ? *seen : slides[static_cast<std::size_t>(number - 1)];
+        // The slide on show stays until the entry's first reading has come.
+        if (!seen && waitingFor(number)) return;
+        const Slide& slide = seen ? *seen : pictures[static_cast<std::size_t>(number - 1)];
         SlidePreparer& preparer = this->preparer();
         switch (preparer.atDue(requestFor(slide), now, settings_.delaySeconds)) {
         case DueAction::Wait:
@@ -124,8 +164,12 @@ void SlideShow::showComing(double now) {
     }
     element_.setVisible(true);
     // Read after drawing: a slow drawing must not eat into the time the slide is on show.
-    if (seen) sequencer_.restartSchedule(Now());
-    else sequencer_.shown(number, Now());
+    if (seen) {
+        sequencer_.restartSchedule(Now());
+    } else {
+        sequencer_.shown(number, Now());
+        if (folders_) folders_->pictures.shown(settings_.randomOrder);
+    }
     prepareNext();
 }
 

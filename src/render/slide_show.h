@@ -4,9 +4,13 @@
 // every tick so that a change made in the dialog shows at once.
 #pragma once
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "render/show_history.h"
+#include "render/folder_scanner.h"
+#include "render/show_pictures.h"
 #include "render/slide_preparer.h"
 #include "render/slide_sequencer.h"
 #include "settings/settings.h"
@@ -49,6 +53,13 @@ private:
     // Shows the slide of the waiting step, or of the schedule (the next one), once its
     // picture is ready; the time is `now`.
     void showComing(double now);
+    // The show's pictures: the slide list, or with folder entries on, the list with each
+    // folder entry standing for the pictures of its tree (ShowPictures).
+    const std::vector<Slide>& pictures();
+    // True while the show waits for the first reading of the entry picture `number` is of.
+    bool waitingFor(std::int32_t number);
+    void askForReadings();
+    void takeReadings();
     PrepareRequest requestFor(const Slide& slide) const;
     void prepareNext();
     // The preparer, made at first use, when the window is loaded: its thread then has the
@@ -67,6 +78,14 @@ private:
     // window takes it then, and shows it at the tick it is due.
     std::optional<tk::WindowNotice> ready_; // before the preparer, so that it ends after it
     std::optional<SlidePreparer> preparer_;
+    // With folder entries on: the flat list and the thread that reads the folders, made at
+    // first use, as the preparer.
+    struct Folders {
+        ShowPictures pictures;
+        std::optional<tk::WindowNotice> read;
+        std::optional<FolderScanner> scanner;
+    };
+    std::unique_ptr<Folders> folders_;
 };
 
 } // namespace qs
