@@ -8,6 +8,10 @@
 # 1. The show with 24-megapixel photos against small pictures (flash, first slide,
 #    interval, window-thread work, key latency, memory): saver_bench, see its source.
 # 2. A large slide list against three slides ("/S", "/C", the editor): large_list_bench.
+#    Before it, the steps of a show steered by keys, 24-megapixel photos against small
+#    pictures: step_bench, see its source.
+#    A folder entry of a 100,000-picture tree against three pictures ("/S", "/C"; the
+#    first slide or dialog and the longest window-thread stall): folder_tree_bench.
 # 3. A soak: the show at Delay 2 for ten minutes, a 24-megapixel photo and a small picture
 #    in turn; memory, handles and GDI objects at the end against the first minute:
 #    soak_bench, see its source.
@@ -19,7 +23,7 @@ root=$(pwd)
 
 scripts/setup.sh >/dev/null || exit 1
 cmake --preset win64 >/dev/null || exit 1
-cmake --build --preset win64 --target QuilloSlides saver_bench large_list_bench soak_bench -j2 >/dev/null || exit 1
+cmake --build --preset win64 --target QuilloSlides saver_bench step_bench large_list_bench folder_tree_bench soak_bench -j2 >/dev/null || exit 1
 
 work=$(mktemp -d /tmp/qs-bench.XXXXXX)
 # Two scenes at 24 megapixels (6000 x 4000, noise over a gradient, so that the JPEG is as
@@ -51,9 +55,15 @@ grep -E '^(screen|flash|first slide|interval|UI work|memory|key latency|  \(the 
 crashes=$(grep -c '^Unhandled exception' "$work/saver_bench.out")
 [ "$crashes" -gt 0 ] && echo "the saver crashed $crashes times (Wine's crash reports left out)"
 [ $saver_status -eq 0 ] || { echo "bench: FAILED: saver_bench ended with status $saver_status"; exit 1; }
+echo "== steps of a show steered by keys: 24 MP photos against small pictures"
+qs_wine build/win64/bench/step_bench.exe "$work/big1.jpg" "$work/big2.jpg" "$work/small1.jpg" "$work/small2.jpg" \
+  2>&1 | grep -E '^(screen|step)' || { echo "bench: FAILED: step_bench did not run through"; exit 1; }
 echo "== large lists: ${QS_BENCH_SLIDES:-100000} slides against 3"
 qs_wine build/win64/bench/large_list_bench.exe "${QS_BENCH_SLIDES:-100000}" 2>&1 ||
   { echo "bench: FAILED: large_list_bench did not run through"; exit 1; }
+echo "== a folder entry: a tree of ${QS_BENCH_SLIDES:-100000} pictures against 3 pictures"
+qs_wine build/win64/bench/folder_tree_bench.exe "${QS_BENCH_SLIDES:-100000}" 2>&1 ||
+  { echo "bench: FAILED: folder_tree_bench did not run through"; exit 1; }
 
 soak_minutes="${QS_BENCH_SOAK_MINUTES:-10}"
 if [ "$soak_minutes" != 0 ]; then

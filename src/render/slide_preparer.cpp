@@ -1,5 +1,6 @@
 #include "render/slide_preparer.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <condition_variable>
@@ -179,6 +180,8 @@ void SlidePreparer::collect() {
 }
 
 void SlidePreparer::prepare(const PrepareRequest& request) {
+    for (const Kept& kept : kept_)
+        if (kept.request == request) return;
     if (!job_.start(request)) return;
     picture_.reset();
     current_.request_stop(); // what the thread prepares now is not wanted any more
@@ -196,6 +199,13 @@ DueAction SlidePreparer::atDue(const PrepareRequest& request, double now, std::i
     // The ready notice brings what is finished at once; taken here too, so that no slide
     // hangs on a message.
     collect();
+    due_ = request;
+    const auto kept = std::find_if(kept_.begin(), kept_.end(), [&](const Kept& k) { return k.request == request; });
+    fromKept_ = kept != kept_.end();
+    if (fromKept_) {
+        std::rotate(kept_.begin(), kept, kept + 1); // to the front: what slideShown() takes
+        return DueAction::ShowPicture;
+    }
     const DueAction action = job_.atDue(request, now, delaySeconds);
     if (action == DueAction::GiveUp) {
         // Its thread may be blocked where no stop reaches it: a new one takes the next slide.
@@ -216,6 +226,11 @@ void SlidePreparer::lookAgain() {
 }
 
 void SlidePreparer::slideShown() {
+    if (fromKept_) return; // what the thread prepared, for another slide, stays
+    if (keepsShown_ && picture_ && due_) {
+        kept_.push_front(Kept{*due_, *picture_});
+        if (kept_.size() > 2) kept_.pop_back();
+    }
     job_.clear();
     picture_.reset();
 }

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,9 +38,12 @@ public:
     SlidePreparer& operator=(const SlidePreparer&) = delete;
 
     // --- on the window thread ---
+    // A show steered by keys keeps the pictures of the slide on show and of the one before
+    // it, so that a step back, and forward again, shows at once.
+    void keepShownPictures() { keepsShown_ = true; }
     // Takes in what the thread has finished.
     void collect();
-    // Has `request` prepared, unless it is prepared or being prepared already.
+    // Has `request` prepared, unless it is prepared, kept or being prepared already.
     void prepare(const PrepareRequest& request);
     // The prepared slide's turn is near: its file is looked at again (LookAgain's rules).
     void lookAgain();
@@ -47,7 +51,7 @@ public:
     // request is being prepared, on GiveUp its preparing has been left behind.
     DueAction atDue(const PrepareRequest& request, double now, std::int32_t delaySeconds);
     // The picture prepared for the due slide, after atDue gave ShowPicture.
-    const tk::Picture& picture() const { return *picture_; }
+    const tk::Picture& picture() const { return fromKept_ ? kept_.front().picture : *picture_; }
     // The due slide went on show.
     void slideShown();
 
@@ -63,6 +67,14 @@ private:
     std::function<void()> ready_;
     PreparerJob job_;
     std::optional<tk::Picture> picture_;    // for the job's request, once loaded
+    struct Kept {
+        PrepareRequest request;
+        tk::Picture picture;
+    };
+    bool keepsShown_ = false;
+    std::deque<Kept> kept_;              // the slide on show's first, then the one before
+    bool fromKept_ = false;              // the due slide's picture is kept_.front()
+    std::optional<PrepareRequest> due_;  // the request of the last atDue
     std::optional<PrepareRequest> ordered_; // the request last given to the thread ...
     std::uint64_t serial_ = 0;              // ... under this number
     std::stop_source current_;              // ... which this stops

@@ -44,6 +44,9 @@ public:
     // The last slide time goes back one delay, so that the next tick shows a slide as soon
     // as the clock has moved on by a second (a show starting, a new list applied).
     void makeNextSlideDue(double now, std::int32_t delaySeconds);
+    // The slide on show starts its time again at `now`: a step to a slide shown before, a
+    // show resumed after a pause.
+    void restartSchedule(double now) { lastSlideTime_ = now; }
 
     // --- which ---
     // The picture after the one on show, numbered from 1 in `pictures`: in list order the
@@ -60,6 +63,8 @@ public:
     void shown(std::int32_t slide, double now);
     // The slide on show, 0 before the first.
     std::int32_t current() const { return current_; }
+    // The list changed around the slide on show, which is now number `slide` in it.
+    void renumber(std::int32_t slide) { current_ = slide; }
 
 private:
     double drawn();

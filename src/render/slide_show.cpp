@@ -43,17 +43,81 @@ PrepareRequest SlideShow::requestFor(const Slide& slide) const {
 
 SlidePreparer& SlideShow::preparer() {
     if (!preparer_) {
-        ready_.emplace(window_, [this] { preparer_->collect(); });
+        ready_.emplace(window_, [this] {
+            preparer_->collect();
+            // A step waits for its picture only, not for the next tick.
+            if (history_.waitingStep() != 0) showComing(Now());
+        });
         preparer_.emplace(tk::CurrentBackend(), ready_->poster());
+        if (steered_) preparer_->keepShownPictures();
     }
     return *preparer_;
 }
 
-// The slide after the one on show, for this surface, so that it is ready when due.
+void SlideShow::steerByKeys() {
+    steered_ = true;
+    if (preparer_) preparer_->keepShownPictures();
+}
+
+void SlideShow::step(int direction) {
+    if (!steered_ || settings_.slides.empty()) return;
+    history_.askStep(direction);
+    if (history_.waitingStep() != 0) showComing(Now());
+}
+
+void SlideShow::setPaused(bool paused) {
+    if (paused_ && !paused) sequencer_.restartSchedule(Now());
+    paused_ = paused;
+}
+
+const std::vector<Slide>& SlideShow::pictures() {
+    platform::Files* files = platform::services().files;
+    if (!settings_.options.folderEntries || !files) {
+        folders_.reset();
+        return settings_.slides;
+    }
+    if (!folders_) {
+        folders_ = std::make_unique<Folders>();
+        folders_->read.emplace(window_, [this] { takeReadings(); });
+        folders_->scanner.emplace(*files, folders_->read->poster());
+    }
+    if (folders_->pictures.follow(settings_.slides)) folders_->scanner->restart();
+    askForReadings();
+    return folders_->pictures.pictures();
+}
+
+bool SlideShow::waitingFor(std::int32_t number) {
+    if (!folders_ || !folders_->pictures.waiting(number)) return false;
+    askForReadings();
+    return true;
+}
+
+void SlideShow::askForReadings() { folders_->scanner->read(folders_->pictures.takeWanted()); }
+
+// What the folders' thread read changes the pictures; the slide on show keeps its place
+// among them, and the coming one is chosen again.
+void SlideShow::takeReadings() {
+    if (!folders_) return;
+    for (const FolderReading& reading : folders_->scanner->collect())
+        sequencer_.renumber(folders_->pictures.take(reading, sequencer_.current()));
+    prepareNext();
+}
+
+// The slide after the one on show, for this surface, so that it is ready when due: the
+// next of what was shown after steps back, else the order's next.
 void SlideShow::prepareNext() {
-    const std::vector<Slide>& slides = settings_.slides;
-    const std::int32_t next = sequencer_.next(OrderOf(settings_), slides);
-    if (!slides.empty()) preparer().prepare(requestFor(slides[static_cast<std::size_t>(next - 1)]));
+    if (const Slide* seen = history_.coming()) {
+        preparer().prepare(requestFor(*seen));
+        return;
+    }
+    const std::vector<Slide>& pictures = this->pictures();
+    const std::int32_t next = sequencer_.next(OrderOf(settings_), pictures);
+    if (pictures.empty() || waitingFor(next)) return;
+    if (folders_ && !settings_.randomOrder) {
+        folders_->pictures.comingTo(next);
+        askForReadings();
+    }
+    preparer().prepare(requestFor(pictures[static_cast<std::size_t>(next - 1)]));
 }
 
 void SlideShow::nextSlide() {
@@ -62,19 +126,27 @@ void SlideShow::nextSlide() {
     const tk::Color background = settings_.backgroundColor;
     if (surface_.backColor() != background) surface_.setBackColor(background);
     const double now = Now();
-    if (!sequencer_.due(now, settings_.delaySeconds)) {
+    if (history_.waitingStep() == 0 && (paused_ || !sequencer_.due(now, settings_.delaySeconds))) {
         // In the second before its turn, the coming slide's file is looked at again, so
         // that the slide shows the file as it is then.
-        if (preparer_ && sequencer_.due(now + kOneSecond, settings_.delaySeconds)) preparer_->lookAgain();
+        if (!paused_ && preparer_ && sequencer_.due(now + kOneSecond, settings_.delaySeconds))
+            preparer_->lookAgain();
         return;
     }
+    showComing(now);
+}
 
-    const std::vector<Slide>& slides = settings_.slides;
-    const std::int32_t number = sequencer_.next(OrderOf(settings_), slides);
-    if (slides.empty()) {
+void SlideShow::showComing(double now) {
+    const Slide* seen = history_.coming(); // a step through what was shown
+    const std::vector<Slide>& pictures = this->pictures();
+    std::int32_t number = 0;
+    if (!seen) number = sequencer_.next(OrderOf(settings_), pictures);
+    if (!seen && pictures.empty()) {
         DrawTextSlide(window_, surface_, element_, std::nullopt);
     } else {
-        const Slide& slide = slides[static_cast<std::size_t>(number - 1)];
+        // The slide on show stays until the entry's first reading has come.
+        if (!seen && waitingFor(number)) return;
+        const Slide& slide = seen ? *seen : pictures[static_cast<std::size_t>(number - 1)];
         SlidePreparer& preparer = this->preparer();
         switch (preparer.atDue(requestFor(slide), now, settings_.delaySeconds)) {
         case DueAction::Wait:
@@ -90,10 +162,16 @@ void SlideShow::nextSlide() {
             break;
         }
         preparer.slideShown();
+        if (steered_) history_.shown(slide);
     }
     element_.setVisible(true);
     // Read after drawing: a slow drawing must not eat into the time the slide is on show.
-    sequencer_.shown(number, Now());
+    if (seen) {
+        sequencer_.restartSchedule(Now());
+    } else {
+        sequencer_.shown(number, Now());
+        if (folders_) folders_->pictures.shown(settings_.randomOrder);
+    }
     prepareNext();
 }
 

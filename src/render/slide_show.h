@@ -4,8 +4,13 @@
 // every tick so that a change made in the dialog shows at once.
 #pragma once
 
+#include <memory>
 #include <optional>
+#include <vector>
 
+#include "render/show_history.h"
+#include "render/folder_scanner.h"
+#include "render/show_pictures.h"
 #include "render/slide_preparer.h"
 #include "render/slide_sequencer.h"
 #include "settings/settings.h"
@@ -32,7 +37,29 @@ public:
     // The next tick shows the next slide as soon as the clock has moved on by a second.
     void makeNextSlideDue();
 
+    // --- steered by keys (the full-screen show, with its option on) ---
+    // Keeps what was shown, and the pictures of the slide on show and of the one before.
+    void steerByKeys();
+    // A step forward (+1) or back (-1) through what was shown, then on in the order: its
+    // slide shows at once when its picture is ready, else as soon as it is; its time on
+    // show starts then.
+    void step(int direction);
+    // While paused no slide comes by the schedule (steps still do); on resume the slide on
+    // show stays one delay more.
+    void setPaused(bool paused);
+    bool paused() const { return paused_; }
+
 private:
+    // Shows the slide of the waiting step, or of the schedule (the next one), once its
+    // picture is ready; the time is `now`.
+    void showComing(double now);
+    // The show's pictures: the slide list, or with folder entries on, the list with each
+    // folder entry standing for the pictures of its tree (ShowPictures).
+    const std::vector<Slide>& pictures();
+    // True while the show waits for the first reading of the entry picture `number` is of.
+    bool waitingFor(std::int32_t number);
+    void askForReadings();
+    void takeReadings();
     PrepareRequest requestFor(const Slide& slide) const;
     void prepareNext();
     // The preparer, made at first use, when the window is loaded: its thread then has the
@@ -44,10 +71,21 @@ private:
     tk::Surface& surface_;
     tk::Image& element_;
     SlideSequencer sequencer_;
+    bool steered_ = false;
+    bool paused_ = false;
+    ShowHistory history_; // of a steered show only
     // The preparer tells the window through this notice that a picture is ready; the
     // window takes it then, and shows it at the tick it is due.
     std::optional<tk::WindowNotice> ready_; // before the preparer, so that it ends after it
     std::optional<SlidePreparer> preparer_;
+    // With folder entries on: the flat list and the thread that reads the folders, made at
+    // first use, as the preparer.
+    struct Folders {
+        ShowPictures pictures;
+        std::optional<tk::WindowNotice> read;
+        std::optional<FolderScanner> scanner;
+    };
+    std::unique_ptr<Folders> folders_;
 };
 
 } // namespace qs

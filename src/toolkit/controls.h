@@ -293,9 +293,10 @@ public:
     std::function<void()> onChange;
     // The list's top row moved for the user.
     std::function<void()> onScroll;
-    // Files and folders dropped on the list from another program, as full paths. A list
-    // takes drops only when this is set before its form loads.
-    std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
+    // Files and folders dropped on the list from another program, as full paths, with the
+    // shift keys held as they landed. A list takes drops only when this is set before its
+    // form loads.
+    std::function<void(const std::vector<std::string>& paths, KeyModifiers held)> onFilesDropped;
 
     // The user selects a row (mouse or keys): it becomes current.
     void userSelect(int row);
@@ -305,7 +306,7 @@ public:
     // The user scrolls the list.
     void userScroll(int topRow);
     // The user drops files on the list.
-    void userDropFiles(const std::vector<std::string>& paths);
+    void userDropFiles(const std::vector<std::string>& paths, KeyModifiers held);
     bool canFocus() const override { return true; }
 
 private:

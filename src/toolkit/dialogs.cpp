@@ -16,6 +16,10 @@ void ShowNotice(const std::string& message, const std::string& title, Form* owne
     CurrentBackend().messageBox(message, title, MessageKind::Notice, owner);
 }
 
+FileChoice ChooseFolder(Form* owner, const std::string& title) {
+    return CurrentBackend().chooseFolder(owner, title);
+}
+
 std::optional<Color> ChooseColor(Form* owner) { return CurrentBackend().chooseColor(owner); }
 
 FileChoice ChooseFileToOpen(Form* owner, const OpenFileRequest& request) {

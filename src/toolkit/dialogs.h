@@ -41,5 +41,7 @@ struct FileChoice {
 };
 
 FileChoice ChooseFileToOpen(Form* owner, const OpenFileRequest& request);
+// The system's folder picker: the chosen folder's full path.
+FileChoice ChooseFolder(Form* owner, const std::string& title);
 
 } // namespace qs::tk

@@ -124,8 +124,8 @@ void ListBox::userScroll(int topRow) {
     detail::CallHandler(onScroll);
 }
 
-void ListBox::userDropFiles(const std::vector<std::string>& paths) {
-    if (acceptsInput() && !paths.empty()) detail::CallHandler(onFilesDropped, paths);
+void ListBox::userDropFiles(const std::vector<std::string>& paths, KeyModifiers held) {
+    if (acceptsInput() && !paths.empty()) detail::CallHandler(onFilesDropped, paths, held);
 }
 
 } // namespace qs::tk

@@ -104,6 +104,7 @@ public:
     // The system's colour and file-open dialogs (see dialogs.h).
     virtual std::optional<Color> chooseColor(Form* owner) = 0;
     virtual FileChoice chooseFileToOpen(Form* owner, const OpenFileRequest& request) = 0;
+    virtual FileChoice chooseFolder(Form* owner, const std::string& title) = 0;
 
     virtual std::optional<Picture> loadPicture(const std::string& path) = 0;
     // These two may be called from any thread, with the backend made before that thread

@@ -58,6 +58,7 @@ struct KeyModifiers {
     bool shift = false;
     bool ctrl = false;
     bool alt = false;
+    bool repeat = false; // the keyboard's auto-repeat of a key held down
 };
 
 // Why a form is being closed, as its onClosing is told.

@@ -14,6 +14,7 @@
 #include "platform/services.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/wide_text.h"
+#include "render/folder_scanner.h"
 #include "render/slide_preparer.h"
 #include "settings/settings_file.h"
 #include "settings/settings_file_path.h"
@@ -121,6 +122,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // it uses the imaging component, the heap and the caches the teardown destroys, and may
     // hold their locks when it is ended. TerminateProcess ends every thread at once and runs
     // no code of the program or of any library: nothing is left to write by then.
-    if (qs::SlidePreparer::threadsLeftBehind()) TerminateProcess(GetCurrentProcess(), static_cast<UINT>(exitCode));
+    if (qs::SlidePreparer::threadsLeftBehind() || qs::FolderScanner::threadsLeftBehind())
+        TerminateProcess(GetCurrentProcess(), static_cast<UINT>(exitCode));
     return exitCode;
 }

@@ -230,7 +230,7 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
         return form_.userClose(CloseReason::SessionEnding) ? TRUE : FALSE;
     case kKeyPreviewMessage:
-        return form_.userKeyDown(static_cast<Key>(wParam), CurrentModifiers()) ? TRUE : FALSE;
+        return form_.userKeyDown(static_cast<Key>(wParam), CurrentModifiers(lParam)) ? TRUE : FALSE;
     case kWindowNoticeMessage:
         RunWindowNotice(wParam);
         return 0;
@@ -267,7 +267,7 @@ LRESULT FormPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* backend = Win32Backend::current();
         if (!backend || !backend->keyPreviewed()) {
             auto alive = lifeToken();
-            if (form_.userKeyDown(static_cast<Key>(wParam), CurrentModifiers()) || !*alive) return 0;
+            if (form_.userKeyDown(static_cast<Key>(wParam), CurrentModifiers(lParam)) || !*alive) return 0;
         }
         return defaultHandling(msg, wParam, lParam);
     }

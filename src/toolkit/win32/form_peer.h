@@ -51,7 +51,8 @@ private:
 };
 
 // Sent by the message loops to a form's window before they dispatch a key, so that the
-// form's key preview runs inside its window procedure; non-zero when the form closed.
+// form's key preview runs inside its window procedure (the key's wParam and lParam);
+// non-zero when the form closed.
 constexpr UINT kKeyPreviewMessage = WM_APP + 0x50;
 // A WindowNotice posted to a form's window; wParam is its number.
 constexpr UINT kWindowNoticeMessage = WM_APP + 0x52;

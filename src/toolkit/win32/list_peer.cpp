@@ -249,7 +249,7 @@ private:
             paths.push_back(platform::Narrow(path));
         }
         DragFinish(drop);
-        list_.userDropFiles(paths);
+        list_.userDropFiles(paths, CurrentModifiers());
     }
 
     ListBox& list_;

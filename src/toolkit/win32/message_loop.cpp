@@ -46,7 +46,7 @@ void Win32Backend::processMessage(MSG& msg) {
     }
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         auto alive = peer->lifeToken();
-        const bool closed = SendMessageW(root, kKeyPreviewMessage, msg.wParam, 0) != 0;
+        const bool closed = SendMessageW(root, kKeyPreviewMessage, msg.wParam, msg.lParam) != 0;
         if (closed || !*alive) return; // the form closed on the key: nothing is left to take it
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !TabWanted(msg.hwnd, msg)) {
             // The dialog manager would walk the windows' stacking order; the form's own

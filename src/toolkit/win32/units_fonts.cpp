@@ -60,9 +60,9 @@ HFONT FontFor(const FontSpec& wanted) {
     return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-KeyModifiers CurrentModifiers() {
+KeyModifiers CurrentModifiers(LPARAM keyData) {
     return KeyModifiers{.shift = GetKeyState(VK_SHIFT) < 0, .ctrl = GetKeyState(VK_CONTROL) < 0,
-                        .alt = GetKeyState(VK_MENU) < 0};
+                        .alt = GetKeyState(VK_MENU) < 0, .repeat = (keyData & (LPARAM{1} << 30)) != 0};
 }
 
 } // namespace qs::tk::win32

@@ -31,6 +31,7 @@ public:
     bool messageBox(const std::string& text, const std::string& title, MessageKind kind, Form* owner) override;
     std::optional<Color> chooseColor(Form* owner) override;
     FileChoice chooseFileToOpen(Form* owner, const OpenFileRequest& request) override;
+    FileChoice chooseFolder(Form* owner, const std::string& title) override;
     std::optional<Picture> loadPicture(const std::string& path) override;
     std::optional<Picture> preparePicture(const PictureOrder& order) override;
     std::optional<FileStamp> fileStamp(const std::string& path, const std::stop_token& stop) override;

@@ -113,8 +113,9 @@ void RegisterOwnClasses();
 ContainerWindow* ContainerOf(const Control& control);
 // The pixel rectangle of a control within its container's client area.
 RECT ControlRectPx(const Control& control);
-// The shift keys held down now.
-KeyModifiers CurrentModifiers();
+// The shift keys held down now, and whether the key message (its lParam; none outside a key
+// message) is an auto-repeat.
+KeyModifiers CurrentModifiers(LPARAM keyData = 0);
 
 // A typed character (WM_CHAR of a Unicode window) as the key code a window of the
 // system's code page receives: typed characters are that code page's, "?" where it has none.

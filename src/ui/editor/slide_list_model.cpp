@@ -213,9 +213,19 @@ Slide SlideListModel::removeRow(int row) {
 // A new slide goes below the selected one (at the top when none is), centred and not
 // stretched. The same file may be added any number of times.
 void SlideListModel::add() {
-    const int cur = selected_;
     markChanged();
-    std::optional<std::string> path = view_.pickPicture();
+    addPicked(view_.pickPicture());
+}
+
+void SlideListModel::addFolder() {
+    markChanged();
+    std::optional<std::string> folder = view_.pickFolder();
+    if (folder && (folder->empty() || folder->back() != '\\')) *folder += '\\';
+    addPicked(std::move(folder));
+}
+
+void SlideListModel::addPicked(std::optional<std::string> path) {
+    const int cur = selected_;
     if (!path) return;
     const bool wasEmpty = rows_.empty();
     const int at = wasEmpty ? 0 : cur + 1;

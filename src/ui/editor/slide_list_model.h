@@ -53,6 +53,8 @@ public:
     virtual bool ask(const std::string& question) = 0;
     // The picture the user picks for Add; nothing when the dialog was cancelled or failed.
     virtual std::optional<std::string> pickPicture() = 0;
+    // The folder the user picks for Add Folder; a view without a folder picker gives none.
+    virtual std::optional<std::string> pickFolder() { return std::nullopt; }
     // The slides as last applied, which Reset brings back.
     virtual std::vector<Slide> storedSlides() = 0;
 };
@@ -104,6 +106,9 @@ public:
 
     // --- list commands; each counts as a change even when it then does nothing ---
     void add();
+    // A folder entry, as Add adds a picture: its path ends in a backslash, which marks it
+    // as a folder in the list without asking the disk.
+    void addFolder();
     void remove();
     void moveUp();
     void moveDown();
@@ -123,6 +128,7 @@ private:
     // Shows the selected slide unless it is already on show (or `force`).
     void refresh(bool force);
     void optionClicked(SlideOption which);
+    void addPicked(std::optional<std::string> path);
     void insertRow(int row, Slide slide);
     void insertRows(int row, std::vector<Slide> slides);
     Slide removeRow(int row);

@@ -44,6 +44,7 @@ SlideShowEditor::SlideShowEditor(const Settings& settings, SlideShowEditorOwner&
       deleteButton(*this, {.bounds = {6360, 1200, 1215, 375}, .caption = "&Delete"}),
       upButton(*this, {.bounds = {6360, 2400, 1215, 375}, .caption = "&Up"}),
       downButton(*this, {.bounds = {6360, 3000, 1215, 375}, .caption = "Do&wn"}),
+      addFolderButton(*this, {.bounds = {6360, 3540, 1215, 375}, .caption = "Add &Folder..."}),
       deleteAllButton(*this, {.bounds = {6360, 1800, 1215, 375}, .caption = "De&lete All"}),
       monitorImage(*this, {.bounds = {120, 3480, 2055, 2055}, .stretch = true}),
       previewPicture(*this, {.bounds = {330, 3690, 1630, 1320}}),
@@ -83,12 +84,13 @@ SlideShowEditor::SlideShowEditor(const Settings& settings, SlideShowEditorOwner&
     monitorImage.setPicture(tk::ResourcePicture("MONITOR"));
     previewPicture.setBackColor(tk::Rgb(255, 255, 255));
     applyButton.setEnabled(false);
+    addFolderButton.setVisible(folderEntries());
 
     // Tab order: the name list first, so that keys move the selection from the start;
     // then the commands from the top down, the two boxes and the dialog's buttons.
     int tab = 0;
     for (tk::Control* c : std::initializer_list<tk::Control*>{
-             &nameList, &addButton, &deleteButton, &deleteAllButton, &upButton, &downButton, &previewBox,
+             &nameList, &addButton, &deleteButton, &deleteAllButton, &upButton, &downButton, &addFolderButton, &previewBox,
              &hideWarningsBox, &okButton, &cancelButton, &applyButton, &resetButton})
         c->setTabIndex(tab++);
 
@@ -100,7 +102,9 @@ SlideShowEditor::~SlideShowEditor() = default;
 void SlideShowEditor::bindHandlers() {
     nameList.onChange = [this] { selectSlide(); };
     nameList.onScroll = [this] { followNameListScroll(); };
-    nameList.onFilesDropped = [this](const std::vector<std::string>& paths) { addDroppedFiles(paths); };
+    nameList.onFilesDropped = [this](const std::vector<std::string>& paths, tk::KeyModifiers held) {
+        addDroppedFiles(paths, held);
+    };
     for (int k = 0; k < kSlideOptionCount; ++k) {
         optionLists[static_cast<std::size_t>(k)].onChange = [this, k] { clickOption(k); };
         // The option columns never keep the focus: keys act on the name list.
@@ -110,6 +114,7 @@ void SlideShowEditor::bindHandlers() {
     deleteButton.onClick = [this] { runCommand(&SlideListModel::remove); };
     upButton.onClick = [this] { runCommand(&SlideListModel::moveUp); };
     downButton.onClick = [this] { runCommand(&SlideListModel::moveDown); };
+    addFolderButton.onClick = [this] { runCommand(&SlideListModel::addFolder); };
     deleteAllButton.onClick = [this] { runCommand(&SlideListModel::removeAll); };
     resetButton.onClick = [this] { runCommand(&SlideListModel::reset); };
     previewBox.onClick = [this] { takePreviewOption(); };
@@ -207,8 +212,8 @@ void SlideShowEditor::takeHideWarningsOption() {
     showModel();
 }
 
-void SlideShowEditor::addDroppedFiles(const std::vector<std::string>& paths) {
-    model_.addSlides(droppedPictures(paths));
+void SlideShowEditor::addDroppedFiles(const std::vector<std::string>& paths, tk::KeyModifiers held) {
+    model_.addSlides(droppedPictures(paths, held.shift && folderEntries()));
     showModel();
 }
 

@@ -6,20 +6,25 @@
 // column clipped to its check boxes beside the names. It opens on the slides and the two
 // options of the settings its owner gives it, and hands its results back to the owner:
 // the list at Apply and OK, the two options at once. Files and folders dropped on
-// nameList add the pictures among them.
+// nameList add the pictures among them. With the show's folder entries on (the owner's
+// options as it opens), Add Folder adds a folder as one entry, as does a drop with Shift
+// held; such a row reads "Name\ (folder)".
 //
 // The form and its handlers in slide_show_editor.cpp; what the model asks of it (rows,
 // preview, questions, the file dialog) in slide_list_view.cpp.
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
+#include <thread>
 #include <string>
 #include <vector>
 
 #include "settings/settings.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
+#include "toolkit/window_notice.h"
 #include "ui/editor/slide_list_model.h"
 #include "ui/editor/slide_show_editor_owner.h"
 #include "ui/unconfirmed_changes.h"
@@ -46,6 +51,8 @@ public:
     tk::Button deleteButton;
     tk::Button upButton;
     tk::Button downButton;
+    // Only while the show's folder entries are on.
+    tk::Button addFolderButton;
     tk::Button deleteAllButton;
     tk::Image monitorImage;
     tk::PictureBox previewPicture;
@@ -90,9 +97,15 @@ private:
     void focusNameList();
     void takePreviewOption();
     void takeHideWarningsOption();
-    void addDroppedFiles(const std::vector<std::string>& paths);
-    // The pictures among files and folders dropped on the name list.
-    std::vector<std::string> droppedPictures(const std::vector<std::string>& paths);
+    void addDroppedFiles(const std::vector<std::string>& paths, tk::KeyModifiers held);
+    // The pictures among files and folders dropped on the name list; with `asEntries`, a
+    // folder is one entry.
+    std::vector<std::string> droppedPictures(const std::vector<std::string>& paths, bool asEntries);
+    // A folder row's preview: its first picture, found on a thread of its own.
+    void previewFolder(const Slide& slide);
+    void showFirstPicture();
+    void drawPicturePreview(const Slide& slide);
+    bool folderEntries() const { return settings_.options.folderEntries; }
     void applyList();
     void applyAndClose();
 
@@ -116,6 +129,7 @@ private:
     void blankPreview() override;
     bool ask(const std::string& question) override;
     std::optional<std::string> pickPicture() override;
+    std::optional<std::string> pickFolder() override;
     std::vector<Slide> storedSlides() override;
 
     SlideListModel model_;
@@ -124,6 +138,11 @@ private:
     UnconfirmedChanges& changes_;
     // The file the open dialog offers: the one last picked.
     std::string lastPicked_;
+    // The search for a folder row's first picture: the newest one, its notice and thread.
+    struct FirstPictureSearch;
+    std::shared_ptr<FirstPictureSearch> firstSearch_;
+    std::optional<tk::WindowNotice> firstFound_;
+    std::jthread firstSearchThread_; // last: stopped and joined before the rest goes
 };
 
 } // namespace qs::ui

@@ -30,8 +30,8 @@ bool MonitorCover::onClosing(tk::CloseReason reason) {
     return reason == tk::CloseReason::Program || show_.close();
 }
 
-void MonitorCover::onKeyDown(tk::Key, tk::KeyModifiers) {
-    show_.close();
+void MonitorCover::onKeyDown(tk::Key key, tk::KeyModifiers modifiers) {
+    show_.takeKey(key, modifiers);
 }
 
 void MonitorCover::onMouseDown(float, float) {

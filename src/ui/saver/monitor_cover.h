@@ -1,8 +1,8 @@
 // MonitorCover: a borderless, topmost window in the show's background colour over a
 // monitor other than the primary, for as long as the full-screen show runs. Its input is
-// the show's: a key, a button or a close request ends the show through the show's own
-// close path (so the password is asked once), and its mouse moves count toward the
-// show's movement rule.
+// the show's: a key does what it does on the show's window, a button or a close request
+// ends the show through the show's own close path (so the password is asked once), and
+// its mouse moves count toward the show's movement rule.
 #pragma once
 
 #include <cstdint>

@@ -20,6 +20,22 @@ void TellSystemSaverRuns(bool running) {
     std::int32_t unused = 0;
     platform::services().system->ParametersInfo(kSpiScreenSaverRunning, running ? 1 : 0, &unused, 0);
 }
+
+// What a key does in a show steered by keys (virtual-key codes): a step (+1 or -1), the
+// pause (0), or nothing of the show's (the key ends it).
+std::optional<int> SteeringOf(tk::Key key) {
+    switch (static_cast<std::uint16_t>(key)) {
+    case 0x27: // VK_RIGHT
+    case 0x22: // VK_NEXT, Page Down
+        return +1;
+    case 0x25: // VK_LEFT
+    case 0x21: // VK_PRIOR, Page Up
+        return -1;
+    case 0x20: // VK_SPACE
+        return 0;
+    default: return std::nullopt;
+    }
+}
 } // namespace
 
 OsPlatform QueryOsPlatform() {
@@ -42,6 +58,10 @@ SaverWindow::SaverWindow(const Settings& settings)
       show_(settings, *this, *this, slidePicture) {
     // The program's icon, which the text slide shows.
     setIcon(tk::AppIcon());
+    if (settings.options.steeringKeys) {
+        show_.steerByKeys();
+        pauseMark_.emplace(*this);
+    }
     bindHandlers();
 }
 
@@ -78,8 +98,21 @@ void SaverWindow::onLoad() {
     covers_ = CoverOtherMonitors(*this, settings_.backgroundColor);
 }
 
-void SaverWindow::onKeyDown(tk::Key, tk::KeyModifiers) {
-    close();
+void SaverWindow::onKeyDown(tk::Key key, tk::KeyModifiers modifiers) {
+    takeKey(key, modifiers);
+}
+
+// A held arrow steps once per auto-repeat; a held Space pauses or resumes once.
+void SaverWindow::takeKey(tk::Key key, tk::KeyModifiers modifiers) {
+    const std::optional<int> steering = pauseMark_ ? SteeringOf(key) : std::nullopt;
+    if (!steering) {
+        close();
+    } else if (*steering != 0) {
+        show_.step(*steering);
+    } else if (!modifiers.repeat) {
+        show_.setPaused(!show_.paused());
+        pauseMark_->setShown(show_.paused());
+    }
 }
 
 void SaverWindow::onMouseDown(float, float) {

@@ -2,11 +2,14 @@
 // covers the screen above all other windows, hides the cursor, runs the slide show of the
 // settings it is given on its own surface and closes itself on a key, a mouse button or
 // sustained mouse movement; on the Windows 95 family with the system's password option
-// on, the system's password check must pass first.
+// on, the system's password check must pass first. With the option to steer it by keys,
+// the arrow keys, Page Up and Page Down step through the show and Space pauses it; other
+// input still ends it.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "render/slide_show.h"
@@ -14,6 +17,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "ui/saver/monitor_cover.h"
+#include "ui/saver/pause_mark.h"
 #include "ui/saver/still_cursor_filter.h"
 
 namespace qs::ui {
@@ -38,6 +42,8 @@ public:
     // A mouse move at a screen pixel, over this window or a cover of another monitor: the
     // movement rule counts the moves on every monitor together.
     void countMove(CursorPoint screenPixel);
+    // A key on this window or a cover: a step or the pause of a steered show, else the end.
+    void takeKey(tk::Key key, tk::KeyModifiers modifiers);
 
 protected:
     void onLoad() override;
@@ -65,6 +71,7 @@ private:
     std::int32_t firstMoveTime_ = 0;
     StillCursorFilter stillCursor_;
     std::vector<std::unique_ptr<MonitorCover>> covers_;
+    std::optional<PauseMark> pauseMark_; // a show steered by keys only
 };
 
 } // namespace qs::ui

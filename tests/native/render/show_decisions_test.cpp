@@ -15,6 +15,7 @@
 #include "platform/uniform_random.h"
 #include "render/fit_box.h"
 #include "render/preparer_job.h"
+#include "render/show_history.h"
 #include "render/slide_sequencer.h"
 #include "support/scoped_services.h"
 
@@ -102,6 +103,31 @@ TEST(SlideOrder, EveryOrderOfAShuffledRoundIsEquallyLikely) {
     double chiSquare = 0;
     for (const auto& [order, seen] : orders) chiSquare += (seen - 1000.0) * (seen - 1000.0) / 1000.0;
     EXPECT_LT(chiSquare, 49.73);
+}
+
+// A show steered by keys; the order gives slides A, B, ... Keys: n the schedule's next slide, > and <
+// a step asked for, . the pictures ready (the waiting steps show).
+std::string StepThrough(const std::string& keys) {
+    ShowHistory history;
+    std::string shown;
+    char order = 'A';
+    for (const char key : keys) {
+        if (key == '>' || key == '<') history.askStep(key == '>' ? 1 : -1);
+        for (bool next = key == 'n'; next || (key == '.' && history.waitingStep() != 0); next = false) {
+            const Slide slide = history.coming() ? *history.coming() : Slide{std::string(1, order++)};
+            history.shown(slide);
+            shown += slide.path;
+        }
+    }
+    return shown;
+}
+
+// Back through what was shown, forward (key or schedule) through it again first; 3 steps wait at most.
+TEST(ShowHistory, StepsGoThroughWhatWasShownThenOnInTheOrder) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"nnn<.<.>.>.n", "ABCBABCD"}, {"nnn<.<.nn", "ABCBABC"}, {"n<.<.>.", "AB"}, {"nnnnn<<<<.", "ABCDEDCB"},
+        {"nnn<>.", "ABC"}, {"nnn<.>>>>>.", "ABCBCDE"}};
+    for (const auto& [keys, expected] : cases) EXPECT_EQ(StepThrough(keys), expected) << keys;
 }
 
 // What was prepared for the due slide shows: its picture, or the text slide when it did not load (a

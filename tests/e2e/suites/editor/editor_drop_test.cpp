@@ -45,3 +45,44 @@ TEST(EditorDrop, AddsThePicturesOfADroppedFolderAndFileBelowTheSelectedRow) {
     }
 #endif
 }
+
+void TypeText(const std::string& text); // editor_test.cpp
+
+// With folder entries on, Add Folder's picker and a drop with Shift held each add a folder
+// as one entry, whose row names the folder.
+TEST(EditorDrop, AddFolderAndAShiftDropAddAFolderAsOneEntry) {
+#ifndef QS_E2E_XDND_DROP
+    GTEST_SKIP() << "no X11 drag source was built (libx11-dev)";
+#else
+    RunFolder run;
+    for (const char* name : {"a.bmp", "Holidays\\1.bmp", "Shifted\\2.bmp"}) run.WriteSolidBitmap(name, 8, 8, kRed);
+    run.WriteSettings({"FolderEntries_0=True", "PictureCount_0=1", "FileSpec_1=" + run.PathOf("a.bmp")});
+    SaverProcess saver(run, "/C");
+    std::vector<HWND> lists;
+    HWND settings = OpenSettings(saver), editor = OpenEditor(saver, settings, lists);
+    ASSERT_NE(editor, nullptr);
+    ClickAt(RowPoint(lists[0], 0, 40));
+    ASSERT_TRUE(ClickButton(editor, "Add &Folder..."));
+    HWND picker = saver.WaitForWindow("Select Folder", kDialogDeadline);
+    ASSERT_NE(picker, nullptr) << "the folder picker did not open";
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == picker; }, kDialogDeadline));
+    TypeText(run.PathOf("Holidays"));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return RowCount(lists[0]) == 2; }, kDialogDeadline)) << "no folder was added";
+    EXPECT_EQ(RowText(lists[0], 1), "Holidays\\ (folder)");
+
+    INPUT shift{INPUT_KEYBOARD, {.ki = {VK_SHIFT, 0, 0, 0, 0}}};
+    SendInput(1, &shift, sizeof shift);
+    const std::string command = QS_E2E_XDND_DROP " " + std::to_string(RowPoint(lists[0], 1, 40).x) + " " +
+                                std::to_string(RowPoint(lists[0], 1, 40).y) + " " + FileUri(run.PathOf("Shifted"));
+    ASSERT_GT(WinExec(command.c_str(), SW_SHOWNORMAL), 31u) << "the drag source did not start";
+    const bool dropped = WaitUntil([&] { return RowCount(lists[0]) == 3; }, Ms{20000});
+    shift.ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &shift, sizeof shift);
+    ASSERT_TRUE(dropped) << "the drop was not added";
+    EXPECT_EQ(RowText(lists[0], 2), "Shifted\\ (folder)");
+    ASSERT_TRUE(OkBothAndExit(saver, editor, settings));
+    EXPECT_EQ(run.ReadSettings()["FileSpec_2"], WindowsPath(run.PathOf("Holidays")) + "\\");
+    EXPECT_EQ(run.ReadSettings()["FileSpec_3"], WindowsPath(run.PathOf("Shifted")) + "\\");
+#endif
+}

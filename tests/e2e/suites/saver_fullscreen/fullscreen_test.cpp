@@ -272,6 +272,47 @@ TEST_F(TroubledFiles, APictureWhoseReadBlocksGivesTheTextSlideAndAKeyStillEndsTh
     CloseHandle(server);
 }
 
+// Steered by keys: red, green and blue centred on black, Delay 2, paused by Space on the first slide.
+TEST_F(FullScreen, KeysStepThroughTheListAndBackThroughWhatWasShownSpaceHoldsAndResumesALetterEnds) {
+    const std::string blue = run_.WriteSolidBitmap("blue.bmp", 300, 300, kBlue);
+    const auto signShown = [] { return CountScreenPixels(RECT{824, 0, 1024, 200}, RGB(232, 232, 232), 4) > 100; };
+    const auto startPaused = [&](const std::string& randomOrder) {
+        ASSERT_NE(Start({"BGColor_0=0", "SteeringKeys_0=True", "Delay_0=2", "RandomDisplay_0=" + randomOrder,
+                         "PictureCount_0=3", "FileSpec_1=" + red_, "Center_1=True", "FileSpec_2=" + green_,
+                         "Center_2=True", "FileSpec_3=" + blue, "Center_3=True"}), nullptr);
+        ASSERT_TRUE(WaitUntil([] { return ScreenPixel(512, 384) != kBlack; }, kSlideShown)) << "no first slide";
+        PressKey(VK_SPACE);
+        ASSERT_TRUE(WaitUntil(signShown, Ms(2000))) << "no pause sign";
+    };
+    // The centre before and after each key: a new slide, or after a while the one that came twice.
+    const auto afterKeys = [](const std::vector<WORD>& keys) {
+        std::vector<COLORREF> shown{ScreenPixel(512, 384)};
+        for (const WORD key : keys) {
+            PressKey(key);
+            COLORREF now = shown.back();
+            WaitUntil([&] { return (now = ScreenPixel(512, 384)) != shown.back() && now != kBlack; }, Ms(1500));
+            shown.push_back(now);
+        }
+        return shown;
+    };
+    startPaused("False");
+    PumpFor(Ms(4000));  // past its delay
+    EXPECT_EQ(afterKeys({VK_RIGHT, VK_RIGHT, VK_NEXT, VK_LEFT, VK_PRIOR, VK_LEFT, VK_LEFT, VK_RIGHT}),
+              (std::vector{kRed, kGreen, kBlue, kRed, kBlue, kGreen, kRed, kRed, kGreen}));
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return !signShown(); }, Ms(2000))) << "the sign stayed";
+    EXPECT_TRUE(WaitForScreenPixel(512, 384, kBlue, Ms(5000))) << "the show did not go on through what was shown";
+    PressKey('Q');
+    EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
+    // In random order back retraces the slides as they came; a click on the sign is the show's.
+    startPaused("True");
+    const std::vector<COLORREF> forward = afterKeys(std::vector<WORD>(5, VK_RIGHT));
+    const std::vector<COLORREF> back = afterKeys(std::vector<WORD>(5, VK_LEFT));
+    EXPECT_EQ(std::vector(back.rbegin(), back.rend()), forward);
+    ClickAt(992, 32);
+    EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
+}
+
 using Corners = std::tuple<LONG, LONG, LONG, LONG>;
 
 BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT r, LPARAM list) {

@@ -1,0 +1,159 @@
+#include "render/folder_scanner.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <utility>
+
+#include "render/folder_pictures.h"
+
+namespace qs {
+namespace {
+
+std::atomic<bool> g_threadsLeftBehind{false};
+
+// A first reading hands over what it found at most this often after its first part: each
+// part costs the window thread a pass over the list.
+constexpr std::chrono::milliseconds kPartInterval{250};
+
+} // namespace
+
+struct FolderScanner::Channel {
+    std::mutex mutex;
+    std::condition_variable_any wake;
+    std::deque<FolderOrder> orders;
+    std::vector<FolderReading> finished;
+    std::stop_source current; // stops the reading under way at a restart
+    bool busy = false;
+    FolderOrder underWay; // while busy
+
+    // Hands a reading over; the window is told when the first one waits.
+    void give(FolderReading reading, const std::function<void()>& ready) {
+        bool tell = false;
+        {
+            const std::lock_guard lock(mutex);
+            tell = finished.empty();
+            finished.push_back(std::move(reading));
+        }
+        if (tell) ready();
+    }
+
+    static void Work(std::stop_token end, std::shared_ptr<Channel> self, platform::Files& files,
+                     std::function<void()> ready);
+};
+
+namespace {
+
+// One entry: what its path is, and the pictures of its tree when it is a folder.
+void Read(const FolderOrder& order, platform::Files& files, std::stop_token stop,
+          const std::function<void(FolderReading)>& give) {
+    FolderReading reading{order.generation, order.entry, false, true, true, {}};
+    if (files.Kind(order.path) != platform::PathKind::Folder) return give(std::move(reading));
+    reading.folder = true;
+    bool given = false;
+    auto lastGiven = std::chrono::steady_clock::now();
+    WalkFolderTree(order.path, files, stop, [&](std::vector<std::string> run) {
+        std::vector<std::string> pictures = PicturesAmong(std::move(run), files, stop);
+        reading.pictures.insert(reading.pictures.end(), std::make_move_iterator(pictures.begin()),
+                                std::make_move_iterator(pictures.end()));
+        const auto now = std::chrono::steady_clock::now();
+        if (!order.first || reading.pictures.empty() || (given && now - lastGiven < kPartInterval)) return;
+        FolderReading part = std::exchange(reading, FolderReading{order.generation, order.entry, true, false, true, {}});
+        part.complete = false;
+        give(std::move(part));
+        given = true;
+        lastGiven = now;
+    });
+    if (stop.stop_requested()) return;
+    give(std::move(reading));
+}
+
+} // namespace
+
+void FolderScanner::Channel::Work(std::stop_token end, std::shared_ptr<Channel> self, platform::Files& files,
+                                  std::function<void()> ready) {
+    Channel& c = *self;
+    std::unique_lock lock(c.mutex);
+    for (;;) {
+        c.wake.wait(lock, end, [&c] { return !c.orders.empty(); });
+        if (end.stop_requested()) return;
+        const FolderOrder order = std::move(c.orders.front());
+        c.orders.pop_front();
+        const std::stop_token stop = c.current.get_token();
+        c.busy = true;
+        c.underWay = order;
+        lock.unlock();
+        // The thread's one boundary: a reading that fails in any way gives nothing, and the
+        // entry stands for itself meanwhile.
+        try {
+            Read(order, files, stop, [&](FolderReading r) {
+                if (!stop.stop_requested()) c.give(std::move(r), ready);
+            });
+        } catch (...) {
+        }
+        lock.lock();
+        c.busy = false;
+    }
+}
+
+FolderScanner::FolderScanner(platform::Files& files, std::function<void()> ready)
+    : channel_(std::make_shared<Channel>()),
+      thread_(&Channel::Work, channel_, std::ref(files), std::move(ready)) {}
+
+FolderScanner::~FolderScanner() {
+    bool busy = false;
+    {
+        const std::lock_guard lock(channel_->mutex);
+        channel_->current.request_stop();
+        channel_->orders.clear();
+        busy = channel_->busy;
+    }
+    thread_.request_stop();
+    // A walk stops at its next file; one blocked in a system call is not waited for.
+    if (busy) {
+        thread_.detach();
+        g_threadsLeftBehind = true;
+    }
+}
+
+bool FolderScanner::threadsLeftBehind() { return g_threadsLeftBehind.load(); }
+
+void FolderScanner::read(std::vector<FolderOrder> orders) {
+    if (orders.empty()) return;
+    {
+        const std::lock_guard lock(channel_->mutex);
+        std::deque<FolderOrder>& queue = channel_->orders;
+        for (FolderOrder& order : orders) {
+            if (!order.urgent) {
+                queue.push_back(std::move(order));
+                continue;
+            }
+            // Taken out of its place in the line, so that it is read once.
+            const auto same = [&](const FolderOrder& o) {
+                return o.entry == order.entry && o.generation == order.generation;
+            };
+            if (channel_->busy && same(channel_->underWay)) continue;
+            std::erase_if(queue, same);
+            queue.push_front(std::move(order));
+        }
+    }
+    channel_->wake.notify_one();
+}
+
+void FolderScanner::restart() {
+    const std::lock_guard lock(channel_->mutex);
+    channel_->current.request_stop();
+    channel_->current = std::stop_source();
+    channel_->orders.clear();
+    channel_->finished.clear();
+}
+
+std::vector<FolderReading> FolderScanner::collect() {
+    const std::lock_guard lock(channel_->mutex);
+    return std::exchange(channel_->finished, {});
+}
+
+} // namespace qs
