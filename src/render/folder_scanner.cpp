@@ -42,21 +42,21 @@ struct FolderScanner::Channel {
     }
 
     static void Work(std::stop_token end, std::shared_ptr<Channel> self, platform::Files& files,
-                     std::function<void()> ready);
+                     std::vector<std::string> extensions, std::function<void()> ready);
 };
 
 namespace {
 
 // One entry: what its path is, and the pictures of its tree when it is a folder.
-void Read(const FolderOrder& order, platform::Files& files, std::stop_token stop,
-          const std::function<void(FolderReading)>& give) {
+void Read(const FolderOrder& order, platform::Files& files, const std::vector<std::string>& extensions,
+          std::stop_token stop, const std::function<void(FolderReading)>& give) {
     FolderReading reading{order.generation, order.entry, false, true, true, {}};
     if (files.Kind(order.path) != platform::PathKind::Folder) return give(std::move(reading));
     reading.folder = true;
     bool given = false;
     auto lastGiven = std::chrono::steady_clock::now();
     WalkFolderTree(order.path, files, stop, [&](std::vector<std::string> run) {
-        std::vector<std::string> pictures = PicturesAmong(std::move(run), files, stop);
+        std::vector<std::string> pictures = PicturesAmong(std::move(run), files, stop, extensions);
         reading.pictures.insert(reading.pictures.end(), std::make_move_iterator(pictures.begin()),
                                 std::make_move_iterator(pictures.end()));
         const auto now = std::chrono::steady_clock::now();
@@ -74,7 +74,7 @@ void Read(const FolderOrder& order, platform::Files& files, std::stop_token stop
 } // namespace
 
 void FolderScanner::Channel::Work(std::stop_token end, std::shared_ptr<Channel> self, platform::Files& files,
-                                  std::function<void()> ready) {
+                                  std::vector<std::string> extensions, std::function<void()> ready) {
     Channel& c = *self;
     std::unique_lock lock(c.mutex);
     for (;;) {
@@ -86,22 +86,25 @@ void FolderScanner::Channel::Work(std::stop_token end, std::shared_ptr<Channel> 
         c.busy = true;
         c.underWay = order;
         lock.unlock();
-        // The thread's one boundary: a reading that fails in any way gives nothing, and the
-        // entry stands for itself meanwhile.
+        const auto give = [&](FolderReading r) {
+            if (!stop.stop_requested()) c.give(std::move(r), ready);
+        };
+        // The thread's one boundary: a reading that fails in any way leaves the entry
+        // standing for itself, so that the show gives its text slide and goes on.
         try {
-            Read(order, files, stop, [&](FolderReading r) {
-                if (!stop.stop_requested()) c.give(std::move(r), ready);
-            });
+            Read(order, files, extensions, stop, give);
         } catch (...) {
+            give(FolderReading{order.generation, order.entry, false, true, true, {}});
         }
         lock.lock();
         c.busy = false;
     }
 }
 
-FolderScanner::FolderScanner(platform::Files& files, std::function<void()> ready)
+FolderScanner::FolderScanner(platform::Files& files, std::vector<std::string> extensions,
+                             std::function<void()> ready)
     : channel_(std::make_shared<Channel>()),
-      thread_(&Channel::Work, channel_, std::ref(files), std::move(ready)) {}
+      thread_(&Channel::Work, channel_, std::ref(files), std::move(extensions), std::move(ready)) {}
 
 FolderScanner::~FolderScanner() {
     bool busy = false;

@@ -21,7 +21,8 @@ namespace qs {
 
 class FolderScanner {
 public:
-    FolderScanner(platform::Files& files, std::function<void()> ready);
+    // `extensions`: also pictures by name (IsPictureFile), for every format the system decodes.
+    FolderScanner(platform::Files& files, std::vector<std::string> extensions, std::function<void()> ready);
     ~FolderScanner();
     FolderScanner(const FolderScanner&) = delete;
     FolderScanner& operator=(const FolderScanner&) = delete;

@@ -4,6 +4,7 @@
 #include "render/fit_picture.h"
 #include "render/text_slide.h"
 #include "toolkit/application.h"
+#include "toolkit/picture.h"
 
 namespace qs {
 namespace {
@@ -76,10 +77,16 @@ const std::vector<Slide>& SlideShow::pictures() {
         folders_.reset();
         return settings_.slides;
     }
+    // Every format turned on or off: the folders are read anew by the new rule.
+    if (folders_ && folders_->allFormats != settings_.options.allFormats) folders_.reset();
     if (!folders_) {
         folders_ = std::make_unique<Folders>();
+        folders_->allFormats = settings_.options.allFormats;
         folders_->read.emplace(window_, [this] { takeReadings(); });
-        folders_->scanner.emplace(*files, folders_->read->poster());
+        folders_->scanner.emplace(*files,
+                                  folders_->allFormats ? tk::DecoderExtensions().otherFormats
+                                                       : std::vector<std::string>(),
+                                  folders_->read->poster());
     }
     if (folders_->pictures.follow(settings_.slides)) folders_->scanner->restart();
     askForReadings();
@@ -144,11 +151,20 @@ void SlideShow::showComing(double now) {
     if (!seen && pictures.empty()) {
         DrawTextSlide(window_, surface_, element_, std::nullopt);
     } else {
-        // The slide on show stays until the entry's first reading has come.
-        if (!seen && waitingFor(number)) return;
+        // The slide on show stays until the entry's first reading has come, for one delay
+        // at most: a folder whose reading does not come (a share that no longer answers)
+        // then gives its text slide, and the show goes on.
+        const bool unread = !seen && waitingFor(number);
+        if (!unread) {
+            waitingSince_.reset();
+        } else if (!waitingSince_) {
+            waitingSince_ = now;
+        }
+        if (unread && (now - *waitingSince_) * kScheduleSecondsPerDay <= settings_.delaySeconds) return;
+        waitingSince_.reset();
         const Slide& slide = seen ? *seen : pictures[static_cast<std::size_t>(number - 1)];
         SlidePreparer& preparer = this->preparer();
-        switch (preparer.atDue(requestFor(slide), now, settings_.delaySeconds)) {
+        switch (unread ? DueAction::ShowText : preparer.atDue(requestFor(slide), now, settings_.delaySeconds)) {
         case DueAction::Wait:
             return;
         case DueAction::ShowText:
@@ -161,7 +177,7 @@ void SlideShow::showComing(double now) {
             FitLoadedPicture(element_, surface_, preparer.picture(), slide);
             break;
         }
-        preparer.slideShown();
+        if (!unread) preparer.slideShown();
         if (steered_) history_.shown(slide);
     }
     element_.setVisible(true);

@@ -84,8 +84,11 @@ private:
         ShowPictures pictures;
         std::optional<tk::WindowNotice> read;
         std::optional<FolderScanner> scanner;
+        bool allFormats = false; // what the scanner counts as pictures
     };
     std::unique_ptr<Folders> folders_;
+    // Since when the due slide waits for its entry's first reading (show time, in days).
+    std::optional<double> waitingSince_;
 };
 
 } // namespace qs
