@@ -73,6 +73,7 @@ struct SlidePreparer::Channel {
 
 void SlidePreparer::Channel::Work(std::stop_token end, std::shared_ptr<Channel> self, tk::Backend& backend,
                                   std::function<void()> ready) {
+    const std::unique_ptr<tk::WorkerThreadScope> system = backend.enterWorkerThread();
     Channel& c = *self;
     // The prepared slide waiting for its turn, whose file is looked at again.
     struct Watch {

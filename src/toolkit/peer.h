@@ -74,6 +74,13 @@ public:
     virtual void enterHost(platform::WindowHandle host) = 0;
 };
 
+// What a worker thread holds of the system while it runs (the imaging objects), released
+// when this goes: at the end of the thread's own function, not in the system's thread exit.
+class WorkerThreadScope {
+public:
+    virtual ~WorkerThreadScope() = default;
+};
+
 class Backend {
 public:
     virtual ~Backend() = default;
@@ -117,6 +124,8 @@ public:
     virtual std::optional<FileStamp> fileStamp(const std::string& path, const std::stop_token& stop) = 0;
     // The file extensions of the system's installed picture decoders (see DecoderExtensions).
     virtual DecoderExtensionList decoderExtensions() = 0;
+    // Called first on a worker thread that prepares pictures; held until it returns.
+    virtual std::unique_ptr<WorkerThreadScope> enterWorkerThread() = 0;
     virtual Picture appIcon() = 0;
     virtual Picture resourcePicture(std::string_view name) = 0;
 

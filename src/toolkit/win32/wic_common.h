@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win32/scoped.h"
+#include "toolkit/peer.h"
 
 namespace qs::tk::win32 {
 
@@ -27,9 +28,13 @@ struct IWicSourceTransform : public IUnknown {
 };
 inline constexpr IID kIidSourceTransform = {0x3B16811B, 0x6A43, 0x4EC9, {0xB7, 0x13, 0x3D, 0x5A, 0x0C, 0x13, 0xB9, 0x40}};
 
-// The imaging factory of this thread (COM initialised on first use), or null; both end
-// with the thread.
+// The imaging factory of this thread, or null: a worker's from EnterImagingThread(); on
+// any other thread made on first use (COM initialised then) and ended with the thread.
 IWICImagingFactory* WicFactory();
+// COM and the imaging factory of a worker thread, ended when the result goes: before the
+// thread's exit, where ending them (under the system's loader lock) could wait on other
+// threads.
+std::unique_ptr<WorkerThreadScope> EnterImagingThread();
 
 // The first frame of a picture in a file (memory == null) or in memory.
 struct OpenedFrame {

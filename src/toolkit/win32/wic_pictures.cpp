@@ -12,6 +12,7 @@
 // order is stopped, and a file call it is blocked in is cancelled then.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stop_token>
 #include <utility>
 #include <vector>
@@ -42,7 +43,34 @@ struct ThreadImaging {
 
 } // namespace
 
+namespace {
+
+// A worker's imaging, made on its first picture and ended with its scope.
+class ImagingThreadScope final : public WorkerThreadScope {
+public:
+    ImagingThreadScope();
+    ~ImagingThreadScope() override;
+    IWICImagingFactory* factory() {
+        if (!imaging_) imaging_.emplace();
+        return imaging_->factory.get();
+    }
+
+private:
+    std::optional<ThreadImaging> imaging_;
+};
+
+// The worker's scope while it lasts; a plain pointer, which the thread's exit has nothing to end.
+thread_local ImagingThreadScope* t_workerScope = nullptr;
+
+ImagingThreadScope::ImagingThreadScope() { t_workerScope = this; }
+ImagingThreadScope::~ImagingThreadScope() { t_workerScope = nullptr; }
+
+} // namespace
+
+std::unique_ptr<WorkerThreadScope> EnterImagingThread() { return std::make_unique<ImagingThreadScope>(); }
+
 IWICImagingFactory* WicFactory() {
+    if (t_workerScope) return t_workerScope->factory();
     static thread_local const ThreadImaging imaging;
     return imaging.factory.get();
 }

@@ -141,6 +141,8 @@ std::optional<FileStamp> Win32Backend::fileStamp(const std::string& path, const 
 
 DecoderExtensionList Win32Backend::decoderExtensions() { return InstalledDecoderExtensions(); }
 
+std::unique_ptr<WorkerThreadScope> Win32Backend::enterWorkerThread() { return EnterImagingThread(); }
+
 Picture Win32Backend::appIcon() { return AppIconPicture(); }
 
 Picture Win32Backend::resourcePicture(std::string_view name) { return ResourcePictureNamed(name); }

@@ -36,6 +36,7 @@ public:
     std::optional<Picture> preparePicture(const PictureOrder& order) override;
     std::optional<FileStamp> fileStamp(const std::string& path, const std::stop_token& stop) override;
     DecoderExtensionList decoderExtensions() override;
+    std::unique_ptr<WorkerThreadScope> enterWorkerThread() override;
     Picture appIcon() override;
     Picture resourcePicture(std::string_view name) override;
     void setScreenPointer(Pointer shape) override;
