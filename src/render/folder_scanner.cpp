@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "render/folder_pictures.h"
+#include "render/work_wait.h"
 
 namespace qs {
 namespace {
@@ -78,8 +79,7 @@ void FolderScanner::Channel::Work(std::stop_token end, std::shared_ptr<Channel> 
     Channel& c = *self;
     std::unique_lock lock(c.mutex);
     for (;;) {
-        c.wake.wait(lock, end, [&c] { return !c.orders.empty(); });
-        if (end.stop_requested()) return;
+        if (!WaitForWork(c.wake, lock, end, [&c] { return !c.orders.empty(); })) return;
         const FolderOrder order = std::move(c.orders.front());
         c.orders.pop_front();
         const std::stop_token stop = c.current.get_token();

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "render/fit_box.h"
+#include "render/work_wait.h"
 
 namespace qs {
 namespace {
@@ -84,8 +85,7 @@ void SlidePreparer::Channel::Work(std::stop_token end, std::shared_ptr<Channel> 
     std::optional<Watch> watch;
     std::unique_lock lock(c.mutex);
     for (;;) {
-        c.wake.wait(lock, end, [&c] { return c.order.has_value() || c.lookAgain; });
-        if (end.stop_requested()) return;
+        if (!WaitForWork(c.wake, lock, end, [&c] { return c.order.has_value() || c.lookAgain; })) return;
         c.lookAgain = false;
         std::optional<Order> taken = std::exchange(c.order, std::nullopt);
         if (taken) watch.reset();
