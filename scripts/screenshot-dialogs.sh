@@ -58,6 +58,17 @@ shoot() {
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$file" && echo "   $file"
 }
 
+# shoot_dialog <owner> <key> <title> <picture name> <what>: opens a dialog from its owner
+# with a key, takes its picture and closes it with Escape.
+shoot_dialog() {
+  local opened
+  xdotool windowfocus --sync "$1" key "$2"
+  opened=$(wait_window "$3") || { echo "screenshots: $5 did not open" >&2; return 1; }
+  sleep 0.5
+  shoot "$opened" "$shots/$4$suffix.png"
+  xdotool windowfocus --sync "$opened" key Escape
+}
+
 (cd "$run" && exec "$QS_WINE64" QuilloSlides.scr /c) &
 saver=$!
 
@@ -65,14 +76,7 @@ status=0
 if dialog=$(wait_window "Quillo Screen Saver Settings"); then
   sleep 3 # the preview's first slides
   shoot "$dialog" "$shots/settings-dialog$suffix.png"
-  xdotool windowfocus --sync "$dialog" key alt+a
-  if about=$(wait_window "About Quillo Slide Show"); then
-    sleep 0.5
-    shoot "$about" "$shots/about-box$suffix.png"
-    xdotool windowfocus --sync "$about" key Escape
-  else
-    echo "screenshots: the about box did not open" >&2; status=1
-  fi
+  shoot_dialog "$dialog" alt+a "About Quillo Slide Show" about-box "the about box" || status=1
   sleep 0.5
   xdotool windowfocus --sync "$dialog" key alt+e
   if editor=$(wait_window "Edit Slide Show"); then
@@ -86,14 +90,7 @@ if dialog=$(wait_window "Quillo Screen Saver Settings"); then
     echo "screenshots: the editor did not open" >&2; status=1
   fi
   sleep 0.5
-  xdotool windowfocus --sync "$dialog" key alt+p
-  if options=$(wait_window "Show Options"); then
-    sleep 0.5
-    shoot "$options" "$shots/show-options$suffix.png"
-    xdotool windowfocus --sync "$options" key Escape
-  else
-    echo "screenshots: the options dialog did not open" >&2; status=1
-  fi
+  shoot_dialog "$dialog" alt+p "Show Options" show-options "the options dialog" || status=1
   sleep 0.5
   xdotool windowfocus --sync "$dialog" key alt+c
 else

@@ -13,15 +13,15 @@ fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 # make_loaders <dir> <name=kind>...: kind is works (stays until killed), exits (ends at
 # once, as a saver that did not start) or refused.
 make_loaders() {
-  local dir=$1 spec; shift
+  local dir=$1 loader; shift
   mkdir -p "$dir"
-  for spec in "$@"; do
-    case ${spec#*=} in
+  for loader in "$@"; do
+    case ${loader#*=} in
       works) printf '#!/bin/sh\n[ "$1" = --version ] && echo "wine-8.0 (fake)" && exit 0\nsleep 30\n' ;;
       exits) printf '#!/bin/sh\n[ "$1" = --version ] && echo "wine-8.0 (fake)"\nexit 0\n' ;;
       refused) printf '\177ELF\001\001\001\0\0\0\0\0\0\0\0\0' ;;
-    esac >"$dir/${spec%=*}"
-    chmod +x "$dir/${spec%=*}"
+    esac >"$dir/${loader%=*}"
+    chmod +x "$dir/${loader%=*}"
   done
 }
 
