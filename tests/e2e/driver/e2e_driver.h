@@ -125,11 +125,15 @@ std::vector<HWND> EditorLists(HWND editor);
 // The screen point at the vertical middle of a list's row, x pixels into its client area.
 POINT RowPoint(HWND list, int row, int x);
 
+// Makes `window` the foreground window; true once the system says it is (keys go there then).
+inline bool BringToFront(HWND window) {
+    SetForegroundWindow(window);
+    return WaitUntil([window] { return GetForegroundWindow() == window; }, Ms(3000));
+}
 // The settings dialog of a "/C" run, in front; null when it does not come.
 inline HWND OpenSettings(const SaverProcess& saver) {
     HWND dialog = saver.WaitForWindow(kSettingsCaption, kStartDeadline, "&OK");
-    if (dialog) SetForegroundWindow(dialog);
-    return dialog;
+    return dialog && BringToFront(dialog) ? dialog : nullptr;
 }
 // The editor opened from the settings dialog, once `lists` holds its EditorLists.
 HWND OpenEditor(const SaverProcess& saver, HWND settings, std::vector<HWND>& lists);

@@ -60,7 +60,7 @@ TEST_F(SettingsDialog, PreviewShowsSlidesInsideTheMonitorPictureAndTheTopArrowAn
             ASSERT_TRUE(preview.WaitForExit(kExitDeadline));
         }
         // The file has no RandomDisplay_0: a preview ending last would write its own reading back.
-        SetForegroundWindow(dialog);
+        ASSERT_TRUE(BringToFront(dialog));
         ASSERT_TRUE(ClickCheck(dialog, "Random order"));
         // At 15 twips a pixel: the monitor at (4200, 360), its screen (270, 270) inside it, 2290 x 1680.
         RECT screen{(4200 + 270) / 15, (360 + 270) / 15, (4200 + 270 + 2290) / 15, (360 + 270 + 1680) / 15};
@@ -112,7 +112,7 @@ TEST_F(SettingsDialog, TheAboutBoxOpensAndClosesWithEscAndCancelAfterAChangeAsks
         EXPECT_TRUE(ShowsLabel(about, text)) << text;
     EXPECT_NE(FindChild(about, "Button", "&System Info..."), nullptr);
     EXPECT_FALSE(IsWindowEnabled(dialog)) << "the about box is modal over the settings dialog";
-    SetForegroundWindow(about);
+    ASSERT_TRUE(BringToFront(about));
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, kReactionDeadline));
     ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, kReactionDeadline));
@@ -176,7 +176,7 @@ TEST(NoSlideLost, ACountAboveTheLimitIsWrittenBackAsReadAfterAFullScreenRun) {
     HWND window = saver.WaitForWindow(kSaverCaption, kStartDeadline);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitForScreenPixel(10, 10, kRed, kStartDeadline)) << "the first slide";
-    SetForegroundWindow(window);
+    ASSERT_TRUE(BringToFront(window));
     PressKey('Q');
     ASSERT_TRUE(saver.WaitForExit(kStartDeadline));
     auto settings = run.ReadSettings();

@@ -81,7 +81,7 @@ TEST_P(SaveFailure, OkSaysWhyKeepsTheDialogAndTheChangeAndLeavesTheFile) {
     if (undo) {
         undo();
         EXPECT_EQ(ReadAll(settingsFile), before) << "the file changed";
-        SetForegroundWindow(dialog);
+        ASSERT_TRUE(BringToFront(dialog));
         ASSERT_TRUE(ClickButton(dialog, "&OK"));
         ASSERT_TRUE(saver.WaitForExit(kExitDeadline)) << "OK again did not save";
         EXPECT_NE(ReadAll(settingsFile).find("RandomDisplay_0=True"), std::string::npos);
@@ -124,7 +124,7 @@ TEST(SaveFailureOfAShow, EndsQuietlyAndLeavesTheFile) {
     SaverProcess saver(run, "/S");
     HWND show = saver.WaitForWindow(kSaverCaption, kStartDeadline);
     ASSERT_NE(show, nullptr);
-    SetForegroundWindow(show);
+    ASSERT_TRUE(BringToFront(show));
     PressKey(VK_SPACE);
     // A message box would hold the process until someone answered it.
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
