@@ -144,23 +144,26 @@ TEST_F(SettingsDialog, ShowOptionsCancelKeepsNothingAndOkHandsBackWhatCancelAsks
     SaverProcess saver(run_, "/C");
     HWND dialog = OpenSettings(saver);
     ASSERT_NE(dialog, nullptr);
-    // Opens the options, ticks the box and leaves with `button`: true when the box could be ticked.
-    const auto tick = [&](const std::string& caption, const std::string& button) {
+    // Opens the options, ticks the box and leaves with `button`: says how far that went.
+    const auto tick = [&](const std::string& caption, const std::string& button) -> std::string {
         HWND options = ClickButton(dialog, "O&ptions...") ? saver.WaitForWindow("Show Options", kReactionDeadline, "OK")
                                                           : nullptr;
-        const bool ticked = options && ClickCheck(options, caption);
-        return options && ClickButton(options, button) &&
-               WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, kReactionDeadline) && ticked;
+        if (!options) return "no options dialog";
+        const bool ticked = ClickCheck(options, caption);
+        const auto back = [&] { return IsWindowEnabled(dialog) != FALSE; };
+        if (!ClickButton(options, button) || !WaitUntil(back, kReactionDeadline)) return "the options dialog stayed";
+        return ticked ? "ticked" : "not ticked";
     };
-    EXPECT_FALSE(tick(shuffle, "OK")) << "enabled without Random order";
-    ASSERT_TRUE(tick(allFormats, "Cancel"));
-    ASSERT_TRUE(tick(allFormats, "OK")) << "the options' Cancel kept the tick";
+    EXPECT_EQ(tick(shuffle, "OK"), "not ticked") << "enabled without Random order";
+    ASSERT_EQ(tick(allFormats, "Cancel"), "ticked");
+    ASSERT_EQ(tick(allFormats, "OK"), "ticked") << "the options' Cancel kept the tick";
     ASSERT_TRUE(ClickButton(dialog, "&Cancel"));
     HWND box = saver.WaitForWindow("Screen Saver", kReactionDeadline, "&No");
     ASSERT_NE(box, nullptr) << "no question after the options' OK";
     ASSERT_TRUE(ClickButton(box, "&No"));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, kReactionDeadline));
     ASSERT_TRUE(ClickCheck(dialog, "Random order"));
-    ASSERT_TRUE(tick(shuffle, "OK")) << "disabled with Random order";
+    ASSERT_EQ(tick(shuffle, "OK"), "ticked") << "disabled with Random order";
     ASSERT_TRUE(ClickButton(dialog, "&OK"));
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     auto settings = run_.ReadSettings();
