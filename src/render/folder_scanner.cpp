@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <utility>
 
 #include "render/folder_pictures.h"
-#include "render/work_wait.h"
+#include "toolkit/work_signal.h"
 
 namespace qs {
 namespace {
@@ -24,7 +23,7 @@ constexpr std::chrono::milliseconds kPartInterval{250};
 
 struct FolderScanner::Channel {
     std::mutex mutex;
-    std::condition_variable_any wake;
+    tk::WorkSignal wake;
     std::deque<FolderOrder> orders;
     std::vector<FolderReading> finished;
     std::stop_source current; // stops the reading under way at a restart
@@ -79,7 +78,7 @@ void FolderScanner::Channel::Work(std::stop_token end, std::shared_ptr<Channel> 
     Channel& c = *self;
     std::unique_lock lock(c.mutex);
     for (;;) {
-        if (!WaitForWork(c.wake, lock, end, [&c] { return !c.orders.empty(); })) return;
+        if (!tk::WaitForWork(c.wake, lock, end, [&c] { return !c.orders.empty(); })) return;
         const FolderOrder order = std::move(c.orders.front());
         c.orders.pop_front();
         const std::stop_token stop = c.current.get_token();
@@ -115,6 +114,7 @@ FolderScanner::~FolderScanner() {
         busy = channel_->busy;
     }
     thread_.request_stop();
+    channel_->wake.notify();
     // A walk stops at its next file; one blocked in a system call is not waited for.
     if (busy) {
         thread_.detach();
@@ -143,7 +143,7 @@ void FolderScanner::read(std::vector<FolderOrder> orders) {
             queue.push_front(std::move(order));
         }
     }
-    channel_->wake.notify_one();
+    channel_->wake.notify();
 }
 
 void FolderScanner::restart() {

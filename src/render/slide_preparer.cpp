@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <condition_variable>
 #include <mutex>
 #include <utility>
 
 #include "render/fit_box.h"
-#include "render/work_wait.h"
+#include "toolkit/work_signal.h"
 
 namespace qs {
 namespace {
@@ -60,7 +59,7 @@ std::optional<tk::Picture> Prepare(tk::Backend& backend, const Order& order, std
 
 struct SlidePreparer::Channel {
     std::mutex mutex;
-    std::condition_variable_any wake;
+    tk::WorkSignal wake;
     std::optional<Order> order;     // waiting for the thread
     std::optional<Result> finished; // waiting for the window thread
     bool lookAgain = false;         // the prepared slide's turn is near
@@ -85,7 +84,7 @@ void SlidePreparer::Channel::Work(std::stop_token end, std::shared_ptr<Channel> 
     std::optional<Watch> watch;
     std::unique_lock lock(c.mutex);
     for (;;) {
-        if (!WaitForWork(c.wake, lock, end, [&c] { return c.order.has_value() || c.lookAgain; })) return;
+        if (!tk::WaitForWork(c.wake, lock, end, [&c] { return c.order.has_value() || c.lookAgain; })) return;
         c.lookAgain = false;
         std::optional<Order> taken = std::exchange(c.order, std::nullopt);
         if (taken) watch.reset();
@@ -141,6 +140,7 @@ SlidePreparer::SlidePreparer(tk::Backend& backend, std::function<void()> ready)
 SlidePreparer::~SlidePreparer() {
     current_.request_stop(); // a decode stops at its next band, a blocked file call is cancelled
     thread_.request_stop();
+    channel_->wake.notify();
     bool busy = false;
     {
         std::lock_guard lock(channel_->mutex);
@@ -193,7 +193,7 @@ void SlidePreparer::prepare(const PrepareRequest& request) {
         channel_->order = Order{++serial_, request, current_.get_token()};
         channel_->finished.reset();
     }
-    channel_->wake.notify_one();
+    channel_->wake.notify();
 }
 
 DueAction SlidePreparer::atDue(const PrepareRequest& request, double now, std::int32_t delaySeconds) {
@@ -223,7 +223,7 @@ void SlidePreparer::lookAgain() {
         std::lock_guard lock(channel_->mutex);
         channel_->lookAgain = true;
     }
-    channel_->wake.notify_one();
+    channel_->wake.notify();
 }
 
 void SlidePreparer::slideShown() {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -25,6 +26,11 @@ private:
     static void CALLBACK Expired(void* self, BOOLEAN) {
         std::fprintf(stderr, "no end within the deadline: %s\n", static_cast<Deadline*>(self)->what_.c_str());
         std::fflush(stderr);
+        if (std::getenv("QS_HANG_WAIT")) { // held for a debugger (winedbg: attach, bt all) instead of ended
+            std::fprintf(stderr, "PID %lu\n", GetCurrentProcessId());
+            std::fflush(stderr);
+            Sleep(INFINITE);
+        }
         TerminateProcess(GetCurrentProcess(), 3);
     }
     std::string what_;
