@@ -101,4 +101,18 @@ std::vector<std::string> PicturesAmong(std::vector<std::string> found, platform:
     return pictures;
 }
 
+std::string FirstPictureIn(const std::string& folder, platform::Files& files, std::stop_token stop,
+                           const std::vector<std::string>& extensions) {
+    std::stop_source enough;
+    const std::stop_callback follow(stop, [&enough] { enough.request_stop(); });
+    std::string first;
+    WalkFolderTree(folder, files, enough.get_token(), [&](std::vector<std::string> run) {
+        std::vector<std::string> pictures = PicturesAmong(std::move(run), files, enough.get_token(), extensions);
+        if (pictures.empty() || enough.stop_requested()) return;
+        first = pictures.front();
+        enough.request_stop();
+    });
+    return first;
+}
+
 } // namespace qs

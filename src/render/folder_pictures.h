@@ -36,4 +36,9 @@ void WalkFolderTree(const std::string& folder, platform::Files& files, std::stop
 std::vector<std::string> PicturesAmong(std::vector<std::string> found, platform::Files& files,
                                        std::stop_token stop = {}, const std::vector<std::string>& extensions = {});
 
+// The first picture of the folder's tree in the walk's order; empty when the tree holds
+// none, or on `stop`. The walk ends at that picture.
+std::string FirstPictureIn(const std::string& folder, platform::Files& files, std::stop_token stop,
+                           const std::vector<std::string>& extensions = {});
+
 } // namespace qs

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "render/fit_box.h"
+#include "toolkit/application.h"
 #include "toolkit/work_signal.h"
 
 namespace qs {
@@ -17,17 +18,6 @@ std::atomic<bool> g_threadsLeftBehind{false};
 // Twips to pixels as the drawing code rounds them.
 int Pixels(float twips, float twipsPerPixel) {
     return static_cast<int>(std::lround(twips / (twipsPerPixel > 0 ? twipsPerPixel : 15.0f)));
-}
-
-tk::DisplayPlace PlaceOf(const tk::Picture& picture, const PrepareRequest& request) {
-    const SurfaceGeometry& s = request.surface;
-    const Slide& slide = request.slide;
-    const ElementBox e = FitBox(tk::NaturalTwips(picture.himetricWidth(), s.twipsPerPixelX),
-                                tk::NaturalTwips(picture.himetricHeight(), s.twipsPerPixelY), s.width, s.scaleWidth,
-                                s.scaleHeight, s.screenWidth, slide.center, slide.hStretch, slide.vStretch);
-    return tk::DisplayPlace{Pixels(e.left, s.twipsPerPixelX),       Pixels(e.top, s.twipsPerPixelY),
-                            Pixels(e.width, s.twipsPerPixelX),      Pixels(e.height, s.twipsPerPixelY),
-                            Pixels(s.scaleWidth, s.twipsPerPixelX), Pixels(s.scaleHeight, s.twipsPerPixelY)};
 }
 
 // A request as the thread takes it, with the stop that ends it when it is no longer wanted.
@@ -130,6 +120,24 @@ void SlidePreparer::Channel::Work(std::stop_token end, std::shared_ptr<Channel> 
         c.finished = std::move(result);
         ready();
     }
+}
+
+tk::DisplayPlace PlaceOf(const tk::Picture& picture, const PrepareRequest& request) {
+    const SurfaceGeometry& s = request.surface;
+    const Slide& slide = request.slide;
+    const ElementBox e = FitBox(tk::NaturalTwips(picture.himetricWidth(), s.twipsPerPixelX),
+                                tk::NaturalTwips(picture.himetricHeight(), s.twipsPerPixelY), s.width, s.scaleWidth,
+                                s.scaleHeight, s.screenWidth, slide.center, slide.hStretch, slide.vStretch);
+    return tk::DisplayPlace{Pixels(e.left, s.twipsPerPixelX),       Pixels(e.top, s.twipsPerPixelY),
+                            Pixels(e.width, s.twipsPerPixelX),      Pixels(e.height, s.twipsPerPixelY),
+                            Pixels(s.scaleWidth, s.twipsPerPixelX), Pixels(s.scaleHeight, s.twipsPerPixelY)};
+}
+
+PrepareRequest RequestFor(const Slide& slide, const tk::Surface& surface, bool allFormats) {
+    return PrepareRequest{slide,
+                          {surface.surfaceWidth(), surface.surfaceClientWidth(), surface.surfaceClientHeight(),
+                           tk::ScreenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()},
+                          allFormats};
 }
 
 SlidePreparer::SlidePreparer(tk::Backend& backend, std::function<void()> ready)

@@ -24,6 +24,7 @@
 #include "render/preparer_job.h"
 #include "toolkit/peer.h"
 #include "toolkit/picture.h"
+#include "toolkit/surface.h"
 
 namespace qs {
 
@@ -81,5 +82,10 @@ private:
     std::shared_ptr<Channel> channel_;      // shared with the thread, which may outlive this
     std::jthread thread_;
 };
+
+// A request for `slide`'s picture drawn on `surface`, which lies on a window of the screen.
+PrepareRequest RequestFor(const Slide& slide, const tk::Surface& surface, bool allFormats);
+// Where the request's picture goes on its surface, in pixels: the size it is decoded at.
+tk::DisplayPlace PlaceOf(const tk::Picture& picture, const PrepareRequest& request);
 
 } // namespace qs

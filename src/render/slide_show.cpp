@@ -36,10 +36,7 @@ void SlideShow::makeNextSlideDue() {
 }
 
 PrepareRequest SlideShow::requestFor(const Slide& slide) const {
-    return PrepareRequest{slide,
-                          {surface_.surfaceWidth(), surface_.surfaceClientWidth(), surface_.surfaceClientHeight(),
-                           tk::ScreenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()},
-                          settings_.options.allFormats};
+    return RequestFor(slide, surface_, settings_.options.allFormats);
 }
 
 SlidePreparer& SlideShow::preparer() {

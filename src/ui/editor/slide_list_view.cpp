@@ -9,6 +9,7 @@
 
 #include "render/fit_picture.h"
 #include "render/folder_pictures.h"
+#include "render/slide_preparer.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/picture.h"
@@ -56,11 +57,11 @@ std::string FolderRowText(const std::string& path) {
 
 } // namespace
 
-struct SlideShowEditor::FirstPictureSearch {
-    Slide folder;
+struct SlideShowEditor::PreviewAside {
+    Slide slide; // as listed: a folder entry's own path
     std::mutex mutex;
     bool done = false;
-    std::string first; // empty: the tree holds no picture
+    std::optional<tk::Picture> picture; // none: nothing to show
 };
 
 // Shortened to 0.6 of the name list's width, the part left of the option columns.
@@ -133,8 +134,8 @@ void SlideShowEditor::showPreviewSurface(bool on) { previewPicture.setVisible(on
 // The surface is hidden while the picture loads and fits, and shown once complete, so
 // that a half-drawn preview never shows.
 void SlideShowEditor::drawPreview(const Slide& slide) {
-    firstSearch_.reset(); // what an earlier folder's search finds is not shown
-    if (folderEntries() && IsFolderEntry(slide.path)) previewFolder(slide);
+    previewAside_.reset(); // what an earlier preview made aside finds is not shown
+    if (folderEntries() && IsFolderEntry(slide.path)) previewAside(slide, true);
     else drawPicturePreview(slide);
 }
 
@@ -150,57 +151,76 @@ void SlideShowEditor::drawPicturePreview(const Slide& slide) {
         } catch (const std::exception&) {
             shown.clear();
         }
-        previewPicture.setVisible(true);
-        if (shown.empty()) {
-            previewImage.setPicture(tk::Picture());
-            previewImage.setVisible(false);
-            previewPicture.drawText(0, 0, "Cannot load picture");
-        } else {
-            previewImage.setVisible(true);
-        }
     }
+    // The five formats load here; any other is asked of the system's decoders aside.
+    if (shown.empty() && settings_.options.allFormats && !slide.path.empty()) return previewAside(slide, false);
+    finishPreview(!shown.empty());
 }
 
-// The walk stops at the first picture, or when a newer search replaces this one; the
-// preview stays blank meanwhile, so that a tree on a slow disk never holds the dialog.
-void SlideShowEditor::previewFolder(const Slide& slide) {
+void SlideShowEditor::finishPreview(bool loaded) {
+    previewPicture.setVisible(true);
+    if (loaded) {
+        previewImage.setVisible(true);
+        return;
+    }
+    previewImage.setPicture(tk::Picture());
+    previewImage.setVisible(false);
+    previewPicture.drawText(0, 0, "Cannot load picture");
+}
+
+// A folder's walk stops at its first picture, or when a newer preview replaces this one, so
+// that a tree on a slow disk never holds the dialog.
+void SlideShowEditor::previewAside(const Slide& slide, bool folder) {
     blankPreview();
     platform::Files* files = platform::services().files;
-    if (!files) return;
-    if (!firstFound_) firstFound_.emplace(*this, [this] { showFirstPicture(); });
-    auto search = std::make_shared<FirstPictureSearch>();
-    search->folder = slide;
-    firstSearch_ = search;
-    firstSearchThread_ = std::jthread([search, files, found = firstFound_->poster()](std::stop_token stop) {
-        std::stop_source enough;
-        const std::stop_callback follow(stop, [&enough] { enough.request_stop(); });
-        std::string first;
-        WalkFolderTree(search->folder.path, *files, enough.get_token(), [&](std::vector<std::string> run) {
-            std::vector<std::string> pictures = PicturesAmong(std::move(run), *files, enough.get_token());
-            if (pictures.empty() || enough.stop_requested()) return;
-            first = pictures.front();
-            enough.request_stop();
-        });
-        {
-            const std::lock_guard lock(search->mutex);
-            search->first = first;
-            search->done = true;
+    if (folder && !files) return;
+    if (!previewMade_) previewMade_.emplace(*this, [this] { showPreviewMadeAside(); });
+    auto aside = std::make_shared<PreviewAside>();
+    aside->slide = slide;
+    previewAside_ = aside;
+    const PrepareRequest request = RequestFor(slide, previewPicture, settings_.options.allFormats);
+    std::vector<std::string> extensions;
+    if (request.allFormats) extensions = tk::DecoderExtensions().otherFormats;
+    tk::Backend& backend = tk::CurrentBackend();
+    previewThread_ = std::jthread([aside, files, folder, request, extensions, &backend,
+                                   made = previewMade_->poster()](std::stop_token stop) {
+        const std::unique_ptr<tk::WorkerThreadScope> system = backend.enterWorkerThread();
+        std::optional<tk::Picture> picture;
+        // The thread's one boundary: whatever fails here leaves a preview that cannot load.
+        try {
+            PrepareRequest order = request;
+            if (folder) order.slide.path = FirstPictureIn(request.slide.path, *files, stop, extensions);
+            if (!order.slide.path.empty() && !stop.stop_requested())
+                picture = backend.preparePicture({order.slide.path, order.surface.twipsPerPixelX,
+                                                  order.surface.twipsPerPixelY,
+                                                  [&order](const tk::Picture& p) { return PlaceOf(p, order); }, stop,
+                                                  order.allFormats});
+        } catch (...) {
+            picture.reset();
         }
-        found();
+        {
+            const std::lock_guard lock(aside->mutex);
+            aside->picture = std::move(picture);
+            aside->done = true;
+        }
+        made();
     });
 }
 
-void SlideShowEditor::showFirstPicture() {
-    const std::shared_ptr<FirstPictureSearch> search = firstSearch_;
-    if (!search) return;
-    Slide first = search->folder;
+void SlideShowEditor::showPreviewMadeAside() {
+    const std::shared_ptr<PreviewAside> aside = previewAside_;
+    if (!aside) return;
+    std::optional<tk::Picture> picture;
     {
-        const std::lock_guard lock(search->mutex);
-        if (!search->done) return;
-        first.path = search->first;
+        const std::lock_guard lock(aside->mutex);
+        if (!aside->done) return;
+        picture = std::move(aside->picture);
     }
-    firstSearch_.reset();
-    drawPicturePreview(first);
+    previewAside_.reset();
+    previewPicture.setVisible(false);
+    previewPicture.clear();
+    if (picture) FitLoadedPicture(previewImage, previewPicture, *picture, aside->slide);
+    finishPreview(picture.has_value());
 }
 
 void SlideShowEditor::dropPreviewPicture() { previewImage.setPicture(tk::Picture()); }

@@ -101,10 +101,14 @@ private:
     // The pictures among files and folders dropped on the name list; with `asEntries`, a
     // folder is one entry.
     std::vector<std::string> droppedPictures(const std::vector<std::string>& paths, bool asEntries);
-    // A folder row's preview: its first picture, found on a thread of its own.
-    void previewFolder(const Slide& slide);
-    void showFirstPicture();
+    // A preview made on a thread of its own: a folder row's first picture, or a picture only
+    // the system's other decoders read (every format on); the preview is blank meanwhile.
+    void previewAside(const Slide& slide, bool folder);
+    void showPreviewMadeAside();
     void drawPicturePreview(const Slide& slide);
+    // Shows the preview surface with the picture element placed, or the text of a picture
+    // that cannot load.
+    void finishPreview(bool loaded);
     bool folderEntries() const { return settings_.options.folderEntries; }
     void applyList();
     void applyAndClose();
@@ -138,11 +142,11 @@ private:
     UnconfirmedChanges& changes_;
     // The file the open dialog offers: the one last picked.
     std::string lastPicked_;
-    // The search for a folder row's first picture: the newest one, its notice and thread.
-    struct FirstPictureSearch;
-    std::shared_ptr<FirstPictureSearch> firstSearch_;
-    std::optional<tk::WindowNotice> firstFound_;
-    std::jthread firstSearchThread_; // last: stopped and joined before the rest goes
+    // The preview made aside: the newest one, its notice and thread.
+    struct PreviewAside;
+    std::shared_ptr<PreviewAside> previewAside_;
+    std::optional<tk::WindowNotice> previewMade_;
+    std::jthread previewThread_; // last: stopped and joined before the rest goes
 };
 
 } // namespace qs::ui

@@ -94,6 +94,16 @@ std::string RunFolder::WriteSolidBitmap(const std::string& name, int width, int 
     return PathOf(name);
 }
 
+std::string RunFolder::WriteSolidIcon(const std::string& name, int side, COLORREF colour) const {
+    WriteSolidBitmap(name, side, side, colour);
+    std::string image = ReadText(name).substr(sizeof(BITMAPFILEHEADER)) + std::string(side * side / 8, '\0');
+    image[8] = char(2 * side); // the height counts the mask's rows too
+    const DWORD at[] = {DWORD(image.size()), 22};
+    const std::string entry = std::string("\0\0\1\0\1\0", 6) + char(side) + char(side) + std::string("\0\0\1\0\x18\0", 6);
+    WriteText(name, entry + std::string(reinterpret_cast<const char*>(at), sizeof at) + image);
+    return PathOf(name);
+}
+
 std::string RunFolder::CopyIn(const std::string& source, const std::string& name) const {
     CopyFileA(source.c_str(), PathOf(name).c_str(), FALSE);
     return PathOf(name);

@@ -95,3 +95,18 @@ TEST(Editor, ShowsSelectsAddsMovesTogglesAndDeletesSlidesAndOkWritesThem) {
              {"VStretch_3", "False"}})
         EXPECT_EQ(ini[key], value) << key;
 }
+
+// With every format on, the preview shows a picture only the system's other decoders read (prepared aside).
+TEST(Editor, PreviewsAPictureBeyondTheFiveFormatsWithEveryFormatOn) {
+    RunFolder run;
+    run.WriteSettings({"PreviewFlag_0=True", "AllFormats_0=True", "PictureCount_0=2",
+                       "FileSpec_1=" + WindowsPath(run.WriteSolidBitmap("red.bmp", 64, 64, kRed)),
+                       "FileSpec_2=" + WindowsPath(run.WriteSolidIcon("green.ico", 64, kGreen))});
+    SaverProcess saver(run, "/C");
+    std::vector<HWND> lists;
+    HWND settings = OpenSettings(saver), editor = OpenEditor(saver, settings, lists);
+    ASSERT_NE(editor, nullptr) << "the editor did not open";
+    ClickAt(RowPoint(lists[0], 1, 40));
+    EXPECT_TRUE(WaitUntil([&] { return CountScreenPixels(ScreenRect(editor), kGreen) > 0; }, kDialogDeadline));
+    EXPECT_TRUE(OkBothAndExit(saver, editor, settings));
+}
