@@ -38,7 +38,7 @@ void SlideShow::makeNextSlideDue() {
 PrepareRequest SlideShow::requestFor(const Slide& slide) const {
     return PrepareRequest{slide,
                           {surface_.surfaceWidth(), surface_.surfaceClientWidth(), surface_.surfaceClientHeight(),
-                           tk::ScreenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()},
+                           surface_.screenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()},
                           settings_.options.allFormats};
 }
 

@@ -86,6 +86,29 @@ TEST(SlideOrder, SlidesFollowInListOrderAtRandomOrShuffledOneDrawPerSlideShown) 
     }
 }
 
+// The show of the k-th other monitor starts k slides further on in list order, wrapping round the
+// list, and goes on from there; at random the draws alone decide.
+TEST(SlideOrder, AShowStartedFurtherOnBeginsThereInListOrderOnly) {
+    const struct {
+        SlideOrder order;
+        std::int32_t furtherOn;
+        std::string names;
+        std::vector<std::int32_t> shown;
+    } cases[] = {{SlideOrder::List, 0, "abc", {1, 2, 3}}, {SlideOrder::List, 1, "abc", {2, 3, 1}},
+                 {SlideOrder::List, 2, "abc", {3, 1, 2}}, {SlideOrder::List, 4, "abc", {2, 3, 1}},
+                 {SlideOrder::List, 1, "", {1, 1}},       {SlideOrder::Random, 2, "abcd", {1, 4}}};
+    for (const auto& row : cases) {
+        FakeRandom random;
+        random.queued = {0.0, 0.9};
+        SlideSequencer sequencer(random);
+        sequencer.startFurtherOn(row.furtherOn);
+        std::vector<std::int32_t> got;
+        while (got.size() < row.shown.size())
+            sequencer.shown(got.emplace_back(sequencer.next(row.order, Pictures(row.names))), 0.0);
+        EXPECT_EQ(got, row.shown) << row.furtherOn << " " << row.names;
+    }
+}
+
 // 24,000 first rounds of four shuffled pictures from a fixed seed: chi-square over the 24 orders
 // (23 degrees of freedom) stays below 49.73, which a fair shuffle exceeds with probability 0.001.
 TEST(SlideOrder, EveryOrderOfAShuffledRoundIsEquallyLikely) {
