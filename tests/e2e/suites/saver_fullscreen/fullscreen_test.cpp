@@ -342,6 +342,40 @@ TEST(TwoMonitors, TheShowCoversBothAndAKeyOnTheSecondEndsIt) {
     EXPECT_TRUE(saver.WaitForExit(kExitDeadline));
 }
 
+// Show on every monitor: the second monitor's window shows slides of its own, at the pictures' own size on it, in
+// list order the one after the primary's (green beside red); without the option, the background colour. Xvfb puts
+// both heads at the origin, the primary's window above: the second's is raised to be seen.
+TEST(TwoMonitors, EachMonitorShowsItsOwnSlideOnlyWithTheOption) {
+    std::multiset<Corners> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    monitors.erase(Corners{0, 0, 1024, 768});
+    ASSERT_EQ(monitors.size(), 1u) << "the primary at 1024 x 768 and one more";
+    const auto [left, top, right, bottom] = *monitors.begin();
+    const RECT second{left, top, right, bottom}, middle{(left + right) / 2 - 50, (top + bottom) / 2 - 100,
+                                                       (left + right) / 2 + 50, (top + bottom) / 2 + 100};
+    RunFolder run;
+    const std::string red = run.WriteSolidBitmap("red.bmp", 200, 100, kRed),
+                      green = run.WriteSolidBitmap("green.bmp", 100, 200, kGreen);
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        run.WriteSettings({"BGColor_0=" + std::to_string(kBlue), "Delay_0=10", on ? "EveryMonitor_0=True" : "",
+                           "PictureCount_0=2", "FileSpec_1=" + red, "Center_1=True", "FileSpec_2=" + green,
+                           "Center_2=True"});
+        SaverProcess saver(run, "/S");
+        ASSERT_TRUE(WaitForScreenPixel(512, 384, kRed, kStartDeadline)) << "the primary's first slide";
+        HWND cover = nullptr;
+        for (HWND w : saver.TopLevelWindows())
+            if (const RECT r = ScreenRect(w); IsWindowVisible(w) && EqualRect(&r, &second)) cover = w;
+        ASSERT_NE(cover, nullptr) << "no window over the second monitor";
+        SetWindowPos(cover, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const int area = (right - left) * (bottom - top), blue = on ? area - 100 * 200 : area;
+        EXPECT_TRUE(WaitUntil([&] { return CountScreenPixels(second, kBlue) == blue; }, kSlideShown));
+        EXPECT_EQ(CountScreenPixels(middle, kGreen), on ? 100 * 200 : 0);
+        PressKey('Q');
+        EXPECT_TRUE(saver.WaitForExit(kExitDeadline));
+    }
+}
+
 // Shuffled, 50 pictures of 50 colours: the first 50 slides show each once, and the 51st, which begins
 // the next round, is another than the 50th: no slide was held twice its time.
 TEST_F(PreparedSlides, ShuffledEveryPictureShowsOnceARoundAndNeverTwiceInARow) {
