@@ -12,6 +12,8 @@
 #    pictures: step_bench, see its source.
 #    A folder entry of a 100,000-picture tree against three pictures ("/S", "/C"; the
 #    first slide or dialog and the longest window-thread stall): folder_tree_bench.
+#    Slides on every monitor, on a display with a second screen of 800 x 600: the first
+#    slide on each monitor and the peak memory, against the primary alone: monitors_bench.
 # 3. A soak: the show at Delay 2 for ten minutes, a 24-megapixel photo and a small picture
 #    in turn; memory, handles and GDI objects at the end against the first minute:
 #    soak_bench, see its source.
@@ -23,7 +25,8 @@ root=$(pwd)
 
 scripts/setup.sh >/dev/null || exit 1
 cmake --preset win64 >/dev/null || exit 1
-cmake --build --preset win64 --target QuilloSlides saver_bench step_bench large_list_bench folder_tree_bench soak_bench -j2 >/dev/null || exit 1
+cmake --build --preset win64 --target QuilloSlides saver_bench step_bench large_list_bench folder_tree_bench soak_bench \
+  monitors_bench -j2 >/dev/null || exit 1
 
 work=$(mktemp -d /tmp/qs-bench.XXXXXX)
 # Two scenes at 24 megapixels (6000 x 4000, noise over a gradient, so that the JPEG is as
@@ -64,6 +67,10 @@ qs_wine build/win64/bench/large_list_bench.exe "${QS_BENCH_SLIDES:-100000}" 2>&1
 echo "== a folder entry: a tree of ${QS_BENCH_SLIDES:-100000} pictures against 3 pictures"
 qs_wine build/win64/bench/folder_tree_bench.exe "${QS_BENCH_SLIDES:-100000}" 2>&1 ||
   { echo "bench: FAILED: folder_tree_bench did not run through"; exit 1; }
+
+echo "== two monitors: slides on every monitor against the primary alone"
+qs_two_monitor_run build/win64/bench/monitors_bench.exe "$work/big1.jpg" "$work/big2.jpg" "$work/small1.jpg" \
+  "$work/small2.jpg" 2>&1 | grep -vE '^(fixme|err|warn):' || { echo "bench: FAILED: monitors_bench did not run through"; exit 1; }
 
 soak_minutes="${QS_BENCH_SOAK_MINUTES:-10}"
 if [ "$soak_minutes" != 0 ]; then

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "render/fit_box.h"
-#include "toolkit/application.h"
 
 namespace qs {
 
@@ -16,7 +15,7 @@ void FitLoadedPicture(tk::Image& element, tk::Surface& surface, const tk::Pictur
     surface.clear();
     element.setStretch(true);
     const ElementBox e = FitBox(element.width(), element.height(), surface.surfaceWidth(),
-                                surface.surfaceClientWidth(), surface.surfaceClientHeight(), tk::ScreenWidth(),
+                                surface.surfaceClientWidth(), surface.surfaceClientHeight(), surface.screenWidth(),
                                 slide.center, slide.hStretch, slide.vStretch);
     element.move({e.left, e.top, e.width, e.height});
 }

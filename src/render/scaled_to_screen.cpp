@@ -1,11 +1,8 @@
 #include "render/scaled_to_screen.h"
 
-#include "toolkit/application.h"
-
 namespace qs {
 
-double ScaledToScreen(double surfaceWidth, double fullScreenValue) {
-    const double screenWidth = tk::ScreenWidth();
+double ScaledToScreen(double surfaceWidth, double screenWidth, double fullScreenValue) {
     // A screen that reports no width leaves no share to compute; counting the surface
     // as screen-wide keeps sizes finite instead of infinite or NaN.
     if (!(screenWidth > 0)) return fullScreenValue;

@@ -4,8 +4,8 @@
 
 namespace qs {
 
-// fullScreenValue scaled by surfaceWidth / the screen's width (both twips), computed
-// as surfaceWidth * fullScreenValue / screen width.
-double ScaledToScreen(double surfaceWidth, double fullScreenValue);
+// fullScreenValue scaled by surfaceWidth / screenWidth (both twips), computed as
+// surfaceWidth * fullScreenValue / screenWidth.
+double ScaledToScreen(double surfaceWidth, double screenWidth, double fullScreenValue);
 
 } // namespace qs

@@ -136,7 +136,7 @@ tk::DisplayPlace PlaceOf(const tk::Picture& picture, const PrepareRequest& reque
 PrepareRequest RequestFor(const Slide& slide, const tk::Surface& surface, bool allFormats) {
     return PrepareRequest{slide,
                           {surface.surfaceWidth(), surface.surfaceClientWidth(), surface.surfaceClientHeight(),
-                           tk::ScreenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()},
+                           surface.screenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()},
                           allFormats};
 }
 

@@ -83,7 +83,7 @@ private:
     std::jthread thread_;
 };
 
-// A request for `slide`'s picture drawn on `surface`, which lies on a window of the screen.
+// A request for `slide`'s picture drawn on `surface`, fitted to the screen (monitor) it stands for.
 PrepareRequest RequestFor(const Slide& slide, const tk::Surface& surface, bool allFormats);
 // Where the request's picture goes on its surface, in pixels: the size it is decoded at.
 tk::DisplayPlace PlaceOf(const tk::Picture& picture, const PrepareRequest& request);

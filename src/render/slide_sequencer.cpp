@@ -32,6 +32,7 @@ std::int32_t SlideSequencer::next(SlideOrder order, const std::vector<Slide>& pi
     pick_.reset();
     switch (order) {
     case SlideOrder::List: {
+        if (furtherOn_ > 0 && count > 0) return static_cast<std::int32_t>(std::size_t(furtherOn_) % count) + 1;
         // Widened so that a slide number at the top of its range wraps instead of overflowing.
         const std::int64_t next = std::int64_t{current_} + 1;
         return next > static_cast<std::int64_t>(count) ? 1 : static_cast<std::int32_t>(next);
@@ -65,6 +66,7 @@ std::int32_t SlideSequencer::shuffled(const std::vector<Slide>& pictures) {
 
 void SlideSequencer::shown(std::int32_t slide, double now) {
     current_ = slide;
+    furtherOn_ = 0;
     if (pick_ && pick_->number == slide) {
         if (pick_->startsRound) shownThisRound_.clear();
         shownThisRound_.insert(pick_->path);

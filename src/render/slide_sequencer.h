@@ -65,6 +65,9 @@ public:
     std::int32_t current() const { return current_; }
     // The list changed around the slide on show, which is now number `slide` in it.
     void renumber(std::int32_t slide) { current_ = slide; }
+    // In list order the first slide is the one `slides` further on than the first,
+    // wrapping round the list: the show of another monitor starts ahead of the primary's.
+    void startFurtherOn(std::int32_t slides) { furtherOn_ = slides; }
 
 private:
     double drawn();
@@ -73,6 +76,7 @@ private:
     platform::Random& random_;
     double lastSlideTime_ = 0.0;
     std::int32_t current_ = 0;
+    std::int32_t furtherOn_ = 0; // until the first slide shows
     std::optional<double> drawn_;
     // The shuffled pick waiting to be shown, and whether it starts a new round.
     struct Pick {

@@ -36,6 +36,8 @@ public:
     void nextSlide();
     // The next tick shows the next slide as soon as the clock has moved on by a second.
     void makeNextSlideDue();
+    // In list order the first slide is `slides` further on (the show of another monitor).
+    void startFurtherOn(std::int32_t slides) { sequencer_.startFurtherOn(slides); }
 
     // --- steered by keys (the full-screen show, with its option on) ---
     // Keeps what was shown, and the pictures of the slide on show and of the one before.

@@ -41,7 +41,7 @@ void DrawTextSlide(const tk::Form& window, tk::Surface& surface, tk::Image& elem
 
     surface.setForeColor(surface.backColor() == kBlack ? kTextOnBlack : kTextOnOther);
     tk::FontSpec font = surface.font();
-    font.size = ScaledToScreen(surface.surfaceWidth(), kHeadingPointsOnScreen);
+    font.size = ScaledToScreen(surface.surfaceWidth(), surface.screenWidth(), kHeadingPointsOnScreen);
     font.bold = true;
     font.italic = true;
     surface.setFont(font);

@@ -46,6 +46,7 @@ constexpr OptionKey kOptionKeys[] = {
     {"Shuffle", &ShowOptions::shuffle},
     {"AllFormats", &ShowOptions::allFormats},
     {"SteeringKeys", &ShowOptions::steeringKeys},
+    {"EveryMonitor", &ShowOptions::everyMonitor},
 };
 constexpr std::size_t kOptionKeyCount = sizeof kOptionKeys / sizeof kOptionKeys[0];
 

@@ -14,6 +14,8 @@ struct ShowOptions {
     bool allFormats = false;
     // Arrow keys and Space steer the full-screen show; other input still ends it.
     bool steeringKeys = false;
+    // Every monitor shows slides of its own, not only the primary.
+    bool everyMonitor = false;
 
     bool operator==(const ShowOptions&) const = default;
 };

@@ -8,6 +8,8 @@ namespace qs::tk {
 
 SurfacePeer* Surface::surfacePeer() { return dynamic_cast<SurfacePeer*>(surfaceComponent().peer()); }
 
+float Surface::screenWidth() const { return monitorWidth_ > 0 ? monitorWidth_ : ScreenWidth(); }
+
 void Surface::setBackColor(Color c) {
     // The same colour again keeps the drawing: callers set the colour on every tick.
     if (c == backColor_) return;

@@ -32,6 +32,11 @@ public:
     virtual float surfaceClientHeight() const = 0;
     // True for a form, false for a picture box.
     virtual bool isForm() const = 0;
+    // The width, in twips, the surface's share of the screen is measured against (the size
+    // of a fitted picture, of the text slide's fonts): the screen's, unless the surface
+    // stands for a monitor of its own, as a show on another monitor does.
+    float screenWidth() const;
+    void standForMonitor(float width) { monitorWidth_ = width; }
 
     // Clears text and drawing to the background colour.
     void clear();
@@ -50,6 +55,7 @@ private:
     Color backColor_;
     Color foreColor_;
     FontSpec font_;
+    float monitorWidth_ = 0; // none: the screen's
 };
 
 } // namespace qs::tk

@@ -22,6 +22,8 @@ constexpr ShowOptionRow kShowOptionRows[] = {
      "HEIC, WebP, AVIF, camera RAW: where Windows has the codecs."},
     {&ShowOptions::steeringKeys, "Arrow keys and Space control the show",
      "Right and Left step, Space pauses; any other key still ends the show."},
+    {&ShowOptions::everyMonitor, "Show on every monitor",
+     "Each monitor shows slides of its own; without it, the background colour."},
 };
 constexpr int kRowCount = static_cast<int>(std::size(kShowOptionRows));
 

@@ -5,7 +5,21 @@
 
 namespace qs::ui {
 
-MonitorCover::MonitorCover(SaverWindow& show, const platform::RectPx& monitor, tk::Color background)
+MonitorCover::Slides::Slides(MonitorCover& cover, const Settings& settings)
+    : timer(cover, {.intervalMs = 400}), picture(cover, {}), show(settings, cover, cover, picture) {
+    timer.onTick = [this] { show.nextSlide(); };
+    // Moves over the picture count as moves over the cover, as on the show's window.
+    picture.onMouseMove = [this, &cover](float x, float y) {
+        cover.show_.countMove(ScreenPixelOf(cover, picture.left() + x, picture.top() + y));
+    };
+    if (settings.options.steeringKeys) {
+        show.steerByKeys();
+        pauseMark.emplace(cover);
+    }
+}
+
+MonitorCover::MonitorCover(SaverWindow& show, const platform::RectPx& monitor, const Settings& settings,
+                           std::int32_t number)
     : tk::Form({.border = tk::BorderStyle::None,
                 .controlBox = false,
                 .minButton = false,
@@ -13,15 +27,34 @@ MonitorCover::MonitorCover(SaverWindow& show, const platform::RectPx& monitor, t
                 .inTaskbar = false}),
       show_(show) {
     // Set before the window exists, so that its first paint is already in the colour.
-    setBackColor(background);
+    setBackColor(settings.backgroundColor);
     const float perPixelX = tk::TwipsPerPixelX(), perPixelY = tk::TwipsPerPixelY();
-    move({static_cast<float>(monitor.left) * perPixelX, static_cast<float>(monitor.top) * perPixelY,
-          static_cast<float>(monitor.right - monitor.left) * perPixelX,
+    const float width = static_cast<float>(monitor.right - monitor.left) * perPixelX;
+    move({static_cast<float>(monitor.left) * perPixelX, static_cast<float>(monitor.top) * perPixelY, width,
           static_cast<float>(monitor.bottom - monitor.top) * perPixelY});
+    if (!settings.options.everyMonitor) return;
+    // The monitor is this show's whole screen: pictures keep the size they have on the primary.
+    standForMonitor(width);
+    slides_ = std::make_unique<Slides>(*this, settings);
+    slides_->show.startFurtherOn(number);
 }
+
+MonitorCover::~MonitorCover() = default;
 
 void MonitorCover::onLoad() {
     platform::services().system->MakeTopmost(handle());
+    // Started with the primary's show: the first slides come together.
+    if (slides_) slides_->show.start();
+}
+
+void MonitorCover::step(int direction) {
+    if (slides_) slides_->show.step(direction);
+}
+
+void MonitorCover::setPaused(bool paused) {
+    if (!slides_ || !slides_->pauseMark) return;
+    slides_->show.setPaused(paused);
+    slides_->pauseMark->setShown(paused);
 }
 
 bool MonitorCover::onClosing(tk::CloseReason reason) {
@@ -42,11 +75,12 @@ void MonitorCover::onMouseMove(float x, float y) {
     show_.countMove(ScreenPixelOf(*this, x, y));
 }
 
-std::vector<std::unique_ptr<MonitorCover>> CoverOtherMonitors(SaverWindow& show, tk::Color background) {
+std::vector<std::unique_ptr<MonitorCover>> CoverOtherMonitors(SaverWindow& show, const Settings& settings) {
     std::vector<std::unique_ptr<MonitorCover>> covers;
     for (const platform::MonitorArea& monitor : platform::services().monitors->List()) {
         if (monitor.primary) continue;
-        covers.push_back(std::make_unique<MonitorCover>(show, monitor.rect, background));
+        const auto number = static_cast<std::int32_t>(covers.size()) + 1;
+        covers.push_back(std::make_unique<MonitorCover>(show, monitor.rect, settings, number));
         covers.back()->show();
     }
     return covers;

@@ -1,5 +1,6 @@
-// MonitorCover: a borderless, topmost window in the show's background colour over a
-// monitor other than the primary, for as long as the full-screen show runs. Its input is
+// MonitorCover: a borderless, topmost window over a monitor other than the primary, for as
+// long as the full-screen show runs: in the show's background colour, or with the option
+// to show on every monitor, running slides of its own, fitted to the monitor. Its input is
 // the show's: a key does what it does on the show's window, a button or a close request
 // ends the show through the show's own close path (so the password is asked once), and
 // its mouse moves count toward the show's movement rule.
@@ -7,10 +8,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/services.h"
+#include "render/slide_show.h"
+#include "settings/settings.h"
+#include "toolkit/controls.h"
 #include "toolkit/form.h"
+#include "ui/saver/pause_mark.h"
 
 namespace qs::ui {
 
@@ -18,7 +24,15 @@ class SaverWindow;
 
 class MonitorCover : public tk::Form {
 public:
-    MonitorCover(SaverWindow& show, const platform::RectPx& monitor, tk::Color background);
+    // `number` counts the other monitors from 1: in list order this monitor's show starts
+    // that many slides further on than the primary's. The settings outlive the cover.
+    MonitorCover(SaverWindow& show, const platform::RectPx& monitor, const Settings& settings, std::int32_t number);
+    ~MonitorCover() override;
+
+    // A show steered by keys steps and pauses on every monitor together; a cover in the
+    // background colour ignores both.
+    void step(int direction);
+    void setPaused(bool paused);
 
 protected:
     void onLoad() override;
@@ -28,11 +42,21 @@ protected:
     void onMouseMove(float x, float y) override;
 
 private:
+    // The slides of this monitor: its own timer, schedule, order and preparing thread.
+    struct Slides {
+        Slides(MonitorCover& cover, const Settings& settings);
+        tk::Timer timer;
+        tk::Image picture;
+        SlideShow show;
+        std::optional<PauseMark> pauseMark; // a show steered by keys only
+    };
+
     SaverWindow& show_;
+    std::unique_ptr<Slides> slides_; // with the option to show on every monitor only
 };
 
-// Opens a cover in the show's background colour over every monitor but the primary,
-// which the show's window covers.
-std::vector<std::unique_ptr<MonitorCover>> CoverOtherMonitors(SaverWindow& show, tk::Color background);
+// Opens a cover over every monitor but the primary, which the show's window covers, in
+// the order the system lists the monitors.
+std::vector<std::unique_ptr<MonitorCover>> CoverOtherMonitors(SaverWindow& show, const Settings& settings);
 
 } // namespace qs::ui

@@ -95,23 +95,26 @@ void SaverWindow::onLoad() {
 
     // The first picture decodes while the window comes up.
     show_.start();
-    covers_ = CoverOtherMonitors(*this, settings_.backgroundColor);
+    covers_ = CoverOtherMonitors(*this, settings_);
 }
 
 void SaverWindow::onKeyDown(tk::Key key, tk::KeyModifiers modifiers) {
     takeKey(key, modifiers);
 }
 
-// A held arrow steps once per auto-repeat; a held Space pauses or resumes once.
+// A held arrow steps once per auto-repeat; a held Space pauses or resumes once. Steps and
+// the pause go to the show on every monitor.
 void SaverWindow::takeKey(tk::Key key, tk::KeyModifiers modifiers) {
     const std::optional<int> steering = pauseMark_ ? SteeringOf(key) : std::nullopt;
     if (!steering) {
         close();
     } else if (*steering != 0) {
         show_.step(*steering);
+        for (const auto& cover : covers_) cover->step(*steering);
     } else if (!modifiers.repeat) {
         show_.setPaused(!show_.paused());
         pauseMark_->setShown(show_.paused());
+        for (const auto& cover : covers_) cover->setPaused(show_.paused());
     }
 }
 

@@ -42,7 +42,8 @@ public:
     // A mouse move at a screen pixel, over this window or a cover of another monitor: the
     // movement rule counts the moves on every monitor together.
     void countMove(CursorPoint screenPixel);
-    // A key on this window or a cover: a step or the pause of a steered show, else the end.
+    // A key on this window or a cover: a step or the pause of a steered show (on every
+    // monitor that shows slides), else the end.
     void takeKey(tk::Key key, tk::KeyModifiers modifiers);
 
 protected:

@@ -50,7 +50,8 @@ std::vector<Slide> Pictures(const std::string& names) { // one letter each
 // In list order the slides wrap, also when the list shrank below the one on show; at random
 // each slide shown draws one value, however often it is asked for. Shuffled, a round shows each
 // picture (path) once, the next round never starts with the one on show, and a list changed
-// mid-round goes on with the pictures not shown yet. With no slides every order gives the first.
+// mid-round goes on with the pictures not shown yet. With no slides every order gives the first. A show started
+// further on (another monitor's) begins there in list order, wrapping round the list; at random the draws decide.
 TEST(SlideOrder, SlidesFollowInListOrderAtRandomOrShuffledOneDrawPerSlideShown) {
     const struct {
         SlideOrder order;
@@ -58,7 +59,10 @@ TEST(SlideOrder, SlidesFollowInListOrderAtRandomOrShuffledOneDrawPerSlideShown) 
         std::vector<double> draws;
         std::vector<std::int32_t> shown; // from slide 6 on show
         std::string later = "";          // the list from the third slide on
+        std::int32_t furtherOn = 0;
     } cases[] = {
+        {.order = SlideOrder::List, .names = "abc", .draws = {}, .shown = {2, 3, 1}, .furtherOn = 4},
+        {.order = SlideOrder::Random, .names = "abcd", .draws = {0.0, 0.9}, .shown = {1, 4}, .furtherOn = 2},
         {SlideOrder::List, "abcd", {}, {1, 2, 3, 4, 1, 2}}, {SlideOrder::List, "", {}, {1, 1}},
         {SlideOrder::Random, "", {0.75}, {1}}, {SlideOrder::Shuffle, "", {0.3}, {1}},
         {SlideOrder::Random, "abcd", {0.0, 0.2499, 0.25, 0.5, 0.74, 0.75, 0.9999999}, {1, 1, 2, 3, 3, 4, 4}},
@@ -72,6 +76,7 @@ TEST(SlideOrder, SlidesFollowInListOrderAtRandomOrShuffledOneDrawPerSlideShown) 
         random.queued.assign(row.draws.begin(), row.draws.end());
         SlideSequencer sequencer(random);
         sequencer.shown(6, 0.0);
+        sequencer.startFurtherOn(row.furtherOn);
         std::vector<Slide> pictures = Pictures(row.names);
         std::vector<std::int32_t> got;
         for (std::size_t i = 0; i < row.shown.size(); ++i) {

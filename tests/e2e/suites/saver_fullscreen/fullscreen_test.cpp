@@ -320,26 +320,38 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT r, LPARAM list) {
     return TRUE;
 }
 
-// Only on a display with two monitors (qs_two_monitor_run in scripts/wine-env.sh).
-TEST(TwoMonitors, TheShowCoversBothAndAKeyOnTheSecondEndsIt) {
+// Only with two monitors (qs_two_monitor_run), both at the origin in Xvfb: the second's window is raised. With every
+// monitor on it shows its own slide at its own size, the one after the primary's in list order; off, the background.
+TEST(TwoMonitors, TheShowCoversBothTheSecondHasItsOwnSlidesOnlyWithTheOptionAndAKeyOnItEndsTheShow) {
     std::multiset<Corners> monitors, shown;
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
     RunFolder run;
-    SaverProcess saver(run, "/S");
-    HWND show = saver.WaitForWindow(kSaverCaption, kStartDeadline), second = nullptr;
-    ASSERT_NE(show, nullptr);
-    ASSERT_TRUE(WaitUntil([&] {
-        shown.clear();
-        for (HWND w : saver.TopLevelWindows())
-            if (const RECT r = ScreenRect(w); IsWindowVisible(w)) {
-                shown.emplace(r.left, r.top, r.right, r.bottom);
-                if (w != show) second = w;
-            }
-        return shown.size() == 2;
-    }, kStartDeadline));
-    EXPECT_EQ(shown, monitors);
-    PostMessageA(second, WM_KEYDOWN, 'Q', 0);
-    EXPECT_TRUE(saver.WaitForExit(kExitDeadline));
+    const std::string red = run.WriteSolidBitmap("r.bmp", 200, 100, kRed), green = run.WriteSolidBitmap("g.bmp", 100, 200, kGreen);
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        run.WriteSettings({"BGColor_0=" + std::to_string(kBlue), "Delay_0=10", on ? "EveryMonitor_0=True" : "",
+                           "PictureCount_0=2", "FileSpec_1=" + red, "Center_1=1", "FileSpec_2=" + green, "Center_2=1"});
+        SaverProcess saver(run, "/S");
+        HWND show = saver.WaitForWindow(kSaverCaption, kStartDeadline), second = nullptr;
+        ASSERT_NE(show, nullptr);
+        ASSERT_TRUE(WaitUntil([&] {
+            shown.clear();
+            for (HWND w : saver.TopLevelWindows())
+                if (const RECT r = ScreenRect(w); IsWindowVisible(w)) {
+                    shown.emplace(r.left, r.top, r.right, r.bottom);
+                    if (w != show) second = w;
+                }
+            return shown.size() == 2;
+        }, kStartDeadline));
+        EXPECT_EQ(shown, monitors);
+        ASSERT_TRUE(WaitForScreenPixel(512, 384, kRed, kStartDeadline)) << "the primary's first slide";
+        SetWindowPos(second, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const RECT r = ScreenRect(second);
+        const int want = on ? 100 * 200 : (r.right - r.left) * (r.bottom - r.top);  // green on, else blue throughout
+        EXPECT_TRUE(WaitUntil([&] { return CountScreenPixels(r, on ? kGreen : kBlue) == want; }, kSlideShown));
+        PostMessageA(second, WM_KEYDOWN, 'Q', 0);
+        EXPECT_TRUE(saver.WaitForExit(kExitDeadline));
+    }
 }
 
 // Shuffled, 50 pictures of 50 colours: the first 50 slides show each once, and the 51st, which begins
