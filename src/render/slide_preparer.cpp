@@ -53,7 +53,7 @@ std::optional<tk::Picture> Prepare(tk::Backend& backend, const Order& order, std
     return backend.preparePicture({request.slide.path, request.surface.twipsPerPixelX,
                                    request.surface.twipsPerPixelY,
                                    [&](const tk::Picture& p) { return PlaceOf(p, request); }, order.stop,
-                                   request.allFormats});
+                                   request.allFormats, request.dateTaken});
 }
 
 } // namespace

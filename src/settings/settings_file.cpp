@@ -46,6 +46,8 @@ constexpr OptionKey kOptionKeys[] = {
     {"Shuffle", &ShowOptions::shuffle},
     {"AllFormats", &ShowOptions::allFormats},
     {"SteeringKeys", &ShowOptions::steeringKeys},
+    {"CaptionName", &ShowOptions::captionName},
+    {"CaptionDate", &ShowOptions::captionDate},
 };
 constexpr std::size_t kOptionKeyCount = sizeof kOptionKeys / sizeof kOptionKeys[0];
 

@@ -14,6 +14,9 @@ struct ShowOptions {
     bool allFormats = false;
     // Arrow keys and Space steer the full-screen show; other input still ends it.
     bool steeringKeys = false;
+    // A caption over each picture: its file name, the date it was taken, or both.
+    bool captionName = false;
+    bool captionDate = false;
 
     bool operator==(const ShowOptions&) const = default;
 };

@@ -162,6 +162,24 @@ void DrawWindowless(HDC dc, Container& container, const RECT& area) {
     }
 }
 
+void DrawOverlay(HDC dc, const OverlayText& overlay) {
+    if (overlay.text.empty()) return;
+    const std::wstring wide = platform::Widen(overlay.text);
+    const int x = TwipsToPxX(overlay.left), y = TwipsToPxY(overlay.top);
+    // The outline: the text in black one pixel (at 96 dpi; more at higher scaling) around
+    // its place, then in white on top.
+    const int reach = std::max(1, static_cast<int>(std::lround(ScreenDpiY() / 96.0)));
+    platform::SelectedObject selected(dc, FontFor(overlay.font));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    const int length = static_cast<int>(wide.size());
+    for (int dy = -reach; dy <= reach; dy += reach)
+        for (int dx = -reach; dx <= reach; dx += reach)
+            if (dx != 0 || dy != 0) TextOutW(dc, x + dx, y + dy, wide.data(), length);
+    SetTextColor(dc, RGB(255, 255, 255));
+    TextOutW(dc, x, y, wide.data(), length);
+}
+
 Control* WindowlessAt(Container& container, POINT pt) {
     const auto& kids = container.children();
     for (auto it = kids.rbegin(); it != kids.rend(); ++it) {

@@ -22,6 +22,9 @@ constexpr ShowOptionRow kShowOptionRows[] = {
      "HEIC, WebP, AVIF, camera RAW: where Windows has the codecs."},
     {&ShowOptions::steeringKeys, "Arrow keys and Space control the show",
      "Right and Left step, Space pauses; any other key still ends the show."},
+    {&ShowOptions::captionName, "Caption: the file name", "In the bottom left corner of each picture."},
+    {&ShowOptions::captionDate, "Caption: the date taken",
+     "When the camera took it, else when the file last changed."},
 };
 constexpr int kRowCount = static_cast<int>(std::size(kShowOptionRows));
 
