@@ -41,8 +41,9 @@ private:
 // The windowless controls of `container` (lines, then visible images in creation
 // order) that meet `area`, drawn onto dc in the container's client coordinates.
 void DrawWindowless(HDC dc, Container& container, const RECT& area);
-// A surface's overlay text, above everything else on dc (see Surface::overlay).
-void DrawOverlay(HDC dc, const OverlayText& overlay);
+// A surface's overlay text, above everything else on dc (see Surface::overlay), within
+// its client width in pixels.
+void DrawOverlay(HDC dc, const OverlayText& overlay, int clientWidth);
 // The image or line under a client point, topmost first; null when none.
 Control* WindowlessAt(Container& container, POINT pt);
 

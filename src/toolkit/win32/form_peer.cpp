@@ -158,7 +158,7 @@ void FormPeer::overlayChanged() { invalidate(RECT{0, 0, canvas_.width(), canvas_
 void FormPeer::renderContent(HDC dc, const RECT& area) {
     canvas_.blit(dc, area, backgroundColor());
     DrawWindowless(dc, form_, area);
-    DrawOverlay(dc, form_.overlay());
+    DrawOverlay(dc, form_.overlay(), canvas_.width());
 }
 
 HWND FormPeer::tooltip() {

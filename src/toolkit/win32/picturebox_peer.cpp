@@ -87,7 +87,7 @@ void PictureBoxPeer::overlayChanged() { repaintAll(); }
 void PictureBoxPeer::renderContent(HDC dc, const RECT& area) {
     canvas_.blit(dc, area, backgroundColor());
     DrawWindowless(dc, box_, area);
-    DrawOverlay(dc, box_.overlay());
+    DrawOverlay(dc, box_.overlay(), canvas_.width());
 }
 
 LRESULT PictureBoxPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
