@@ -9,7 +9,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const int orientation = qs::tk::JpegOrientation(data, size);
     if (orientation < 1 || orientation > 8) std::abort();
-    const auto taken = qs::tk::ExifDateTaken(data, size);
-    if (taken && (taken->month < 1 || taken->month > 12)) std::abort();
+    if (const auto t = qs::tk::ExifDateTaken(data, size); t && (t->month < 1 || t->month > 12)) std::abort();
     return 0;
 }
