@@ -27,6 +27,8 @@ struct PrepareRequest {
     SurfaceGeometry surface;
     // Any format an installed decoder reads, not only the five known by their signatures.
     bool allFormats = false;
+    // The caption shows the date taken: it is read with the picture.
+    bool dateTaken = false;
     bool operator==(const PrepareRequest&) const = default;
 };
 

@@ -42,7 +42,7 @@ std::optional<tk::Picture> Prepare(tk::Backend& backend, const Order& order, std
     return backend.preparePicture({request.slide.path, request.surface.twipsPerPixelX,
                                    request.surface.twipsPerPixelY,
                                    [&](const tk::Picture& p) { return PlaceOf(p, request); }, order.stop,
-                                   request.allFormats});
+                                   request.allFormats, request.dateTaken});
 }
 
 } // namespace
@@ -133,11 +133,11 @@ tk::DisplayPlace PlaceOf(const tk::Picture& picture, const PrepareRequest& reque
                             Pixels(s.scaleWidth, s.twipsPerPixelX), Pixels(s.scaleHeight, s.twipsPerPixelY)};
 }
 
-PrepareRequest RequestFor(const Slide& slide, const tk::Surface& surface, bool allFormats) {
+PrepareRequest RequestFor(const Slide& slide, const tk::Surface& surface, const ShowOptions& options) {
     return PrepareRequest{slide,
                           {surface.surfaceWidth(), surface.surfaceClientWidth(), surface.surfaceClientHeight(),
                            surface.screenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()},
-                          allFormats};
+                          options.allFormats, options.captionDate};
 }
 
 SlidePreparer::SlidePreparer(tk::Backend& backend, std::function<void()> ready)

@@ -22,6 +22,7 @@
 #include <thread>
 
 #include "render/preparer_job.h"
+#include "settings/show_options.h"
 #include "toolkit/peer.h"
 #include "toolkit/picture.h"
 #include "toolkit/surface.h"
@@ -84,7 +85,7 @@ private:
 };
 
 // A request for `slide`'s picture drawn on `surface`, fitted to the screen (monitor) it stands for.
-PrepareRequest RequestFor(const Slide& slide, const tk::Surface& surface, bool allFormats);
+PrepareRequest RequestFor(const Slide& slide, const tk::Surface& surface, const ShowOptions& options);
 // Where the request's picture goes on its surface, in pixels: the size it is decoded at.
 tk::DisplayPlace PlaceOf(const tk::Picture& picture, const PrepareRequest& request);
 

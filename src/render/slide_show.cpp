@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 #include "render/fit_picture.h"
+#include "render/slide_caption.h"
 #include "render/text_slide.h"
 #include "toolkit/application.h"
 #include "toolkit/picture.h"
@@ -36,7 +37,7 @@ void SlideShow::makeNextSlideDue() {
 }
 
 PrepareRequest SlideShow::requestFor(const Slide& slide) const {
-    return RequestFor(slide, surface_, settings_.options.allFormats);
+    return RequestFor(slide, surface_, settings_.options);
 }
 
 SlidePreparer& SlideShow::preparer() {
@@ -146,6 +147,7 @@ void SlideShow::showComing(double now) {
     std::int32_t number = 0;
     if (!seen) number = sequencer_.next(OrderOf(settings_), pictures);
     if (!seen && pictures.empty()) {
+        ShowCaption(surface_, {});
         DrawTextSlide(window_, surface_, element_, std::nullopt);
     } else {
         // The slide on show stays until the entry's first reading has come, for one delay
@@ -168,10 +170,12 @@ void SlideShow::showComing(double now) {
         case DueAction::GiveUp:
             element_.setVisible(false);
             element_.setStretch(false);
+            ShowCaption(surface_, {});
             DrawTextSlide(window_, surface_, element_, slide.path);
             break;
         case DueAction::ShowPicture:
             FitLoadedPicture(element_, surface_, preparer.picture(), slide);
+            ShowCaption(surface_, CaptionText(settings_.options, slide.path, preparer.picture().dateTaken()));
             break;
         }
         if (!unread) preparer.slideShown();

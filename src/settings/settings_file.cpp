@@ -47,6 +47,8 @@ constexpr OptionKey kOptionKeys[] = {
     {"AllFormats", &ShowOptions::allFormats},
     {"SteeringKeys", &ShowOptions::steeringKeys},
     {"EveryMonitor", &ShowOptions::everyMonitor},
+    {"CaptionName", &ShowOptions::captionName},
+    {"CaptionDate", &ShowOptions::captionDate},
 };
 constexpr std::size_t kOptionKeyCount = sizeof kOptionKeys / sizeof kOptionKeys[0];
 

@@ -16,6 +16,9 @@ struct ShowOptions {
     bool steeringKeys = false;
     // Every monitor shows slides of its own, not only the primary.
     bool everyMonitor = false;
+    // A caption over each picture: its file name, the date it was taken, or both.
+    bool captionName = false;
+    bool captionDate = false;
 
     bool operator==(const ShowOptions&) const = default;
 };

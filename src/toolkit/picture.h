@@ -27,6 +27,9 @@ struct PictureData {
     int heightPx = 0;
     std::int32_t himetricWidth = 0;  // natural size in 0.01 mm
     std::int32_t himetricHeight = 0;
+    // When the picture was taken, written for the user; empty unless asked for at load
+    // (PictureOrder::dateTaken) and known.
+    std::string dateTaken;
 };
 
 class Picture {
@@ -41,6 +44,10 @@ public:
     std::int32_t himetricHeight() const { return data_ ? data_->himetricHeight : 0; }
     int widthPx() const { return data_ ? data_->widthPx : 0; }
     int heightPx() const { return data_ ? data_->heightPx : 0; }
+    const std::string& dateTaken() const {
+        static const std::string kNone;
+        return data_ ? data_->dateTaken : kNone;
+    }
     const std::shared_ptr<const PictureData>& data() const { return data_; }
 
     bool operator==(const Picture& other) const { return data_ == other.data_; }
@@ -78,6 +85,8 @@ struct PictureOrder {
     // A file whose first bytes name none of the known formats is still decoded when one
     // of the system's installed decoders reads it.
     bool anyDecoder = false;
+    // The picture's date taken is read too (PictureData::dateTaken).
+    bool dateTaken = false;
 };
 
 // The file extensions the system's installed picture decoders declare, lower case with

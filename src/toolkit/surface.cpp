@@ -32,6 +32,12 @@ void Surface::drawText(float x, float y, const std::string& text) {
     if (SurfacePeer* s = surfacePeer()) s->drawText(x, y, text, font_, foreColor_);
 }
 
+void Surface::setOverlay(const OverlayText& overlay) {
+    if (overlay == overlay_) return;
+    overlay_ = overlay;
+    if (SurfacePeer* s = surfacePeer()) s->overlayChanged();
+}
+
 float Surface::textWidth(const std::string& text) const { return CurrentBackend().measureText(font_, text).width; }
 
 float Surface::textHeight(const std::string& text) const { return CurrentBackend().measureText(font_, text).height; }

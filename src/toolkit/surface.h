@@ -12,6 +12,15 @@ namespace qs::tk {
 class Component;
 class SurfacePeer;
 
+// One line of text above everything on a surface, its images included: light, with a dark
+// outline, so that it reads on any picture. It stays through clear() and new drawing.
+struct OverlayText {
+    std::string text; // empty: none
+    float left = 0, top = 0; // its top-left corner, in twips of the surface
+    FontSpec font;
+    bool operator==(const OverlayText&) const = default;
+};
+
 class Surface {
 public:
     virtual ~Surface() = default;
@@ -46,6 +55,9 @@ public:
     float textWidth(const std::string& text) const;
     float textHeight(const std::string& text) const;
 
+    const OverlayText& overlay() const { return overlay_; }
+    void setOverlay(const OverlayText& overlay);
+
 protected:
     explicit Surface(Color back, Color fore) : backColor_(back), foreColor_(fore) {}
     virtual Component& surfaceComponent() = 0;
@@ -56,6 +68,7 @@ private:
     Color foreColor_;
     FontSpec font_;
     float monitorWidth_ = 0; // none: the screen's
+    OverlayText overlay_;
 };
 
 } // namespace qs::tk

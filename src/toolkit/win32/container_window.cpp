@@ -162,6 +162,28 @@ void DrawWindowless(HDC dc, Container& container, const RECT& area) {
     }
 }
 
+void DrawOverlay(HDC dc, const OverlayText& overlay, int clientWidth) {
+    if (overlay.text.empty()) return;
+    const std::wstring wide = platform::Widen(overlay.text);
+    const int x = TwipsToPxX(overlay.left), y = TwipsToPxY(overlay.top);
+    // The outline: the text in black one pixel (at 96 dpi; more at higher scaling) around
+    // its place, then in white on top. Wider than the surface leaves room, it ends in "...".
+    const int reach = std::max(1, static_cast<int>(std::lround(ScreenDpiY() / 96.0)));
+    platform::SelectedObject selected(dc, FontFor(overlay.font));
+    SetBkMode(dc, TRANSPARENT);
+    const auto draw = [&](int dx, int dy) {
+        RECT place{x + dx, y + dy, clientWidth - x + dx, y + dy + 0x4000};
+        DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &place,
+                  DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS | DT_NOCLIP);
+    };
+    SetTextColor(dc, RGB(0, 0, 0));
+    for (int dy = -reach; dy <= reach; dy += reach)
+        for (int dx = -reach; dx <= reach; dx += reach)
+            if (dx != 0 || dy != 0) draw(dx, dy);
+    SetTextColor(dc, RGB(255, 255, 255));
+    draw(0, 0);
+}
+
 Control* WindowlessAt(Container& container, POINT pt) {
     const auto& kids = container.children();
     for (auto it = kids.rbegin(); it != kids.rend(); ++it) {

@@ -5,6 +5,7 @@
 
 #include "platform/win32/scoped.h"
 #include "toolkit/component.h"
+#include "toolkit/surface.h"
 #include "toolkit/win32/win32_common.h"
 
 namespace qs::tk::win32 {
@@ -40,6 +41,9 @@ private:
 // The windowless controls of `container` (lines, then visible images in creation
 // order) that meet `area`, drawn onto dc in the container's client coordinates.
 void DrawWindowless(HDC dc, Container& container, const RECT& area);
+// A surface's overlay text, above everything else on dc (see Surface::overlay), within
+// its client width in pixels.
+void DrawOverlay(HDC dc, const OverlayText& overlay, int clientWidth);
 // The image or line under a client point, topmost first; null when none.
 Control* WindowlessAt(Container& container, POINT pt);
 

@@ -153,9 +153,12 @@ void FormPeer::drawText(float x, float y, const std::string& text, const FontSpe
     invalidate(RECT{0, 0, canvas_.width(), canvas_.height()});
 }
 
+void FormPeer::overlayChanged() { invalidate(RECT{0, 0, canvas_.width(), canvas_.height()}); }
+
 void FormPeer::renderContent(HDC dc, const RECT& area) {
     canvas_.blit(dc, area, backgroundColor());
     DrawWindowless(dc, form_, area);
+    DrawOverlay(dc, form_.overlay(), canvas_.width());
 }
 
 HWND FormPeer::tooltip() {

@@ -16,6 +16,7 @@ public:
     platform::WindowHandle hwnd() const override { return reinterpret_cast<platform::WindowHandle>(handle()); }
     void clear(Color back) override;
     void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) override;
+    void overlayChanged() override;
 
     Container& container() override { return form_; }
     void renderContent(HDC dc, const RECT& area) override;

@@ -82,9 +82,12 @@ void PictureBoxPeer::drawText(float x, float y, const std::string& text, const F
     repaintAll();
 }
 
+void PictureBoxPeer::overlayChanged() { repaintAll(); }
+
 void PictureBoxPeer::renderContent(HDC dc, const RECT& area) {
     canvas_.blit(dc, area, backgroundColor());
     DrawWindowless(dc, box_, area);
+    DrawOverlay(dc, box_.overlay(), canvas_.width());
 }
 
 LRESULT PictureBoxPeer::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

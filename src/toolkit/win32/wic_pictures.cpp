@@ -198,6 +198,7 @@ struct LoadTerms {
     std::stop_token stop;
     // A file no signature names is the installed decoders' to judge (PictureOrder::anyDecoder).
     bool anyDecoder = false;
+    bool dateTaken = false; // PictureOrder::dateTaken
 };
 
 bool HasKnownSignature(ByteSource& bytes) {
@@ -205,7 +206,7 @@ bool HasKnownSignature(ByteSource& bytes) {
     return PictureSignature(start, bytes.read(0, start, sizeof start)).has_value();
 }
 
-LoadTerms ScreenTerms() { return {ScreenDpiX(), ScreenDpiY(), {}, false}; }
+LoadTerms ScreenTerms() { return {ScreenDpiX(), ScreenDpiY(), {}, false, false}; }
 
 int DotsPerInch(float twipsPerPixel) {
     return twipsPerPixel > 0 ? static_cast<int>(std::lround(1440.0f / twipsPerPixel)) : 96;
@@ -240,6 +241,7 @@ std::optional<Picture> Load(ByteSource& bytes, const std::string& path, const vo
     } else if (terms.anyDecoder) {
         data->orientation = FrameOrientation(frame.frame.get());
     }
+    if (terms.dateTaken) data->dateTaken = DateTakenText(bytes, path);
     const bool swap = OrientationSwapsAxes(data->orientation);
     data->widthPx = static_cast<int>(swap ? frame.height : frame.width);
     data->heightPx = static_cast<int>(swap ? frame.width : frame.height);
@@ -264,7 +266,7 @@ std::optional<Picture> PreparePictureFromFile(const PictureOrder& order) {
     if (!bytes.valid() || bytes.size() == 0) return std::nullopt;
     std::unique_ptr<OpenedFrame> frame;
     const LoadTerms terms{DotsPerInch(order.twipsPerPixelX), DotsPerInch(order.twipsPerPixelY), order.stop,
-                          order.anyDecoder};
+                          order.anyDecoder, order.dateTaken};
     std::optional<Picture> picture = Load(bytes, order.path, nullptr, 0, order.path, terms, &frame);
     if (!picture) return std::nullopt;
     // The frame was opened on this thread and is released on it, inside DecodeAhead.

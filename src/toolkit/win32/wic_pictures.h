@@ -72,6 +72,9 @@ std::optional<Picture> LoadPictureFromFile(const std::string& path);
 // LoadPictureFromFile on any thread, decoded at once for the order's place (see
 // Backend::preparePicture); it keeps nothing of the file open.
 std::optional<Picture> PreparePictureFromFile(const PictureOrder& order);
+// When the picture in `bytes` (the file at `path`) was taken, as the user's locale writes a
+// long date: its EXIF date, else the file's last-write time; empty when neither is known.
+std::string DateTakenText(ByteSource& bytes, const std::string& path);
 // The file's stamp (see Backend::fileStamp), on any thread; a stop cancels the look.
 std::optional<FileStamp> PictureFileStamp(const std::string& path, const std::stop_token& stop);
 // Bytes that stay valid for the life of the process (a resource).

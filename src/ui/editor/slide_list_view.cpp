@@ -178,7 +178,8 @@ void SlideShowEditor::previewAside(const Slide& slide, bool folder) {
     auto aside = std::make_shared<PreviewAside>();
     aside->slide = slide;
     previewAside_ = aside;
-    const PrepareRequest request = RequestFor(slide, previewPicture, settings_.options.allFormats);
+    // The preview has no caption: only the picture is asked for.
+    const PrepareRequest request = RequestFor(slide, previewPicture, {.allFormats = settings_.options.allFormats});
     std::vector<std::string> extensions;
     if (request.allFormats) extensions = tk::DecoderExtensions().otherFormats;
     tk::Backend& backend = tk::CurrentBackend();

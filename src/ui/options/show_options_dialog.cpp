@@ -24,6 +24,9 @@ constexpr ShowOptionRow kShowOptionRows[] = {
      "Right and Left step, Space pauses; any other key still ends the show."},
     {&ShowOptions::everyMonitor, "Show on every monitor",
      "Each monitor shows slides of its own; without it, the background colour."},
+    {&ShowOptions::captionName, "Caption: the file name", "In the bottom left corner of each picture."},
+    {&ShowOptions::captionDate, "Caption: the date taken",
+     "When the camera took it, else when the file last changed."},
 };
 constexpr int kRowCount = static_cast<int>(std::size(kShowOptionRows));
 

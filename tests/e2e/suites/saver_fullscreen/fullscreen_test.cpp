@@ -313,6 +313,22 @@ TEST_F(FullScreen, KeysStepThroughTheListAndBackThroughWhatWasShownSpaceHoldsAnd
     EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
 }
 
+TEST_F(FullScreen, ACaptionShowsInTheBottomLeftCornerOnlyWithItsOptionsOn) {
+    const RECT corner{0, 688, 512, 768}, rest{512, 0, 1024, 688};
+    for (const std::string on : {"False", "True"}) {
+        SCOPED_TRACE("captions " + on);
+        ASSERT_NE(Start({bgBlue_, "Delay_0=10", "PictureCount_0=1", "FileSpec_1=" + red_, "HStretch_1=True",
+                         "VStretch_1=True", "CaptionName_0=" + on, "CaptionDate_0=" + on}), nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return CountScreenPixels(rest, kRed) == 512 * 688; }, kSlideShown));
+        // White letters on a black outline over the red picture, drawn with it.
+        EXPECT_EQ(CountScreenPixels(corner, kRed) == 512 * 80, on == "False");
+        EXPECT_EQ(CountScreenPixels(corner, RGB(255, 255, 255)) > 100, on == "True");
+        EXPECT_EQ(CountScreenPixels(corner, kBlack) > 100, on == "True");
+        PressKey('Q');
+        EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
+    }
+}
+
 using Corners = std::tuple<LONG, LONG, LONG, LONG>;
 
 BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT r, LPARAM list) {
