@@ -18,7 +18,6 @@ namespace bench {
 using qs::platform::GdiObject;
 using qs::platform::KernelHandle;
 using qs::platform::MemoryDc;
-using qs::platform::OwnedWindow;
 using qs::platform::SelectedObject;
 
 // A top-down 32-bit DIB section in a memory DC of its own: GDI draws from it, our code into it.
@@ -46,24 +45,43 @@ struct Scene {
     PanPath fromPan{0.1, 0.2, 0.9, 0.7, 1.0, kMaxZoom}, toPan{0.8, 0.9, 0.2, 0.1, kMaxZoom, 1.0};
     PanView FromView(double t) const;
     PanView ToView(double t) const;
-    // What the screen should show at (x, y) at animation position t (0..1).
-    std::uint32_t Expected(Effect effect, double t, int x, int y) const;
 };
 
 inline int Weight(double t) { return static_cast<int>(t * 256 + 0.5); }
 
+// Rows [y0, y1) of the frame at t (0..1) drawn on the CPU into `target`, whose pixel spans
+// `shrink` screen pixels (2 draws at half resolution; the pan only).
+void RenderRows(const Scene& scene, Effect effect, double t, int shrink, PixelView target, int y0, int y1,
+                std::vector<std::uint32_t>& scratch);
+
+// A thread that runs one job at a time; Done() is signalled while it is idle.
+class Worker {
+public:
+    Worker();
+    ~Worker();
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+    void Start(std::function<void()> job);
+    HANDLE Done() const { return done_.get(); }
+    bool Idle() const { return WaitForSingleObject(done_.get(), 0) == WAIT_OBJECT_0; }
+
+private:
+    static DWORD WINAPI Main(void* self);
+    std::function<void()> job_;
+    KernelHandle go_, done_, thread_;
+};
+
 class DrawingPath {
 public:
     virtual ~DrawingPath() = default;
-    virtual Effect Kind() const = 0;
     // Sets up, on the show's window, what the product would prepare along with the slide, and
     // shows the old slide. Empty when ready; otherwise why the path cannot run here.
     virtual std::string Prepare(HWND window) = 0;
-    // Puts the frame for animation position t (0..1) on the window, with `mark` (0x00RRGGBB)
-    // in its top left pixel; `next` is the next frame's position, for paths that draw ahead.
-    virtual void Present(double t, double next, std::uint32_t mark) = 0;
-    // False for paths whose frames cannot carry a mark of their own (the layered windows).
-    virtual bool MarksFrames() const { return true; }
+    // Puts the frame for animation position t (0..1) on the window; `next` is the position at
+    // the next tick, for paths that draw ahead. False when no new frame went out this tick.
+    virtual bool Present(double t, double next) = 0;
+    // Why frames stopped, for paths that can fail midway (Direct2D).
+    virtual std::string Trouble() const { return {}; }
 };
 
 struct PathEntry {
