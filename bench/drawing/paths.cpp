@@ -189,9 +189,11 @@ public:
             Draw(t, *buffers_[0], mode_ == Mode::Split, true);
             return Show(*buffers_[0]);
         }
+        // The first tick only starts the worker; a frame not ready at its tick goes out as soon
+        // as it is, the window thread handling messages meanwhile.
         const bool drawn = pending_;
         if (pending_) {
-            if (!ahead_.Idle()) return false; // not ready: this tick is skipped
+            WaitPumping(ahead_.Done());
             Show(*buffers_[current_]);
             current_ ^= 1;
         }

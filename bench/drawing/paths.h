@@ -63,7 +63,6 @@ public:
     Worker& operator=(const Worker&) = delete;
     void Start(std::function<void()> job);
     HANDLE Done() const { return done_.get(); }
-    bool Idle() const { return WaitForSingleObject(done_.get(), 0) == WAIT_OBJECT_0; }
 
 private:
     static DWORD WINAPI Main(void* self);
