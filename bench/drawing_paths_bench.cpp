@@ -209,6 +209,25 @@ void ReportPacing(HWND window) {
     report(pacer.HighResolution() ? "waitable timer (high resolution)" : "waitable timer (plain)", times);
 }
 
+// The stepping StretchBlt brings to a slow pan: its source rectangle is whole pixels. Over a
+// slide of 10 s at 30 frames a second, how far the source's corner and width move from one
+// frame to the next, against the fraction of a pixel that the bilinear path moves each time.
+void ReportStepping(const Scene& scene) {
+    constexpr int kFrames = 300;
+    int still = 0, moved = 0, widthSteps[3] = {0, 0, 0};
+    double exact = 0;
+    for (int i = 1; i <= kFrames; ++i) {
+        const PanView a = scene.ToView((i - 1.0) / kFrames), b = scene.ToView(double(i) / kFrames);
+        exact += std::abs(b.x - a.x) / kFrames;
+        (std::lround(a.x) == std::lround(b.x) ? still : moved) += 1;
+        const long w = std::labs(std::lround(scene.width * b.scale) - std::lround(scene.width * a.scale));
+        ++widthSteps[std::min(2L, w)];
+    }
+    std::printf("stepping of a 10 s pan at 30 fps: the view's corner moves %.2f px a frame; StretchBlt's "
+                "moves 0 px in %d frames and a whole px in %d; its width 0/1/2+ px in %d/%d/%d\n",
+                exact, still, moved, widthSteps[0], widthSteps[1], widthSteps[2]);
+}
+
 std::string LoadAverage() {
     char text[64] = "unknown";
     if (FILE* file = std::fopen("Z:\\proc\\loadavg", "r")) {
@@ -266,6 +285,7 @@ int main(int argc, char** argv) {
     std::printf("load average before: %s; each path animated %.1f s at a %.0f Hz pace\n", LoadAverage().c_str(), seconds,
                 1000 / kTickMs);
     ReportPacing(window);
+    ReportStepping(scene);
     std::printf("%-42s %6s %6s %6s %5s | %5s %5s %5s | %5s %5s  %9s | goal p95 <= %.0f, key <= %.0f\n", "path",
                 "p50", "p95", "max", "fps", "uiCPU", "ui/s", "allCPU", "key50", "keyMx", "keyMx", kGoalP95Ms, kGoalKeyMs);
     std::printf("%-42s %20s %5s | %5s %5s %5s | %5s %5s  %9s |\n", "", "frame interval, ms", "", "ms/fr", "ms/s",
