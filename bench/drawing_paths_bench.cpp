@@ -228,6 +228,23 @@ void ReportStepping(const Scene& scene) {
                 exact, still, moved, widthSteps[0], widthSteps[1], widthSteps[2]);
 }
 
+// The fixed-point pan against bilinear sampling in floating point, over a grid of points of
+// one frame: the largest difference in any channel, in levels of 255.
+int PanError(const Scene& scene) {
+    Dib frame(scene.width, scene.height);
+    std::vector<std::uint32_t> scratch;
+    const double t = 0.37;
+    RenderRows(scene, Effect::Pan, t, 1, frame.View(), 0, scene.height, scratch);
+    int worst = 0;
+    for (int y = 0; y < scene.height; y += 37)
+        for (int x = 0; x < scene.width; x += 41) {
+            const std::uint32_t got = frame.View().Row(y)[x], want = BilinearAt(scene.toLarge.View(), scene.ToView(t), x, y);
+            for (int shift = 0; shift <= 16; shift += 8)
+                worst = std::max(worst, std::abs(int((got >> shift) & 0xFF) - int((want >> shift) & 0xFF)));
+        }
+    return worst;
+}
+
 std::string LoadAverage() {
     char text[64] = "unknown";
     if (FILE* file = std::fopen("Z:\\proc\\loadavg", "r")) {
@@ -286,6 +303,8 @@ int main(int argc, char** argv) {
                 1000 / kTickMs);
     ReportPacing(window);
     ReportStepping(scene);
+    std::printf("the fixed-point pan differs from bilinear sampling in floating point by at most %d of 255\n",
+                PanError(scene));
     std::printf("%-42s %6s %6s %6s %5s | %5s %5s %5s | %5s %5s  %9s | goal p95 <= %.0f, key <= %.0f\n", "path",
                 "p50", "p95", "max", "fps", "uiCPU", "ui/s", "allCPU", "key50", "keyMx", "keyMx", kGoalP95Ms, kGoalKeyMs);
     std::printf("%-42s %20s %5s | %5s %5s %5s | %5s %5s  %9s |\n", "", "frame interval, ms", "", "ms/fr", "ms/s",
