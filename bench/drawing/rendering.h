@@ -52,7 +52,7 @@ void PanRows(const PixelView& picture, const PanView& view, PixelView target, in
 void FadePanRows(const PixelView& from, const PanView& fromView, const PixelView& to, const PanView& toView,
                  int weight, PixelView target, int y0, int y1, std::vector<std::uint32_t>& scratch);
 
-// Reference values, in floating point, for the check of what a path put on the screen.
+// Reference values in floating point, against which the fixed-point pan is checked.
 std::uint32_t BilinearAt(const PixelView& picture, const PanView& view, int x, int y);
 std::uint32_t Mix(std::uint32_t from, std::uint32_t to, double share);
 
