@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Benchmarks the real QuilloSlides.scr under Wine on a 1920 x 1080 virtual screen.
 # Not part of the tests: every figure is printed beside a baseline measured in the same run.
-#   bench/run_bench.sh        (about twenty minutes)
+#   bench/run_bench.sh        (about twenty-five minutes)
 # QS_BENCH_SLIDES (default 100000) sets the large list, QS_BENCH_IDLE_SECONDS (default 30)
 # the idle span, QS_BENCH_INTERVAL_SECONDS (default 24, at least 20) the interval's span,
 # QS_BENCH_SOAK_MINUTES (default 10, at least 2; 0 leaves the soak out) the soak's length.
@@ -17,7 +17,11 @@
 # 3. A soak: the show at Delay 2 for ten minutes, a 24-megapixel photo and a small picture
 #    in turn; memory, handles and GDI objects at the end against the first minute:
 #    soak_bench, see its source.
-# 4. CPU while the show idles between slides, read from /proc for the saver's process;
+# 4. The drawing paths for a fade and a pan and zoom at full screen (GDI AlphaBlend and
+#    StretchBlt, CPU blending and bilinear resampling on the window thread, split or drawn
+#    ahead by workers, Direct2D): frame intervals, window-thread CPU and key waits beside a
+#    cut, at a 60 and a 30 Hz pace: drawing_paths_bench, see its source.
+# 5. CPU while the show idles between slides, read from /proc for the saver's process;
 #    baseline: Wine's notepad, idle over the same span at the same time.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -26,7 +30,7 @@ root=$(pwd)
 scripts/setup.sh >/dev/null || exit 1
 cmake --preset win64 >/dev/null || exit 1
 cmake --build --preset win64 --target QuilloSlides saver_bench step_bench large_list_bench folder_tree_bench soak_bench \
-  monitors_bench -j2 >/dev/null || exit 1
+  monitors_bench drawing_paths_bench -j2 >/dev/null || exit 1
 
 work=$(mktemp -d /tmp/qs-bench.XXXXXX)
 # Two scenes at 24 megapixels (6000 x 4000, noise over a gradient, so that the JPEG is as
@@ -79,6 +83,12 @@ if [ "$soak_minutes" != 0 ]; then
     grep -vE '^(fixme|err|warn):' || { echo "bench: FAILED: soak_bench did not run through"; exit 1; }
 fi
 
+echo "== drawing paths for fades and pan and zoom, beside a cut (load: $(cut -d' ' -f1-3 /proc/loadavg))"
+for pace in 60 30; do
+  qs_wine build/win64/bench/drawing_paths_bench.exe 3 "$pace" 2>&1 | grep -vE '^(fixme|err|warn):' ||
+    { echo "bench: FAILED: drawing_paths_bench did not run through"; exit 1; }
+done
+
 echo "== idle CPU"
 idle_seconds="${QS_BENCH_IDLE_SECONDS:-30}"
 idle="$work/idle"
@@ -122,4 +132,3 @@ saver_rate=$(( (s1 - s0) * 60 / idle_seconds )); notepad_rate=$(( (n1 - n0) * 60
 echo "idle span ${idle_seconds} s ($((idle_seconds * 10 / 4)) ticks of the 400 ms timer)"
 awk -v s="$saver_rate" -v n="$notepad_rate" 'BEGIN {
   printf "%-44s %10.1f %-4s baseline %10.1f %-4s ratio %6.2f\n", "idle CPU per minute (ms)", s, "ms", n, "ms", (n > 0 ? s / n : 0) }'
-
