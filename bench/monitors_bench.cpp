@@ -28,10 +28,6 @@ constexpr int kRepeats = 3;
 constexpr COLORREF kBackground = RGB(0, 0, 96);
 constexpr COLORREF kSlideColours[] = {RGB(255, 0, 255), RGB(0, 255, 255)};
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
-}
 
 struct Monitors {
     RECT primary{}, second{};

@@ -35,11 +35,6 @@ constexpr int kRepeats = 5;
 constexpr COLORREF kBackground = RGB(0, 0, 96);
 constexpr COLORREF kSlideColours[] = {RGB(255, 0, 255), RGB(0, 255, 255)};
 
-double Median(std::vector<double> v) {
-    if (v.empty()) return -1;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 COLORREF Centre() { return ScreenPixel(ScreenWidth() / 2, ScreenHeight() / 2); }
 int SlideShown(COLORREF colour) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -14,6 +15,13 @@
 #include <vector>
 
 namespace qs::bench {
+
+// The middle of the figures of several runs; -1 for none.
+inline double Median(std::vector<double> v) {
+    if (v.empty()) return -1;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
 
 inline std::string ReadLinuxFile(const std::string& path) {
     std::ifstream in("Z:" + path, std::ios::binary);
