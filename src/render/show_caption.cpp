@@ -18,7 +18,7 @@ void ShowCaption(tk::Surface& surface, const std::string& text) {
     tk::OverlayText caption;
     caption.text = text;
     caption.font = tk::FontSpec{.name = kCaptionFace,
-                                .size = CaptionPoints(surface.surfaceWidth(), tk::ScreenWidth()),
+                                .size = CaptionPoints(surface.surfaceWidth(), surface.screenWidth()),
                                 .bold = true};
     // Half a line from the left and bottom edges.
     const float height = tk::CurrentBackend().measureText(caption.font, text).height;
