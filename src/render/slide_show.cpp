@@ -141,12 +141,20 @@ void SlideShow::nextSlide() {
     showComing(now);
 }
 
+void SlideShow::beginChange(bool stepped) {
+    const bool fade = settings_.options.fade && shownOne_ && !stepped;
+    surface_.crossFade(fade ? settings_.options.fadeMs : 0);
+    shownOne_ = true;
+}
+
 void SlideShow::showComing(double now) {
+    const bool stepped = history_.waitingStep() != 0;
     const Slide* seen = history_.coming(); // a step through what was shown
     const std::vector<Slide>& pictures = this->pictures();
     std::int32_t number = 0;
     if (!seen) number = sequencer_.next(OrderOf(settings_), pictures);
     if (!seen && pictures.empty()) {
+        beginChange(stepped);
         ShowCaption(surface_, {});
         DrawTextSlide(window_, surface_, element_, std::nullopt);
     } else {
@@ -163,7 +171,11 @@ void SlideShow::showComing(double now) {
         waitingSince_.reset();
         const Slide& slide = seen ? *seen : pictures[static_cast<std::size_t>(number - 1)];
         SlidePreparer& preparer = this->preparer();
-        switch (unread ? DueAction::ShowText : preparer.atDue(requestFor(slide), now, settings_.delaySeconds)) {
+        const DueAction action =
+            unread ? DueAction::ShowText : preparer.atDue(requestFor(slide), now, settings_.delaySeconds);
+        if (action == DueAction::Wait) return;
+        beginChange(stepped);
+        switch (action) {
         case DueAction::Wait:
             return;
         case DueAction::ShowText:

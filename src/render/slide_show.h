@@ -55,6 +55,10 @@ private:
     // Shows the slide of the waiting step, or of the schedule (the next one), once its
     // picture is ready; the time is `now`.
     void showComing(double now);
+    // Called just before the coming slide is drawn: with the fade on, a slide the schedule
+    // brings fades in over what the surface shows; the first slide and a step by a key
+    // come at once.
+    void beginChange(bool stepped);
     // The show's pictures: the slide list, or with folder entries on, the list with each
     // folder entry standing for the pictures of its tree (ShowPictures).
     const std::vector<Slide>& pictures();
@@ -75,6 +79,7 @@ private:
     SlideSequencer sequencer_;
     bool steered_ = false;
     bool paused_ = false;
+    bool shownOne_ = false; // a slide has been drawn: the next may fade in
     ShowHistory history_; // of a steered show only
     // The preparer tells the window through this notice that a picture is ready; the
     // window takes it then, and shows it at the tick it is due.

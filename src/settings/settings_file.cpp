@@ -49,11 +49,23 @@ constexpr OptionKey kOptionKeys[] = {
     {"EveryMonitor", &ShowOptions::everyMonitor},
     {"CaptionName", &ShowOptions::captionName},
     {"CaptionDate", &ShowOptions::captionDate},
+    {"Fade", &ShowOptions::fade},
 };
 constexpr std::size_t kOptionKeyCount = sizeof kOptionKeys / sizeof kOptionKeys[0];
+// The fade's length, the one option key that holds a number (seconds); its text is read
+// after the flags' and kept after theirs.
+constexpr char kFadeSecondsStem[] = "FadeSeconds";
+
+// The fade's length a FadeSeconds text gives: nothing for no number, or one out of range.
+std::optional<std::int32_t> FadeMsIn(const std::string& text) {
+    const std::optional<double> seconds = LeadingNumber(text);
+    const std::optional<std::int32_t> ms = seconds ? RoundToInt32(*seconds * 1000) : std::nullopt;
+    if (!ms || *ms < kMinFadeMs || *ms > kMaxFadeMs) return std::nullopt;
+    return ms;
+}
 
 // Where each key's text sits in readTexts_: the order load() reads them in. The show
-// options' texts are kept apart, in optionTexts_, in the order of kOptionKeys.
+// options' texts are kept apart, in optionTexts_, in the order of kOptionKeys, then FadeSeconds's.
 enum OptionSlot : std::size_t { kBgColorSlot, kRandomSlot, kDelaySlot, kPreviewSlot, kWarningsSlot, kCountSlot };
 enum SlideSlot : std::size_t { kFileSpecSlot, kCenterSlot, kHStretchSlot, kVStretchSlot, kSlotsPerSlide };
 constexpr const char* kSlideStems[kSlotsPerSlide] = {"FileSpec", "Center", "HStretch", "VStretch"};
@@ -98,6 +110,12 @@ std::vector<KeyWrite> DifferingKeys(const Settings& settings, const std::vector<
         if (was.empty() && on == defaults.*kOptionKeys[o].field) continue;
         if (was != flag(on)) writes.push_back({KeyName(kOptionKeys[o].stem, 0), flag(on), was});
     }
+    // The length is compared as a number: "1.50" stays while it gives the length, a text
+    // that gives none is corrected.
+    const std::string fadeWas = kOptionKeyCount < optionsRead.size() ? optionsRead[kOptionKeyCount] : std::string();
+    const std::int32_t fadeMs = settings.options.fadeMs;
+    if (fadeWas.empty() ? fadeMs != defaults.fadeMs : FadeMsIn(fadeWas) != fadeMs)
+        writes.push_back({KeyName(kFadeSecondsStem, 0), SecondsText(fadeMs), fadeWas});
     const std::size_t held = settings.slides.size();
     for (std::size_t number = 1; number <= held; ++number) {
         const Slide& slide = settings.slides[number - 1];
@@ -161,6 +179,9 @@ Settings SettingsFile::load() {
             profile_.GetPrivateProfileString(kSection, KeyName(option.stem, 0), "", kValueBufferSize, path_));
         ReadFlag(settings.options.*option.field, text);
     }
+    const std::string& fadeText = optionTexts_.emplace_back(
+        profile_.GetPrivateProfileString(kSection, KeyName(kFadeSecondsStem, 0), "", kValueBufferSize, path_));
+    settings.options.fadeMs = FadeMsIn(fadeText).value_or(kDefaultFadeMs);
     const std::int32_t count = std::min(CountNumber(readOption("PictureCount")).value_or(0), kMaxSlides);
     if (count <= 0) {
         settings.emptyListCount = count;

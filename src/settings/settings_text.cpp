@@ -186,4 +186,17 @@ std::string_view FlagText(bool flag) {
     return flag ? "True" : "False";
 }
 
+std::string SecondsText(std::int32_t milliseconds) {
+    const std::int64_t ms = milliseconds, magnitude = ms < 0 ? -ms : ms;
+    std::string text(ms < 0 ? "-" : "");
+    text += std::to_string(magnitude / 1000);
+    if (const std::int64_t part = magnitude % 1000) {
+        std::string digits = std::to_string(1000 + part); // "1" and three digits
+        while (digits.back() == '0') digits.pop_back();
+        text += '.';
+        text.append(digits, 1);
+    }
+    return text;
+}
+
 } // namespace qs

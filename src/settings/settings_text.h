@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace qs {
@@ -45,5 +46,9 @@ std::optional<bool> BooleanText(std::string_view text);
 
 // The words the settings file holds for flags.
 std::string_view FlagText(bool flag);
+
+// Milliseconds as seconds, with no more decimals than they need: 1000 gives "1", 1500
+// "1.5", 750 "0.75".
+std::string SecondsText(std::int32_t milliseconds);
 
 } // namespace qs

@@ -3,7 +3,13 @@
 // written once its option differs from the default.
 #pragma once
 
+#include <cstdint>
+
 namespace qs {
+
+// The fade's length, in milliseconds: the file holds it in seconds (FadeSeconds_0), and a
+// length it does not give, or gives outside this range, is the default.
+inline constexpr std::int32_t kMinFadeMs = 500, kMaxFadeMs = 3000, kDefaultFadeMs = 1000;
 
 struct ShowOptions {
     // A slide entry may name a folder: it stands for every picture in the folder's tree.
@@ -19,6 +25,10 @@ struct ShowOptions {
     // A caption over each picture: its file name, the date it was taken, or both.
     bool captionName = false;
     bool captionDate = false;
+    // Each slide after the first fades in over the one before, for fadeMs, from the tick
+    // where it is due (the schedule stays as it is).
+    bool fade = false;
+    std::int32_t fadeMs = kDefaultFadeMs;
 
     bool operator==(const ShowOptions&) const = default;
 };

@@ -64,6 +64,8 @@ public:
     virtual void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) = 0;
     // The surface's overlay text (Surface::overlay) changed: it is drawn anew, above the images.
     virtual void overlayChanged() = 0;
+    // See Surface::crossFade.
+    virtual void crossFade(int lengthMs) = 0;
 };
 
 // The peer of a picture box that can lend its window to another program's window (the

@@ -32,6 +32,10 @@ void Surface::drawText(float x, float y, const std::string& text) {
     if (SurfacePeer* s = surfacePeer()) s->drawText(x, y, text, font_, foreColor_);
 }
 
+void Surface::crossFade(int lengthMs) {
+    if (SurfacePeer* s = surfacePeer()) s->crossFade(lengthMs);
+}
+
 void Surface::setOverlay(const OverlayText& overlay) {
     if (overlay == overlay_) return;
     overlay_ = overlay;

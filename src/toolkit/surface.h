@@ -55,6 +55,11 @@ public:
     float textWidth(const std::string& text) const;
     float textHeight(const std::string& text) const;
 
+    // What the surface shows now stays, and what is drawn on it from now on fades in over
+    // that for `lengthMs` milliseconds, a frame at a time; 0 shows the drawing at once,
+    // ending a fade under way.
+    void crossFade(int lengthMs);
+
     const OverlayText& overlay() const { return overlay_; }
     void setOverlay(const OverlayText& overlay);
 

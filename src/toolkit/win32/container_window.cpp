@@ -18,7 +18,15 @@ HBRUSH ContainerWindow::backgroundBrush() {
 }
 
 void ContainerWindow::invalidate(const RECT& area) {
+    if (fade_) fade_->drawingChanged();
     if (handle()) RedrawWindow(handle(), &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void ContainerWindow::fade(int lengthMs) {
+    if (!fade_ && (lengthMs <= 0 || !handle())) return;
+    if (!fade_)
+        fade_ = std::make_unique<SurfaceFade>(handle(), [this](HDC dc, const RECT& area) { renderContent(dc, area); });
+    fade_->begin(lengthMs);
 }
 
 bool ContainerWindow::routeChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -87,10 +95,16 @@ bool ContainerWindow::handleContainerMessage(UINT msg, WPARAM wParam, LPARAM lPa
     case WM_PRINTCLIENT: {
         RECT client{};
         GetClientRect(handle(), &client);
-        renderContent(reinterpret_cast<HDC>(wParam), client);
+        if (!fade_ || !fade_->paint(reinterpret_cast<HDC>(wParam), client))
+            renderContent(reinterpret_cast<HDC>(wParam), client);
         result = 0;
         return true;
     }
+    case WM_TIMER:
+        if (wParam != SurfaceFade::kTimerId) return false;
+        if (fade_) fade_->tick();
+        result = 0;
+        return true;
     default:
         return false;
     }
@@ -102,7 +116,9 @@ void ContainerWindow::paintClient() {
     if (!dc) return;
     const RECT& area = ps.rcPaint;
     const int w = area.right - area.left, h = area.bottom - area.top;
-    if (w > 0 && h > 0) {
+    if (fade_ && fade_->paint(dc, area)) {
+        // A fade under way: its frame, drawn whole already.
+    } else if (w > 0 && h > 0) {
         // Composed off screen and copied in one step: never a half-drawn frame.
         platform::GdiObject<HBITMAP> bmp(CreateCompatibleBitmap(dc, w, h));
         platform::MemoryDc mem(dc);

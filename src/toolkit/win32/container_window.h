@@ -6,6 +6,7 @@
 #include "platform/win32/scoped.h"
 #include "toolkit/component.h"
 #include "toolkit/surface.h"
+#include "toolkit/win32/surface_fade.h"
 #include "toolkit/win32/win32_common.h"
 
 namespace qs::tk::win32 {
@@ -22,6 +23,9 @@ public:
 
     // Repaints `area` of the container and of the child windows over it.
     void invalidate(const RECT& area);
+    // A surface's cross-fade (SurfacePeer::crossFade): the content as it is now stays and
+    // what is drawn from now on fades in over it for `lengthMs`; 0 ends a fade under way.
+    void fade(int lengthMs);
 
 protected:
     // Routes the notifications that child controls send to their parent (and that the
@@ -36,6 +40,7 @@ protected:
 private:
     platform::GdiObject<HBRUSH> brush_;
     COLORREF brushColor_ = 0;
+    std::unique_ptr<SurfaceFade> fade_; // made at the first fade
 };
 
 // The windowless controls of `container` (lines, then visible images in creation

@@ -14,6 +14,7 @@ public:
     void clear(Color back) override;
     void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) override;
     void overlayChanged() override;
+    void crossFade(int lengthMs) override { fade(lengthMs); }
 
     Container& container() override { return box_; }
     void renderContent(HDC dc, const RECT& area) override;

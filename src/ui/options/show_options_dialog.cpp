@@ -1,7 +1,11 @@
 // The "Show Options" dialog: its rows, laid out top to bottom in twips, and its handlers.
 #include "ui/options/show_options_dialog.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
+
+#include "settings/settings_text.h"
 
 namespace qs::ui {
 namespace {
@@ -11,6 +15,7 @@ struct ShowOptionRow {
     const char* caption;
     const char* note; // the grey line below the box; null for none
     bool needsRandomOrder = false;
+    std::int32_t ShowOptions::*lengthMs = nullptr; // a length chosen beside the box; null for none
 };
 
 constexpr ShowOptionRow kShowOptionRows[] = {
@@ -27,6 +32,8 @@ constexpr ShowOptionRow kShowOptionRows[] = {
     {&ShowOptions::captionName, "Caption: the file name", "In the bottom left corner of each picture."},
     {&ShowOptions::captionDate, "Caption: the date taken",
      "When the camera took it, else when the file last changed."},
+    {&ShowOptions::fade, "Fade between slides", "Each new slide fades in over the one before it.",
+     false, &ShowOptions::fadeMs},
 };
 constexpr int kRowCount = static_cast<int>(std::size(kShowOptionRows));
 
@@ -34,9 +41,19 @@ constexpr int kRowCount = static_cast<int>(std::size(kShowOptionRows));
 constexpr float kMargin = 240, kWidth = 6240;
 constexpr float kBoxHeight = 255, kNoteHeight = 195, kNoteIndent = 255, kRowGap = 165;
 constexpr float kButtonWidth = 975, kButtonHeight = 375, kButtonGap = 120;
+// A row with a length: a shorter box, the length and its arrows (as tall as the delay's).
+constexpr float kLengthBoxWidth = 2400, kLengthWidth = 660, kSpinWidth = 255, kSpinHeight = 345;
 constexpr tk::Color kNoteGrey = tk::SystemColor(17); // COLOR_GRAYTEXT
+// The arrows step by half a second; value 1 (the top) is the longest length.
+constexpr std::int32_t kLengthStepMs = 500, kLengthSteps = kMaxFadeMs / kLengthStepMs;
 
-float RowHeight(const ShowOptionRow& row) { return kBoxHeight + (row.note ? kNoteHeight : 0) + kRowGap; }
+float LineHeight(const ShowOptionRow& row) { return row.lengthMs ? kSpinHeight : kBoxHeight; }
+float RowHeight(const ShowOptionRow& row) { return LineHeight(row) + (row.note ? kNoteHeight : 0) + kRowGap; }
+
+int SpinValue(std::int32_t lengthMs) {
+    const auto steps = static_cast<int>(std::lround(static_cast<double>(lengthMs) / kLengthStepMs));
+    return std::clamp(kLengthSteps + 1 - steps, 1, kLengthSteps);
+}
 
 float ButtonsTop() {
     float top = kMargin;
@@ -65,11 +82,24 @@ ShowOptionsDialog::ShowOptionsDialog(const ShowOptions& options, bool randomOrde
       options_(options), randomOrder_(randomOrder) {
     float top = kMargin;
     for (const ShowOptionRow& row : kShowOptionRows) {
+        const float boxTop = top + (LineHeight(row) - kBoxHeight) / 2;
+        const float boxWidth = row.lengthMs ? kLengthBoxWidth : kWidth - 2 * kMargin;
         optionBoxes.push_back(std::make_unique<tk::CheckBox>(
-            *this, tk::CaptionArgs{.bounds = {kMargin, top, kWidth - 2 * kMargin, kBoxHeight}, .caption = row.caption}));
+            *this, tk::CaptionArgs{.bounds = {kMargin, boxTop, boxWidth, kBoxHeight}, .caption = row.caption}));
+        if (row.lengthMs) {
+            lengthRow_ = static_cast<int>(optionBoxes.size()) - 1;
+            const float left = kMargin + kLengthBoxWidth;
+            lengthLabel = std::make_unique<tk::Label>(
+                *this, tk::LabelArgs{.bounds = {left, boxTop + 30, kLengthWidth, kBoxHeight}});
+            lengthSpin = std::make_unique<tk::ScrollBar>(
+                *this, tk::ScrollBarArgs{.bounds = {left + kLengthWidth, top, kSpinWidth, kSpinHeight},
+                                         .min = 1,
+                                         .max = kLengthSteps,
+                                         .value = kLengthSteps});
+        }
         if (row.note) {
             tk::Label& note = *noteLabels.emplace_back(std::make_unique<tk::Label>(
-                *this, tk::LabelArgs{.bounds = {kMargin + kNoteIndent, top + kBoxHeight,
+                *this, tk::LabelArgs{.bounds = {kMargin + kNoteIndent, top + LineHeight(row),
                                                 kWidth - 2 * kMargin - kNoteIndent, kNoteHeight},
                                      .caption = row.note}));
             note.setForeColor(kNoteGrey);
@@ -88,6 +118,9 @@ ShowOptionsDialog::~ShowOptionsDialog() = default;
 void ShowOptionsDialog::bindHandlers() {
     okButton.onClick = [this] { takeAndClose(); };
     cancelButton.onClick = [this] { close(); };
+    if (lengthRow_ < 0) return;
+    optionBoxes[lengthRow_]->onClick = [this] { enableLength(); };
+    lengthSpin->onChange = [this] { followLengthSpin(); };
 }
 
 void ShowOptionsDialog::onLoad() {
@@ -96,11 +129,29 @@ void ShowOptionsDialog::onLoad() {
         optionBoxes[i]->setChecked(options_.*row.option);
         optionBoxes[i]->setEnabled(!row.needsRandomOrder || randomOrder_);
     }
+    if (lengthRow_ < 0) return;
+    // A length from the file off the half-second steps shows as it is until an arrow moves it.
+    lengthMs_ = options_.*kShowOptionRows[lengthRow_].lengthMs;
+    lengthSpin->setValue(SpinValue(lengthMs_));
+    lengthLabel->setCaption(SecondsText(lengthMs_) + " s");
+    enableLength();
+}
+
+void ShowOptionsDialog::followLengthSpin() {
+    lengthMs_ = (kLengthSteps + 1 - lengthSpin->value()) * kLengthStepMs;
+    lengthLabel->setCaption(SecondsText(lengthMs_) + " s");
+}
+
+void ShowOptionsDialog::enableLength() {
+    const bool on = optionBoxes[lengthRow_]->checked();
+    lengthLabel->setEnabled(on);
+    lengthSpin->setEnabled(on);
 }
 
 void ShowOptionsDialog::takeAndClose() {
     ShowOptions chosen = options_;
     for (int i = 0; i < kRowCount; ++i) chosen.*kShowOptionRows[i].option = optionBoxes[i]->checked();
+    if (lengthRow_ >= 0) chosen.*kShowOptionRows[lengthRow_].lengthMs = lengthMs_;
     chosen_ = chosen;
     close();
 }

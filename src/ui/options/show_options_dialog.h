@@ -1,10 +1,12 @@
 // ShowOptionsDialog: the "Show Options" dialog, opened modally from the settings dialog.
 // One check box per option of ShowOptions, each with a grey line saying what it does,
 // made and laid out from one table (kShowOptionRows, show_options_dialog.cpp): a new
-// option is a row there, and the dialog grows with the rows. It edits a copy of the
-// settings dialog's options; OK hands the copy back, every other close drops it.
+// option is a row there, and the dialog grows with the rows. A row may also hold a length
+// (the fade's), shown beside its box with arrows that change it by half a second. It edits
+// a copy of the settings dialog's options; OK hands the copy back, every other close drops it.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -30,6 +32,10 @@ public:
     // --- controls: per row of the table its box and its note, then the buttons ---
     std::vector<std::unique_ptr<tk::CheckBox>> optionBoxes;
     std::vector<std::unique_ptr<tk::Label>> noteLabels; // a row without a note has none
+    // The row with a length: the length, and its arrows (the top one lengthens). Enabled
+    // while the row's box is ticked.
+    std::unique_ptr<tk::Label> lengthLabel;
+    std::unique_ptr<tk::ScrollBar> lengthSpin;
     tk::Button okButton;
     tk::Button cancelButton;
 
@@ -40,8 +46,12 @@ private:
     void bindHandlers();
     // --- handlers ---
     void takeAndClose();
+    void followLengthSpin();
+    void enableLength();
 
     ShowOptions options_;
+    int lengthRow_ = -1; // none
+    std::int32_t lengthMs_ = 0; // as shown; changed only by the arrows
     bool randomOrder_;
     std::optional<ShowOptions> chosen_;
 };

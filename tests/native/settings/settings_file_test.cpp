@@ -15,6 +15,9 @@ namespace qs::test {
 namespace {
 
 constexpr const char* kIniFile = "C:\\SAVERS\\QuilloSlides.INI";
+// A file as a show with every option off writes it.
+constexpr const char* kEveryOptionOff = "[INIT]\r\nBGColor_0=0\r\nRandomDisplay_0=False\r\nDelay_0=10\r\n"
+                                        "PreviewFlag_0=False\r\nDisplayWarnings_0=False\r\nPictureCount_0=0\r\n";
 
 class SettingsFileTest : public testing::Test {
 protected:
@@ -121,8 +124,7 @@ TEST_F(SettingsFileTest, ASaveWritesOnlyTheKeysThatDifferFromWhatWasRead) {
 }
 
 TEST_F(SettingsFileTest, AShowOptionsKeyIsWrittenOnlyOnceItsOptionLeavesTheDefaultOrTheFileHoldsIt) {
-    const std::string plain = "[INIT]\r\nBGColor_0=0\r\nRandomDisplay_0=False\r\nDelay_0=10\r\nPreviewFlag_0=False\r\n"
-                              "DisplayWarnings_0=False\r\nPictureCount_0=0\r\n";
+    const std::string plain = kEveryOptionOff;
     EXPECT_EQ(Saved(plain, [](Settings&) {}), plain) << "all off: the file as without options";
     const std::string on = Saved(plain, [](Settings& s) { s.options.shuffle = s.options.steeringKeys = true; });
     EXPECT_EQ(on, plain + "Shuffle_0=True\r\nSteeringKeys_0=True\r\n");
@@ -133,6 +135,18 @@ TEST_F(SettingsFileTest, AShowOptionsKeyIsWrittenOnlyOnceItsOptionLeavesTheDefau
         profile.writes.clear();
     });
     EXPECT_EQ(profile.writes, std::vector<std::string>{"INIT/Shuffle_0"}) << "a key the file holds follows its option";
+}
+
+TEST_F(SettingsFileTest, TheFadeLengthIsSecondsFromAHalfTo3WrittenOnlyWhenItsNumberChanges) {
+    const std::pair<std::string, std::int32_t> lengths[] = {
+        {"", 1000}, {"0.5", 500}, {"3", 3000}, {"1.25 s", 1250}, {"0.4", 1000}, {"3.5", 1000}, {"abc", 1000}};
+    for (const auto& [text, ms] : lengths)
+        EXPECT_EQ(Load("[INIT]\r\nFadeSeconds_0=" + text + "\r\n").options.fadeMs, ms) << text;
+    const std::string plain = kEveryOptionOff;
+    EXPECT_EQ(Saved(plain, [](Settings& s) { s.options.fade = true; s.options.fadeMs = 1500; }),
+              plain + "Fade_0=True\r\nFadeSeconds_0=1.5\r\n");
+    EXPECT_EQ(Saved(plain + "FadeSeconds_0=2.50\r\n", [](Settings&) {}), plain + "FadeSeconds_0=2.50\r\n");
+    EXPECT_EQ(Saved(plain + "FadeSeconds_0=9\r\n", [](Settings&) {}), plain + "FadeSeconds_0=1\r\n") << "corrected";
 }
 
 TEST_F(SettingsFileTest, SlidesBeyondTheCountStayInTheFileAndANewListCountsItsSlides) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <optional>
 #include <set>
 #include <thread>
 #include <tuple>
@@ -324,6 +325,33 @@ TEST_F(FullScreen, ACaptionShowsInTheBottomLeftCornerOnlyWithItsOptionsOn) {
         EXPECT_EQ(CountScreenPixels(corner, kRed) == 512 * 80, on == "False");
         EXPECT_EQ(CountScreenPixels(corner, RGB(255, 255, 255)) > 100, on == "True");
         EXPECT_EQ(CountScreenPixels(corner, kBlack) > 100, on == "True");
+        PressKey('Q');
+        EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
+    }
+}
+
+// With the fade on, the first slide comes at once (Start watches the centre), and the second fades in over it: every
+// colour sampled meanwhile lies strictly between red and green, for about the fade's length. Off, a cut.
+TEST_F(FullScreen, WithTheFadeOnTheNextSlideFadesInOverTheLastFromItsTickAndTheFirstComesAtOnce) {
+    for (const std::string on : {"True", "False"}) {
+        SCOPED_TRACE("fade " + on);
+        ASSERT_NE(Start({bgBlue_, "Delay_0=3", "Fade_0=" + on, "FadeSeconds_0=2", "PictureCount_0=2",
+                         "FileSpec_1=" + red_, "HStretch_1=True", "VStretch_1=True", "FileSpec_2=" + green_,
+                         "HStretch_2=True", "VStretch_2=True"}, true), nullptr);
+        std::set<COLORREF> between;
+        std::optional<Clock::time_point> first;
+        ASSERT_TRUE(WaitUntil([&] {
+            const COLORREF c = ScreenPixel(512, 384);
+            if (c != kRed && c != kGreen && between.insert(c).second && !first) first = Clock::now();
+            return c == kGreen;
+        }, Ms(8000))) << "the second slide never showed whole";
+        const auto strictlyBetween = [](COLORREF c) {
+            return GetRValue(c) > 0 && GetRValue(c) < 255 && GetGValue(c) > 0 && GetGValue(c) < 255 && !GetBValue(c);
+        };
+        const auto onTheWay = static_cast<std::size_t>(std::count_if(between.begin(), between.end(), strictlyBetween));
+        EXPECT_EQ(onTheWay, between.size()) << "colours off the way from red to green";
+        EXPECT_EQ(between.empty(), on == "False") << "colours between the slides";
+        EXPECT_TRUE(on == "False" || MsSince(*first) > 1000) << "the fade was over too soon";
         PressKey('Q');
         EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
     }
