@@ -8,7 +8,8 @@
 // The probe reads the screen's centre about every millisecond; during a fade each frame puts
 // a new colour there, so the times between new colours are the frame intervals as the screen
 // shows them (p50, p95, max over every fade of every run). Per change, the window thread's CPU
-// (from /proc) over the fade's length after the change began, the cut's over the same span.
+// (from /proc) from the still slide before it to the fade's length after it began (the
+// drawing of the new slide, the fade's frames), the cut's over the same span.
 // At the end of each run a key, pressed a third of the fade's length after a change began,
 // timed to the show's window gone and to the end of the process: the key latency during a
 // fade, against the same key the same time after a cut.
@@ -42,7 +43,7 @@ COLORREF Other(COLORREF c) { return c == kColours[0] ? kColours[1] : kColours[0]
 struct Figures {
     std::vector<double> intervals; // between new colours at the centre during the changes
     std::vector<double> changeMs;  // from the first new colour to the new slide whole
-    std::vector<double> cpuMs;     // the window thread's, over the fade's length from a change
+    std::vector<double> cpuMs;     // the window thread's per change, the fade's frames included
     std::vector<double> frames;    // new colours per change
     std::vector<double> keyGone, keyExit;
 };
@@ -79,6 +80,7 @@ bool Run(RunFolder& run, const std::vector<std::string>& pictures, bool fade, in
     for (int change = 0; change <= kChangesPerRun; ++change) {
         const COLORREF from = Centre(), to = Other(from);
         if (!IsSlide(from)) return false;
+        const double cpu0 = WindowThreadCpuMs(pid); // the show idles until the change
         const double began = WaitForChange(from, start);
         if (began < 0) return false;
         if (change == kChangesPerRun) {
@@ -96,7 +98,6 @@ bool Run(RunFolder& run, const std::vector<std::string>& pictures, bool fade, in
             f.keyGone.push_back(gone < 0 ? f.keyExit.back() : gone);
             return !saver.Running();
         }
-        const double cpu0 = WindowThreadCpuMs(pid);
         double last = began;
         int frames = 1;
         for (COLORREF shown = Centre(); shown != to && MsSince(start) < began + 5000; Sleep(1)) {
@@ -143,8 +144,8 @@ int main(int argc, char** argv) {
                 frames > 1 ? (frames - 1) * 1000 / Mean(fade.changeMs) : 0.0, kGoalP95Ms);
     std::printf("fade: first new colour to the new slide whole %6.0f ms (median), %4.1f frames a change\n",
                 Percentile(fade.changeMs, 0.5), frames);
-    std::printf("window thread CPU over %d ms from a change: fade %6.1f ms (%.1f ms a frame)  cut %6.1f ms\n", fadeMs,
-                Mean(fade.cpuMs), frames > 0 ? Mean(fade.cpuMs) / frames : 0.0, Mean(cut.cpuMs));
+    std::printf("window thread CPU per change: fade %6.1f ms (%.1f ms a frame)  cut %6.1f ms\n", Mean(fade.cpuMs),
+                frames > 0 ? Mean(fade.cpuMs) / frames : 0.0, Mean(cut.cpuMs));
     std::printf("key latency: key to window gone   fade median %5.1f max %5.1f ms  cut median %5.1f max %5.1f ms"
                 "   goal under %.0f\n",
                 Percentile(fade.keyGone, 0.5), Percentile(fade.keyGone, 1.0), Percentile(cut.keyGone, 0.5),
