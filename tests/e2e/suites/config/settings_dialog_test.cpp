@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <tuple>
 
 #include "e2e_driver.h"
@@ -144,12 +145,14 @@ TEST_F(SettingsDialog, ShowOptionsCancelKeepsNothingAndOkHandsBackWhatCancelAsks
     SaverProcess saver(run_, "/C");
     HWND dialog = OpenSettings(saver);
     ASSERT_NE(dialog, nullptr);
-    // Opens the options, ticks the box and leaves with `button`: says how far that went.
-    const auto tick = [&](const std::string& caption, const std::string& button) -> std::string {
+    // Opens the options, ticks the box (then does `also`) and leaves with `button`: says how far that went.
+    const auto tick = [&](const std::string& caption, const std::string& button,
+                          const std::function<bool(HWND)>& also = nullptr) -> std::string {
         HWND options = ClickButton(dialog, "O&ptions...") ? saver.WaitForWindow("Show Options", kReactionDeadline, "OK")
                                                           : nullptr;
         if (!options) return "no options dialog";
         const bool ticked = ClickCheck(options, caption);
+        if (also && !also(options)) return "no change beside the box";
         const auto back = [&] { return IsWindowEnabled(dialog) != FALSE; };
         if (!ClickButton(options, button) || !WaitUntil(back, kReactionDeadline)) return "the options dialog stayed";
         return ticked ? "ticked" : "not ticked";
@@ -164,11 +167,18 @@ TEST_F(SettingsDialog, ShowOptionsCancelKeepsNothingAndOkHandsBackWhatCancelAsks
     ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, kReactionDeadline));
     ASSERT_TRUE(ClickCheck(dialog, "Random order"));
     ASSERT_EQ(tick(shuffle, "OK"), "ticked") << "disabled with Random order";
+    // The fade's length, enabled with its box: the top arrow lengthens it by half a second.
+    ASSERT_EQ(tick("Fade between slides", "OK", [](HWND options) {
+        const RECT bar = ScreenRect(FindChild(options, "ScrollBar"));
+        ClickAt((bar.left + bar.right) / 2, bar.top + 3);
+        return WaitUntil([&] { return ShowsLabel(options, "1.5 s"); }, kReactionDeadline);
+    }), "ticked");
     ASSERT_TRUE(ClickButton(dialog, "&OK"));
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     auto settings = run_.ReadSettings();
-    EXPECT_EQ((std::array{settings["AllFormats_0"], settings["Shuffle_0"], settings["FolderEntries_0"]}),
-              (std::array<std::string, 3>{"True", "True", ""}));
+    EXPECT_EQ((std::array{settings["AllFormats_0"], settings["Shuffle_0"], settings["FolderEntries_0"],
+                          settings["Fade_0"], settings["FadeSeconds_0"]}),
+              (std::array<std::string, 5>{"True", "True", "", "True", "1.5"}));
 }
 
 TEST(NoSlideLost, ACountAboveTheLimitIsWrittenBackAsReadAfterAFullScreenRun) {
