@@ -29,6 +29,8 @@ struct PrepareRequest {
     bool allFormats = false;
     // The caption shows the date taken: it is read with the picture.
     bool dateTaken = false;
+    // The picture drifts (pan and zoom): it is prepared at the largest zoom (DriftPlace).
+    bool drift = false;
     bool operator==(const PrepareRequest&) const = default;
 };
 

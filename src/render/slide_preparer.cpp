@@ -128,16 +128,17 @@ tk::DisplayPlace PlaceOf(const tk::Picture& picture, const PrepareRequest& reque
     const ElementBox e = FitBox(tk::NaturalTwips(picture.himetricWidth(), s.twipsPerPixelX),
                                 tk::NaturalTwips(picture.himetricHeight(), s.twipsPerPixelY), s.width, s.scaleWidth,
                                 s.scaleHeight, s.screenWidth, slide.center, slide.hStretch, slide.vStretch);
-    return tk::DisplayPlace{Pixels(e.left, s.twipsPerPixelX),       Pixels(e.top, s.twipsPerPixelY),
-                            Pixels(e.width, s.twipsPerPixelX),      Pixels(e.height, s.twipsPerPixelY),
-                            Pixels(s.scaleWidth, s.twipsPerPixelX), Pixels(s.scaleHeight, s.twipsPerPixelY)};
+    const tk::DisplayPlace place{Pixels(e.left, s.twipsPerPixelX),       Pixels(e.top, s.twipsPerPixelY),
+                                 Pixels(e.width, s.twipsPerPixelX),      Pixels(e.height, s.twipsPerPixelY),
+                                 Pixels(s.scaleWidth, s.twipsPerPixelX), Pixels(s.scaleHeight, s.twipsPerPixelY)};
+    return request.drift ? tk::DriftPlace(place) : place;
 }
 
 PrepareRequest RequestFor(const Slide& slide, const tk::Surface& surface, const ShowOptions& options) {
     return PrepareRequest{slide,
                           {surface.surfaceWidth(), surface.surfaceClientWidth(), surface.surfaceClientHeight(),
                            surface.screenWidth(), tk::TwipsPerPixelX(), tk::TwipsPerPixelY()},
-                          options.allFormats, options.captionDate};
+                          options.allFormats, options.captionDate, options.panZoom};
 }
 
 SlidePreparer::SlidePreparer(tk::Backend& backend, std::function<void()> ready)

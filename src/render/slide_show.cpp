@@ -67,6 +67,7 @@ void SlideShow::step(int direction) {
 void SlideShow::setPaused(bool paused) {
     if (paused_ && !paused) sequencer_.restartSchedule(Now());
     paused_ = paused;
+    surface_.holdDrift(paused);
 }
 
 const std::vector<Slide>& SlideShow::pictures() {
@@ -150,6 +151,7 @@ void SlideShow::beginChange(bool stepped) {
 void SlideShow::showComing(double now) {
     const bool stepped = history_.waitingStep() != 0;
     const Slide* seen = history_.coming(); // a step through what was shown
+    bool drifting = false;
     const std::vector<Slide>& pictures = this->pictures();
     std::int32_t number = 0;
     if (!seen) number = sequencer_.next(OrderOf(settings_), pictures);
@@ -187,6 +189,7 @@ void SlideShow::showComing(double now) {
             break;
         case DueAction::ShowPicture:
             FitLoadedPicture(element_, surface_, preparer.picture(), slide);
+            drifting = settings_.options.panZoom;
             ShowCaption(surface_, CaptionText(settings_.options, slide.path, preparer.picture().dateTaken()));
             break;
         }
@@ -194,6 +197,14 @@ void SlideShow::showComing(double now) {
         if (steered_) history_.shown(slide);
     }
     element_.setVisible(true);
+    if (drifting) {
+        // Over the slide's time on screen, held still while the show is paused.
+        surface_.drift(element_, tk::ChooseDriftPath([] { return platform::services().random->Rnd(); }),
+                       settings_.delaySeconds * 1000);
+        if (paused_) surface_.holdDrift(true);
+    } else {
+        surface_.drift(element_, std::nullopt, 0);
+    }
     // Read after drawing: a slow drawing must not eat into the time the slide is on show.
     if (seen) {
         sequencer_.restartSchedule(Now());

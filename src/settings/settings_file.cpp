@@ -50,6 +50,7 @@ constexpr OptionKey kOptionKeys[] = {
     {"CaptionName", &ShowOptions::captionName},
     {"CaptionDate", &ShowOptions::captionDate},
     {"Fade", &ShowOptions::fade},
+    {"PanZoom", &ShowOptions::panZoom},
 };
 constexpr std::size_t kOptionKeyCount = sizeof kOptionKeys / sizeof kOptionKeys[0];
 // The fade's length, the one option key that holds a number (seconds); its text is read

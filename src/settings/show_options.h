@@ -29,6 +29,8 @@ struct ShowOptions {
     // where it is due (the schedule stays as it is).
     bool fade = false;
     std::int32_t fadeMs = kDefaultFadeMs;
+    // Each picture drifts slowly, zoomed in a little, over its time on screen.
+    bool panZoom = false;
 
     bool operator==(const ShowOptions&) const = default;
 };

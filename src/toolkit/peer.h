@@ -12,6 +12,7 @@
 
 #include "platform/services.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/drift_path.h"
 #include "toolkit/picture.h"
 #include "toolkit/types.h"
 
@@ -19,6 +20,7 @@ namespace qs::tk {
 
 class Component;
 class Form;
+class Image;
 class ListBox;
 
 // What changed on a component. `index` names the row for the list-row changes.
@@ -66,6 +68,9 @@ public:
     virtual void overlayChanged() = 0;
     // See Surface::crossFade.
     virtual void crossFade(int lengthMs) = 0;
+    // See Surface::drift (a null path ends it) and Surface::holdDrift.
+    virtual void drift(const Image& image, const DriftPath* path, int lengthMs) = 0;
+    virtual void holdDrift(bool held) = 0;
 };
 
 // The peer of a picture box that can lend its window to another program's window (the

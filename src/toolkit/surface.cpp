@@ -36,6 +36,14 @@ void Surface::crossFade(int lengthMs) {
     if (SurfacePeer* s = surfacePeer()) s->crossFade(lengthMs);
 }
 
+void Surface::drift(const Image& image, const std::optional<DriftPath>& path, int lengthMs) {
+    if (SurfacePeer* s = surfacePeer()) s->drift(image, path ? &*path : nullptr, lengthMs);
+}
+
+void Surface::holdDrift(bool held) {
+    if (SurfacePeer* s = surfacePeer()) s->holdDrift(held);
+}
+
 void Surface::setOverlay(const OverlayText& overlay) {
     if (overlay == overlay_) return;
     overlay_ = overlay;

@@ -3,13 +3,16 @@
 // drawn above its text.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "toolkit/drift_path.h"
 #include "toolkit/types.h"
 
 namespace qs::tk {
 
 class Component;
+class Image;
 class SurfacePeer;
 
 // One line of text above everything on a surface, its images included: light, with a dark
@@ -59,6 +62,12 @@ public:
     // that for `lengthMs` milliseconds, a frame at a time; 0 shows the drawing at once,
     // ending a fade under way.
     void crossFade(int lengthMs);
+    // `image`, lying on this surface, drifts along `path` for `lengthMs` from now: a slow pan
+    // and zoom over its picture, which was prepared for it at DriftPlace. None ends a drift,
+    // and the image shows still again.
+    void drift(const Image& image, const std::optional<DriftPath>& path, int lengthMs);
+    // A held drift stands still, its time not running, until it is let go.
+    void holdDrift(bool held);
 
     const OverlayText& overlay() const { return overlay_; }
     void setOverlay(const OverlayText& overlay);

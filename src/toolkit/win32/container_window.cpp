@@ -29,6 +29,23 @@ void ContainerWindow::fade(int lengthMs) {
     fade_->begin(lengthMs);
 }
 
+void ContainerWindow::startDrift(const Image& image, const DriftPath* path, int lengthMs) {
+    if (!path || !handle()) {
+        if (drift_) drift_->stop();
+        return;
+    }
+    if (!drift_) drift_ = std::make_unique<ImageDrift>(handle());
+    drift_->start(image, *path, lengthMs, backgroundColor());
+}
+
+void ContainerWindow::holdImageDrift(bool held) {
+    if (drift_) drift_->hold(held);
+}
+
+bool ContainerWindow::drawDrifting(HDC dc, const Image& image, const RECT& dest) const {
+    return drift_ && drift_->draw(dc, image, dest);
+}
+
 bool ContainerWindow::routeChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
     case WM_COMMAND:
@@ -101,8 +118,13 @@ bool ContainerWindow::handleContainerMessage(UINT msg, WPARAM wParam, LPARAM lPa
         return true;
     }
     case WM_TIMER:
-        if (wParam != SurfaceFade::kTimerId) return false;
-        if (fade_) fade_->tick();
+        if (wParam == ImageDrift::kTimerId) {
+            if (const std::optional<RECT> frame = drift_ ? drift_->tick() : std::nullopt) invalidate(*frame);
+        } else if (wParam == SurfaceFade::kTimerId) {
+            if (fade_) fade_->tick();
+        } else {
+            return false;
+        }
         result = 0;
         return true;
     default:
@@ -160,7 +182,8 @@ void DrawLine(HDC dc, const Line& line) {
 
 void DrawWindowless(HDC dc, Container& container, const RECT& area) {
     RECT client{0, 0, 0, 0};
-    if (auto* w = dynamic_cast<ContainerWindow*>(container.asComponent().peer())) GetClientRect(w->handle(), &client);
+    auto* window = dynamic_cast<ContainerWindow*>(container.asComponent().peer());
+    if (window) GetClientRect(window->handle(), &client);
     for (Control* c : container.children()) {
         if (c->kind() != Kind::Line || !c->visible()) continue;
         auto& line = static_cast<Line&>(*c);
@@ -171,7 +194,7 @@ void DrawWindowless(HDC dc, Container& container, const RECT& area) {
         if (c->kind() != Kind::Image || !c->visible()) continue;
         auto& image = static_cast<Image&>(*c);
         RECT dest = ControlRectPx(image), hit{};
-        if (!IntersectRect(&hit, &dest, &area)) continue;
+        if (!IntersectRect(&hit, &dest, &area) || (window && window->drawDrifting(dc, image, dest))) continue;
         // What the container shows of the image is decoded, whatever part is repainted,
         // so that partial repaints reuse one cached bitmap.
         DrawPicture(dc, image.picture(), dest, client);

@@ -6,6 +6,7 @@
 #include "platform/win32/scoped.h"
 #include "toolkit/component.h"
 #include "toolkit/surface.h"
+#include "toolkit/win32/image_drift.h"
 #include "toolkit/win32/surface_fade.h"
 #include "toolkit/win32/win32_common.h"
 
@@ -26,6 +27,11 @@ public:
     // A surface's cross-fade (SurfacePeer::crossFade): the content as it is now stays and
     // what is drawn from now on fades in over it for `lengthMs`; 0 ends a fade under way.
     void fade(int lengthMs);
+    // A surface's drift (SurfacePeer::drift, holdDrift); a null path ends it.
+    void startDrift(const Image& image, const DriftPath* path, int lengthMs);
+    void holdImageDrift(bool held);
+    // Draws `image` at `dest` as its drift shows it now; false when it does not drift.
+    bool drawDrifting(HDC dc, const Image& image, const RECT& dest) const;
 
 protected:
     // Routes the notifications that child controls send to their parent (and that the
@@ -41,6 +47,7 @@ private:
     platform::GdiObject<HBRUSH> brush_;
     COLORREF brushColor_ = 0;
     std::unique_ptr<SurfaceFade> fade_; // made at the first fade
+    std::unique_ptr<ImageDrift> drift_; // made at the first drift
 };
 
 // The windowless controls of `container` (lines, then visible images in creation

@@ -15,6 +15,10 @@ public:
     void drawText(float x, float y, const std::string& text, const FontSpec& font, Color color) override;
     void overlayChanged() override;
     void crossFade(int lengthMs) override { fade(lengthMs); }
+    void drift(const Image& image, const DriftPath* path, int lengthMs) override {
+        startDrift(image, path, lengthMs);
+    }
+    void holdDrift(bool held) override { holdImageDrift(held); }
 
     Container& container() override { return box_; }
     void renderContent(HDC dc, const RECT& area) override;

@@ -22,6 +22,8 @@ public:
     bool resize(int width, int height);
     HDC dc() const { return dc_.get(); }
     std::uint32_t* pixels() const { return pixels_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
 
 private:
     // Declared in this order so that the bitmap leaves the DC before either goes.

@@ -34,6 +34,7 @@ constexpr ShowOptionRow kShowOptionRows[] = {
      "When the camera took it, else when the file last changed."},
     {&ShowOptions::fade, "Fade between slides", "Each new slide fades in over the one before it.",
      false, &ShowOptions::fadeMs},
+    {&ShowOptions::panZoom, "Pan and zoom", "Each picture drifts slowly across the screen, zooming in or out."},
 };
 constexpr int kRowCount = static_cast<int>(std::size(kShowOptionRows));
 
