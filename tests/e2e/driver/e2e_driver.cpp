@@ -81,15 +81,26 @@ std::string RunFolder::ReadText(const std::string& name) const {
 }
 
 std::string RunFolder::WriteSolidBitmap(const std::string& name, int width, int height, COLORREF colour) const {
-    std::string row;
-    for (int x = 0; x < width; ++x) row += {char(GetBValue(colour)), char(GetGValue(colour)), char(GetRValue(colour))};
-    row.resize((row.size() + 3) & ~std::size_t{3});  // rows are padded to four bytes
-    BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, DWORD(row.size() * height), 0, 0, 0, 0};
+    return WriteBitmap(name, width, height, [colour](int, int) { return colour; });
+}
+
+std::string RunFolder::WriteBitmap(const std::string& name, int width, int height,
+                                   const std::function<COLORREF(int x, int y)>& colourAt) const {
+    const std::size_t rowSize = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};  // padded to four bytes
+    BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, DWORD(rowSize * height), 0, 0, 0, 0};
     const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
     const BITMAPFILEHEADER file{0x4D42 /* "BM" */, offset + info.biSizeImage, 0, 0, offset};
     std::string text(reinterpret_cast<const char*>(&file), sizeof file);
     text.append(reinterpret_cast<const char*>(&info), sizeof info);
-    for (int y = 0; y < height; ++y) text += row;
+    for (int y = height - 1; y >= 0; --y) {  // bottom-up
+        std::string row;
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = colourAt(x, y);
+            row += {char(GetBValue(c)), char(GetGValue(c)), char(GetRValue(c))};
+        }
+        row.resize(rowSize);
+        text += row;
+    }
     WriteText(name, text);
     return PathOf(name);
 }

@@ -56,6 +56,9 @@ public:
     std::string ReadText(const std::string& name) const;  // empty when there is none
     // A 24-bit bitmap of one colour, so that a test can predict the pixels shown.
     std::string WriteSolidBitmap(const std::string& name, int width, int height, COLORREF colour) const;
+    // A 24-bit BMP whose pixel (x, y), from the top left, is colourAt(x, y).
+    std::string WriteBitmap(const std::string& name, int width, int height,
+                            const std::function<COLORREF(int x, int y)>& colourAt) const;
     // An icon, a format beyond the five (Wine's imaging component decodes icons, TGA and DDS besides them).
     std::string WriteSolidIcon(const std::string& name, int side, COLORREF colour) const;
     std::string CopyIn(const std::string& source, const std::string& name) const;

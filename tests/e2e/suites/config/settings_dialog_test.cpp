@@ -173,12 +173,13 @@ TEST_F(SettingsDialog, ShowOptionsCancelKeepsNothingAndOkHandsBackWhatCancelAsks
         ClickAt((bar.left + bar.right) / 2, bar.top + 3);
         return WaitUntil([&] { return ShowsLabel(options, "1.5 s"); }, kReactionDeadline);
     }), "ticked");
+    ASSERT_EQ(tick("Pan and zoom", "OK"), "ticked");
     ASSERT_TRUE(ClickButton(dialog, "&OK"));
     ASSERT_TRUE(saver.WaitForExit(kExitDeadline));
     auto settings = run_.ReadSettings();
     EXPECT_EQ((std::array{settings["AllFormats_0"], settings["Shuffle_0"], settings["FolderEntries_0"],
-                          settings["Fade_0"], settings["FadeSeconds_0"]}),
-              (std::array<std::string, 5>{"True", "True", "", "True", "1.5"}));
+                          settings["Fade_0"], settings["FadeSeconds_0"], settings["PanZoom_0"]}),
+              (std::array<std::string, 6>{"True", "True", "", "True", "1.5", "True"}));
 }
 
 TEST(NoSlideLost, ACountAboveTheLimitIsWrittenBackAsReadAfterAFullScreenRun) {

@@ -357,6 +357,48 @@ TEST_F(FullScreen, WithTheFadeOnTheNextSlideFadesInOverTheLastFromItsTickAndTheF
     }
 }
 
+// A picture in quarters (red, green over white, black), stretched: with pan and zoom on, the edge between red and green
+// (on a row through the top half) or between red and white (on a column through the left half) moves across the
+// screen between two samples a second apart; off, both stay in the middle. Centred at its natural size, it drifts
+// within its own rectangle: the background around it never changes.
+TEST_F(FullScreen, WithPanAndZoomOnThePictureDriftsWithinItsPlaceAndOffItStaysStill) {
+    const std::string quarters = run_.WriteBitmap("quarters.bmp", 64, 48, [](int x, int y) {
+        return y < 24 ? (x < 32 ? kRed : kGreen) : (x < 32 ? RGB(255, 255, 255) : kBlack);
+    });
+    // The first pixel of the line that is more green than red (more blue, down the column).
+    const auto edges = [] {
+        const std::vector<std::uint32_t> row = ScreenPixels(RECT{0, 192, 1024, 193});
+        const std::vector<std::uint32_t> column = ScreenPixels(RECT{256, 0, 257, 768});
+        const auto x = std::ranges::find_if(row, [](std::uint32_t c) { return (c >> 8 & 0xFF) > (c >> 16 & 0xFF); });
+        const auto y = std::ranges::find_if(column, [](std::uint32_t c) { return (c & 0xFF) > 128; });
+        return std::pair<long, long>(x - row.begin(), y - column.begin());
+    };
+    for (const std::string on : {"True", "False"}) {
+        SCOPED_TRACE("pan and zoom " + on);
+        ASSERT_NE(Start({bgBlue_, "Delay_0=4", "PanZoom_0=" + on, "PictureCount_0=1", "FileSpec_1=" + quarters,
+                         "HStretch_1=True", "VStretch_1=True"}), nullptr);
+        ASSERT_TRUE(WaitUntil([] { return SameColour(ScreenPixel(100, 100), kRed); }, kSlideShown));
+        Sleep(1000);  // past the slow start of the drift
+        const auto [x1, y1] = edges();
+        Sleep(1000);
+        const auto [x2, y2] = edges();
+        if (on == "True") {
+            EXPECT_GE(std::max(std::abs(x2 - x1), std::abs(y2 - y1)), 4) << "the edges stood still";
+        } else {
+            EXPECT_EQ(std::make_tuple(x1, y1, x2, y2), std::make_tuple(512L, 384L, 512L, 384L));
+        }
+        PressKey('Q');
+        EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
+    }
+    ASSERT_NE(Start({bgBlue_, "Delay_0=6", "PanZoom_0=True", "PictureCount_0=1", "FileSpec_1=" + quarters,
+                     "Center_1=True"}), nullptr);
+    ASSERT_TRUE(WaitUntil([] { return SameColour(ScreenPixel(500, 370), kRed); }, kSlideShown));
+    for (int sample = 0; sample < 4; ++sample, Sleep(500))
+        EXPECT_EQ(CountScreenPixels(kScreen, kBlue), 1024 * 768 - 64 * 48) << "the background around the picture";
+    PressKey('Q');
+    EXPECT_TRUE(saver_->WaitForExit(kExitDeadline));
+}
+
 using Corners = std::tuple<LONG, LONG, LONG, LONG>;
 
 BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT r, LPARAM list) {
