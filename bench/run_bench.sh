@@ -21,8 +21,8 @@
 #    StretchBlt, CPU blending and bilinear resampling on the window thread, split or drawn
 #    ahead by workers, Direct2D): frame intervals, window-thread CPU and key waits beside a
 #    cut, at a 60 and a 30 Hz pace: drawing_paths_bench, see its source.
-#    Then the cross-fade the saver ships, timed from outside it: frame intervals on the
-#    screen, window-thread CPU and the key latency during a fade, beside the cut: fade_bench.
+#    Then the fade and the pan and zoom the saver ships, timed from outside it: frame
+#    intervals on the screen, CPU and the key latency during each, beside the cut: motion_bench.
 # 5. CPU while the show idles between slides, read from /proc for the saver's process;
 #    baseline: Wine's notepad, idle over the same span at the same time.
 set -uo pipefail
@@ -32,7 +32,7 @@ root=$(pwd)
 scripts/setup.sh >/dev/null || exit 1
 cmake --preset win64 >/dev/null || exit 1
 cmake --build --preset win64 --target QuilloSlides saver_bench step_bench large_list_bench folder_tree_bench soak_bench \
-  monitors_bench drawing_paths_bench fade_bench -j2 >/dev/null || exit 1
+  monitors_bench drawing_paths_bench motion_bench -j2 >/dev/null || exit 1
 
 work=$(mktemp -d /tmp/qs-bench.XXXXXX)
 # Two scenes at 24 megapixels (6000 x 4000, noise over a gradient, so that the JPEG is as
@@ -90,9 +90,9 @@ for pace in 60 30; do
   qs_wine build/win64/bench/drawing_paths_bench.exe 3 "$pace" 2>&1 | grep -vE '^(fixme|err|warn):' ||
     { echo "bench: FAILED: drawing_paths_bench did not run through"; exit 1; }
 done
-echo "== the saver's cross-fade (1 s) beside the cut (load: $(cut -d' ' -f1-3 /proc/loadavg))"
-qs_wine build/win64/bench/fade_bench.exe 5 1 2>&1 | grep -E '^(screen|fade|window thread|key latency)' ||
-  { echo "bench: FAILED: fade_bench did not run through"; exit 1; }
+echo "== the saver's fade (1 s) and pan and zoom beside the cut (load: $(cut -d' ' -f1-3 /proc/loadavg))"
+qs_wine build/win64/bench/motion_bench.exe 3 1 2>&1 | grep -vE '^(fixme|err|warn):' ||
+  { echo "bench: FAILED: motion_bench did not run through"; exit 1; }
 
 echo "== idle CPU"
 idle_seconds="${QS_BENCH_IDLE_SECONDS:-30}"

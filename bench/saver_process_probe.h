@@ -72,11 +72,17 @@ inline int SaverUnixPid(const std::string& folder) {
 
 // User plus system time of the process's first thread, which Wine runs as its main thread
 // (the windows' thread), in milliseconds; Linux counts it in hundredths of a second.
-inline double WindowThreadCpuMs(int pid) {
-    const std::string stat = ReadLinuxFile("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/stat");
+inline double CpuMsIn(const std::string& statPath) {
+    const std::string stat = ReadLinuxFile(statPath);
     const std::string user = StatField(stat, 14), system = StatField(stat, 15);
     return user.empty() || system.empty() ? -1 : (std::atoll(user.c_str()) + std::atoll(system.c_str())) * 10.0;
 }
+inline double WindowThreadCpuMs(int pid) {
+    return CpuMsIn("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/stat");
+}
+
+// User plus system time of the whole process, all its threads, in milliseconds.
+inline double ProcessCpuMs(int pid) { return CpuMsIn("/proc/" + std::to_string(pid) + "/stat"); }
 
 // A memory figure of the process's status (VmHWM, the peak resident size; VmRSS, the
 // resident size now), in megabytes.

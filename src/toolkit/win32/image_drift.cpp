@@ -179,7 +179,6 @@ void ImageDrift::orderFrame(double ms) {
                     SpanOf(back));
     ordered_ = true;
     orderedMs_ = ms;
-    orderedAt_ = std::chrono::steady_clock::now();
 }
 
 std::optional<RECT> ImageDrift::tick() {
@@ -197,9 +196,8 @@ std::optional<RECT> ImageDrift::tick() {
         ended_ = true; // the last frame stays
         KillTimer(window_, kTimerId);
     } else {
-        // The next frame for when it will be ready, judging by how long this one took.
-        const double took = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - orderedAt_).count();
-        orderFrame(std::min<double>(std::max(orderedMs_ + kShortestFrameMs, now + took), lengthMs_));
+        // The next frame for the next tick; one drawn late goes out as soon as it is ready.
+        orderFrame(std::min<double>(now + kShortestFrameMs, lengthMs_));
     }
     return shown_;
 }

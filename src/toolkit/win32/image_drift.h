@@ -61,8 +61,7 @@ private:
     PixelBuffer frames_[2];         // the frame on show and the one being drawn
     int front_ = 0;
     bool ordered_ = false;          // the back frame is being drawn ...
-    double orderedMs_ = 0;          // ... for this moment of the drift, since:
-    std::chrono::steady_clock::time_point orderedAt_;
+    double orderedMs_ = 0;          // ... for this moment of the drift
     bool ended_ = false;            // the last frame is on show
     std::chrono::steady_clock::time_point start_;
     std::optional<std::chrono::steady_clock::time_point> heldSince_;
