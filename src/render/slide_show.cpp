@@ -16,6 +16,7 @@ SlideOrder OrderOf(const Settings& settings) {
 }
 
 constexpr double kOneSecond = 1.0 / 86400; // in days, on the clock
+const std::string kNoPath; // the text slide of an empty list
 
 double Now() {
     return platform::services().clock->Now();
@@ -142,10 +143,12 @@ void SlideShow::nextSlide() {
     showComing(now);
 }
 
-void SlideShow::beginChange(bool stepped) {
-    const bool fade = settings_.options.fade && shownOne_ && !stepped;
+void SlideShow::beginChange(bool stepped, const std::string* text) {
+    const bool again = text && textOnShow_ == *text;
+    const bool fade = settings_.options.fade && shownOne_ && !stepped && !again;
     surface_.crossFade(fade ? settings_.options.fadeMs : 0);
     shownOne_ = true;
+    textOnShow_ = text ? std::optional<std::string>(*text) : std::nullopt;
 }
 
 void SlideShow::showComing(double now) {
@@ -156,7 +159,7 @@ void SlideShow::showComing(double now) {
     std::int32_t number = 0;
     if (!seen) number = sequencer_.next(OrderOf(settings_), pictures);
     if (!seen && pictures.empty()) {
-        beginChange(stepped);
+        beginChange(stepped, &kNoPath);
         ShowCaption(surface_, {});
         DrawTextSlide(window_, surface_, element_, std::nullopt);
     } else {
@@ -176,7 +179,7 @@ void SlideShow::showComing(double now) {
         const DueAction action =
             unread ? DueAction::ShowText : preparer.atDue(requestFor(slide), now, settings_.delaySeconds);
         if (action == DueAction::Wait) return;
-        beginChange(stepped);
+        beginChange(stepped, action == DueAction::ShowPicture ? nullptr : &slide.path);
         switch (action) {
         case DueAction::Wait:
             return;

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "render/show_history.h"
@@ -57,8 +58,9 @@ private:
     void showComing(double now);
     // Called just before the coming slide is drawn: with the fade on, a slide the schedule
     // brings fades in over what the surface shows; the first slide and a step by a key
-    // come at once.
-    void beginChange(bool stepped);
+    // come at once, and so does the text slide for the path whose text slide is on show
+    // (`text`; null for a picture), which would only fade in over itself.
+    void beginChange(bool stepped, const std::string* text);
     // The show's pictures: the slide list, or with folder entries on, the list with each
     // folder entry standing for the pictures of its tree (ShowPictures).
     const std::vector<Slide>& pictures();
@@ -80,6 +82,7 @@ private:
     bool steered_ = false;
     bool paused_ = false;
     bool shownOne_ = false; // a slide has been drawn: the next may fade in
+    std::optional<std::string> textOnShow_; // the path of the text slide on show, if one is
     ShowHistory history_; // of a steered show only
     // The preparer tells the window through this notice that a picture is ready; the
     // window takes it then, and shows it at the tick it is due.
