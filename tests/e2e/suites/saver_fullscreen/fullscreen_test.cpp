@@ -359,7 +359,8 @@ TEST_F(FullScreen, WithTheFadeOnTheNextSlideFadesInOverTheLastFromItsTickAndTheF
 
 // A picture in quarters (red, green over white, black), stretched: with pan and zoom on, the edge between red and green
 // (on a row through the top half) or between red and white (on a column through the left half) moves across the
-// screen between two samples a second apart; off, both stay in the middle. Centred at its natural size, it drifts
+// screen between two samples two seconds apart (a quarter and three quarters into the drift, each path moving one of
+// them by at least 11 px then); off, both stay in the middle. Centred at its natural size, it drifts
 // within its own rectangle: the background around it never changes.
 TEST_F(FullScreen, WithPanAndZoomOnThePictureDriftsWithinItsPlaceAndOffItStaysStill) {
     const std::string quarters = run_.WriteBitmap("quarters.bmp", 64, 48, [](int x, int y) {
@@ -380,7 +381,7 @@ TEST_F(FullScreen, WithPanAndZoomOnThePictureDriftsWithinItsPlaceAndOffItStaysSt
         ASSERT_TRUE(WaitUntil([] { return SameColour(ScreenPixel(100, 100), kRed); }, kSlideShown));
         Sleep(1000);  // past the slow start of the drift
         const auto [x1, y1] = edges();
-        Sleep(1000);
+        Sleep(2000);
         const auto [x2, y2] = edges();
         if (on == "True") {
             EXPECT_GE(std::max(std::abs(x2 - x1), std::abs(y2 - y1)), 4) << "the edges stood still";
