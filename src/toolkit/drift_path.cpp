@@ -46,6 +46,15 @@ DriftView DriftPath::at(double t, int frameWidth, int frameHeight, int pictureWi
     return {roomX * (fromX + (toX - fromX) * eased), roomY * (fromY + (toY - fromY) * eased), scale};
 }
 
+double DriftPath::shift(double t0, double t1, int frameWidth, int frameHeight, int pictureWidth,
+                        int pictureHeight) const {
+    const DriftView a = at(t0, frameWidth, frameHeight, pictureWidth, pictureHeight);
+    const DriftView b = at(t1, frameWidth, frameHeight, pictureWidth, pictureHeight);
+    // The picture's point under frame position c at t0 lies at (a.x + c * a.scale - b.x) / b.scale at t1.
+    const auto moved = [&](double from, double to, int c) { return std::abs((from + c * a.scale - to) / b.scale - c); };
+    return std::max({moved(a.x, b.x, 0), moved(a.x, b.x, frameWidth), moved(a.y, b.y, 0), moved(a.y, b.y, frameHeight)});
+}
+
 DriftPath ChooseDriftPath(const std::function<double()>& uniform) {
     const double angle = uniform() * 2 * std::numbers::pi;
     const double reach = 0.3 + 0.2 * uniform(); // half the way, as a share of the room

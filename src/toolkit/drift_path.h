@@ -40,6 +40,9 @@ struct DriftPath {
     // from a picture of pictureWidth x pictureHeight. Eased: the drift starts and ends at
     // rest, so that a slide that stops drifting, or fades out, never jerks.
     DriftView at(double t, int frameWidth, int frameHeight, int pictureWidth, int pictureHeight) const;
+    // How far, in frame pixels, the picture moves under the frame's corners from t0 to t1: the
+    // most any of them moves, across or down.
+    double shift(double t0, double t1, int frameWidth, int frameHeight, int pictureWidth, int pictureHeight) const;
     bool operator==(const DriftPath&) const = default;
 };
 

@@ -18,7 +18,10 @@ namespace {
 // The timer looks for a finished frame at most this often; a frame is also taken as soon as
 // its threads finish (they post the timer's message), but never before its moment.
 constexpr UINT kFrameMs = 15;
-constexpr double kShortestFrameMs = 1000.0 / 60;
+// Frames are drawn for 60 a second, or for 30 while the picture moves less than half a pixel
+// in a sixtieth (a slide on show for long): steps that small look no different at either
+// rate, and the drift then takes half the processor time.
+constexpr double kShortestFrameMs = 1000.0 / 60, kSlowFrameMs = 1000.0 / 30, kSlowShift = 0.5;
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
@@ -197,7 +200,11 @@ std::optional<RECT> ImageDrift::tick() {
         KillTimer(window_, kTimerId);
     } else {
         // The next frame for the next tick; one drawn late goes out as soon as it is ready.
-        orderFrame(std::min<double>(now + kShortestFrameMs, lengthMs_));
+        const PixelBuffer& frame = frames_[front_];
+        const double length = std::max(lengthMs_, 1);
+        const double shift = path_.shift(now / length, (now + kShortestFrameMs) / length, frame.width(),
+                                         frame.height(), source_.width(), source_.height());
+        orderFrame(std::min<double>(now + (shift < kSlowShift ? kSlowFrameMs : kShortestFrameMs), lengthMs_));
     }
     return shown_;
 }

@@ -29,9 +29,9 @@ TEST(DriftPath, EveryChosenPathStaysWithinThePictureAndZoomsAndMoves) {
             ASSERT_LE(v.x + kFrameW * v.scale, kPictureW - 1) << i << " at " << t;
             ASSERT_LE(v.y + kFrameH * v.scale, kPictureH - 1) << i << " at " << t;
         }
-        const tk::DriftView start = path.at(0, kFrameW, kFrameH, kPictureW, kPictureH);
-        const tk::DriftView soon = path.at(0.01, kFrameW, kFrameH, kPictureW, kPictureH);
-        EXPECT_LT(std::abs(soon.x - start.x) + std::abs(soon.scale - start.scale) * 100, 0.1) << "not at rest at the start";
+        EXPECT_LT(path.shift(0, 0.01, kFrameW, kFrameH, kPictureW, kPictureH), 0.05) << "not at rest at the start";
+        EXPECT_LT(path.shift(0.99, 1, kFrameW, kFrameH, kPictureW, kPictureH), 0.05) << "not at rest at the end";
+        EXPECT_GT(path.shift(0.45, 0.55, kFrameW, kFrameH, kPictureW, kPictureH), 1) << "still in the middle";
     }
 }
 
