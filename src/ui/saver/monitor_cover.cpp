@@ -5,19 +5,6 @@
 
 namespace qs::ui {
 
-MonitorCover::Slides::Slides(MonitorCover& cover, const Settings& settings)
-    : timer(cover, {.intervalMs = 400}), picture(cover, {}), show(settings, cover, cover, picture) {
-    timer.onTick = [this] { show.nextSlide(); };
-    // Moves over the picture count as moves over the cover, as on the show's window.
-    picture.onMouseMove = [this, &cover](float x, float y) {
-        cover.show_.countMove(ScreenPixelOf(cover, picture.left() + x, picture.top() + y));
-    };
-    if (settings.options.steeringKeys) {
-        show.steerByKeys();
-        pauseMark.emplace(cover);
-    }
-}
-
 MonitorCover::MonitorCover(SaverWindow& show, const platform::RectPx& monitor, const Settings& settings,
                            std::int32_t number)
     : tk::Form({.border = tk::BorderStyle::None,
@@ -35,8 +22,10 @@ MonitorCover::MonitorCover(SaverWindow& show, const platform::RectPx& monitor, c
     if (!settings.options.everyMonitor) return;
     // The monitor is this show's whole screen: pictures keep the size they have on the primary.
     standForMonitor(width);
-    slides_ = std::make_unique<Slides>(*this, settings);
-    slides_->show.startFurtherOn(number);
+    // Moves over the picture count as moves over the cover, as on the show's window.
+    slides_ = std::make_unique<WindowShow>(*this, settings,
+                                           [this](float x, float y) { show_.countMove(ScreenPixelOf(*this, x, y)); });
+    slides_->show().startFurtherOn(number);
 }
 
 MonitorCover::~MonitorCover() = default;
@@ -44,17 +33,15 @@ MonitorCover::~MonitorCover() = default;
 void MonitorCover::onLoad() {
     platform::services().system->MakeTopmost(handle());
     // Started with the primary's show: the first slides come together.
-    if (slides_) slides_->show.start();
+    if (slides_) slides_->show().start();
 }
 
 void MonitorCover::step(int direction) {
-    if (slides_) slides_->show.step(direction);
+    if (slides_) slides_->step(direction);
 }
 
 void MonitorCover::setPaused(bool paused) {
-    if (!slides_ || !slides_->pauseMark) return;
-    slides_->show.setPaused(paused);
-    slides_->pauseMark->setShown(paused);
+    if (slides_) slides_->setPaused(paused);
 }
 
 bool MonitorCover::onClosing(tk::CloseReason reason) {

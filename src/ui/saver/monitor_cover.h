@@ -12,11 +12,9 @@
 #include <vector>
 
 #include "platform/services.h"
-#include "render/slide_show.h"
 #include "settings/settings.h"
-#include "toolkit/controls.h"
 #include "toolkit/form.h"
-#include "ui/saver/pause_mark.h"
+#include "ui/saver/window_show.h"
 
 namespace qs::ui {
 
@@ -42,17 +40,10 @@ protected:
     void onMouseMove(float x, float y) override;
 
 private:
-    // The slides of this monitor: its own timer, schedule, order and preparing thread.
-    struct Slides {
-        Slides(MonitorCover& cover, const Settings& settings);
-        tk::Timer timer;
-        tk::Image picture;
-        SlideShow show;
-        std::optional<PauseMark> pauseMark; // a show steered by keys only
-    };
-
     SaverWindow& show_;
-    std::unique_ptr<Slides> slides_; // with the option to show on every monitor only
+    // The slides of this monitor, with the option to show on every monitor only: its own
+    // timer, schedule, order and preparing thread.
+    std::unique_ptr<WindowShow> slides_;
 };
 
 // Opens a cover over every monitor but the primary, which the show's window covers, in

@@ -52,26 +52,11 @@ SaverWindow::SaverWindow(const Settings& settings)
                 .minButton = false,
                 .maxButton = false,
                 .inTaskbar = false}),
-      slideTimer(*this, {.intervalMs = 400}),
-      slidePicture(*this, {}),
       settings_(settings),
-      show_(settings, *this, *this, slidePicture) {
+      // Moves over the picture count as moves over the window.
+      slides_(*this, settings, [this](float x, float y) { countMove(ScreenPixelOf(*this, x, y)); }) {
     // The program's icon, which the text slide shows.
     setIcon(tk::AppIcon());
-    if (settings.options.steeringKeys) {
-        show_.steerByKeys();
-        pauseMark_.emplace(*this);
-    }
-    bindHandlers();
-}
-
-void SaverWindow::bindHandlers() {
-    slideTimer.onTick = [this] { show_.nextSlide(); };
-    // Moves over the picture count as moves over the window; the picture reports
-    // positions on itself.
-    slidePicture.onMouseMove = [this](float x, float y) {
-        countMove(ScreenPixelOf(*this, slidePicture.left() + x, slidePicture.top() + y));
-    };
 }
 
 void SaverWindow::onLoad() {
@@ -94,7 +79,7 @@ void SaverWindow::onLoad() {
     }
 
     // The first picture decodes while the window comes up.
-    show_.start();
+    slides_.show().start();
     covers_ = CoverOtherMonitors(*this, settings_);
 }
 
@@ -105,16 +90,15 @@ void SaverWindow::onKeyDown(tk::Key key, tk::KeyModifiers modifiers) {
 // A held arrow steps once per auto-repeat; a held Space pauses or resumes once. Steps and
 // the pause go to the show on every monitor.
 void SaverWindow::takeKey(tk::Key key, tk::KeyModifiers modifiers) {
-    const std::optional<int> steering = pauseMark_ ? SteeringOf(key) : std::nullopt;
+    const std::optional<int> steering = slides_.steered() ? SteeringOf(key) : std::nullopt;
     if (!steering) {
         close();
     } else if (*steering != 0) {
-        show_.step(*steering);
+        slides_.step(*steering);
         for (const auto& cover : covers_) cover->step(*steering);
     } else if (!modifiers.repeat) {
-        show_.setPaused(!show_.paused());
-        pauseMark_->setShown(show_.paused());
-        for (const auto& cover : covers_) cover->setPaused(show_.paused());
+        slides_.setPaused(!slides_.paused());
+        for (const auto& cover : covers_) cover->setPaused(slides_.paused());
     }
 }
 

@@ -12,13 +12,11 @@
 #include <optional>
 #include <vector>
 
-#include "render/slide_show.h"
 #include "settings/settings.h"
-#include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "ui/saver/monitor_cover.h"
-#include "ui/saver/pause_mark.h"
 #include "ui/saver/still_cursor_filter.h"
+#include "ui/saver/window_show.h"
 
 namespace qs::ui {
 
@@ -35,9 +33,6 @@ class SaverWindow : public tk::Form {
 public:
     // The settings outlive the window.
     explicit SaverWindow(const Settings& settings);
-
-    tk::Timer slideTimer;
-    tk::Image slidePicture;
 
     // A mouse move at a screen pixel, over this window or a cover of another monitor: the
     // movement rule counts the moves on every monitor together.
@@ -56,14 +51,12 @@ protected:
     void onMouseMove(float x, float y) override;
 
 private:
-    void bindHandlers();
-
     // The system asks for the password itself on the NT family; only the Windows 95
     // family leaves that, and the running flag, to the saver.
     bool guardsPassword() const { return osPlatform_ != OsPlatform::NT && usePassword_; }
 
     const Settings& settings_;
-    SlideShow show_;
+    WindowShow slides_;
     bool usePassword_ = false;
     OsPlatform osPlatform_ = OsPlatform::Win32s;
     // Mouse-move events counted since the last reset: 16 bits, wrapping.
@@ -72,7 +65,6 @@ private:
     std::int32_t firstMoveTime_ = 0;
     StillCursorFilter stillCursor_;
     std::vector<std::unique_ptr<MonitorCover>> covers_;
-    std::optional<PauseMark> pauseMark_; // a show steered by keys only
 };
 
 } // namespace qs::ui
