@@ -3,49 +3,13 @@
 #include <cmath>
 #include <cstddef>
 
+#include "toolkit/cross_fade.h"
+#include "toolkit/drift_path.h"
+
 namespace bench {
 namespace {
 
-// Byte by byte, so that the compiler vectorises it with 16-bit lanes (SSE2 is enough).
-void BlendSpan(const std::uint32_t* from, const std::uint32_t* to, int weight, std::uint32_t* out,
-               std::size_t count) {
-    const auto* a = reinterpret_cast<const std::uint8_t*>(from);
-    const auto* b = reinterpret_cast<const std::uint8_t*>(to);
-    auto* o = reinterpret_cast<std::uint8_t*>(out);
-    const auto keep = static_cast<std::uint16_t>(256 - weight), take = static_cast<std::uint16_t>(weight);
-    for (std::size_t i = 0; i < count * 4; ++i)
-        o[i] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(a[i] * keep + b[i] * take) >> 8);
-}
-
-// Two pixels mixed with weight 0..256: red and blue in one multiply, green in another.
-inline std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t weight) {
-    const std::uint32_t keep = 256 - weight;
-    const std::uint32_t redBlue = (((a & 0xFF00FFu) * keep + (b & 0xFF00FFu) * weight) >> 8) & 0xFF00FFu;
-    const std::uint32_t green = (((a & 0xFF00u) * keep + (b & 0xFF00u) * weight) >> 8) & 0xFF00u;
-    return redBlue | green;
-}
-
-std::int64_t Fixed(double value) { return std::llround(value * 65536.0); }
-
-// One row of the pan: the two source rows the row falls between are mixed once over the
-// columns the view spans, then each screen pixel mixes two neighbours of that mixed row.
-void PanRow(const PixelView& picture, const PanView& view, int y, std::uint32_t* out, int width,
-            std::vector<std::uint32_t>& row) {
-    const std::int64_t step = Fixed(view.scale), x0 = Fixed(view.x + 0.5 * view.scale - 0.5);
-    const int first = static_cast<int>(x0 >> 16);
-    const int span = static_cast<int>((x0 + step * (width - 1)) >> 16) - first + 2;
-    if (row.size() < static_cast<std::size_t>(span)) row.resize(span);
-    const std::int64_t sy = Fixed(view.y + (y + 0.5) * view.scale - 0.5);
-    const int iy = static_cast<int>(sy >> 16);
-    BlendSpan(picture.Row(iy) + first, picture.Row(iy + 1) + first, static_cast<int>((sy >> 8) & 0xFF), row.data(),
-              span);
-    auto sx = static_cast<std::uint32_t>(x0 - (static_cast<std::int64_t>(first) << 16));
-    const auto dx = static_cast<std::uint32_t>(step);
-    for (int x = 0; x < width; ++x, sx += dx) {
-        const std::uint32_t ix = sx >> 16;
-        out[x] = Lerp(row[ix], row[ix + 1], (sx >> 8) & 0xFF);
-    }
-}
+qs::tk::PixelSpan Span(const PixelView& view) { return {view.pixels, view.width, view.height}; }
 
 double Wave(double amplitude, double phase) { return amplitude * std::sin(phase); }
 
@@ -71,25 +35,26 @@ void FillScene(PixelView target, bool warm, double zoom) {
             target.Row(y)[x] = SceneColour(warm, (x + 0.5) / zoom - 0.5, (y + 0.5) / zoom - 0.5);
 }
 
+// The saver's own drawing (toolkit/cross_fade.h, toolkit/drift_path.h), so that the paths time what ships.
 void BlendRows(const PixelView& from, const PixelView& to, int weight, PixelView target, int y0, int y1) {
-    BlendSpan(from.Row(y0), to.Row(y0), weight, target.Row(y0), static_cast<std::size_t>(y1 - y0) * target.width);
+    qs::tk::BlendPixels(from.Row(y0), to.Row(y0), target.Row(y0), static_cast<std::size_t>(y1 - y0) * target.width,
+                        weight);
 }
 
 void PanRows(const PixelView& picture, const PanView& view, PixelView target, int y0, int y1,
              std::vector<std::uint32_t>& row) {
-    for (int y = y0; y < y1; ++y) PanRow(picture, view, y, target.Row(y), target.width, row);
+    qs::tk::DriftRows(Span(picture), {view.x, view.y, view.scale}, Span(target), y0, y1, row);
 }
 
 void FadePanRows(const PixelView& from, const PanView& fromView, const PixelView& to, const PanView& toView,
                  int weight, PixelView target, int y0, int y1, std::vector<std::uint32_t>& scratch) {
-    const std::size_t width = target.width;
-    if (scratch.size() < 2 * width) scratch.resize(2 * width);
+    // The new slide's rows in a frame of their own, then mixed into the old slide's.
+    scratch.resize(static_cast<std::size_t>(target.width) * target.height);
+    const PixelView coming{scratch.data(), target.width, target.height};
     std::vector<std::uint32_t> row;
-    for (int y = y0; y < y1; ++y) {
-        PanRow(from, fromView, y, scratch.data(), target.width, row);
-        PanRow(to, toView, y, scratch.data() + width, target.width, row);
-        BlendSpan(scratch.data(), scratch.data() + width, weight, target.Row(y), width);
-    }
+    PanRows(from, fromView, target, y0, y1, row);
+    PanRows(to, toView, coming, y0, y1, row);
+    BlendRows(target, coming, weight, target, y0, y1);
 }
 
 std::uint32_t Mix(std::uint32_t from, std::uint32_t to, double share) {

@@ -1,5 +1,5 @@
-// The drawing a fade and a pan and zoom need, done on the CPU in plain integer code, so that
-// the same code runs on the window thread, split across threads, or on a worker ahead of time.
+// The drawing a fade and a pan and zoom need, done on the CPU by the saver's own integer code,
+// so that the same code runs on the window thread, split across threads, or on a worker ahead.
 // Pixels are 32-bit 0x00RRGGBB, rows top-down, as in a 32-bit DIB section.
 #pragma once
 
@@ -45,7 +45,7 @@ void FillScene(PixelView target, bool warm, double zoom);
 // Rows [y0, y1) of the cross-fade: old + (new - old) * weight / 256, weight 0..256.
 void BlendRows(const PixelView& from, const PixelView& to, int weight, PixelView target, int y0, int y1);
 // Rows [y0, y1) of the pan and zoom: bilinear, steps in 16.16 fixed point, so that the view
-// moves by fractions of a pixel. `row` is scratch of at least the picture's width plus 2.
+// moves by fractions of a pixel. `row` is scratch, reused between calls.
 void PanRows(const PixelView& picture, const PanView& view, PixelView target, int y0, int y1,
              std::vector<std::uint32_t>& row);
 // Rows [y0, y1) of a fade while both slides pan: two pans blended.
